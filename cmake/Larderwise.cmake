@@ -1,0 +1,60 @@
+# Helpers that keep the build free of per-file bookkeeping: a folder's sources
+# are found by glob, so adding a file never means editing a CMakeLists.
+
+# lw_add_library(target folder [EXCLUDE file...])
+# A static library of every .cpp below folder (recursively). A folder with no
+# sources yet becomes an empty library so that targets can link to it.
+function(lw_add_library target folder)
+  cmake_parse_arguments(ARG "" "" "EXCLUDE" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_SOURCE_DIR}/${folder}/*.h)
+  foreach(ex ${ARG_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_SOURCE_DIR}/${ex})
+  endforeach()
+  if(NOT sources)
+    set(stub ${CMAKE_BINARY_DIR}/stubs/${target}.cpp)
+    file(WRITE ${stub} "// ${folder} has no sources yet\n")
+    set(sources ${stub})
+  endif()
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
+  set_target_properties(${target} PROPERTIES AUTOMOC ON)
+endfunction()
+
+# Every folder below root that holds test sources (except support/) becomes
+# one test executable, registered with CTest and run headless.
+function(lw_add_test_folders root)
+  file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${root}/*.cpp)
+  set(dirs "")
+  foreach(src ${test_sources})
+    get_filename_component(dir ${src} DIRECTORY)
+    list(APPEND dirs ${dir})
+  endforeach()
+  list(REMOVE_DUPLICATES dirs)
+  foreach(dir ${dirs})
+    file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR}/${root} ${dir})
+    if(rel MATCHES "^support")
+      continue()
+    endif()
+    string(REPLACE "/" "_" name "test_${rel}")
+    file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+    add_executable(${name} ${srcs})
+    target_link_libraries(${name} PRIVATE larderwise_testsupport)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LARDERWISE_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+      TIMEOUT 600)
+  endforeach()
+endfunction()
+
+# Every .cpp directly in bench/ is one Google Benchmark program.
+function(lw_add_benchmarks root)
+  file(GLOB benches CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${root}/*.cpp)
+  foreach(src ${benches})
+    get_filename_component(stem ${src} NAME_WE)
+    add_executable(bench_${stem} ${src})
+    target_link_libraries(bench_${stem} PRIVATE ${LARDERWISE_ALL_LIBS} benchmark::benchmark)
+    set_target_properties(bench_${stem} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+  endforeach()
+endfunction()
