@@ -31,3 +31,17 @@ TEST(Event, UnboundEventsDoNothingAndBooleanOnesAnswerFalse) {
     mouseDown.unbind();
     EXPECT_FALSE(mouseDown(1, 1));
 }
+
+#include "framework/runtime/Clock.h"
+
+TEST(Clock, FakeClockDrivesTicksAndNow) {
+    int64_t now = 1'000'000;  // one second
+    Clock::setFake([&] { return now; }, 3600);
+    EXPECT_EQ(Clock::ticks(), 60);
+    now += 500'000;
+    EXPECT_EQ(Clock::ticks(), 90);
+    EXPECT_EQ(Clock::nowMicroseconds(), 1'500'000);
+    EXPECT_EQ(Clock::localOffsetSeconds(now), 3600);
+    Clock::setFake(nullptr);
+    EXPECT_GT(Clock::nowMicroseconds(), 1'600'000'000'000'000LL);
+}
