@@ -121,22 +121,18 @@ bool DatabaseConnection::compiles(const std::string& sql) const {
     return ok && stmt != nullptr;
 }
 
-bool DatabaseConnection::commit() {
-    if (!db_) {
-        setError(SQLITE_MISUSE, "The database is not connected.");
-        return false;
-    }
+bool DatabaseConnection::endTransaction(const char* statement) {
+    if (!db_) return failNotConnected();
     clearError();
-    return sqlite3_get_autocommit(db_) || execute("COMMIT");
+    return sqlite3_get_autocommit(db_) || execute(statement);
 }
 
-bool DatabaseConnection::rollback() {
-    if (!db_) {
-        setError(SQLITE_MISUSE, "The database is not connected.");
-        return false;
-    }
-    clearError();
-    return sqlite3_get_autocommit(db_) || execute("ROLLBACK");
+bool DatabaseConnection::commit() { return endTransaction("COMMIT"); }
+bool DatabaseConnection::rollback() { return endTransaction("ROLLBACK"); }
+
+bool DatabaseConnection::failNotConnected() {
+    setError(SQLITE_MISUSE, "The database is not connected.");
+    return false;
 }
 
 DatabaseConnection::Kind DatabaseConnection::classify(sqlite3_stmt* stmt) {
@@ -201,7 +197,7 @@ std::optional<QueryResult> DatabaseConnection::run(const std::string& sql, const
                                                    bool hiddenRowID) {
     clearError();
     if (!db_) {
-        setError(SQLITE_MISUSE, "The database is not connected.");
+        failNotConnected();
         return std::nullopt;
     }
     if (sql.find('\0') != std::string::npos) {

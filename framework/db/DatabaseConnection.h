@@ -70,7 +70,9 @@ public:
 private:
     enum class Kind { Commit, Rollback, Vacuum, Other };
     static Kind classify(sqlite3_stmt* stmt);
-    bool execute(const char* sql);  // internal statements; sets the error on failure
+    bool execute(const char* sql);
+    bool endTransaction(const char* statement);  // COMMIT or ROLLBACK, a no-op when none is open
+    bool failNotConnected();  // internal statements; sets the error on failure
     bool bindAll(sqlite3_stmt* stmt, const std::vector<SQLValue>& params);
     static void readRow(sqlite3_stmt* stmt, QueryResult& result, bool hiddenRowID);
     void failFromEngine();
