@@ -30,6 +30,13 @@ std::string encoded(const QImage& image, const char* format) {
     return bytes.toStdString();
 }
 
+QImage noisyImage() {
+    QImage noisy(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) noisy.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (y * 53) % 256));
+    return noisy;
+}
+
 bool near(Color a, Color b, int tolerance = 24) {
     return std::abs(redOf(a) - redOf(b)) <= tolerance && std::abs(greenOf(a) - greenOf(b)) <= tolerance &&
            std::abs(blueOf(a) - blueOf(b)) <= tolerance;
@@ -194,10 +201,7 @@ TEST(Picture, JPEGRoundTrip) {
 }
 
 TEST(Picture, JPEGQualityChangesTheSize) {
-    QImage noisy(64, 64, QImage::Format_RGB32);
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) noisy.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (y * 53) % 256));
-    Picture p(noisy);
+    Picture p(noisyImage());
     EXPECT_LT(p.toJPEG(10).size(), p.toJPEG(95).size());
 }
 
@@ -244,8 +248,11 @@ TEST(Picture, MalformedBytesAreRefused) {
     EXPECT_FALSE(Picture::fromData(""));
     EXPECT_FALSE(Picture::fromData("not a picture at all"));
     EXPECT_FALSE(Picture::fromData(std::string("\xFF\xD8\xFF\xE0garbage", 12)));
-    const std::string jpeg = encoded(twoColourImage(), "jpeg");
-    EXPECT_FALSE(Picture::fromData(jpeg.substr(0, jpeg.size() / 2)));
+    // A JPEG cut off inside its image data, which the decoder alone would
+    // accept and fill with grey.
+    const std::string jpeg = encoded(noisyImage(), "jpeg");
+    EXPECT_FALSE(Picture::fromData(jpeg.substr(0, jpeg.size() * 3 / 4)));
+    EXPECT_TRUE(Picture::fromData(jpeg + "trailing bytes"));
     const std::string png = encoded(twoColourImage(), "png");
     EXPECT_FALSE(Picture::fromData(png.substr(0, png.size() / 2)));
     EXPECT_FALSE(Picture::fromData(png.substr(0, 20)));
