@@ -2,6 +2,8 @@
 // pixel by pixel on an image surface.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "framework/graphics/ImageGraphics.h"
 #include "tests/framework/graphics/PixelProbe.h"
 
@@ -233,6 +235,15 @@ TEST(PixelRules, OvalsAndRoundRectsStayInsideTheirBox) {
     EXPECT_NE(colorAt(r.image, 2, 2), ink);   // rounded corner
     EXPECT_NE(colorAt(r.image, 12, 5), ink);
     EXPECT_NE(colorAt(r.image, 7, 10), ink);
+    Surface o(14, 12);
+    o.g.DrawOval(2, 2, 10, 8);
+    EXPECT_EQ(colorAt(o.image, 7, 2), ink);
+    EXPECT_EQ(colorAt(o.image, 7, 9), ink);
+    EXPECT_EQ(colorAt(o.image, 2, 5), ink);
+    EXPECT_EQ(colorAt(o.image, 11, 5), ink);
+    EXPECT_NE(colorAt(o.image, 7, 6), ink);  // hollow
+    EXPECT_NE(colorAt(o.image, 12, 5), ink);
+    EXPECT_NE(colorAt(o.image, 7, 10), ink);
     Surface f(14, 12);
     f.g.FillRoundRect(2, 2, 10, 8, 4, 4);
     EXPECT_EQ(colorAt(f.image, 11, 5), ink);
@@ -274,6 +285,21 @@ TEST(PixelRules, AreaMovesTheOriginAndClips) {
     EXPECT_EQ(colorAt(image, 3, 2), ink);
     EXPECT_EQ(colorAt(image, 6, 4), ink);
     EXPECT_NE(colorAt(image, 7, 4), ink);
+}
+
+TEST(PixelRules, ExtremeCoordinatesNeitherOverflowNorCrash) {
+    constexpr int32_t big = std::numeric_limits<int32_t>::max(), small = std::numeric_limits<int32_t>::min();
+    Surface s(4, 4);
+    s.g.FillRect(big - 1, 0, big, 5);
+    s.g.DrawLine(0, small, 0, big);
+    s.g.DrawRect(small, small, big, big);
+    s.g.FillPolygon({0, small, small, big, small, big, big});
+    s.g.PenWidth = big;
+    s.g.DrawLine(big, big, big, big);
+    EXPECT_EQ(colorAt(s.image, 0, 3), ink);  // the vertical line crossed the surface
+    Surface all(4, 4);
+    all.g.FillRect(-5, -5, big, big);
+    EXPECT_EQ(inkCount(all.image, ink), 16);
 }
 
 TEST(PixelRules, ANullImageIsSafeToDrawOn) {
