@@ -53,11 +53,6 @@ QImage readImage(QIODevice& device, std::string_view bytes) {
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-std::shared_ptr<Picture> pictureOf(const QImage& image) {
-    if (image.isNull()) return nullptr;
-    return std::make_shared<Picture>(image);
-}
-
 }  // namespace
 
 Picture::Picture(const QImage& image, int32_t depth)
@@ -111,6 +106,11 @@ QImage Picture::composedImage(const QRect& area) const {
     return out;
 }
 
+std::shared_ptr<Picture> Picture::fromImage(const QImage& image) {
+    if (image.isNull() || !acceptableSize(image.width(), image.height())) return nullptr;
+    return std::make_shared<Picture>(image);
+}
+
 std::shared_ptr<Picture> Picture::fromFile(const std::string& path) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) return nullptr;
@@ -125,7 +125,7 @@ std::shared_ptr<Picture> Picture::fromData(std::string_view bytes) {
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    return pictureOf(readImage(buffer, bytes));
+    return fromImage(readImage(buffer, bytes));
 }
 
 std::string Picture::toJPEG(int quality) const {

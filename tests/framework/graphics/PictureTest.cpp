@@ -84,6 +84,7 @@ TEST(Picture, NewPictureIsWhiteAtTheAskedSize) {
     EXPECT_EQ(colorAt(p->image(), 29, 19), 0xFFFFFFu);
     EXPECT_EQ(p->Graphics()->Width(), 30);
     EXPECT_EQ(p->Graphics(), p->Graphics());  // one surface per picture
+    EXPECT_FALSE(Picture::fromImage(QImage()));
 }
 
 TEST(Picture, NewPictureRefusesSizesItCannotOrShouldNotMake) {
