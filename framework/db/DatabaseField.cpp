@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "framework/db/RecordSet.h"
+#include "framework/graphics/Picture.h"
 
 std::string DatabaseField::Name() const { return owner_->rows_.columns[static_cast<size_t>(column_)]; }
 bool DatabaseField::IsNull() const { return std::holds_alternative<std::monostate>(owner_->cell(column_)); }
@@ -23,6 +24,23 @@ void DatabaseField::SetDoubleValue(double v) { owner_->set(column_, SQLValue(v))
 void DatabaseField::SetBooleanValue(bool v) { owner_->set(column_, SQLValue(int64_t(v ? 1 : 0))); }
 void DatabaseField::SetBlobValue(const std::string& bytes) { owner_->set(column_, SQLValue(SQLBlob{bytes})); }
 void DatabaseField::SetNull() { owner_->set(column_, SQLValue()); }
+
+std::shared_ptr<Picture> DatabaseField::JPEGValue() const {
+    const SQLValue& value = owner_->cell(column_);
+    if (std::holds_alternative<std::monostate>(value)) return nullptr;
+    const std::string bytes = sqlValueString(value);
+    return bytes.empty() ? nullptr : Picture::fromData(bytes);
+}
+
+void DatabaseField::SetJPEGValue(const std::shared_ptr<Picture>& picture) {
+    if (!picture) return SetNull();
+    std::string jpeg = picture->toJPEG();
+    if (jpeg.empty()) {
+        owner_->connection_->setError(SQLITE_ERROR, "The picture could not be stored as JPEG.");
+        return;
+    }
+    owner_->set(column_, SQLValue(SQLBlob{std::move(jpeg)}));
+}
 
 void DatabaseField::SetValue(const Variant& v) {
     if (std::optional<SQLValue> value = sqlValueFromVariant(v)) {

@@ -4,10 +4,12 @@
 // outlive its record set. NULL reads as "" and 0. Setting a value needs the
 // record set's Edit first; the value is written by Update.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "framework/data/Variant.h"
 
+class Picture;
 class RecordSet;
 
 class DatabaseField {
@@ -24,8 +26,9 @@ public:
     // The bytes of a blob (or of any value's text), untouched.
     std::string BlobValue() const;
     Variant Value() const;
-    // JPEGValue / SetJPEGValue (a Picture, NULL for none) are built on the
-    // graphics Picture class and join this class when it is available.
+    // The column's JPEG blob as a picture; nullptr for NULL, an empty blob or
+    // bytes that are no readable picture.
+    std::shared_ptr<Picture> JPEGValue() const;
 
     void SetStringValue(const std::string& v);
     void SetIntegerValue(int32_t v);
@@ -34,6 +37,9 @@ public:
     void SetBooleanValue(bool v);
     void SetBlobValue(const std::string& bytes);
     void SetNull();
+    // Stores the picture as JPEG; nullptr stores NULL. A picture that cannot
+    // be encoded sets the database's error and changes nothing.
+    void SetJPEGValue(const std::shared_ptr<Picture>& picture);
     // Stores any Variant a database can hold; other kinds set the
     // database's error and change nothing.
     void SetValue(const Variant& v);

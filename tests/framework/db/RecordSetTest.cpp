@@ -2,6 +2,7 @@
 
 #include "framework/data/Dictionary.h"
 #include "framework/data/MemoryBlock.h"
+#include "framework/graphics/Picture.h"
 #include "framework/runtime/RuntimeException.h"
 
 TEST_F(DatabaseTest, FieldsAreFoundIgnoringCaseAndNullReadsAsEmptyAndZero) {
@@ -166,4 +167,29 @@ TEST_F(DatabaseTest, EngineFactsTheRecipeStatementsRelyOn) {
     EXPECT_EQ(db->LastRowID(), 2);  // the largest rowID plus one
     db->SQLExecute("alter table recipes rename to r2; alter table r2 rename to recipes");
     EXPECT_FALSE(db->Error()) << db->ErrorMessage();
+}
+
+TEST_F(DatabaseTest, PhotosAreStoredAsJPEGAndNullMeansNone) {
+    auto db = createRecipes({"Soup"});
+    auto rs = db->SQLSelect("select * from recipes where rowID = 1");
+    EXPECT_EQ(rs->Field("recipePhoto").JPEGValue(), nullptr);
+    auto picture = NewPicture(40, 30);
+    ASSERT_TRUE(picture);
+    rs->Edit();
+    rs->Field("recipePhoto").SetJPEGValue(picture);
+    rs->Update();
+    ASSERT_FALSE(db->Error()) << db->ErrorMessage();
+    auto again = db->SQLSelect("select rowID,* from recipes where rowID = 1");
+    EXPECT_EQ(again->Field("recipePhoto").BlobValue().substr(0, 2), "\xFF\xD8");  // a JPEG stream
+    auto read = again->Field("recipePhoto").JPEGValue();
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->Width(), 40);
+    EXPECT_EQ(read->Height(), 30);
+
+    again->Edit();
+    again->Field("recipePhoto").SetJPEGValue(nullptr);
+    again->Update();
+    EXPECT_EQ(peek("select count(*) from recipes where recipePhoto is null"), "1");
+    db->SQLExecute("update recipes set recipePhoto = x'0102'");
+    EXPECT_EQ(db->SQLSelect("select recipePhoto from recipes")->IdxField(1).JPEGValue(), nullptr);  // not a picture
 }
