@@ -193,6 +193,70 @@ void DatabaseConnection::readRow(sqlite3_stmt* stmt, QueryResult& result, bool h
     ++result.rowCount;
 }
 
+// One call's share of the transaction rules: it opens the implicit
+// transaction before the first change (or, inside an earlier transaction, a
+// savepoint), and on failure undoes exactly the work of this call.
+class DatabaseConnection::CallScope {
+public:
+    explicit CallScope(DatabaseConnection& connection) : c_(connection) {}
+
+    bool beforeChange() {
+        if (sqlite3_get_autocommit(c_.db_)) {
+            if (!c_.execute("BEGIN")) return false;
+            openedTransaction_ = true;
+        } else if (!openedTransaction_ && !savepoint_) {
+            if (!c_.execute("SAVEPOINT lw_call")) return false;
+            savepoint_ = true;
+        }
+        return true;
+    }
+
+    // The statements "commit" and "rollback"; silent when none is open.
+    bool endTransaction(bool commit) {
+        if (!commit) savepoint_ = false;  // the rollback takes the savepoint with it
+        if (!finish()) return false;
+        openedTransaction_ = false;
+        return sqlite3_get_autocommit(c_.db_) || c_.execute(commit ? "COMMIT" : "ROLLBACK");
+    }
+
+    bool finish() {
+        if (!savepoint_) return true;
+        savepoint_ = false;
+        return c_.execute("RELEASE lw_call");
+    }
+
+    // Keeps the error of the failure while undoing.
+    std::nullopt_t fail() {
+        const int32_t code = c_.errorCode_;
+        const std::string message = c_.errorMessage_;
+        if (!sqlite3_get_autocommit(c_.db_)) {
+            if (openedTransaction_) sqlite3_exec(c_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            else if (savepoint_)
+                sqlite3_exec(c_.db_, "ROLLBACK TO lw_call; RELEASE lw_call", nullptr, nullptr, nullptr);
+        }
+        c_.setError(code, message);
+        return std::nullopt;
+    }
+
+private:
+    DatabaseConnection& c_;
+    bool openedTransaction_ = false;  // this call began the transaction it works in
+    bool savepoint_ = false;          // this call works inside an earlier transaction
+};
+
+void DatabaseConnection::readColumns(sqlite3_stmt* stmt, QueryResult& result, bool hiddenRowID) {
+    result = QueryResult();
+    const int shown = sqlite3_column_count(stmt) - (hiddenRowID ? 1 : 0);
+    for (int c = 0; c < shown; ++c) {
+        const char* name = sqlite3_column_name(stmt, c);
+        const char* origin = sqlite3_column_origin_name(stmt, c);
+        const char* table = sqlite3_column_table_name(stmt, c);
+        result.columns.emplace_back(name ? name : "");
+        result.originColumns.emplace_back(origin ? origin : "");
+        result.originTables.emplace_back(table ? table : "");
+    }
+}
+
 std::optional<QueryResult> DatabaseConnection::run(const std::string& sql, const std::vector<SQLValue>* params,
                                                    bool hiddenRowID) {
     clearError();
@@ -206,25 +270,7 @@ std::optional<QueryResult> DatabaseConnection::run(const std::string& sql, const
         return std::nullopt;
     }
 
-    bool openedTransaction = false;  // this call began the transaction it works in
-    bool savepoint = false;          // this call works inside an earlier transaction
-    auto fail = [&]() -> std::optional<QueryResult> {
-        const int32_t code = errorCode_;
-        const std::string message = errorMessage_;
-        if (!sqlite3_get_autocommit(db_)) {
-            if (openedTransaction) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-            else if (savepoint)
-                sqlite3_exec(db_, "ROLLBACK TO lw_call; RELEASE lw_call", nullptr, nullptr, nullptr);
-        }
-        setError(code, message);
-        return std::nullopt;
-    };
-    auto releaseSavepoint = [&]() -> bool {
-        if (!savepoint) return true;
-        savepoint = false;
-        return execute("RELEASE lw_call");
-    };
-
+    CallScope scope(*this);
     QueryResult result;
     const char* tail = sql.c_str();
     const char* const end = tail + sql.size();
@@ -233,61 +279,36 @@ std::optional<QueryResult> DatabaseConnection::run(const std::string& sql, const
         sqlite3_stmt* raw = nullptr;
         if (sqlite3_prepare_v2(db_, tail, static_cast<int>(end - tail), &raw, &tail) != SQLITE_OK) {
             failFromEngine();
-            return fail();
+            return scope.fail();
         }
         Statement stmt(raw);
         if (!stmt) continue;  // blanks or a comment
         if (params && ++statements > 1) {
             setError(SQLITE_MISUSE, "Bound values need a statement text of one statement.");
-            return fail();
+            return scope.fail();
         }
 
         const Kind kind = classify(stmt.get());
         if (kind == Kind::Commit || kind == Kind::Rollback) {
-            if (kind == Kind::Rollback) savepoint = false;  // the rollback takes it with it
-            if (!releaseSavepoint()) return fail();
-            openedTransaction = false;
-            if (!sqlite3_get_autocommit(db_) && !execute(kind == Kind::Commit ? "COMMIT" : "ROLLBACK"))
-                return fail();
+            if (!scope.endTransaction(kind == Kind::Commit)) return scope.fail();
             continue;
         }
-        if (kind == Kind::Vacuum) {
-            // VACUUM cannot run inside a transaction: commit what is pending.
-            if (!releaseSavepoint()) return fail();
-            openedTransaction = false;
-            if (!sqlite3_get_autocommit(db_) && !execute("COMMIT")) return fail();
-        } else if (!sqlite3_stmt_readonly(stmt.get())) {
-            if (sqlite3_get_autocommit(db_)) {
-                if (!execute("BEGIN")) return fail();
-                openedTransaction = true;
-            } else if (!openedTransaction && !savepoint) {
-                if (!execute("SAVEPOINT lw_call")) return fail();
-                savepoint = true;
-            }
-        }
-        if (params && !bindAll(stmt.get(), *params)) return fail();
+        // VACUUM cannot run inside a transaction: what is pending is committed first.
+        bool ready = true;
+        if (kind == Kind::Vacuum) ready = scope.endTransaction(true);
+        else if (!sqlite3_stmt_readonly(stmt.get())) ready = scope.beforeChange();
+        if (!ready || (params && !bindAll(stmt.get(), *params))) return scope.fail();
 
-        const int columnCount = sqlite3_column_count(stmt.get());
-        if (columnCount > 0) {
-            result = QueryResult();
-            const int shown = hiddenRowID ? columnCount - 1 : columnCount;
-            for (int c = 0; c < shown; ++c) {
-                const char* name = sqlite3_column_name(stmt.get(), c);
-                const char* origin = sqlite3_column_origin_name(stmt.get(), c);
-                const char* table = sqlite3_column_table_name(stmt.get(), c);
-                result.columns.emplace_back(name ? name : "");
-                result.originColumns.emplace_back(origin ? origin : "");
-                result.originTables.emplace_back(table ? table : "");
-            }
-        }
+        const bool hasColumns = sqlite3_column_count(stmt.get()) > 0;
+        if (hasColumns) readColumns(stmt.get(), result, hiddenRowID);
         int rc;
         while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW)
-            if (columnCount > 0) readRow(stmt.get(), result, hiddenRowID);
+            if (hasColumns) readRow(stmt.get(), result, hiddenRowID);
         if (rc != SQLITE_DONE) {
             failFromEngine();
-            return fail();
+            return scope.fail();
         }
     }
-    if (!releaseSavepoint()) return fail();
+    if (!scope.finish()) return scope.fail();
     return result;
 }

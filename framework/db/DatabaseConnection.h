@@ -74,7 +74,9 @@ private:
     bool endTransaction(const char* statement);  // COMMIT or ROLLBACK, a no-op when none is open
     bool failNotConnected();  // internal statements; sets the error on failure
     bool bindAll(sqlite3_stmt* stmt, const std::vector<SQLValue>& params);
+    static void readColumns(sqlite3_stmt* stmt, QueryResult& result, bool hiddenRowID);
     static void readRow(sqlite3_stmt* stmt, QueryResult& result, bool hiddenRowID);
+    class CallScope;
     void failFromEngine();
 
     sqlite3* db_ = nullptr;
