@@ -1,17 +1,23 @@
 #include "prefs/FolderItemSaveInfo.h"
 
-#include "framework/runtime/RuntimeException.h"
+#include <exception>
 
-// Provisional until the file classes exist in this build: no FolderItem can
-// be made, so none can be written and stored ones are refused as unreadable.
+#include "framework/files/FolderItem.h"
+
 namespace BDictionary {
 
-std::string folderItemSaveInfo(const FolderItem&) {
-    throw UnsupportedFormatException("File references cannot be stored yet.");
+std::string folderItemSaveInfo(const FolderItem& item) {
+    return item.GetSaveInfo();
 }
 
-std::shared_ptr<FolderItem> folderItemFromSaveInfo(const std::string&) {
-    return nullptr;
+std::shared_ptr<FolderItem> folderItemFromSaveInfo(const std::string& info) {
+    // The bytes come from a file: whatever the path library makes of them,
+    // a failure here is a damaged block, not an error to pass on.
+    try {
+        return FolderItem::fromSaveInfo(info);
+    } catch (const std::exception&) {
+        return nullptr;
+    }
 }
 
 }  // namespace BDictionary
