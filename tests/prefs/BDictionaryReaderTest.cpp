@@ -2,6 +2,7 @@
 // trips of every kind, and malformed blocks that must be refused whole.
 #include <gtest/gtest.h>
 
+#include "framework/files/FolderItem.h"
 #include "framework/runtime/RuntimeException.h"
 #include "prefs/BDictionary.h"
 #include "tests/prefs/PrefsTestBytes.h"
@@ -195,4 +196,21 @@ TEST(BDictionaryReader, BooleanByteOtherThanOneIsTrueAndBareFileReferenceIsNil) 
     auto file = read("00 5B 00 00 00 0A 00 00 00 10 00 02 00 00 00 01 01 7D");
     ASSERT_NE(file, nullptr);
     EXPECT_TRUE(file->Value(int32_t{1}).IsNull());
+}
+
+TEST(BDictionaryReader, FileReferenceRoundTripsByItsPath) {
+    auto item = FolderItem::fromPath("/tmp/some folder/Recipe notes.txt");
+    auto dict = std::make_shared<Dictionary>();
+    dict->SetValue("file", item);
+    const std::string bytes = Convert(dict)->ToString();
+    EXPECT_NE(bytes.find(bytesOf("01 7D") + item->GetSaveInfo()), std::string::npos);
+
+    auto back = Convert(MemoryBlock::FromString(bytes));
+    ASSERT_NE(back, nullptr);
+    auto backItem = back->Value("file").FolderItemValue();
+    ASSERT_NE(backItem, nullptr);
+    EXPECT_EQ(backItem->AbsolutePath(), item->AbsolutePath());
+
+    // Bytes that are not save information refuse the reading.
+    EXPECT_EQ(read("00 5B 00 00 00 0A 00 00 00 10 00 02 00 00 00 01 01 7D 7A 7A"), nullptr);
 }

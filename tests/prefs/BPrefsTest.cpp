@@ -187,6 +187,27 @@ TEST_F(BPrefsTest, FailedWriteLeavesTheOldFileIntact) {
         EXPECT_EQ(entry.path().filename(), "Larderwise Prefs");  // no temporary left behind
 }
 
+TEST_F(BPrefsTest, SaveReplacesTheFileByRenameNotInPlace) {
+    BPrefs::SetValue("v", int32_t{1});
+    BPrefs::Save();
+    const std::string before = fileBytes();
+    fs::create_hard_link(file(), scratch_ / "old link");
+    BPrefs::SetValue("v", int32_t{2});
+    BPrefs::Save();
+    // The old inode still holds the old bytes: nobody ever saw a half
+    // rewritten file under the name.
+    std::ifstream in(scratch_ / "old link", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), before);
+    EXPECT_NE(fileBytes(), before);
+}
+
+TEST_F(BPrefsTest, FileLivesInTheXdgConfigFolder) {
+    SpecialFolder::setRoot(SpecialFolder::Kind::Preferences, std::nullopt);
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    ASSERT_NE(config, nullptr);
+    EXPECT_EQ(BPrefs::PrefsFile()->path(), fs::path(config) / "Larderwise Prefs");
+}
+
 TEST_F(BPrefsTest, TooManyPairsAreRefusedBeforeTheFileIsTouched) {
     BPrefs::Save();
     const std::string before = fileBytes();
