@@ -131,11 +131,3 @@ TEST(BDictionaryWriter, NestingBeyondTheLimitIsRefused) {
     EXPECT_NO_THROW(Convert(build(kMaxNestingDepth)));
     EXPECT_THROW(Convert(build(kMaxNestingDepth + 1)), RuntimeException);
 }
-
-TEST(BDictionaryWriter, JoinKeepsOrderAndFirstBlockByteOrder) {
-    auto a = MemoryBlock::FromString("ab");
-    a->LittleEndian = false;
-    auto joined = JoinMemoryBlocks({a, std::make_shared<MemoryBlock>(), MemoryBlock::FromString("c")});
-    EXPECT_EQ(joined->ToString(), "abc");
-    EXPECT_FALSE(joined->LittleEndian);
-}
