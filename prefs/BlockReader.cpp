@@ -127,10 +127,11 @@ std::shared_ptr<Dictionary> readDictionary(const Piece& piece, int depth) {
     const size_t count = static_cast<size_t>(first - 2) / 4;
     std::vector<size_t> offsets(count);
     for (size_t j = 0; j < count; ++j) {
-        const int32_t offset = piece.i32(2 + 4 * j);
-        if (offset < first || static_cast<size_t>(offset) > piece.size() || (j > 0 && static_cast<size_t>(offset) < offsets[j - 1]))
+        const int32_t entry = piece.i32(2 + 4 * j);
+        const size_t offset = static_cast<size_t>(entry);
+        if (entry < first || offset > piece.size() || (j > 0 && offset < offsets[j - 1]))
             refuse("an offset points outside its block or backwards");
-        offsets[j] = static_cast<size_t>(offset);
+        offsets[j] = offset;
     }
 
     Variant key;
