@@ -132,6 +132,10 @@ TEST_F(DatabaseTest, OnlyPlainOneTableSelectsCanBeEdited) {
     auto quoted = db->SQLSelect("select \"recipeName\" from \"recipes\" where recipeName like 'S%'");
     ASSERT_TRUE(quoted && quoted->Editable());
     EXPECT_EQ(quoted->RecordCount(), 1);
+    auto commented = db->SQLSelect("select * from main.recipes -- the whole table");
+    ASSERT_TRUE(commented && commented->Editable()) << db->ErrorMessage();
+    EXPECT_EQ(db->SQLSelect("select * from recipes where recipeName = 'unterminated"), nullptr);
+    EXPECT_TRUE(db->Error());
     auto rs = db->SQLSelect("select * from recipes");
     rs->Field("recipeName").SetStringValue("no Edit first");
     EXPECT_TRUE(db->Error());
