@@ -42,21 +42,13 @@ struct FileFilter {
     std::vector<std::string> patterns;
 };
 
-struct OpenFileRequest {
+// What an open or save dialog shows. The save dialog also proposes a name.
+struct FileDialogRequest {
     std::string title;
     std::string promptText;
     std::string actionButtonCaption;
     std::string cancelButtonCaption;
     std::string initialDirectory;  // a folder path; empty = the toolkit's choice
-    std::vector<FileFilter> filters;
-};
-
-struct SaveFileRequest {
-    std::string title;
-    std::string promptText;
-    std::string actionButtonCaption;
-    std::string cancelButtonCaption;
-    std::string initialDirectory;
     std::string suggestedFileName;
     std::vector<FileFilter> filters;
 };

@@ -29,18 +29,13 @@ std::vector<FileFilter> resolveFileFilter(const std::string& filter) {
     return filters;
 }
 
-OpenFileRequest OpenDialog::request() const {
-    return OpenFileRequest{Title, PromptText, ActionButtonCaption, CancelButtonCaption,
-                           InitialDirectory, resolveFileFilter(Filter)};
+FileDialogRequest FolderItemDialog::request() const {
+    return FileDialogRequest{Title, PromptText, ActionButtonCaption, CancelButtonCaption,
+                             InitialDirectory, SuggestedFileName, resolveFileFilter(Filter)};
 }
 
 std::optional<std::string> OpenDialog::ShowModalPath() {
     return uiService().openFile(request());
-}
-
-SaveFileRequest SaveAsDialog::request() const {
-    return SaveFileRequest{Title, PromptText, ActionButtonCaption, CancelButtonCaption,
-                           InitialDirectory, SuggestedFileName, resolveFileFilter(Filter)};
 }
 
 std::optional<std::string> SaveAsDialog::ShowModalPath() {

@@ -15,29 +15,31 @@ using FileFilterResolver = std::function<std::vector<FileFilter>(const std::stri
 void setFileFilterResolver(FileFilterResolver resolver);
 std::vector<FileFilter> resolveFileFilter(const std::string& filter);
 
-class OpenDialog {
+// What the open and save dialogs share, as in the old framework's
+// FolderItemDialog.
+class FolderItemDialog {
 public:
-    std::string Title;
-    std::string PromptText;
-    std::string ActionButtonCaption;
-    std::string CancelButtonCaption;
-    std::string InitialDirectory;
-    std::string Filter;  // file type names separated by ";"
+    virtual ~FolderItemDialog() = default;
 
-    std::optional<std::string> ShowModalPath();
-    OpenFileRequest request() const;
-};
-
-class SaveAsDialog {
-public:
     std::string Title;
     std::string PromptText;
     std::string ActionButtonCaption;
     std::string CancelButtonCaption;
     std::string InitialDirectory;
     std::string SuggestedFileName;
-    std::string Filter;
+    std::string Filter;  // file type names separated by ";"
 
-    std::optional<std::string> ShowModalPath();
-    SaveFileRequest request() const;
+    // The chosen file's path, or nullopt when the user cancelled.
+    virtual std::optional<std::string> ShowModalPath() = 0;
+    FileDialogRequest request() const;
+};
+
+class OpenDialog : public FolderItemDialog {
+public:
+    std::optional<std::string> ShowModalPath() override;
+};
+
+class SaveAsDialog : public FolderItemDialog {
+public:
+    std::optional<std::string> ShowModalPath() override;
 };

@@ -15,20 +15,20 @@ std::string asciiCase(std::string text, bool upper) {
     return text;
 }
 
-std::unique_ptr<QFileDialog> baseDialog(const std::string& title, const std::string& prompt,
-                                        const std::string& action, const std::string& cancel,
-                                        const std::string& directory,
-                                        const std::vector<FileFilter>& filters, QWidget* parent) {
+std::unique_ptr<QFileDialog> baseDialog(const FileDialogRequest& request, QWidget* parent) {
     auto dialog = std::make_unique<QFileDialog>(parent);
     // Our own dialog, not the desktop's: the button labels and prompt are
     // ours to set, and it behaves the same on every desktop and headless.
     dialog->setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog->setWindowTitle(QString::fromStdString(prompt.empty() ? title : prompt));
-    if (!action.empty()) dialog->setLabelText(QFileDialog::Accept, QString::fromStdString(action));
-    if (!cancel.empty()) dialog->setLabelText(QFileDialog::Reject, QString::fromStdString(cancel));
-    if (!directory.empty()) dialog->setDirectory(QString::fromStdString(directory));
+    const std::string& title = request.promptText.empty() ? request.title : request.promptText;
+    dialog->setWindowTitle(QString::fromStdString(title));
+    if (!request.actionButtonCaption.empty())
+        dialog->setLabelText(QFileDialog::Accept, QString::fromStdString(request.actionButtonCaption));
+    if (!request.cancelButtonCaption.empty())
+        dialog->setLabelText(QFileDialog::Reject, QString::fromStdString(request.cancelButtonCaption));
+    if (!request.initialDirectory.empty()) dialog->setDirectory(QString::fromStdString(request.initialDirectory));
     QStringList names;
-    for (const FileFilter& filter : filters) names << QString::fromStdString(qtNameFilter(filter));
+    for (const FileFilter& filter : request.filters) names << QString::fromStdString(qtNameFilter(filter));
     if (!names.isEmpty()) dialog->setNameFilters(names);
     return dialog;
 }
@@ -51,17 +51,15 @@ std::string qtNameFilter(const FileFilter& filter) {
     return text + ")";
 }
 
-std::unique_ptr<QFileDialog> buildOpenDialog(const OpenFileRequest& request, QWidget* parent) {
-    auto dialog = baseDialog(request.title, request.promptText, request.actionButtonCaption,
-                             request.cancelButtonCaption, request.initialDirectory, request.filters, parent);
+std::unique_ptr<QFileDialog> buildOpenDialog(const FileDialogRequest& request, QWidget* parent) {
+    auto dialog = baseDialog(request, parent);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     return dialog;
 }
 
-std::unique_ptr<QFileDialog> buildSaveDialog(const SaveFileRequest& request, QWidget* parent) {
-    auto dialog = baseDialog(request.title, request.promptText, request.actionButtonCaption,
-                             request.cancelButtonCaption, request.initialDirectory, request.filters, parent);
+std::unique_ptr<QFileDialog> buildSaveDialog(const FileDialogRequest& request, QWidget* parent) {
+    auto dialog = baseDialog(request, parent);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     if (!request.suggestedFileName.empty()) dialog->selectFile(QString::fromStdString(request.suggestedFileName));

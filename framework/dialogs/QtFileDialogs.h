@@ -12,5 +12,5 @@
 // too: files written on a case-blind disk keep whatever case they had.
 std::string qtNameFilter(const FileFilter& filter);
 
-std::unique_ptr<QFileDialog> buildOpenDialog(const OpenFileRequest& request, QWidget* parent);
-std::unique_ptr<QFileDialog> buildSaveDialog(const SaveFileRequest& request, QWidget* parent);
+std::unique_ptr<QFileDialog> buildOpenDialog(const FileDialogRequest& request, QWidget* parent);
+std::unique_ptr<QFileDialog> buildSaveDialog(const FileDialogRequest& request, QWidget* parent);

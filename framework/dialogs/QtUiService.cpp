@@ -37,11 +37,11 @@ MessageDialogChoice QtUiService::showMessageDialog(const MessageDialogRequest& r
     return static_cast<MessageDialogChoice>(buildMessageDialog(request, dialogParent()).run());
 }
 
-std::optional<std::string> QtUiService::openFile(const OpenFileRequest& request) {
+std::optional<std::string> QtUiService::openFile(const FileDialogRequest& request) {
     return runFileDialog(*buildOpenDialog(request, dialogParent()));
 }
 
-std::optional<std::string> QtUiService::saveFile(const SaveFileRequest& request) {
+std::optional<std::string> QtUiService::saveFile(const FileDialogRequest& request) {
     return runFileDialog(*buildSaveDialog(request, dialogParent()));
 }
 

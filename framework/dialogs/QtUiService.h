@@ -6,8 +6,8 @@ class QtUiService : public UiService {
 public:
     int32_t MsgBox(const MsgBoxRequest& request) override;
     MessageDialogChoice showMessageDialog(const MessageDialogRequest& request) override;
-    std::optional<std::string> openFile(const OpenFileRequest& request) override;
-    std::optional<std::string> saveFile(const SaveFileRequest& request) override;
+    std::optional<std::string> openFile(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFile(const FileDialogRequest& request) override;
     bool selectColor(uint32_t& color, const std::string& prompt) override;
     bool pageSetup(PrintSettings& settings) override;
     bool printerDialog(PrintSettings& settings) override;

@@ -23,8 +23,8 @@ public:
     virtual int32_t MsgBox(const MsgBoxRequest& request) = 0;
     virtual MessageDialogChoice showMessageDialog(const MessageDialogRequest& request) = 0;
     // The chosen file's path, or nullopt when cancelled.
-    virtual std::optional<std::string> openFile(const OpenFileRequest& request) = 0;
-    virtual std::optional<std::string> saveFile(const SaveFileRequest& request) = 0;
+    virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
     // Starts at color (0xRRGGBB); on OK writes the choice back and answers True.
     virtual bool selectColor(uint32_t& color, const std::string& prompt) = 0;
     // On OK replaces settings and answers True; on Cancel leaves them.
