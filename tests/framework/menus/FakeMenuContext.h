@@ -23,6 +23,9 @@ public:
     std::vector<std::string> log;
     std::vector<std::exception_ptr> escaped;
 
+    // The last thing logged, or "" when nothing was.
+    std::string last() const { return log.empty() ? std::string() : log.back(); }
+
     std::shared_ptr<MenuBar> activeMenuBar() override { return bar; }
     MenuHandlerTable* frontWindowHandlers() override { return hasFrontWindow ? &window : nullptr; }
     MenuHandlerTable* applicationHandlers() override { return &application; }

@@ -48,7 +48,7 @@ TEST_F(MenuDispatchTest, FrontWindowComesBeforeTheApplication) {
     menus.log.clear();
     menus.bind(menus.window, "window", "FileClose", true);
     EXPECT_TRUE(chooseMenuItem(menus, "FileClose"));
-    EXPECT_EQ(menus.log.back(), "window.FileClose");
+    EXPECT_EQ(menus.last(), "window.FileClose");
     EXPECT_EQ(std::count(menus.log.begin(), menus.log.end(), "app.FileClose"), 0);
 }
 
@@ -56,19 +56,19 @@ TEST_F(MenuDispatchTest, ApplicationHandlersWorkWithoutAFrontWindow) {
     menus.hasFrontWindow = false;
     menus.bind(menus.application, "app", "FileQuit");
     EXPECT_TRUE(chooseMenuItem(menus, "FileQuit"));
-    EXPECT_EQ(menus.log.back(), "app.FileQuit");
+    EXPECT_EQ(menus.last(), "app.FileQuit");
 }
 
 TEST_F(MenuDispatchTest, StandardEditingRunsOnlyWhenNoHandlerIsBound) {
     menus.editable = {StandardEdit::Copy, StandardEdit::Paste};
     EXPECT_TRUE(chooseMenuItem(menus, "EditCopy"));
-    EXPECT_EQ(menus.log.back(), "control.edit " + std::to_string(static_cast<int>(StandardEdit::Copy)));
+    EXPECT_EQ(menus.last(), "control.edit " + std::to_string(static_cast<int>(StandardEdit::Copy)));
 
     // A bound handler answering False must not get a second paste on top.
     menus.bind(menus.window, "window", "EditPaste", false);
     menus.log.clear();
     EXPECT_TRUE(chooseMenuItem(menus, "EditPaste"));
-    EXPECT_EQ(menus.log.back(), "window.EditPaste");
+    EXPECT_EQ(menus.last(), "window.EditPaste");
     EXPECT_EQ(std::count_if(menus.log.begin(), menus.log.end(),
                             [](const std::string& s) { return s.rfind("control.edit", 0) == 0; }),
               0);
@@ -87,7 +87,7 @@ TEST_F(MenuDispatchTest, ChoosingADisabledItemDoesNothing) {
 TEST_F(MenuDispatchTest, ShortcutOfAnEnabledHandledItemRunsIt) {
     menus.bind(menus.window, "window", "RecipeNextRecipe");
     EXPECT_TRUE(press("Cmd+]"));
-    EXPECT_EQ(menus.log.back(), "window.RecipeNextRecipe");
+    EXPECT_EQ(menus.last(), "window.RecipeNextRecipe");
 }
 
 TEST_F(MenuDispatchTest, DisabledMenuBlocksTheShortcutsOfItsItems) {
@@ -100,7 +100,7 @@ TEST_F(MenuDispatchTest, DisabledMenuBlocksTheShortcutsOfItsItems) {
 
     menus.controlEnable = [&] { item("FormatMenu").Enabled = true; };
     EXPECT_TRUE(press("Cmd+B"));
-    EXPECT_EQ(menus.log.back(), "window.StyleBold");
+    EXPECT_EQ(menus.last(), "window.StyleBold");
 }
 
 TEST_F(MenuDispatchTest, EnablingPassRunsBeforeTheShortcutIsMatched) {
@@ -110,7 +110,7 @@ TEST_F(MenuDispatchTest, EnablingPassRunsBeforeTheShortcutIsMatched) {
     EXPECT_FALSE(press("Cmd+K"));
     rowSelected = true;
     EXPECT_TRUE(press("Cmd+K"));
-    EXPECT_EQ(menus.log.back(), "window.RecipeKitchenmode");
+    EXPECT_EQ(menus.last(), "window.RecipeKitchenmode");
 }
 
 TEST_F(MenuDispatchTest, ShortcutWithNoHandlerInTheChainPassesTheKeyOn) {
