@@ -128,6 +128,22 @@ TEST(ScriptedUiService, FileDialogsRecordTheirTextsAndResolvedFilters) {
     setFileFilterResolver(nullptr);
 }
 
+TEST(ScriptedUiService, PrintDialogsReplaceTheSettingsOnlyWhenConfirmed) {
+    ScopedScriptedUi ui;
+    PrintSettings chosen;
+    chosen.copies = 2;
+    chosen.firstPage = 2;
+    chosen.lastPage = 3;
+    ui->expectPrinterDialog(chosen).expectPageSetup(std::nullopt);
+    PrintSettings settings;
+    EXPECT_TRUE(uiService().printerDialog(settings));
+    EXPECT_EQ(settings.copies, 2);
+    EXPECT_EQ(settings.lastPage, 3);
+    settings.landscape = true;
+    EXPECT_FALSE(uiService().pageSetup(settings));
+    EXPECT_TRUE(settings.landscape);
+}
+
 TEST(ScriptedUiService, SpeechAndUrlsAreRecordedNotScripted) {
     ScopedScriptedUi ui;
     uiService().speak("Two cups of flour", true);
