@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -92,6 +94,24 @@ TEST(QtColorDialog, StartsAtTheColourAndWritesBackOnlyOnOK) {
     });
     EXPECT_FALSE(service.selectColor(color, "Choose a color for the text:"));
     EXPECT_EQ(color, 0xAABBCCu);
+}
+
+TEST(QtPrintDialogs, CancelLeavesTheSettingsAndOKReadsThemBack) {
+    QtUiService service;
+    PrintSettings settings;
+    settings.paperName = "Letter";
+    answerNextModal<QPageSetupDialog>([](QPageSetupDialog& dialog) { dialog.reject(); });
+    EXPECT_FALSE(service.pageSetup(settings));
+    EXPECT_EQ(settings.paperName, "Letter");
+
+    answerNextModal<QPageSetupDialog>([](QPageSetupDialog& dialog) { dialog.accept(); });
+    EXPECT_TRUE(service.pageSetup(settings));
+    EXPECT_EQ(settings.paperName, "Letter");
+
+    settings.copies = 3;
+    answerNextModal<QPrintDialog>([](QPrintDialog& dialog) { dialog.reject(); });
+    EXPECT_FALSE(service.printerDialog(settings));
+    EXPECT_EQ(settings.copies, 3);
 }
 
 TEST(QtPrintSettings, SurviveARoundTripThroughAPrinter) {
