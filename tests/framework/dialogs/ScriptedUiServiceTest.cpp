@@ -5,6 +5,7 @@
 #include "framework/dialogs/MessageDialog.h"
 #include "framework/dialogs/MsgBox.h"
 #include "framework/dialogs/SelectColor.h"
+#include "framework/files/FolderItem.h"
 #include "framework/menus/MenuItem.h"
 #include "tests/support/ScriptedUiService.h"
 
@@ -31,7 +32,9 @@ TEST(ScriptedUiService, ADialogOfAnotherKindThanExpectedFails) {
     EXPECT_NONFATAL_FAILURE(MsgBox("Backed up."), "expected a OpenDialog");
     // The awaited dialog may still come and gets its answer.
     OpenDialog open;
-    EXPECT_EQ(open.ShowModalPath(), "/tmp/backup.rsd");
+    auto chosen = open.ShowModal();
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_EQ(chosen->AbsolutePath(), "/tmp/backup.rsd");
 }
 
 TEST(ScriptedUiService, TextThatDoesNotMatchFails) {
@@ -117,11 +120,13 @@ TEST(ScriptedUiService, FileDialogsRecordTheirTextsAndResolvedFilters) {
     ui->expectSaveFile(std::nullopt);
     SaveAsDialog save;
     save.Title = "Export recipes";
+    save.InitialDirectory = FolderItem::fromPath("/tmp/exports");
     save.SuggestedFileName = "Recipes.txt";
     save.Filter = "REALSQLDatabase";
-    EXPECT_EQ(save.ShowModalPath(), std::nullopt);
+    EXPECT_EQ(save.ShowModal(), nullptr);
     const UiCall& shown = ui->calls()[0];
     EXPECT_EQ(shown.title, "Export recipes");
+    EXPECT_EQ(shown.file.initialDirectory, "/tmp/exports");
     EXPECT_EQ(shown.file.suggestedFileName, "Recipes.txt");
     ASSERT_EQ(shown.file.filters.size(), 1u);
     EXPECT_EQ(shown.file.filters[0].patterns, (std::vector<std::string>{"*.rsd"}));
