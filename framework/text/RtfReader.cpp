@@ -61,7 +61,9 @@ private:
     void bodyCharacter(char32_t c);
     void commitFont();
     void commitColor();
-    TextStyle currentStyle();
+    // The style of the current group's characters, worked out again only
+    // when the attributes or the tables have changed.
+    const TextStyle& currentStyle();
     RtfCodePage currentPage() const;
 
     RtfTokenizer tokens_;
@@ -83,6 +85,7 @@ private:
     CharacterState cachedChars_;
     TextStyle cachedStyle_;
     bool cacheValid_ = false;
+    bool styleMayDiffer_ = true;  // the last run's style may not be the current one
     TextAlignment lastAlignment_ = TextAlignment::Default;
     bool paragraphHasText_ = false;
 };
@@ -291,9 +294,12 @@ void RtfParser::character(char32_t c) {
 void RtfParser::bodyCharacter(char32_t c) {
     if (c == 0) return;
     if (c == U'\n' || c == 0x2028 || c == 0x2029) c = CR;
-    const TextStyle style = currentStyle();
-    if (out_.runStarts.empty() || !(out_.runStarts.back().second == style))
-        out_.runStarts.emplace_back(out_.text.size(), style);
+    const TextStyle& style = currentStyle();
+    if (styleMayDiffer_) {
+        if (out_.runStarts.empty() || !(out_.runStarts.back().second == style))
+            out_.runStarts.emplace_back(out_.text.size(), style);
+        styleMayDiffer_ = false;
+    }
     out_.text += c;
     if (c == CR) {
         // A paragraph takes the alignment in force at its end.
@@ -305,10 +311,12 @@ void RtfParser::bodyCharacter(char32_t c) {
     }
 }
 
-TextStyle RtfParser::currentStyle() {
+const TextStyle& RtfParser::currentStyle() {
     const CharacterState& c = top().chars;
     if (cacheValid_ && c == cachedChars_) return cachedStyle_;
-    TextStyle s;
+    styleMayDiffer_ = true;
+    TextStyle& s = cachedStyle_;
+    s = TextStyle{};
     auto font = fonts_.find(c.font >= 0 ? c.font : defaultFont_);
     if (font != fonts_.end() && !font->second.name.empty()) s.Font = font->second.name;
     s.Size = c.halfPoints > 0 ? c.halfPoints / 2.0 : 0;
@@ -319,7 +327,6 @@ TextStyle RtfParser::currentStyle() {
     s.Shadow = c.shadow;
     s.TextColor = c.color > 0 && static_cast<size_t>(c.color) < colors_.size() ? colors_[c.color] : 0;
     cachedChars_ = c;
-    cachedStyle_ = s;
     cacheValid_ = true;
     return s;
 }
