@@ -3,7 +3,7 @@
 //
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
 //       fuzz/rtf_fuzz.cpp framework/text/*.cpp -o rtf_fuzz
-//   ./rtf_fuzz fuzz/corpus/rtf
+//   ./rtf_fuzz -dict=fuzz/rtf.dict fuzz/corpus/rtf
 //
 // Beyond "no crash, no hang, no read outside the input", it checks that
 // whatever the reader made of the input is stable: written and read again,
