@@ -7,7 +7,7 @@
 #include "framework/text/RtfCodePages.h"
 #include "framework/text/RtfKeywords.h"
 #include "framework/text/RtfTokenizer.h"
-#include "framework/text/StyledTextUtf8.h"
+#include "framework/text/StringsUtf8.h"
 
 namespace {
 
@@ -268,7 +268,7 @@ void RtfParser::character(char32_t c) {
     switch (top().destination) {
     case Destination::FontTable:
         if (c == U';') commitFont();
-        else if (c >= 0x20) styled_utf8::append(entry_.name, c);
+        else if (c >= 0x20) utf8::append(entry_.name, c);
         return;
     case Destination::ColorTable:
         if (c == U';') commitColor();

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/text/StyledText.h"
-#include "framework/text/StyledTextUtf8.h"
+#include "framework/text/StringsUtf8.h"
 
 namespace {
 
@@ -103,7 +103,7 @@ void writeCharacterChanges(RtfOutput& out, const ResolvedStyle& from, const Reso
 
 void writeFontName(RtfOutput& out, const std::string& name) {
     for (size_t pos = 0; pos < name.size();) {
-        const char32_t c = styled_utf8::next(name, pos);
+        const char32_t c = utf8::next(name, pos);
         // A semicolon ends a font table entry and control characters have no
         // place in a name.
         if (c != U';' && c >= 0x20) out.character(c);

@@ -5,7 +5,7 @@
 #include "framework/runtime/RuntimeException.h"
 #include "framework/text/RtfReader.h"
 #include "framework/text/RtfWriter.h"
-#include "framework/text/StyledTextUtf8.h"
+#include "framework/text/StringsUtf8.h"
 
 namespace {
 
@@ -14,12 +14,12 @@ constexpr char32_t CR = U'\r';
 // UTF-8 in, code points out, with every kind of line end made a CR: the
 // paragraph separator of this model (U+2028 and U+2029 are what editors hand
 // over for line and paragraph breaks).
-std::u32string toCharacters(const std::string& utf8) {
+std::u32string toCharacters(const std::string& text) {
     std::u32string out;
-    out.reserve(utf8.size());
-    for (size_t pos = 0; pos < utf8.size();) {
-        char32_t c = styled_utf8::next(utf8, pos);
-        if (c == CR && pos < utf8.size() && utf8[pos] == '\n') ++pos;
+    out.reserve(text.size());
+    for (size_t pos = 0; pos < text.size();) {
+        char32_t c = utf8::next(text, pos);
+        if (c == CR && pos < text.size() && text[pos] == '\n') ++pos;
         if (c == U'\n' || c == 0x2028 || c == 0x2029) c = CR;
         out += c;
     }
@@ -29,7 +29,7 @@ std::u32string toCharacters(const std::string& utf8) {
 std::string toUtf8(std::u32string_view characters) {
     std::string out;
     out.reserve(characters.size());
-    for (char32_t c : characters) styled_utf8::append(out, c);
+    for (char32_t c : characters) utf8::append(out, c);
     return out;
 }
 
