@@ -58,6 +58,7 @@ private:
     void text(std::string_view bytes);
     void byte(uint8_t b);
     void character(char32_t c);
+    void deliver(char32_t c);  // a whole character to the current destination
     void bodyCharacter(char32_t c);
     void commitFont();
     void commitColor();
@@ -122,7 +123,7 @@ StyledText RtfParser::parse() {
     }
     if (pendingHigh_ != 0) {
         pendingHigh_ = 0;
-        bodyCharacter(0xFFFD);
+        deliver(0xFFFD);
     }
     const GroupState end = stack_.empty() ? GroupState{} : top();
     out_.alignments.push_back(paragraphHasText_ ? lastAlignment_ : end.alignment);
@@ -265,19 +266,9 @@ RtfCodePage RtfParser::currentPage() const {
 }
 
 void RtfParser::character(char32_t c) {
-    switch (top().destination) {
-    case Destination::FontTable:
-        if (c == U';') commitFont();
-        else if (c >= 0x20) utf8::append(entry_.name, c);
-        return;
-    case Destination::ColorTable:
-        if (c == U';') commitColor();
-        return;
-    case Destination::Body: break;
-    }
-    // Characters beyond U+FFFF arrive as two \uN halves.
+    // Characters beyond U+FFFF arrive as two \uN halves, in font names too.
     if (c >= 0xD800 && c <= 0xDBFF) {
-        if (pendingHigh_ != 0) bodyCharacter(0xFFFD);
+        if (pendingHigh_ != 0) deliver(0xFFFD);
         pendingHigh_ = c;
         return;
     }
@@ -286,9 +277,22 @@ void RtfParser::character(char32_t c) {
         pendingHigh_ = 0;
     } else if (pendingHigh_ != 0) {
         pendingHigh_ = 0;
-        bodyCharacter(0xFFFD);
+        deliver(0xFFFD);
     }
-    bodyCharacter(c);
+    deliver(c);
+}
+
+void RtfParser::deliver(char32_t c) {
+    switch (top().destination) {
+    case Destination::FontTable:
+        if (c == U';') commitFont();
+        else if (c >= 0x20) utf8::append(entry_.name, c);
+        return;
+    case Destination::ColorTable:
+        if (c == U';') commitColor();
+        return;
+    case Destination::Body: bodyCharacter(c); return;
+    }
 }
 
 void RtfParser::bodyCharacter(char32_t c) {
