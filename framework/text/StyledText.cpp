@@ -49,6 +49,8 @@ StyledText StyledText::fromParts(Parts parts) {
         result.runs_ = {{0, parts.emptyStyle}};
     else
         result.runs_ = std::move(parts.runStarts);
+    std::stable_sort(result.runs_.begin(), result.runs_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     result.mergeRuns();
     result.rebuildParagraphStarts();
     result.alignments_ = std::move(parts.alignments);
