@@ -101,6 +101,8 @@ StyledText RtfParser::parse() {
             continue;
         }
         if (stack_.empty()) continue;  // nothing counts before the first group
+        if (t.kind == RtfToken::Text && t.name.find_first_not_of("\r\n") == std::string_view::npos)
+            continue;  // line ends in the source are layout, even between "{" and "\*"
         const bool fresh = groupFresh_;
         groupFresh_ = false;
         if (t.kind == RtfToken::Text) {

@@ -94,7 +94,7 @@ TEST(RtfReader, DestinationsWithoutBodyTextAreSkipped) {
         "{\\rtf1\\ansi{\\info{\\title Secret}{\\author Someone}}"
         "{\\stylesheet{\\s0 Normal;}}{\\*\\listtable{\\list x}}"
         "Before {\\pict\\pngblip\\picw10 89504e47{}}after {\\object{\\objdata 0102}{\\result shown}}"
-        "{\\*\\unknowndest hidden}{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}} end"
+        "{\\*\\unknowndest hidden}{\r\n\\*\\other hidden}{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}} end"
         "{\\header page header}}");
     EXPECT_EQ(t.Text(), "Before after link end");
 }
