@@ -1,5 +1,7 @@
 #include "framework/runtime/Services.h"
 
+#include "framework/dialogs/MsgBox.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
@@ -70,7 +72,10 @@ Services makeRealServices() {
     };
     s.yield = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     s.exitLoop = [](int code) { QCoreApplication::exit(code); };
-    s.reportFatalError = [](const std::string& message) { std::fprintf(stderr, "larderwise: %s\n", message.c_str()); };
+    s.reportFatalError = [](const std::string& message) {
+        std::fprintf(stderr, "larderwise: %s\n", message.c_str());
+        MsgBox(message);
+    };
     return s;
 }
 

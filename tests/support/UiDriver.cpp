@@ -1,5 +1,6 @@
 #include "tests/support/UiDriver.h"
 
+#include "framework/dialogs/UiService.h"
 #include "framework/runtime/Clock.h"
 #include "framework/runtime/Services.h"
 #include "framework/ui/FocusModel.h"
@@ -8,6 +9,7 @@
 #include "framework/ui/RectControl.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowList.h"
+#include "tests/support/ScriptedUiService.h"
 
 #include <QApplication>
 #include <QDir>
@@ -71,8 +73,10 @@ void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseB
 }
 }  // namespace
 
-UiDriver::UiDriver() : now_(1000LL * 1000000 / 60), folders_(std::make_unique<QTemporaryDir>()) {
-    Clock::setFake([this] { return now_; });
+UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
+    // Whole ticks are kept apart from extra microseconds, so advancing by
+    // ticks never drifts by a rounding.
+    Clock::setFake([this] { return (fakeTicks_ * 1000000 + 59) / 60 + extraMicros_; });
     Services& s = services();
     s.doubleClickTicks = [this] { return doubleClickTicks; };
     const QString root = folders_->path();
@@ -96,13 +100,28 @@ UiDriver::UiDriver() : now_(1000LL * 1000000 / 60), folders_(std::make_unique<QT
         loopEnded_ = true;
         exitCode_ = code;
     };
+    // Code that reads the XDG variables itself lands in the same temp tree.
+    const std::pair<const char*, SpecialFolderKind> env[] = {{"HOME", SpecialFolderKind::Home},
+                                                             {"XDG_DATA_HOME", SpecialFolderKind::ApplicationData},
+                                                             {"XDG_CONFIG_HOME", SpecialFolderKind::Preferences}};
+    for (const auto& [var, kind] : env) {
+        savedEnvironment_.emplace_back(var, qgetenv(var).toStdString());
+        qputenv(var, QByteArray::fromStdString(s.folderRoot(kind)));
+    }
+    auto scripted = std::make_unique<ScriptedUiService>();
+    dialogs_ = scripted.get();
+    setUiService(std::move(scripted));
 }
 
-UiDriver::~UiDriver() = default;
+UiDriver::~UiDriver() {
+    dialogs_->verifyAllUsed();
+    setUiService(nullptr);
+    for (const auto& [var, value] : savedEnvironment_) qputenv(var, QByteArray::fromStdString(value));
+}
 
 int32_t UiDriver::ticks() const { return Clock::ticks(); }
-void UiDriver::advanceTicks(int32_t t) { now_ += static_cast<int64_t>(t) * 1000000 / 60 + 1; }
-void UiDriver::advanceMicroseconds(int64_t micros) { now_ += micros; }
+void UiDriver::advanceTicks(int32_t t) { fakeTicks_ += t; }
+void UiDriver::advanceMicroseconds(int64_t micros) { extraMicros_ += micros; }
 
 std::string UiDriver::folder(const char* name) const { return (folders_->path() + "/" + name).toStdString(); }
 

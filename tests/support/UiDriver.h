@@ -5,7 +5,8 @@
 // entry, the activation model, the window's client-resize path, the menu
 // chooser), plus a fake clock and temporary special folders.
 //
-//   UiDriver ui;                        // fake clock at tick 1000, temp folders
+//   UiDriver ui;                        // fake clock at tick 1000, temp folders,
+//                                       // scripted dialogs (ui.dialogs())
 //   ui.click(*list, 5, 20);
 //   ui.key(*field, "k", UiDriver::Command);
 //   ui.type(*field, "flour");
@@ -20,6 +21,7 @@
 class RectControl;
 class Window;
 class QTemporaryDir;
+class ScriptedUiService;
 
 class UiDriver {
 public:
@@ -36,7 +38,15 @@ public:
     int32_t doubleClickTicks = 20;
 
     // --- folders -----------------------------------------------------------
-    std::string folder(const char* name) const;  // the temp root of a special folder
+    // The temp root of a special folder ("ApplicationData", "Preferences",
+    // "Desktop", "Documents", "Home", "Temporary"). The XDG variables and
+    // HOME point into the same temp tree while the driver lives.
+    std::string folder(const char* name) const;
+
+    // --- dialogs -------------------------------------------------------------
+    // The scripted UiService installed for this driver's life; unexpected
+    // dialogs fail the test, and scripted ones left unused fail it at the end.
+    ScriptedUiService& dialogs() { return *dialogs_; }
 
     // --- application -------------------------------------------------------
     // Runs the start-up steps and the posted App.Open, without a real loop.
@@ -73,8 +83,11 @@ public:
     bool chooseMenu(const std::string& itemName);
 
 private:
-    int64_t now_;
+    int64_t fakeTicks_ = 1000;
+    int64_t extraMicros_ = 0;
     std::unique_ptr<QTemporaryDir> folders_;
+    std::vector<std::pair<const char*, std::string>> savedEnvironment_;
+    ScriptedUiService* dialogs_ = nullptr;
     bool loopEnded_ = false;
     int exitCode_ = 0;
 };
