@@ -200,3 +200,24 @@ TEST_F(Lifecycle, ImplicitWindowsAreSingleAndFreshAfterTheyClose) {
     EXPECT_EQ(b.Title(), "");
     EXPECT_EQ(journal.size(), 2u);
 }
+
+TEST_F(Lifecycle, DocumentsFromTheCommandLineArriveAfterOpenAndAfterTheFirstWindowsOpened) {
+    std::vector<std::string> paths;
+    Runtime::setDocumentItemFactory([&](const std::string& path) {
+        paths.push_back(path);
+        return std::shared_ptr<FolderItem>();
+    });
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [] {
+        auto app = std::make_unique<Application>();
+        app->Open = [] { journal.push_back("App:Open"); };
+        app->OpenDocument = [](std::shared_ptr<FolderItem>) { journal.push_back("App:OpenDocument"); };
+        return app;
+    };
+    steps.makeDefaultView = [] { implicitInstance<ShownWindow>(); };
+    ui.start(steps, {"/tmp/a.rtf", "/tmp/b.txt"});
+    EXPECT_EQ(journal, (std::vector<std::string>{"App:Open", "shown:Open", "App:OpenDocument", "App:OpenDocument"}));
+    EXPECT_EQ(paths, (std::vector<std::string>{"/tmp/a.rtf", "/tmp/b.txt"}));
+    EXPECT_TRUE(implicitInstance<ShownWindow>().isShown());
+    Runtime::setDocumentItemFactory(nullptr);
+}
