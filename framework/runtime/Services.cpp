@@ -1,11 +1,11 @@
 #include "framework/runtime/Services.h"
 
 #include "framework/dialogs/MsgBox.h"
+#include "framework/graphics/FontFamilies.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
@@ -54,11 +54,7 @@ Services makeRealServices() {
     s.doubleClickTicks = [] { return static_cast<int32_t>(QApplication::doubleClickInterval() * 60 / 1000); };
     s.screenCount = [] { return static_cast<int32_t>(QGuiApplication::screens().size()); };
     s.screen = realScreen;
-    s.fontFamilies = [] {
-        std::vector<std::string> names;
-        for (const QString& f : QFontDatabase::families()) names.push_back(f.toStdString());
-        return names;
-    };
+    s.fontFamilies = installedFontFamilies;
     s.folderRoot = realFolderRoot;
     s.modifiers = [] {
         const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();

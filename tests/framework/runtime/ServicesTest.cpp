@@ -1,5 +1,6 @@
 #include "framework/runtime/Application.h"
 #include "framework/runtime/Services.h"
+#include "framework/runtime/SystemInfo.h"
 #include "framework/ui/Keyboard.h"
 #include "tests/support/UiDriver.h"
 
@@ -35,6 +36,12 @@ TEST(Services, TheDriverReplacesThemAndTheFoldersAreItsOwn) {
     EXPECT_TRUE(Keyboard::MenuShortcutKey());
     EXPECT_FALSE(Keyboard::ShiftKey());
     EXPECT_EQ(System::MouseX(), 100);
+    EXPECT_EQ(FontCount(), 3);
+    EXPECT_EQ(Font(2), "DejaVu Serif");
+    EXPECT_EQ(Font(3), "");
+    EXPECT_EQ(Font(-1), "");
+    EXPECT_EQ(Screen(0).Depth, 32);
+    EXPECT_EQ(DoubleClickTicks(), 20);
 }
 
 TEST(Services, TheYieldIsCountedAndReplaceable) {
