@@ -1,5 +1,7 @@
 #include "framework/files/FileType.h"
 
+#include "framework/dialogs/FileDialogs.h"
+#include "framework/files/FileTypeFilter.h"
 #include "framework/text/Strings.h"
 
 #include <algorithm>
@@ -69,6 +71,9 @@ void FileType::setMacCreator(std::string value) {
 }
 
 std::string FileType::toString() {
+    // Dialog filters name registered types from now on.
+    static const bool resolverInstalled = (setFileFilterResolver(fileDialogFilters), true);
+    (void)resolverInstalled;
     std::lock_guard lock(registryMutex());
     auto& r = registry();
     const bool registered = std::any_of(r.begin(), r.end(), [&](const Registration& e) { return e.owner == id_; });

@@ -117,12 +117,16 @@ private:
                 queue_.pop_front();
                 busy_ = true;
             }
+            std::optional<SynthesizedSpeech> speech;
             if (job.kind == Job::Speak)
                 handleSpeak(job);
             else
-                job.result->set_value(handleBuffer(job.text));
-            std::lock_guard lock(mutex_);
-            ++status_.requestsHandled;
+                speech = handleBuffer(job.text);
+            {
+                std::lock_guard lock(mutex_);
+                ++status_.requestsHandled;
+            }
+            if (job.result) job.result->set_value(std::move(speech));  // counted before the caller wakes
         }
         // Answer anything still waiting, then let espeak go.
         std::lock_guard lock(mutex_);

@@ -1,6 +1,8 @@
 #include "framework/speech/EspeakSpeech.h"
 #include "framework/speech/SoundDeviceProbe.h"
 #include "framework/speech/Speak.h"
+#include "framework/dialogs/UiService.h"
+#include "tests/support/ScriptedUiService.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -74,13 +76,18 @@ TEST(Speech, PlaybackWithoutASoundDeviceFailsQuietlyAndLeavesNothingBehind) {
                 before->samples.size() * 0.1);
 }
 
-TEST(Speech, SpeakFollowsTheInstalledRoute) {
-    std::vector<std::pair<std::string, bool>> heard;
-    routeSpeech([&](const std::string& text, bool interrupt) { heard.emplace_back(text, interrupt); });
-    Speak("Two cups of flour");
-    Speak(" ", true);
-    routeSpeech(nullptr);
-    ASSERT_EQ(heard.size(), 2u);
-    EXPECT_EQ(heard[0], std::make_pair(std::string("Two cups of flour"), false));
-    EXPECT_EQ(heard[1], std::make_pair(std::string(" "), true));
+TEST(Speech, SpeakGoesThroughTheUiServiceWhoseEngineIsEspeak) {
+    {
+        ScopedScriptedUi ui;
+        Speak("Two cups of flour");
+        Speak(" ", true);
+        ASSERT_EQ(ui->spoken().size(), 2u);
+        EXPECT_EQ(ui->spoken()[0], std::make_pair(std::string("Two cups of flour"), false));
+        EXPECT_EQ(ui->spoken()[1], std::make_pair(std::string(" "), true));
+    }
+    ASSERT_TRUE(UiService::speechEngine());
+    const auto handledBefore = espeakStatus().requestsHandled;
+    UiService::speechEngine()("Salt to taste.", true);
+    EXPECT_TRUE(waitForEspeakIdle(30s));
+    EXPECT_EQ(espeakStatus().requestsHandled, handledBefore + 1) << "the installed engine is espeak";
 }
