@@ -49,7 +49,7 @@ public:
     std::string URLPath() const;  // file:// URL, percent-encoded; folders end in "/"
 
     bool CreateAsFolder();
-    // Deletes a file or an empty folder.
+    // Deletes a file or an empty folder (and the file's AppleDouble sidecar).
     bool Delete();
     // Copies this file to `destination` (a file, or a folder to copy into
     // under the same name). An existing file there is replaced atomically,

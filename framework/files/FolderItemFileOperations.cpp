@@ -1,4 +1,5 @@
 // Creating, deleting, copying and moving the file or folder an item names.
+#include "framework/files/AppleDouble.h"
 #include "framework/files/AtomicFileWriter.h"
 #include "framework/files/ExtendedAttributes.h"
 #include "framework/files/FolderItem.h"
@@ -54,6 +55,9 @@ bool FolderItem::CreateAsFolder() {
 
 bool FolderItem::Delete() {
     if (::remove(path_.c_str()) != 0) return record(errno);
+    // A sidecar left behind would lend its type, creator and resource fork
+    // to the next file created under this name.
+    ::unlink(appleDoubleSidecarPath(path_).c_str());
     return record(0);
 }
 

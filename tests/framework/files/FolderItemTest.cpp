@@ -6,7 +6,10 @@
 #include "framework/graphics/Picture.h"
 #include "framework/files/SpecialFolder.h"
 #include "framework/runtime/RuntimeException.h"
+#include "framework/runtime/Application.h"
+#include "framework/runtime/Runtime.h"
 #include "framework/runtime/Services.h"
+#include "tests/support/UiDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -169,4 +172,20 @@ TEST(FolderItem, OpensPicturesByContentAndRefusesOtherFiles) {
     FolderItem missing(folder / "missing.png");
     EXPECT_EQ(missing.OpenAsPicture(), nullptr);
     EXPECT_EQ(missing.LastErrorCode(), ENOENT);
+}
+
+TEST(FolderItem, DocumentsNamedAtStartUpArriveAsItems) {
+    UiDriver ui;
+    std::vector<std::string> received;
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [&] {
+        auto app = std::make_unique<Application>();
+        app->OpenDocument = [&](std::shared_ptr<FolderItem> item) {
+            received.push_back(item ? item->AbsolutePath() : "nil");
+        };
+        return app;
+    };
+    ui.start(steps, {"/tmp/Soup.rtf", "relative.txt"});
+    ui.settle();
+    EXPECT_EQ(received, (std::vector<std::string>{"/tmp/Soup.rtf", (std::filesystem::current_path() / "relative.txt").string()}));
 }

@@ -122,6 +122,10 @@ TEST_F(RegisteredTypes, CodesAreReadFromAnAppleDoubleSidecar) {
     item.setMacCreator("laWi");
     EXPECT_EQ(item.MacType(), "clpt") << "setting one code keeps the other";
     EXPECT_EQ(item.MacCreator(), "laWi");
+
+    EXPECT_TRUE(item.Delete());
+    auto again = file("Note");
+    EXPECT_EQ(again.MacType(), "") << "the deleted file's sidecar went with it";
 }
 
 TEST_F(RegisteredTypes, CreateBinaryFileStampsTheNamedTypesCodes) {
