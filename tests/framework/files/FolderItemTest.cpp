@@ -12,6 +12,7 @@
 #include "tests/support/UiDriver.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(FolderItem, NamesChildrenAndParentsWithoutLeavingTheFolder) {
     TempFolder folder;
@@ -97,6 +98,17 @@ TEST(FolderItem, CopiesAtomicallyWithMacMetadataAndNeverOntoItself) {
     std::filesystem::create_directory(folder / "into");
     EXPECT_TRUE(db.CopyFileTo(FolderItem(folder / "into")));
     EXPECT_EQ(readBytes(folder / "into" / "recipeDB.rsd"), "older backup");
+
+    std::string large(200'003, '\0');
+    for (size_t i = 0; i < large.size(); ++i) large[i] = static_cast<char>(i * 7);
+    writeBytes(folder / "large", large);
+    EXPECT_TRUE(FolderItem(folder / "large").CopyFileTo(FolderItem(folder / "large copy")));
+    EXPECT_EQ(readBytes(folder / "large copy"), large);
+
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    FolderItem pipe(folder / "pipe");
+    EXPECT_FALSE(pipe.CopyFileTo(backup)) << "refused, not waited on";
+    EXPECT_EQ(readBytes(backup.path()), "older backup");
 
     FolderItem missing(folder / "missing");
     EXPECT_FALSE(missing.CopyFileTo(backup));
