@@ -5,6 +5,7 @@
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
 #include "framework/ui/ApplicationInputFilter.h"
+#include "framework/ui/DragItem.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/Window.h"
@@ -34,11 +35,6 @@ std::unique_ptr<Application>& ownedApp() {
     // Never destroyed as a static: released by releaseEverything() in time.
     static auto* app = new std::unique_ptr<Application>;
     return *app;
-}
-
-std::function<std::shared_ptr<FolderItem>(const std::string&)>& documentFactory() {
-    static auto* f = new std::function<std::shared_ptr<FolderItem>(const std::string&)>;
-    return *f;
 }
 
 bool atTopLevelOfLoop() {
@@ -75,7 +71,7 @@ void raiseAppOpen() {
     // Documents opened from the desktop arrive once start-up is complete.
     for (const std::string& path : state().documents) {
         if (Runtime::quitting() || !app) break;
-        auto item = documentFactory() ? documentFactory()(path) : nullptr;
+        auto item = folderItemForPath(path);
         guarded([&] { app->handleOpenDocument(item); });
     }
     state().documents.clear();
@@ -159,10 +155,6 @@ void windowBuilt(Window& window) {
 }
 
 void adoptApplication(std::unique_ptr<Application> app) { ownedApp() = std::move(app); }
-
-void setDocumentItemFactory(std::function<std::shared_ptr<FolderItem>(const std::string&)> factory) {
-    documentFactory() = std::move(factory);
-}
 
 void releaseWindows() {
     ImplicitWindows::forgetAll();
