@@ -57,7 +57,7 @@ void openWaitingWindows() {
     state().waitingForAppOpen.clear();
     for (Window* w : waiting) {
         if (Runtime::quitting()) return;
-        if (!WindowList::contains(w) || w->isClosing()) continue;
+        if (w->isClosing()) continue;
         w->runOpenEvents();
         if (w->Visible.get() && !w->isShown()) w->Show();
     }
@@ -152,6 +152,11 @@ void windowBuilt(Window& window) {
         return;
     }
     state().waitingForAppOpen.push_back(&window);
+}
+
+void windowDeleted(Window& window) {
+    auto& waiting = state().waitingForAppOpen;
+    waiting.erase(std::remove(waiting.begin(), waiting.end(), &window), waiting.end());
 }
 
 void adoptApplication(std::unique_ptr<Application> app) { ownedApp() = std::move(app); }

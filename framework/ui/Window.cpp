@@ -68,6 +68,7 @@ Window::~Window() {
     while (!controls_.empty()) controls_.pop_back();
     ImplicitWindows::forget(*this);
     WindowList::remove(*this);
+    Runtime::windowDeleted(*this);
     InputDispatch::forget(this);
     widget_->detach();
     delete widget_;
