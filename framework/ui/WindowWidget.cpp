@@ -1,6 +1,7 @@
 #include "framework/ui/WindowWidget.h"
 
 #include "framework/runtime/ExceptionRouting.h"
+#include "framework/graphics/Picture.h"
 #include "framework/ui/DropConversion.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/KeyMapping.h"
@@ -58,9 +59,10 @@ protected:
     }
     void paintEvent(QPaintEvent* event) override {
         Window* owner = top_.owner_;
-        if (owner && owner->HasBackColor.get()) {
+        if (owner && (owner->HasBackColor.get() || owner->Backdrop.get())) {
             QPainter p(this);
-            p.fillRect(rect(), QColor::fromRgb(owner->BackColor.get() & 0xFFFFFF));
+            if (owner->HasBackColor.get()) p.fillRect(rect(), QColor::fromRgb(owner->BackColor.get() & 0xFFFFFF));
+            if (auto backdrop = owner->Backdrop.get()) p.drawImage(QPoint(0, 0), backdrop->composedImage());
         }
         QWidget::paintEvent(event);
     }
