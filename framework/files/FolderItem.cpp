@@ -2,7 +2,7 @@
 
 #include "framework/data/Date.h"
 #include "framework/runtime/Clock.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/runtime/FolderItemFactory.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -30,9 +30,10 @@ bool isPlainName(const std::string& name) {
            name.find('\0') == std::string::npos;
 }
 
-// Files named on the command line reach the application's OpenDocument event
-// as items; this file is linked into any program that handles files.
-const bool documentFactoryInstalled = (Runtime::setDocumentItemFactory(&FolderItem::fromPath), true);
+// Files the framework hands to the product (documents named on the command
+// line, dropped files, the executable) become items through this; the file
+// is linked into any program that handles files.
+const bool folderItemFactoryInstalled = (setFolderItemFactory(&FolderItem::fromPath), true);
 
 bool keptInUrl(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||

@@ -11,7 +11,12 @@
 #include "framework/ui/WindowList.h"
 #include "tests/support/ScriptedUiService.h"
 
+#include "framework/graphics/Picture.h"
+
 #include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -64,6 +69,25 @@ QWidget* targetAt(RectControl& control, QPoint& pos) {
     if (!hit) return top;
     pos = hit->mapFrom(top, pos);
     return hit;
+}
+
+bool sendDrop(QWidget* target, const QPoint& pos, const DropData& data) {
+    QMimeData mime;
+    if (data.text) mime.setText(QString::fromStdString(*data.text));
+    QList<QUrl> urls;
+    for (const std::string& path : data.files) urls << QUrl::fromLocalFile(QString::fromStdString(path));
+    if (!urls.isEmpty()) mime.setUrls(urls);
+    if (data.picture) mime.setImageData(data.picture->image());
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(pos, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDragMoveEvent move(pos, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    if (!move.isAccepted()) return false;
+    QDropEvent dropped(QPointF(pos), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    return dropped.isAccepted();
 }
 
 void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button,
@@ -215,5 +239,18 @@ void UiDriver::activate(Window& window) { WindowList::activate(window); }
 void UiDriver::deactivate(Window& window) { WindowList::deactivate(window); }
 
 void UiDriver::resize(Window& window, int32_t width, int32_t height) { window.clientResized(width, height); }
+
+bool UiDriver::drop(RectControl& control, const DropData& data, int32_t x, int32_t y) {
+    QPoint pos(x, y);
+    QWidget* target = targetAt(control, pos);
+    return sendDrop(target, pos, data);
+}
+
+bool UiDriver::dropOnWindow(Window& window, const DropData& data, int32_t x, int32_t y) {
+    QWidget* content = window.contentWidget();
+    QWidget* hit = content->childAt(QPoint(x, y));
+    QWidget* target = hit ? hit : content;
+    return sendDrop(target, target->mapFrom(content, QPoint(x, y)), data);
+}
 
 bool UiDriver::chooseMenu(const std::string& itemName) { return chooseMenuItem(itemName); }

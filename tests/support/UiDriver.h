@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,14 @@ class RectControl;
 class Window;
 class QTemporaryDir;
 class ScriptedUiService;
+class Picture;
+
+// What the simulated user drags.
+struct DropData {
+    std::optional<std::string> text;
+    std::vector<std::string> files;
+    std::shared_ptr<Picture> picture;
+};
 
 class UiDriver {
 public:
@@ -79,6 +88,10 @@ public:
     void activate(Window& window);
     void deactivate(Window& window);
     void resize(Window& window, int32_t width, int32_t height);
+    // Drags the data over (x, y) and drops it, as Qt's drag events do.
+    // Answers whether the drop was taken.
+    bool drop(RectControl& control, const DropData& data, int32_t x = 1, int32_t y = 1);
+    bool dropOnWindow(Window& window, const DropData& data, int32_t x, int32_t y);
     // Chooses a menu item by name: enabling pass, then the dispatch chain.
     bool chooseMenu(const std::string& itemName);
 

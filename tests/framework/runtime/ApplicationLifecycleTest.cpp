@@ -4,6 +4,7 @@
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
+#include "framework/runtime/FolderItemFactory.h"
 #include "framework/ui/Window.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/ScriptedUiService.h"
@@ -203,7 +204,7 @@ TEST_F(Lifecycle, ImplicitWindowsAreSingleAndFreshAfterTheyClose) {
 
 TEST_F(Lifecycle, DocumentsFromTheCommandLineArriveAfterOpenAndAfterTheFirstWindowsOpened) {
     std::vector<std::string> paths;
-    Runtime::setDocumentItemFactory([&](const std::string& path) {
+    setFolderItemFactory([&](const std::string& path) {
         paths.push_back(path);
         return std::shared_ptr<FolderItem>();
     });
@@ -219,5 +220,5 @@ TEST_F(Lifecycle, DocumentsFromTheCommandLineArriveAfterOpenAndAfterTheFirstWind
     EXPECT_EQ(journal, (std::vector<std::string>{"App:Open", "shown:Open", "App:OpenDocument", "App:OpenDocument"}));
     EXPECT_EQ(paths, (std::vector<std::string>{"/tmp/a.rtf", "/tmp/b.txt"}));
     EXPECT_TRUE(implicitInstance<ShownWindow>().isShown());
-    Runtime::setDocumentItemFactory(nullptr);
+    setFolderItemFactory(nullptr);
 }
