@@ -1,6 +1,5 @@
 #include "framework/files/FileType.h"
 
-#include "framework/dialogs/FileDialogs.h"
 #include "framework/files/FileTypeFilter.h"
 #include "framework/text/Strings.h"
 
@@ -71,9 +70,9 @@ void FileType::setMacCreator(std::string value) {
 }
 
 std::string FileType::toString() {
-    // Dialog filters name registered types from now on.
-    static const bool resolverInstalled = (setFileFilterResolver(fileDialogFilters), true);
-    (void)resolverInstalled;
+    // Dialog filters and drop targets name registered types from now on.
+    static const bool filtersInstalled = (installFileTypeFilters(), true);
+    (void)filtersInstalled;
     std::lock_guard lock(registryMutex());
     auto& r = registry();
     const bool registered = std::any_of(r.begin(), r.end(), [&](const Registration& e) { return e.owner == id_; });

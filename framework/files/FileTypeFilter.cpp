@@ -1,7 +1,9 @@
 #include "framework/files/FileTypeFilter.h"
 
+#include "framework/dialogs/FileDialogs.h"
 #include "framework/files/FileType.h"
 #include "framework/files/FolderItem.h"
+#include "framework/ui/DropTarget.h"
 
 #include <algorithm>
 #include <vector>
@@ -29,5 +31,12 @@ bool fileMatchesFilter(const FolderItem& file, const std::string& filter) {
     const std::string macType = file.MacType();
     return std::any_of(types.begin(), types.end(), [&](const RegisteredFileType& type) {
         return (!typeName.empty() && type.name == typeName) || (!macType.empty() && type.macType == macType);
+    });
+}
+
+void installFileTypeFilters() {
+    setFileFilterResolver(fileDialogFilters);
+    setFileTypeMatcher([](const std::string& path, const std::string& typeName) {
+        return fileMatchesFilter(FolderItem(path), typeName);
     });
 }

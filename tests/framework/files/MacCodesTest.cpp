@@ -6,6 +6,8 @@
 #include "framework/files/FileType.h"
 #include "framework/files/FileTypeFilter.h"
 #include "framework/dialogs/FileDialogs.h"
+#include "framework/ui/DragItem.h"
+#include "framework/ui/DropTarget.h"
 #include "framework/files/FolderItem.h"
 
 #include <array>
@@ -160,6 +162,13 @@ TEST_F(RegisteredTypes, FiltersBecomeDialogPatternsAndAcceptMatchingFiles) {
     ASSERT_EQ(images.size(), 1u) << "a type without extensions has no pattern; an unknown name adds nothing";
     EXPECT_EQ(images[0].name, "image/jpeg");
     EXPECT_TRUE(fileDialogFilters("nothing").empty());
+
+    DropTarget photoWell;
+    photoWell.acceptFile("image/jpg");
+    photoWell.acceptFile("image/tiff");
+    EXPECT_TRUE(photoWell.wants(DragItem({{std::nullopt, (folder_ / "PHOTO.TIF").string(), nullptr}})));
+    EXPECT_FALSE(photoWell.wants(DragItem({{std::nullopt, (folder_ / "photo.jpg").string(), nullptr}})))
+        << "\"image/jpg\" names no registered type";
 
     // The photo's accepted file types.
     const std::string photo = "image/jpg;image/jpeg;image/png;image/gif;image/tif;image/tiff";
