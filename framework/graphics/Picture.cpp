@@ -1,0 +1,149 @@
+#include "framework/graphics/Picture.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <algorithm>
+
+#include "framework/graphics/ImageGraphics.h"
+
+namespace {
+
+// Sizes beyond these are refused before any memory is asked for: no photo
+// or screen is that large, and a hostile file header must not make us try.
+constexpr int32_t maxSide = 32000;
+constexpr int64_t maxPixels = int64_t(1) << 28;
+
+bool failAllocations = false;
+
+bool acceptableSize(int64_t width, int64_t height) {
+    return width > 0 && height > 0 && width <= maxSide && height <= maxSide && width * height <= maxPixels;
+}
+
+bool acceptableDepth(int32_t depth) {
+    for (int32_t d : {1, 2, 4, 8, 16, 24, 32})
+        if (d == depth) return true;
+    return false;
+}
+
+constexpr uint32_t transparentArgb = 0x00000000;
+constexpr uint32_t whiteArgb = 0xFFFFFFFF;
+
+// Reads one image from the device, or a null image when the content is not a
+// well-formed picture of a format we take.
+QImage readImage(QIODevice& device) {
+    QImageReader reader(&device);
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format().toLower();
+    static const QList<QByteArray> accepted = {"jpeg", "jpg", "png", "gif", "tiff", "tif", "bmp"};
+    if (!accepted.contains(format)) return {};
+    const QSize size = reader.size();
+    if (size.isValid() && !acceptableSize(size.width(), size.height())) return {};
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) return {};
+    if (!acceptableSize(image.width(), image.height())) return {};
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+std::shared_ptr<Picture> pictureOf(const QImage& image) {
+    if (image.isNull()) return nullptr;
+    return std::make_shared<Picture>(image);
+}
+
+}  // namespace
+
+Picture::Picture(const QImage& image, int32_t depth)
+    : image_(std::make_unique<QImage>(image.convertToFormat(QImage::Format_ARGB32_Premultiplied))), depth_(depth) {}
+
+Picture::~Picture() = default;
+
+int32_t Picture::Width() const { return image_->width(); }
+int32_t Picture::Height() const { return image_->height(); }
+
+QImage& Picture::image() { return *image_; }
+const QImage& Picture::image() const { return *image_; }
+
+::Graphics* Picture::Graphics() {
+    if (!graphics_) graphics_ = std::make_unique<ImageGraphics>(*image_);
+    return graphics_.get();
+}
+
+std::shared_ptr<Picture> Picture::Mask() {
+    if (!mask_) {
+        QImage black(image_->size(), QImage::Format_ARGB32_Premultiplied);
+        black.fill(Qt::black);
+        mask_ = std::make_shared<Picture>(black, depth_);
+        // A cleared mask is white: fully clear.
+        auto* maskGraphics = static_cast<ImageGraphics*>(mask_->Graphics());
+        maskGraphics->setClearColor(whiteArgb);
+    }
+    return mask_;
+}
+
+QImage Picture::composedImage() const { return composedImage(image_->rect()); }
+
+QImage Picture::composedImage(const QRect& area) const {
+    const QRect part = area.intersected(image_->rect());
+    QImage out = image_->copy(part).convertToFormat(QImage::Format_ARGB32);
+    const bool whiteIsClear = Transparent == 1;
+    const QImage* mask = mask_ ? &mask_->image() : nullptr;
+    if (!whiteIsClear && !mask) return out;
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        const auto* maskRow = mask ? reinterpret_cast<const QRgb*>(mask->constScanLine(y + part.y())) : nullptr;
+        for (int x = 0; x < out.width(); ++x) {
+            QRgb& px = row[x];
+            int alpha = qAlpha(px);
+            if (whiteIsClear && (px & 0x00FFFFFF) == 0x00FFFFFF) alpha = 0;
+            // The mask's grey is taken from its green channel; grey means r = g = b.
+            if (maskRow) alpha = alpha * (255 - qGreen(maskRow[x + part.x()])) / 255;
+            px = qRgba(qRed(px), qGreen(px), qBlue(px), alpha);
+        }
+    }
+    return out;
+}
+
+std::shared_ptr<Picture> Picture::fromFile(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) return nullptr;
+    return pictureOf(readImage(file));
+}
+
+std::shared_ptr<Picture> Picture::fromData(std::string_view bytes) {
+    if (bytes.empty()) return nullptr;
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    return pictureOf(readImage(buffer));
+}
+
+std::string Picture::toJPEG(int quality) const {
+    // JPEG has no transparency: clear areas become white, as on paper.
+    QImage flat(image_->size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    {
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, composedImage());
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(std::clamp(quality, 0, 100));
+    if (!writer.write(flat)) return {};
+    return bytes.toStdString();
+}
+
+void Picture::failAllocationsForTesting(bool fail) { failAllocations = fail; }
+
+std::shared_ptr<Picture> NewPicture(int32_t width, int32_t height, int32_t depth) {
+    if (failAllocations || !acceptableSize(width, height) || !acceptableDepth(depth)) return nullptr;
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return nullptr;  // out of memory
+    image.fill(Qt::white);
+    return std::make_shared<Picture>(image, depth);
+}
