@@ -1,7 +1,6 @@
 #include "framework/ui/controls/CanvasSurface.h"
 
 #include <QPainter>
-#include <QShowEvent>
 
 #include "framework/graphics/ImageGraphics.h"
 
@@ -40,7 +39,10 @@ void CanvasSurface::invalidate(bool erase) {
 
 void CanvasSurface::paintNow() {
     if (needsPaint_) renderIntoImage();
-    repaint();
+    if (isVisible()) {
+        copyOnly_ = true;
+        repaint();
+    }
 }
 
 void CanvasSurface::setSurfaceSize(int width, int height) {
@@ -59,7 +61,9 @@ void CanvasSurface::setSurfaceSize(int width, int height) {
 }
 
 void CanvasSurface::drewOutsidePaint() {
-    if (!painting_) update();
+    if (painting_ || !isVisible()) return;
+    copyOnly_ = true;
+    update();
 }
 
 void CanvasSurface::renderIntoImage() {
@@ -76,13 +80,17 @@ void CanvasSurface::renderIntoImage() {
     onPaint(g);
 }
 
+// Any repaint the canvas did not cause itself by drawing outside Paint is a
+// real one (a Refresh through the control or its container, a resize, the
+// window being shown): erase as EraseBackground says and raise Paint.
 void CanvasSurface::paintEvent(QPaintEvent*) {
+    if (!needsPaint_ && !copyOnly_) {
+        needsPaint_ = true;
+        pendingErase_ = eraseBackground;
+    }
+    copyOnly_ = false;
     if (needsPaint_) renderIntoImage();
     QPainter p(this);
     p.drawImage(0, 0, image_);
 }
 
-void CanvasSurface::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!event->spontaneous()) invalidate(eraseBackground);
-}

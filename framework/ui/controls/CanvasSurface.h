@@ -6,8 +6,8 @@
 // only inside paintEvent, so the canvas keeps its own image: Paint and the
 // Graphics property both draw into it, and paintEvent only copies it to the
 // screen.
-//  - A real repaint (Refresh, a resize, the first show) erases the image if
-//    asked to, raises Paint, then copies.
+//  - A real repaint (Refresh, a resize, the window being shown, a repaint of
+//    the container) erases the image if asked to, raises Paint, then copies.
 //  - Drawing outside Paint lands in the image and asks Qt for a copy only, so
 //    it stays until the next real repaint.
 // Tests read the pixels straight from the image.
@@ -51,7 +51,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     friend class CanvasGraphics;
@@ -63,4 +62,6 @@ private:
     bool needsPaint_ = true;
     bool pendingErase_ = true;
     bool painting_ = false;
+    // The next paint event only has to show outside drawing.
+    bool copyOnly_ = false;
 };

@@ -1,6 +1,5 @@
 #include "framework/ui/controls/LineEditorAdapter.h"
 
-#include <QPalette>
 
 LineEditorAdapter::LineEditorAdapter() : edit_(new QLineEdit) {
     edit_->setContextMenuPolicy(Qt::NoContextMenu);
@@ -45,11 +44,7 @@ void LineEditorAdapter::setLimit(int limit) {
     edit_->setMaxLength(limit > 0 ? limit : 32767);
 }
 
-void LineEditorAdapter::setTextColor(const QColor& color) {
-    QPalette p = edit_->palette();
-    p.setColor(QPalette::Text, color);
-    edit_->setPalette(p);
-}
+void LineEditorAdapter::setTextColor(const QColor& color) { setPaletteTextColor(edit_, color); }
 
 void LineEditorAdapter::setPassword(bool password) {
     edit_->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);

@@ -1,6 +1,5 @@
 #include "framework/ui/controls/TextEditAdapter.h"
 
-#include <QPalette>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -81,11 +80,7 @@ void TextEditAdapter::setFieldFont(const QFont& font) {
     edit_->document()->setDefaultFont(font);
 }
 
-void TextEditAdapter::setTextColor(const QColor& color) {
-    QPalette p = edit_->palette();
-    p.setColor(QPalette::Text, color);
-    edit_->setPalette(p);
-}
+void TextEditAdapter::setTextColor(const QColor& color) { setPaletteTextColor(edit_, color); }
 
 void TextEditAdapter::setBorder(bool border) {
     edit_->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);

@@ -5,11 +5,11 @@
 // to characters.
 #include <QColor>
 #include <QFont>
+#include <QPalette>
+#include <QWidget>
 #include <QString>
 #include <functional>
 #include <string>
-
-class QWidget;
 
 class TextEditorAdapter {
 public:
@@ -41,4 +41,11 @@ public:
     // Raised on every change Qt reports; EditField decides what is real.
     std::function<void()> onTextChanged;
     std::function<void()> onSelectionChanged;
+
+protected:
+    static void setPaletteTextColor(QWidget* widget, const QColor& color) {
+        QPalette p = widget->palette();
+        p.setColor(QPalette::Text, color);
+        widget->setPalette(p);
+    }
 };

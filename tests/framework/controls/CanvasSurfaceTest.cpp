@@ -2,6 +2,8 @@
 // outside drawing survives until the next real repaint.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include "framework/graphics/Graphics.h"
 #include "framework/ui/controls/CanvasSurface.h"
 
@@ -64,4 +66,27 @@ TEST(CanvasSurface, ResizingRepaintsAndNegativeSizesGiveAnEmptyImage) {
     EXPECT_EQ(surface.image().width(), 0);
     surface.outsideGraphics().FillRect(0, 0, 5, 5);  // drawing on nothing is harmless
     surface.paintNow();
+}
+
+TEST(CanvasSurface, OnScreenOnlyItsOwnOutsideDrawingSkipsPaint) {
+    CanvasSurface surface;
+    surface.resize(20, 10);
+    surface.setSurfaceSize(20, 10);
+    int paints = 0;
+    surface.onPaint = [&](Graphics&) { ++paints; };
+    surface.show();
+    QCoreApplication::processEvents();
+    surface.repaint();
+    int before = paints;
+    EXPECT_GE(before, 1);
+
+    surface.outsideGraphics().FillRect(0, 0, 3, 3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, before) << "showing outside drawing raises no Paint";
+    EXPECT_FALSE(clear(surface, 1, 1));
+
+    surface.update();  // what a Refresh through the base control or a container does
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, before + 1) << "a repaint someone else asked for is a real one";
+    EXPECT_TRUE(clear(surface, 1, 1)) << "and erases, EraseBackground being on";
 }
