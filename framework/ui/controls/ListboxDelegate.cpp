@@ -34,6 +34,14 @@ void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     }
     QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+    if (gridHorizontal || gridVertical) {
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        const QRect& r = option.rect;
+        if (gridVertical) painter->drawLine(r.right(), r.top(), r.right(), r.bottom());
+        if (gridHorizontal) painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        painter->restore();
+    }
 }
 
 QWidget* ListboxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {

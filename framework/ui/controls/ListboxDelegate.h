@@ -11,7 +11,7 @@
 #include <functional>
 
 class Graphics;
-class QLineEdit;
+#include <QLineEdit>
 
 class ListboxDelegate : public QStyledItemDelegate {
     Q_OBJECT
@@ -22,6 +22,7 @@ public:
     std::function<bool(Graphics& g, int row, int column)> paintBackground;
     std::function<void(int row, int column)> editorTextEdited;
     std::function<void(int row, int column)> editorClosed;
+    bool gridHorizontal = false, gridVertical = false;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
