@@ -140,6 +140,10 @@ void EditField::select(int32_t start, int32_t length) {
 }
 
 void EditField::changeByCode(const std::function<void()>& change) {
+    // A TextChange handler may run before Qt has reported the caret move of
+    // the same keystroke; report that user change now, or the code change
+    // would hide it.
+    if (codeDepth_ == 0) selectionChangedInQt();
     ++codeDepth_;
     try {
         change();
