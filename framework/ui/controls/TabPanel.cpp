@@ -1,10 +1,26 @@
 #include "framework/ui/controls/TabPanel.h"
 
+#include <QEvent>
 #include <QPoint>
+#include <functional>
 #include <QStackedWidget>
 #include <QTabBar>
 
 #include "framework/runtime/ExceptionRouting.h"
+
+namespace {
+class ShowWatcher : public QObject {
+public:
+    ShowWatcher(QObject* parent, std::function<void()> onShow) : QObject(parent), onShow_(std::move(onShow)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) onShow_();
+        return false;
+    }
+
+private:
+    std::function<void()> onShow_;
+};
+}  // namespace
 
 TabPanel::TabPanel()
     : Value([this] { return shown_; },
@@ -19,8 +35,10 @@ TabPanel::TabPanel()
     pages_ = new QStackedWidget(host);
     pages_->setFrameShape(QFrame::StyledPanel);
     setWidget(host);
+    host->installEventFilter(new ShowWatcher(host, [this] { placeChildren(); }));
     QObject::connect(bar_, &QTabBar::currentChanged, [this](int index) {
         if (index < 0 || index == shown_) return;
+        placeChildren();
         shown_ = index;
         pages_->setCurrentIndex(index);
         guarded([this] { handleChange(); });
@@ -64,6 +82,18 @@ QWidget* TabPanel::childHost(const RectControl& child) const { return page(child
 QPoint TabPanel::childOrigin(const RectControl&) const {
     int frame = pages_->frameWidth();
     return QPoint(Left.get() + frame, Top.get() + tabBarHeight() + frame);
+}
+
+void TabPanel::placeChildren() {
+    for (RectControl* child : children()) {
+        QWidget* w = child->widget();
+        QWidget* host = childHost(*child);
+        if (!w || w->parentWidget() == host) continue;
+        QRect geometry = w->geometry();  // every page has the same origin
+        w->setParent(host);
+        w->setGeometry(geometry);
+        w->setVisible(child->Visible.get());
+    }
 }
 
 void TabPanel::geometryApplied() {

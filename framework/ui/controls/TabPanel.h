@@ -25,6 +25,10 @@ public:
     virtual void handleChange() { Change(); }
 
     QWidget* childHost(const RectControl& child) const override;
+    // Puts every child on the page its TabPanelIndex names. Windows set that
+    // index after creating a control, so this runs again when the panel is
+    // shown and when the tab changes.
+    void placeChildren();
     QPoint childOrigin(const RectControl& child) const override;
 
 protected:
