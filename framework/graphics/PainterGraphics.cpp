@@ -13,12 +13,27 @@ namespace {
 
 QColor qColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
-int32_t penSize(int32_t v) { return std::max<int32_t>(1, v); }
+// Pens are at least one pixel and at most a page wide.
+int32_t penSize(int32_t v) { return std::clamp<int32_t>(v, 1, 4096); }
+
+// Coordinates far outside any surface are pulled in to where they cannot
+// overflow when sizes are added, yet still lie off every surface.
+constexpr int64_t coordinateLimit = int64_t(1) << 24;
+int clampCoordinate(int64_t v) { return static_cast<int>(std::clamp(v, -coordinateLimit, coordinateLimit)); }
+
+// The box x, y, w, h (w and h positive) as a QRect, computed without overflow.
+QRect boxOf(int64_t x, int64_t y, int64_t w, int64_t h) {
+    const int left = clampCoordinate(x), top = clampCoordinate(y);
+    return QRect(QPoint(left, top), QPoint(clampCoordinate(x + w) - 1, clampCoordinate(y + h) - 1));
+}
+
+QRectF boxOfF(int64_t x, int64_t y, int64_t w, int64_t h) { return QRectF(boxOf(x, y, w, h)); }
 
 // The polygon's vertices: element 0 is not a coordinate, then x, y pairs.
 QPolygon polygonOf(const std::vector<int32_t>& points) {
     QPolygon polygon;
-    for (size_t i = 1; i + 1 < points.size(); i += 2) polygon << QPoint(points[i], points[i + 1]);
+    for (size_t i = 1; i + 1 < points.size(); i += 2)
+        polygon << QPoint(clampCoordinate(points[i]), clampCoordinate(points[i + 1]));
     return polygon;
 }
 
@@ -54,8 +69,9 @@ QPolygonF convexHull(QPolygonF points) {
 // on the ideal line, so wide pens hang right and down and both ends are in.
 void strokeSegment(QPainter& p, QPoint a, QPoint b, int32_t penWidth, int32_t penHeight, const QColor& color) {
     if (a.x() == b.x() || a.y() == b.y()) {
-        const int left = std::min(a.x(), b.x()), top = std::min(a.y(), b.y());
-        p.fillRect(QRect(left, top, std::abs(a.x() - b.x()) + penWidth, std::abs(a.y() - b.y()) + penHeight), color);
+        const int64_t left = std::min(a.x(), b.x()), top = std::min(a.y(), b.y());
+        const int64_t right = std::max(a.x(), b.x()), bottom = std::max(a.y(), b.y());
+        p.fillRect(boxOf(left, top, right - left + penWidth, bottom - top + penHeight), color);
         return;
     }
     if (penWidth == 1 && penHeight == 1) {
@@ -92,13 +108,13 @@ void PainterGraphics::ClearRect(int32_t x, int32_t y, int32_t w, int32_t h) {
     const QColor clear = QColor::fromRgba(clearColor());
     paint([&](QPainter& p) {
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.fillRect(QRect(x, y, w, h), clear);
+        p.fillRect(boxOf(x, y, w, h), clear);
     });
 }
 
 void PainterGraphics::FillRect(int32_t x, int32_t y, int32_t w, int32_t h) {
     if (w <= 0 || h <= 0) return;
-    paint([&](QPainter& p) { p.fillRect(QRect(x, y, w, h), qColor(ForeColor)); });
+    paint([&](QPainter& p) { p.fillRect(boxOf(x, y, w, h), qColor(ForeColor)); });
 }
 
 void PainterGraphics::DrawRect(int32_t x, int32_t y, int32_t w, int32_t h) {
@@ -107,10 +123,10 @@ void PainterGraphics::DrawRect(int32_t x, int32_t y, int32_t w, int32_t h) {
     paint([&](QPainter& p) {
         // The frame lies inside the box: four bands, one pen thick.
         const QColor c = qColor(ForeColor);
-        p.fillRect(QRect(x, y, w, ph), c);
-        p.fillRect(QRect(x, y + h - ph, w, ph), c);
-        p.fillRect(QRect(x, y, pw, h), c);
-        p.fillRect(QRect(x + w - pw, y, pw, h), c);
+        p.fillRect(boxOf(x, y, w, ph), c);
+        p.fillRect(boxOf(x, int64_t(y) + h - ph, w, ph), c);
+        p.fillRect(boxOf(x, y, pw, h), c);
+        p.fillRect(boxOf(int64_t(x) + w - pw, y, pw, h), c);
     });
 }
 
@@ -118,7 +134,7 @@ void PainterGraphics::FillRoundRect(int32_t x, int32_t y, int32_t w, int32_t h, 
     if (w <= 0 || h <= 0) return;
     paint([&](QPainter& p) {
         QPainterPath path;
-        path.addRoundedRect(QRectF(x, y, w, h), std::max(0, arcWidth) / 2.0, std::max(0, arcHeight) / 2.0);
+        path.addRoundedRect(boxOfF(x, y, w, h), std::max(0, arcWidth) / 2.0, std::max(0, arcHeight) / 2.0);
         p.fillPath(path, qColor(ForeColor));
     });
 }
@@ -129,7 +145,7 @@ void PainterGraphics::DrawRoundRect(int32_t x, int32_t y, int32_t w, int32_t h, 
     paint([&](QPainter& p) {
         p.setPen(QPen(qColor(ForeColor), std::max(pw, ph), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         // Pen centred on a box inset by half a pen, so the outline stays inside.
-        const QRectF box(x + (pw - 1) / 2.0, y + (ph - 1) / 2.0, w - pw, h - ph);
+        const QRectF box = boxOfF(x, y, w, h).adjusted((pw - 1) / 2.0, (ph - 1) / 2.0, -(pw + 1) / 2.0, -(ph + 1) / 2.0);
         p.drawRoundedRect(box, std::max(0, arcWidth) / 2.0, std::max(0, arcHeight) / 2.0);
     });
 }
@@ -138,7 +154,7 @@ void PainterGraphics::FillOval(int32_t x, int32_t y, int32_t w, int32_t h) {
     if (w <= 0 || h <= 0) return;
     paint([&](QPainter& p) {
         QPainterPath path;
-        path.addEllipse(QRectF(x, y, w, h));
+        path.addEllipse(boxOfF(x, y, w, h));
         p.fillPath(path, qColor(ForeColor));
     });
 }
@@ -148,7 +164,7 @@ void PainterGraphics::DrawOval(int32_t x, int32_t y, int32_t w, int32_t h) {
     const int32_t pw = penSize(PenWidth), ph = penSize(PenHeight);
     paint([&](QPainter& p) {
         p.setPen(QPen(qColor(ForeColor), std::max(pw, ph)));
-        p.drawEllipse(QRectF(x + (pw - 1) / 2.0, y + (ph - 1) / 2.0, w - pw, h - ph));
+        p.drawEllipse(boxOfF(x, y, w, h).adjusted((pw - 1) / 2.0, (ph - 1) / 2.0, -(pw + 1) / 2.0, -(ph + 1) / 2.0));
     });
 }
 
@@ -199,8 +215,7 @@ void PainterGraphics::drawWithPainter(const std::string&, const std::function<vo
 
 void PainterGraphics::drawPictureScaled(const Picture& picture, int32_t x, int32_t y, int32_t w, int32_t h,
                                         int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight) {
-    const QRect requested(sourceX, sourceY, sourceWidth, sourceHeight);
-    const QRect source = requested.intersected(QRect(0, 0, picture.Width(), picture.Height()));
+    const QRect source = boxOf(sourceX, sourceY, sourceWidth, sourceHeight).intersected(QRect(0, 0, picture.Width(), picture.Height()));
     if (source.isEmpty()) return;
     // Only the part of the destination that the clipped source maps to.
     const double fx = double(w) / sourceWidth, fy = double(h) / sourceHeight;

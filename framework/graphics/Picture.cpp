@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "framework/graphics/ImageGraphics.h"
+#include "framework/graphics/JpegStructure.h"
 
 namespace {
 
@@ -17,6 +18,8 @@ namespace {
 // or screen is that large, and a hostile file header must not make us try.
 constexpr int32_t maxSide = 32000;
 constexpr int64_t maxPixels = int64_t(1) << 28;
+
+constexpr qint64 maxFileBytes = qint64(512) << 20;
 
 bool failAllocations = false;
 
@@ -33,25 +36,21 @@ bool acceptableDepth(int32_t depth) {
 constexpr uint32_t transparentArgb = 0x00000000;
 constexpr uint32_t whiteArgb = 0xFFFFFFFF;
 
-// Reads one image from the device, or a null image when the content is not a
+// Reads one image from the bytes (which the device reads), or a null image when the content is not a
 // well-formed picture of a format we take.
-QImage readImage(QIODevice& device) {
+QImage readImage(QIODevice& device, std::string_view bytes) {
     QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format().toLower();
     static const QList<QByteArray> accepted = {"jpeg", "jpg", "png", "gif", "tiff", "tif", "bmp"};
     if (!accepted.contains(format)) return {};
+    if ((format == "jpeg" || format == "jpg") && !jpegIsComplete(bytes)) return {};
     const QSize size = reader.size();
     if (size.isValid() && !acceptableSize(size.width(), size.height())) return {};
     QImage image;
     if (!reader.read(&image) || image.isNull()) return {};
     if (!acceptableSize(image.width(), image.height())) return {};
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
-std::shared_ptr<Picture> pictureOf(const QImage& image) {
-    if (image.isNull()) return nullptr;
-    return std::make_shared<Picture>(image);
 }
 
 }  // namespace
@@ -107,10 +106,18 @@ QImage Picture::composedImage(const QRect& area) const {
     return out;
 }
 
+std::shared_ptr<Picture> Picture::fromImage(const QImage& image) {
+    if (image.isNull() || !acceptableSize(image.width(), image.height())) return nullptr;
+    return std::make_shared<Picture>(image);
+}
+
 std::shared_ptr<Picture> Picture::fromFile(const std::string& path) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) return nullptr;
-    return pictureOf(readImage(file));
+    // Photos are small enough to read whole; a larger file is no photo.
+    if (file.size() > maxFileBytes) return nullptr;
+    const QByteArray contents = file.readAll();
+    return fromData(std::string_view(contents.constData(), static_cast<size_t>(contents.size())));
 }
 
 std::shared_ptr<Picture> Picture::fromData(std::string_view bytes) {
@@ -118,7 +125,7 @@ std::shared_ptr<Picture> Picture::fromData(std::string_view bytes) {
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    return pictureOf(readImage(buffer));
+    return fromImage(readImage(buffer, bytes));
 }
 
 std::string Picture::toJPEG(int quality) const {

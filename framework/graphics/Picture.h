@@ -49,6 +49,9 @@ public:
     std::string toJPEG(int quality = 80) const;
 
     // Framework-internal.
+    // A picture of a toolkit image (a dropped or pasted image); nullptr for a
+    // null or oversized image.
+    static std::shared_ptr<Picture> fromImage(const QImage& image);
     QImage& image();
     const QImage& image() const;
     // The picture as it is drawn: ARGB with the mask and Transparent applied.
