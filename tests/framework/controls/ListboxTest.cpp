@@ -51,7 +51,8 @@ TEST_F(ListFixture, ReadsOutOfRangeGiveEmptyAndWritesAreIgnored) {
     list->Cell(0, 0) = "x";
     list->CellTag(5, 0) = 42;
     EXPECT_EQ(list->ListCount(), 0);
-    EXPECT_EQ(static_cast<ListboxTag>(list->CellTag(-1, 0)), 0);
+    EXPECT_TRUE(static_cast<ListboxTag>(list->CellTag(-1, 0)).IsNull());
+    EXPECT_EQ(static_cast<ListboxTag>(list->CellTag(-1, 0)).IntegerValue(), 0);
     EXPECT_EQ(list->List(3), "");
 
     fill({"Bread"});
