@@ -1,0 +1,27 @@
+#pragma once
+// A push button. Buttons take no keyboard focus, as on the old platform, so
+// clicking one leaves the focus (and any unsaved edit) where it was.
+#include "framework/ui/RectControl.h"
+
+class QPushButton;
+
+class PushButton : public RectControl {
+public:
+    PushButton();
+
+    Property<std::string> Caption;
+    // The window's default button (drawn as such); Cancel answers Escape.
+    Property<bool> Default, Cancel;
+    Property<std::string> TextFont;
+    Property<double> TextSize;
+    Property<bool> Bold;
+
+    // Acts as if the user clicked the button: runs Action.
+    void Push();
+
+    Event<void()> Action;
+    virtual void handleAction() { Action(); }
+
+private:
+    QPushButton* button_;
+};
