@@ -1,0 +1,42 @@
+#include "controls/splitter/SplitterPalette.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+void applySplitterPalette(SplitterModel& m, bool dark) {
+    auto grey = [](double value) { return HSV(0, 0, value); };
+    m.colorLight = grey(dark ? 0.58 : 0.75);
+    m.colorLightDisabled = grey(dark ? 0.63 : 0.87);
+    m.colorMedium = grey(dark ? 0.50 : 0.62);
+    m.colorMediumDisabled = grey(dark ? 0.55 : 0.82);
+    m.colorDark = grey(dark ? 0.42 : 0.55);
+    m.colorDarkDisabled = grey(dark ? 0.50 : 0.70);
+}
+
+DimpleTable parseDimpleTable(const std::string& text, double factor) {
+    DimpleTable table{};
+    size_t start = 0;
+    for (int row = 1; row <= 5; ++row) {
+        for (int column = 1; column <= 5; ++column) {
+            double value = 0;
+            if (start <= text.size()) {
+                const size_t end = std::min(text.find(',', start), text.size());
+                const std::string field = text.substr(start, end - start);
+                value = std::strtod(field.c_str(), nullptr);  // skips leading blanks; no number gives 0
+                start = end + 1;
+            }
+            table[column][row] = value / 100 * factor;
+        }
+    }
+    return table;
+}
+
+void applyDimpleTables(SplitterModel& m, bool dark) {
+    const double factor = dark ? 1.0 : 1.1;
+    m.dimplePixelValue = parseDimpleTable(std::string("-1,49, 9,48,-1,") + "48, 2,22,29,56," + "11,37,64,75,65," +
+                                              "57,64,100,100,83," + "-1,75,96,84,-1",
+                                          factor);
+    m.dimplePixelValueDisabled = parseDimpleTable(std::string("-1,62,42,62,-1,") + "61,38,48,51,65," +
+                                                      "44,57,71,76,72," + "67,70,88,89,80," + "-1,77,87,81,-1",
+                                                  factor);
+}
