@@ -4,7 +4,6 @@
 
 #include <map>
 
-#include "framework/graphics/MouseCursor.h"
 #include "framework/ui/controls/BevelButton.h"
 #include "framework/ui/controls/Canvas.h"
 #include "framework/ui/controls/ContainerControl.h"

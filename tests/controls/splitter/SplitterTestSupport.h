@@ -10,6 +10,7 @@
 #include <string>
 
 #include "controls/splitter/SmartSplitter.h"
+#include "framework/graphics/MouseCursor.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/Window.h"
 
