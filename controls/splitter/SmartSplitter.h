@@ -22,9 +22,8 @@
 
 #include "controls/splitter/SplitterModel.h"
 #include "controls/splitter/SplitterTravel.h"
+#include "framework/data/Variant.h"
 #include "framework/ui/controls/Canvas.h"
-
-class Variant;
 
 class SmartSplitter : public Canvas, public SplitterModel {
 public:
