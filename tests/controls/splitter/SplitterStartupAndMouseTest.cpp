@@ -1,6 +1,9 @@
 // The bar's one-time start-up and its press, drag and release.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMouseEvent>
+
 #include "framework/ui/controls/Canvas.h"
 #include "framework/ui/controls/TabPanel.h"
 #include "tests/controls/splitter/SplitterTestSupport.h"
@@ -167,4 +170,22 @@ TEST(SplitterMouse, ADragPastALimitWaitsForThePointerToComeBack) {
     ASSERT_EQ(w.bar->MinLimitOffset, 30);
     dragBar(*w.bar, {20, 85, 95});
     EXPECT_EQ(w.bar->Left.get(), 95) << "the offset from the grab point grew while held at 90";
+}
+
+// The same drag as toolkit mouse events, through the framework's filters.
+TEST(SplitterMouse, ToolkitMouseEventsDragTheBar) {
+    ScopedScriptedUi ui;
+    TwoPanes w;
+    w.Show();
+    QWidget* bar = w.bar->widget();
+    auto send = [&](QEvent::Type type, QPoint local, Qt::MouseButtons held) {
+        QMouseEvent e(type, QPointF(local), QPointF(bar->mapToGlobal(local)), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(bar, &e);
+    };
+    send(QEvent::MouseButtonPress, {6, 90}, Qt::LeftButton);
+    send(QEvent::MouseMove, {36, 90}, Qt::LeftButton);  // the bar follows: now at 130
+    send(QEvent::MouseButtonRelease, {6, 90}, Qt::NoButton);
+    EXPECT_EQ(w.bar->Left.get(), 130);
+    EXPECT_EQ(w.left->Width.get(), 120);
+    EXPECT_FALSE(w.bar->mouseDownTriggered);
 }
