@@ -2,6 +2,7 @@
 
 #include "framework/ui/MenuIntegration.h"
 #include "framework/runtime/Runtime.h"
+#include "framework/runtime/FolderItemFactory.h"
 
 #include <QCoreApplication>
 
@@ -9,7 +10,10 @@ namespace {
 Application* registered = nullptr;
 }
 
-Application::Application() : EnableMenuItems([] { runMenuEnablingPass(); }) { registered = this; }
+Application::Application() : EnableMenuItems([] { runMenuEnablingPass(); }) {
+    registered = this;
+    ensureMenuIntegration();
+}
 
 Application::~Application() {
     if (registered == this) registered = nullptr;
@@ -27,17 +31,14 @@ std::string Application::ExecutableFilePath() {
     return QCoreApplication::applicationFilePath().toStdString();
 }
 
+std::shared_ptr<FolderItem> Application::ExecutableFile() { return folderItemForPath(ExecutableFilePath()); }
+
 void Application::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
-    menuHandlers_[itemName] = std::move(handler);
+    menuHandlers_.AddMenuHandler(itemName, std::move(handler));
 }
 
-bool Application::hasMenuHandler(const std::string& itemName) const {
-    return menuHandlers_.count(itemName) != 0;
-}
+bool Application::hasMenuHandler(const std::string& itemName) const { return menuHandlers_.has(itemName); }
 
-bool Application::invokeMenuHandler(const std::string& itemName) {
-    auto it = menuHandlers_.find(itemName);
-    return it != menuHandlers_.end() && it->second && it->second();
-}
+bool Application::invokeMenuHandler(const std::string& itemName) { return menuHandlers_.invoke(itemName); }
 
 void Quit(int code) { Runtime::requestQuit(code); }

@@ -26,7 +26,7 @@ QString toolTipText(const std::string& tag) {
 RectControl::RectControl()
     : Left(0), Top(0), Width(100), Height(20), LockLeft(true), LockTop(true), LockRight(false),
       LockBottom(false), Visible(true), Enabled(true), AcceptFocus(false), HelpTag(std::string()),
-      MouseCursor(nullptr), TabPanelIndex(0) {
+      MouseCursor(nullptr), TabPanelIndex(0), Index(-1), AutoDeactivate(true), UseFocusRing(true) {
     wireProperties();
 }
 
@@ -154,4 +154,19 @@ void RectControl::RefreshRect(int32_t x, int32_t y, int32_t width, int32_t heigh
 
 void RectControl::UpdateNow() {
     if (widget_) widget_->repaint();
+}
+
+void RectControl::AcceptTextDrop() {
+    dropTarget_.acceptText();
+    if (widget_) widget_->setAcceptDrops(true);
+}
+
+void RectControl::AcceptPictureDrop() {
+    dropTarget_.acceptPicture();
+    if (widget_) widget_->setAcceptDrops(true);
+}
+
+void RectControl::AcceptFileDrop(const std::string& typeName) {
+    dropTarget_.acceptFile(typeName);
+    if (widget_) widget_->setAcceptDrops(true);
 }

@@ -3,8 +3,10 @@
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Runtime.h"
+#include "framework/runtime/Services.h"
 #include "framework/ui/ApplicationInputFilter.h"
 #include "framework/ui/CursorHook.h"
+#include "framework/ui/DragItem.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/MenuIntegration.h"
@@ -29,9 +31,12 @@ Window::Window()
     : Title(std::string()), Left(100), Top(100), Width(300), Height(300), MinWidth(64), MinHeight(64),
       MaxWidth(kNoLimit), MaxHeight(kNoLimit), Frame(DocumentFrame), Visible(true), Resizeable(true),
       CloseButton(true), BackColor(0xFFFFFFu), HasBackColor(false), MenuBar(nullptr), MouseCursor(nullptr),
+      Backdrop(nullptr), FullScreen(false), Placement(0), MacProcId(0), Composite(false), LiveResize(true),
+      MenuBarVisible(true),
       Close([this] { closeWindow(); }), widget_(new WindowWidget(*this)), focus_(std::make_unique<FocusModel>(*this)) {
     WindowList::add(*this);
     installApplicationInputFilter();
+    ensureMenuIntegration();
     Title.onChange([this](const std::string& t) { widget_->setWindowTitle(QString::fromStdString(t)); });
     Width.onChange([this](const int32_t& w) { clientResized(w, Height.get()); });
     Height.onChange([this](const int32_t& h) { clientResized(Width.get(), h); });
@@ -52,6 +57,8 @@ Window::Window()
         applyClientSize();
     });
     MouseCursor.onChange([this](const class MouseCursor* const& c) { applyCursor(widget_, c); });
+    Backdrop.onChange([this](const std::shared_ptr<Picture>&) { widget_->content()->update(); });
+    FullScreen.onChange([this](const bool& full) { applyFullScreen(full); });
     lastWidth_ = Width.get();
     lastHeight_ = Height.get();
     applyFrame();
@@ -66,6 +73,7 @@ Window::~Window() {
     while (!controls_.empty()) controls_.pop_back();
     ImplicitWindows::forget(*this);
     WindowList::remove(*this);
+    Runtime::windowDeleted(*this);
     InputDispatch::forget(this);
     widget_->detach();
     delete widget_;
@@ -116,14 +124,35 @@ RectControl* Window::Focus() const { return focus_->focused(); }
 void Window::ClearFocus() { focus_->setFocus(nullptr); }
 
 void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
-    menuHandlers_[itemName] = std::move(handler);
+    menuHandlers_.AddMenuHandler(itemName, std::move(handler));
 }
 
-bool Window::hasMenuHandler(const std::string& itemName) const { return menuHandlers_.count(itemName) != 0; }
+bool Window::hasMenuHandler(const std::string& itemName) const { return menuHandlers_.has(itemName); }
 
-bool Window::invokeMenuHandler(const std::string& itemName) {
-    auto it = menuHandlers_.find(itemName);
-    return it != menuHandlers_.end() && it->second && it->second();
+bool Window::invokeMenuHandler(const std::string& itemName) { return menuHandlers_.invoke(itemName); }
+
+void Window::AcceptTextDrop() {
+    dropTarget_.acceptText();
+    contentWidget()->setAcceptDrops(true);
+}
+
+void Window::AcceptPictureDrop() {
+    dropTarget_.acceptPicture();
+    contentWidget()->setAcceptDrops(true);
+}
+
+void Window::AcceptFileDrop(const std::string& typeName) {
+    dropTarget_.acceptFile(typeName);
+    contentWidget()->setAcceptDrops(true);
+}
+
+std::shared_ptr<DragItem> Window::NewDragItem(int32_t left, int32_t top, int32_t width, int32_t height) {
+    auto item = std::make_shared<DragItem>();
+    item->Left = left;
+    item->Top = top;
+    item->Width = width;
+    item->Height = height;
+    return item;
 }
 
 // --- building, opening, showing ----------------------------------------------
@@ -250,6 +279,25 @@ void Window::applyClientSize() {
     const int w = std::max(0, Width.get()), h = std::max(0, Height.get());
     widget_->resize(w, h + menuHeight);
     widget_->content()->resize(w, h);
+}
+
+// Not Qt's full-screen mode: that would hide the menu bar the product keeps.
+void Window::applyFullScreen(bool full) {
+    if (full) {
+        normalGeometry_[0] = Left.get();
+        normalGeometry_[1] = Top.get();
+        normalGeometry_[2] = Width.get();
+        normalGeometry_[3] = Height.get();
+        const ScreenInfo screen = services().screen(0);
+        const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+        Left = screen.AvailableLeft;
+        Top = screen.AvailableTop;
+        clientResized(screen.AvailableWidth, screen.AvailableHeight - menuHeight);
+    } else {
+        Left = normalGeometry_[0];
+        Top = normalGeometry_[1];
+        clientResized(normalGeometry_[2], normalGeometry_[3]);
+    }
 }
 
 void Window::applyPosition() { widget_->move(Left.get(), Top.get()); }

@@ -11,15 +11,16 @@
 // Width/Height are the client size (below any menu bar). Frame is kept as
 // the old number: 0 document, 3 floating, 6 fixed (no minimise/maximise);
 // other numbers are remembered and shown as documents.
+#include "framework/menus/MenuHandlers.h"
 #include "framework/runtime/CommandEvent.h"
 #include "framework/runtime/Event.h"
 #include "framework/runtime/Property.h"
 #include "framework/runtime/RuntimeException.h"
+#include "framework/ui/DropTarget.h"
 #include "framework/ui/RectControl.h"
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +29,7 @@ class QMainWindow;
 class QWidget;
 class MenuBar;
 class MenuItem;
+class Picture;
 class MouseCursor;
 class WindowWidget;
 class FocusModel;
@@ -59,6 +61,14 @@ public:
     Property<bool> HasBackColor;
     Property<std::shared_ptr<class MenuBar>> MenuBar;
     Property<const class MouseCursor*> MouseCursor;
+    // Drawn behind the controls, at the client area's top left.
+    Property<std::shared_ptr<Picture>> Backdrop;
+    // True: the window takes screen 0's available area (its menu bar kept,
+    // the locks growing the controls); False puts it back where it was.
+    Property<bool> FullScreen;
+    // Design values the old framework kept; stored, with no effect here.
+    Property<int32_t> Placement, MacProcId;
+    Property<bool> Composite, LiveResize, MenuBarVisible;
 
     // --- methods -----------------------------------------------------------
     // Runs any pending Open events, shows the window and brings it to the
@@ -94,6 +104,13 @@ public:
         return raw;
     }
 
+    // Drops on the window itself (outside every control that takes them).
+    void AcceptTextDrop();
+    void AcceptPictureDrop();
+    void AcceptFileDrop(const std::string& typeName);
+    // A drag item for dragging something out of this window from the given area.
+    std::shared_ptr<DragItem> NewDragItem(int32_t left, int32_t top, int32_t width, int32_t height);
+
     // Focus: the control that has the keyboard focus in this window.
     RectControl* Focus() const;
     void ClearFocus();
@@ -103,12 +120,14 @@ public:
     void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
     bool hasMenuHandler(const std::string& itemName) const;
     bool invokeMenuHandler(const std::string& itemName);
+    MenuHandlerTable& menuHandlers() { return menuHandlers_; }
 
     // --- events -------------------------------------------------------------
     Event<void()> Open, Activate, Deactivate, Resizing, Resized, EnableMenuItems;
     Event<bool(std::string key)> KeyDown;
     Event<bool(int32_t x, int32_t y)> MouseDown;
     Event<void(int32_t x, int32_t y)> MouseDrag, MouseUp, MouseMove;
+    Event<void(std::shared_ptr<DragItem> obj, int32_t action)> DropObject;
 
     virtual void handleOpen() { Open(); }
     virtual void handleClose() { Close.raise(); }
@@ -122,6 +141,7 @@ public:
     virtual void handleMouseDrag(int32_t x, int32_t y) { MouseDrag(x, y); }
     virtual void handleMouseUp(int32_t x, int32_t y) { MouseUp(x, y); }
     virtual void handleMouseMove(int32_t x, int32_t y) { MouseMove(x, y); }
+    virtual void handleDropObject(std::shared_ptr<DragItem> obj, int32_t action) { DropObject(std::move(obj), action); }
 
     // --- framework-internal -------------------------------------------------
     QMainWindow* widget() const;
@@ -132,6 +152,7 @@ public:
     bool isClosing() const { return closing_; }
     bool opened() const { return opened_; }
     bool built() const { return built_; }
+    const DropTarget& dropTarget() const { return dropTarget_; }
     // Called by the accessors once the subclass constructor has finished.
     void finishBuilding();
     // Runs the Open events (controls depth first in creation order, then the
@@ -158,12 +179,15 @@ private:
     WindowWidget* widget_ = nullptr;
     std::unique_ptr<FocusModel> focus_;
     std::vector<std::unique_ptr<RectControl>> controls_;
-    std::map<std::string, std::function<bool()>> menuHandlers_;
+    MenuHandlerTable menuHandlers_;
+    DropTarget dropTarget_;
     bool built_ = false;
     bool opened_ = false;
     bool closing_ = false;
     bool active_ = false;
     bool shown_ = false;
     int32_t lastWidth_ = 0, lastHeight_ = 0;  // client size the locks were last applied for
+    int32_t normalGeometry_[4] = {0, 0, 0, 0};  // Left, Top, Width, Height before FullScreen
+    void applyFullScreen(bool full);
     int resizedGeneration_ = 0;
 };
