@@ -9,7 +9,10 @@ namespace {
 Application* registered = nullptr;
 }
 
-Application::Application() : EnableMenuItems([] { runMenuEnablingPass(); }) { registered = this; }
+Application::Application() : EnableMenuItems([] { runMenuEnablingPass(); }) {
+    registered = this;
+    ensureMenuIntegration();
+}
 
 Application::~Application() {
     if (registered == this) registered = nullptr;
@@ -28,16 +31,11 @@ std::string Application::ExecutableFilePath() {
 }
 
 void Application::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
-    menuHandlers_[itemName] = std::move(handler);
+    menuHandlers_.AddMenuHandler(itemName, std::move(handler));
 }
 
-bool Application::hasMenuHandler(const std::string& itemName) const {
-    return menuHandlers_.count(itemName) != 0;
-}
+bool Application::hasMenuHandler(const std::string& itemName) const { return menuHandlers_.has(itemName); }
 
-bool Application::invokeMenuHandler(const std::string& itemName) {
-    auto it = menuHandlers_.find(itemName);
-    return it != menuHandlers_.end() && it->second && it->second();
-}
+bool Application::invokeMenuHandler(const std::string& itemName) { return menuHandlers_.invoke(itemName); }
 
 void Quit(int code) { Runtime::requestQuit(code); }

@@ -8,13 +8,13 @@
 // (the application quits; raised once), UnhandledException (an exception
 // escaped a handler; True = handled). EnableMenuItems is both the event and
 // the method that runs the enabling pass of every menu item.
+#include "framework/menus/MenuHandlers.h"
 #include "framework/runtime/CommandEvent.h"
 #include "framework/runtime/Event.h"
 #include "framework/runtime/RuntimeException.h"
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -44,6 +44,7 @@ public:
     void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
     bool hasMenuHandler(const std::string& itemName) const;
     bool invokeMenuHandler(const std::string& itemName);
+    MenuHandlerTable& menuHandlers() { return menuHandlers_; }
 
     // --- events -------------------------------------------------------------
     Event<void()> Open, Close;
@@ -58,7 +59,7 @@ public:
     virtual void handleEnableMenuItems() { EnableMenuItems.raise(); }
 
 private:
-    std::map<std::string, std::function<bool()>> menuHandlers_;
+    MenuHandlerTable menuHandlers_;
 };
 
 // The registered application object, or nullptr before it exists.

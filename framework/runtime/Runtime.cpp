@@ -49,7 +49,7 @@ void postShutdown() {
     QTimer::singleShot(0, qApp, [] {
         if (!atTopLevelOfLoop()) {
             // Inside a yield or a modal dialog: the top-level loop does it.
-            QTimer::singleShot(10, qApp, [] { postShutdown(); });
+            QTimer::singleShot(0, qApp, [] { postShutdown(); });
             return;
         }
         Runtime::runShutdown();

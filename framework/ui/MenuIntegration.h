@@ -9,6 +9,10 @@
 class MenuBar;
 class Window;
 
+// Makes the framework the menus' context and routes menu shortcuts
+// (internal; every Window and the Application call it).
+void ensureMenuIntegration();
+
 void installMenuBar(Window& window, const std::shared_ptr<MenuBar>& bar);
 
 // Enabled = AutoEnable for every item, then the focused control's, the front

@@ -32,6 +32,7 @@ Window::Window()
       Close([this] { closeWindow(); }), widget_(new WindowWidget(*this)), focus_(std::make_unique<FocusModel>(*this)) {
     WindowList::add(*this);
     installApplicationInputFilter();
+    ensureMenuIntegration();
     Title.onChange([this](const std::string& t) { widget_->setWindowTitle(QString::fromStdString(t)); });
     Width.onChange([this](const int32_t& w) { clientResized(w, Height.get()); });
     Height.onChange([this](const int32_t& h) { clientResized(Width.get(), h); });
@@ -116,15 +117,12 @@ RectControl* Window::Focus() const { return focus_->focused(); }
 void Window::ClearFocus() { focus_->setFocus(nullptr); }
 
 void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
-    menuHandlers_[itemName] = std::move(handler);
+    menuHandlers_.AddMenuHandler(itemName, std::move(handler));
 }
 
-bool Window::hasMenuHandler(const std::string& itemName) const { return menuHandlers_.count(itemName) != 0; }
+bool Window::hasMenuHandler(const std::string& itemName) const { return menuHandlers_.has(itemName); }
 
-bool Window::invokeMenuHandler(const std::string& itemName) {
-    auto it = menuHandlers_.find(itemName);
-    return it != menuHandlers_.end() && it->second && it->second();
-}
+bool Window::invokeMenuHandler(const std::string& itemName) { return menuHandlers_.invoke(itemName); }
 
 // --- building, opening, showing ----------------------------------------------
 

@@ -11,6 +11,7 @@
 // Width/Height are the client size (below any menu bar). Frame is kept as
 // the old number: 0 document, 3 floating, 6 fixed (no minimise/maximise);
 // other numbers are remembered and shown as documents.
+#include "framework/menus/MenuHandlers.h"
 #include "framework/runtime/CommandEvent.h"
 #include "framework/runtime/Event.h"
 #include "framework/runtime/Property.h"
@@ -19,7 +20,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -103,6 +103,7 @@ public:
     void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
     bool hasMenuHandler(const std::string& itemName) const;
     bool invokeMenuHandler(const std::string& itemName);
+    MenuHandlerTable& menuHandlers() { return menuHandlers_; }
 
     // --- events -------------------------------------------------------------
     Event<void()> Open, Activate, Deactivate, Resizing, Resized, EnableMenuItems;
@@ -158,7 +159,7 @@ private:
     WindowWidget* widget_ = nullptr;
     std::unique_ptr<FocusModel> focus_;
     std::vector<std::unique_ptr<RectControl>> controls_;
-    std::map<std::string, std::function<bool()>> menuHandlers_;
+    MenuHandlerTable menuHandlers_;
     bool built_ = false;
     bool opened_ = false;
     bool closing_ = false;

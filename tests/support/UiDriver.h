@@ -1,0 +1,80 @@
+#pragma once
+// The test driver: simulated input that enters the framework through the
+// same dispatch functions real Qt events use (real QMouseEvent/QKeyEvent
+// objects sent through the control's event filter, the focus model's Qt
+// entry, the activation model, the window's client-resize path, the menu
+// chooser), plus a fake clock and temporary special folders.
+//
+//   UiDriver ui;                        // fake clock at tick 1000, temp folders
+//   ui.click(*list, 5, 20);
+//   ui.key(*field, "k", UiDriver::Command);
+//   ui.type(*field, "flour");
+//   ui.settle();                        // posted events: App.Open, Resized, Quit...
+#include "framework/runtime/Runtime.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class RectControl;
+class Window;
+class QTemporaryDir;
+
+class UiDriver {
+public:
+    enum Modifier : unsigned { None = 0, Command = 1, Shift = 2, Option = 4, Control = 8 };
+
+    UiDriver();
+    ~UiDriver();
+    UiDriver(const UiDriver&) = delete;
+
+    // --- time --------------------------------------------------------------
+    int32_t ticks() const;
+    void advanceTicks(int32_t ticks);
+    void advanceMicroseconds(int64_t micros);
+    int32_t doubleClickTicks = 20;
+
+    // --- folders -----------------------------------------------------------
+    std::string folder(const char* name) const;  // the temp root of a special folder
+
+    // --- application -------------------------------------------------------
+    // Runs the start-up steps and the posted App.Open, without a real loop.
+    // The loop's end is recorded instead of exiting.
+    void start(const Runtime::StartupSteps& steps, const std::vector<std::string>& documents = {});
+    // Runs posted events and timers (App.Open, Resized, the shutdown, deletions).
+    void settle();
+    bool loopEnded() const { return loopEnded_; }
+    int exitCode() const { return exitCode_; }
+
+    // --- input -------------------------------------------------------------
+    // Press and release at control coordinates; a click on a control that
+    // accepts the focus gives it the focus first, as Qt does.
+    void click(RectControl& control, int32_t x, int32_t y, unsigned modifiers = None, bool contextual = false);
+    void press(RectControl& control, int32_t x, int32_t y, unsigned modifiers = None, bool contextual = false);
+    void drag(RectControl& control, int32_t x, int32_t y);  // move with the button held
+    void release(RectControl& control, int32_t x, int32_t y);
+    // Two clicks inside the double-click interval (the clock moves on by one tick between).
+    void doubleClick(RectControl& control, int32_t x, int32_t y);
+    void clickWindow(Window& window, int32_t x, int32_t y, bool contextual = false);
+
+    // One key to the control (given the focus first if it has not): a
+    // one-character key string as KeyDown receives it ("a", "\r", "\x1C"...).
+    void key(RectControl& control, const std::string& key, unsigned modifiers = None);
+    void type(RectControl& control, const std::string& text);
+    void tab(RectControl& control, bool backwards = false);
+
+    // The user moves the focus (a click or Tab), through Qt's focus entry.
+    void setFocus(RectControl& control);
+    void activate(Window& window);
+    void deactivate(Window& window);
+    void resize(Window& window, int32_t width, int32_t height);
+    // Chooses a menu item by name: enabling pass, then the dispatch chain.
+    bool chooseMenu(const std::string& itemName);
+
+private:
+    int64_t now_;
+    std::unique_ptr<QTemporaryDir> folders_;
+    bool loopEnded_ = false;
+    int exitCode_ = 0;
+};
