@@ -10,6 +10,8 @@
 #include "framework/ui/controls/ListboxModel.h"
 #include "framework/ui/controls/ListboxView.h"
 #include "tests/framework/controls/ControlTestSupport.h"
+#include "tests/support/ProbeControl.h"
+#include "tests/support/UiDriver.h"
 
 namespace {
 
@@ -263,4 +265,20 @@ TEST_F(ListFixture, ManyRowsReachTheViewInOneReset) {
     EXPECT_EQ(resets, 1);
     EXPECT_EQ(inserts, 0);
     EXPECT_EQ(list->model()->rowCount(), 100000);
+}
+
+TEST_F(ListFixture, AFieldLosesTheFocusBeforeTheListsChange) {
+    UiDriver ui;
+    fill({"Apple", "Bread"});
+    auto* name = window.add<ProbeControl>("recipeName");
+    window.Show();
+    ui.setFocus(*name);
+    std::string journal;
+    name->LostFocus = [&] { journal += "name:LostFocus "; };
+    list->GotFocus = [&] { journal += "list:GotFocus "; };
+    list->Change = [&] { journal += "list:Change"; };
+    QPoint p = list->view()->viewport()->mapTo(list->widget(), rowCentre(1));
+    ui.click(*list, p.x(), p.y());
+    EXPECT_EQ(journal, "name:LostFocus list:GotFocus list:Change");
+    EXPECT_EQ(list->ListIndex(), 1);
 }
