@@ -11,6 +11,7 @@
 #include "framework/ui/controls/LineEditorAdapter.h"
 #include "framework/ui/controls/TextEditAdapter.h"
 #include "framework/ui/controls/TextPositions.h"
+#include "framework/ui/controls/TextScrolling.h"
 
 namespace {
 
@@ -44,7 +45,12 @@ EditField::EditField()
           }),
       ReadOnly(false), AcceptTabs(false), Password(false), Border(true), LimitText(0), Alignment(0),
       TextFont(std::string("System")), TextSize(0.0), Bold(false), Italic(false), Underline(false),
-      TextColor(0x000000), ScrollbarVertical(false), ScrollbarHorizontal(false), host_(new QWidget) {
+      TextColor(0x000000), ScrollbarVertical(false), ScrollbarHorizontal(false),
+      ScrollPosition([this] { return textEdit() ? topVisibleLine(*textEdit()) : 0; },
+                     [this](const int32_t& line) {
+                         if (textEdit()) scrollToLine(*textEdit(), std::max(line, 0));
+                     }),
+      host_(new QWidget) {
     auto* layout = new QVBoxLayout(host_);
     layout->setContentsMargins(0, 0, 0, 0);
     setWidget(host_);

@@ -38,6 +38,8 @@ public:
     Property<bool> Bold, Italic, Underline;
     Property<Color> TextColor;
     Property<bool> ScrollbarVertical, ScrollbarHorizontal;
+    // The index of the top visible line (multi-line fields; 0 otherwise).
+    Property<int32_t> ScrollPosition;
     // Stored only; the product leaves them empty.
     Property<std::string> Format, Mask, DataSource, DataField;
 

@@ -164,3 +164,22 @@ TEST(EditFieldKeys, KeyDownSeesTheKeyFirstAndTrueConsumesIt) {
     EXPECT_EQ(seen, "1-2");
     EXPECT_EQ(field->Text(), "12");
 }
+
+TEST(EditFieldMultiLine, ScrollPositionCountsLaidOutLines) {
+    TestWindow window;
+    window.finishBuilding();
+    auto* field = window.add<EditField>("bigRecipeText");
+    field->MultiLine = true;
+    field->ScrollbarVertical = true;
+    field->Width = 200;
+    field->Height = 60;
+    std::string text;
+    for (int i = 0; i < 40; ++i) text += "line " + std::to_string(i) + "\r";
+    field->Text = text;
+    window.Show();
+    EXPECT_EQ(field->ScrollPosition(), 0);
+    field->ScrollPosition = 10;
+    EXPECT_EQ(field->ScrollPosition(), 10);
+    field->ScrollPosition = field->ScrollPosition - 10;
+    EXPECT_EQ(field->ScrollPosition(), 0);
+}
