@@ -23,6 +23,7 @@
 #include "framework/ui/controls/Slider.h"
 #include "framework/ui/controls/StaticText.h"
 #include "framework/ui/controls/TabPanel.h"
+#include "framework/ui/controls/TextEditorAdapter.h"
 #include "tests/framework/controls/ControlTestSupport.h"
 
 namespace {
@@ -198,4 +199,21 @@ TEST_F(Built, HtmlViewerLoadsPagesAndReportsTheirTitles) {
     EXPECT_EQ(titles, (std::vector<std::string>{"Larderwise Help", ""}));
     EXPECT_TRUE(viewer->canStandardEdit("EditSelectAll"));
     EXPECT_FALSE(viewer->canStandardEdit("EditPaste"));
+}
+
+TEST_F(Built, DefaultButtonTakesAReturnNoControlTook) {
+    auto* text = window.add<EditField>("bigRecipeText");
+    text->MultiLine = true;
+    text->ReadOnly = true;
+    auto* read = window.add<PushButton>("readRecipe");
+    read->Default = true;
+    int pushes = 0;
+    read->Action = [&] { ++pushes; };
+    window.Show();
+    text->SetFocus();
+    sendKey(text->adapter().widget(), Qt::Key_Return, "\r");
+    EXPECT_EQ(pushes, 1);
+    read->Default = false;
+    sendKey(text->adapter().widget(), Qt::Key_Return, "\r");
+    EXPECT_EQ(pushes, 1);
 }
