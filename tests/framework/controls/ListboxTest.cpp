@@ -282,3 +282,18 @@ TEST_F(ListFixture, AFieldLosesTheFocusBeforeTheListsChange) {
     EXPECT_EQ(journal, "name:LostFocus list:GotFocus list:Change");
     EXPECT_EQ(list->ListIndex(), 1);
 }
+
+TEST(ListboxLifetime, AWindowGoesAwayWithAnOpenEditorAndWaitingRows) {
+    auto window = std::make_unique<TestWindow>();
+    window->finishBuilding();
+    auto* list = window->add<Listbox>("list");
+    int lost = 0;
+    list->CellLostFocus = [&](int32_t, int32_t) { ++lost; };
+    list->AddRow("Bread");
+    window->Show();
+    list->EditCell(0, 0);
+    list->AddRow("Cake");  // waits for the view
+    window.reset();
+    QCoreApplication::processEvents();
+    SUCCEED();
+}

@@ -25,6 +25,7 @@
 #include "framework/ui/controls/TabPanel.h"
 #include "framework/ui/controls/TextEditorAdapter.h"
 #include "tests/framework/controls/ControlTestSupport.h"
+#include "tests/support/UiDriver.h"
 
 namespace {
 
@@ -216,4 +217,22 @@ TEST_F(Built, DefaultButtonTakesAReturnNoControlTook) {
     read->Default = false;
     sendKey(text->adapter().widget(), Qt::Key_Return, "\r");
     EXPECT_EQ(pushes, 1);
+}
+
+TEST_F(Built, StaticTextPressAcceptedByMouseDownBringsMouseUp) {
+    UiDriver ui;
+    auto* link = window.add<StaticText>("webLink");
+    link->Width = 120;
+    link->Height = 18;
+    link->Text = "www.example.org";
+    window.Show();
+    std::string journal;
+    link->MouseDown = [&](int32_t, int32_t) {
+        journal += "down ";
+        return true;
+    };
+    link->MouseUp = [&](int32_t x, int32_t) { journal += "up " + std::to_string(x); };
+    ui.press(*link, 10, 5);
+    ui.release(*link, 300, 5);  // released far outside: still this label's
+    EXPECT_EQ(journal, "down up 300");
 }
