@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTextStream>
 
 #include "framework/ui/controls/BevelButton.h"
@@ -25,6 +26,7 @@
 #include "framework/ui/controls/TabPanel.h"
 #include "framework/ui/controls/TextEditorAdapter.h"
 #include "tests/framework/controls/ControlTestSupport.h"
+#include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
 
 namespace {
@@ -198,6 +200,14 @@ TEST_F(Built, HtmlViewerLoadsPagesAndReportsTheirTitles) {
     viewer->LoadURL(QUrl::fromLocalFile(dir.filePath("index.html")).toString().toStdString());
     viewer->LoadURL(dir.filePath("two.html").toStdString());
     EXPECT_EQ(titles, (std::vector<std::string>{"Larderwise Help", ""}));
+    viewer->LoadURL(dir.filePath("index.html").toStdString());
+    emit viewer->browser()->anchorClicked(QUrl("two.html"));  // the user follows the link
+    EXPECT_EQ(viewer->browser()->source().fileName(), QString("two.html"));
+
+    ScopedScriptedUi ui;
+    emit viewer->browser()->anchorClicked(QUrl("https://example.org/"));
+    EXPECT_EQ(ui->openedURLs(), (std::vector<std::string>{"https://example.org/"}));
+    EXPECT_EQ(viewer->browser()->source().fileName(), QString("two.html")) << "web pages open on the desktop";
     EXPECT_TRUE(viewer->canStandardEdit("EditSelectAll"));
     EXPECT_FALSE(viewer->canStandardEdit("EditPaste"));
 }
