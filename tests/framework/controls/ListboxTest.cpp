@@ -297,3 +297,21 @@ TEST(ListboxLifetime, AWindowGoesAwayWithAnOpenEditorAndWaitingRows) {
     QCoreApplication::processEvents();
     SUCCEED();
 }
+
+TEST_F(ListFixture, BoldingCellsFromThePaintHandlerDoesNotRepaintForEver) {
+    fill({"Dry Measure", "Pounds"});
+    window.Show();
+    int paints = 0;
+    list->CellBackgroundPaint = [&](::Graphics&, int32_t row, int32_t) {
+        ++paints;
+        if (row == 0) list->CellBold(0, 0) = true;
+        return false;
+    };
+    list->syncView();
+    list->view()->viewport()->repaint();
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    int settled = paints;
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    EXPECT_EQ(paints, settled);
+    EXPECT_TRUE(static_cast<bool>(list->CellBold(0, 0)));
+}
