@@ -101,6 +101,12 @@ TEST_F(Built, ContainerChildrenByNameInContainerCoordinatesMoveWithIt) {
     QWidget* host = box->widget();
     EXPECT_LT(host->children().indexOf(field->widget()),
               host->children().indexOf(box->child("Placeholder")->widget()));
+
+    std::string opens;
+    for (RectControl* c : std::vector<RectControl*>{box, field, box->child("Placeholder")})
+        c->Open = [&opens, c] { opens += c->Name() + " "; };
+    window.Show();
+    EXPECT_EQ(opens, "Searchfield Placeholder RecipeSearchCntl ") << "children open before their container";
 }
 
 TEST_F(Built, TabPanelPagesMapWindowCoordinates) {
