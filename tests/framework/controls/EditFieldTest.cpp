@@ -12,6 +12,7 @@
 #include "framework/ui/controls/TextEditorAdapter.h"
 #include "framework/ui/controls/TextPositions.h"
 #include "tests/framework/controls/ControlTestSupport.h"
+#include "tests/support/UiDriver.h"
 
 namespace {
 
@@ -182,4 +183,20 @@ TEST(EditFieldMultiLine, ScrollPositionCountsLaidOutLines) {
     EXPECT_EQ(field->ScrollPosition(), 10);
     field->ScrollPosition = field->ScrollPosition - 10;
     EXPECT_EQ(field->ScrollPosition(), 0);
+}
+
+TEST(EditFieldKeys, TabIsTextOnlyWhenTheFieldAcceptsTabs) {
+    TestWindow window;
+    window.finishBuilding();
+    auto* text = window.add<EditField>("RecipeText");
+    text->MultiLine = true;
+    auto* name = window.add<EditField>("recipeName");
+    name->MultiLine = true;
+    window.Show();
+    UiDriver ui;
+    text->AcceptTabs = true;
+    ui.type(*text, "a\tb");
+    EXPECT_EQ(text->Text(), "a\tb");
+    ui.type(*name, "a\tb");
+    EXPECT_EQ(name->Text(), "ab");
 }

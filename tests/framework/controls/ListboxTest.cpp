@@ -315,3 +315,20 @@ TEST_F(ListFixture, BoldingCellsFromThePaintHandlerDoesNotRepaintForEver) {
     EXPECT_EQ(paints, settled);
     EXPECT_TRUE(static_cast<bool>(list->CellBold(0, 0)));
 }
+
+TEST_F(ListFixture, InsertingAndRemovingRowsKeepsTheSelectedRow) {
+    fill({"Apple", "Bread", "Cake"});
+    list->ListIndex = 1;
+    changes = 0;
+    list->InsertRow(0, "Aardvark pie");
+    EXPECT_EQ(list->ListIndex(), 2);
+    EXPECT_EQ(list->Text(), "Bread");
+    list->RemoveRow(0);
+    EXPECT_EQ(list->ListIndex(), 1);
+    EXPECT_EQ(changes, 0) << "the same row stays selected";
+    list->RemoveRow(1);
+    EXPECT_EQ(list->ListIndex(), -1);
+    EXPECT_EQ(changes, 1);
+    list->RemoveRow(9);
+    EXPECT_EQ(list->ListCount(), 2);
+}
