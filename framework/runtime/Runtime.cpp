@@ -5,6 +5,7 @@
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
 #include "framework/ui/ApplicationInputFilter.h"
+#include "framework/ui/DragItem.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/Window.h"
@@ -36,11 +37,6 @@ std::unique_ptr<Application>& ownedApp() {
     return *app;
 }
 
-std::function<std::shared_ptr<FolderItem>(const std::string&)>& documentFactory() {
-    static auto* f = new std::function<std::shared_ptr<FolderItem>(const std::string&)>;
-    return *f;
-}
-
 bool atTopLevelOfLoop() {
     return !yieldingToEventLoop() && QThread::currentThread()->loopLevel() <= 1;
 }
@@ -61,7 +57,7 @@ void openWaitingWindows() {
     state().waitingForAppOpen.clear();
     for (Window* w : waiting) {
         if (Runtime::quitting()) return;
-        if (!WindowList::contains(w) || w->isClosing()) continue;
+        if (w->isClosing()) continue;
         w->runOpenEvents();
         if (w->Visible.get() && !w->isShown()) w->Show();
     }
@@ -75,7 +71,7 @@ void raiseAppOpen() {
     // Documents opened from the desktop arrive once start-up is complete.
     for (const std::string& path : state().documents) {
         if (Runtime::quitting() || !app) break;
-        auto item = documentFactory() ? documentFactory()(path) : nullptr;
+        auto item = folderItemForPath(path);
         guarded([&] { app->handleOpenDocument(item); });
     }
     state().documents.clear();
@@ -158,11 +154,12 @@ void windowBuilt(Window& window) {
     state().waitingForAppOpen.push_back(&window);
 }
 
-void adoptApplication(std::unique_ptr<Application> app) { ownedApp() = std::move(app); }
-
-void setDocumentItemFactory(std::function<std::shared_ptr<FolderItem>(const std::string&)> factory) {
-    documentFactory() = std::move(factory);
+void windowDeleted(Window& window) {
+    auto& waiting = state().waitingForAppOpen;
+    waiting.erase(std::remove(waiting.begin(), waiting.end(), &window), waiting.end());
 }
+
+void adoptApplication(std::unique_ptr<Application> app) { ownedApp() = std::move(app); }
 
 void releaseWindows() {
     ImplicitWindows::forgetAll();

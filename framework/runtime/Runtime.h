@@ -57,15 +57,13 @@ void releaseEverything();
 // The application object the runtime owns (set by start()).
 void adoptApplication(std::unique_ptr<Application> app);
 
-// How a file named on the command line becomes the OpenDocument item (the
-// files layer installs it).
-void setDocumentItemFactory(std::function<std::shared_ptr<FolderItem>(const std::string& path)> factory);
 
 // Tests: back to the state before start-up (no application, no windows,
 // no quit requested).
 void resetForTests();
 
-// Window building (called by the accessors).
+// Window building (called by the accessors) and deletion.
 void windowBuilt(Window& window);
+void windowDeleted(Window& window);
 
 }  // namespace Runtime

@@ -1,9 +1,11 @@
 #include "framework/runtime/Services.h"
 
+#include "framework/dialogs/MsgBox.h"
+#include "framework/graphics/FontFamilies.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
@@ -52,11 +54,7 @@ Services makeRealServices() {
     s.doubleClickTicks = [] { return static_cast<int32_t>(QApplication::doubleClickInterval() * 60 / 1000); };
     s.screenCount = [] { return static_cast<int32_t>(QGuiApplication::screens().size()); };
     s.screen = realScreen;
-    s.fontFamilies = [] {
-        std::vector<std::string> names;
-        for (const QString& f : QFontDatabase::families()) names.push_back(f.toStdString());
-        return names;
-    };
+    s.fontFamilies = installedFontFamilies;
     s.folderRoot = realFolderRoot;
     s.modifiers = [] {
         const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
@@ -70,7 +68,10 @@ Services makeRealServices() {
     };
     s.yield = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     s.exitLoop = [](int code) { QCoreApplication::exit(code); };
-    s.reportFatalError = [](const std::string& message) { std::fprintf(stderr, "larderwise: %s\n", message.c_str()); };
+    s.reportFatalError = [](const std::string& message) {
+        std::fprintf(stderr, "larderwise: %s\n", message.c_str());
+        MsgBox(message);
+    };
     return s;
 }
 

@@ -7,7 +7,10 @@
 #include "framework/ui/RectControl.h"
 #include "framework/ui/Window.h"
 
+#include "framework/ui/DropConversion.h"
+
 #include <QApplication>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -86,6 +89,29 @@ public:
                 auto* e = static_cast<QFocusEvent*>(event);
                 InputDispatch::focusOut(*control_, e->reason(), QApplication::focusWidget());
                 return false;
+            }
+            case QEvent::DragEnter:
+            case QEvent::DragMove: {
+                if (!control_->dropTarget().acceptsAnything()) return false;
+                auto* e = static_cast<QDragMoveEvent*>(event);
+                const QPoint local = receiver->mapTo(control_->widget(), e->position().toPoint());
+                const auto item = dragItemFromMime(*e->mimeData());
+                if (!InputDispatch::dragOver(*control_, local.x(), local.y(), item, dragActionFrom(e->proposedAction()))) {
+                    e->ignore();
+                    return true;
+                }
+                if (control_->insertsDropsItself()) return false;
+                e->acceptProposedAction();
+                return true;
+            }
+            case QEvent::Drop: {
+                if (!control_->dropTarget().acceptsAnything() || control_->insertsDropsItself()) return false;
+                auto* e = static_cast<QDropEvent*>(event);
+                const auto item = dragItemFromMime(*e->mimeData());
+                if (!control_->dropTarget().wants(*item)) return false;
+                e->acceptProposedAction();
+                InputDispatch::drop(*control_, item, dragActionFrom(e->dropAction()));
+                return true;
             }
             default: return false;
         }

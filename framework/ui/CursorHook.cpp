@@ -1,18 +1,11 @@
 #include "framework/ui/CursorHook.h"
 
+#include "framework/graphics/MouseCursorQt.h"
+
 #include <QWidget>
-
-namespace {
-CursorMapper& mapper() {
-    static CursorMapper installed;
-    return installed;
-}
-}  // namespace
-
-void setCursorMapper(CursorMapper m) { mapper() = std::move(m); }
 
 void applyCursor(QWidget* widget, const MouseCursor* cursor) {
     if (!widget) return;
     if (!cursor) widget->unsetCursor();
-    else if (mapper()) mapper()(widget, cursor);
+    else widget->setCursor(qtCursorShape(cursor));
 }

@@ -2,6 +2,7 @@
 
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/ui/ControlInputFilter.h"
+#include "framework/ui/DragItem.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/RectControl.h"
 #include "framework/ui/Window.h"
@@ -98,6 +99,21 @@ bool keyDown(RectControl& control, const std::string& key) {
 
 bool windowKeyDown(Window& window, const std::string& key) {
     return guarded([&] { return window.handleKeyDown(key); });
+}
+
+bool dragOver(RectControl& control, int32_t x, int32_t y, const std::shared_ptr<DragItem>& item, int32_t action) {
+    if (!control.dropTarget().wants(*item)) return false;
+    return !guarded([&] { return control.handleDragOver(x, y, item, action); });
+}
+
+void drop(RectControl& control, const std::shared_ptr<DragItem>& item, int32_t action) {
+    guarded([&] { control.handleDropObject(item, action); });
+}
+
+bool windowTakesDrag(Window& window, const DragItem& item) { return window.dropTarget().wants(item); }
+
+void windowDrop(Window& window, const std::shared_ptr<DragItem>& item, int32_t action) {
+    guarded([&] { window.handleDropObject(item, action); });
 }
 
 void focusIn(RectControl& control, Qt::FocusReason reason) {

@@ -10,12 +10,14 @@
 // menus (which raise nothing) and by window activation (which the
 // activation model handles).
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include <Qt>
 
 class QPoint;
 class QWidget;
+class DragItem;
 class RectControl;
 class Window;
 
@@ -39,6 +41,14 @@ void mouseExit(RectControl& control);
 bool keyDown(RectControl& control, const std::string& key);
 // A key that reached the window: no control consumed it.
 bool windowKeyDown(Window& window, const std::string& key);
+
+// A drag over a control at control coordinates: True when the control takes
+// it there (it registered for what the drag offers and DragOver did not
+// refuse). drop raises DropObject.
+bool dragOver(RectControl& control, int32_t x, int32_t y, const std::shared_ptr<DragItem>& item, int32_t action);
+void drop(RectControl& control, const std::shared_ptr<DragItem>& item, int32_t action);
+bool windowTakesDrag(Window& window, const DragItem& item);
+void windowDrop(Window& window, const std::shared_ptr<DragItem>& item, int32_t action);
 
 void focusIn(RectControl& control, Qt::FocusReason reason);
 void focusOut(RectControl& control, Qt::FocusReason reason, QWidget* newFocusWidget);

@@ -155,3 +155,18 @@ void RectControl::RefreshRect(int32_t x, int32_t y, int32_t width, int32_t heigh
 void RectControl::UpdateNow() {
     if (widget_) widget_->repaint();
 }
+
+void RectControl::AcceptTextDrop() {
+    dropTarget_.acceptText();
+    if (widget_) widget_->setAcceptDrops(true);
+}
+
+void RectControl::AcceptPictureDrop() {
+    dropTarget_.acceptPicture();
+    if (widget_) widget_->setAcceptDrops(true);
+}
+
+void RectControl::AcceptFileDrop(const std::string& typeName) {
+    dropTarget_.acceptFile(typeName);
+    if (widget_) widget_->setAcceptDrops(true);
+}

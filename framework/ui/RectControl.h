@@ -22,8 +22,10 @@
 // events from them reach this control's events.
 #include "framework/runtime/Event.h"
 #include "framework/runtime/Property.h"
+#include "framework/ui/DropTarget.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,7 @@ class QWidget;
 class QPoint;
 class Window;
 class MouseCursor;
+class DragItem;
 
 class RectControl {
 public:
@@ -60,12 +63,19 @@ public:
     void Refresh(bool eraseBackground = true);
     void RefreshRect(int32_t x, int32_t y, int32_t width, int32_t height, bool eraseBackground = true);
     void UpdateNow();
+    // What a drop on the control may carry (see DropTarget.h).
+    void AcceptTextDrop();
+    void AcceptPictureDrop();
+    void AcceptFileDrop(const std::string& typeName);
 
     // --- events (bound by the window after design values are applied) -----
     Event<void()> Open, Close, GotFocus, LostFocus, MouseEnter, MouseExit, EnableMenuItems;
     Event<bool(int32_t x, int32_t y)> MouseDown;
     Event<void(int32_t x, int32_t y)> MouseDrag, MouseUp, MouseMove;
     Event<bool(std::string key)> KeyDown;
+    // True refuses the drop where the pointer is.
+    Event<bool(int32_t x, int32_t y, std::shared_ptr<DragItem> obj, int32_t action)> DragOver;
+    Event<void(std::shared_ptr<DragItem> obj, int32_t action)> DropObject;
 
     // Virtual handlers: a subclass that handles an event overrides these; the
     // base versions raise the event. Coordinates are the control's own.
@@ -81,6 +91,10 @@ public:
     virtual void handleMouseExit() { MouseExit(); }
     virtual bool handleKeyDown(const std::string& key) { return KeyDown(key); }
     virtual void handleEnableMenuItems() { EnableMenuItems(); }
+    virtual bool handleDragOver(int32_t x, int32_t y, std::shared_ptr<DragItem> obj, int32_t action) {
+        return DragOver(x, y, std::move(obj), action);
+    }
+    virtual void handleDropObject(std::shared_ptr<DragItem> obj, int32_t action) { DropObject(std::move(obj), action); }
 
     // Standard editing for the Edit menu when no handler took the item
     // ("EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll",
@@ -96,6 +110,10 @@ public:
     virtual QWidget* childHost(const RectControl& child) const;
     virtual QPoint childOrigin(const RectControl& child) const;
     bool opened() const { return opened_; }
+    const DropTarget& dropTarget() const { return dropTarget_; }
+    // True for widgets that insert dropped data themselves (text editors):
+    // the framework then raises DragOver only and lets Qt do the drop.
+    virtual bool insertsDropsItself() const { return false; }
 
 protected:
     // Called once by the concrete control's constructor; the control owns it.
@@ -122,6 +140,7 @@ private:
     RectControl* parent_ = nullptr;
     std::vector<RectControl*> children_;
     std::string name_;
+    DropTarget dropTarget_;
     // The geometry last given to the display, to compute the deltas that move
     // and resize embedded controls.
     int32_t lastLeft_ = 0, lastTop_ = 0, lastWidth_ = 0, lastHeight_ = 0;

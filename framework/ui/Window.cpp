@@ -5,6 +5,7 @@
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/ApplicationInputFilter.h"
 #include "framework/ui/CursorHook.h"
+#include "framework/ui/DragItem.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/MenuIntegration.h"
@@ -67,6 +68,7 @@ Window::~Window() {
     while (!controls_.empty()) controls_.pop_back();
     ImplicitWindows::forget(*this);
     WindowList::remove(*this);
+    Runtime::windowDeleted(*this);
     InputDispatch::forget(this);
     widget_->detach();
     delete widget_;
@@ -123,6 +125,30 @@ void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> h
 bool Window::hasMenuHandler(const std::string& itemName) const { return menuHandlers_.has(itemName); }
 
 bool Window::invokeMenuHandler(const std::string& itemName) { return menuHandlers_.invoke(itemName); }
+
+void Window::AcceptTextDrop() {
+    dropTarget_.acceptText();
+    contentWidget()->setAcceptDrops(true);
+}
+
+void Window::AcceptPictureDrop() {
+    dropTarget_.acceptPicture();
+    contentWidget()->setAcceptDrops(true);
+}
+
+void Window::AcceptFileDrop(const std::string& typeName) {
+    dropTarget_.acceptFile(typeName);
+    contentWidget()->setAcceptDrops(true);
+}
+
+std::shared_ptr<DragItem> Window::NewDragItem(int32_t left, int32_t top, int32_t width, int32_t height) {
+    auto item = std::make_shared<DragItem>();
+    item->Left = left;
+    item->Top = top;
+    item->Width = width;
+    item->Height = height;
+    return item;
+}
 
 // --- building, opening, showing ----------------------------------------------
 

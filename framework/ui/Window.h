@@ -16,6 +16,7 @@
 #include "framework/runtime/Event.h"
 #include "framework/runtime/Property.h"
 #include "framework/runtime/RuntimeException.h"
+#include "framework/ui/DropTarget.h"
 #include "framework/ui/RectControl.h"
 
 #include <cstdint>
@@ -94,6 +95,13 @@ public:
         return raw;
     }
 
+    // Drops on the window itself (outside every control that takes them).
+    void AcceptTextDrop();
+    void AcceptPictureDrop();
+    void AcceptFileDrop(const std::string& typeName);
+    // A drag item for dragging something out of this window from the given area.
+    std::shared_ptr<DragItem> NewDragItem(int32_t left, int32_t top, int32_t width, int32_t height);
+
     // Focus: the control that has the keyboard focus in this window.
     RectControl* Focus() const;
     void ClearFocus();
@@ -110,6 +118,7 @@ public:
     Event<bool(std::string key)> KeyDown;
     Event<bool(int32_t x, int32_t y)> MouseDown;
     Event<void(int32_t x, int32_t y)> MouseDrag, MouseUp, MouseMove;
+    Event<void(std::shared_ptr<DragItem> obj, int32_t action)> DropObject;
 
     virtual void handleOpen() { Open(); }
     virtual void handleClose() { Close.raise(); }
@@ -123,6 +132,7 @@ public:
     virtual void handleMouseDrag(int32_t x, int32_t y) { MouseDrag(x, y); }
     virtual void handleMouseUp(int32_t x, int32_t y) { MouseUp(x, y); }
     virtual void handleMouseMove(int32_t x, int32_t y) { MouseMove(x, y); }
+    virtual void handleDropObject(std::shared_ptr<DragItem> obj, int32_t action) { DropObject(std::move(obj), action); }
 
     // --- framework-internal -------------------------------------------------
     QMainWindow* widget() const;
@@ -133,6 +143,7 @@ public:
     bool isClosing() const { return closing_; }
     bool opened() const { return opened_; }
     bool built() const { return built_; }
+    const DropTarget& dropTarget() const { return dropTarget_; }
     // Called by the accessors once the subclass constructor has finished.
     void finishBuilding();
     // Runs the Open events (controls depth first in creation order, then the
@@ -160,6 +171,7 @@ private:
     std::unique_ptr<FocusModel> focus_;
     std::vector<std::unique_ptr<RectControl>> controls_;
     MenuHandlerTable menuHandlers_;
+    DropTarget dropTarget_;
     bool built_ = false;
     bool opened_ = false;
     bool closing_ = false;

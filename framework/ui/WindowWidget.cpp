@@ -1,6 +1,7 @@
 #include "framework/ui/WindowWidget.h"
 
 #include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/DropConversion.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/KeyMapping.h"
 #include "framework/ui/Window.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -38,6 +40,21 @@ protected:
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (!InputDispatch::mouseUpAt(event->globalPosition().toPoint())) QWidget::mouseReleaseEvent(event);
+    }
+    // Drops on the client area that no control took.
+    void dragEnterEvent(QDragEnterEvent* event) override { dragMoveEvent(event); }
+    void dragMoveEvent(QDragMoveEvent* event) override {
+        Window* owner = top_.owner_;
+        if (owner && InputDispatch::windowTakesDrag(*owner, *dragItemFromMime(*event->mimeData())))
+            event->acceptProposedAction();
+        else event->ignore();
+    }
+    void dropEvent(QDropEvent* event) override {
+        Window* owner = top_.owner_;
+        const auto item = dragItemFromMime(*event->mimeData());
+        if (!owner || !InputDispatch::windowTakesDrag(*owner, *item)) return event->ignore();
+        event->acceptProposedAction();
+        InputDispatch::windowDrop(*owner, item, dragActionFrom(event->dropAction()));
     }
     void paintEvent(QPaintEvent* event) override {
         Window* owner = top_.owner_;

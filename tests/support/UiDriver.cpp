@@ -1,5 +1,6 @@
 #include "tests/support/UiDriver.h"
 
+#include "framework/dialogs/UiService.h"
 #include "framework/runtime/Clock.h"
 #include "framework/runtime/Services.h"
 #include "framework/ui/FocusModel.h"
@@ -8,8 +9,14 @@
 #include "framework/ui/RectControl.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowList.h"
+#include "tests/support/ScriptedUiService.h"
+
+#include "framework/graphics/Picture.h"
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -64,6 +71,25 @@ QWidget* targetAt(RectControl& control, QPoint& pos) {
     return hit;
 }
 
+bool sendDrop(QWidget* target, const QPoint& pos, const DropData& data) {
+    QMimeData mime;
+    if (data.text) mime.setText(QString::fromStdString(*data.text));
+    QList<QUrl> urls;
+    for (const std::string& path : data.files) urls << QUrl::fromLocalFile(QString::fromStdString(path));
+    if (!urls.isEmpty()) mime.setUrls(urls);
+    if (data.picture) mime.setImageData(data.picture->image());
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(pos, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDragMoveEvent move(pos, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    if (!move.isAccepted()) return false;
+    QDropEvent dropped(QPointF(pos), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    return dropped.isAccepted();
+}
+
 void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button,
                Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
     QMouseEvent event(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), button, buttons, mods);
@@ -71,8 +97,10 @@ void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseB
 }
 }  // namespace
 
-UiDriver::UiDriver() : now_(1000LL * 1000000 / 60), folders_(std::make_unique<QTemporaryDir>()) {
-    Clock::setFake([this] { return now_; });
+UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
+    // Whole ticks are kept apart from extra microseconds, so advancing by
+    // ticks never drifts by a rounding.
+    Clock::setFake([this] { return (fakeTicks_ * 1000000 + 59) / 60 + extraMicros_; });
     Services& s = services();
     s.doubleClickTicks = [this] { return doubleClickTicks; };
     const QString root = folders_->path();
@@ -96,13 +124,28 @@ UiDriver::UiDriver() : now_(1000LL * 1000000 / 60), folders_(std::make_unique<QT
         loopEnded_ = true;
         exitCode_ = code;
     };
+    // Code that reads the XDG variables itself lands in the same temp tree.
+    const std::pair<const char*, SpecialFolderKind> env[] = {{"HOME", SpecialFolderKind::Home},
+                                                             {"XDG_DATA_HOME", SpecialFolderKind::ApplicationData},
+                                                             {"XDG_CONFIG_HOME", SpecialFolderKind::Preferences}};
+    for (const auto& [var, kind] : env) {
+        savedEnvironment_.emplace_back(var, qgetenv(var).toStdString());
+        qputenv(var, QByteArray::fromStdString(s.folderRoot(kind)));
+    }
+    auto scripted = std::make_unique<ScriptedUiService>();
+    dialogs_ = scripted.get();
+    setUiService(std::move(scripted));
 }
 
-UiDriver::~UiDriver() = default;
+UiDriver::~UiDriver() {
+    dialogs_->verifyAllUsed();
+    setUiService(nullptr);
+    for (const auto& [var, value] : savedEnvironment_) qputenv(var, QByteArray::fromStdString(value));
+}
 
 int32_t UiDriver::ticks() const { return Clock::ticks(); }
-void UiDriver::advanceTicks(int32_t t) { now_ += static_cast<int64_t>(t) * 1000000 / 60 + 1; }
-void UiDriver::advanceMicroseconds(int64_t micros) { now_ += micros; }
+void UiDriver::advanceTicks(int32_t t) { fakeTicks_ += t; }
+void UiDriver::advanceMicroseconds(int64_t micros) { extraMicros_ += micros; }
 
 std::string UiDriver::folder(const char* name) const { return (folders_->path() + "/" + name).toStdString(); }
 
@@ -196,5 +239,18 @@ void UiDriver::activate(Window& window) { WindowList::activate(window); }
 void UiDriver::deactivate(Window& window) { WindowList::deactivate(window); }
 
 void UiDriver::resize(Window& window, int32_t width, int32_t height) { window.clientResized(width, height); }
+
+bool UiDriver::drop(RectControl& control, const DropData& data, int32_t x, int32_t y) {
+    QPoint pos(x, y);
+    QWidget* target = targetAt(control, pos);
+    return sendDrop(target, pos, data);
+}
+
+bool UiDriver::dropOnWindow(Window& window, const DropData& data, int32_t x, int32_t y) {
+    QWidget* content = window.contentWidget();
+    QWidget* hit = content->childAt(QPoint(x, y));
+    QWidget* target = hit ? hit : content;
+    return sendDrop(target, target->mapFrom(content, QPoint(x, y)), data);
+}
 
 bool UiDriver::chooseMenu(const std::string& itemName) { return chooseMenuItem(itemName); }

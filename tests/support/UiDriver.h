@@ -5,7 +5,8 @@
 // entry, the activation model, the window's client-resize path, the menu
 // chooser), plus a fake clock and temporary special folders.
 //
-//   UiDriver ui;                        // fake clock at tick 1000, temp folders
+//   UiDriver ui;                        // fake clock at tick 1000, temp folders,
+//                                       // scripted dialogs (ui.dialogs())
 //   ui.click(*list, 5, 20);
 //   ui.key(*field, "k", UiDriver::Command);
 //   ui.type(*field, "flour");
@@ -14,12 +15,22 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class RectControl;
 class Window;
 class QTemporaryDir;
+class ScriptedUiService;
+class Picture;
+
+// What the simulated user drags.
+struct DropData {
+    std::optional<std::string> text;
+    std::vector<std::string> files;
+    std::shared_ptr<Picture> picture;
+};
 
 class UiDriver {
 public:
@@ -36,7 +47,15 @@ public:
     int32_t doubleClickTicks = 20;
 
     // --- folders -----------------------------------------------------------
-    std::string folder(const char* name) const;  // the temp root of a special folder
+    // The temp root of a special folder ("ApplicationData", "Preferences",
+    // "Desktop", "Documents", "Home", "Temporary"). The XDG variables and
+    // HOME point into the same temp tree while the driver lives.
+    std::string folder(const char* name) const;
+
+    // --- dialogs -------------------------------------------------------------
+    // The scripted UiService installed for this driver's life; unexpected
+    // dialogs fail the test, and scripted ones left unused fail it at the end.
+    ScriptedUiService& dialogs() { return *dialogs_; }
 
     // --- application -------------------------------------------------------
     // Runs the start-up steps and the posted App.Open, without a real loop.
@@ -69,12 +88,19 @@ public:
     void activate(Window& window);
     void deactivate(Window& window);
     void resize(Window& window, int32_t width, int32_t height);
+    // Drags the data over (x, y) and drops it, as Qt's drag events do.
+    // Answers whether the drop was taken.
+    bool drop(RectControl& control, const DropData& data, int32_t x = 1, int32_t y = 1);
+    bool dropOnWindow(Window& window, const DropData& data, int32_t x, int32_t y);
     // Chooses a menu item by name: enabling pass, then the dispatch chain.
     bool chooseMenu(const std::string& itemName);
 
 private:
-    int64_t now_;
+    int64_t fakeTicks_ = 1000;
+    int64_t extraMicros_ = 0;
     std::unique_ptr<QTemporaryDir> folders_;
+    std::vector<std::pair<const char*, std::string>> savedEnvironment_;
+    ScriptedUiService* dialogs_ = nullptr;
     bool loopEnded_ = false;
     int exitCode_ = 0;
 };

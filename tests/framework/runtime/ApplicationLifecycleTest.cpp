@@ -1,10 +1,13 @@
 // Start-up order, deferred Quit, and exception routing.
+#include "framework/dialogs/MsgBox.h"
 #include "framework/runtime/Application.h"
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
+#include "framework/ui/DragItem.h"
 #include "framework/ui/Window.h"
 #include "tests/support/ProbeControl.h"
+#include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
 
 #include <QCoreApplication>
@@ -156,15 +159,31 @@ TEST_F(Lifecycle, AnExceptionInAHandlerReachesUnhandledExceptionOnce) {
     EXPECT_TRUE(ui.loopEnded());
 }
 
-TEST_F(Lifecycle, AnExceptionNobodyHandlesGetsTheFrameworksReportAndQuits) {
-    std::vector<std::string> seen;
-    services().reportFatalError = [&](const std::string& m) { seen.push_back(m); };
+TEST_F(Lifecycle, AnExceptionNobodyHandlesGetsTheFrameworksMessageAndQuits) {
+    ui.dialogs().expectMsgBox(::testing::HasSubstr("disk gone"));
     guarded([] { throw std::runtime_error("disk gone"); });
     ui.settle();
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_NE(seen[0].find("disk gone"), std::string::npos);
     EXPECT_TRUE(ui.loopEnded());
     EXPECT_EQ(ui.exitCode(), 1);
+}
+
+TEST_F(Lifecycle, TheApplicationsErrorMessageShowsAndItsQuitEndsTheProgram) {
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [] {
+        auto app = std::make_unique<Application>();
+        app->UnhandledException = [](RuntimeException& e) {
+            MsgBox("Error 610: Unhandled Exception:\r" + std::to_string(e.ErrorNumber) + " : " + e.Message);
+            Quit(0);
+            return false;  // no second message from the framework after a quit request
+        };
+        return app;
+    };
+    ui.start(steps);
+    ui.dialogs().expectMsgBox("Error 610: Unhandled Exception:\r0 : key missing");
+    guarded([] { throw KeyNotFoundException("key missing"); });
+    ui.settle();
+    EXPECT_TRUE(ui.loopEnded());
+    EXPECT_EQ(ui.exitCode(), 0);
 }
 
 TEST_F(Lifecycle, ImplicitWindowsAreSingleAndFreshAfterTheyClose) {
@@ -181,4 +200,25 @@ TEST_F(Lifecycle, ImplicitWindowsAreSingleAndFreshAfterTheyClose) {
     ShownWindow& b = implicitInstance<ShownWindow>();
     EXPECT_EQ(b.Title(), "");
     EXPECT_EQ(journal.size(), 2u);
+}
+
+TEST_F(Lifecycle, DocumentsFromTheCommandLineArriveAfterOpenAndAfterTheFirstWindowsOpened) {
+    std::vector<std::string> paths;
+    setFolderItemFactory([&](const std::string& path) {
+        paths.push_back(path);
+        return std::shared_ptr<FolderItem>();
+    });
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [] {
+        auto app = std::make_unique<Application>();
+        app->Open = [] { journal.push_back("App:Open"); };
+        app->OpenDocument = [](std::shared_ptr<FolderItem>) { journal.push_back("App:OpenDocument"); };
+        return app;
+    };
+    steps.makeDefaultView = [] { implicitInstance<ShownWindow>(); };
+    ui.start(steps, {"/tmp/a.rtf", "/tmp/b.txt"});
+    EXPECT_EQ(journal, (std::vector<std::string>{"App:Open", "shown:Open", "App:OpenDocument", "App:OpenDocument"}));
+    EXPECT_EQ(paths, (std::vector<std::string>{"/tmp/a.rtf", "/tmp/b.txt"}));
+    EXPECT_TRUE(implicitInstance<ShownWindow>().isShown());
+    setFolderItemFactory(nullptr);
 }

@@ -1,3 +1,4 @@
+#include "framework/graphics/MouseCursor.h"
 #include "framework/ui/Window.h"
 #include "tests/support/ProbeControl.h"
 
@@ -125,4 +126,22 @@ TEST(WindowGeometry, DesignSizeRaisesNothingAndLaterResizesRaiseResizingThenResi
     QCoreApplication::processEvents();
     EXPECT_EQ(w.resized, 1);  // once, when the resizing settles
     EXPECT_EQ(w.contentWidget()->size(), QSize(410, 220));
+}
+
+TEST(ControlLook, CursorHelpTagVisibleAndEnabledReachTheWidget) {
+    PlainWindow w;
+    auto* c = w.add<ProbeControl>("c");
+    c->MouseCursor = SplitterEastWest();
+    EXPECT_EQ(c->widget()->cursor().shape(), Qt::SplitHCursor);
+    c->MouseCursor = nullptr;
+    EXPECT_FALSE(c->widget()->testAttribute(Qt::WA_SetCursor));
+    c->HelpTag = std::string("first\rsecond");
+    EXPECT_EQ(c->widget()->toolTip(), "first\nsecond");
+    c->Visible = false;
+    EXPECT_TRUE(c->widget()->isHidden());
+    c->Enabled = false;
+    EXPECT_FALSE(c->widget()->isEnabled());
+    EXPECT_EQ(c->widget()->focusPolicy(), Qt::StrongFocus);
+    c->AcceptFocus = false;
+    EXPECT_EQ(c->widget()->focusPolicy(), Qt::NoFocus);
 }

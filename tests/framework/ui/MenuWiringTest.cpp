@@ -70,6 +70,11 @@ TEST_F(MenuWiring, AnInstalledMenuBarSitsAboveTheClientArea) {
     ASSERT_NE(w.widget()->menuWidget(), nullptr);
     EXPECT_EQ(w.contentWidget()->size(), QSize(320, 200));
     EXPECT_GT(w.widget()->height(), 200);
+    w.Show();
+    ui.settle();
+    EXPECT_EQ(w.contentWidget()->size(), QSize(320, 200));
+    EXPECT_EQ(w.Width(), 320);
+    EXPECT_EQ(w.Height(), 200);
 }
 
 TEST_F(MenuWiring, ItemsGoToTheFrontWindowThenTheApplicationThenStandardEditing) {
