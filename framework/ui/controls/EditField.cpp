@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -11,6 +12,7 @@
 #include "framework/ui/controls/LineEditorAdapter.h"
 #include "framework/ui/controls/TextEditAdapter.h"
 #include "framework/ui/controls/TextPositions.h"
+#include "framework/ui/controls/TextScrolling.h"
 
 namespace {
 
@@ -44,7 +46,12 @@ EditField::EditField()
           }),
       ReadOnly(false), AcceptTabs(false), Password(false), Border(true), LimitText(0), Alignment(0),
       TextFont(std::string("System")), TextSize(0.0), Bold(false), Italic(false), Underline(false),
-      TextColor(0x000000), ScrollbarVertical(false), ScrollbarHorizontal(false), host_(new QWidget) {
+      TextColor(0x000000), ScrollbarVertical(false), ScrollbarHorizontal(false),
+      ScrollPosition([this] { return textEdit() ? topVisibleLine(*textEdit()) : 0; },
+                     [this](const int32_t& line) {
+                         if (textEdit()) scrollToLine(*textEdit(), std::max(line, 0));
+                     }),
+      host_(new QWidget) {
     auto* layout = new QVBoxLayout(host_);
     layout->setContentsMargins(0, 0, 0, 0);
     setWidget(host_);
@@ -188,7 +195,10 @@ bool EditField::canStandardEdit(const std::string& itemName) const {
     bool writable = !ReadOnly.get();
     if (itemName == "EditCopy") return hasSelection && !Password.get();
     if (itemName == "EditCut" || itemName == "EditClear") return hasSelection && writable && !Password.get();
-    if (itemName == "EditPaste") return writable && !QApplication::clipboard()->text().isEmpty();
+    if (itemName == "EditPaste") {
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        return writable && data && (data->hasText() || (textEdit() && data->hasUrls()));
+    }
     if (itemName == "EditSelectAll") return !adapter_->qtText().isEmpty();
     return false;
 }

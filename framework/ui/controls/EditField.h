@@ -38,6 +38,8 @@ public:
     Property<bool> Bold, Italic, Underline;
     Property<Color> TextColor;
     Property<bool> ScrollbarVertical, ScrollbarHorizontal;
+    // The index of the top visible line (multi-line fields; 0 otherwise).
+    Property<int32_t> ScrollPosition;
     // Stored only; the product leaves them empty.
     Property<std::string> Format, Mask, DataSource, DataField;
 
@@ -52,6 +54,8 @@ public:
 
     bool canStandardEdit(const std::string& itemName) const override;
     bool doStandardEdit(const std::string& itemName) override;
+    // Qt's editors insert dropped text themselves (after DragOver).
+    bool insertsDropsItself() const override { return true; }
 
     // Framework-internal.
     TextEditorAdapter& adapter() const { return *adapter_; }

@@ -10,7 +10,8 @@ public:
     PushButton();
 
     Property<std::string> Caption;
-    // The window's default button (drawn as such); Cancel answers Escape.
+    // Default: Return or Enter that no control took pushes the button.
+    // Cancel: Escape that no control took pushes it.
     Property<bool> Default, Cancel;
     Property<std::string> TextFont;
     Property<double> TextSize;
@@ -21,6 +22,9 @@ public:
 
     Event<void()> Action;
     virtual void handleAction() { Action(); }
+
+protected:
+    void attached() override;
 
 private:
     QPushButton* button_;

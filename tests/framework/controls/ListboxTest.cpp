@@ -10,6 +10,8 @@
 #include "framework/ui/controls/ListboxModel.h"
 #include "framework/ui/controls/ListboxView.h"
 #include "tests/framework/controls/ControlTestSupport.h"
+#include "tests/support/ProbeControl.h"
+#include "tests/support/UiDriver.h"
 
 namespace {
 
@@ -263,4 +265,70 @@ TEST_F(ListFixture, ManyRowsReachTheViewInOneReset) {
     EXPECT_EQ(resets, 1);
     EXPECT_EQ(inserts, 0);
     EXPECT_EQ(list->model()->rowCount(), 100000);
+}
+
+TEST_F(ListFixture, AFieldLosesTheFocusBeforeTheListsChange) {
+    UiDriver ui;
+    fill({"Apple", "Bread"});
+    auto* name = window.add<ProbeControl>("recipeName");
+    window.Show();
+    ui.setFocus(*name);
+    std::string journal;
+    name->LostFocus = [&] { journal += "name:LostFocus "; };
+    list->GotFocus = [&] { journal += "list:GotFocus "; };
+    list->Change = [&] { journal += "list:Change"; };
+    QPoint p = list->view()->viewport()->mapTo(list->widget(), rowCentre(1));
+    ui.click(*list, p.x(), p.y());
+    EXPECT_EQ(journal, "name:LostFocus list:GotFocus list:Change");
+    EXPECT_EQ(list->ListIndex(), 1);
+}
+
+TEST(ListboxLifetime, AWindowGoesAwayWithAnOpenEditorAndWaitingRows) {
+    auto window = std::make_unique<TestWindow>();
+    window->finishBuilding();
+    auto* list = window->add<Listbox>("list");
+    int lost = 0;
+    list->CellLostFocus = [&](int32_t, int32_t) { ++lost; };
+    list->AddRow("Bread");
+    window->Show();
+    list->EditCell(0, 0);
+    list->AddRow("Cake");  // waits for the view
+    window.reset();
+    QCoreApplication::processEvents();
+    SUCCEED();
+}
+
+TEST_F(ListFixture, BoldingCellsFromThePaintHandlerDoesNotRepaintForEver) {
+    fill({"Dry Measure", "Pounds"});
+    window.Show();
+    int paints = 0;
+    list->CellBackgroundPaint = [&](::Graphics&, int32_t row, int32_t) {
+        ++paints;
+        if (row == 0) list->CellBold(0, 0) = true;
+        return false;
+    };
+    list->syncView();
+    list->view()->viewport()->repaint();
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    int settled = paints;
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    EXPECT_EQ(paints, settled);
+    EXPECT_TRUE(static_cast<bool>(list->CellBold(0, 0)));
+}
+
+TEST_F(ListFixture, InsertingAndRemovingRowsKeepsTheSelectedRow) {
+    fill({"Apple", "Bread", "Cake"});
+    list->ListIndex = 1;
+    changes = 0;
+    list->InsertRow(0, "Aardvark pie");
+    EXPECT_EQ(list->ListIndex(), 2);
+    EXPECT_EQ(list->Text(), "Bread");
+    list->RemoveRow(0);
+    EXPECT_EQ(list->ListIndex(), 1);
+    EXPECT_EQ(changes, 0) << "the same row stays selected";
+    list->RemoveRow(1);
+    EXPECT_EQ(list->ListIndex(), -1);
+    EXPECT_EQ(changes, 1);
+    list->RemoveRow(9);
+    EXPECT_EQ(list->ListCount(), 2);
 }
