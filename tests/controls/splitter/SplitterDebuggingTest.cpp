@@ -165,10 +165,10 @@ TEST(SplitterOverlay, TheFirstOverlayShowsTheMarksOnceThenClearsOnItsFirstPaint)
     // A drag clears at every step and marks each attached control once per layout.
     first->controlsMarked = 0;
     first->clears = 0;
-    dragBar(*bar, {120, 140});
+    dragBar(*bar, {120, 150});
     EXPECT_EQ(first->controlsMarked, 4);
     EXPECT_EQ(first->clears, 4) << "press, two steps, release";
-    EXPECT_EQ(left->Width.get(), 140);
+    EXPECT_EQ(left->Width.get(), 150);
 
     bar->setDebug(false);
     EXPECT_FALSE(first->debug);

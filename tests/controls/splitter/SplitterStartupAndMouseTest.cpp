@@ -189,3 +189,19 @@ TEST(SplitterMouse, ToolkitMouseEventsDragTheBar) {
     EXPECT_EQ(w.left->Width.get(), 120);
     EXPECT_FALSE(w.bar->mouseDownTriggered);
 }
+
+// The bar follows the pointer, so during a steady drag the pointer keeps the
+// same position in the bar's own coordinates while it moves on the screen.
+// Disabled until the framework's drag dispatch stops dropping such steps
+// (it compares the pointer's position in the control's coordinates).
+TEST(SplitterMouse, DISABLED_SteadyDragStepsEachMoveTheBar) {
+    ScopedScriptedUi ui;
+    TwoPanes w;
+    w.runOpenEvents();
+    int drags = 0;
+    w.bar->MouseDrag = [&](int32_t, int32_t) { ++drags; };
+    dragBar(*w.bar, {110, 120});
+    EXPECT_EQ(drags, 2);
+    EXPECT_EQ(w.bar->Left.get(), 120) << "released where the pointer is";
+    EXPECT_EQ(w.left->Width.get(), 110);
+}
