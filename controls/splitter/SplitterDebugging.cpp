@@ -44,9 +44,12 @@ void SmartSplitter::refreshDebugCanvas(bool clear) {
     if (!o) return;
     if (clear) o->clearP();
     o->markSplitter(*this, MinLimit, MaxLimit, isVertical);
+    // Hidden and shown again, as the overlay has always been repainted; the
+    // explicit refresh makes sure the retained image is redrawn from the
+    // picture even where showing does not repaint (a window not on screen).
     o->Visible = false;
     o->Visible = true;
-    o->Refresh(false);
+    o->Refresh(true);
 }
 
 void SmartSplitter::warn(const std::string& text) {
