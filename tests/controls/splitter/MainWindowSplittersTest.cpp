@@ -2,7 +2,7 @@
 // a drag of each moves the editors, and what a window resize does.
 #include <gtest/gtest.h>
 
-#include <map>
+#include <QWidget>
 
 #include "framework/ui/controls/BevelButton.h"
 #include "framework/ui/controls/Canvas.h"
@@ -153,7 +153,7 @@ TEST(MainWindowSplitters, DraggingEachBarMovesItsEditors) {
 
 TEST(MainWindowSplitters, ResizingTheWindowKeepsNegativeHeightsAndTheBarsInTheirLimits) {
     RecipeLayoutWindow w;
-    w.runOpenEvents();
+    w.Show();
     w.Width = 850;
     EXPECT_EQ(w.bar2->Left.get(), 705);
     EXPECT_EQ(w.bar2->MaxLimit, 836);
@@ -164,6 +164,7 @@ TEST(MainWindowSplitters, ResizingTheWindowKeepsNegativeHeightsAndTheBarsInTheir
     w.Width = 640;
     w.Height = 200;
     EXPECT_EQ(w.RecipeText->Height.get(), -15) << "kept, not clamped";
+    EXPECT_EQ(w.RecipeText->widget()->height(), 0);
     EXPECT_EQ(w.bar1->Height.get(), 115);
     EXPECT_EQ(w.bar2->Left.get(), 495);
     EXPECT_EQ(rectOf(*w.recipeName), (Rect{171, 59, 323, 48}));

@@ -6,6 +6,18 @@
 #include "tests/support/ScriptedUiService.h"
 
 namespace {
+// Counts how often its geometry reached the display.
+class CountingCanvas : public Canvas {
+public:
+    int geometryWrites = 0;
+
+protected:
+    void geometryApplied() override {
+        ++geometryWrites;
+        Canvas::geometryApplied();
+    }
+};
+
 // A 6-pixel bar at 100 between a canvas 0..100 and one 106..300.
 struct Panes : SplitterTestWindow {
     Canvas *left, *right;
@@ -140,4 +152,21 @@ TEST(SplitterMovement, NestedParallelBarsBehaveAfterADragOnly) {
 
     outer->behave();
     EXPECT_EQ(innerMoves, 1) << "a resize leaves nested bars to the window";
+}
+
+TEST(SplitterMovement, ALayoutWithoutMovementWritesNothing) {
+    ScopedScriptedUi ui;
+    SplitterTestWindow w(300, 200);
+    w.finishBuilding();
+    auto* left = place<CountingCanvas>(w, "left", {0, 0, 100, 200});
+    auto* bar = place<SmartSplitter>(w, "bar", {100, 0, 6, 200});
+    auto* right = place<CountingCanvas>(w, "right", {106, 0, 194, 200});
+    w.runOpenEvents();
+    left->geometryWrites = right->geometryWrites = 0;
+    bar->behave();
+    EXPECT_EQ(left->geometryWrites, 0);
+    EXPECT_EQ(right->geometryWrites, 0);
+    bar->moveDistance(10, false);
+    EXPECT_EQ(left->geometryWrites, 1) << "only the width changed";
+    EXPECT_EQ(right->geometryWrites, 2) << "its left and its width";
 }
