@@ -1,7 +1,6 @@
 #include "controls/splitter/SplitterPalette.h"
 
-#include <algorithm>
-#include <cstdlib>
+#include "framework/text/Strings.h"
 
 void applySplitterPalette(SplitterModel& m, bool dark) {
     auto grey = [](double value) { return HSV(0, 0, value); };
@@ -15,19 +14,10 @@ void applySplitterPalette(SplitterModel& m, bool dark) {
 
 DimpleTable parseDimpleTable(const std::string& text, double factor) {
     DimpleTable table{};
-    size_t start = 0;
-    for (int row = 1; row <= 5; ++row) {
-        for (int column = 1; column <= 5; ++column) {
-            double value = 0;
-            if (start <= text.size()) {
-                const size_t end = std::min(text.find(',', start), text.size());
-                const std::string field = text.substr(start, end - start);
-                value = std::strtod(field.c_str(), nullptr);  // skips leading blanks; no number gives 0
-                start = end + 1;
-            }
-            table[column][row] = value / 100 * factor;
-        }
-    }
+    int32_t n = 0;
+    for (int row = 1; row <= 5; ++row)
+        for (int column = 1; column <= 5; ++column)
+            table[column][row] = Val(NthField(text, ",", ++n)) / 100 * factor;
     return table;
 }
 

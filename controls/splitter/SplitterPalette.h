@@ -10,8 +10,8 @@
 void applySplitterPalette(SplitterModel& m, bool darkBackground);
 
 // Reads 25 comma-separated hundredths, row by row, five columns a row, into
-// entries (column, row) 1..5, scaled by `factor`. Fields are read like the
-// old framework's Val: leading blanks skipped, no number counts as 0.
+// entries (column, row) 1..5, scaled by `factor` (leading blanks skipped, a
+// missing number counts as 0).
 DimpleTable parseDimpleTable(const std::string& text, double factor);
 
 // Fills both dimple tables; a normal background brightens them by 10 %.
