@@ -22,17 +22,9 @@ Listbox::Listbox()
       Text([this] { return editing() ? editorText() : rows_.cell(listIndex_, 0); },
            [this](const std::string& text) {
                if (editing()) delegate_->editor()->setText(QString::fromStdString(text));
-               else if (rows_.setCell(listIndex_, 0, text)) model_->cellChanged(listIndex_, 0);
+               else Cell(listIndex_, 0) = text;  // no selected row: ignored
            }),
-      HeadingIndex([this] { return headingIndex_; },
-                   [this](const int32_t& column) {
-                       headingIndex_ = column >= 0 && column < ColumnCount.get() ? column : -1;
-                       QHeaderView* h = view_->horizontalHeader();
-                       h->setSortIndicatorShown(headingIndex_ >= 0);
-                       bool down = headingIndex_ >= 0 && headingIndex_ < static_cast<int32_t>(descending_.size()) &&
-                                   descending_[headingIndex_];
-                       if (headingIndex_ >= 0) h->setSortIndicator(headingIndex_, down ? Qt::DescendingOrder : Qt::AscendingOrder);
-                   }),
+      HeadingIndex([this] { return headingIndex_; }, [this](const int32_t& column) { showSortMark(column); }),
       SortedColumn([this] { return sortedColumn_; }, [this](const int32_t& column) { sortedColumn_ = std::max(column, -1); }),
       model_(std::make_unique<ListboxModel>(rows_)), delegate_(nullptr), view_(nullptr) {
     view_ = new ListboxView(*this);
@@ -250,6 +242,16 @@ void Listbox::userPressedHeader(int32_t column) {
     sortedColumn_ = column;
     sortBy(column, !descending_[column]);
     HeadingIndex = column;
+}
+
+// HeadingIndex: the column whose heading shows the sort mark, -1 for none.
+void Listbox::showSortMark(int32_t column) {
+    headingIndex_ = column >= 0 && column < ColumnCount.get() ? column : -1;
+    QHeaderView* header = view_->horizontalHeader();
+    header->setSortIndicatorShown(headingIndex_ >= 0);
+    if (headingIndex_ < 0) return;
+    bool down = headingIndex_ < static_cast<int32_t>(descending_.size()) && descending_[headingIndex_];
+    header->setSortIndicator(headingIndex_, down ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void Listbox::Sort() {

@@ -171,6 +171,7 @@ private:
     std::string heading(int32_t column) const;
     void setHeading(int32_t column, const std::string& text);
     void sortBy(int32_t column, bool ascending);
+    void showSortMark(int32_t column);
     std::string editorText() const;
     bool editing() const;
 

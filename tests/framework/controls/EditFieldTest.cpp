@@ -140,6 +140,19 @@ TEST(EditFieldMultiLine, SwitchingToMultiLineKeepsTextAndSettings) {
     field->MultiLine = false;
     EXPECT_EQ(field->textEdit(), nullptr);
     EXPECT_EQ(field->Text(), "Soup");
+
+    field->MultiLine = true;
+    field->ReadOnly = false;
+    window.Show();
+    std::string keys;
+    field->KeyDown = [&](std::string k) {
+        keys += k;
+        return false;
+    };
+    UiDriver ui;
+    ui.type(*field, "!");
+    EXPECT_EQ(keys, "!") << "the new editor's keys reach the field";
+    EXPECT_EQ(field->Text(), "!Soup");
 }
 
 TEST(EditFieldMultiLine, LimitTextStopsTypingAndPastingBeyondIt) {
