@@ -1,5 +1,7 @@
 #include "framework/ui/controls/Listbox.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -227,6 +229,25 @@ void Listbox::EditCell(int32_t row, int32_t column) {
         editor->selectAll();
         editor->setFocus(Qt::OtherFocusReason);
     }
+}
+
+bool Listbox::canStandardEdit(const std::string& itemName) const {
+    if (!editing()) return false;
+    QLineEdit* e = delegate_->editor();
+    if (itemName == "EditCopy" || itemName == "EditCut" || itemName == "EditClear") return e->hasSelectedText();
+    if (itemName == "EditPaste") return !QApplication::clipboard()->text().isEmpty();
+    return itemName == "EditSelectAll";
+}
+
+bool Listbox::doStandardEdit(const std::string& itemName) {
+    if (!canStandardEdit(itemName)) return false;
+    QLineEdit* e = delegate_->editor();
+    if (itemName == "EditCopy") e->copy();
+    else if (itemName == "EditCut") e->cut();
+    else if (itemName == "EditPaste") e->paste();
+    else if (itemName == "EditClear") e->del();
+    else e->selectAll();
+    return true;
 }
 
 // --- sorting ----------------------------------------------------------------

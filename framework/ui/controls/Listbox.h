@@ -136,6 +136,10 @@ public:
     virtual bool handleCellBackgroundPaint(::Graphics& g, int32_t row, int32_t column) {
         return CellBackgroundPaint(g, row, column);
     }
+    // While a cell is edited, the Edit menu acts on its editor.
+    bool canStandardEdit(const std::string& itemName) const override;
+    bool doStandardEdit(const std::string& itemName) override;
+
     // Whether cells get a background Graphics at all; a subclass that paints
     // backgrounds itself answers true.
     virtual bool paintsCellBackgrounds() const { return CellBackgroundPaint.bound(); }

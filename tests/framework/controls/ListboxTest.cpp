@@ -225,6 +225,19 @@ TEST_F(ListFixture, EditingInPlaceReportsKeystrokesAndTheEndOfTheEdit) {
     EXPECT_EQ(journal[2], "change 0,0 Rye");
     EXPECT_EQ(journal[3], "lost 0 Rye") << "the edit is stored before CellLostFocus";
     EXPECT_EQ(list->Text(), "Rye");
+    EXPECT_FALSE(list->canStandardEdit("EditSelectAll")) << "no editor, no standard editing";
+}
+
+TEST_F(ListFixture, TheEditMenuWorksOnTheCellEditor) {
+    fill({"Bread"});
+    window.Show();
+    list->EditCell(0, 0);
+    ASSERT_TRUE(list->canStandardEdit("EditCut"));
+    ASSERT_TRUE(list->doStandardEdit("EditCut"));
+    EXPECT_EQ(list->Text(), "");
+    ASSERT_TRUE(list->doStandardEdit("EditPaste"));
+    ASSERT_TRUE(list->doStandardEdit("EditPaste"));
+    EXPECT_EQ(list->Text(), "BreadBread");
 }
 
 TEST_F(ListFixture, CellBackgroundPaintGetsACellSizedGraphics) {
