@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "framework/ui/controls/Canvas.h"
+#include "framework/ui/controls/ContainerControl.h"
 #include "tests/framework/controls/ControlTestSupport.h"
 
 namespace {
@@ -96,4 +97,33 @@ TEST(Canvas, MouseDownTrueBringsTheMouseUp) {
     claim = true;
     sendClick(canvas->widget(), QPoint(5, 6));
     EXPECT_EQ(journal, "down 3,4;down 5,6;up;");
+}
+
+namespace {
+class PillBox : public ContainerControl {
+public:
+    Canvas* pill = nullptr;
+
+protected:
+    void CreateControls() override {
+        pill = add<Canvas>("BgCanvas");
+        pill->Width = 40;
+        pill->Height = 20;
+    }
+};
+}  // namespace
+
+TEST(Canvas, ARefreshOfItsContainerRepaintsItThroughPaint) {
+    TestWindow window;
+    window.finishBuilding();
+    auto* box = window.add<PillBox>("search");
+    box->Width = 100;
+    box->Height = 30;
+    window.Show();
+    QCoreApplication::processEvents();
+    int paints = 0;
+    box->pill->Paint = [&](::Graphics&) { ++paints; };
+    box->RefreshRect(0, 0, box->Width, box->Height, true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 1);
 }
