@@ -345,3 +345,31 @@ TEST_F(ListFixture, InsertingAndRemovingRowsKeepsTheSelectedRow) {
     list->RemoveRow(9);
     EXPECT_EQ(list->ListCount(), 2);
 }
+
+TEST_F(ListFixture, RenameInPlaceTypesIntoTheEditorNotTheListsKeyDown) {
+    UiDriver ui;
+    fill({"Bread", "Cake"});
+    window.Show();
+    int clicks = 0;
+    list->CellClick = [&](int32_t row, int32_t column, int32_t, int32_t) {
+        if (++clicks == 2) list->EditCell(row, column);  // the second click of a double click
+        return false;
+    };
+    std::string listKeys;
+    list->KeyDown = [&](std::string key) {
+        listKeys += key;
+        return true;  // the recipe list takes every key it sees
+    };
+    std::vector<std::string> typed;
+    list->CellTextChange = [&](int32_t, int32_t) { typed.push_back(list->Text()); };
+    QPoint p = list->view()->viewport()->mapTo(list->widget(), rowCentre(1));
+    ui.doubleClick(*list, p.x(), p.y());
+    QLineEdit* editor = list->view()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    // Qt delivers keys to the focused editor (the driver's keys would go to
+    // the list itself while the offscreen window is not active for Qt).
+    typeText(editor, "Pie");
+    EXPECT_EQ(listKeys, "");
+    EXPECT_EQ(typed, (std::vector<std::string>{"P", "Pi", "Pie"}));
+    EXPECT_EQ(list->ListIndex(), 1);
+}
