@@ -28,10 +28,7 @@ TEST(Canvas, OutsideDrawingSurvivesUntilTheNextRealRepaint) {
     TestWindow window;
     window.finishBuilding();
     auto* photo = window.add<Canvas>("recipePhoto");
-    photo->Left = 10;
-    photo->Top = 10;
-    photo->Width = 40;
-    photo->Height = 30;
+    place(*photo, 10, 10, 40, 30);
     int paints = 0;
     photo->Paint = [&](::Graphics& g) {
         ++paints;

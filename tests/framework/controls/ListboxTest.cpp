@@ -24,10 +24,7 @@ struct ListFixture : ::testing::Test {
     void SetUp() override {
         window.finishBuilding();
         list = window.add<Listbox>("list");
-        list->Left = 10;
-        list->Top = 10;
-        list->Width = 200;
-        list->Height = 200;
+        place(*list, 10, 10, 200, 200);
         list->DefaultRowHeight = 18;
         list->Change = [this] {
             ++changes;
