@@ -51,6 +51,10 @@ public:
     Property<std::string> HelpTag;  // CR line ends allowed
     Property<const class MouseCursor*> MouseCursor;  // nullptr = the standard cursor
     Property<int32_t> TabPanelIndex;
+    // Design values the old framework kept: the control-array index (-1 =
+    // none), whether it dims with its window, whether it draws a focus ring.
+    Property<int32_t> Index;
+    Property<bool> AutoDeactivate, UseFocusRing;
 
     const std::string& Name() const { return name_; }
     RectControl* Parent() const { return parent_; }  // nullptr directly on the window
@@ -60,9 +64,11 @@ public:
 
     // --- methods -----------------------------------------------------------
     void SetFocus();
-    void Refresh(bool eraseBackground = true);
-    void RefreshRect(int32_t x, int32_t y, int32_t width, int32_t height, bool eraseBackground = true);
-    void UpdateNow();
+    // Virtual so a control with a retained surface (Canvas) honours the
+    // erase flag whichever type the caller holds.
+    virtual void Refresh(bool eraseBackground = true);
+    virtual void RefreshRect(int32_t x, int32_t y, int32_t width, int32_t height, bool eraseBackground = true);
+    virtual void UpdateNow();
     // What a drop on the control may carry (see DropTarget.h).
     void AcceptTextDrop();
     void AcceptPictureDrop();

@@ -58,7 +58,9 @@ TEST(Mouse, OnlyAMouseDownReturningTrueGetsTheDragAndRelease) {
     w.journal.clear();
     claim = true;
     ui.press(*w.pad, 5, 6);
+    ui.drag(*w.pad, 5, 6);    // no movement yet: no drag
     ui.drag(*w.pad, 70, -3);  // outside the control: still its drag, in its coordinates
+    ui.drag(*w.pad, 70, -3);
     ui.release(*w.pad, 120, 4);
     EXPECT_EQ(w.journal.joined(), "down 5,6 drag 70,-3 up 120,4");
     EXPECT_FALSE(InputDispatch::hasCapture());
@@ -159,4 +161,21 @@ TEST(Keys, KeysNoControlConsumedReachTheWindow) {
     w.pad->KeyDown = [](std::string key) { return key == "a"; };
     ui.type(*w.pad, "ab");
     EXPECT_EQ(windowKeys, "b");
+}
+
+TEST(Mouse, HoverEnterAndExitReachTheControlInItsCoordinates) {
+    UiDriver ui;
+    PadWindow w;
+    w.finishBuilding();
+    w.pad->MouseEnter = [&] { w.journal.add("enter"); };
+    w.pad->MouseExit = [&] { w.journal.add("exit"); };
+    w.pad->MouseMove = [&](int32_t x, int32_t y) { w.journal.add("move " + std::to_string(x) + "," + std::to_string(y)); };
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(w.pad->widget(), &enter);
+    QMouseEvent move(QEvent::MouseMove, QPointF(7, 8), QPointF(w.pad->widget()->mapToGlobal(QPoint(7, 8))), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.pad->widget(), &move);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w.pad->widget(), &leave);
+    EXPECT_EQ(w.journal.joined(), "enter move 7,8 exit");
 }
