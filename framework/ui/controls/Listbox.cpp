@@ -298,6 +298,16 @@ void Listbox::sortBy(int32_t column, bool ascending) {
 
 void Listbox::syncView() { model_->sync(); }
 
+void Listbox::Refresh(bool eraseBackground) {
+    syncView();
+    RectControl::Refresh(eraseBackground);
+}
+
+void Listbox::UpdateNow() {
+    syncView();
+    RectControl::UpdateNow();
+}
+
 void Listbox::geometryApplied() { applyColumns(); }
 
 void Listbox::applyColumns() {
