@@ -1,7 +1,5 @@
 #include "framework/ui/controls/Listbox.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
