@@ -72,7 +72,9 @@ bool DatabaseConnection::open(const std::string& path, bool create) {
         setError(SQLITE_MISUSE, "No database file was given.");
         return false;
     }
-    int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    // One connection is used by one thread only (the event loop), so it needs
+    // no locking of its own.
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
     sqlite3* handle = nullptr;
     if (sqlite3_open_v2(path.c_str(), &handle, flags, nullptr) != SQLITE_OK) {
         setError(handle ? sqlite3_extended_errcode(handle) : SQLITE_NOMEM,
@@ -151,16 +153,20 @@ bool DatabaseConnection::bindAll(sqlite3_stmt* stmt, const std::vector<SQLValue>
         return false;
     }
     for (size_t i = 0; i < params.size(); ++i) {
-        const SQLValue* value = &params[i];
+        const SQLRef value = sqlRef(params[i]);
         const int index = static_cast<int>(i) + 1;
         int rc = SQLITE_OK;
-        if (auto n = std::get_if<int64_t>(&*value)) rc = sqlite3_bind_int64(stmt, index, *n);
-        else if (auto d = std::get_if<double>(&*value)) rc = sqlite3_bind_double(stmt, index, *d);
-        else if (auto s = std::get_if<std::string>(&*value))
-            rc = sqlite3_bind_text64(stmt, index, s->data(), s->size(), SQLITE_TRANSIENT, SQLITE_UTF8);
-        else if (auto b = std::get_if<SQLBlob>(&*value))
-            rc = sqlite3_bind_blob64(stmt, index, b->bytes.data(), b->bytes.size(), SQLITE_TRANSIENT);
-        else rc = sqlite3_bind_null(stmt, index);
+        switch (value.type) {
+        case SQLType::Integer: rc = sqlite3_bind_int64(stmt, index, value.integer); break;
+        case SQLType::Real: rc = sqlite3_bind_double(stmt, index, value.real); break;
+        case SQLType::Text:
+            rc = sqlite3_bind_text64(stmt, index, value.bytes.data(), value.bytes.size(), SQLITE_STATIC, SQLITE_UTF8);
+            break;
+        case SQLType::Blob:
+            rc = sqlite3_bind_blob64(stmt, index, value.bytes.data(), value.bytes.size(), SQLITE_STATIC);
+            break;
+        case SQLType::Null: rc = sqlite3_bind_null(stmt, index); break;
+        }
         if (rc != SQLITE_OK) {
             failFromEngine();
             return false;
@@ -173,24 +179,87 @@ void DatabaseConnection::readRow(sqlite3_stmt* stmt, QueryResult& result, bool h
     const int shown = static_cast<int>(result.columns.size());
     for (int c = 0; c < shown; ++c) {
         switch (sqlite3_column_type(stmt, c)) {
-        case SQLITE_INTEGER: result.cells.emplace_back(int64_t(sqlite3_column_int64(stmt, c))); break;
-        case SQLITE_FLOAT: result.cells.emplace_back(sqlite3_column_double(stmt, c)); break;
+        case SQLITE_INTEGER: result.appendInteger(sqlite3_column_int64(stmt, c)); break;
+        case SQLITE_FLOAT: result.appendReal(sqlite3_column_double(stmt, c)); break;
         case SQLITE_TEXT: {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            result.cells.emplace_back(std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt, c))));
+            result.appendBytes(SQLType::Text, text, static_cast<size_t>(sqlite3_column_bytes(stmt, c)));
             break;
         }
         case SQLITE_BLOB: {
             const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, c));
-            const auto size = static_cast<size_t>(sqlite3_column_bytes(stmt, c));
-            result.cells.emplace_back(SQLBlob{data ? std::string(data, size) : std::string()});
+            result.appendBytes(SQLType::Blob, data, static_cast<size_t>(sqlite3_column_bytes(stmt, c)));
             break;
         }
-        default: result.cells.emplace_back(std::monostate()); break;
+        default: result.appendNull(); break;
         }
     }
     if (hiddenRowID) result.rowIDs.push_back(sqlite3_column_int64(stmt, shown));
     ++result.rowCount;
+}
+
+// One call's share of the transaction rules: it opens the implicit
+// transaction before the first change (or, inside an earlier transaction, a
+// savepoint), and on failure undoes exactly the work of this call.
+class DatabaseConnection::CallScope {
+public:
+    explicit CallScope(DatabaseConnection& connection) : c_(connection) {}
+
+    bool beforeChange() {
+        if (sqlite3_get_autocommit(c_.db_)) {
+            if (!c_.execute("BEGIN")) return false;
+            openedTransaction_ = true;
+        } else if (!openedTransaction_ && !savepoint_) {
+            if (!c_.execute("SAVEPOINT lw_call")) return false;
+            savepoint_ = true;
+        }
+        return true;
+    }
+
+    // The statements "commit" and "rollback"; silent when none is open.
+    bool endTransaction(bool commit) {
+        if (!commit) savepoint_ = false;  // the rollback takes the savepoint with it
+        if (!finish()) return false;
+        openedTransaction_ = false;
+        return sqlite3_get_autocommit(c_.db_) || c_.execute(commit ? "COMMIT" : "ROLLBACK");
+    }
+
+    bool finish() {
+        if (!savepoint_) return true;
+        savepoint_ = false;
+        return c_.execute("RELEASE lw_call");
+    }
+
+    // Keeps the error of the failure while undoing.
+    std::nullopt_t fail() {
+        const int32_t code = c_.errorCode_;
+        const std::string message = c_.errorMessage_;
+        if (!sqlite3_get_autocommit(c_.db_)) {
+            if (openedTransaction_) sqlite3_exec(c_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            else if (savepoint_)
+                sqlite3_exec(c_.db_, "ROLLBACK TO lw_call; RELEASE lw_call", nullptr, nullptr, nullptr);
+        }
+        c_.setError(code, message);
+        return std::nullopt;
+    }
+
+private:
+    DatabaseConnection& c_;
+    bool openedTransaction_ = false;  // this call began the transaction it works in
+    bool savepoint_ = false;          // this call works inside an earlier transaction
+};
+
+void DatabaseConnection::readColumns(sqlite3_stmt* stmt, QueryResult& result, bool hiddenRowID) {
+    result = QueryResult();
+    const int shown = sqlite3_column_count(stmt) - (hiddenRowID ? 1 : 0);
+    for (int c = 0; c < shown; ++c) {
+        const char* name = sqlite3_column_name(stmt, c);
+        const char* origin = sqlite3_column_origin_name(stmt, c);
+        const char* table = sqlite3_column_table_name(stmt, c);
+        result.columns.emplace_back(name ? name : "");
+        result.originColumns.emplace_back(origin ? origin : "");
+        result.originTables.emplace_back(table ? table : "");
+    }
 }
 
 std::optional<QueryResult> DatabaseConnection::run(const std::string& sql, const std::vector<SQLValue>* params,
@@ -206,25 +275,7 @@ std::optional<QueryResult> DatabaseConnection::run(const std::string& sql, const
         return std::nullopt;
     }
 
-    bool openedTransaction = false;  // this call began the transaction it works in
-    bool savepoint = false;          // this call works inside an earlier transaction
-    auto fail = [&]() -> std::optional<QueryResult> {
-        const int32_t code = errorCode_;
-        const std::string message = errorMessage_;
-        if (!sqlite3_get_autocommit(db_)) {
-            if (openedTransaction) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-            else if (savepoint)
-                sqlite3_exec(db_, "ROLLBACK TO lw_call; RELEASE lw_call", nullptr, nullptr, nullptr);
-        }
-        setError(code, message);
-        return std::nullopt;
-    };
-    auto releaseSavepoint = [&]() -> bool {
-        if (!savepoint) return true;
-        savepoint = false;
-        return execute("RELEASE lw_call");
-    };
-
+    CallScope scope(*this);
     QueryResult result;
     const char* tail = sql.c_str();
     const char* const end = tail + sql.size();
@@ -233,61 +284,36 @@ std::optional<QueryResult> DatabaseConnection::run(const std::string& sql, const
         sqlite3_stmt* raw = nullptr;
         if (sqlite3_prepare_v2(db_, tail, static_cast<int>(end - tail), &raw, &tail) != SQLITE_OK) {
             failFromEngine();
-            return fail();
+            return scope.fail();
         }
         Statement stmt(raw);
         if (!stmt) continue;  // blanks or a comment
         if (params && ++statements > 1) {
             setError(SQLITE_MISUSE, "Bound values need a statement text of one statement.");
-            return fail();
+            return scope.fail();
         }
 
         const Kind kind = classify(stmt.get());
         if (kind == Kind::Commit || kind == Kind::Rollback) {
-            if (kind == Kind::Rollback) savepoint = false;  // the rollback takes it with it
-            if (!releaseSavepoint()) return fail();
-            openedTransaction = false;
-            if (!sqlite3_get_autocommit(db_) && !execute(kind == Kind::Commit ? "COMMIT" : "ROLLBACK"))
-                return fail();
+            if (!scope.endTransaction(kind == Kind::Commit)) return scope.fail();
             continue;
         }
-        if (kind == Kind::Vacuum) {
-            // VACUUM cannot run inside a transaction: commit what is pending.
-            if (!releaseSavepoint()) return fail();
-            openedTransaction = false;
-            if (!sqlite3_get_autocommit(db_) && !execute("COMMIT")) return fail();
-        } else if (!sqlite3_stmt_readonly(stmt.get())) {
-            if (sqlite3_get_autocommit(db_)) {
-                if (!execute("BEGIN")) return fail();
-                openedTransaction = true;
-            } else if (!openedTransaction && !savepoint) {
-                if (!execute("SAVEPOINT lw_call")) return fail();
-                savepoint = true;
-            }
-        }
-        if (params && !bindAll(stmt.get(), *params)) return fail();
+        // VACUUM cannot run inside a transaction: what is pending is committed first.
+        bool ready = true;
+        if (kind == Kind::Vacuum) ready = scope.endTransaction(true);
+        else if (!sqlite3_stmt_readonly(stmt.get())) ready = scope.beforeChange();
+        if (!ready || (params && !bindAll(stmt.get(), *params))) return scope.fail();
 
-        const int columnCount = sqlite3_column_count(stmt.get());
-        if (columnCount > 0) {
-            result = QueryResult();
-            const int shown = hiddenRowID ? columnCount - 1 : columnCount;
-            for (int c = 0; c < shown; ++c) {
-                const char* name = sqlite3_column_name(stmt.get(), c);
-                const char* origin = sqlite3_column_origin_name(stmt.get(), c);
-                const char* table = sqlite3_column_table_name(stmt.get(), c);
-                result.columns.emplace_back(name ? name : "");
-                result.originColumns.emplace_back(origin ? origin : "");
-                result.originTables.emplace_back(table ? table : "");
-            }
-        }
+        const bool hasColumns = sqlite3_column_count(stmt.get()) > 0;
+        if (hasColumns) readColumns(stmt.get(), result, hiddenRowID);
         int rc;
         while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW)
-            if (columnCount > 0) readRow(stmt.get(), result, hiddenRowID);
+            if (hasColumns) readRow(stmt.get(), result, hiddenRowID);
         if (rc != SQLITE_DONE) {
             failFromEngine();
-            return fail();
+            return scope.fail();
         }
     }
-    if (!releaseSavepoint()) return fail();
+    if (!scope.finish()) return scope.fail();
     return result;
 }

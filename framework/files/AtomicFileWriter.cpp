@@ -1,0 +1,109 @@
+#include "framework/files/AtomicFileWriter.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The process umask, read without changing it (umask() itself would race
+// with other threads creating files).
+mode_t currentUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("Umask:", 0) == 0) return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+    return 022;
+}
+
+// A symbolic link is replaced at its destination, so the link survives.
+fs::path resolveLinks(const fs::path& target) {
+    std::error_code ec;
+    if (fs::is_symlink(target, ec)) {
+        auto resolved = fs::weakly_canonical(target, ec);
+        if (!ec) return resolved;
+    }
+    return target;
+}
+
+void syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);  // best effort: the rename is already done
+    ::close(fd);
+}
+
+}  // namespace
+
+AtomicFileWriter::AtomicFileWriter(fs::path target) : target_(resolveLinks(target)) {
+    std::string pattern = (target_.parent_path() / ("." + target_.filename().string() + ".tmp-XXXXXX")).string();
+    fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+        error_ = errno;
+        finished_ = true;
+        return;
+    }
+    temporary_ = pattern;
+    // mkostemp makes the file private; give it the old file's permissions, or
+    // those any newly created file would get.
+    struct stat old {};
+    const mode_t mode = ::stat(target_.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~currentUmask());
+    ::fchmod(fd_, mode);
+}
+
+AtomicFileWriter::~AtomicFileWriter() { discard(); }
+
+bool AtomicFileWriter::write(std::string_view bytes) {
+    if (fd_ < 0 || error_ != 0) return false;
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            error_ = errno;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+void AtomicFileWriter::noteFailure(int errorCode) {
+    if (error_ == 0) error_ = errorCode ? errorCode : EIO;
+}
+
+bool AtomicFileWriter::commit() {
+    if (finished_ || fd_ < 0) return false;
+    if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
+    if (::close(fd_) != 0 && error_ == 0) error_ = errno;
+    fd_ = -1;
+    if (error_ == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) error_ = errno;
+    if (error_ != 0) {
+        ::unlink(temporary_.c_str());
+        finished_ = true;
+        return false;
+    }
+    finished_ = true;
+    syncFolder(target_.parent_path());
+    return true;
+}
+
+void AtomicFileWriter::discard() {
+    if (finished_) return;
+    finished_ = true;
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    ::unlink(temporary_.c_str());
+}
+
+int replaceFileAtomically(const fs::path& target, std::string_view contents) {
+    AtomicFileWriter writer(target);
+    writer.write(contents);
+    if (writer.commit()) return 0;
+    return writer.errorCode() ? writer.errorCode() : EIO;
+}

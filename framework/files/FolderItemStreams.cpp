@@ -1,0 +1,58 @@
+// Opening the file an item names as a stream or as a resource fork.
+#include "framework/files/AppleDouble.h"
+#include "framework/files/BinaryStream.h"
+#include "framework/files/ExtendedAttributes.h"
+#include "framework/files/FileHandle.h"
+#include "framework/files/FileType.h"
+#include "framework/files/FinderInfo.h"
+#include "framework/files/FolderItem.h"
+#include "framework/files/ResourceFork.h"
+#include "framework/files/TextInputStream.h"
+#include "framework/files/TextOutputStream.h"
+
+#include <cerrno>
+
+namespace {
+
+constexpr size_t kMaxResourceForkBytes = 16u << 20;
+
+}  // namespace
+
+std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() {
+    int error = 0;
+    auto file = FileHandle::createReplacing(path_, error);
+    record(error);
+    return file ? std::make_shared<TextOutputStream>(std::move(file)) : nullptr;
+}
+
+std::shared_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
+    int error = 0;
+    auto file = FileHandle::openExisting(path_, false, error);
+    if (!record(error)) return nullptr;
+    std::string bytes = file->readAt(0, static_cast<size_t>(file->length()));
+    return std::make_shared<TextInputStream>(std::move(bytes));
+}
+
+std::shared_ptr<BinaryStream> FolderItem::CreateBinaryFile(const std::string& fileType) {
+    int error = 0;
+    auto file = FileHandle::createReplacing(path_, error);
+    if (!record(error)) return nullptr;
+    if (auto type = registeredFileTypeNamed(fileType))
+        file->onCommitted([path = path_, type] { storeFinderCode(path, type->macType, type->macCreator); });
+    return std::make_shared<BinaryStream>(std::move(file));
+}
+
+std::shared_ptr<BinaryStream> FolderItem::OpenAsBinaryFile(bool readWrite) {
+    int error = 0;
+    auto file = FileHandle::openExisting(path_, readWrite, error);
+    if (!record(error)) return nullptr;
+    return std::make_shared<BinaryStream>(std::move(file));
+}
+
+std::shared_ptr<ResourceFork> FolderItem::OpenResourceFork() {
+    auto bytes = readExtendedAttribute(path_, kResourceForkAttribute, kMaxResourceForkBytes);
+    if (!bytes) bytes = readAppleDoubleEntry(path_, kAppleDoubleResourceFork);
+    auto fork = bytes ? ResourceFork::parse(*bytes) : nullptr;
+    record(fork ? 0 : ENOENT);
+    return fork;
+}

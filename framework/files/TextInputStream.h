@@ -1,0 +1,31 @@
+#pragma once
+// Text read from a file that does not say its encoding. The whole file is
+// decoded once when opened: valid UTF-8 is taken as it is (a leading
+// byte-order mark dropped); anything else was written by an older program
+// and is decoded with Encoding, Windows-1252 by default for plain files, Mac
+// Roman for files known to come from the old platform. Every byte decodes to
+// something, so reading never fails on odd input.
+#include <cstdint>
+#include <string>
+
+#include "framework/files/TextDecoding.h"
+
+class TextInputStream {
+public:
+    TextInputStream(std::string bytes, LegacyEncoding fallback = LegacyEncoding::Windows1252);
+
+    // Everything from the current position to the end.
+    std::string ReadAll();
+    // The next line without its end (CR, LF or CR LF); "" at the end.
+    std::string ReadLine();
+    bool EndOfFile() const { return position_ >= text_.size(); }
+    void Close() {}
+
+    // Whether the file was valid UTF-8 (otherwise the fallback was used).
+    bool WasUtf8() const { return wasUtf8_; }
+
+private:
+    std::string text_;
+    size_t position_ = 0;
+    bool wasUtf8_;
+};

@@ -1,0 +1,148 @@
+#include "FileTestSupport.h"
+
+#include "framework/files/ExtendedAttributes.h"
+#include "framework/files/FolderItem.h"
+#include "framework/files/SpecialFolder.h"
+#include "framework/runtime/RuntimeException.h"
+
+#include <gtest/gtest.h>
+
+TEST(FolderItem, NamesChildrenAndParentsWithoutLeavingTheFolder) {
+    TempFolder folder;
+    FolderItem root(folder.path());
+    const auto db = root.Child("Larderwise")->Child("recipeDB.rsd");
+    ASSERT_NE(db, nullptr);
+    EXPECT_EQ(db->Name(), "recipeDB.rsd");
+    EXPECT_EQ(db->Parent()->Name(), "Larderwise");
+    EXPECT_TRUE(*db->Parent()->Parent() == root);
+    for (const std::string& bad : {std::string(), std::string("."), std::string(".."), std::string("../etc"),
+                                   std::string("a/b"), std::string("x\0y", 3)})
+        EXPECT_EQ(root.Child(bad), nullptr) << bad;
+    EXPECT_EQ(FolderItem("/").Parent(), nullptr);
+    EXPECT_EQ(FolderItem(folder.path().string() + "/").Name(), folder.path().filename().string());
+}
+
+TEST(FolderItem, EqualityGoesByCanonicalPath) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "sub");
+    std::filesystem::create_directory_symlink(folder / "sub", folder / "alias");
+    EXPECT_TRUE(FolderItem(folder / "sub" / ".." / "sub" / "f") == FolderItem(folder / "sub" / "f"));
+    EXPECT_TRUE(FolderItem(folder / "alias" / "f") == FolderItem(folder / "sub" / "f"));
+    EXPECT_FALSE(FolderItem(folder / "sub" / "f") == FolderItem(folder / "sub" / "g"));
+}
+
+TEST(FolderItem, SaveInfoFindsTheItemAgain) {
+    TempFolder folder;
+    FolderItem item(folder / "My Recipes.rsd");
+    const auto again = FolderItem::fromSaveInfo(item.GetSaveInfo());
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(*again == item);
+    EXPECT_EQ(FolderItem::fromSaveInfo(""), nullptr);
+    EXPECT_EQ(FolderItem::fromSaveInfo("\x02/tmp"), nullptr);
+    EXPECT_EQ(FolderItem::fromSaveInfo("\x01relative"), nullptr);
+}
+
+TEST(FolderItem, CreatesDeletesAndReportsErrorCodes) {
+    TempFolder folder;
+    FolderItem sub(folder / "Larderwise");
+    EXPECT_FALSE(sub.Exists());
+    EXPECT_TRUE(sub.CreateAsFolder());
+    EXPECT_TRUE(sub.Exists() && sub.Directory());
+    EXPECT_FALSE(sub.CreateAsFolder());
+    EXPECT_EQ(sub.LastErrorCode(), EEXIST);
+
+    writeBytes(folder / "Larderwise" / "f", "12345");
+    const auto f = sub.Child("f");
+    EXPECT_EQ(f->Length(), 5);
+    EXPECT_GT(f->ModificationMicroseconds(), 1'600'000'000'000'000LL);
+    EXPECT_FALSE(sub.Delete()) << "a folder with something in it is not deleted";
+    EXPECT_EQ(sub.LastErrorCode(), ENOTEMPTY);
+    EXPECT_TRUE(f->Delete());
+    EXPECT_EQ(f->LastErrorCode(), 0);
+    EXPECT_FALSE(f->Delete());
+    EXPECT_EQ(f->LastErrorCode(), ENOENT);
+    EXPECT_TRUE(sub.Delete());
+}
+
+TEST(FolderItem, CopiesAtomicallyWithMacMetadataAndNeverOntoItself) {
+    TempFolder folder;
+    FolderItem db(folder / "recipeDB.rsd");
+    writeBytes(db.path(), "database bytes");
+    db.setMacType("RSdb");
+    db.setMacCreator("laWi");
+    writeExtendedAttribute(db.path(), kResourceForkAttribute, "fork");
+
+    FolderItem backup(folder / "recipeDB backup 2009-03-07-1430.rsd");
+    EXPECT_TRUE(db.CopyFileTo(backup));
+    EXPECT_EQ(readBytes(backup.path()), "database bytes");
+    EXPECT_EQ(backup.MacType(), "RSdb");
+    EXPECT_EQ(backup.MacCreator(), "laWi");
+    EXPECT_EQ(readExtendedAttribute(backup.path(), kResourceForkAttribute, 64), "fork");
+
+    writeBytes(backup.path(), "older backup");
+    EXPECT_TRUE(backup.CopyFileTo(db)) << "restoring replaces the file";
+    EXPECT_EQ(readBytes(db.path()), "older backup");
+    EXPECT_TRUE(db.CopyFileTo(FolderItem(folder / "." / "recipeDB.rsd")));
+    EXPECT_EQ(readBytes(db.path()), "older backup") << "copying onto itself loses nothing";
+
+    std::filesystem::create_directory(folder / "into");
+    EXPECT_TRUE(db.CopyFileTo(FolderItem(folder / "into")));
+    EXPECT_EQ(readBytes(folder / "into" / "recipeDB.rsd"), "older backup");
+
+    FolderItem missing(folder / "missing");
+    EXPECT_FALSE(missing.CopyFileTo(backup));
+    EXPECT_EQ(missing.LastErrorCode(), ENOENT);
+    EXPECT_THROW(db.CopyFileTo(std::shared_ptr<FolderItem>()), NilObjectException);
+}
+
+TEST(FolderItem, MovesAndFollowsTheMovedFile) {
+    TempFolder folder;
+    FolderItem item(folder / "a.txt");
+    writeBytes(item.path(), "x");
+    std::filesystem::create_directory(folder / "dest");
+    EXPECT_TRUE(item.MoveFileTo(FolderItem(folder / "dest")));
+    EXPECT_EQ(item.path(), folder / "dest" / "a.txt");
+    EXPECT_TRUE(item.Exists());
+    EXPECT_FALSE(std::filesystem::exists(folder / "a.txt"));
+}
+
+TEST(FolderItem, ListsAndDescribesItself) {
+    TempFolder folder;
+    writeBytes(folder / "b", "");
+    writeBytes(folder / "a b%.txt", "");
+    FolderItem root(folder.path());
+    EXPECT_EQ(root.Count(), 2);
+    EXPECT_EQ(root.Item(1)->Name(), "a b%.txt");
+    EXPECT_EQ(root.Item(2)->Name(), "b");
+    EXPECT_EQ(root.Item(3), nullptr);
+    EXPECT_EQ(root.Item(0), nullptr);
+    EXPECT_EQ(root.Item(1)->URLPath(), "file://" + folder.path().string() + "/a%20b%25.txt");
+    EXPECT_EQ(root.URLPath().back(), '/');
+    EXPECT_EQ(GetFolderItem(folder.path().string())->AbsolutePath(), folder.path().string());
+}
+
+TEST(SpecialFolder, FollowsXdgFoldersAndReplaceableRoots) {
+    TempFolder folder;
+    const std::string savedData = getenv("XDG_DATA_HOME"), savedConfig = getenv("XDG_CONFIG_HOME");
+    const auto data = folder / "data";
+    const auto config = folder / "config";
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    EXPECT_EQ(SpecialFolder::ApplicationData()->path(), data);
+    EXPECT_TRUE(std::filesystem::is_directory(data)) << "created when missing";
+    EXPECT_EQ(PreferencesFolder()->path(), config);
+
+    setenv("XDG_CONFIG_HOME", "relative/path", 1);
+    const std::string home = getenv("HOME");
+    EXPECT_EQ(SpecialFolder::Preferences()->path(), std::filesystem::path(home) / ".config")
+        << "a relative XDG path is ignored";
+
+    SpecialFolder::setRoot(SpecialFolder::Kind::Desktop, (folder / "desk").string());
+    EXPECT_EQ(SpecialFolder::Desktop()->path(), folder / "desk");
+    SpecialFolder::resetRoots();
+    const auto desktop = SpecialFolder::Desktop();
+    ASSERT_NE(desktop, nullptr);
+    EXPECT_TRUE(desktop->Directory()) << "no desktop folder means home";
+    setenv("XDG_DATA_HOME", savedData.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+}

@@ -1,0 +1,86 @@
+#include "framework/speech/EspeakSpeech.h"
+#include "framework/speech/SoundDeviceProbe.h"
+#include "framework/speech/Speak.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+int16_t loudest(const std::vector<int16_t>& samples) {
+    int16_t peak = 0;
+    for (int16_t s : samples) peak = std::max<int16_t>(peak, static_cast<int16_t>(std::abs(s)));
+    return peak;
+}
+
+}  // namespace
+
+TEST(Speech, SpeakReturnsAtOnceAndTheEngineNeverHangs) {
+    const auto start = std::chrono::steady_clock::now();
+    speakWithEspeak("Preheat the oven to two hundred degrees.", false);
+    speakWithEspeak("Then stir.", false);
+    speakWithEspeak("Stop, and say this instead.", true);
+    speakWithEspeak(" ", true);  // stops speech
+    speakWithEspeak("", false);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms) << "speaking must not wait for the engine";
+    EXPECT_TRUE(waitForEspeakIdle(30s));
+    const auto status = espeakStatus();
+    EXPECT_TRUE(status.started);
+    EXPECT_TRUE(status.available) << "espeak-ng-data should be installed";
+    EXPECT_EQ(status.sampleRate, 22050);
+    if (!soundOutputLooksAvailable()) {
+        EXPECT_FALSE(status.audible) << "no device: speak silently";
+    }
+}
+
+TEST(Speech, SynthesisToABufferProducesRealSpeech) {
+    const auto speech = synthesizeSpeechToBuffer("Hello world");
+    ASSERT_TRUE(speech.has_value());
+    EXPECT_EQ(speech->sampleRate, 22050);
+    const double seconds = static_cast<double>(speech->samples.size()) / speech->sampleRate;
+    EXPECT_GT(seconds, 0.3);
+    EXPECT_LT(seconds, 5.0);
+    EXPECT_GT(loudest(speech->samples), 1000) << "not silence";
+
+    const auto longer = synthesizeSpeechToBuffer("Hello world, and welcome to the kitchen");
+    ASSERT_TRUE(longer.has_value());
+    EXPECT_GT(longer->samples.size(), speech->samples.size());
+
+    const auto blank = synthesizeSpeechToBuffer("   ");
+    ASSERT_TRUE(blank.has_value());
+    EXPECT_TRUE(blank->samples.empty());
+}
+
+TEST(Speech, PlaybackWithoutASoundDeviceFailsQuietlyAndLeavesNothingBehind) {
+    if (soundOutputLooksAvailable()) GTEST_SKIP() << "this machine has a sound device";
+    const auto before = synthesizeSpeechToBuffer("Hello world");
+    ASSERT_TRUE(before.has_value());
+
+    setEspeakAudio(SpeechAudio::Playback);
+    speakWithEspeak("Chop the onions finely and fry them slowly.", false);
+    speakWithEspeak("Interrupted.", true);
+    EXPECT_TRUE(waitForEspeakIdle(30s));
+    EXPECT_TRUE(espeakStatus().audible);
+    setEspeakAudio(SpeechAudio::Automatic);
+
+    // Text the missing device never played must not leak into later output.
+    const auto after = synthesizeSpeechToBuffer("Hello world");
+    ASSERT_TRUE(after.has_value());
+    EXPECT_NEAR(static_cast<double>(after->samples.size()), static_cast<double>(before->samples.size()),
+                before->samples.size() * 0.1);
+}
+
+TEST(Speech, SpeakFollowsTheInstalledRoute) {
+    std::vector<std::pair<std::string, bool>> heard;
+    routeSpeech([&](const std::string& text, bool interrupt) { heard.emplace_back(text, interrupt); });
+    Speak("Two cups of flour");
+    Speak(" ", true);
+    routeSpeech(nullptr);
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_EQ(heard[0], std::make_pair(std::string("Two cups of flour"), false));
+    EXPECT_EQ(heard[1], std::make_pair(std::string(" "), true));
+}
