@@ -11,6 +11,7 @@
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/ui/ControlInputFilter.h"
 #include "framework/ui/controls/LineEditorAdapter.h"
+#include "framework/ui/controls/StyledMimeData.h"
 #include "framework/ui/controls/TextEditAdapter.h"
 #include "framework/ui/controls/TextPositions.h"
 #include "framework/ui/controls/TextScrolling.h"
@@ -223,7 +224,8 @@ bool EditField::canStandardEdit(const std::string& itemName) const {
     if (itemName == "EditCut" || itemName == "EditClear") return hasSelection && writable && !Password.get();
     if (itemName == "EditPaste") {
         const QMimeData* data = QApplication::clipboard()->mimeData();
-        return writable && data && (data->hasText() || (textEdit() && data->hasUrls()));
+        return writable && data &&
+               (data->hasText() || (textEdit() && data->hasUrls()) || (isStyled() && hasStyledMimeData(*data)));
     }
     if (itemName == "EditSelectAll") return !adapter_->qtText().isEmpty();
     return false;

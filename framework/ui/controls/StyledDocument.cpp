@@ -3,6 +3,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/ui/controls/StyledFormats.h"
@@ -15,14 +16,32 @@ bool isObjectMark(char32_t c) { return c == 0xFFFC || (c >= 0xFDD0 && c <= 0xFDE
 
 bool isParagraphMark(char32_t c) { return c == 0x2028 || c == 0x2029; }
 
+// Formats of the styles met so far: a recipe uses a handful of styles over
+// many runs, and resolving a font looks through the installed families.
+class FormatCache {
+public:
+    const QTextCharFormat& formatFor(const TextStyle& style) {
+        for (const auto& [known, format] : entries_)
+            if (known == style) return format;
+        if (entries_.size() >= kLargest) entries_.erase(entries_.begin());
+        entries_.emplace_back(style, charFormatFor(style));
+        return entries_.back().second;
+    }
+
+private:
+    static constexpr size_t kLargest = 32;
+    std::vector<std::pair<TextStyle, QTextCharFormat>> entries_;
+};
+
 // The runs of `text` at the cursor. The first paragraph goes into the
 // cursor's block; every CR opens a block with the next paragraph's alignment.
 void insertRuns(QTextCursor& cursor, const StyledText& text) {
     const std::u32string& chars = text.Characters();
     size_t paragraph = 0;
+    FormatCache formats;
     for (size_t i = 0; i < text.RunCount(); ++i) {
         const StyleRun run = text.Run(i);
-        const QTextCharFormat format = charFormatFor(run.Style);
+        const QTextCharFormat format = formats.formatFor(run.Style);
         const size_t end = run.Start + run.Length;
         for (size_t pos = run.Start; pos < end;) {
             size_t cr = chars.find(U'\r', pos);
@@ -112,6 +131,13 @@ void insertStyledText(QTextCursor& cursor, const StyledText& text) {
 
 StyledText styledTextOf(const QTextDocument& document, const TextStyle& fallback) {
     PartsBuilder out;
+    // The document numbers its distinct formats; each is read once.
+    std::unordered_map<int, TextStyle> styles;
+    auto styleOfFragment = [&](const QTextFragment& fragment) -> const TextStyle& {
+        auto [it, added] = styles.try_emplace(fragment.charFormatIndex());
+        if (added) it->second = styleOf(fragment.charFormat(), fallback);
+        return it->second;
+    };
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const TextAlignment alignment = alignmentOf(block.blockFormat());
         // The break before a block carries the block's own character format.
@@ -119,7 +145,7 @@ StyledText styledTextOf(const QTextDocument& document, const TextStyle& fallback
         out.paragraph(alignment);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (fragment.isValid()) addFragment(out, fragment.text(), styleOf(fragment.charFormat(), fallback), alignment);
+            if (fragment.isValid()) addFragment(out, fragment.text(), styleOfFragment(fragment), alignment);
         }
     }
     return out.finish(styleOf(document.begin().charFormat(), fallback));
