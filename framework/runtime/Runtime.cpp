@@ -5,7 +5,7 @@
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
 #include "framework/ui/ApplicationInputFilter.h"
-#include "framework/ui/DragItem.h"
+#include "framework/runtime/FolderItemFactory.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/Window.h"

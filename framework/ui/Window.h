@@ -29,6 +29,7 @@ class QMainWindow;
 class QWidget;
 class MenuBar;
 class MenuItem;
+class Picture;
 class MouseCursor;
 class WindowWidget;
 class FocusModel;
@@ -60,6 +61,14 @@ public:
     Property<bool> HasBackColor;
     Property<std::shared_ptr<class MenuBar>> MenuBar;
     Property<const class MouseCursor*> MouseCursor;
+    // Drawn behind the controls, at the client area's top left.
+    Property<std::shared_ptr<Picture>> Backdrop;
+    // True: the window takes screen 0's available area (its menu bar kept,
+    // the locks growing the controls); False puts it back where it was.
+    Property<bool> FullScreen;
+    // Design values the old framework kept; stored, with no effect here.
+    Property<int32_t> Placement, MacProcId;
+    Property<bool> Composite, LiveResize, MenuBarVisible;
 
     // --- methods -----------------------------------------------------------
     // Runs any pending Open events, shows the window and brings it to the
@@ -178,5 +187,7 @@ private:
     bool active_ = false;
     bool shown_ = false;
     int32_t lastWidth_ = 0, lastHeight_ = 0;  // client size the locks were last applied for
+    int32_t normalGeometry_[4] = {0, 0, 0, 0};  // Left, Top, Width, Height before FullScreen
+    void applyFullScreen(bool full);
     int resizedGeneration_ = 0;
 };

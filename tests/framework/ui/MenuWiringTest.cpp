@@ -112,3 +112,22 @@ TEST_F(MenuWiring, AShortcutNobodyHandlesOrThatIsDisabledPassesItsKeyOn) {
     ui.key(*w.field, "k", UiDriver::Command);
     EXPECT_EQ(w.log, (std::vector<std::string>{"field:KeyDown w", "field:KeyDown k"}));
 }
+
+TEST_F(MenuWiring, TheApplicationsEnableMenuItemsMethodRunsTheWholePass) {
+    MenuWindow w(bar);
+    w.finishBuilding();
+    ui.activate(w);
+    MenuItem* kitchen = bar->FindItem("RecipeKitchen");
+    kitchen->AutoEnable = false;
+    kitchen->Enabled = true;
+    std::vector<std::string> order;
+    w.field->SetFocus();
+    w.field->EnableMenuItems = [&] { order.push_back("field"); };
+    w.EnableMenuItems = [&] { order.push_back("window"); };
+    app->EnableMenuItems = [&] {
+        order.push_back("App");
+        EXPECT_FALSE(kitchen->Enabled);  // AutoEnable False: off until code enables it
+    };
+    app->EnableMenuItems();
+    EXPECT_EQ(order, (std::vector<std::string>{"field", "window", "App"}));
+}

@@ -6,7 +6,11 @@
 #include "tests/support/ProbeControl.h"
 #include "tests/support/UiDriver.h"
 
+#include "framework/graphics/Picture.h"
+
 #include <QApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <gtest/gtest.h>
@@ -97,4 +101,32 @@ TEST(QtMapping, TabMovesTheFocusThroughTheModelOnceTheWindowIsActive) {
     QApplication::sendEvent(w.first->widget(), &tab);
     EXPECT_EQ(w.journal.joined(), "first:LostFocus second:GotFocus");
     EXPECT_EQ(w.Focus(), w.second);
+}
+
+TEST(QtMapping, FullScreenTakesTheAvailableAreaAndGrowsLockedControlsThenGoesBack) {
+    UiDriver ui;  // screen 0: 1280 x 778 available from (0, 22)
+    FramedWindow w;
+    w.finishBuilding();
+    w.Left = 40;
+    w.FullScreen = true;
+    EXPECT_EQ(w.Left(), 0);
+    EXPECT_EQ(w.Top(), 22);
+    EXPECT_EQ(w.Width(), 1280);
+    EXPECT_EQ(w.Height(), 778);
+    EXPECT_EQ(w.second->Width(), 100 + 1080);
+    w.FullScreen = false;
+    EXPECT_EQ(w.Left(), 40);
+    EXPECT_EQ(w.Width(), 200);
+    EXPECT_EQ(w.second->Width(), 100);
+}
+
+TEST(QtMapping, TheBackdropIsDrawnBehindTheControls) {
+    FramedWindow w;
+    w.finishBuilding();
+    QImage splash(4, 4, QImage::Format_ARGB32);
+    splash.fill(QColor(255, 0, 0));
+    w.Backdrop = Picture::fromImage(splash);
+    const QImage shown = w.contentWidget()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(1, 1), QColor(255, 0, 0));
+    EXPECT_NE(shown.pixelColor(150, 2), QColor(255, 0, 0)) << "outside the picture";
 }
