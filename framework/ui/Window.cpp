@@ -215,7 +215,7 @@ void Window::mirrorVisibility(bool visible) {
         widget_->show();
     } else {
         shown_ = false;
-        if (active_) WindowList::deactivate(*this);
+        WindowList::hidden(*this);
         widget_->hide();
     }
 }
@@ -240,7 +240,7 @@ void Window::closeWindow() {
 
 // --- geometry ----------------------------------------------------------------
 
-void Window::clientResized(int32_t width, int32_t height) {
+void Window::clientResized(int32_t width, int32_t height, bool byUserDrag) {
     if (!built_) {
         // Design values: the controls are placed for the design size, and
         // no handler runs yet.
@@ -264,12 +264,14 @@ void Window::clientResized(int32_t width, int32_t height) {
         if (!c.Parent()) c.parentResizedBy(dw, dh);
     }
     handleResizing();
-    raiseResizedLater();
+    // Qt does not say when the user lets go of the frame; a short pause in
+    // the resize steps stands for it.
+    raiseResizedLater(byUserDrag ? 150 : 0);
 }
 
-void Window::raiseResizedLater() {
+void Window::raiseResizedLater(int delayMs) {
     const int generation = ++resizedGeneration_;
-    QTimer::singleShot(0, widget_, [this, generation] {
+    QTimer::singleShot(delayMs, widget_, [this, generation] {
         if (generation == resizedGeneration_ && !closing_) guarded([&] { handleResized(); });
     });
 }

@@ -159,8 +159,9 @@ public:
     // window) unless they ran already or a quit was requested.
     void runOpenEvents();
     // Client size changed (user, code or test driver): locks, Resizing, and
-    // Resized once the resizing settles.
-    void clientResized(int32_t width, int32_t height);
+    // Resized once the resizing settles: on the next turn of the loop, or,
+    // while the user drags the frame, once the drag has paused.
+    void clientResized(int32_t width, int32_t height, bool byUserDrag = false);
     void setActive(bool active);
 
 private:
@@ -173,7 +174,7 @@ private:
     void applySizeLimits();
     void applyClientSize();
     void applyPosition();
-    void raiseResizedLater();
+    void raiseResizedLater(int delayMs);
     void mirrorVisibility(bool visible);
 
     WindowWidget* widget_ = nullptr;

@@ -32,7 +32,7 @@ protected:
         if (s.width() == std::max(0, owner->Width.get()) && s.height() == std::max(0, owner->Height.get()))
             return;  // the size we asked for
         if (!top_.isVisible()) return;  // a hidden window's layout is not the user's doing
-        guarded([&] { owner->clientResized(s.width(), s.height()); });
+        guarded([&] { owner->clientResized(s.width(), s.height(), true); });
     }
     // Presses on the client area outside every control are the window's.
     void mousePressEvent(QMouseEvent* event) override { press(event); }

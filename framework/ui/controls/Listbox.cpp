@@ -1,7 +1,5 @@
 #include "framework/ui/controls/Listbox.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -213,90 +211,19 @@ bool Listbox::userPressed(int x, int y) {
     return true;
 }
 
-// --- editing ----------------------------------------------------------------
-
-bool Listbox::editing() const { return delegate_->editor() != nullptr; }
-
-std::string Listbox::editorText() const { return delegate_->editor()->text().toStdString(); }
-
-void Listbox::EditCell(int32_t row, int32_t column) {
-    if (!rows_.hasRow(row) || column < 0 || column >= ColumnCount.get()) return;
-    syncView();
-    QModelIndex i = model_->index(row, column);
-    view_->scrollTo(i);
-    view_->edit(i);
-    if (QLineEdit* editor = delegate_->editor()) {
-        editor->selectAll();
-        editor->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-bool Listbox::canStandardEdit(const std::string& itemName) const {
-    if (!editing()) return false;
-    QLineEdit* e = delegate_->editor();
-    if (itemName == "EditCopy" || itemName == "EditCut" || itemName == "EditClear") return e->hasSelectedText();
-    if (itemName == "EditPaste") return !QApplication::clipboard()->text().isEmpty();
-    return itemName == "EditSelectAll";
-}
-
-bool Listbox::doStandardEdit(const std::string& itemName) {
-    if (!canStandardEdit(itemName)) return false;
-    QLineEdit* e = delegate_->editor();
-    if (itemName == "EditCopy") e->copy();
-    else if (itemName == "EditCut") e->cut();
-    else if (itemName == "EditPaste") e->paste();
-    else if (itemName == "EditClear") e->del();
-    else e->selectAll();
-    return true;
-}
-
-// --- sorting ----------------------------------------------------------------
-
-// The handlers run first (the product refills the list in HeaderPressed);
-// the built-in sort then orders whatever rows the list holds by then.
-void Listbox::userPressedHeader(int32_t column) {
-    if (handleHeaderPressed(column)) return;
-    if (handleSortColumn(column)) return;
-    if (column >= static_cast<int32_t>(descending_.size())) descending_.resize(column + 1, false);
-    if (sortedColumn_ == column) descending_[column] = !descending_[column];
-    else descending_[column] = false;
-    sortedColumn_ = column;
-    sortBy(column, !descending_[column]);
-    HeadingIndex = column;
-}
-
-// HeadingIndex: the column whose heading shows the sort mark, -1 for none.
-void Listbox::showSortMark(int32_t column) {
-    headingIndex_ = column >= 0 && column < ColumnCount.get() ? column : -1;
-    QHeaderView* header = view_->horizontalHeader();
-    header->setSortIndicatorShown(headingIndex_ >= 0);
-    if (headingIndex_ < 0) return;
-    bool down = headingIndex_ < static_cast<int32_t>(descending_.size()) && descending_[headingIndex_];
-    header->setSortIndicator(headingIndex_, down ? Qt::DescendingOrder : Qt::AscendingOrder);
-}
-
-void Listbox::Sort() {
-    if (sortedColumn_ < 0) return;
-    bool down = sortedColumn_ < static_cast<int32_t>(descending_.size()) && descending_[sortedColumn_];
-    sortBy(sortedColumn_, !down);
-}
-
-// The selected row stays selected wherever it lands; that is not a change.
-void Listbox::sortBy(int32_t column, bool ascending) {
-    std::vector<int32_t> order = rows_.sortByColumn(column, ascending);
-    if (listIndex_ >= 0) {
-        for (size_t i = 0; i < order.size(); ++i)
-            if (order[i] == listIndex_) {
-                listIndex_ = static_cast<int32_t>(i);
-                break;
-            }
-    }
-    model_->resetNow();
-}
-
 // --- look -------------------------------------------------------------------
 
 void Listbox::syncView() { model_->sync(); }
+
+void Listbox::Refresh(bool eraseBackground) {
+    syncView();
+    RectControl::Refresh(eraseBackground);
+}
+
+void Listbox::UpdateNow() {
+    syncView();
+    RectControl::UpdateNow();
+}
 
 void Listbox::geometryApplied() { applyColumns(); }
 

@@ -136,6 +136,10 @@ public:
     virtual bool handleCellBackgroundPaint(::Graphics& g, int32_t row, int32_t column) {
         return CellBackgroundPaint(g, row, column);
     }
+    // Redrawing shows rows that were still waiting for the view.
+    void Refresh(bool eraseBackground = true) override;
+    void UpdateNow() override;
+
     // While a cell is edited, the Edit menu acts on its editor.
     bool canStandardEdit(const std::string& itemName) const override;
     bool doStandardEdit(const std::string& itemName) override;

@@ -28,10 +28,7 @@ TEST(Canvas, OutsideDrawingSurvivesUntilTheNextRealRepaint) {
     TestWindow window;
     window.finishBuilding();
     auto* photo = window.add<Canvas>("recipePhoto");
-    photo->Left = 10;
-    photo->Top = 10;
-    photo->Width = 40;
-    photo->Height = 30;
+    place(*photo, 10, 10, 40, 30);
     int paints = 0;
     photo->Paint = [&](::Graphics& g) {
         ++paints;
@@ -123,7 +120,16 @@ TEST(Canvas, ARefreshOfItsContainerRepaintsItThroughPaint) {
     QCoreApplication::processEvents();
     int paints = 0;
     box->pill->Paint = [&](::Graphics&) { ++paints; };
-    box->RefreshRect(0, 0, box->Width, box->Height, true);
+    box->pill->Graphics().FillRect(0, 0, 5, 5);
+    box->RefreshRect(0, 0, box->Width, box->Height, false);
     QCoreApplication::processEvents();
     EXPECT_EQ(paints, 1);
+    EXPECT_FALSE(clearAt(*box->pill, 1, 1)) << "no erase asked for";
+    box->RefreshRect(0, 0, box->Width, box->Height, true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 2);
+    EXPECT_TRUE(clearAt(*box->pill, 1, 1));
+    box->RefreshRect(60, 0, 10, 10, true);  // beside the pill
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 2);
 }
