@@ -47,8 +47,8 @@ void SearchControl::CreateControls() {
     bgCanvas_->AcceptFocus = false;
     bgCanvas_->EraseBackground = true;
 
+    // A single-line field: the EditField default, so no rebuild of its editor.
     searchfield_ = Window()->add<EditField>("Searchfield", bgCanvas_);
-    searchfield_->MultiLine = false;
     place(*searchfield_, x + 28, y + 9, 230, 18, true, true);
     searchfield_->Border = false;
     searchfield_->UseFocusRing = false;
