@@ -207,3 +207,27 @@ TEST_F(SearchControlTest, ClickInTheFieldHidesThePlaceholderAndLeavesTheClickToT
     EXPECT_FALSE(w.search->Searchfield_MouseDown(3, 3));
     EXPECT_FALSE(w.placeholder().Visible.get());
 }
+
+namespace {
+// The recipe window embeds its own subclass of the control.
+struct CountingSearchControl : SearchControl {
+    int keys = 0;
+    bool Searchfield_KeyDown(const std::string& key) override {
+        ++keys;
+        return SearchControl::Searchfield_KeyDown(key);
+    }
+};
+}  // namespace
+
+TEST(SearchControlSubclass, ChildEventsReachTheSubclassesOverrides) {
+    UiDriver ui;
+    Window w;
+    auto* search = w.add<CountingSearchControl>("RecipeSearchCntl");
+    w.finishBuilding();
+    w.runOpenEvents();
+    std::vector<std::string> texts;
+    search->Search = [&](std::string text, std::string) { texts.push_back(text); };
+    ui.type(*search->child<EditField>("Searchfield"), "ok");
+    EXPECT_EQ(search->keys, 2);
+    EXPECT_EQ(texts, (std::vector<std::string>{"o", "ok"}));
+}
