@@ -1,0 +1,54 @@
+#include "framework/dialogs/QtPrintSettings.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+
+namespace {
+
+QPageSize pageSizeNamed(const std::string& name) {
+    const QString wanted = QString::fromStdString(name);
+    for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+        auto size = static_cast<QPageSize::PageSizeId>(id);
+        if (QPageSize::name(size).compare(wanted, Qt::CaseInsensitive) == 0 ||
+            QPageSize::key(size).compare(wanted, Qt::CaseInsensitive) == 0)
+            return QPageSize(size);
+    }
+    return QPageSize(QPageSize::A4);
+}
+
+}  // namespace
+
+void applyPrintSettings(const PrintSettings& settings, QPrinter& printer) {
+    if (!settings.printerName.empty()) printer.setPrinterName(QString::fromStdString(settings.printerName));
+    if (!settings.outputFile.empty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(settings.outputFile));
+    }
+    QPageLayout layout(pageSizeNamed(settings.paperName),
+                       settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(settings.marginLeft, settings.marginTop, settings.marginRight, settings.marginBottom),
+                       QPageLayout::Point);
+    printer.setPageLayout(layout);
+    printer.setCopyCount(settings.copies);
+    if (settings.firstPage > 1 || settings.lastPage < 9999)
+        printer.setFromTo(settings.firstPage, settings.lastPage);
+}
+
+void readPrintSettings(const QPrinter& printer, PrintSettings& settings) {
+    QPageLayout layout = printer.pageLayout();
+    settings.paperName = layout.pageSize().key().toStdString();
+    settings.landscape = layout.orientation() == QPageLayout::Landscape;
+    QMarginsF margins = layout.margins(QPageLayout::Point);
+    settings.marginLeft = margins.left();
+    settings.marginTop = margins.top();
+    settings.marginRight = margins.right();
+    settings.marginBottom = margins.bottom();
+    settings.printerName = printer.printerName().toStdString();
+    settings.outputFile = printer.outputFileName().toStdString();
+    settings.copies = printer.copyCount();
+    // 0 means "all pages" to Qt.
+    settings.firstPage = printer.fromPage() > 0 ? printer.fromPage() : 1;
+    settings.lastPage = printer.toPage() > 0 ? printer.toPage() : 9999;
+}

@@ -1,0 +1,38 @@
+#include "framework/dialogs/UiService.h"
+
+#include "framework/dialogs/QtUiService.h"
+
+namespace {
+
+// Neither holds a Qt object between calls, so living in statics is safe.
+std::unique_ptr<UiService>& installedService() {
+    static std::unique_ptr<UiService> service;
+    return service;
+}
+
+UiService::SpeechEngine& installedSpeechEngine() {
+    static UiService::SpeechEngine engine;
+    return engine;
+}
+
+}  // namespace
+
+void UiService::setSpeechEngine(SpeechEngine engine) {
+    installedSpeechEngine() = std::move(engine);
+}
+
+const UiService::SpeechEngine& UiService::speechEngine() {
+    return installedSpeechEngine();
+}
+
+UiService& uiService() {
+    auto& service = installedService();
+    if (!service) service = std::make_unique<QtUiService>();
+    return *service;
+}
+
+std::unique_ptr<UiService> setUiService(std::unique_ptr<UiService> service) {
+    auto previous = std::move(installedService());
+    installedService() = std::move(service);
+    return previous;
+}

@@ -1,0 +1,99 @@
+#include "framework/menus/MenuDispatch.h"
+
+#include "framework/menus/MenuContext.h"
+#include "framework/menus/MenuHandlers.h"
+#include "framework/menus/MenuItem.h"
+
+void runEnablingPass(MenuContext& context) {
+    auto bar = context.activeMenuBar();
+    if (bar) bar->forEach([](MenuItem& item) { item.Enabled = item.AutoEnable; });
+    context.raiseFocusedControlEnableMenuItems();
+    context.raiseFrontWindowEnableMenuItems();
+    context.raiseApplicationEnableMenuItems();
+    if (bar) bar->notifyChanged();
+}
+
+bool isEffectivelyEnabled(const MenuItem& item) {
+    for (const MenuItem* up = &item; up; up = up->Parent())
+        if (!up->Enabled || !up->Visible) return false;
+    return !item.isSeparator();
+}
+
+bool hasHandlerInChain(MenuContext& context, const MenuItem& item) {
+    if (MenuHandlerTable* window = context.frontWindowHandlers(); window && window->has(item.Name))
+        return true;
+    if (MenuHandlerTable* app = context.applicationHandlers(); app && app->has(item.Name))
+        return true;
+    auto edit = standardEditForItem(item.Name);
+    return edit && context.focusedControlCanEdit(*edit);
+}
+
+bool dispatchMenuItem(MenuContext& context, const MenuItem& item) {
+    // The name is copied: a handler may rename or remove the item.
+    const std::string name = item.Name;
+    bool ran = false;
+    if (MenuHandlerTable* window = context.frontWindowHandlers(); window && window->has(name)) {
+        ran = true;
+        if (window->invoke(name)) return true;
+    }
+    if (MenuHandlerTable* app = context.applicationHandlers(); app && app->has(name)) {
+        app->invoke(name);
+        return true;
+    }
+    // Standard editing only when nobody bound the item: a bound handler that
+    // answers False must not get a second paste on top of its own.
+    if (ran) return true;
+    auto edit = standardEditForItem(name);
+    if (edit && context.focusedControlCanEdit(*edit)) {
+        context.focusedControlEdit(*edit);
+        return true;
+    }
+    return false;
+}
+
+bool chooseMenuItem(MenuContext& context, const std::string& name) {
+    runEnablingPass(context);
+    auto bar = context.activeMenuBar();
+    MenuItem* item = bar ? bar->FindItem(name) : nullptr;
+    if (!item || !isEffectivelyEnabled(*item)) return false;
+    return dispatchMenuItem(context, *item);
+}
+
+namespace {
+
+// The first item of the active bar, in menu order, whose shortcut the chord
+// triggers and that passes the test.
+MenuItem* firstShortcutItem(MenuContext& context, const KeyChord& pressed,
+                            const std::function<bool(MenuItem&)>& accept) {
+    auto bar = context.activeMenuBar();
+    if (!bar) return nullptr;
+    MenuItem* found = nullptr;
+    bar->forEach([&](MenuItem& item) {
+        if (found || item.KeyboardShortcut.empty()) return;
+        auto chord = parseShortcut(item.KeyboardShortcut);
+        if (chord && shortcutMatches(*chord, pressed) && accept(item)) found = &item;
+    });
+    return found;
+}
+
+}  // namespace
+
+MenuItem* findShortcutItem(MenuContext& context, const KeyChord& pressed) {
+    return firstShortcutItem(context, pressed, [](MenuItem&) { return true; });
+}
+
+MenuItem* shortcutTarget(MenuContext& context, const KeyChord& pressed) {
+    // Most keys are no shortcut at all; only those that are pay for a pass.
+    if (!findShortcutItem(context, pressed)) return nullptr;
+    runEnablingPass(context);
+    return firstShortcutItem(context, pressed, [&](MenuItem& item) {
+        return isEffectivelyEnabled(item) && hasHandlerInChain(context, item);
+    });
+}
+
+bool dispatchMenuShortcut(MenuContext& context, const KeyChord& pressed) {
+    MenuItem* target = shortcutTarget(context, pressed);
+    if (!target) return false;
+    dispatchMenuItem(context, *target);
+    return true;
+}

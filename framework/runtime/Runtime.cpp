@@ -1,0 +1,176 @@
+#include "framework/runtime/Runtime.h"
+
+#include "framework/runtime/Application.h"
+#include "framework/runtime/ExceptionRouting.h"
+#include "framework/runtime/ImplicitWindows.h"
+#include "framework/runtime/Services.h"
+#include "framework/ui/ApplicationInputFilter.h"
+#include "framework/ui/DragItem.h"
+#include "framework/ui/FocusModel.h"
+#include "framework/ui/InputDispatch.h"
+#include "framework/ui/Window.h"
+#include "framework/ui/WindowList.h"
+
+#include <QApplication>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+struct State {
+    bool appOpenFinished = false;
+    bool quitting = false;
+    bool shutdownDone = false;
+    int code = 0;
+    std::vector<Window*> waitingForAppOpen;  // built before App.Open finished, in build order
+    std::vector<std::string> documents;
+};
+
+State& state() {
+    static auto* s = new State;
+    return *s;
+}
+
+std::unique_ptr<Application>& ownedApp() {
+    // Never destroyed as a static: released by releaseEverything() in time.
+    static auto* app = new std::unique_ptr<Application>;
+    return *app;
+}
+
+bool atTopLevelOfLoop() {
+    return !yieldingToEventLoop() && QThread::currentThread()->loopLevel() <= 1;
+}
+
+void postShutdown() {
+    QTimer::singleShot(0, qApp, [] {
+        if (!atTopLevelOfLoop()) {
+            // Inside a yield or a modal dialog: the top-level loop does it.
+            QTimer::singleShot(0, qApp, [] { postShutdown(); });
+            return;
+        }
+        Runtime::runShutdown();
+    });
+}
+
+void openWaitingWindows() {
+    auto waiting = std::move(state().waitingForAppOpen);
+    state().waitingForAppOpen.clear();
+    for (Window* w : waiting) {
+        if (Runtime::quitting()) return;
+        if (!WindowList::contains(w) || w->isClosing()) continue;
+        w->runOpenEvents();
+        if (w->Visible.get() && !w->isShown()) w->Show();
+    }
+}
+
+void raiseAppOpen() {
+    Application* app = currentApplication();
+    if (app && !Runtime::quitting()) guarded([&] { app->handleOpen(); });
+    state().appOpenFinished = true;
+    openWaitingWindows();
+    // Documents opened from the desktop arrive once start-up is complete.
+    for (const std::string& path : state().documents) {
+        if (Runtime::quitting() || !app) break;
+        auto item = folderItemForPath(path);
+        guarded([&] { app->handleOpenDocument(item); });
+    }
+    state().documents.clear();
+}
+}  // namespace
+
+namespace Runtime {
+
+int run(int argc, char** argv, const StartupSteps& steps) {
+    QApplication qapp(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);  // only Quit ends the program
+    installApplicationInputFilter();
+    std::vector<std::string> documents;
+    const QStringList args = QCoreApplication::arguments();
+    for (int i = 1; i < args.size(); ++i)
+        if (!args[i].startsWith('-')) documents.push_back(args[i].toStdString());
+    try {
+        start(steps, documents);
+    } catch (...) {
+        // Before the loop there is no application to ask: the framework's own report.
+        try {
+            throw;
+        } catch (const std::exception& e) {
+            services().reportFatalError(std::string("start-up failed: ") + e.what());
+        } catch (...) {
+            services().reportFatalError("start-up failed");
+        }
+        releaseEverything();
+        return 1;
+    }
+    int code = QApplication::exec();
+    if (steps.releaseGlobals) guarded([&] { steps.releaseGlobals(); });
+    releaseEverything();
+    return code;
+}
+
+void start(const StartupSteps& steps, const std::vector<std::string>& documents) {
+    state().documents = documents;
+    if (steps.initFileTypes) steps.initFileTypes();
+    if (steps.newAppInstance) adoptApplication(steps.newAppInstance());
+    if (steps.addMenuHandlers) steps.addMenuHandlers();
+    if (steps.makeDefaultView) steps.makeDefaultView();
+    QTimer::singleShot(0, qApp, [] { raiseAppOpen(); });
+}
+
+bool quitting() { return state().quitting; }
+int quitCode() { return state().code; }
+bool appOpenFinished() { return state().appOpenFinished; }
+
+void requestQuit(int code) {
+    if (state().quitting) return;
+    state().quitting = true;
+    state().code = code;
+    postShutdown();
+}
+
+void runShutdown() {
+    State& s = state();
+    if (!s.quitting || s.shutdownDone) return;
+    s.shutdownDone = true;
+    // (a) Every focused control saves its edit while the database is open.
+    for (Window* w : WindowList::frontToBack()) guarded([&] { w->focusModel().flush(); });
+    // (b) The windows close (Main's Close asks to quit again: nothing happens).
+    for (Window* w : WindowList::frontToBack())
+        if (WindowList::contains(w) && !w->isClosing()) guarded([&] { w->Close(); });
+    // (c) The application's Close, once.
+    if (Application* app = currentApplication()) guarded([&] { app->handleClose(); });
+    // (d) End the loop with the code.
+    if (services().exitLoop) services().exitLoop(s.code);
+}
+
+void windowBuilt(Window& window) {
+    window.finishBuilding();
+    if (quitting()) return;  // never opened or shown against a closing application
+    if (appOpenFinished()) {
+        window.runOpenEvents();
+        if (window.Visible.get() && !quitting()) window.Show();
+        return;
+    }
+    state().waitingForAppOpen.push_back(&window);
+}
+
+void adoptApplication(std::unique_ptr<Application> app) { ownedApp() = std::move(app); }
+
+void releaseWindows() {
+    ImplicitWindows::forgetAll();
+    WindowList::releaseAll();
+    state().waitingForAppOpen.clear();
+}
+
+void releaseEverything() {
+    releaseWindows();
+    ownedApp().reset();
+}
+
+void resetForTests() {
+    releaseEverything();
+    InputDispatch::resetCapture();
+    state() = State{};
+}
+
+}  // namespace Runtime

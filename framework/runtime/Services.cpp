@@ -1,0 +1,100 @@
+#include "framework/runtime/Services.h"
+
+#include "framework/dialogs/MsgBox.h"
+#include "framework/graphics/FontFamilies.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStandardPaths>
+#include <cstdio>
+
+namespace {
+int yields = 0;
+int yieldDepth = 0;
+
+std::string envFolder(const char* var, const QString& fallback) {
+    const QByteArray value = qgetenv(var);
+    return value.isEmpty() ? fallback.toStdString() : QString::fromLocal8Bit(value).toStdString();
+}
+
+std::string realFolderRoot(SpecialFolderKind kind) {
+    const QString home = QDir::homePath();
+    switch (kind) {
+        case SpecialFolderKind::ApplicationData: return envFolder("XDG_DATA_HOME", home + "/.local/share");
+        case SpecialFolderKind::Preferences: return envFolder("XDG_CONFIG_HOME", home + "/.config");
+        case SpecialFolderKind::Desktop: {
+            const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+            return (QDir(desktop).exists() ? desktop : home).toStdString();
+        }
+        case SpecialFolderKind::Documents: {
+            const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            return (QDir(docs).exists() ? docs : home).toStdString();
+        }
+        case SpecialFolderKind::Home: return home.toStdString();
+        case SpecialFolderKind::Temporary: return QDir::tempPath().toStdString();
+    }
+    return home.toStdString();
+}
+
+ScreenInfo realScreen(int32_t index) {
+    ScreenInfo info;
+    const auto screens = QGuiApplication::screens();
+    if (index < 0 || index >= screens.size()) return info;
+    const QScreen* s = screens[index];
+    const QRect g = s->geometry(), a = s->availableGeometry();
+    info = ScreenInfo{g.x(), g.y(), g.width(), g.height(), a.x(), a.y(), a.width(), a.height(), s->depth()};
+    return info;
+}
+
+Services makeRealServices() {
+    Services s;
+    s.doubleClickTicks = [] { return static_cast<int32_t>(QApplication::doubleClickInterval() * 60 / 1000); };
+    s.screenCount = [] { return static_cast<int32_t>(QGuiApplication::screens().size()); };
+    s.screen = realScreen;
+    s.fontFamilies = installedFontFamilies;
+    s.folderRoot = realFolderRoot;
+    s.modifiers = [] {
+        const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
+        return KeyModifiers{bool(m & Qt::ControlModifier), bool(m & Qt::ShiftModifier), bool(m & Qt::AltModifier),
+                            bool(m & Qt::MetaModifier)};
+    };
+    s.pointerPosition = [](int32_t& x, int32_t& y) {
+        const QPoint p = QCursor::pos();
+        x = p.x();
+        y = p.y();
+    };
+    s.yield = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    s.exitLoop = [](int code) { QCoreApplication::exit(code); };
+    s.reportFatalError = [](const std::string& message) {
+        std::fprintf(stderr, "larderwise: %s\n", message.c_str());
+        MsgBox(message);
+    };
+    return s;
+}
+
+Services& current() {
+    // Plain functions and a std::set: safe as a static (no Qt object).
+    static Services* instance = new Services(makeRealServices());
+    return *instance;
+}
+}  // namespace
+
+Services& services() { return current(); }
+
+void resetServices() { current() = makeRealServices(); }
+
+bool yieldingToEventLoop() { return yieldDepth > 0; }
+
+void yieldToEventLoop() {
+    ++yields;
+    ++yieldDepth;
+    struct Depth {
+        ~Depth() { --yieldDepth; }
+    } depth;
+    if (services().yield) services().yield();
+}
+
+int yieldCount() { return yields; }

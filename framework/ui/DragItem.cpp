@@ -1,0 +1,67 @@
+#include "framework/ui/DragItem.h"
+
+#include "framework/dialogs/UiService.h"
+#include "framework/graphics/Picture.h"
+
+#include <QBuffer>
+#include <QImage>
+
+namespace {
+std::function<std::shared_ptr<FolderItem>(const std::string&)>& installedFactory() {
+    static auto* factory = new std::function<std::shared_ptr<FolderItem>(const std::string&)>;
+    return *factory;
+}
+}  // namespace
+
+void setFolderItemFactory(std::function<std::shared_ptr<FolderItem>(const std::string&)> factory) {
+    installedFactory() = std::move(factory);
+}
+
+std::shared_ptr<FolderItem> folderItemForPath(const std::string& path) {
+    return installedFactory() ? installedFactory()(path) : nullptr;
+}
+
+DragItem::DragItem(std::vector<Entry> entries) : entries_(std::move(entries)) {
+    if (entries_.empty()) entries_.emplace_back();
+}
+
+std::shared_ptr<FolderItem> DragItem::FolderItem() const {
+    return current().filePath ? folderItemForPath(*current().filePath) : nullptr;
+}
+
+const std::string& DragItem::filePath() const {
+    static const std::string none;
+    return current().filePath ? *current().filePath : none;
+}
+
+bool DragItem::NextItem() {
+    if (index_ + 1 >= entries_.size()) return false;
+    ++index_;
+    return true;
+}
+
+int32_t DragItem::Drag() {
+    DragRequest request;
+    const Entry& e = entries_.front();
+    if (e.text) request.text = *e.text;
+    for (const Entry& entry : entries_)
+        if (entry.filePath) request.filePaths.push_back(*entry.filePath);
+    if (e.picture) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        e.picture->composedImage().save(&buffer, "PNG");
+        request.pngImage.assign(png.begin(), png.end());
+    }
+    request.left = Left;
+    request.top = Top;
+    request.width = Width;
+    request.height = Height;
+    switch (uiService().startDrag(request)) {
+        case DragResult::Copy: return ActionCopy;
+        case DragResult::Move: return ActionMove;
+        case DragResult::Link: return ActionLink;
+        case DragResult::None: break;
+    }
+    return ActionDefault;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The keyboard focus of one window, kept by the framework rather than by Qt.
+//
+// Qt only moves focus while a window is active, and offscreen activation is
+// unreliable, so the control that has the focus is ours: SetFocus and
+// ClearFocus raise LostFocus of the old control and then GotFocus of the new
+// one at once, and Qt's own focus changes (clicks, Tab) are fed through the
+// same transition, duplicates dropped. A focus request made from inside a
+// LostFocus or GotFocus handler is queued and applied after the current
+// transition, in order, so every GotFocus is followed by its LostFocus.
+//
+// While the window is inactive the focused control is only recorded: the
+// window's deactivation raised its LostFocus and reactivation raises its
+// GotFocus.
+#include <deque>
+
+class RectControl;
+class Window;
+
+class FocusModel {
+public:
+    explicit FocusModel(Window& window) : window_(window) {}
+
+    RectControl* focused() const { return focused_; }
+    // True between a control's GotFocus and its LostFocus.
+    bool holding() const { return holding_; }
+
+    // SetFocus, ClearFocus (nullptr), and Qt focus-in from clicks and Tab.
+    void setFocus(RectControl* target);
+    // Qt gave a control the focus: same as setFocus, but if the window was not
+    // active the control is recorded before activation raises its GotFocus.
+    void focusArrivedFromQt(RectControl* target);
+
+    void windowActivated();    // GotFocus of the recorded control
+    void windowDeactivated();  // LostFocus of the focused control, kept recorded
+    // Closing and quitting: LostFocus of the focused control, so its edit is
+    // saved, and the control stays recorded. Nothing happens twice.
+    void flush() { windowDeactivated(); }
+
+    // A control is going away: forget it without raising anything.
+    void forget(const RectControl* control);
+
+private:
+    void transition(RectControl* target);
+    void mirrorToQt();
+
+    Window& window_;
+    RectControl* focused_ = nullptr;
+    bool holding_ = false;
+    bool busy_ = false;
+    std::deque<RectControl*> pending_;
+};

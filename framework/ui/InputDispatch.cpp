@@ -1,0 +1,141 @@
+#include "framework/ui/InputDispatch.h"
+
+#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ControlInputFilter.h"
+#include "framework/ui/DragItem.h"
+#include "framework/ui/FocusModel.h"
+#include "framework/ui/RectControl.h"
+#include "framework/ui/Window.h"
+
+#include <QPoint>
+#include <QWidget>
+
+namespace {
+// The press whose drag and release belong to a MouseDown that returned True.
+struct Capture {
+    RectControl* control = nullptr;
+    Window* window = nullptr;
+    bool active() const { return control || window; }
+    QPoint toLocal(const QPoint& global) const {
+        QWidget* w = control ? control->widget() : window->contentWidget();
+        return w->mapFromGlobal(global);
+    }
+};
+Capture capture;
+bool contextualClick = false;
+
+struct ContextualScope {
+    explicit ContextualScope(bool c) { contextualClick = c; }
+    ~ContextualScope() { contextualClick = false; }
+};
+
+bool ignoredFocusReason(Qt::FocusReason reason) {
+    // Pop-up menus take the focus and give it back: no LostFocus for that.
+    // Window activation has its own path (LostFocus on deactivation).
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+}
+}  // namespace
+
+bool IsContextualClick() { return contextualClick; }
+
+namespace InputDispatch {
+
+bool mouseDown(RectControl& control, int32_t x, int32_t y, bool contextual) {
+    capture = Capture{};
+    ContextualScope scope(contextual);
+    const bool claimed = guarded([&] { return control.handleMouseDown(x, y); });
+    // The handler may have closed the window or hidden the control; a claim
+    // still hides the press from Qt, but only a live control is captured.
+    if (claimed) capture.control = &control;
+    return claimed;
+}
+
+bool windowMouseDown(Window& window, int32_t x, int32_t y, bool contextual) {
+    capture = Capture{};
+    ContextualScope scope(contextual);
+    const bool claimed = guarded([&] { return window.handleMouseDown(x, y); });
+    if (claimed) capture.window = &window;
+    return claimed;
+}
+
+bool mouseDragTo(const QPoint& global) {
+    if (!capture.active()) return false;
+    const Capture c = capture;
+    const QPoint p = c.toLocal(global);
+    if (c.control) guarded([&] { c.control->handleMouseDrag(p.x(), p.y()); });
+    else guarded([&] { c.window->handleMouseDrag(p.x(), p.y()); });
+    return true;
+}
+
+bool mouseUpAt(const QPoint& global) {
+    if (!capture.active()) return false;
+    const Capture c = capture;
+    capture = Capture{};
+    const QPoint p = c.toLocal(global);
+    if (c.control) guarded([&] { c.control->handleMouseUp(p.x(), p.y()); });
+    else guarded([&] { c.window->handleMouseUp(p.x(), p.y()); });
+    return true;
+}
+
+bool hasCapture() { return capture.active(); }
+
+void mouseHover(RectControl& control, int32_t x, int32_t y) {
+    guarded([&] { control.handleMouseMove(x, y); });
+}
+
+void mouseEnter(RectControl& control) {
+    guarded([&] { control.handleMouseEnter(); });
+}
+
+void mouseExit(RectControl& control) {
+    guarded([&] { control.handleMouseExit(); });
+}
+
+bool keyDown(RectControl& control, const std::string& key) {
+    Window* window = control.Window();
+    if (window->Focus() != &control) return false;
+    return guarded([&] { return control.handleKeyDown(key); });
+}
+
+bool windowKeyDown(Window& window, const std::string& key) {
+    return guarded([&] { return window.handleKeyDown(key); });
+}
+
+bool dragOver(RectControl& control, int32_t x, int32_t y, const std::shared_ptr<DragItem>& item, int32_t action) {
+    if (!control.dropTarget().wants(*item)) return false;
+    return !guarded([&] { return control.handleDragOver(x, y, item, action); });
+}
+
+void drop(RectControl& control, const std::shared_ptr<DragItem>& item, int32_t action) {
+    guarded([&] { control.handleDropObject(item, action); });
+}
+
+bool windowTakesDrag(Window& window, const DragItem& item) { return window.dropTarget().wants(item); }
+
+void windowDrop(Window& window, const std::shared_ptr<DragItem>& item, int32_t action) {
+    guarded([&] { window.handleDropObject(item, action); });
+}
+
+void focusIn(RectControl& control, Qt::FocusReason reason) {
+    if (ignoredFocusReason(reason)) return;
+    Window* window = control.Window();
+    guarded([&] { window->focusModel().focusArrivedFromQt(&control); });
+}
+
+void focusOut(RectControl& control, Qt::FocusReason reason, QWidget* newFocusWidget) {
+    if (ignoredFocusReason(reason)) return;
+    Window* window = control.Window();
+    RectControl* next = ControlRegistry::controlFor(newFocusWidget);
+    if (next && next->Window() == window) return;  // its FocusIn moves the focus
+    if (window->focusModel().focused() != &control) return;
+    if (!window->isActive()) return;
+    guarded([&] { window->focusModel().setFocus(nullptr); });
+}
+
+void forget(const void* target) {
+    if (capture.control == target || capture.window == target) capture = Capture{};
+}
+
+void resetCapture() { capture = Capture{}; }
+
+}  // namespace InputDispatch

@@ -1,0 +1,182 @@
+#pragma once
+// A top-level window of the old framework's kind.
+//
+// A product window derives from Window, sets its design values and creates
+// its controls in its constructor (`add<T>(name)`), and binds its handlers
+// last. It is built through an accessor (implicitInstance<W>() in
+// framework/runtime/ImplicitWindows.h), which lets the framework run the
+// Open events at the right moment and show the window if its design
+// Visible is True.
+//
+// Width/Height are the client size (below any menu bar). Frame is kept as
+// the old number: 0 document, 3 floating, 6 fixed (no minimise/maximise);
+// other numbers are remembered and shown as documents.
+#include "framework/menus/MenuHandlers.h"
+#include "framework/runtime/CommandEvent.h"
+#include "framework/runtime/Event.h"
+#include "framework/runtime/Property.h"
+#include "framework/runtime/RuntimeException.h"
+#include "framework/ui/DropTarget.h"
+#include "framework/ui/RectControl.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QMainWindow;
+class QWidget;
+class MenuBar;
+class MenuItem;
+class MouseCursor;
+class WindowWidget;
+class FocusModel;
+
+// Marks controls opened while the window runs its Open events (internal).
+class OpenSequence {
+public:
+    static void markOpened(RectControl& control);
+};
+
+class Window {
+public:
+    enum FrameKind : int32_t { DocumentFrame = 0, FloatingFrame = 3, FixedFrame = 6 };
+
+    Window();
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // --- properties --------------------------------------------------------
+    Property<std::string> Title;
+    Property<int32_t> Left, Top, Width, Height;
+    Property<int32_t> MinWidth, MinHeight, MaxWidth, MaxHeight;
+    Property<int32_t> Frame;
+    Property<bool> Visible;      // design value: shown when built
+    Property<bool> Resizeable;   // False: fixed size (min = max = size)
+    Property<bool> CloseButton;
+    Property<uint32_t> BackColor;  // 0xRRGGBB, used when HasBackColor
+    Property<bool> HasBackColor;
+    Property<std::shared_ptr<class MenuBar>> MenuBar;
+    Property<const class MouseCursor*> MouseCursor;
+
+    // --- methods -----------------------------------------------------------
+    // Runs any pending Open events, shows the window and brings it to the
+    // front. Does nothing once Quit was requested.
+    void Show();
+    void Hide();
+    // Close is both the method (`Close()`) and the event (`Close = handler`):
+    // LostFocus of the focused control, the window's Close event, the
+    // controls' Close events, then the window is gone. A second Close from
+    // inside the first does nothing.
+    CommandEvent Close;
+
+    int32_t ControlCount() const { return static_cast<int32_t>(controls_.size()); }
+    // Control i from 0, in creation order, embedded controls included.
+    RectControl* Control(int32_t index) const;
+    // The control named `name` (any letter case) of type T, or NilObjectException.
+    template <class T = RectControl>
+    T* control(const std::string& name) const {
+        T* typed = dynamic_cast<T*>(findControl(name));
+        if (!typed) throw NilObjectException("no control named " + name + " of that class");
+        return typed;
+    }
+    RectControl* findControl(const std::string& name) const;  // nullptr when missing
+
+    // Creates a control owned by this window, embedded in `parent` if given.
+    // The control's Open event runs with the window's (see Show and the
+    // accessors), not here.
+    template <class T, class... Args>
+    T* add(const std::string& name, RectControl* parent = nullptr, Args&&... args) {
+        auto control = std::make_unique<T>(std::forward<Args>(args)...);
+        T* raw = control.get();
+        adopt(std::move(control), name, parent);
+        return raw;
+    }
+
+    // Drops on the window itself (outside every control that takes them).
+    void AcceptTextDrop();
+    void AcceptPictureDrop();
+    void AcceptFileDrop(const std::string& typeName);
+    // A drag item for dragging something out of this window from the given area.
+    std::shared_ptr<DragItem> NewDragItem(int32_t left, int32_t top, int32_t width, int32_t height);
+
+    // Focus: the control that has the keyboard focus in this window.
+    RectControl* Focus() const;
+    void ClearFocus();
+
+    // Menu handlers bound by item name; they run only while this window is
+    // the front window. A handler returning True ends the dispatch.
+    void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
+    bool hasMenuHandler(const std::string& itemName) const;
+    bool invokeMenuHandler(const std::string& itemName);
+    MenuHandlerTable& menuHandlers() { return menuHandlers_; }
+
+    // --- events -------------------------------------------------------------
+    Event<void()> Open, Activate, Deactivate, Resizing, Resized, EnableMenuItems;
+    Event<bool(std::string key)> KeyDown;
+    Event<bool(int32_t x, int32_t y)> MouseDown;
+    Event<void(int32_t x, int32_t y)> MouseDrag, MouseUp, MouseMove;
+    Event<void(std::shared_ptr<DragItem> obj, int32_t action)> DropObject;
+
+    virtual void handleOpen() { Open(); }
+    virtual void handleClose() { Close.raise(); }
+    virtual void handleActivate() { Activate(); }
+    virtual void handleDeactivate() { Deactivate(); }
+    virtual void handleResizing() { Resizing(); }
+    virtual void handleResized() { Resized(); }
+    virtual void handleEnableMenuItems() { EnableMenuItems(); }
+    virtual bool handleKeyDown(const std::string& key) { return KeyDown(key); }
+    virtual bool handleMouseDown(int32_t x, int32_t y) { return MouseDown(x, y); }
+    virtual void handleMouseDrag(int32_t x, int32_t y) { MouseDrag(x, y); }
+    virtual void handleMouseUp(int32_t x, int32_t y) { MouseUp(x, y); }
+    virtual void handleMouseMove(int32_t x, int32_t y) { MouseMove(x, y); }
+    virtual void handleDropObject(std::shared_ptr<DragItem> obj, int32_t action) { DropObject(std::move(obj), action); }
+
+    // --- framework-internal -------------------------------------------------
+    QMainWindow* widget() const;
+    QWidget* contentWidget() const;  // the client area; controls live here
+    FocusModel& focusModel() const { return *focus_; }
+    bool isActive() const { return active_; }
+    bool isShown() const { return shown_; }
+    bool isClosing() const { return closing_; }
+    bool opened() const { return opened_; }
+    bool built() const { return built_; }
+    const DropTarget& dropTarget() const { return dropTarget_; }
+    // Called by the accessors once the subclass constructor has finished.
+    void finishBuilding();
+    // Runs the Open events (controls depth first in creation order, then the
+    // window) unless they ran already or a quit was requested.
+    void runOpenEvents();
+    // Client size changed (user, code or test driver): locks, Resizing, and
+    // Resized once the resizing settles.
+    void clientResized(int32_t width, int32_t height);
+    void setActive(bool active);
+
+private:
+    friend class RectControl;
+    friend class WindowWidget;
+
+    void adopt(std::unique_ptr<RectControl> control, const std::string& name, RectControl* parent);
+    void closeWindow();
+    void applyFrame();
+    void applySizeLimits();
+    void applyClientSize();
+    void applyPosition();
+    void raiseResizedLater();
+    void mirrorVisibility(bool visible);
+
+    WindowWidget* widget_ = nullptr;
+    std::unique_ptr<FocusModel> focus_;
+    std::vector<std::unique_ptr<RectControl>> controls_;
+    MenuHandlerTable menuHandlers_;
+    DropTarget dropTarget_;
+    bool built_ = false;
+    bool opened_ = false;
+    bool closing_ = false;
+    bool active_ = false;
+    bool shown_ = false;
+    int32_t lastWidth_ = 0, lastHeight_ = 0;  // client size the locks were last applied for
+    int resizedGeneration_ = 0;
+};

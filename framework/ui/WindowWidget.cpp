@@ -1,0 +1,110 @@
+#include "framework/ui/WindowWidget.h"
+
+#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/DropConversion.h"
+#include "framework/ui/InputDispatch.h"
+#include "framework/ui/KeyMapping.h"
+#include "framework/ui/Window.h"
+#include "framework/ui/WindowList.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+// The client area. Its size is the window's Width/Height; a size Qt gives it
+// that differs from ours (the user dragged the frame) becomes a resize.
+class WindowContent : public QWidget {
+public:
+    WindowContent(WindowWidget& top) : QWidget(&top), top_(top) {}
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        Window* owner = top_.owner_;
+        if (!owner) return;
+        const QSize s = event->size();
+        if (s.width() == std::max(0, owner->Width.get()) && s.height() == std::max(0, owner->Height.get()))
+            return;  // the size we asked for
+        if (!top_.isVisible()) return;  // a hidden window's layout is not the user's doing
+        guarded([&] { owner->clientResized(s.width(), s.height()); });
+    }
+    // Presses on the client area outside every control are the window's.
+    void mousePressEvent(QMouseEvent* event) override { press(event); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { press(event); }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (!InputDispatch::mouseDragTo(event->globalPosition().toPoint())) QWidget::mouseMoveEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (!InputDispatch::mouseUpAt(event->globalPosition().toPoint())) QWidget::mouseReleaseEvent(event);
+    }
+    // Drops on the client area that no control took.
+    void dragEnterEvent(QDragEnterEvent* event) override { dragMoveEvent(event); }
+    void dragMoveEvent(QDragMoveEvent* event) override {
+        Window* owner = top_.owner_;
+        if (owner && InputDispatch::windowTakesDrag(*owner, *dragItemFromMime(*event->mimeData())))
+            event->acceptProposedAction();
+        else event->ignore();
+    }
+    void dropEvent(QDropEvent* event) override {
+        Window* owner = top_.owner_;
+        const auto item = dragItemFromMime(*event->mimeData());
+        if (!owner || !InputDispatch::windowTakesDrag(*owner, *item)) return event->ignore();
+        event->acceptProposedAction();
+        InputDispatch::windowDrop(*owner, item, dragActionFrom(event->dropAction()));
+    }
+    void paintEvent(QPaintEvent* event) override {
+        Window* owner = top_.owner_;
+        if (owner && owner->HasBackColor.get()) {
+            QPainter p(this);
+            p.fillRect(rect(), QColor::fromRgb(owner->BackColor.get() & 0xFFFFFF));
+        }
+        QWidget::paintEvent(event);
+    }
+
+private:
+    void press(QMouseEvent* event) {
+        Window* owner = top_.owner_;
+        const QPoint pos = event->position().toPoint();
+        if (!owner || childAt(pos)) return event->ignore();
+        const bool contextual = event->button() == Qt::RightButton ||
+                                (event->button() == Qt::LeftButton && (event->modifiers() & Qt::MetaModifier));
+        if (!InputDispatch::windowMouseDown(*owner, pos.x(), pos.y(), contextual)) event->ignore();
+    }
+
+    WindowWidget& top_;
+};
+
+WindowWidget::WindowWidget(Window& owner) : owner_(&owner), content_(nullptr) {
+    content_ = new WindowContent(*this);
+    setCentralWidget(content_);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+    // Keys no control consumed travel up to here.
+    const std::string key = keyStringFor(event->key(), event->modifiers(), event->text().toStdString());
+    if (owner_ && !key.empty() && InputDispatch::windowKeyDown(*owner_, key)) return;
+    QMainWindow::keyPressEvent(event);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+    // The framework decides: a close box click runs Window::Close, which
+    // hides and later deletes this widget itself.
+    event->ignore();
+    if (owner_ && !owner_->isClosing()) {
+        Window* owner = owner_;
+        guarded([&] { owner->Close(); });
+    }
+}
+
+void WindowWidget::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !owner_) return;
+    Window* owner = owner_;
+    if (isActiveWindow()) guarded([&] { WindowList::activate(*owner); });
+    else guarded([&] { WindowList::deactivate(*owner); });
+}

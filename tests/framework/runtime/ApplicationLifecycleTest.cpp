@@ -1,0 +1,224 @@
+// Start-up order, deferred Quit, and exception routing.
+#include "framework/dialogs/MsgBox.h"
+#include "framework/runtime/Application.h"
+#include "framework/runtime/ExceptionRouting.h"
+#include "framework/runtime/ImplicitWindows.h"
+#include "framework/runtime/Services.h"
+#include "framework/ui/DragItem.h"
+#include "framework/ui/Window.h"
+#include "tests/support/ProbeControl.h"
+#include "tests/support/ScriptedUiService.h"
+#include "tests/support/UiDriver.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <gtest/gtest.h>
+
+namespace {
+std::vector<std::string> journal;
+
+// A window whose controls and own Open write into the journal: a plain
+// control, a container with two embedded controls, and a last control.
+struct NestedWindow : Window {
+    NestedWindow() {
+        Visible = false;
+        auto* first = add<ProbeControl>("first");
+        auto* box = add<ProbeControl>("box");
+        auto* cancel = add<ProbeControl>("cancel", box);
+        auto* placeholder = add<ProbeControl>("placeholder", box);
+        auto* last = add<ProbeControl>("last");
+        for (RectControl* c : {static_cast<RectControl*>(first), static_cast<RectControl*>(box),
+                               static_cast<RectControl*>(cancel), static_cast<RectControl*>(placeholder),
+                               static_cast<RectControl*>(last)})
+            c->Open = [c] { journal.push_back(c->Name() + ":Open"); };
+        Open = [] { journal.push_back("window:Open"); };
+    }
+};
+struct ShownWindow : Window {
+    ShownWindow() {
+        Open = [] { journal.push_back("shown:Open"); };
+    }
+};
+
+class Lifecycle : public ::testing::Test {
+protected:
+    void SetUp() override { journal.clear(); }
+    UiDriver ui;
+};
+}  // namespace
+
+TEST_F(Lifecycle, WindowsBuiltBeforeAppOpenRunTheirOpensAfterItChildrenFirst) {
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [] {
+        auto app = std::make_unique<Application>();
+        app->Open = [] { journal.push_back("App:Open"); };
+        return app;
+    };
+    steps.makeDefaultView = [] { implicitInstance<NestedWindow>(); };
+    ui.start(steps);
+    EXPECT_EQ(journal, (std::vector<std::string>{"App:Open", "first:Open", "cancel:Open", "placeholder:Open",
+                                                 "box:Open", "last:Open", "window:Open"}));
+    EXPECT_FALSE(implicitInstance<NestedWindow>().isShown());  // design Visible False
+}
+
+TEST_F(Lifecycle, AShowDuringAppOpenRunsTheOpensThereAndLaterWindowsOpenBeforeTheAccessorReturns) {
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [] {
+        auto app = std::make_unique<Application>();
+        app->Open = [] {
+            journal.push_back("App:Open begins");
+            implicitInstance<NestedWindow>().Show();
+            journal.push_back("App:Open ends");
+        };
+        return app;
+    };
+    steps.makeDefaultView = [] { implicitInstance<NestedWindow>(); };
+    ui.start(steps);
+    EXPECT_EQ(journal, (std::vector<std::string>{"App:Open begins", "first:Open", "cancel:Open", "placeholder:Open",
+                                                 "box:Open", "last:Open", "window:Open", "App:Open ends"}));
+    journal.clear();
+    implicitInstance<ShownWindow>();  // built after start-up: opened before the accessor returns
+    EXPECT_EQ(journal, (std::vector<std::string>{"shown:Open"}));
+}
+
+TEST_F(Lifecycle, QuitIsDeferredAndIdempotent) {
+    int closes = 0;
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [&] {
+        auto app = std::make_unique<Application>();
+        app->Close = [&] { ++closes; };
+        return app;
+    };
+    ui.start(steps);
+    bool ranOn = false;
+    Quit(3);
+    Quit(0);
+    ranOn = true;  // the caller goes on after its request
+    EXPECT_TRUE(ranOn);
+    EXPECT_EQ(closes, 0);
+    ui.settle();
+    Quit(5);
+    ui.settle();
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(ui.exitCode(), 3);
+    EXPECT_TRUE(Runtime::quitting());
+}
+
+TEST_F(Lifecycle, QuitDuringAppOpenKeepsTheMainWindowFromOpeningOrShowing) {
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [] {
+        auto app = std::make_unique<Application>();
+        app->Open = [] {
+            Quit(0);  // a fatal database error
+            implicitInstance<NestedWindow>().Show();  // the step after it still runs
+            implicitInstance<ShownWindow>();          // and so may an accessor
+        };
+        return app;
+    };
+    steps.makeDefaultView = [] { implicitInstance<NestedWindow>(); };
+    ui.start(steps);
+    EXPECT_TRUE(journal.empty());
+    ui.settle();
+    EXPECT_TRUE(journal.empty());
+    EXPECT_TRUE(ui.loopEnded());
+}
+
+TEST_F(Lifecycle, TheShutdownWaitsForTheTopLevelLoopNotAYield) {
+    services().yield = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [] { return std::make_unique<Application>(); };
+    ui.start(steps);
+    Quit(0);
+    for (int i = 0; i < 3; ++i) yieldToEventLoop();
+    EXPECT_FALSE(ui.loopEnded());
+    ui.settle();
+    EXPECT_TRUE(ui.loopEnded());
+}
+
+TEST_F(Lifecycle, AnExceptionInAHandlerReachesUnhandledExceptionOnce) {
+    std::vector<std::string> seen;
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [&] {
+        auto app = std::make_unique<Application>();
+        app->UnhandledException = [&](RuntimeException& e) {
+            seen.push_back(e.className() + " " + std::to_string(e.ErrorNumber) + " " + e.Message);
+            Quit(0);
+            return false;
+        };
+        app->Close = [] { throw OutOfBoundsException("during shut-down"); };
+        return app;
+    };
+    ui.start(steps);
+    services().reportFatalError = [&](const std::string& m) { seen.push_back("framework: " + m); };
+    ShownWindow& w = implicitInstance<ShownWindow>();
+    auto* c = w.add<ProbeControl>("c");
+    c->MouseDown = [](int32_t, int32_t) -> bool { throw NilObjectException("nothing there"); };
+    ui.click(*c, 1, 1);
+    ui.settle();  // the shutdown's own exception goes to the error output only
+    EXPECT_EQ(seen, (std::vector<std::string>{"NilObjectException 0 nothing there"}));
+    EXPECT_TRUE(ui.loopEnded());
+}
+
+TEST_F(Lifecycle, AnExceptionNobodyHandlesGetsTheFrameworksMessageAndQuits) {
+    ui.dialogs().expectMsgBox(::testing::HasSubstr("disk gone"));
+    guarded([] { throw std::runtime_error("disk gone"); });
+    ui.settle();
+    EXPECT_TRUE(ui.loopEnded());
+    EXPECT_EQ(ui.exitCode(), 1);
+}
+
+TEST_F(Lifecycle, TheApplicationsErrorMessageShowsAndItsQuitEndsTheProgram) {
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [] {
+        auto app = std::make_unique<Application>();
+        app->UnhandledException = [](RuntimeException& e) {
+            MsgBox("Error 610: Unhandled Exception:\r" + std::to_string(e.ErrorNumber) + " : " + e.Message);
+            Quit(0);
+            return false;  // no second message from the framework after a quit request
+        };
+        return app;
+    };
+    ui.start(steps);
+    ui.dialogs().expectMsgBox("Error 610: Unhandled Exception:\r0 : key missing");
+    guarded([] { throw KeyNotFoundException("key missing"); });
+    ui.settle();
+    EXPECT_TRUE(ui.loopEnded());
+    EXPECT_EQ(ui.exitCode(), 0);
+}
+
+TEST_F(Lifecycle, ImplicitWindowsAreSingleAndFreshAfterTheyClose) {
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [] { return std::make_unique<Application>(); };
+    ui.start(steps);
+    ShownWindow& a = implicitInstance<ShownWindow>();
+    EXPECT_EQ(&implicitInstance<ShownWindow>(), &a);
+    EXPECT_TRUE(a.isShown());  // design Visible True: shown when built
+    EXPECT_EQ(journal, (std::vector<std::string>{"shown:Open"}));
+    a.Title = std::string("changed");
+    a.Close();
+    ui.settle();
+    ShownWindow& b = implicitInstance<ShownWindow>();
+    EXPECT_EQ(b.Title(), "");
+    EXPECT_EQ(journal.size(), 2u);
+}
+
+TEST_F(Lifecycle, DocumentsFromTheCommandLineArriveAfterOpenAndAfterTheFirstWindowsOpened) {
+    std::vector<std::string> paths;
+    setFolderItemFactory([&](const std::string& path) {
+        paths.push_back(path);
+        return std::shared_ptr<FolderItem>();
+    });
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [] {
+        auto app = std::make_unique<Application>();
+        app->Open = [] { journal.push_back("App:Open"); };
+        app->OpenDocument = [](std::shared_ptr<FolderItem>) { journal.push_back("App:OpenDocument"); };
+        return app;
+    };
+    steps.makeDefaultView = [] { implicitInstance<ShownWindow>(); };
+    ui.start(steps, {"/tmp/a.rtf", "/tmp/b.txt"});
+    EXPECT_EQ(journal, (std::vector<std::string>{"App:Open", "shown:Open", "App:OpenDocument", "App:OpenDocument"}));
+    EXPECT_EQ(paths, (std::vector<std::string>{"/tmp/a.rtf", "/tmp/b.txt"}));
+    EXPECT_TRUE(implicitInstance<ShownWindow>().isShown());
+    setFolderItemFactory(nullptr);
+}

@@ -1,0 +1,67 @@
+#include "framework/runtime/Application.h"
+#include "framework/runtime/Services.h"
+#include "framework/runtime/SystemInfo.h"
+#include "framework/ui/Keyboard.h"
+#include "tests/support/UiDriver.h"
+
+#include <QApplication>
+#include <QDir>
+#include <gtest/gtest.h>
+
+TEST(Services, RealAnswersComeFromTheMachine) {
+    resetServices();
+    EXPECT_EQ(services().doubleClickTicks(), QApplication::doubleClickInterval() * 60 / 1000);
+    ASSERT_GE(services().screenCount(), 1);
+    const ScreenInfo screen = services().screen(0);
+    EXPECT_GT(screen.Width, 0);
+    EXPECT_GT(screen.AvailableWidth, 0);
+    EXPECT_EQ(services().screen(99).Width, 0);  // no such screen: zeros, not a crash
+    EXPECT_FALSE(services().fontFamilies().empty());
+    EXPECT_EQ(services().folderRoot(SpecialFolderKind::Preferences), qEnvironmentVariable("XDG_CONFIG_HOME").toStdString());
+}
+
+TEST(Services, TheDriverReplacesThemAndTheFoldersAreItsOwn) {
+    UiDriver ui;
+    EXPECT_EQ(services().doubleClickTicks(), 20);
+    EXPECT_EQ(services().screen(0).AvailableWidth, 1280);
+    const std::string prefs = services().folderRoot(SpecialFolderKind::Preferences);
+    EXPECT_EQ(prefs, ui.folder("Preferences"));
+    EXPECT_TRUE(QDir(QString::fromStdString(prefs)).exists());
+    EXPECT_EQ(qEnvironmentVariable("XDG_CONFIG_HOME").toStdString(), prefs);
+    const int32_t before = ui.ticks();
+    ui.advanceTicks(30);
+    EXPECT_EQ(ui.ticks() - before, 30);
+    services().modifiers = [] { return KeyModifiers{true, false, false, false}; };
+    EXPECT_TRUE(Keyboard::CommandKey());
+    EXPECT_TRUE(Keyboard::MenuShortcutKey());
+    EXPECT_FALSE(Keyboard::ShiftKey());
+    EXPECT_EQ(System::MouseX(), 100);
+    EXPECT_EQ(FontCount(), 3);
+    EXPECT_EQ(Font(2), "DejaVu Serif");
+    EXPECT_EQ(Font(3), "");
+    EXPECT_EQ(Font(-1), "");
+    EXPECT_EQ(Screen(0).Depth, 32);
+    EXPECT_EQ(DoubleClickTicks(), 20);
+}
+
+TEST(Services, TheYieldIsCountedAndReplaceable) {
+    int calls = 0;
+    services().yield = [&] { ++calls; };
+    const int before = yieldCount();
+    yieldToEventLoop();
+    yieldToEventLoop();
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(yieldCount() - before, 2);
+}
+
+TEST(ApplicationObject, VersionNumbersComeFromTheBuildAndTheExecutableIsKnown) {
+    EXPECT_EQ(Application::MajorVersion(), LARDERWISE_MAJOR_VERSION);
+    EXPECT_EQ(Application::StageCode(), LARDERWISE_STAGE_CODE);
+    EXPECT_FALSE(Application::ExecutableFilePath().empty());
+    EXPECT_EQ(currentApplication(), nullptr);
+    {
+        Application app;
+        EXPECT_EQ(currentApplication(), &app);
+    }
+    EXPECT_EQ(currentApplication(), nullptr);
+}

@@ -1,0 +1,87 @@
+// Drops reach DragOver and DropObject only for what the target registered.
+#include "framework/graphics/Picture.h"
+#include "framework/ui/DragItem.h"
+#include "framework/ui/Window.h"
+#include "tests/support/ProbeControl.h"
+#include "tests/support/ScriptedUiService.h"
+#include "tests/support/UiDriver.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+struct PhotoWindow : Window {
+    std::vector<std::string> log;
+    ProbeControl* photo;
+    PhotoWindow() {
+        Width = 300;
+        Height = 200;
+        photo = add<ProbeControl>("photo");
+        photo->Width = 100;
+        photo->Height = 100;
+        photo->AcceptPictureDrop();
+        photo->AcceptFileDrop("image/jpeg");
+        photo->AcceptFileDrop("image/png");
+        photo->DropObject = [this](std::shared_ptr<DragItem> obj, int32_t) {
+            std::string what = "photo:";
+            if (obj->PictureAvailable()) what += "picture " + std::to_string(obj->Picture()->Width());
+            else if (obj->FolderItemAvailable()) what += "file " + obj->filePath();
+            log.push_back(what);
+        };
+        AcceptFileDrop("text");
+        DropObject = [this](std::shared_ptr<DragItem> obj, int32_t) {
+            std::string files;
+            do files += obj->filePath() + ";";
+            while (obj->NextItem());
+            log.push_back("window:" + files);
+        };
+    }
+};
+}  // namespace
+
+TEST(Drops, AControlTakesOnlyWhatItRegisteredFor) {
+    UiDriver ui;
+    PhotoWindow w;
+    w.finishBuilding();
+    auto picture = Picture::fromImage(QImage(12, 7, QImage::Format_ARGB32));
+    EXPECT_TRUE(ui.drop(*w.photo, DropData{std::nullopt, {}, picture}));
+    EXPECT_TRUE(ui.drop(*w.photo, DropData{std::nullopt, {"/tmp/cake.PNG"}, nullptr}));
+    EXPECT_FALSE(ui.drop(*w.photo, DropData{std::nullopt, {"/tmp/cake.bmp"}, nullptr}));
+    EXPECT_FALSE(ui.drop(*w.photo, DropData{std::string("just text"), {}, nullptr}));
+    EXPECT_EQ(w.log, (std::vector<std::string>{"photo:picture 12", "photo:file /tmp/cake.PNG"}));
+}
+
+TEST(Drops, DragOverRunsFirstAndTrueRefusesTheDrop) {
+    UiDriver ui;
+    PhotoWindow w;
+    w.finishBuilding();
+    bool refuse = true;
+    w.photo->DragOver = [&](int32_t x, int32_t y, std::shared_ptr<DragItem>, int32_t) {
+        w.log.push_back("photo:DragOver " + std::to_string(x) + "," + std::to_string(y));
+        return refuse;
+    };
+    EXPECT_FALSE(ui.drop(*w.photo, DropData{std::nullopt, {"/tmp/a.jpeg"}, nullptr}, 4, 5));
+    refuse = false;
+    EXPECT_TRUE(ui.drop(*w.photo, DropData{std::nullopt, {"/tmp/a.jpeg"}, nullptr}, 4, 5));
+    EXPECT_EQ(w.log.back(), "photo:file /tmp/a.jpeg");
+    EXPECT_EQ(w.log.front(), "photo:DragOver 4,5");
+}
+
+TEST(Drops, FilesDroppedOnTheWindowItselfComeAsOneItemEach) {
+    UiDriver ui;
+    PhotoWindow w;
+    w.finishBuilding();
+    EXPECT_TRUE(ui.dropOnWindow(w, DropData{std::nullopt, {"/tmp/a.text", "/tmp/b.text"}, nullptr}, 200, 150));
+    EXPECT_EQ(w.log, (std::vector<std::string>{"window:/tmp/a.text;/tmp/b.text;"}));
+}
+
+TEST(Drops, DraggingOutGoesThroughTheUiService) {
+    UiDriver ui;
+    PhotoWindow w;
+    ui.dialogs().expectDrag(DragResult::Copy);
+    auto item = w.NewDragItem(10, 20, 30, 40);
+    item->setPicture(Picture::fromImage(QImage(3, 3, QImage::Format_ARGB32)));
+    EXPECT_EQ(item->Drag(), DragItem::ActionCopy);
+    ASSERT_EQ(ui.dialogs().calls().size(), 1u);
+    EXPECT_EQ(ui.dialogs().calls()[0].kind, UiCallKind::Drag);
+}

@@ -1,0 +1,162 @@
+#include "framework/runtime/Services.h"
+#include "framework/ui/InputDispatch.h"
+#include "framework/ui/Keyboard.h"
+#include "framework/ui/Window.h"
+#include "tests/support/ProbeControl.h"
+#include "tests/support/UiDriver.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+namespace {
+// A control over a real text widget, to see what reaches Qt.
+struct LineProbe : RectControl {
+    LineProbe() {
+        setWidget(new QLineEdit);
+        AcceptFocus = true;
+    }
+    std::string text() const { return static_cast<QLineEdit*>(widget())->text().toStdString(); }
+};
+
+struct PadWindow : Window {
+    EventJournal journal;
+    ProbeControl* pad;
+    LineProbe* line;
+    PadWindow() {
+        Width = 300;
+        Height = 200;
+        pad = add<ProbeControl>("pad");
+        pad->Left = 10;
+        pad->Top = 10;
+        pad->Width = 100;
+        pad->Height = 100;
+        line = add<LineProbe>("line");
+        line->Top = 150;
+        pad->MouseDrag = [this](int32_t x, int32_t y) { journal.add("drag " + std::to_string(x) + "," + std::to_string(y)); };
+        pad->MouseUp = [this](int32_t x, int32_t y) { journal.add("up " + std::to_string(x) + "," + std::to_string(y)); };
+    }
+};
+}  // namespace
+
+TEST(Mouse, OnlyAMouseDownReturningTrueGetsTheDragAndRelease) {
+    UiDriver ui;
+    PadWindow w;
+    w.finishBuilding();
+    bool claim = false;
+    w.pad->MouseDown = [&](int32_t x, int32_t y) {
+        w.journal.add("down " + std::to_string(x) + "," + std::to_string(y));
+        return claim;
+    };
+    ui.press(*w.pad, 5, 6);
+    ui.drag(*w.pad, 7, 8);
+    ui.release(*w.pad, 9, 10);
+    EXPECT_EQ(w.journal.joined(), "down 5,6");
+    EXPECT_FALSE(InputDispatch::hasCapture());
+
+    w.journal.clear();
+    claim = true;
+    ui.press(*w.pad, 5, 6);
+    ui.drag(*w.pad, 70, -3);  // outside the control: still its drag, in its coordinates
+    ui.release(*w.pad, 120, 4);
+    EXPECT_EQ(w.journal.joined(), "down 5,6 drag 70,-3 up 120,4");
+    EXPECT_FALSE(InputDispatch::hasCapture());
+}
+
+TEST(Mouse, ContextualClickIsTheSecondaryButtonAndQtDoubleClicksArePlainPresses) {
+    UiDriver ui;
+    PadWindow w;
+    w.finishBuilding();
+    std::vector<bool> contextual;
+    w.pad->MouseDown = [&](int32_t, int32_t) {
+        contextual.push_back(IsContextualClick());
+        return true;
+    };
+    ui.click(*w.pad, 1, 1, UiDriver::None, true);
+    ui.click(*w.pad, 1, 1, UiDriver::Control);  // Meta + primary
+    ui.click(*w.pad, 1, 1);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(2, 2), QPointF(w.pad->widget()->mapToGlobal(QPoint(2, 2))),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.pad->widget(), &dbl);
+    EXPECT_EQ(contextual, (std::vector<bool>{true, true, false, false}));
+    EXPECT_FALSE(IsContextualClick());
+}
+
+TEST(Mouse, APressOutsideEveryControlIsTheWindowsMouseDown) {
+    UiDriver ui;
+    PadWindow w;
+    w.finishBuilding();
+    std::string seen;
+    w.MouseDown = [&](int32_t x, int32_t y) {
+        seen += "window " + std::to_string(x) + "," + std::to_string(y) + " ";
+        return true;
+    };
+    w.MouseUp = [&](int32_t x, int32_t y) { seen += "up"; };
+    w.pad->MouseDown = [&](int32_t, int32_t) {
+        seen += "pad ";
+        return false;
+    };
+    ui.clickWindow(w, 250, 20);
+    ui.click(*w.pad, 5, 5);  // the pad declines: the window does not get it either
+    EXPECT_EQ(seen, "window 250,20 uppad ");
+}
+
+TEST(Keys, KeyStringsFollowTheOldCodesAndCommandGivesTheLetter) {
+    UiDriver ui;
+    PadWindow w;
+    w.finishBuilding();
+    std::vector<int> codes;
+    std::string letters;
+    w.pad->KeyDown = [&](std::string key) {
+        if (key.size() == 1 && (static_cast<unsigned char>(key[0]) < 32 || key[0] == 127)) codes.push_back(key[0]);
+        else letters += key;
+        return true;
+    };
+    for (const char* k : {"\x1C", "\x1D", "\x1E", "\x1F", "\r", "\x03", "\x08", "\x7F", "\t", "\x1B"})
+        ui.key(*w.pad, k);
+    ui.key(*w.pad, "k", UiDriver::Command);
+    ui.key(*w.pad, "K", UiDriver::Command | UiDriver::Shift);
+    ui.type(*w.pad, "é1");
+    EXPECT_EQ(codes, (std::vector<int>{28, 29, 30, 31, 13, 3, 8, 127, 9, 27}));
+    EXPECT_EQ(letters, "kKé1");
+}
+
+TEST(Keys, KeyDownTrueConsumesTheKeyAndFalseLetsTheControlHaveIt) {
+    UiDriver ui;
+    PadWindow w;
+    w.finishBuilding();
+    w.line->KeyDown = [](std::string key) { return key == "x"; };  // refuses x
+    ui.type(*w.line, "axb");
+    EXPECT_EQ(w.line->text(), "ab");
+}
+
+TEST(Keys, HeldKeysAreKnownInsideTheirOwnKeyDown) {
+    UiDriver ui;
+    PadWindow w;
+    w.finishBuilding();
+    bool downHeld = false, upHeld = true;
+    w.pad->KeyDown = [&](std::string) {
+        downHeld = Keyboard::AsyncKeyDown(125);
+        upHeld = Keyboard::AsyncKeyDown(126);
+        return true;
+    };
+    ui.key(*w.pad, "\x1F");
+    EXPECT_TRUE(downHeld);
+    EXPECT_FALSE(upHeld);
+    EXPECT_FALSE(Keyboard::AsyncKeyDown(125));  // released again
+}
+
+TEST(Keys, KeysNoControlConsumedReachTheWindow) {
+    UiDriver ui;
+    PadWindow w;
+    w.finishBuilding();
+    std::string windowKeys;
+    w.KeyDown = [&](std::string key) {
+        windowKeys += key;
+        return true;
+    };
+    w.pad->KeyDown = [](std::string key) { return key == "a"; };
+    ui.type(*w.pad, "ab");
+    EXPECT_EQ(windowKeys, "b");
+}

@@ -1,0 +1,100 @@
+// The mapping from Qt itself to the framework: window flags, the close box,
+// a frame resized by the user, and Tab moving the focus.
+#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/Window.h"
+#include "framework/ui/WindowList.h"
+#include "tests/support/ProbeControl.h"
+#include "tests/support/UiDriver.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <gtest/gtest.h>
+
+namespace {
+struct FramedWindow : Window {
+    EventJournal journal;
+    ProbeControl* first;
+    ProbeControl* second;
+    explicit FramedWindow(int32_t frame = DocumentFrame) {
+        Frame = frame;
+        Width = 200;
+        Height = 100;
+        first = add<ProbeControl>("first");
+        second = add<ProbeControl>("second");
+        second->Top = 40;
+        second->LockRight = true;
+        journal.watch(*first);
+        journal.watch(*second);
+        Close = [this] { journal.add("window:Close"); };
+        Resizing = [this] { journal.add("window:Resizing"); };
+    }
+};
+
+bool waitUntil(const std::function<bool()>& condition) {
+    for (int i = 0; i < 50 && !condition(); ++i) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    return condition();
+}
+}  // namespace
+
+TEST(QtMapping, FrameKindsBecomeWindowFlagsAndKeepTheirNumber) {
+    FramedWindow document(Window::DocumentFrame), floating(Window::FloatingFrame), fixed(Window::FixedFrame);
+    EXPECT_EQ(document.widget()->windowType(), Qt::Window);
+    EXPECT_EQ(floating.widget()->windowType(), Qt::Tool);
+    EXPECT_FALSE(fixed.widget()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(fixed.widget()->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(fixed.Frame(), 6);
+    FramedWindow odd(9);
+    EXPECT_EQ(odd.Frame(), 9);
+    EXPECT_EQ(odd.widget()->windowType(), Qt::Window);
+}
+
+TEST(QtMapping, AFixedSizeWindowCannotBeResizedAndLimitsExcludeNothingOfTheClient) {
+    FramedWindow w;
+    w.MinWidth = 150;
+    w.MinHeight = 80;
+    w.finishBuilding();
+    EXPECT_EQ(w.widget()->minimumSize(), QSize(150, 80));
+    w.Resizeable = false;
+    EXPECT_EQ(w.widget()->minimumSize(), w.widget()->maximumSize());
+}
+
+TEST(QtMapping, TheCloseBoxClosesThroughTheFrameworkWithTheFocusFlushFirst) {
+    UiDriver ui;
+    FramedWindow& w = implicitInstance<FramedWindow>();
+    w.Show();
+    w.first->SetFocus();
+    w.journal.clear();
+    EventJournal& journal = w.journal;
+    w.widget()->close();  // what the window manager's close box does
+    EXPECT_EQ(journal.joined(), "first:LostFocus window:Close first:Close second:Close");
+    EXPECT_FALSE(WindowList::contains(&w));
+}
+
+TEST(QtMapping, AFrameResizedByTheUserAppliesTheLocksAndRaisesResizing) {
+    UiDriver ui;
+    FramedWindow& w = implicitInstance<FramedWindow>();
+    w.Show();
+    ASSERT_TRUE(waitUntil([&] { return w.widget()->isVisible(); }));
+    w.journal.clear();
+    w.widget()->resize(260, w.widget()->height() + 10);
+    ASSERT_TRUE(waitUntil([&] { return w.Width() == 260; }));
+    EXPECT_EQ(w.Height(), 110);
+    EXPECT_EQ(w.second->Width(), 160);
+    EXPECT_EQ(w.journal.joined(), "window:Resizing");
+}
+
+TEST(QtMapping, TabMovesTheFocusThroughTheModelOnceTheWindowIsActive) {
+    UiDriver ui;
+    FramedWindow& w = implicitInstance<FramedWindow>();
+    w.Show();
+    if (!waitUntil([&] { return QApplication::activeWindow() == w.widget(); }))
+        GTEST_SKIP() << "the platform did not activate the window";
+    w.first->SetFocus();
+    ASSERT_TRUE(waitUntil([&] { return QApplication::focusWidget() == w.first->widget(); }));
+    w.journal.clear();
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
+    QApplication::sendEvent(w.first->widget(), &tab);
+    EXPECT_EQ(w.journal.joined(), "first:LostFocus second:GotFocus");
+    EXPECT_EQ(w.Focus(), w.second);
+}

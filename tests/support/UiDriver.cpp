@@ -1,0 +1,256 @@
+#include "tests/support/UiDriver.h"
+
+#include "framework/dialogs/UiService.h"
+#include "framework/runtime/Clock.h"
+#include "framework/runtime/Services.h"
+#include "framework/ui/FocusModel.h"
+#include "framework/ui/InputDispatch.h"
+#include "framework/ui/MenuIntegration.h"
+#include "framework/ui/RectControl.h"
+#include "framework/ui/Window.h"
+#include "framework/ui/WindowList.h"
+#include "tests/support/ScriptedUiService.h"
+
+#include "framework/graphics/Picture.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QWidget>
+
+namespace {
+Qt::KeyboardModifiers qtModifiers(unsigned m) {
+    Qt::KeyboardModifiers q;
+    if (m & UiDriver::Command) q |= Qt::ControlModifier;
+    if (m & UiDriver::Shift) q |= Qt::ShiftModifier;
+    if (m & UiDriver::Option) q |= Qt::AltModifier;
+    if (m & UiDriver::Control) q |= Qt::MetaModifier;
+    return q;
+}
+
+// The Qt key and text for a one-character key string.
+std::pair<int, QString> qtKeyFor(const std::string& key) {
+    if (key.size() == 1) {
+        const unsigned char c = static_cast<unsigned char>(key[0]);
+        switch (c) {
+            case 8: return {Qt::Key_Backspace, "\b"};
+            case 9: return {Qt::Key_Tab, "\t"};
+            case 13: return {Qt::Key_Return, "\r"};
+            case 3: return {Qt::Key_Enter, "\r"};
+            case 27: return {Qt::Key_Escape, QString(QChar(27))};
+            case 28: return {Qt::Key_Left, ""};
+            case 29: return {Qt::Key_Right, ""};
+            case 30: return {Qt::Key_Up, ""};
+            case 31: return {Qt::Key_Down, ""};
+            case 127: return {Qt::Key_Delete, ""};
+            case 1: return {Qt::Key_Home, ""};
+            case 4: return {Qt::Key_End, ""};
+            case 11: return {Qt::Key_PageUp, ""};
+            case 12: return {Qt::Key_PageDown, ""};
+            default: break;
+        }
+        if (c >= 'a' && c <= 'z') return {Qt::Key_A + (c - 'a'), QString(QChar(c))};
+        if (c >= 'A' && c <= 'Z') return {Qt::Key_A + (c - 'A'), QString(QChar(c))};
+        if (c < 0x80) return {static_cast<int>(c), QString(QChar(c))};
+    }
+    const QString text = QString::fromStdString(key);
+    return {text.isEmpty() ? 0 : static_cast<int>(text[0].toUpper().unicode()), text};
+}
+
+// The widget Qt would deliver a press at (x, y) of the control to.
+QWidget* targetAt(RectControl& control, QPoint& pos) {
+    QWidget* top = control.widget();
+    QWidget* hit = top->childAt(pos);
+    if (!hit) return top;
+    pos = hit->mapFrom(top, pos);
+    return hit;
+}
+
+bool sendDrop(QWidget* target, const QPoint& pos, const DropData& data) {
+    QMimeData mime;
+    if (data.text) mime.setText(QString::fromStdString(*data.text));
+    QList<QUrl> urls;
+    for (const std::string& path : data.files) urls << QUrl::fromLocalFile(QString::fromStdString(path));
+    if (!urls.isEmpty()) mime.setUrls(urls);
+    if (data.picture) mime.setImageData(data.picture->image());
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(pos, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDragMoveEvent move(pos, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    if (!move.isAccepted()) return false;
+    QDropEvent dropped(QPointF(pos), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    return dropped.isAccepted();
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
+    QMouseEvent event(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), button, buttons, mods);
+    QApplication::sendEvent(target, &event);
+}
+}  // namespace
+
+UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
+    // Whole ticks are kept apart from extra microseconds, so advancing by
+    // ticks never drifts by a rounding.
+    Clock::setFake([this] { return (fakeTicks_ * 1000000 + 59) / 60 + extraMicros_; });
+    Services& s = services();
+    s.doubleClickTicks = [this] { return doubleClickTicks; };
+    const QString root = folders_->path();
+    s.folderRoot = [root](SpecialFolderKind kind) {
+        static const char* names[] = {"ApplicationData", "Preferences", "Desktop", "Documents", "Home", "Temporary"};
+        const QString path = root + "/" + names[static_cast<int>(kind)];
+        QDir().mkpath(path);
+        return path.toStdString();
+    };
+    s.screenCount = [] { return 1; };
+    s.screen = [](int32_t index) {
+        ScreenInfo info;
+        if (index != 0) return info;
+        return ScreenInfo{0, 0, 1280, 800, 0, 22, 1280, 778, 32};
+    };
+    s.fontFamilies = [] { return std::vector<std::string>{"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif"}; };
+    s.modifiers = [] { return KeyModifiers{}; };
+    s.pointerPosition = [](int32_t& x, int32_t& y) { x = 100, y = 100; };
+    s.yield = [] {};
+    s.exitLoop = [this](int code) {
+        loopEnded_ = true;
+        exitCode_ = code;
+    };
+    // Code that reads the XDG variables itself lands in the same temp tree.
+    const std::pair<const char*, SpecialFolderKind> env[] = {{"HOME", SpecialFolderKind::Home},
+                                                             {"XDG_DATA_HOME", SpecialFolderKind::ApplicationData},
+                                                             {"XDG_CONFIG_HOME", SpecialFolderKind::Preferences}};
+    for (const auto& [var, kind] : env) {
+        savedEnvironment_.emplace_back(var, qgetenv(var).toStdString());
+        qputenv(var, QByteArray::fromStdString(s.folderRoot(kind)));
+    }
+    auto scripted = std::make_unique<ScriptedUiService>();
+    dialogs_ = scripted.get();
+    setUiService(std::move(scripted));
+}
+
+UiDriver::~UiDriver() {
+    dialogs_->verifyAllUsed();
+    setUiService(nullptr);
+    for (const auto& [var, value] : savedEnvironment_) qputenv(var, QByteArray::fromStdString(value));
+}
+
+int32_t UiDriver::ticks() const { return Clock::ticks(); }
+void UiDriver::advanceTicks(int32_t t) { fakeTicks_ += t; }
+void UiDriver::advanceMicroseconds(int64_t micros) { extraMicros_ += micros; }
+
+std::string UiDriver::folder(const char* name) const { return (folders_->path() + "/" + name).toStdString(); }
+
+void UiDriver::start(const Runtime::StartupSteps& steps, const std::vector<std::string>& documents) {
+    Runtime::start(steps, documents);
+    settle();
+}
+
+void UiDriver::settle() {
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    WindowList::deleteClosed();
+}
+
+void UiDriver::press(RectControl& control, int32_t x, int32_t y, unsigned modifiers, bool contextual) {
+    Window* window = control.Window();
+    if (!window->isActive()) activate(*window);
+    if (control.AcceptFocus.get() && control.Enabled.get() && window->Focus() != &control)
+        InputDispatch::focusIn(control, Qt::MouseFocusReason);
+    QPoint pos(x, y);
+    QWidget* target = targetAt(control, pos);
+    const Qt::MouseButton button = contextual ? Qt::RightButton : Qt::LeftButton;
+    sendMouse(target, QEvent::MouseButtonPress, pos, button, button, qtModifiers(modifiers));
+}
+
+void UiDriver::drag(RectControl& control, int32_t x, int32_t y) {
+    QPoint pos(x, y);
+    QWidget* target = targetAt(control, pos);
+    sendMouse(target, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+}
+
+void UiDriver::release(RectControl& control, int32_t x, int32_t y) {
+    QPoint pos(x, y);
+    QWidget* target = targetAt(control, pos);
+    sendMouse(target, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+}
+
+void UiDriver::click(RectControl& control, int32_t x, int32_t y, unsigned modifiers, bool contextual) {
+    press(control, x, y, modifiers, contextual);
+    release(control, x, y);
+}
+
+void UiDriver::doubleClick(RectControl& control, int32_t x, int32_t y) {
+    click(control, x, y);
+    advanceTicks(1);
+    click(control, x, y);
+}
+
+void UiDriver::clickWindow(Window& window, int32_t x, int32_t y, bool contextual) {
+    if (!window.isActive()) activate(window);
+    QWidget* content = window.contentWidget();
+    const Qt::MouseButton button = contextual ? Qt::RightButton : Qt::LeftButton;
+    sendMouse(content, QEvent::MouseButtonPress, QPoint(x, y), button, button, Qt::NoModifier);
+    sendMouse(content, QEvent::MouseButtonRelease, QPoint(x, y), button, Qt::NoButton, Qt::NoModifier);
+}
+
+void UiDriver::key(RectControl& control, const std::string& key, unsigned modifiers) {
+    Window* window = control.Window();
+    if (!window->isActive()) activate(*window);
+    if (window->Focus() != &control) setFocus(control);
+    auto [qtKey, text] = qtKeyFor(key);
+    if (modifiers & Shift && text.size() == 1) text = text.toUpper();
+    QWidget* target = control.widget()->focusProxy() ? control.widget()->focusProxy() : control.widget();
+    if (QWidget* inner = QApplication::focusWidget(); inner && target->isAncestorOf(inner)) target = inner;
+    QKeyEvent press(QEvent::KeyPress, qtKey, qtModifiers(modifiers), text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, qtModifiers(modifiers), text);
+    QApplication::sendEvent(target, &release);
+}
+
+void UiDriver::type(RectControl& control, const std::string& text) {
+    const QString q = QString::fromStdString(text);
+    for (int i = 0; i < q.size(); ++i) {
+        const int length = (q[i].isHighSurrogate() && i + 1 < q.size()) ? 2 : 1;
+        key(control, q.mid(i, length).toStdString());
+        i += length - 1;
+    }
+}
+
+void UiDriver::tab(RectControl& control, bool backwards) { key(control, "\t", backwards ? Shift : None); }
+
+void UiDriver::setFocus(RectControl& control) {
+    Window* window = control.Window();
+    if (!window->isActive()) activate(*window);
+    InputDispatch::focusIn(control, Qt::MouseFocusReason);
+}
+
+void UiDriver::activate(Window& window) { WindowList::activate(window); }
+void UiDriver::deactivate(Window& window) { WindowList::deactivate(window); }
+
+void UiDriver::resize(Window& window, int32_t width, int32_t height) { window.clientResized(width, height); }
+
+bool UiDriver::drop(RectControl& control, const DropData& data, int32_t x, int32_t y) {
+    QPoint pos(x, y);
+    QWidget* target = targetAt(control, pos);
+    return sendDrop(target, pos, data);
+}
+
+bool UiDriver::dropOnWindow(Window& window, const DropData& data, int32_t x, int32_t y) {
+    QWidget* content = window.contentWidget();
+    QWidget* hit = content->childAt(QPoint(x, y));
+    QWidget* target = hit ? hit : content;
+    return sendDrop(target, target->mapFrom(content, QPoint(x, y)), data);
+}
+
+bool UiDriver::chooseMenu(const std::string& itemName) { return chooseMenuItem(itemName); }

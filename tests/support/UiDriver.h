@@ -1,0 +1,106 @@
+#pragma once
+// The test driver: simulated input that enters the framework through the
+// same dispatch functions real Qt events use (real QMouseEvent/QKeyEvent
+// objects sent through the control's event filter, the focus model's Qt
+// entry, the activation model, the window's client-resize path, the menu
+// chooser), plus a fake clock and temporary special folders.
+//
+//   UiDriver ui;                        // fake clock at tick 1000, temp folders,
+//                                       // scripted dialogs (ui.dialogs())
+//   ui.click(*list, 5, 20);
+//   ui.key(*field, "k", UiDriver::Command);
+//   ui.type(*field, "flour");
+//   ui.settle();                        // posted events: App.Open, Resized, Quit...
+#include "framework/runtime/Runtime.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class RectControl;
+class Window;
+class QTemporaryDir;
+class ScriptedUiService;
+class Picture;
+
+// What the simulated user drags.
+struct DropData {
+    std::optional<std::string> text;
+    std::vector<std::string> files;
+    std::shared_ptr<Picture> picture;
+};
+
+class UiDriver {
+public:
+    enum Modifier : unsigned { None = 0, Command = 1, Shift = 2, Option = 4, Control = 8 };
+
+    UiDriver();
+    ~UiDriver();
+    UiDriver(const UiDriver&) = delete;
+
+    // --- time --------------------------------------------------------------
+    int32_t ticks() const;
+    void advanceTicks(int32_t ticks);
+    void advanceMicroseconds(int64_t micros);
+    int32_t doubleClickTicks = 20;
+
+    // --- folders -----------------------------------------------------------
+    // The temp root of a special folder ("ApplicationData", "Preferences",
+    // "Desktop", "Documents", "Home", "Temporary"). The XDG variables and
+    // HOME point into the same temp tree while the driver lives.
+    std::string folder(const char* name) const;
+
+    // --- dialogs -------------------------------------------------------------
+    // The scripted UiService installed for this driver's life; unexpected
+    // dialogs fail the test, and scripted ones left unused fail it at the end.
+    ScriptedUiService& dialogs() { return *dialogs_; }
+
+    // --- application -------------------------------------------------------
+    // Runs the start-up steps and the posted App.Open, without a real loop.
+    // The loop's end is recorded instead of exiting.
+    void start(const Runtime::StartupSteps& steps, const std::vector<std::string>& documents = {});
+    // Runs posted events and timers (App.Open, Resized, the shutdown, deletions).
+    void settle();
+    bool loopEnded() const { return loopEnded_; }
+    int exitCode() const { return exitCode_; }
+
+    // --- input -------------------------------------------------------------
+    // Press and release at control coordinates; a click on a control that
+    // accepts the focus gives it the focus first, as Qt does.
+    void click(RectControl& control, int32_t x, int32_t y, unsigned modifiers = None, bool contextual = false);
+    void press(RectControl& control, int32_t x, int32_t y, unsigned modifiers = None, bool contextual = false);
+    void drag(RectControl& control, int32_t x, int32_t y);  // move with the button held
+    void release(RectControl& control, int32_t x, int32_t y);
+    // Two clicks inside the double-click interval (the clock moves on by one tick between).
+    void doubleClick(RectControl& control, int32_t x, int32_t y);
+    void clickWindow(Window& window, int32_t x, int32_t y, bool contextual = false);
+
+    // One key to the control (given the focus first if it has not): a
+    // one-character key string as KeyDown receives it ("a", "\r", "\x1C"...).
+    void key(RectControl& control, const std::string& key, unsigned modifiers = None);
+    void type(RectControl& control, const std::string& text);
+    void tab(RectControl& control, bool backwards = false);
+
+    // The user moves the focus (a click or Tab), through Qt's focus entry.
+    void setFocus(RectControl& control);
+    void activate(Window& window);
+    void deactivate(Window& window);
+    void resize(Window& window, int32_t width, int32_t height);
+    // Drags the data over (x, y) and drops it, as Qt's drag events do.
+    // Answers whether the drop was taken.
+    bool drop(RectControl& control, const DropData& data, int32_t x = 1, int32_t y = 1);
+    bool dropOnWindow(Window& window, const DropData& data, int32_t x, int32_t y);
+    // Chooses a menu item by name: enabling pass, then the dispatch chain.
+    bool chooseMenu(const std::string& itemName);
+
+private:
+    int64_t fakeTicks_ = 1000;
+    int64_t extraMicros_ = 0;
+    std::unique_ptr<QTemporaryDir> folders_;
+    std::vector<std::pair<const char*, std::string>> savedEnvironment_;
+    ScriptedUiService* dialogs_ = nullptr;
+    bool loopEnded_ = false;
+    int exitCode_ = 0;
+};
