@@ -193,3 +193,9 @@ bool IsValidUTF8(const std::string& bytes) {
     }
     return true;
 }
+
+std::string TextFromUnknownEncoding(const std::string& bytes, int32_t fallbackCode) {
+    if (!IsValidUTF8(bytes)) return DecodeToUTF8(bytes, fallbackCode);
+    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) return bytes.substr(3);
+    return bytes;
+}

@@ -54,5 +54,11 @@ std::string ConvertEncoding(const std::string& bytes, int32_t fromCode, int32_t 
 std::string DecodeToUTF8(const std::string& bytes, int32_t fromCode);
 std::string EncodeFromUTF8(const std::string& utf8, int32_t toCode);
 
+// Text of unknown encoding from a file: UTF-8 when the bytes are valid
+// UTF-8 (a leading byte-order mark dropped), otherwise decoded from
+// `fallbackCode` (Mac Roman for resource-fork text from the old platform,
+// Windows-1252 for plain files).
+std::string TextFromUnknownEncoding(const std::string& bytes, int32_t fallbackCode);
+
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).
 bool IsValidUTF8(const std::string& bytes);

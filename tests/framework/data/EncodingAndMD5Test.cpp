@@ -20,6 +20,13 @@ TEST(TextEncoding, KnownCharactersOfOldFiles) {
     EXPECT_EQ(EncodeFromUTF8("Ω", EncodingCode::MacRoman), "\xBD");
 }
 
+TEST(TextEncoding, TextOfUnknownEncodingIsUTF8WhenValidElseTheFallback) {
+    EXPECT_EQ(TextFromUnknownEncoding("\xEF\xBB\xBF" "caf\xC3\xA9", EncodingCode::MacRoman), "café");
+    EXPECT_EQ(TextFromUnknownEncoding("caf\x8E", EncodingCode::MacRoman), "café");
+    EXPECT_EQ(TextFromUnknownEncoding("caf\xE9", EncodingCode::WindowsLatin1), "café");
+    EXPECT_EQ(TextFromUnknownEncoding("", EncodingCode::MacRoman), "");
+}
+
 TEST(TextEncoding, UTF16BothOrdersAndSurrogates) {
     const std::string text = "Ä😀";
     const std::string be = EncodeFromUTF8(text, EncodingCode::UTF16BE);

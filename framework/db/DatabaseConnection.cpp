@@ -1,0 +1,314 @@
+#include "framework/db/DatabaseConnection.h"
+
+#include <sqlite3.h>
+
+#include <memory>
+
+#include "framework/text/Strings.h"
+
+namespace {
+
+constexpr int busyTimeoutMilliseconds = 2000;
+
+struct StatementDeleter {
+    void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
+
+// The first words of a statement, upper-cased, comments and blanks skipped.
+std::vector<std::string> leadingWords(const char* sql, size_t count) {
+    std::vector<std::string> words;
+    const char* p = sql;
+    while (*p && words.size() < count) {
+        if (*p == '-' && p[1] == '-') {
+            while (*p && *p != '\n') ++p;
+        } else if (*p == '/' && p[1] == '*') {
+            p += 2;
+            while (*p && !(*p == '*' && p[1] == '/')) ++p;
+            if (*p) p += 2;
+        } else if ((*p >= 'A' && *p <= 'Z') || (*p >= 'a' && *p <= 'z')) {
+            std::string word;
+            while ((*p >= 'A' && *p <= 'Z') || (*p >= 'a' && *p <= 'z') || *p == '_')
+                word += static_cast<char>(*p >= 'a' ? *p - 32 : *p), ++p;
+            words.push_back(word);
+        } else if (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n') {
+            ++p;
+        } else {
+            break;
+        }
+    }
+    return words;
+}
+
+}  // namespace
+
+DatabaseConnection::~DatabaseConnection() { close(); }
+
+void DatabaseConnection::clearError() {
+    errorCode_ = 0;
+    errorMessage_.clear();
+}
+
+void DatabaseConnection::setError(int32_t code, std::string message) {
+    errorCode_ = code;
+    errorMessage_ = std::move(message);
+}
+
+void DatabaseConnection::failFromEngine() {
+    const int code = sqlite3_extended_errcode(db_);
+    setError(code == SQLITE_OK ? SQLITE_ERROR : code, sqlite3_errmsg(db_));
+}
+
+bool DatabaseConnection::execute(const char* sql) {
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK) return true;
+    failFromEngine();
+    return false;
+}
+
+bool DatabaseConnection::open(const std::string& path, bool create) {
+    clearError();
+    if (db_) return true;  // connecting a connected database is harmless
+    if (path.empty()) {
+        setError(SQLITE_MISUSE, "No database file was given.");
+        return false;
+    }
+    int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    sqlite3* handle = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &handle, flags, nullptr) != SQLITE_OK) {
+        setError(handle ? sqlite3_extended_errcode(handle) : SQLITE_NOMEM,
+                 handle ? sqlite3_errmsg(handle) : "Out of memory.");
+        sqlite3_close_v2(handle);
+        return false;
+    }
+    db_ = handle;
+    sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, busyTimeoutMilliseconds);
+    // Reading the schema is what tells a database from any other file.
+    bool ok = execute("SELECT count(*) FROM sqlite_schema") && execute("PRAGMA journal_mode=DELETE") &&
+              execute("PRAGMA cache_spill=OFF");
+    // SQLite writes a new file lazily; the caller stamps it at once, so it
+    // must be on disk now.
+    if (ok && create) ok = execute("PRAGMA user_version=0");
+    if (!ok) {
+        const int32_t code = errorCode_;
+        const std::string message = errorMessage_;
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+        setError(code, message);
+        return false;
+    }
+    ++generation_;
+    return true;
+}
+
+void DatabaseConnection::close() {
+    clearError();
+    if (!db_) return;
+    if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+bool DatabaseConnection::inTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
+
+int64_t DatabaseConnection::lastRowID() const { return db_ ? sqlite3_last_insert_rowid(db_) : 0; }
+
+bool DatabaseConnection::compiles(const std::string& sql) const {
+    if (!db_) return false;
+    sqlite3_stmt* stmt = nullptr;
+    const bool ok = sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) == SQLITE_OK;
+    sqlite3_finalize(stmt);
+    return ok && stmt != nullptr;
+}
+
+bool DatabaseConnection::endTransaction(const char* statement) {
+    if (!db_) return failNotConnected();
+    clearError();
+    return sqlite3_get_autocommit(db_) || execute(statement);
+}
+
+bool DatabaseConnection::commit() { return endTransaction("COMMIT"); }
+bool DatabaseConnection::rollback() { return endTransaction("ROLLBACK"); }
+
+bool DatabaseConnection::failNotConnected() {
+    setError(SQLITE_MISUSE, "The database is not connected.");
+    return false;
+}
+
+DatabaseConnection::Kind DatabaseConnection::classify(sqlite3_stmt* stmt) {
+    const std::vector<std::string> words = leadingWords(sqlite3_sql(stmt), 2);
+    if (words.empty()) return Kind::Other;
+    if (words[0] == "COMMIT" || words[0] == "END") return Kind::Commit;
+    if (words[0] == "ROLLBACK") return words.size() > 1 && words[1] == "TO" ? Kind::Other : Kind::Rollback;
+    if (words[0] == "VACUUM") return Kind::Vacuum;
+    return Kind::Other;
+}
+
+bool DatabaseConnection::bindAll(sqlite3_stmt* stmt, const std::vector<SQLValue>& params) {
+    if (static_cast<int>(params.size()) != sqlite3_bind_parameter_count(stmt)) {
+        setError(SQLITE_RANGE, "The statement has " + std::to_string(sqlite3_bind_parameter_count(stmt)) +
+                                   " parameters but " + std::to_string(params.size()) + " values were given.");
+        return false;
+    }
+    for (size_t i = 0; i < params.size(); ++i) {
+        const SQLValue* value = &params[i];
+        const int index = static_cast<int>(i) + 1;
+        int rc = SQLITE_OK;
+        if (auto n = std::get_if<int64_t>(&*value)) rc = sqlite3_bind_int64(stmt, index, *n);
+        else if (auto d = std::get_if<double>(&*value)) rc = sqlite3_bind_double(stmt, index, *d);
+        else if (auto s = std::get_if<std::string>(&*value))
+            rc = sqlite3_bind_text64(stmt, index, s->data(), s->size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+        else if (auto b = std::get_if<SQLBlob>(&*value))
+            rc = sqlite3_bind_blob64(stmt, index, b->bytes.data(), b->bytes.size(), SQLITE_TRANSIENT);
+        else rc = sqlite3_bind_null(stmt, index);
+        if (rc != SQLITE_OK) {
+            failFromEngine();
+            return false;
+        }
+    }
+    return true;
+}
+
+void DatabaseConnection::readRow(sqlite3_stmt* stmt, QueryResult& result, bool hiddenRowID) {
+    const int shown = static_cast<int>(result.columns.size());
+    for (int c = 0; c < shown; ++c) {
+        switch (sqlite3_column_type(stmt, c)) {
+        case SQLITE_INTEGER: result.cells.emplace_back(int64_t(sqlite3_column_int64(stmt, c))); break;
+        case SQLITE_FLOAT: result.cells.emplace_back(sqlite3_column_double(stmt, c)); break;
+        case SQLITE_TEXT: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+            result.cells.emplace_back(std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt, c))));
+            break;
+        }
+        case SQLITE_BLOB: {
+            const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, c));
+            const auto size = static_cast<size_t>(sqlite3_column_bytes(stmt, c));
+            result.cells.emplace_back(SQLBlob{data ? std::string(data, size) : std::string()});
+            break;
+        }
+        default: result.cells.emplace_back(std::monostate()); break;
+        }
+    }
+    if (hiddenRowID) result.rowIDs.push_back(sqlite3_column_int64(stmt, shown));
+    ++result.rowCount;
+}
+
+// One call's share of the transaction rules: it opens the implicit
+// transaction before the first change (or, inside an earlier transaction, a
+// savepoint), and on failure undoes exactly the work of this call.
+class DatabaseConnection::CallScope {
+public:
+    explicit CallScope(DatabaseConnection& connection) : c_(connection) {}
+
+    bool beforeChange() {
+        if (sqlite3_get_autocommit(c_.db_)) {
+            if (!c_.execute("BEGIN")) return false;
+            openedTransaction_ = true;
+        } else if (!openedTransaction_ && !savepoint_) {
+            if (!c_.execute("SAVEPOINT lw_call")) return false;
+            savepoint_ = true;
+        }
+        return true;
+    }
+
+    // The statements "commit" and "rollback"; silent when none is open.
+    bool endTransaction(bool commit) {
+        if (!commit) savepoint_ = false;  // the rollback takes the savepoint with it
+        if (!finish()) return false;
+        openedTransaction_ = false;
+        return sqlite3_get_autocommit(c_.db_) || c_.execute(commit ? "COMMIT" : "ROLLBACK");
+    }
+
+    bool finish() {
+        if (!savepoint_) return true;
+        savepoint_ = false;
+        return c_.execute("RELEASE lw_call");
+    }
+
+    // Keeps the error of the failure while undoing.
+    std::nullopt_t fail() {
+        const int32_t code = c_.errorCode_;
+        const std::string message = c_.errorMessage_;
+        if (!sqlite3_get_autocommit(c_.db_)) {
+            if (openedTransaction_) sqlite3_exec(c_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            else if (savepoint_)
+                sqlite3_exec(c_.db_, "ROLLBACK TO lw_call; RELEASE lw_call", nullptr, nullptr, nullptr);
+        }
+        c_.setError(code, message);
+        return std::nullopt;
+    }
+
+private:
+    DatabaseConnection& c_;
+    bool openedTransaction_ = false;  // this call began the transaction it works in
+    bool savepoint_ = false;          // this call works inside an earlier transaction
+};
+
+void DatabaseConnection::readColumns(sqlite3_stmt* stmt, QueryResult& result, bool hiddenRowID) {
+    result = QueryResult();
+    const int shown = sqlite3_column_count(stmt) - (hiddenRowID ? 1 : 0);
+    for (int c = 0; c < shown; ++c) {
+        const char* name = sqlite3_column_name(stmt, c);
+        const char* origin = sqlite3_column_origin_name(stmt, c);
+        const char* table = sqlite3_column_table_name(stmt, c);
+        result.columns.emplace_back(name ? name : "");
+        result.originColumns.emplace_back(origin ? origin : "");
+        result.originTables.emplace_back(table ? table : "");
+    }
+}
+
+std::optional<QueryResult> DatabaseConnection::run(const std::string& sql, const std::vector<SQLValue>* params,
+                                                   bool hiddenRowID) {
+    clearError();
+    if (!db_) {
+        failNotConnected();
+        return std::nullopt;
+    }
+    if (sql.find('\0') != std::string::npos) {
+        // The C API would stop at the NUL and run the statement cut short.
+        setError(SQLITE_ERROR, "The statement holds a NUL character.");
+        return std::nullopt;
+    }
+
+    CallScope scope(*this);
+    QueryResult result;
+    const char* tail = sql.c_str();
+    const char* const end = tail + sql.size();
+    int statements = 0;
+    while (tail < end) {
+        sqlite3_stmt* raw = nullptr;
+        if (sqlite3_prepare_v2(db_, tail, static_cast<int>(end - tail), &raw, &tail) != SQLITE_OK) {
+            failFromEngine();
+            return scope.fail();
+        }
+        Statement stmt(raw);
+        if (!stmt) continue;  // blanks or a comment
+        if (params && ++statements > 1) {
+            setError(SQLITE_MISUSE, "Bound values need a statement text of one statement.");
+            return scope.fail();
+        }
+
+        const Kind kind = classify(stmt.get());
+        if (kind == Kind::Commit || kind == Kind::Rollback) {
+            if (!scope.endTransaction(kind == Kind::Commit)) return scope.fail();
+            continue;
+        }
+        // VACUUM cannot run inside a transaction: what is pending is committed first.
+        bool ready = true;
+        if (kind == Kind::Vacuum) ready = scope.endTransaction(true);
+        else if (!sqlite3_stmt_readonly(stmt.get())) ready = scope.beforeChange();
+        if (!ready || (params && !bindAll(stmt.get(), *params))) return scope.fail();
+
+        const bool hasColumns = sqlite3_column_count(stmt.get()) > 0;
+        if (hasColumns) readColumns(stmt.get(), result, hiddenRowID);
+        int rc;
+        while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW)
+            if (hasColumns) readRow(stmt.get(), result, hiddenRowID);
+        if (rc != SQLITE_DONE) {
+            failFromEngine();
+            return scope.fail();
+        }
+    }
+    if (!scope.finish()) return scope.fail();
+    return result;
+}

@@ -1,0 +1,65 @@
+#pragma once
+// The recipe database connection: the old framework's REALSQLDatabase over
+// SQLite. Every call sets Error / ErrorCode / ErrorMessage for itself; a
+// failed statement changes nothing and leaves the connection usable; after
+// Close every call fails cleanly until Connect. Transactions are implicit:
+// the first change opens one, Commit / Rollback (or the statements "commit"
+// and "rollback") end it, and Close rolls back what was never committed.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/data/Variant.h"
+#include "framework/db/RecordSet.h"
+
+class REALSQLDatabase {
+public:
+    REALSQLDatabase();
+    ~REALSQLDatabase();
+    REALSQLDatabase(const REALSQLDatabase&) = delete;
+    REALSQLDatabase& operator=(const REALSQLDatabase&) = delete;
+
+    // The database file, as a path for now. A FolderItem overload
+    // (SetDatabaseFile(std::shared_ptr<FolderItem>) and a FolderItem
+    // getter) joins here once framework/files provides FolderItem.
+    void SetDatabaseFile(const std::string& path) { path_ = path; }
+    const std::string& DatabaseFilePath() const { return path_; }
+
+    // Creates the file on disk at once (an existing database file is
+    // opened as it is) and leaves it connected.
+    bool CreateDatabaseFile();
+    // Opens an existing file read-write without creating it and checks that
+    // it is a database. On a connected database a harmless success.
+    bool Connect();
+    void Close();
+    bool IsConnected() const;
+
+    // Statement text as the product builds it; several statements may be
+    // joined with ";".
+    void SQLExecute(const std::string& sql);
+    // nullptr when the statement fails.
+    std::shared_ptr<RecordSet> SQLSelect(const std::string& sql);
+    // The same with values bound to the "?" of a one-statement text, so no
+    // value is ever read as SQL. Callers that report errors still show the
+    // statement text they built.
+    void SQLExecute(const std::string& sql, const std::vector<Variant>& values);
+    std::shared_ptr<RecordSet> SQLSelect(const std::string& sql, const std::vector<Variant>& values);
+
+    void Commit();
+    void Rollback();
+    bool InTransaction() const;
+
+    bool Error() const;
+    int32_t ErrorCode() const;          // SQLite's primary result code, 0 for success
+    int32_t ExtendedErrorCode() const;  // SQLite's extended result code
+    std::string ErrorMessage() const;
+    int64_t LastRowID() const;
+
+private:
+    std::shared_ptr<RecordSet> select(const std::string& sql, const std::vector<Variant>* values);
+    std::optional<std::vector<SQLValue>> bindable(const std::vector<Variant>& values);
+
+    std::string path_;
+    std::shared_ptr<DatabaseConnection> connection_;
+};

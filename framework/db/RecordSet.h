@@ -1,0 +1,61 @@
+#pragma once
+// The rows of a select, read in full when the select runs: the count is
+// known at once, and writing to the same table while walking the rows
+// cannot disturb the walk. A record set of a plain select of one table
+// ("select * from recipes where rowID = 5") can be edited: it carries each
+// row's rowid out of sight and Update writes the changed columns back by it,
+// with bound values, through the connection's transaction rules.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/db/DatabaseConnection.h"
+#include "framework/db/DatabaseField.h"
+
+class RecordSet {
+public:
+    RecordSet(std::shared_ptr<DatabaseConnection> connection, QueryResult rows, std::string editableTable);
+
+    // True past the last row. (Named with an underscore because the C
+    // library defines EOF as a macro.)
+    bool EOF_() const { return current_ >= rows_.rowCount; }
+    int32_t RecordCount() const { return static_cast<int32_t>(rows_.rowCount); }
+    int32_t FieldCount() const { return static_cast<int32_t>(rows_.columns.size()); }
+    void MoveNext();
+    void MoveFirst();
+    void MoveLast();
+    // Releases the rows; afterwards the record set is at EOF and empty.
+    void Close();
+
+    // By column name, ignoring case; raises NilObjectException for a name
+    // the select has no column of.
+    DatabaseField Field(const std::string& name);
+    // By column number from 1; raises OutOfBoundsException outside 1..FieldCount.
+    DatabaseField IdxField(int32_t index);
+
+    // Starts changing the current row. On a record set that cannot be
+    // edited, or with no current row, it sets the database's error.
+    void Edit();
+    // Writes the changed columns of the current row; the database's error
+    // tells the outcome. The record set shows the written values after it.
+    void Update();
+    // True between Edit and Update (or a move, which drops the changes).
+    bool Editing() const { return editing_; }
+    bool Editable() const { return !editableTable_.empty(); }
+
+private:
+    friend class DatabaseField;
+    const SQLValue& cell(int32_t column) const;  // raises when there is no current row
+    void set(int32_t column, SQLValue value);
+    void dropEdit();
+
+    std::shared_ptr<DatabaseConnection> connection_;
+    uint64_t generation_;
+    QueryResult rows_;
+    std::string editableTable_;
+    size_t current_ = 0;
+    bool editing_ = false;
+    std::map<int32_t, SQLValue> pending_;
+};

@@ -1,0 +1,119 @@
+#include "DatabaseTestSupport.h"
+
+TEST_F(DatabaseTest, AChangeOpensATransactionThatCommitMakesVisible) {
+    auto db = createRecipes({});
+    EXPECT_FALSE(db->InTransaction());
+    db->SQLExecute("insert into recipes (recipeName) values ('Soup')");
+    EXPECT_TRUE(db->InTransaction());
+    auto rs = db->SQLSelect("select recipeName from recipes");
+    EXPECT_EQ(rs->RecordCount(), 1);              // this connection sees its own change
+    EXPECT_EQ(peek("select count(*) from recipes"), "0");  // the file does not yet
+    db->Commit();
+    EXPECT_FALSE(db->Error());
+    EXPECT_FALSE(db->InTransaction());
+    EXPECT_EQ(peek("select count(*) from recipes"), "1");
+
+    db->SQLExecute("update recipes set recipeName = 'Stew'");
+    db->SQLExecute("  COMMIT ;");  // the statement form, any case
+    EXPECT_FALSE(db->Error());
+    EXPECT_EQ(peek("select recipeName from recipes"), "Stew");
+}
+
+TEST_F(DatabaseTest, CommitAndRollbackWithNothingOpenAreSilentSuccesses) {
+    auto db = createRecipes({"Soup"});
+    for (const char* statement : {"commit", "rollback", "Commit;", "end transaction"}) {
+        db->SQLExecute(statement);
+        EXPECT_FALSE(db->Error()) << statement << ": " << db->ErrorMessage();
+    }
+    db->Commit();
+    EXPECT_FALSE(db->Error());
+    db->Rollback();
+    EXPECT_FALSE(db->Error());
+    EXPECT_EQ(peek("select recipeName from recipes"), "Soup");
+}
+
+TEST_F(DatabaseTest, RollbackUndoesARebuiltTable) {
+    auto db = createRecipes({"Soup", "Bread"});
+    db->SQLExecute("alter table recipes add column extra integer");
+    db->Commit();
+    // The rebuild: copy every row into a new table, drop the old, rename.
+    db->SQLExecute(
+        "create table recipes2 (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
+        "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)");
+    auto rows = db->SQLSelect("select rowID,* from recipes order by recipeName");
+    ASSERT_TRUE(rows);
+    for (; !rows->EOF_(); rows->MoveNext())
+        db->SQLExecute("insert into recipes2 select recipeName,recipeText,recipeRtfText,recipeKeywords,"
+                       "recipeRating,recipePhoto from recipes where recipes.rowID = " +
+                       rows->Field("rowID").StringValue());
+    db->SQLExecute("drop table recipes;");
+    db->SQLExecute("alter table recipes2 rename to recipes;");
+    ASSERT_FALSE(db->Error()) << db->ErrorMessage();
+    EXPECT_EQ(db->SQLSelect("select recipeName from recipes order by rowID")->Field("recipeName").StringValue(),
+              "Bread");
+    db->Rollback();
+    db->Close();
+
+    ASSERT_TRUE(db->Connect());
+    auto after = db->SQLSelect("select rowID, recipeName, extra from recipes order by rowID");
+    ASSERT_TRUE(after) << db->ErrorMessage();  // the column added before the rebuild is still there
+    EXPECT_EQ(after->Field("recipeName").StringValue(), "Soup");
+    EXPECT_EQ(after->RecordCount(), 2);
+    EXPECT_EQ(db->SQLSelect("select * from recipes2"), nullptr);  // the temporary table is gone
+}
+
+TEST_F(DatabaseTest, CloseRollsBackWhatWasNeverCommitted) {
+    auto db = createRecipes({"Soup"});
+    db->SQLExecute("delete from recipes");
+    db->SQLExecute("insert into recipes (recipeName) values ('Unsaved')");
+    db->Close();
+    EXPECT_EQ(peek("select recipeName from recipes"), "Soup");
+}
+
+TEST_F(DatabaseTest, VacuumCommitsAPendingChangeFirst) {
+    auto db = createRecipes({"Soup"});
+    db->SQLExecute("create table recipes2 (x)");
+    db->SQLExecute("drop table recipes2");
+    db->SQLExecute("insert into recipes (recipeName) values ('Bread')");
+    auto held = db->SQLSelect("select * from recipes");  // a live record set does not block it
+    db->SQLExecute("vacuum;");
+    EXPECT_FALSE(db->Error()) << db->ErrorMessage();
+    EXPECT_FALSE(db->InTransaction());
+    db->Commit();
+    EXPECT_FALSE(db->Error());
+    EXPECT_EQ(peek("select count(*) from recipes"), "2");
+}
+
+TEST_F(DatabaseTest, AFailedStatementChangesNothingAndLeavesTheConnectionUsable) {
+    auto db = createRecipes({"Soup"});
+    db->SQLExecute("insert into recipes (recipeName) values ('Pending')");
+    db->SQLExecute("insert into nosuchtable values (1)");
+    EXPECT_TRUE(db->Error());
+    EXPECT_EQ(db->ErrorMessage(), "no such table: nosuchtable");
+    EXPECT_EQ(db->ErrorCode(), 1);
+    EXPECT_TRUE(db->InTransaction());  // the earlier pending change survives
+
+    // Inside an open transaction a failing text undoes only its own work.
+    db->SQLExecute("insert into recipes (recipeName) values ('Half'); insert into nosuchtable values (1)");
+    EXPECT_TRUE(db->Error());
+    db->Commit();
+    EXPECT_EQ(peek("select recipeName from recipes order by rowID"), "Soup,Pending");
+
+    // A failing text that opened the transaction leaves none behind.
+    db->SQLExecute("delete from recipes; select * from nosuchtable");
+    EXPECT_TRUE(db->Error());
+    EXPECT_FALSE(db->InTransaction());
+    EXPECT_EQ(db->SQLSelect("select count(*) from recipes")->IdxField(1).IntegerValue(), 2);
+
+    db->SQLExecute("update recipes set recipeRating = 3");
+    EXPECT_FALSE(db->Error());  // every call sets the flag anew
+}
+
+TEST_F(DatabaseTest, AStatementHoldingANulCharacterFailsInsteadOfRunningCutShort) {
+    auto db = createRecipes({"Soup"});
+    db->SQLExecute(std::string("delete from recipes\0 where recipeName = 'none'", 47));
+    EXPECT_TRUE(db->Error());
+    EXPECT_EQ(db->SQLSelect(std::string("select 1\0", 9)), nullptr);
+    EXPECT_EQ(peek("select count(*) from recipes"), "1");
+    EXPECT_FALSE(db->InTransaction());
+}
