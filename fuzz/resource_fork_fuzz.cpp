@@ -4,7 +4,8 @@
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I.
 //     fuzz/resource_fork_fuzz.cpp framework/files/ResourceFork.cpp
 //     framework/files/AppleDouble.cpp framework/files/ExtendedAttributes.cpp
-//     framework/files/TextDecoding.cpp -o resource_fork_fuzz
+//     framework/data/TextEncoding.cpp framework/text/StringsUtf8.cpp
+//     -o resource_fork_fuzz
 // The file tests also run this entry point over a corpus of damaged forks.
 #include "framework/files/AppleDouble.h"
 #include "framework/files/ResourceFork.h"

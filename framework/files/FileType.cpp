@@ -1,6 +1,6 @@
 #include "framework/files/FileType.h"
 
-#include "framework/files/CaseBlind.h"
+#include "framework/text/Strings.h"
 
 #include <algorithm>
 #include <atomic>
@@ -111,7 +111,7 @@ std::vector<RegisteredFileType> registeredFileTypes() {
 
 std::optional<RegisteredFileType> registeredFileTypeNamed(const std::string& name) {
     for (auto& type : registeredFileTypes())
-        if (equalsIgnoringCase(type.name, name)) return type;
+        if (StrEq(type.name, name)) return type;
     return std::nullopt;
 }
 
@@ -120,7 +120,7 @@ std::optional<RegisteredFileType> registeredFileTypeForFileName(const std::strin
         for (const auto& extension : type.extensions) {
             if (fileName.size() <= extension.size()) continue;
             const size_t dot = fileName.size() - extension.size() - 1;
-            if (fileName[dot] == '.' && equalsIgnoringCase(fileName.substr(dot + 1), extension)) return type;
+            if (fileName[dot] == '.' && StrEq(fileName.substr(dot + 1), extension)) return type;
         }
     }
     return std::nullopt;
@@ -138,7 +138,7 @@ std::vector<RegisteredFileType> registeredFileTypesInFilter(const std::string& f
     const auto entries = splitList(filter);
     for (auto& type : registeredFileTypes()) {
         const bool named = std::any_of(entries.begin(), entries.end(), [&](const std::string& entry) {
-            return equalsIgnoringCase(entry, type.name) || (!type.macType.empty() && entry == type.macType);
+            return StrEq(entry, type.name) || (!type.macType.empty() && entry == type.macType);
         });
         if (named) matches.push_back(std::move(type));
     }

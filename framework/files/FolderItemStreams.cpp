@@ -9,6 +9,7 @@
 #include "framework/files/ResourceFork.h"
 #include "framework/files/TextInputStream.h"
 #include "framework/files/TextOutputStream.h"
+#include "framework/graphics/Picture.h"
 
 #include <cerrno>
 
@@ -47,6 +48,16 @@ std::shared_ptr<BinaryStream> FolderItem::OpenAsBinaryFile(bool readWrite) {
     auto file = FileHandle::openExisting(path_, readWrite, error);
     if (!record(error)) return nullptr;
     return std::make_shared<BinaryStream>(std::move(file));
+}
+
+std::shared_ptr<Picture> FolderItem::OpenAsPicture() {
+    if (!Exists()) {
+        record(ENOENT);
+        return nullptr;
+    }
+    auto picture = Picture::fromFile(path_.string());
+    record(picture ? 0 : EINVAL);
+    return picture;
 }
 
 std::shared_ptr<ResourceFork> FolderItem::OpenResourceFork() {

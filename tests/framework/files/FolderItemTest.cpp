@@ -2,6 +2,8 @@
 
 #include "framework/files/ExtendedAttributes.h"
 #include "framework/files/FolderItem.h"
+#include "framework/data/Date.h"
+#include "framework/graphics/Picture.h"
 #include "framework/files/SpecialFolder.h"
 #include "framework/runtime/RuntimeException.h"
 
@@ -55,6 +57,9 @@ TEST(FolderItem, CreatesDeletesAndReportsErrorCodes) {
     const auto f = sub.Child("f");
     EXPECT_EQ(f->Length(), 5);
     EXPECT_GT(f->ModificationMicroseconds(), 1'600'000'000'000'000LL);
+    ASSERT_NE(f->ModificationDate(), nullptr);
+    EXPECT_EQ(f->ModificationDate()->SQLDate(), Date().SQLDate());
+    EXPECT_EQ(FolderItem(folder / "none").ModificationDate(), nullptr);
     EXPECT_FALSE(sub.Delete()) << "a folder with something in it is not deleted";
     EXPECT_EQ(sub.LastErrorCode(), ENOTEMPTY);
     EXPECT_TRUE(f->Delete());
@@ -145,4 +150,25 @@ TEST(SpecialFolder, FollowsXdgFoldersAndReplaceableRoots) {
     EXPECT_TRUE(desktop->Directory()) << "no desktop folder means home";
     setenv("XDG_DATA_HOME", savedData.c_str(), 1);
     setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+}
+
+TEST(FolderItem, OpensPicturesByContentAndRefusesOtherFiles) {
+    TempFolder folder;
+    const auto picture = NewPicture(4, 3);
+    ASSERT_NE(picture, nullptr);
+    writeBytes(folder / "photo.gif", picture->toJPEG());  // the name does not decide
+    FolderItem photo(folder / "photo.gif");
+    const auto opened = photo.OpenAsPicture();
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->Width(), 4);
+    EXPECT_EQ(opened->Height(), 3);
+    EXPECT_EQ(photo.LastErrorCode(), 0);
+
+    writeBytes(folder / "fake.jpg", "not a picture at all");
+    FolderItem fake(folder / "fake.jpg");
+    EXPECT_EQ(fake.OpenAsPicture(), nullptr);
+    EXPECT_NE(fake.LastErrorCode(), 0);
+    FolderItem missing(folder / "missing.png");
+    EXPECT_EQ(missing.OpenAsPicture(), nullptr);
+    EXPECT_EQ(missing.LastErrorCode(), ENOENT);
 }

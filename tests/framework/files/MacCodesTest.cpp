@@ -4,6 +4,7 @@
 #include "framework/files/BinaryStream.h"
 #include "framework/files/ExtendedAttributes.h"
 #include "framework/files/FileType.h"
+#include "framework/files/FileTypeFilter.h"
 #include "framework/files/FolderItem.h"
 
 #include <array>
@@ -141,4 +142,30 @@ TEST_F(RegisteredTypes, FailingToStoreCodesIsSilent) {
     missing.setMacType("TEXT");
     EXPECT_EQ(missing.MacType(), "text") << "nothing stored, so inferred from the extension";
     EXPECT_FALSE(missing.Exists());
+}
+
+TEST_F(RegisteredTypes, FiltersBecomeDialogPatternsAndAcceptMatchingFiles) {
+    EXPECT_EQ(dialogNameFilters("REALSQLDatabase;"), "REALSQLDatabase (*.rsd *.RBD *.RSD)");
+    EXPECT_EQ(dialogNameFilters("image/jpeg;image/bmp;image/tif"), "image/jpeg (*.jpg *.jpeg)")
+        << "a type without extensions has no pattern; an unknown name adds nothing";
+    EXPECT_EQ(dialogNameFilters("nothing"), "");
+
+    // The photo's accepted file types.
+    const std::string photo = "image/jpg;image/jpeg;image/png;image/gif;image/tif;image/tiff";
+    EXPECT_TRUE(fileMatchesFilter(file("Photo.JPG"), photo));
+    EXPECT_TRUE(fileMatchesFilter(file("scan.tif"), photo));
+    EXPECT_FALSE(fileMatchesFilter(file("old.pict"), photo));
+    EXPECT_FALSE(fileMatchesFilter(file("old.bmp"), photo));
+
+    // The main window's accepted imports, by Mac type.
+    const std::string imports = "TEXT;clpt;ttro;RTFf";
+    auto plain = file("Pasta");
+    EXPECT_FALSE(fileMatchesFilter(plain, imports));
+    plain.setMacType("ttro");
+    EXPECT_TRUE(fileMatchesFilter(plain, imports));
+    EXPECT_TRUE(fileMatchesFilter(file("Soup.rtf"), imports));
+    EXPECT_TRUE(fileMatchesFilter(file("Note.textClipping"), imports));
+    EXPECT_TRUE(fileMatchesFilter(file("notes.txt"), imports)) << "\"TEXT\" also names the type \"Text\"";
+    EXPECT_FALSE(fileMatchesFilter(file("db.rsd"), imports));
+    EXPECT_FALSE(fileMatchesFilter(file("notes.txt"), "image/jpg"));
 }
