@@ -1,0 +1,25 @@
+#include "framework/ui/controls/BevelButton.h"
+
+#include <QToolButton>
+
+#include "framework/graphics/FontMapping.h"
+#include "framework/runtime/ExceptionRouting.h"
+
+BevelButton::BevelButton()
+    : Caption(std::string()), TextFont(std::string("System")), TextSize(0.0), Bold(false), Value(false),
+      CaptionAlign(0), CaptionPlacement(0), CaptionDelta(0), BevelCode(0), ButtonType(0), HasMenu(0), IconAlign(0),
+      IconDX(0), IconDY(0), button_(new QToolButton) {
+    setWidget(button_);
+    button_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    Caption.onChange([this](const std::string& c) { button_->setText(QString::fromStdString(c)); });
+    auto font = [this] { button_->setFont(resolveFont(TextFont.get(), TextSize.get(), Bold.get())); };
+    TextFont.onChange([font](const std::string&) { font(); });
+    TextSize.onChange([font](const double&) { font(); });
+    Bold.onChange([font](const bool&) { font(); });
+    font();
+    QObject::connect(button_, &QToolButton::clicked, [this] { guarded([this] { handleAction(); }); });
+}
+
+void BevelButton::Push() {
+    if (Enabled.get()) handleAction();
+}
