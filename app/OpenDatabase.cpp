@@ -1,0 +1,3 @@
+#include "app/Larderwise.h"
+
+void Larderwise::openDatabase() {}
