@@ -42,7 +42,9 @@ void Larderwise::Event_Open() {
 }
 
 void Larderwise::Event_OpenDocument(std::shared_ptr<FolderItem> item) {
-    if (!item) return;
+    // Documents come from the desktop's launcher as paths; only files that
+    // exist are documents (a desktop would never hand over anything else).
+    if (!item || !item->Exists() || item->Directory()) return;
     Main().Show();
     Main().droppedRecipe(item);
 }
