@@ -16,12 +16,12 @@
 
 namespace {
 // The folder "Larderwise" in Application Support, created when missing;
-// nothing when it cannot be had.
+// nothing when it cannot be had (a file of that name is no folder either).
 std::shared_ptr<FolderItem> databaseFolder() {
     const auto support = SpecialFolder::ApplicationData();
     const auto folder = support ? support->Child("Larderwise") : nullptr;
     if (folder && !folder->Exists()) folder->CreateAsFolder();
-    return folder && folder->Exists() ? folder : nullptr;
+    return folder && folder->Directory() ? folder : nullptr;
 }
 
 // The file is missing: ask, and create it if the user wants a new one.
