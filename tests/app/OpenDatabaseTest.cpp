@@ -72,6 +72,20 @@ protected:
                                        "insert into scratch values (zeroblob(200000))", "drop table scratch"});
         ASSERT_GT(freePages(), 0);
     }
+    // The rebuild's statement fails: DB004, and the old table with every
+    // recipe is still there.
+    void expectRebuildFailureLeavesTheRecipes(const std::string& statement, int occurrence) {
+        buildOldestLayout();
+        const Rows before = recipes();
+        SqlStatementFault fault(statement, occurrence);
+        expectUpgradeNotices();
+        ui.dialogs().expectMsgBox(M::kDB004);
+        startApp();
+        EXPECT_TRUE(fault.fired());
+        expectQuitWithoutMainWindow();
+        EXPECT_EQ(recipes(), before);
+        EXPECT_EQ(schema("recipes2"), "");
+    }
     void expectQuitWithoutMainWindow() {
         EXPECT_TRUE(ui.loopEnded());
         EXPECT_EQ(ui.exitCode(), 0);
@@ -205,30 +219,10 @@ TEST_F(OpenDatabase, AFileThatIsNoDatabaseFailsToConnectAndIsLeftAlone) {
     EXPECT_EQ(readFile(databasePath()), garbage);
 }
 
-TEST_F(OpenDatabase, AFailedCopySelectDropsNothing) {
-    buildOldestLayout();
-    const Rows before = recipes();
-    SqlStatementFault fault("order by recipeName");
-    expectUpgradeNotices();
-    ui.dialogs().expectMsgBox(M::kDB004);
-    startApp();
-    EXPECT_TRUE(fault.fired());
-    expectQuitWithoutMainWindow();
-    EXPECT_EQ(recipes(), before);
-    EXPECT_EQ(schema("recipes2"), "");
-}
+TEST_F(OpenDatabase, AFailedCopySelectDropsNothing) { expectRebuildFailureLeavesTheRecipes("order by recipeName", 1); }
 
 TEST_F(OpenDatabase, AFailedRowCopyRollsTheRebuildBack) {
-    buildOldestLayout();
-    const Rows before = recipes();
-    SqlStatementFault fault("insert into recipes2", 2);
-    expectUpgradeNotices();
-    ui.dialogs().expectMsgBox(M::kDB004);
-    startApp();
-    EXPECT_TRUE(fault.fired());
-    expectQuitWithoutMainWindow();
-    EXPECT_EQ(recipes(), before);
-    EXPECT_EQ(schema("recipes2"), "");
+    expectRebuildFailureLeavesTheRecipes("insert into recipes2", 2);
 }
 
 TEST_F(OpenDatabase, AFailedVacuumLeavesTheRecipes) {

@@ -12,6 +12,7 @@
 #include "app/DatabaseMessages.h"
 #include "app/Larderwise.h"
 #include "app/Startup.h"
+#include "framework/db/REALSQLDatabase.h"
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
 
