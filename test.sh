@@ -15,3 +15,10 @@ export XDG_CACHE_HOME="$scratch/cache" XDG_RUNTIME_DIR="$scratch/runtime"
 export QT_QPA_PLATFORM=offscreen
 
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+# The parsers of outside files again, under the sanitizers.
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLARDERWISE_SANITIZE=ON >/dev/null
+targets=$(ctest --test-dir build-sanitize -N -L sanitize | sed -n 's/^ *Test *#[0-9]*: //p')
+cmake --build build-sanitize -j "$(nproc)" --target $targets
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)" -L sanitize

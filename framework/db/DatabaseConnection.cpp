@@ -72,7 +72,9 @@ bool DatabaseConnection::open(const std::string& path, bool create) {
         setError(SQLITE_MISUSE, "No database file was given.");
         return false;
     }
-    int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    // One connection is used by one thread only (the event loop), so it needs
+    // no locking of its own.
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
     sqlite3* handle = nullptr;
     if (sqlite3_open_v2(path.c_str(), &handle, flags, nullptr) != SQLITE_OK) {
         setError(handle ? sqlite3_extended_errcode(handle) : SQLITE_NOMEM,
@@ -151,16 +153,20 @@ bool DatabaseConnection::bindAll(sqlite3_stmt* stmt, const std::vector<SQLValue>
         return false;
     }
     for (size_t i = 0; i < params.size(); ++i) {
-        const SQLValue* value = &params[i];
+        const SQLRef value = sqlRef(params[i]);
         const int index = static_cast<int>(i) + 1;
         int rc = SQLITE_OK;
-        if (auto n = std::get_if<int64_t>(&*value)) rc = sqlite3_bind_int64(stmt, index, *n);
-        else if (auto d = std::get_if<double>(&*value)) rc = sqlite3_bind_double(stmt, index, *d);
-        else if (auto s = std::get_if<std::string>(&*value))
-            rc = sqlite3_bind_text64(stmt, index, s->data(), s->size(), SQLITE_TRANSIENT, SQLITE_UTF8);
-        else if (auto b = std::get_if<SQLBlob>(&*value))
-            rc = sqlite3_bind_blob64(stmt, index, b->bytes.data(), b->bytes.size(), SQLITE_TRANSIENT);
-        else rc = sqlite3_bind_null(stmt, index);
+        switch (value.type) {
+        case SQLType::Integer: rc = sqlite3_bind_int64(stmt, index, value.integer); break;
+        case SQLType::Real: rc = sqlite3_bind_double(stmt, index, value.real); break;
+        case SQLType::Text:
+            rc = sqlite3_bind_text64(stmt, index, value.bytes.data(), value.bytes.size(), SQLITE_STATIC, SQLITE_UTF8);
+            break;
+        case SQLType::Blob:
+            rc = sqlite3_bind_blob64(stmt, index, value.bytes.data(), value.bytes.size(), SQLITE_STATIC);
+            break;
+        case SQLType::Null: rc = sqlite3_bind_null(stmt, index); break;
+        }
         if (rc != SQLITE_OK) {
             failFromEngine();
             return false;
@@ -173,20 +179,19 @@ void DatabaseConnection::readRow(sqlite3_stmt* stmt, QueryResult& result, bool h
     const int shown = static_cast<int>(result.columns.size());
     for (int c = 0; c < shown; ++c) {
         switch (sqlite3_column_type(stmt, c)) {
-        case SQLITE_INTEGER: result.cells.emplace_back(int64_t(sqlite3_column_int64(stmt, c))); break;
-        case SQLITE_FLOAT: result.cells.emplace_back(sqlite3_column_double(stmt, c)); break;
+        case SQLITE_INTEGER: result.appendInteger(sqlite3_column_int64(stmt, c)); break;
+        case SQLITE_FLOAT: result.appendReal(sqlite3_column_double(stmt, c)); break;
         case SQLITE_TEXT: {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            result.cells.emplace_back(std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt, c))));
+            result.appendBytes(SQLType::Text, text, static_cast<size_t>(sqlite3_column_bytes(stmt, c)));
             break;
         }
         case SQLITE_BLOB: {
             const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, c));
-            const auto size = static_cast<size_t>(sqlite3_column_bytes(stmt, c));
-            result.cells.emplace_back(SQLBlob{data ? std::string(data, size) : std::string()});
+            result.appendBytes(SQLType::Blob, data, static_cast<size_t>(sqlite3_column_bytes(stmt, c)));
             break;
         }
-        default: result.cells.emplace_back(std::monostate()); break;
+        default: result.appendNull(); break;
         }
     }
     if (hiddenRowID) result.rowIDs.push_back(sqlite3_column_int64(stmt, shown));

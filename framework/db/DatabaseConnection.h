@@ -18,20 +18,11 @@
 #include <string>
 #include <vector>
 
+#include "framework/db/QueryResult.h"
 #include "framework/db/SQLValue.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
-
-// The rows of a select, read completely before the call returns.
-struct QueryResult {
-    std::vector<std::string> columns;
-    std::vector<std::string> originColumns;  // table column each comes from, "" for expressions
-    std::vector<std::string> originTables;
-    std::vector<SQLValue> cells;  // row-major, columns.size() per row
-    std::vector<int64_t> rowIDs;  // only when the last column was a hidden rowid
-    size_t rowCount = 0;
-};
 
 class DatabaseConnection {
 public:

@@ -6,7 +6,7 @@
 #include "framework/graphics/Picture.h"
 
 std::string DatabaseField::Name() const { return owner_->rows_.columns[static_cast<size_t>(column_)]; }
-bool DatabaseField::IsNull() const { return std::holds_alternative<std::monostate>(owner_->cell(column_)); }
+bool DatabaseField::IsNull() const { return owner_->cell(column_).type == SQLType::Null; }
 std::string DatabaseField::StringValue() const { return sqlValueString(owner_->cell(column_)); }
 int32_t DatabaseField::IntegerValue() const {
     return static_cast<int32_t>(static_cast<uint32_t>(sqlValueInt64(owner_->cell(column_))));
@@ -26,8 +26,8 @@ void DatabaseField::SetBlobValue(const std::string& bytes) { owner_->set(column_
 void DatabaseField::SetNull() { owner_->set(column_, SQLValue()); }
 
 std::shared_ptr<Picture> DatabaseField::JPEGValue() const {
-    const SQLValue& value = owner_->cell(column_);
-    if (std::holds_alternative<std::monostate>(value)) return nullptr;
+    const SQLRef value = owner_->cell(column_);
+    if (value.type == SQLType::Null) return nullptr;
     const std::string bytes = sqlValueString(value);
     return bytes.empty() ? nullptr : Picture::fromData(bytes);
 }

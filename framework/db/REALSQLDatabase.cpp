@@ -3,10 +3,19 @@
 #include <sqlite3.h>
 
 #include "framework/db/EditableSelect.h"
+#include "framework/files/FolderItem.h"
 
 REALSQLDatabase::REALSQLDatabase() : connection_(std::make_shared<DatabaseConnection>()) {}
 
 REALSQLDatabase::~REALSQLDatabase() { connection_->close(); }
+
+void REALSQLDatabase::SetDatabaseFile(const std::shared_ptr<FolderItem>& file) {
+    path_ = file ? file->AbsolutePath() : std::string();
+}
+
+std::shared_ptr<FolderItem> REALSQLDatabase::DatabaseFile() const {
+    return path_.empty() ? nullptr : FolderItem::fromPath(path_);
+}
 
 bool REALSQLDatabase::CreateDatabaseFile() {
     connection_->close();

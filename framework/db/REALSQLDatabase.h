@@ -13,6 +13,8 @@
 #include "framework/data/Variant.h"
 #include "framework/db/RecordSet.h"
 
+class FolderItem;
+
 class REALSQLDatabase {
 public:
     REALSQLDatabase();
@@ -20,9 +22,10 @@ public:
     REALSQLDatabase(const REALSQLDatabase&) = delete;
     REALSQLDatabase& operator=(const REALSQLDatabase&) = delete;
 
-    // The database file, as a path for now. A FolderItem overload
-    // (SetDatabaseFile(std::shared_ptr<FolderItem>) and a FolderItem
-    // getter) joins here once framework/files provides FolderItem.
+    // The database file; nullptr (or "") for none. Taking effect at the
+    // next CreateDatabaseFile or Connect.
+    void SetDatabaseFile(const std::shared_ptr<FolderItem>& file);
+    std::shared_ptr<FolderItem> DatabaseFile() const;  // nullptr when none is set
     void SetDatabaseFile(const std::string& path) { path_ = path; }
     const std::string& DatabaseFilePath() const { return path_; }
 

@@ -49,13 +49,13 @@ DatabaseField RecordSet::IdxField(int32_t index) {
     return DatabaseField(*this, index - 1);
 }
 
-const SQLValue& RecordSet::cell(int32_t column) const {
+SQLRef RecordSet::cell(int32_t column) const {
     if (EOF_()) throw NilObjectException("The record set has no current row.");
     if (editing_) {
         auto changed = pending_.find(column);
-        if (changed != pending_.end()) return changed->second;
+        if (changed != pending_.end()) return sqlRef(changed->second);
     }
-    return rows_.cells[current_ * rows_.columns.size() + static_cast<size_t>(column)];
+    return rows_.at(current_, static_cast<size_t>(column));
 }
 
 void RecordSet::Edit() {
@@ -110,8 +110,7 @@ void RecordSet::Update() {
     sql += " where _rowid_ = ?";
     values.emplace_back(std::in_place_type<int64_t>, rows_.rowIDs[current_]);
     if (!connection_->run(sql, &values, false)) return;
-    for (auto& [column, value] : pending_)
-        rows_.cells[current_ * rows_.columns.size() + static_cast<size_t>(column)] = std::move(value);
+    for (const auto& [column, value] : pending_) rows_.replace(current_, static_cast<size_t>(column), value);
     dropEdit();
 }
 

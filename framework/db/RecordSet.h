@@ -47,7 +47,7 @@ public:
 
 private:
     friend class DatabaseField;
-    const SQLValue& cell(int32_t column) const;  // raises when there is no current row
+    SQLRef cell(int32_t column) const;  // raises when there is no current row
     void set(int32_t column, SQLValue value);
     void dropEdit();
 

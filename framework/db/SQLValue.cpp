@@ -32,48 +32,71 @@ int64_t textToInt64(const std::string& text) {
 
 }  // namespace
 
-std::string sqlValueString(const SQLValue& v) {
-    if (auto i = std::get_if<int64_t>(&v)) return std::to_string(*i);
-    if (auto d = std::get_if<double>(&v)) {
+SQLRef sqlRef(const SQLValue& v) {
+    SQLRef ref;
+    if (auto i = std::get_if<int64_t>(&v)) ref = {SQLType::Integer, *i, 0, {}};
+    else if (auto d = std::get_if<double>(&v)) ref = {SQLType::Real, 0, *d, {}};
+    else if (auto s = std::get_if<std::string>(&v)) ref = {SQLType::Text, 0, 0, *s};
+    else if (auto b = std::get_if<SQLBlob>(&v)) ref = {SQLType::Blob, 0, 0, b->bytes};
+    return ref;
+}
+
+std::string sqlValueString(const SQLRef& v) {
+    switch (v.type) {
+    case SQLType::Integer: return std::to_string(v.integer);
+    case SQLType::Real: {
         char buffer[64];
-        sqlite3_snprintf(sizeof buffer, buffer, "%!.15g", *d);
+        sqlite3_snprintf(sizeof buffer, buffer, "%!.15g", v.real);
         return buffer;
     }
-    if (auto s = std::get_if<std::string>(&v)) return *s;
-    if (auto b = std::get_if<SQLBlob>(&v)) return b->bytes;
+    case SQLType::Text:
+    case SQLType::Blob: return std::string(v.bytes);
+    case SQLType::Null: break;
+    }
     return "";
 }
 
-int64_t sqlValueInt64(const SQLValue& v) {
-    if (auto i = std::get_if<int64_t>(&v)) return *i;
-    if (auto d = std::get_if<double>(&v)) return saturatingInt64(*d);
-    if (auto s = std::get_if<std::string>(&v)) return textToInt64(*s);
-    if (auto b = std::get_if<SQLBlob>(&v)) return textToInt64(b->bytes);
+int64_t sqlValueInt64(const SQLRef& v) {
+    switch (v.type) {
+    case SQLType::Integer: return v.integer;
+    case SQLType::Real: return saturatingInt64(v.real);
+    case SQLType::Text:
+    case SQLType::Blob: return textToInt64(std::string(v.bytes));
+    case SQLType::Null: break;
+    }
     return 0;
 }
 
-double sqlValueDouble(const SQLValue& v) {
-    if (auto i = std::get_if<int64_t>(&v)) return static_cast<double>(*i);
-    if (auto d = std::get_if<double>(&v)) return *d;
-    if (auto s = std::get_if<std::string>(&v)) return Val(*s);
-    if (auto b = std::get_if<SQLBlob>(&v)) return Val(b->bytes);
+double sqlValueDouble(const SQLRef& v) {
+    switch (v.type) {
+    case SQLType::Integer: return static_cast<double>(v.integer);
+    case SQLType::Real: return v.real;
+    case SQLType::Text:
+    case SQLType::Blob: return Val(std::string(v.bytes));
+    case SQLType::Null: break;
+    }
     return 0;
 }
 
-bool sqlValueBoolean(const SQLValue& v) {
-    if (auto s = std::get_if<std::string>(&v)) return StrEq(Trim(*s), "true") || Val(*s) != 0;
+bool sqlValueBoolean(const SQLRef& v) {
+    if (v.type == SQLType::Text) {
+        const std::string text(v.bytes);
+        return StrEq(Trim(text), "true") || Val(text) != 0;
+    }
     return sqlValueDouble(v) != 0;
 }
 
-Variant sqlValueToVariant(const SQLValue& v) {
-    if (auto i = std::get_if<int64_t>(&v)) {
-        if (*i >= std::numeric_limits<int32_t>::min() && *i <= std::numeric_limits<int32_t>::max())
-            return Variant(static_cast<int32_t>(*i));
-        return Variant(*i);
+Variant sqlValueToVariant(const SQLRef& v) {
+    switch (v.type) {
+    case SQLType::Integer:
+        if (v.integer >= std::numeric_limits<int32_t>::min() && v.integer <= std::numeric_limits<int32_t>::max())
+            return Variant(static_cast<int32_t>(v.integer));
+        return Variant(v.integer);
+    case SQLType::Real: return Variant(v.real);
+    case SQLType::Text: return Variant(std::string(v.bytes));
+    case SQLType::Blob: return Variant::FromBytes(std::string(v.bytes), EncodingCode::None);
+    case SQLType::Null: break;
     }
-    if (auto d = std::get_if<double>(&v)) return Variant(*d);
-    if (auto s = std::get_if<std::string>(&v)) return Variant(*s);
-    if (auto b = std::get_if<SQLBlob>(&v)) return Variant::FromBytes(b->bytes, EncodingCode::None);
     return Variant();
 }
 

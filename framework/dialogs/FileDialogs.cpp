@@ -1,6 +1,7 @@
 #include "framework/dialogs/FileDialogs.h"
 
 #include "framework/dialogs/UiService.h"
+#include "framework/files/FolderItem.h"
 
 namespace {
 
@@ -31,7 +32,13 @@ std::vector<FileFilter> resolveFileFilter(const std::string& filter) {
 
 FileDialogRequest FolderItemDialog::request() const {
     return FileDialogRequest{Title, PromptText, ActionButtonCaption, CancelButtonCaption,
-                             InitialDirectory, SuggestedFileName, resolveFileFilter(Filter)};
+                             InitialDirectory ? InitialDirectory->AbsolutePath() : std::string(),
+                             SuggestedFileName, resolveFileFilter(Filter)};
+}
+
+std::shared_ptr<FolderItem> FolderItemDialog::ShowModal() {
+    auto path = ShowModalPath();
+    return path ? FolderItem::fromPath(*path) : nullptr;
 }
 
 std::optional<std::string> OpenDialog::ShowModalPath() {

@@ -1,12 +1,15 @@
 #pragma once
-// The open and save dialogs. They answer paths for now; FolderItem versions
-// of ShowModal will sit beside ShowModalPath once files exist as objects.
+// The open and save dialogs: ShowModal answers the chosen file as a
+// FolderItem, ShowModalPath as a path.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/dialogs/DialogRequests.h"
+
+class FolderItem;
 
 // Turns a Filter string of file type names ("REALSQLDatabase;") into the
 // dialog's type list. The file-type registry installs the real resolver;
@@ -25,10 +28,12 @@ public:
     std::string PromptText;
     std::string ActionButtonCaption;
     std::string CancelButtonCaption;
-    std::string InitialDirectory;
+    std::shared_ptr<FolderItem> InitialDirectory;  // nothing = the toolkit's choice
     std::string SuggestedFileName;
     std::string Filter;  // file type names separated by ";"
 
+    // The chosen file, or nothing when the user cancelled.
+    std::shared_ptr<FolderItem> ShowModal();
     // The chosen file's path, or nullopt when the user cancelled.
     virtual std::optional<std::string> ShowModalPath() = 0;
     FileDialogRequest request() const;

@@ -15,11 +15,15 @@ std::string asciiCase(std::string text, bool upper) {
     return text;
 }
 
-std::unique_ptr<QFileDialog> baseDialog(const FileDialogRequest& request, QWidget* parent) {
+std::unique_ptr<QFileDialog> baseDialog(const FileDialogRequest& request, QFileDialog::AcceptMode acceptMode,
+                                        QFileDialog::FileMode fileMode, QWidget* parent) {
     auto dialog = std::make_unique<QFileDialog>(parent);
     // Our own dialog, not the desktop's: the button labels and prompt are
     // ours to set, and it behaves the same on every desktop and headless.
     dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    // The modes first: setting them recreates the buttons and their labels.
+    dialog->setAcceptMode(acceptMode);
+    dialog->setFileMode(fileMode);
     const std::string& title = request.promptText.empty() ? request.title : request.promptText;
     dialog->setWindowTitle(QString::fromStdString(title));
     if (!request.actionButtonCaption.empty())
@@ -52,16 +56,11 @@ std::string qtNameFilter(const FileFilter& filter) {
 }
 
 std::unique_ptr<QFileDialog> buildOpenDialog(const FileDialogRequest& request, QWidget* parent) {
-    auto dialog = baseDialog(request, parent);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    return dialog;
+    return baseDialog(request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile, parent);
 }
 
 std::unique_ptr<QFileDialog> buildSaveDialog(const FileDialogRequest& request, QWidget* parent) {
-    auto dialog = baseDialog(request, parent);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
+    auto dialog = baseDialog(request, QFileDialog::AcceptSave, QFileDialog::AnyFile, parent);
     if (!request.suggestedFileName.empty()) dialog->selectFile(QString::fromStdString(request.suggestedFileName));
     return dialog;
 }

@@ -1,5 +1,6 @@
 #include "framework/files/FileType.h"
 
+#include "framework/files/FileTypeFilter.h"
 #include "framework/text/Strings.h"
 
 #include <algorithm>
@@ -69,6 +70,9 @@ void FileType::setMacCreator(std::string value) {
 }
 
 std::string FileType::toString() {
+    // Dialog filters and drop targets name registered types from now on.
+    static const bool filtersInstalled = (installFileTypeFilters(), true);
+    (void)filtersInstalled;
     std::lock_guard lock(registryMutex());
     auto& r = registry();
     const bool registered = std::any_of(r.begin(), r.end(), [&](const Registration& e) { return e.owner == id_; });

@@ -2,6 +2,7 @@
 
 #include "framework/data/Date.h"
 #include "framework/runtime/Clock.h"
+#include "framework/runtime/FolderItemFactory.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -28,6 +29,11 @@ bool isPlainName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
            name.find('\0') == std::string::npos;
 }
+
+// Files the framework hands to the product (documents named on the command
+// line, dropped files, the executable) become items through this; the file
+// is linked into any program that handles files.
+const bool folderItemFactoryInstalled = (setFolderItemFactory(&FolderItem::fromPath), true);
 
 bool keptInUrl(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||

@@ -49,7 +49,7 @@ public:
     std::string URLPath() const;  // file:// URL, percent-encoded; folders end in "/"
 
     bool CreateAsFolder();
-    // Deletes a file or an empty folder.
+    // Deletes a file or an empty folder (and the file's AppleDouble sidecar).
     bool Delete();
     // Copies this file to `destination` (a file, or a folder to copy into
     // under the same name). An existing file there is replaced atomically,
@@ -75,7 +75,8 @@ public:
     // content). Nothing when it cannot be read as one.
     std::shared_ptr<Picture> OpenAsPicture();
     // The file's resource fork, from its extended attribute or its AppleDouble
-    // sidecar. Nothing when it has none or it is malformed.
+    // sidecar; for a newer clipping without one, its property-list text as
+    // "TEXT" 256. Nothing when it has none or it is malformed.
     std::shared_ptr<ResourceFork> OpenResourceFork();
 
     // Mac type and creator: stored best effort (failure is silent), read back

@@ -1,6 +1,7 @@
 // Opening the file an item names as a stream or as a resource fork.
 #include "framework/files/AppleDouble.h"
 #include "framework/files/BinaryStream.h"
+#include "framework/files/ClippingPropertyList.h"
 #include "framework/files/ExtendedAttributes.h"
 #include "framework/files/FileHandle.h"
 #include "framework/files/FileType.h"
@@ -64,6 +65,13 @@ std::shared_ptr<ResourceFork> FolderItem::OpenResourceFork() {
     auto bytes = readExtendedAttribute(path_, kResourceForkAttribute, kMaxResourceForkBytes);
     if (!bytes) bytes = readAppleDoubleEntry(path_, kAppleDoubleResourceFork);
     auto fork = bytes ? ResourceFork::parse(*bytes) : nullptr;
+    if (!bytes) {
+        // A clipping from a newer Mac keeps its text in the file itself; it
+        // reads as the "TEXT" resource 256 the old form would have held.
+        const auto dataFork = readFileCapped(path_, kMaxResourceForkBytes);
+        const auto text = dataFork ? clippingTextFromPropertyList(*dataFork) : std::nullopt;
+        if (text) fork = ResourceFork::holding("TEXT", 256, *text);
+    }
     record(fork ? 0 : ENOENT);
     return fork;
 }

@@ -108,6 +108,13 @@ std::shared_ptr<ResourceFork> ResourceFork::parse(std::string_view view) {
     return fork;
 }
 
+std::shared_ptr<ResourceFork> ResourceFork::holding(const std::string& type, int16_t id, std::string bytes) {
+    auto fork = std::shared_ptr<ResourceFork>(new ResourceFork);
+    fork->resources_.push_back({typeCode(type), id, 0, bytes.size()});
+    fork->bytes_ = std::move(bytes);
+    return fork;
+}
+
 const ResourceFork::Resource* ResourceFork::find(const std::string& type, int16_t id) const {
     const std::string code = typeCode(type);
     for (const auto& resource : resources_)

@@ -45,6 +45,8 @@ MenuBarView::MenuBarView(std::shared_ptr<MenuBar> bar, QMenuBar& widget)
         connect(&menu, &QMenu::aboutToShow, this, &MenuBarView::prepareMenu);
         connect(&menu, &QMenu::triggered, this, &MenuBarView::trigger);
     };
+    // Items without children sit directly in the bar; the bar reports them.
+    connect(&widget_, &QMenuBar::triggered, this, &MenuBarView::trigger);
     observerId_ = bar_->addObserver([this] { refresh(); });
     rebuild();
 }
@@ -82,10 +84,10 @@ void MenuBarView::prepareMenu() {
 }
 
 void MenuBarView::trigger(QAction* action) {
-    // Nested submenus report a trigger to every menu above them; the innermost
-    // handles it, the others see an action they do not own as a direct child.
-    auto* menu = qobject_cast<QMenu*>(sender());
-    if (menu && !menu->actions().contains(action)) return;
+    // Qt reports a trigger to every menu above the action and to the bar; only
+    // the menu (or bar) that holds the action itself handles it.
+    auto* source = qobject_cast<QWidget*>(sender());
+    if (source && !source->actions().contains(action)) return;
     std::shared_ptr<MenuItem> item = builder_.itemFor(action);
     MenuContext* context = currentMenuContext();
     if (!item || !context || !isEffectivelyEnabled(*item)) return;

@@ -82,13 +82,17 @@ MenuItem* findShortcutItem(MenuContext& context, const KeyChord& pressed) {
     return firstShortcutItem(context, pressed, [](MenuItem&) { return true; });
 }
 
+MenuItem* enabledShortcutItem(MenuContext& context, const KeyChord& pressed) {
+    return firstShortcutItem(context, pressed, [&](MenuItem& item) {
+        return isEffectivelyEnabled(item) && hasHandlerInChain(context, item);
+    });
+}
+
 MenuItem* shortcutTarget(MenuContext& context, const KeyChord& pressed) {
     // Most keys are no shortcut at all; only those that are pay for a pass.
     if (!findShortcutItem(context, pressed)) return nullptr;
     runEnablingPass(context);
-    return firstShortcutItem(context, pressed, [&](MenuItem& item) {
-        return isEffectivelyEnabled(item) && hasHandlerInChain(context, item);
-    });
+    return enabledShortcutItem(context, pressed);
 }
 
 bool dispatchMenuShortcut(MenuContext& context, const KeyChord& pressed) {

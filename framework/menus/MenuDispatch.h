@@ -37,6 +37,10 @@ bool chooseMenuItem(MenuContext& context, const std::string& name);
 // nullptr. Runs no enabling pass.
 MenuItem* findShortcutItem(MenuContext& context, const KeyChord& pressed);
 
+// The item that takes the chord with the enabled states as they are now
+// (no enabling pass): effectively enabled and handled in the chain.
+MenuItem* enabledShortcutItem(MenuContext& context, const KeyChord& pressed);
+
 // Would the chord be taken by a menu item now? Runs the enabling pass when
 // some item has that shortcut. An item that is disabled, or that nobody in
 // the chain handles, does not take its key: it passes on to the focused

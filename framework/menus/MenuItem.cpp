@@ -108,7 +108,15 @@ void MenuBar::removeObserver(int id) {
 }
 
 void MenuBar::notifyChanged() {
-    // A copy: an observer may go away (its window closed) while we call others.
-    auto observers = observers_;
-    for (auto& [id, observer] : observers) observer();
+    // Walk a list of ids and look each one up again: an observer may go away
+    // (its window closed) while others are being told.
+    std::vector<int> ids;
+    for (const auto& entry : observers_) ids.push_back(entry.first);
+    for (int id : ids) {
+        auto it = std::find_if(observers_.begin(), observers_.end(),
+                               [id](const auto& entry) { return entry.first == id; });
+        if (it == observers_.end()) continue;
+        Observer observer = it->second;  // the entry may be erased while it runs
+        observer();
+    }
 }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
+#include <utility>
 
 #include "framework/menus/MenuContext.h"
 #include "framework/menus/MenuDispatch.h"
@@ -64,7 +65,10 @@ std::optional<KeyChord> chordFromKey(int qtKey, Qt::KeyboardModifiers modifiers)
 
 bool MenuShortcutFilter::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
-    if (type == QEvent::KeyRelease) declined_ = nullptr;
+    if (type == QEvent::KeyRelease) {
+        declined_ = nullptr;
+        override_.reset();
+    }
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
     // Keys reach the window object first and then the focused widget; act on
     // the widget delivery only. Dialogs and open menus keep their keys.
@@ -84,13 +88,14 @@ bool MenuShortcutFilter::eventFilter(QObject* watched, QEvent* event) {
     if (!chord || !(modified || (chord->key.size() > 1 && chord->key[0] == 'F'))) return false;
     try {
         if (type == QEvent::ShortcutOverride) {
+            override_ = OverrideSeen{*chord, key->timestamp()};
             // Accepting the override makes Qt deliver the key as a key press
             // (which the branch below takes) instead of the widget's binding.
             if (shortcutTarget(*context, *chord)) {
                 event->accept();
                 return true;
             }
-        } else if (dispatchMenuShortcut(*context, *chord)) {
+        } else if (handlePress(*chord, key->timestamp())) {
             return true;
         }
     } catch (...) {
@@ -100,6 +105,17 @@ bool MenuShortcutFilter::eventFilter(QObject* watched, QEvent* event) {
     declined_ = event;
     declinedAt_ = watched;
     return false;
+}
+
+bool MenuShortcutFilter::handlePress(const KeyChord& chord, quint64 timestamp) {
+    MenuContext& context = *currentMenuContext();
+    auto seen = std::exchange(override_, std::nullopt);
+    if (!seen || !(seen->chord == chord) || seen->timestamp != timestamp)
+        return dispatchMenuShortcut(context, chord);
+    MenuItem* target = enabledShortcutItem(context, chord);
+    if (!target) return false;
+    dispatchMenuItem(context, *target);
+    return true;
 }
 
 void installMenuShortcutFilter() {

@@ -22,6 +22,16 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool handlePress(const KeyChord& chord, quint64 timestamp);
+
+    // Qt sends a shortcut override and then the key press for one key. The
+    // press reuses the override's enabling pass, so one key raises the
+    // EnableMenuItems events once.
+    struct OverrideSeen {
+        KeyChord chord;
+        quint64 timestamp;
+    };
+    std::optional<OverrideSeen> override_;
     // A key the menus declined is offered again to each parent the event
     // propagates to; remember it so the enabling pass runs once per key.
     const QEvent* declined_ = nullptr;

@@ -34,6 +34,11 @@ void QtMenuBuilder::fill(QWidget& target, MenuItem& parent, QWidget* owner) {
             if (onSubmenu) onSubmenu(*entry.submenu);
         } else {
             entry.action = new QAction(&target);
+            // Only a desktop that moves about and quit commands elsewhere
+            // looks at roles; everywhere else the items stay in place.
+            if (dynamic_cast<QuitMenuItem*>(item.get())) entry.action->setMenuRole(QAction::QuitRole);
+            else if (dynamic_cast<AppleMenuItem*>(item.get())) entry.action->setMenuRole(QAction::AboutRole);
+            else entry.action->setMenuRole(QAction::NoRole);
         }
         target.addAction(entry.action);
         entries_.push_back(entry);

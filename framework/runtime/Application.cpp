@@ -2,6 +2,7 @@
 
 #include "framework/ui/MenuIntegration.h"
 #include "framework/runtime/Runtime.h"
+#include "framework/runtime/FolderItemFactory.h"
 
 #include <QCoreApplication>
 
@@ -29,6 +30,8 @@ int32_t Application::NonReleaseVersion() { return LARDERWISE_NON_RELEASE_VERSION
 std::string Application::ExecutableFilePath() {
     return QCoreApplication::applicationFilePath().toStdString();
 }
+
+std::shared_ptr<FolderItem> Application::ExecutableFile() { return folderItemForPath(ExecutableFilePath()); }
 
 void Application::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
     menuHandlers_.AddMenuHandler(itemName, std::move(handler));

@@ -39,6 +39,7 @@ public:
     static int32_t NonReleaseVersion();
     // Path of the running executable (its parent's parent holds Resources/).
     static std::string ExecutableFilePath();
+    static std::shared_ptr<FolderItem> ExecutableFile();
 
     // Menu handlers bound by item name; they work whatever window is in front.
     void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);

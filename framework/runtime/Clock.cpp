@@ -30,8 +30,10 @@ int32_t localOffsetSeconds(int64_t micros) {
     return static_cast<int32_t>(local.tm_gmtoff);
 }
 
+int64_t microsecondsSinceStart() { return fakeNow ? fakeNow() : realNow() - steadyStartMicros(); }
+
 int32_t ticks() {
-    int64_t elapsed = fakeNow ? fakeNow() : realNow() - steadyStartMicros();
+    int64_t elapsed = microsecondsSinceStart();
     return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(elapsed * 60 / 1000000)));
 }
 

@@ -12,6 +12,9 @@ int64_t nowMicroseconds();
 // Seconds east of UTC for the local time zone at the given moment.
 int32_t localOffsetSeconds(int64_t microsecondsSinceEpoch);
 
+// Microseconds since the process started (the fake clock's value as it is).
+int64_t microsecondsSinceStart();
+
 // Ticks (1/60 s) since the process started, as a wrapping 32-bit count.
 int32_t ticks();
 

@@ -5,7 +5,7 @@
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
 #include "framework/ui/ApplicationInputFilter.h"
-#include "framework/ui/DragItem.h"
+#include "framework/runtime/FolderItemFactory.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/Window.h"
@@ -57,7 +57,7 @@ void openWaitingWindows() {
     state().waitingForAppOpen.clear();
     for (Window* w : waiting) {
         if (Runtime::quitting()) return;
-        if (!WindowList::contains(w) || w->isClosing()) continue;
+        if (w->isClosing()) continue;
         w->runOpenEvents();
         if (w->Visible.get() && !w->isShown()) w->Show();
     }
@@ -152,6 +152,11 @@ void windowBuilt(Window& window) {
         return;
     }
     state().waitingForAppOpen.push_back(&window);
+}
+
+void windowDeleted(Window& window) {
+    auto& waiting = state().waitingForAppOpen;
+    waiting.erase(std::remove(waiting.begin(), waiting.end(), &window), waiting.end());
 }
 
 void adoptApplication(std::unique_ptr<Application> app) { ownedApp() = std::move(app); }

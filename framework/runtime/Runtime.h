@@ -62,7 +62,8 @@ void adoptApplication(std::unique_ptr<Application> app);
 // no quit requested).
 void resetForTests();
 
-// Window building (called by the accessors).
+// Window building (called by the accessors) and deletion.
 void windowBuilt(Window& window);
+void windowDeleted(Window& window);
 
 }  // namespace Runtime

@@ -1,5 +1,7 @@
 #include "framework/runtime/SystemInfo.h"
 
+#include "framework/runtime/Clock.h"
+
 int32_t ScreenCount() { return services().screenCount(); }
 
 ScreenInfo Screen(int32_t index) { return services().screen(index); }
@@ -13,3 +15,7 @@ std::string Font(int32_t index) {
 }
 
 int32_t DoubleClickTicks() { return services().doubleClickTicks(); }
+
+int32_t Ticks() { return Clock::ticks(); }
+
+double Microseconds() { return static_cast<double>(Clock::microsecondsSinceStart()); }

@@ -14,5 +14,10 @@ int32_t FontCount();
 // Font family i from 0; "" out of range.
 std::string Font(int32_t index);
 
+// Sixtieths of a second since the program started, wrapping as a 32-bit
+// integer (compare with sub32), and microseconds since the program started.
+int32_t Ticks();
+double Microseconds();
+
 // The double-click interval in ticks (the old platform's GetDblTime).
 int32_t DoubleClickTicks();

@@ -208,7 +208,9 @@ void RtfParser::controlWord(const RtfToken& t) {
     else if (w.starts_with("ul") && w != "ulc") c.underline = switchedOn(t);
     else if (w == "cf") c.color = t.hasNumber ? std::max(t.number, 0) : 0;
     // Paragraph attributes.
-    else if (w == "pard") g.alignment = TextAlignment::Default;
+    // Cocoa writes natural alignment as \ql\qnatural: left for readers
+    // that do not know the second word.
+    else if (w == "pard" || w == "qnatural") g.alignment = TextAlignment::Default;
     else if (w == "ql" || w == "qj" || w == "qd") g.alignment = TextAlignment::Left;
     else if (w == "qc") g.alignment = TextAlignment::Center;
     else if (w == "qr") g.alignment = TextAlignment::Right;

@@ -6,21 +6,6 @@
 #include <QBuffer>
 #include <QImage>
 
-namespace {
-std::function<std::shared_ptr<FolderItem>(const std::string&)>& installedFactory() {
-    static auto* factory = new std::function<std::shared_ptr<FolderItem>(const std::string&)>;
-    return *factory;
-}
-}  // namespace
-
-void setFolderItemFactory(std::function<std::shared_ptr<FolderItem>(const std::string&)> factory) {
-    installedFactory() = std::move(factory);
-}
-
-std::shared_ptr<FolderItem> folderItemForPath(const std::string& path) {
-    return installedFactory() ? installedFactory()(path) : nullptr;
-}
-
 DragItem::DragItem(std::vector<Entry> entries) : entries_(std::move(entries)) {
     if (entries_.empty()) entries_.emplace_back();
 }

@@ -3,8 +3,9 @@
 // picture. A drop hands the product a DragItem positioned on its first
 // item; NextItem moves on. The product also makes one (Window::NewDragItem)
 // to drag a picture or file out of a window.
+#include "framework/runtime/FolderItemFactory.h"
+
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -57,8 +58,3 @@ private:
     std::vector<Entry> entries_;
     size_t index_ = 0;
 };
-
-// How a dropped file's path becomes a FolderItem (the files layer installs
-// it; also used for documents named on the command line).
-void setFolderItemFactory(std::function<std::shared_ptr<FolderItem>(const std::string& path)> factory);
-std::shared_ptr<FolderItem> folderItemForPath(const std::string& path);

@@ -21,10 +21,15 @@ void FocusModel::setFocus(RectControl* target) {
     pending_.push_back(target);
     if (busy_) return;  // applied after the transition in progress
     BusyScope scope(busy_);
-    while (!pending_.empty()) {
-        RectControl* next = pending_.front();
-        pending_.pop_front();
-        transition(next);
+    try {
+        while (!pending_.empty()) {
+            RectControl* next = pending_.front();
+            pending_.pop_front();
+            transition(next);
+        }
+    } catch (...) {
+        pending_.clear();  // a handler failed: the requests queued behind it are dropped
+        throw;
     }
     mirrorToQt();
 }

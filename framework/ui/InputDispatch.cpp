@@ -15,6 +15,7 @@ namespace {
 struct Capture {
     RectControl* control = nullptr;
     Window* window = nullptr;
+    QPoint last;  // where the press or the last drag was, in local coordinates
     bool active() const { return control || window; }
     QPoint toLocal(const QPoint& global) const {
         QWidget* w = control ? control->widget() : window->contentWidget();
@@ -46,7 +47,10 @@ bool mouseDown(RectControl& control, int32_t x, int32_t y, bool contextual) {
     const bool claimed = guarded([&] { return control.handleMouseDown(x, y); });
     // The handler may have closed the window or hidden the control; a claim
     // still hides the press from Qt, but only a live control is captured.
-    if (claimed) capture.control = &control;
+    if (claimed) {
+        capture.control = &control;
+        capture.last = QPoint(x, y);
+    }
     return claimed;
 }
 
@@ -54,7 +58,10 @@ bool windowMouseDown(Window& window, int32_t x, int32_t y, bool contextual) {
     capture = Capture{};
     ContextualScope scope(contextual);
     const bool claimed = guarded([&] { return window.handleMouseDown(x, y); });
-    if (claimed) capture.window = &window;
+    if (claimed) {
+        capture.window = &window;
+        capture.last = QPoint(x, y);
+    }
     return claimed;
 }
 
@@ -62,6 +69,8 @@ bool mouseDragTo(const QPoint& global) {
     if (!capture.active()) return false;
     const Capture c = capture;
     const QPoint p = c.toLocal(global);
+    if (p == c.last) return true;  // a drag starts only once the pointer moved
+    capture.last = p;
     if (c.control) guarded([&] { c.control->handleMouseDrag(p.x(), p.y()); });
     else guarded([&] { c.window->handleMouseDrag(p.x(), p.y()); });
     return true;

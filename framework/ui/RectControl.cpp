@@ -26,7 +26,7 @@ QString toolTipText(const std::string& tag) {
 RectControl::RectControl()
     : Left(0), Top(0), Width(100), Height(20), LockLeft(true), LockTop(true), LockRight(false),
       LockBottom(false), Visible(true), Enabled(true), AcceptFocus(false), HelpTag(std::string()),
-      MouseCursor(nullptr), TabPanelIndex(0) {
+      MouseCursor(nullptr), TabPanelIndex(0), Index(-1), AutoDeactivate(true), UseFocusRing(true) {
     wireProperties();
 }
 

@@ -51,6 +51,10 @@ public:
     Property<std::string> HelpTag;  // CR line ends allowed
     Property<const class MouseCursor*> MouseCursor;  // nullptr = the standard cursor
     Property<int32_t> TabPanelIndex;
+    // Design values the old framework kept: the control-array index (-1 =
+    // none), whether it dims with its window, whether it draws a focus ring.
+    Property<int32_t> Index;
+    Property<bool> AutoDeactivate, UseFocusRing;
 
     const std::string& Name() const { return name_; }
     RectControl* Parent() const { return parent_; }  // nullptr directly on the window

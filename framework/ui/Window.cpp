@@ -3,6 +3,7 @@
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Runtime.h"
+#include "framework/runtime/Services.h"
 #include "framework/ui/ApplicationInputFilter.h"
 #include "framework/ui/CursorHook.h"
 #include "framework/ui/DragItem.h"
@@ -30,6 +31,8 @@ Window::Window()
     : Title(std::string()), Left(100), Top(100), Width(300), Height(300), MinWidth(64), MinHeight(64),
       MaxWidth(kNoLimit), MaxHeight(kNoLimit), Frame(DocumentFrame), Visible(true), Resizeable(true),
       CloseButton(true), BackColor(0xFFFFFFu), HasBackColor(false), MenuBar(nullptr), MouseCursor(nullptr),
+      Backdrop(nullptr), FullScreen(false), Placement(0), MacProcId(0), Composite(false), LiveResize(true),
+      MenuBarVisible(true),
       Close([this] { closeWindow(); }), widget_(new WindowWidget(*this)), focus_(std::make_unique<FocusModel>(*this)) {
     WindowList::add(*this);
     installApplicationInputFilter();
@@ -54,6 +57,8 @@ Window::Window()
         applyClientSize();
     });
     MouseCursor.onChange([this](const class MouseCursor* const& c) { applyCursor(widget_, c); });
+    Backdrop.onChange([this](const std::shared_ptr<Picture>&) { widget_->content()->update(); });
+    FullScreen.onChange([this](const bool& full) { applyFullScreen(full); });
     lastWidth_ = Width.get();
     lastHeight_ = Height.get();
     applyFrame();
@@ -68,6 +73,7 @@ Window::~Window() {
     while (!controls_.empty()) controls_.pop_back();
     ImplicitWindows::forget(*this);
     WindowList::remove(*this);
+    Runtime::windowDeleted(*this);
     InputDispatch::forget(this);
     widget_->detach();
     delete widget_;
@@ -234,7 +240,7 @@ void Window::closeWindow() {
 
 // --- geometry ----------------------------------------------------------------
 
-void Window::clientResized(int32_t width, int32_t height) {
+void Window::clientResized(int32_t width, int32_t height, bool byUserDrag) {
     if (!built_) {
         // Design values: the controls are placed for the design size, and
         // no handler runs yet.
@@ -258,12 +264,14 @@ void Window::clientResized(int32_t width, int32_t height) {
         if (!c.Parent()) c.parentResizedBy(dw, dh);
     }
     handleResizing();
-    raiseResizedLater();
+    // Qt does not say when the user lets go of the frame; a short pause in
+    // the resize steps stands for it.
+    raiseResizedLater(byUserDrag ? 150 : 0);
 }
 
-void Window::raiseResizedLater() {
+void Window::raiseResizedLater(int delayMs) {
     const int generation = ++resizedGeneration_;
-    QTimer::singleShot(0, widget_, [this, generation] {
+    QTimer::singleShot(delayMs, widget_, [this, generation] {
         if (generation == resizedGeneration_ && !closing_) guarded([&] { handleResized(); });
     });
 }
@@ -273,6 +281,25 @@ void Window::applyClientSize() {
     const int w = std::max(0, Width.get()), h = std::max(0, Height.get());
     widget_->resize(w, h + menuHeight);
     widget_->content()->resize(w, h);
+}
+
+// Not Qt's full-screen mode: that would hide the menu bar the product keeps.
+void Window::applyFullScreen(bool full) {
+    if (full) {
+        normalGeometry_[0] = Left.get();
+        normalGeometry_[1] = Top.get();
+        normalGeometry_[2] = Width.get();
+        normalGeometry_[3] = Height.get();
+        const ScreenInfo screen = services().screen(0);
+        const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+        Left = screen.AvailableLeft;
+        Top = screen.AvailableTop;
+        clientResized(screen.AvailableWidth, screen.AvailableHeight - menuHeight);
+    } else {
+        Left = normalGeometry_[0];
+        Top = normalGeometry_[1];
+        clientResized(normalGeometry_[2], normalGeometry_[3]);
+    }
 }
 
 void Window::applyPosition() { widget_->move(Left.get(), Top.get()); }

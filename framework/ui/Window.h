@@ -29,6 +29,7 @@ class QMainWindow;
 class QWidget;
 class MenuBar;
 class MenuItem;
+class Picture;
 class MouseCursor;
 class WindowWidget;
 class FocusModel;
@@ -60,6 +61,14 @@ public:
     Property<bool> HasBackColor;
     Property<std::shared_ptr<class MenuBar>> MenuBar;
     Property<const class MouseCursor*> MouseCursor;
+    // Drawn behind the controls, at the client area's top left.
+    Property<std::shared_ptr<Picture>> Backdrop;
+    // True: the window takes screen 0's available area (its menu bar kept,
+    // the locks growing the controls); False puts it back where it was.
+    Property<bool> FullScreen;
+    // Design values the old framework kept; stored, with no effect here.
+    Property<int32_t> Placement, MacProcId;
+    Property<bool> Composite, LiveResize, MenuBarVisible;
 
     // --- methods -----------------------------------------------------------
     // Runs any pending Open events, shows the window and brings it to the
@@ -150,8 +159,9 @@ public:
     // window) unless they ran already or a quit was requested.
     void runOpenEvents();
     // Client size changed (user, code or test driver): locks, Resizing, and
-    // Resized once the resizing settles.
-    void clientResized(int32_t width, int32_t height);
+    // Resized once the resizing settles: on the next turn of the loop, or,
+    // while the user drags the frame, once the drag has paused.
+    void clientResized(int32_t width, int32_t height, bool byUserDrag = false);
     void setActive(bool active);
 
 private:
@@ -164,7 +174,7 @@ private:
     void applySizeLimits();
     void applyClientSize();
     void applyPosition();
-    void raiseResizedLater();
+    void raiseResizedLater(int delayMs);
     void mirrorVisibility(bool visible);
 
     WindowWidget* widget_ = nullptr;
@@ -178,5 +188,7 @@ private:
     bool active_ = false;
     bool shown_ = false;
     int32_t lastWidth_ = 0, lastHeight_ = 0;  // client size the locks were last applied for
+    int32_t normalGeometry_[4] = {0, 0, 0, 0};  // Left, Top, Width, Height before FullScreen
+    void applyFullScreen(bool full);
     int resizedGeneration_ = 0;
 };

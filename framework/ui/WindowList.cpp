@@ -1,6 +1,7 @@
 #include "framework/ui/WindowList.h"
 
 #include "framework/runtime/ExceptionRouting.h"
+#include "framework/runtime/Runtime.h"
 #include "framework/ui/Window.h"
 
 #include <QTimer>
@@ -88,7 +89,9 @@ void closed(Window& window) {
             QTimer::singleShot(0, [] { deleteClosed(); });
         }
     }
-    if (wasActive) {
+    // The window behind becomes the active one, except while quitting: then
+    // every window closes in turn and none should get the focus back.
+    if (wasActive && !Runtime::quitting()) {
         for (Window* next : order())
             if (next->isShown() && !next->isClosing()) {
                 activate(*next);

@@ -1,6 +1,7 @@
 #include "framework/ui/WindowWidget.h"
 
 #include "framework/runtime/ExceptionRouting.h"
+#include "framework/graphics/Picture.h"
 #include "framework/ui/DropConversion.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/KeyMapping.h"
@@ -8,6 +9,7 @@
 #include "framework/ui/WindowList.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -30,7 +32,7 @@ protected:
         if (s.width() == std::max(0, owner->Width.get()) && s.height() == std::max(0, owner->Height.get()))
             return;  // the size we asked for
         if (!top_.isVisible()) return;  // a hidden window's layout is not the user's doing
-        guarded([&] { owner->clientResized(s.width(), s.height()); });
+        guarded([&] { owner->clientResized(s.width(), s.height(), true); });
     }
     // Presses on the client area outside every control are the window's.
     void mousePressEvent(QMouseEvent* event) override { press(event); }
@@ -58,9 +60,10 @@ protected:
     }
     void paintEvent(QPaintEvent* event) override {
         Window* owner = top_.owner_;
-        if (owner && owner->HasBackColor.get()) {
+        if (owner && (owner->HasBackColor.get() || owner->Backdrop.get())) {
             QPainter p(this);
-            p.fillRect(rect(), QColor::fromRgb(owner->BackColor.get() & 0xFFFFFF));
+            if (owner->HasBackColor.get()) p.fillRect(rect(), QColor::fromRgb(owner->BackColor.get() & 0xFFFFFF));
+            if (auto backdrop = owner->Backdrop.get()) p.drawImage(QPoint(0, 0), backdrop->composedImage());
         }
         QWidget::paintEvent(event);
     }
@@ -104,6 +107,9 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
 void WindowWidget::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !owner_) return;
+    // Offscreen, Qt's activation arrives late and does not follow closes,
+    // so it would undo what Show and the test driver decided.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
     Window* owner = owner_;
     if (isActiveWindow()) guarded([&] { WindowList::activate(*owner); });
     else guarded([&] { WindowList::deactivate(*owner); });

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -194,7 +195,10 @@ bool EditField::canStandardEdit(const std::string& itemName) const {
     bool writable = !ReadOnly.get();
     if (itemName == "EditCopy") return hasSelection && !Password.get();
     if (itemName == "EditCut" || itemName == "EditClear") return hasSelection && writable && !Password.get();
-    if (itemName == "EditPaste") return writable && !QApplication::clipboard()->text().isEmpty();
+    if (itemName == "EditPaste") {
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        return writable && data && (data->hasText() || (textEdit() && data->hasUrls()));
+    }
     if (itemName == "EditSelectAll") return !adapter_->qtText().isEmpty();
     return false;
 }

@@ -54,6 +54,8 @@ public:
 
     bool canStandardEdit(const std::string& itemName) const override;
     bool doStandardEdit(const std::string& itemName) override;
+    // Qt's editors insert dropped text themselves (after DragOver).
+    bool insertsDropsItself() const override { return true; }
 
     // Framework-internal.
     TextEditorAdapter& adapter() const { return *adapter_; }

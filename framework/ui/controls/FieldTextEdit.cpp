@@ -1,9 +1,13 @@
 #include "framework/ui/controls/FieldTextEdit.h"
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QUrl>
+
+#include "framework/data/TextEncoding.h"
 
 FieldTextEdit::FieldTextEdit(QWidget* parent) : QTextEdit(parent) {
     setAcceptRichText(false);
@@ -31,18 +35,41 @@ void FieldTextEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 bool FieldTextEdit::canInsertFromMimeData(const QMimeData* source) const {
-    return source->hasText() || (acceptRichText() && source->hasHtml());
+    return source->hasText() || source->hasUrls() || (acceptRichText() && source->hasHtml());
+}
+
+// Text files dropped on a field (the recipe text accepts files of the type
+// "text") insert their contents: UTF-8 when valid, else Windows-1252. Files
+// that are not local, not readable or too large insert nothing.
+QString FieldTextEdit::textOfFiles(const QList<QUrl>& urls) {
+    QString out;
+    for (const QUrl& url : urls) {
+        if (!url.isLocalFile()) continue;
+        QFile file(url.toLocalFile());
+        if (file.size() > kLargestInsertedFile || !file.open(QIODevice::ReadOnly)) continue;
+        QByteArray bytes = file.readAll();
+        out += QString::fromStdString(TextFromUnknownEncoding(bytes.toStdString(), EncodingCode::WindowsLatin1));
+    }
+    return out;
+}
+
+void FieldTextEdit::insertPlain(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QChar('\r'), QChar('\n'));
+    int r = room();
+    if (r <= 0 || text.isEmpty()) return;
+    if (text.size() > r) text.truncate(r);
+    textCursor().insertText(text);
 }
 
 void FieldTextEdit::insertFromMimeData(const QMimeData* source) {
+    if (source->hasUrls()) {
+        insertPlain(textOfFiles(source->urls()));
+        return;
+    }
     if (acceptRichText() && source->hasHtml() && limit_ <= 0) {
         QTextEdit::insertFromMimeData(source);
         return;
     }
-    if (!source->hasText()) return;
-    QString text = source->text();
-    int r = room();
-    if (r <= 0) return;
-    if (text.size() > r) text.truncate(r);
-    textCursor().insertText(text);
+    if (source->hasText()) insertPlain(source->text());
 }

@@ -11,6 +11,8 @@ public:
     explicit FieldTextEdit(QWidget* parent = nullptr);
 
     void setLimit(int limit) { limit_ = limit; }
+    // Dropped or pasted files insert their text, not their names.
+    static constexpr qint64 kLargestInsertedFile = 1 << 20;
     int limit() const { return limit_; }
 
 protected:
@@ -21,6 +23,9 @@ protected:
 private:
     // How many UTF-16 units may still be added in place of the selection.
     int room() const;
+    void insertPlain(QString text);
+    // The text of the local files among the urls; empty when there are none.
+    static QString textOfFiles(const QList<QUrl>& urls);
 
     int limit_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "framework/dialogs/UiService.h"
 #include "framework/runtime/ExceptionRouting.h"
 
 HTMLViewer::HTMLViewer() : browser_(new QTextBrowser) {
@@ -12,11 +13,16 @@ HTMLViewer::HTMLViewer() : browser_(new QTextBrowser) {
     setWidget(browser_);
     routeInputFrom(browser_->viewport());
     AcceptFocus = true;
-    // Links among local pages are followed; anything else stays put.
+    // Links among local pages are followed here; web and mail links go to
+    // the desktop, through the UI service like every other outside call.
     QObject::connect(browser_, &QTextBrowser::anchorClicked, [this](const QUrl& url) {
+        if (url.toString().startsWith('#')) {
+            browser_->scrollToAnchor(url.fragment());
+            return;
+        }
         QUrl target = browser_->source().resolved(url);
         if (target.isLocalFile() || target.scheme().isEmpty()) browser_->setSource(target);
-        else if (url.toString().startsWith('#')) browser_->scrollToAnchor(url.fragment());
+        else guarded([&] { uiService().openURL(target.toString().toStdString()); });
     });
     QObject::connect(browser_, &QTextBrowser::sourceChanged, [this](const QUrl&) {
         std::string title = Title();

@@ -1,7 +1,8 @@
 #pragma once
 // Shows HTML pages (the help) and follows links between them. The engine is
 // Qt's text browser, so pages must keep to the HTML it renders; IsAvailable
-// is always true. Links that leave local files are not followed here.
+// is always true. Links to other local pages are followed in the viewer;
+// web and mail links are handed to the desktop.
 #include "framework/ui/RectControl.h"
 
 class QTextBrowser;

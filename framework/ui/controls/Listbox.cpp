@@ -129,7 +129,7 @@ Listbox::CellRef::operator std::string() const {
 Listbox::CellRef& Listbox::CellRef::operator=(const std::string& text) {
     if (column_ == -1) {
         if (list_.rows_.setRowText(row_, text)) list_.model_->rowChanged(row_);
-    } else if (list_.rows_.setCell(row_, column_, text)) {
+    } else if (list_.rows_.cell(row_, column_) != text && list_.rows_.setCell(row_, column_, text)) {
         list_.model_->cellChanged(row_, column_);
     }
     return *this;
@@ -140,7 +140,11 @@ std::string Listbox::Cell(int32_t row, int32_t column) const {
     return rows_.cell(row, column);
 }
 
+// Paint handlers set CellBold while the list paints (the units table bolds
+// its heading rows); only a real change may ask for another paint, or the
+// list would repaint for ever.
 void Listbox::setCellBold(int32_t row, int32_t column, bool bold) {
+    if (rows_.cellBold(row, column) == bold) return;
     if (rows_.setCellBold(row, column, bold)) model_->cellChanged(row, column);
 }
 

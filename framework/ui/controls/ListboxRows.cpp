@@ -1,5 +1,7 @@
 #include "framework/ui/controls/ListboxRows.h"
 
+#include "framework/ui/controls/ListText.h"
+
 #include <QString>
 #include <algorithm>
 #include <numeric>
@@ -66,18 +68,11 @@ std::string ListboxRows::rowText(int32_t row, int32_t columnCount) const {
 bool ListboxRows::setRowText(int32_t row, const std::string& text) {
     if (!hasRow(row)) return false;
     auto& cells = rows_[row].cells;
-    size_t column = 0, start = 0;
-    for (;;) {
-        size_t tab = text.find('\t', start);
-        std::string field = text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
-        if (column >= cells.size()) cells.resize(column + 1);
-        cells[column].text = std::move(field);
-        ++column;
-        if (tab == std::string::npos) break;
-        start = tab + 1;
-    }
+    std::vector<std::string> fields = splitTabs(text);
+    if (cells.size() < fields.size()) cells.resize(fields.size());
     // Cells the new text does not reach are emptied but keep their tags.
-    for (; column < cells.size(); ++column) cells[column].text.clear();
+    for (size_t column = 0; column < cells.size(); ++column)
+        cells[column].text = column < fields.size() ? std::move(fields[column]) : std::string();
     return true;
 }
 

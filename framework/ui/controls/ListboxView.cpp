@@ -1,7 +1,9 @@
 #include "framework/ui/controls/ListboxView.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/ui/controls/Listbox.h"
@@ -32,6 +34,14 @@ ListboxView::ListboxView(Listbox& list) : list_(list) {
 }
 
 bool ListboxView::viewportEvent(QEvent* event) {
+    // The list's help tag shows over its rows too (the view would look for a
+    // tip per cell, and the rows have none).
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        if (toolTip().isEmpty()) QToolTip::hideText();
+        else QToolTip::showText(help->globalPos(), toolTip(), viewport());
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {

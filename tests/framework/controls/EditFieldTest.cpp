@@ -6,12 +6,17 @@
 #include <QLineEdit>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/FieldTextEdit.h"
 #include "framework/ui/controls/TextEditorAdapter.h"
 #include "framework/ui/controls/TextPositions.h"
 #include "tests/framework/controls/ControlTestSupport.h"
+#include "tests/support/UiDriver.h"
 
 namespace {
 
@@ -182,4 +187,39 @@ TEST(EditFieldMultiLine, ScrollPositionCountsLaidOutLines) {
     EXPECT_EQ(field->ScrollPosition(), 10);
     field->ScrollPosition = field->ScrollPosition - 10;
     EXPECT_EQ(field->ScrollPosition(), 0);
+}
+
+TEST(EditFieldKeys, TabIsTextOnlyWhenTheFieldAcceptsTabs) {
+    TestWindow window;
+    window.finishBuilding();
+    auto* text = window.add<EditField>("RecipeText");
+    text->MultiLine = true;
+    auto* name = window.add<EditField>("recipeName");
+    name->MultiLine = true;
+    window.Show();
+    UiDriver ui;
+    text->AcceptTabs = true;
+    ui.type(*text, "a\tb");
+    EXPECT_EQ(text->Text(), "a\tb");
+    ui.type(*name, "a\tb");
+    EXPECT_EQ(name->Text(), "ab");
+}
+
+TEST(EditFieldMultiLine, APastedOrDroppedTextFileInsertsItsTextNotItsName) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("soup.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Leek\r\nPotato\xe9");  // not UTF-8: read as Windows-1252
+    file.close();
+
+    TestWindow window;
+    window.finishBuilding();
+    auto* field = window.add<EditField>("RecipeText");
+    field->MultiLine = true;
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(file.fileName())});
+    data->setText(file.fileName());
+    QApplication::clipboard()->setMimeData(data);
+    ASSERT_TRUE(field->doStandardEdit("EditPaste"));
+    EXPECT_EQ(field->Text(), "Leek\rPotato\u00e9");
 }

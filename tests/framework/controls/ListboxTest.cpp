@@ -282,3 +282,53 @@ TEST_F(ListFixture, AFieldLosesTheFocusBeforeTheListsChange) {
     EXPECT_EQ(journal, "name:LostFocus list:GotFocus list:Change");
     EXPECT_EQ(list->ListIndex(), 1);
 }
+
+TEST(ListboxLifetime, AWindowGoesAwayWithAnOpenEditorAndWaitingRows) {
+    auto window = std::make_unique<TestWindow>();
+    window->finishBuilding();
+    auto* list = window->add<Listbox>("list");
+    int lost = 0;
+    list->CellLostFocus = [&](int32_t, int32_t) { ++lost; };
+    list->AddRow("Bread");
+    window->Show();
+    list->EditCell(0, 0);
+    list->AddRow("Cake");  // waits for the view
+    window.reset();
+    QCoreApplication::processEvents();
+    SUCCEED();
+}
+
+TEST_F(ListFixture, BoldingCellsFromThePaintHandlerDoesNotRepaintForEver) {
+    fill({"Dry Measure", "Pounds"});
+    window.Show();
+    int paints = 0;
+    list->CellBackgroundPaint = [&](::Graphics&, int32_t row, int32_t) {
+        ++paints;
+        if (row == 0) list->CellBold(0, 0) = true;
+        return false;
+    };
+    list->syncView();
+    list->view()->viewport()->repaint();
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    int settled = paints;
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    EXPECT_EQ(paints, settled);
+    EXPECT_TRUE(static_cast<bool>(list->CellBold(0, 0)));
+}
+
+TEST_F(ListFixture, InsertingAndRemovingRowsKeepsTheSelectedRow) {
+    fill({"Apple", "Bread", "Cake"});
+    list->ListIndex = 1;
+    changes = 0;
+    list->InsertRow(0, "Aardvark pie");
+    EXPECT_EQ(list->ListIndex(), 2);
+    EXPECT_EQ(list->Text(), "Bread");
+    list->RemoveRow(0);
+    EXPECT_EQ(list->ListIndex(), 1);
+    EXPECT_EQ(changes, 0) << "the same row stays selected";
+    list->RemoveRow(1);
+    EXPECT_EQ(list->ListIndex(), -1);
+    EXPECT_EQ(changes, 1);
+    list->RemoveRow(9);
+    EXPECT_EQ(list->ListCount(), 2);
+}

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTextStream>
 
 #include "framework/ui/controls/BevelButton.h"
@@ -25,6 +26,8 @@
 #include "framework/ui/controls/TabPanel.h"
 #include "framework/ui/controls/TextEditorAdapter.h"
 #include "tests/framework/controls/ControlTestSupport.h"
+#include "tests/support/ScriptedUiService.h"
+#include "tests/support/UiDriver.h"
 
 namespace {
 
@@ -98,6 +101,12 @@ TEST_F(Built, ContainerChildrenByNameInContainerCoordinatesMoveWithIt) {
     QWidget* host = box->widget();
     EXPECT_LT(host->children().indexOf(field->widget()),
               host->children().indexOf(box->child("Placeholder")->widget()));
+
+    std::string opens;
+    for (RectControl* c : std::vector<RectControl*>{box, field, box->child("Placeholder")})
+        c->Open = [&opens, c] { opens += c->Name() + " "; };
+    window.Show();
+    EXPECT_EQ(opens, "Searchfield Placeholder RecipeSearchCntl ") << "children open before their container";
 }
 
 TEST_F(Built, TabPanelPagesMapWindowCoordinates) {
@@ -197,6 +206,14 @@ TEST_F(Built, HtmlViewerLoadsPagesAndReportsTheirTitles) {
     viewer->LoadURL(QUrl::fromLocalFile(dir.filePath("index.html")).toString().toStdString());
     viewer->LoadURL(dir.filePath("two.html").toStdString());
     EXPECT_EQ(titles, (std::vector<std::string>{"Larderwise Help", ""}));
+    viewer->LoadURL(dir.filePath("index.html").toStdString());
+    emit viewer->browser()->anchorClicked(QUrl("two.html"));  // the user follows the link
+    EXPECT_EQ(viewer->browser()->source().fileName(), QString("two.html"));
+
+    ScopedScriptedUi ui;
+    emit viewer->browser()->anchorClicked(QUrl("https://example.org/"));
+    EXPECT_EQ(ui->openedURLs(), (std::vector<std::string>{"https://example.org/"}));
+    EXPECT_EQ(viewer->browser()->source().fileName(), QString("two.html")) << "web pages open on the desktop";
     EXPECT_TRUE(viewer->canStandardEdit("EditSelectAll"));
     EXPECT_FALSE(viewer->canStandardEdit("EditPaste"));
 }
@@ -216,4 +233,22 @@ TEST_F(Built, DefaultButtonTakesAReturnNoControlTook) {
     read->Default = false;
     sendKey(text->adapter().widget(), Qt::Key_Return, "\r");
     EXPECT_EQ(pushes, 1);
+}
+
+TEST_F(Built, StaticTextPressAcceptedByMouseDownBringsMouseUp) {
+    UiDriver ui;
+    auto* link = window.add<StaticText>("webLink");
+    link->Width = 120;
+    link->Height = 18;
+    link->Text = "www.example.org";
+    window.Show();
+    std::string journal;
+    link->MouseDown = [&](int32_t, int32_t) {
+        journal += "down ";
+        return true;
+    };
+    link->MouseUp = [&](int32_t x, int32_t) { journal += "up " + std::to_string(x); };
+    ui.press(*link, 10, 5);
+    ui.release(*link, 300, 5);  // released far outside: still this label's
+    EXPECT_EQ(journal, "down up 300");
 }

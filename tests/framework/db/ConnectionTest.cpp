@@ -1,5 +1,7 @@
 #include <filesystem>
 
+#include "framework/files/FolderItem.h"
+
 #include "DatabaseTestSupport.h"
 
 TEST_F(DatabaseTest, CreateWritesTheFileAtOnceAndLeavesItConnected) {
@@ -13,6 +15,20 @@ TEST_F(DatabaseTest, CreateWritesTheFileAtOnceAndLeavesItConnected) {
     auto mode = db.SQLSelect("pragma journal_mode");
     ASSERT_TRUE(mode);
     EXPECT_EQ(mode->IdxField(1).StringValue(), "delete");
+}
+
+TEST_F(DatabaseTest, TheFileCanBeGivenAsAFolderItem) {
+    REALSQLDatabase db;
+    EXPECT_EQ(db.DatabaseFile(), nullptr);
+    EXPECT_FALSE(db.Connect());  // no file given
+    EXPECT_TRUE(db.Error());
+    db.SetDatabaseFile(FolderItem::fromPath(path()));
+    ASSERT_TRUE(db.CreateDatabaseFile()) << db.ErrorMessage();
+    ASSERT_TRUE(db.DatabaseFile());
+    EXPECT_EQ(db.DatabaseFile()->Name(), "recipeDB.rsd");
+    EXPECT_TRUE(db.DatabaseFile()->Exists());
+    db.SetDatabaseFile(std::shared_ptr<FolderItem>());
+    EXPECT_EQ(db.DatabaseFile(), nullptr);
 }
 
 TEST_F(DatabaseTest, ConnectNeitherCreatesAMissingFileNorAcceptsOtherFiles) {

@@ -132,6 +132,10 @@ TEST_F(DatabaseTest, OnlyPlainOneTableSelectsCanBeEdited) {
     auto quoted = db->SQLSelect("select \"recipeName\" from \"recipes\" where recipeName like 'S%'");
     ASSERT_TRUE(quoted && quoted->Editable());
     EXPECT_EQ(quoted->RecordCount(), 1);
+    auto commented = db->SQLSelect("select * from main.recipes -- the whole table");
+    ASSERT_TRUE(commented && commented->Editable()) << db->ErrorMessage();
+    EXPECT_EQ(db->SQLSelect("select * from recipes where recipeName = 'unterminated"), nullptr);
+    EXPECT_TRUE(db->Error());
     auto rs = db->SQLSelect("select * from recipes");
     rs->Field("recipeName").SetStringValue("no Edit first");
     EXPECT_TRUE(db->Error());
@@ -192,4 +196,30 @@ TEST_F(DatabaseTest, PhotosAreStoredAsJPEGAndNullMeansNone) {
     EXPECT_EQ(peek("select count(*) from recipes where recipePhoto is null"), "1");
     db->SQLExecute("update recipes set recipePhoto = x'0102'");
     EXPECT_EQ(db->SQLSelect("select recipePhoto from recipes")->IdxField(1).JPEGValue(), nullptr);  // not a picture
+}
+
+TEST_F(DatabaseTest, ManySmallAndSomeLargeValuesReadBackIntact) {
+    auto db = createRecipes({});
+    std::string photo(100000, '\0');
+    for (size_t i = 0; i < photo.size(); ++i) photo[i] = static_cast<char>(i * 31);
+    for (int i = 0; i < 5000; ++i) {
+        Variant blob = i % 1000 == 0 ? Variant(MemoryBlock::FromString(photo)) : Variant();
+        db->SQLExecute("insert into recipes (recipeName, recipePhoto) values (?, ?)",
+                       {"Recipe " + std::to_string(i) + std::string(static_cast<size_t>(i % 40), '+'), blob});
+    }
+    auto rs = db->SQLSelect("select rowID, * from recipes order by rowID");
+    ASSERT_EQ(rs->RecordCount(), 5000);
+    for (int i = 0; !rs->EOF_(); rs->MoveNext(), ++i) {
+        ASSERT_EQ(rs->Field("recipeName").StringValue(),
+                  "Recipe " + std::to_string(i) + std::string(static_cast<size_t>(i % 40), '+'));
+        ASSERT_EQ(rs->Field("recipePhoto").BlobValue(), i % 1000 == 0 ? photo : "") << i;
+    }
+    rs->MoveFirst();
+    rs->Edit();
+    rs->Field("recipeName").SetStringValue(std::string(70000, 'n'));  // replaced by a large value
+    rs->Update();
+    ASSERT_FALSE(db->Error()) << db->ErrorMessage();
+    EXPECT_EQ(rs->Field("recipeName").StringValue(), std::string(70000, 'n'));
+    rs->MoveNext();
+    EXPECT_EQ(rs->Field("recipeName").StringValue(), "Recipe 1+");
 }

@@ -84,6 +84,16 @@ TEST_F(MenuBarViewTest, TriggeringAnActionRunsTheChainOnlyWhenEnabled) {
     EXPECT_EQ(menus.last(), "window.RecipeKitchenmode");
 }
 
+TEST_F(MenuBarViewTest, ATriggerRunsTheItemOnceThoughEveryMenuAboveReportsIt) {
+    menus.bind(menus.window, "window", "TextCenter");
+    view->prepareMenu();
+    QAction* center = view->actionFor("TextCenter");
+    center->trigger();  // Qt raises triggered of the Text menu and of the menus above it
+    emit menuOf("FormatMenu")->triggered(center);
+    emit widget->triggered(center);
+    EXPECT_EQ(std::count(menus.log.begin(), menus.log.end(), "window.TextCenter"), 1);
+}
+
 TEST_F(MenuBarViewTest, AnExceptionFromAHandlerGoesToTheContextNotIntoQt) {
     menus.window.AddMenuHandler("FileClose", []() -> bool { throw std::runtime_error("boom"); });
     menus.appEnable = [] { throw std::logic_error("enabling failed"); };

@@ -39,6 +39,14 @@ TEST_F(MenuDispatchTest, EnablingPassTellsTheViewsOfTheBar) {
     EXPECT_EQ(told, 1);
 }
 
+TEST_F(MenuDispatchTest, AViewRemovedWhileOthersAreToldIsNotCalled) {
+    int second = 0, secondCalls = 0;
+    menus.bar->addObserver([&] { menus.bar->removeObserver(second); });
+    second = menus.bar->addObserver([&] { ++secondCalls; });
+    runEnablingPass(menus);
+    EXPECT_EQ(secondCalls, 0);
+}
+
 TEST_F(MenuDispatchTest, FrontWindowComesBeforeTheApplication) {
     menus.bind(menus.window, "window", "FileClose", false);
     menus.bind(menus.application, "app", "FileClose", false);

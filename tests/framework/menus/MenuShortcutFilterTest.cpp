@@ -90,6 +90,26 @@ TEST_F(MenuShortcutFilterTest, PlainTypingNeverRunsTheEnablingPass) {
     EXPECT_EQ(field->text(), "bhello");
 }
 
+TEST_F(MenuShortcutFilterTest, AKeyPassedOnToParentsRunsTheEnablingPassOnce) {
+    // A plain widget ignores keys, so Qt offers the key to each parent in turn.
+    auto* inner = new QWidget(&window);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_W, Qt::ControlModifier);
+    QApplication::sendEvent(inner, &press);
+    EXPECT_EQ(std::count(menus.log.begin(), menus.log.end(), "window.EnableMenuItems"), 1);
+
+    QKeyEvent again(QEvent::KeyPress, Qt::Key_W, Qt::ControlModifier);
+    QApplication::sendEvent(inner, &again);
+    EXPECT_EQ(std::count(menus.log.begin(), menus.log.end(), "window.EnableMenuItems"), 2);
+}
+
+TEST_F(MenuShortcutFilterTest, OneKeyRunsOneEnablingPassAndTheHandlerOnce) {
+    menus.bind(menus.window, "window", "RecipeNextRecipe");
+    // Qt sends the shortcut override itself before a key press it is given.
+    sendPress(Qt::Key_BracketRight, Qt::ControlModifier);
+    EXPECT_EQ(std::count(menus.log.begin(), menus.log.end(), "window.EnableMenuItems"), 1);
+    EXPECT_EQ(std::count(menus.log.begin(), menus.log.end(), "window.RecipeNextRecipe"), 1);
+}
+
 TEST_F(MenuShortcutFilterTest, NothingHappensWithoutAContext) {
     menus.bind(menus.window, "window", "EditSelectAll");
     setMenuContext(nullptr);

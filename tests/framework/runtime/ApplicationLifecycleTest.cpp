@@ -4,7 +4,7 @@
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
-#include "framework/ui/DragItem.h"
+#include "framework/runtime/FolderItemFactory.h"
 #include "framework/ui/Window.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/ScriptedUiService.h"

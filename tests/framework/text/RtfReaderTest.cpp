@@ -65,6 +65,21 @@ TEST(RtfReader, TextEditRtfWithFlatFontTableAndUnicodeLineSeparator) {
     EXPECT_EQ(t.Alignment(t.ParagraphCount() - 1), TextAlignment::Right);
 }
 
+TEST(RtfReader, EarlyCocoaRtfAsTheOldPlatformStoredIt) {
+    // Mac Roman through both the document and the font's character set, and
+    // "\ql\qnatural" for the natural (default) alignment.
+    const StyledText t = read(
+        "{\\rtf1\\mac\\ansicpg10000\\cocoartf102\n{\\fonttbl\\f0\\fswiss\\fcharset77 Helvetica;}\n"
+        "{\\colortbl;\\red255\\green255\\blue255;}\n"
+        "\\pard\\tx560\\tx1120\\ql\\qnatural\n\n\\f0\\fs24 \\cf0 Cr\\'8fme\\\n"
+        "\\pard\\tx560\\qc 2 \\'bd cups}");
+    EXPECT_EQ(t.Text(), "Cr\xC3\xA8me\r2 \xCE\xA9 cups");
+    EXPECT_EQ(t.Alignment(0), TextAlignment::Default);
+    EXPECT_EQ(t.Alignment(1), TextAlignment::Center);
+    EXPECT_EQ(t.Font(0, 1), "Helvetica");
+    EXPECT_EQ(t.Size(0, 1), 12);
+}
+
 TEST(RtfReader, UnicodeFallbackIsSkippedByTheCurrentUcCount) {
     // \uc1 (the default) skips one character, \uc2 two, \uc0 none; a
     // fallback \'hh counts as one; skipping stops at a group boundary.

@@ -165,3 +165,29 @@ TEST(Focus, AClickGivesTheFocusBeforeTheControlSeesThePress) {
     ui.click(*w.list, 3, 3);
     EXPECT_EQ(w.journal.joined(), "name:LostFocus list:GotFocus list:MouseDown");
 }
+
+TEST(Focus, ClosingTheFrontWindowGivesTheFocusBackToTheWindowBehindButNotWhileQuitting) {
+    UiDriver ui;
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [] { return std::make_unique<Application>(); };
+    ui.start(steps);
+    FormWindow& back = newWindow<FormWindow>();
+    back.journal.clear();
+    back.name->SetFocus();
+    FormWindow& front = newWindow<FormWindow>();
+    front.notes->SetFocus();
+    EXPECT_EQ(back.journal.joined(), "name:GotFocus name:LostFocus");
+    front.Close();
+    EXPECT_EQ(back.journal.joined(), "name:GotFocus name:LostFocus name:GotFocus");
+
+    FormWindow& third = newWindow<FormWindow>();
+    third.list->SetFocus();
+    EventJournal outlives;  // the windows are deleted by the end
+    for (RectControl* c : {static_cast<RectControl*>(back.name), static_cast<RectControl*>(back.notes),
+                           static_cast<RectControl*>(back.list)})
+        outlives.watch(*c);
+    back.Close = [&] { outlives.add("window:Close"); };
+    Quit(0);
+    ui.settle();
+    EXPECT_EQ(outlives.joined(), "window:Close name:Close notes:Close list:Close");
+}

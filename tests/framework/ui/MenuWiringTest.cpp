@@ -70,6 +70,11 @@ TEST_F(MenuWiring, AnInstalledMenuBarSitsAboveTheClientArea) {
     ASSERT_NE(w.widget()->menuWidget(), nullptr);
     EXPECT_EQ(w.contentWidget()->size(), QSize(320, 200));
     EXPECT_GT(w.widget()->height(), 200);
+    w.Show();
+    ui.settle();
+    EXPECT_EQ(w.contentWidget()->size(), QSize(320, 200));
+    EXPECT_EQ(w.Width(), 320);
+    EXPECT_EQ(w.Height(), 200);
 }
 
 TEST_F(MenuWiring, ItemsGoToTheFrontWindowThenTheApplicationThenStandardEditing) {
@@ -106,4 +111,23 @@ TEST_F(MenuWiring, AShortcutNobodyHandlesOrThatIsDisabledPassesItsKeyOn) {
     w.EnableMenuItems = [&] { bar->FindItem("FileMenu")->Enabled = false; };  // a disabled menu
     ui.key(*w.field, "k", UiDriver::Command);
     EXPECT_EQ(w.log, (std::vector<std::string>{"field:KeyDown w", "field:KeyDown k"}));
+}
+
+TEST_F(MenuWiring, TheApplicationsEnableMenuItemsMethodRunsTheWholePass) {
+    MenuWindow w(bar);
+    w.finishBuilding();
+    ui.activate(w);
+    MenuItem* kitchen = bar->FindItem("RecipeKitchen");
+    kitchen->AutoEnable = false;
+    kitchen->Enabled = true;
+    std::vector<std::string> order;
+    w.field->SetFocus();
+    w.field->EnableMenuItems = [&] { order.push_back("field"); };
+    w.EnableMenuItems = [&] { order.push_back("window"); };
+    app->EnableMenuItems = [&] {
+        order.push_back("App");
+        EXPECT_FALSE(kitchen->Enabled);  // AutoEnable False: off until code enables it
+    };
+    app->EnableMenuItems();
+    EXPECT_EQ(order, (std::vector<std::string>{"field", "window", "App"}));
 }

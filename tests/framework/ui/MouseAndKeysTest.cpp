@@ -58,7 +58,9 @@ TEST(Mouse, OnlyAMouseDownReturningTrueGetsTheDragAndRelease) {
     w.journal.clear();
     claim = true;
     ui.press(*w.pad, 5, 6);
+    ui.drag(*w.pad, 5, 6);    // no movement yet: no drag
     ui.drag(*w.pad, 70, -3);  // outside the control: still its drag, in its coordinates
+    ui.drag(*w.pad, 70, -3);
     ui.release(*w.pad, 120, 4);
     EXPECT_EQ(w.journal.joined(), "down 5,6 drag 70,-3 up 120,4");
     EXPECT_FALSE(InputDispatch::hasCapture());

@@ -6,7 +6,12 @@
 #include "tests/support/ProbeControl.h"
 #include "tests/support/UiDriver.h"
 
+#include "framework/graphics/Picture.h"
+
 #include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QThread>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <gtest/gtest.h>
@@ -28,11 +33,16 @@ struct FramedWindow : Window {
         journal.watch(*second);
         Close = [this] { journal.add("window:Close"); };
         Resizing = [this] { journal.add("window:Resizing"); };
+        Resized = [this] { journal.add("window:Resized"); };
     }
 };
 
 bool waitUntil(const std::function<bool()>& condition) {
-    for (int i = 0; i < 50 && !condition(); ++i) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    for (int i = 0; i < 100 && !condition(); ++i) {
+        QApplication::processEvents(QEventLoop::AllEvents);
+        QThread::msleep(10);
+    }
+    QApplication::processEvents(QEventLoop::AllEvents);
     return condition();
 }
 }  // namespace
@@ -77,11 +87,17 @@ TEST(QtMapping, AFrameResizedByTheUserAppliesTheLocksAndRaisesResizing) {
     w.Show();
     ASSERT_TRUE(waitUntil([&] { return w.widget()->isVisible(); }));
     w.journal.clear();
-    w.widget()->resize(260, w.widget()->height() + 10);
-    ASSERT_TRUE(waitUntil([&] { return w.Width() == 260; }));
+    const int frameHeight = w.widget()->height();
+    w.widget()->resize(260, frameHeight + 10);
+    w.widget()->resize(270, frameHeight + 10);  // the drag goes on
+    ASSERT_TRUE(waitUntil([&] { return w.journal.joined().find("Resized") != std::string::npos; }));
+    EXPECT_EQ(w.Width(), 270);
     EXPECT_EQ(w.Height(), 110);
-    EXPECT_EQ(w.second->Width(), 160);
-    EXPECT_EQ(w.journal.joined(), "window:Resizing");
+    EXPECT_EQ(w.second->Width(), 170);
+    const auto& lines = w.journal.lines();
+    EXPECT_EQ(lines.front(), "window:Resizing");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "window:Resized"), 1);
+    EXPECT_EQ(lines.back(), "window:Resized");  // once, after the drag paused
 }
 
 TEST(QtMapping, TabMovesTheFocusThroughTheModelOnceTheWindowIsActive) {
@@ -97,4 +113,32 @@ TEST(QtMapping, TabMovesTheFocusThroughTheModelOnceTheWindowIsActive) {
     QApplication::sendEvent(w.first->widget(), &tab);
     EXPECT_EQ(w.journal.joined(), "first:LostFocus second:GotFocus");
     EXPECT_EQ(w.Focus(), w.second);
+}
+
+TEST(QtMapping, FullScreenTakesTheAvailableAreaAndGrowsLockedControlsThenGoesBack) {
+    UiDriver ui;  // screen 0: 1280 x 778 available from (0, 22)
+    FramedWindow w;
+    w.finishBuilding();
+    w.Left = 40;
+    w.FullScreen = true;
+    EXPECT_EQ(w.Left(), 0);
+    EXPECT_EQ(w.Top(), 22);
+    EXPECT_EQ(w.Width(), 1280);
+    EXPECT_EQ(w.Height(), 778);
+    EXPECT_EQ(w.second->Width(), 100 + 1080);
+    w.FullScreen = false;
+    EXPECT_EQ(w.Left(), 40);
+    EXPECT_EQ(w.Width(), 200);
+    EXPECT_EQ(w.second->Width(), 100);
+}
+
+TEST(QtMapping, TheBackdropIsDrawnBehindTheControls) {
+    FramedWindow w;
+    w.finishBuilding();
+    QImage splash(4, 4, QImage::Format_ARGB32);
+    splash.fill(QColor(255, 0, 0));
+    w.Backdrop = Picture::fromImage(splash);
+    const QImage shown = w.contentWidget()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(1, 1), QColor(255, 0, 0));
+    EXPECT_NE(shown.pixelColor(150, 2), QColor(255, 0, 0)) << "outside the picture";
 }

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "framework/dialogs/MessageDialog.h"
+#include "framework/dialogs/MsgBox.h"
+#include "framework/dialogs/QtMessageBoxes.h"
+#include "framework/dialogs/QtUiService.h"
+#include "tests/framework/dialogs/ModalAnswer.h"
+
+namespace {
+
+QLabel* labelNamed(QMessageBox& box, const char* name) {
+    return box.findChild<QLabel*>(name);
+}
+
+QStringList captions(const BuiltMessageBox& built) {
+    QStringList texts;
+    for (const auto& [button, answer] : built.answers) texts << button->text();
+    return texts;
+}
+
+TEST(QtMessageBoxes, MarkupInTheTextIsShownLiterally) {
+    MessageDialogRequest request;
+    request.message = "Delete <b>x</b>?";
+    request.explanation = "The recipe <i>Soup</i> & its photo go.";
+    request.action = {"&Delete Recipe", true, false};
+    BuiltMessageBox built = buildMessageDialog(request, nullptr);
+
+    QLabel* text = labelNamed(*built.box, "qt_msgbox_label");
+    QLabel* explanation = labelNamed(*built.box, "qt_msgbox_informativelabel");
+    ASSERT_NE(text, nullptr);
+    ASSERT_NE(explanation, nullptr);
+    EXPECT_EQ(text->textFormat(), Qt::PlainText);
+    EXPECT_EQ(explanation->textFormat(), Qt::PlainText);
+    EXPECT_EQ(text->text(), "Delete <b>x</b>?");
+    EXPECT_EQ(explanation->text(), "The recipe <i>Soup</i> & its photo go.");
+}
+
+TEST(QtMessageBoxes, CarriageReturnsBecomeLineBreaks) {
+    BuiltMessageBox built = buildMsgBox(MsgBoxRequest{"Database recipeDB.rsd not found.\r\rIf you moved it\r\nmove it back", 0, ""}, nullptr);
+    EXPECT_EQ(built.box->text(), "Database recipeDB.rsd not found.\n\nIf you moved it\nmove it back");
+}
+
+TEST(QtMessageBoxes, QuestionDialogShowsItsCaptionsAndCancelDefault) {
+    MessageDialog dialog;
+    dialog.Message = "Delete the recipe?";
+    dialog.ActionButton.Caption = "&Delete Recipe";
+    dialog.CancelButton.Visible = true;
+    dialog.CancelButton.Default = true;  // the action button keeps Default = True as well
+    BuiltMessageBox built = buildMessageDialog(dialog.request(), nullptr);
+    EXPECT_EQ(captions(built), (QStringList{"&Delete Recipe", "Cancel"}));
+    ASSERT_NE(built.box->defaultButton(), nullptr);
+    EXPECT_EQ(built.box->defaultButton()->text(), "Cancel");
+    EXPECT_EQ(built.box->escapeButton()->text(), "Cancel");
+}
+
+TEST(QtMessageBoxes, RealServiceAnswersTheButtonPressed) {
+    QtUiService service;
+    answerNextModal<QMessageBox>([](QMessageBox& box) {
+        for (QAbstractButton* button : box.buttons())
+            if (button->text() == "No") button->click();
+    });
+    EXPECT_EQ(service.MsgBox(MsgBoxRequest{"Save?", 4, "Larderwise"}), 7);
+
+    MessageDialogRequest request;
+    request.message = "Restore?";
+    request.action = {"Restore", true, true};
+    request.cancel = {"Abort", true, false};
+    answerNextModal<QMessageBox>([](QMessageBox& box) { box.defaultButton()->click(); });
+    EXPECT_EQ(service.showMessageDialog(request), MessageDialogChoice::Action);
+
+    answerNextModal<QMessageBox>([](QMessageBox& box) { box.reject(); });
+    EXPECT_EQ(service.showMessageDialog(request), MessageDialogChoice::Cancel);
+}
+
+}  // namespace
