@@ -64,9 +64,11 @@ public:
 
     // --- methods -----------------------------------------------------------
     void SetFocus();
-    void Refresh(bool eraseBackground = true);
-    void RefreshRect(int32_t x, int32_t y, int32_t width, int32_t height, bool eraseBackground = true);
-    void UpdateNow();
+    // Virtual so a control with a retained surface (Canvas) honours the
+    // erase flag whichever type the caller holds.
+    virtual void Refresh(bool eraseBackground = true);
+    virtual void RefreshRect(int32_t x, int32_t y, int32_t width, int32_t height, bool eraseBackground = true);
+    virtual void UpdateNow();
     // What a drop on the control may carry (see DropTarget.h).
     void AcceptTextDrop();
     void AcceptPictureDrop();

@@ -215,7 +215,7 @@ void Window::mirrorVisibility(bool visible) {
         widget_->show();
     } else {
         shown_ = false;
-        if (active_) WindowList::deactivate(*this);
+        WindowList::hidden(*this);
         widget_->hide();
     }
 }

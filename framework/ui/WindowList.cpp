@@ -75,9 +75,21 @@ void deactivate(Window& window) {
     if (window.isActive()) window.setActive(false);
 }
 
+void hidden(Window& window) {
+    if (!window.isActive()) return;
+    window.setActive(false);
+    // The window behind becomes the active one, except while quitting: then
+    // every window closes in turn and none should get the focus back.
+    if (Runtime::quitting()) return;
+    for (Window* next : order())
+        if (next != &window && next->isShown() && !next->isClosing()) {
+            activate(*next);
+            break;
+        }
+}
+
 void closed(Window& window) {
-    const bool wasActive = window.isActive();
-    if (wasActive) window.setActive(false);
+    hidden(window);
     remove(window);
     auto& mine = owned();
     auto it = std::find_if(mine.begin(), mine.end(), [&](const auto& p) { return p.get() == &window; });
@@ -88,15 +100,6 @@ void closed(Window& window) {
             deletionPosted = true;
             QTimer::singleShot(0, [] { deleteClosed(); });
         }
-    }
-    // The window behind becomes the active one, except while quitting: then
-    // every window closes in turn and none should get the focus back.
-    if (wasActive && !Runtime::quitting()) {
-        for (Window* next : order())
-            if (next->isShown() && !next->isClosing()) {
-                activate(*next);
-                break;
-            }
     }
 }
 

@@ -27,6 +27,9 @@ Window* frontWindow();
 
 void activate(Window& window);
 void deactivate(Window& window);
+// A window was hidden: if it was the active one, the next visible window
+// becomes active.
+void hidden(Window& window);
 // A window closed: it leaves the list now and is deleted on the next turn of
 // the event loop (or by deleteClosed()), so the handler that closed it can
 // still finish. The next visible window becomes the active one.

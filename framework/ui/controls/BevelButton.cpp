@@ -2,7 +2,7 @@
 
 #include <QToolButton>
 
-#include "framework/graphics/FontMapping.h"
+#include "framework/ui/controls/ControlFont.h"
 #include "framework/runtime/ExceptionRouting.h"
 
 BevelButton::BevelButton()
@@ -12,11 +12,7 @@ BevelButton::BevelButton()
     setWidget(button_);
     button_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     Caption.onChange([this](const std::string& c) { button_->setText(QString::fromStdString(c)); });
-    auto font = [this] { button_->setFont(resolveFont(TextFont.get(), TextSize.get(), Bold.get())); };
-    TextFont.onChange([font](const std::string&) { font(); });
-    TextSize.onChange([font](const double&) { font(); });
-    Bold.onChange([font](const bool&) { font(); });
-    font();
+    bindControlFont(button_, TextFont, TextSize, Bold);
     QObject::connect(button_, &QToolButton::clicked, [this] { guarded([this] { handleAction(); }); });
 }
 

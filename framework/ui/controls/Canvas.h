@@ -30,10 +30,10 @@ public:
     ::Graphics& Graphics();
 
     // A repaint later; `eraseBackground` clears the image before Paint.
-    void Refresh(bool eraseBackground = true);
-    void RefreshRect(int32_t x, int32_t y, int32_t width, int32_t height, bool eraseBackground = true);
+    void Refresh(bool eraseBackground = true) override;
+    void RefreshRect(int32_t x, int32_t y, int32_t width, int32_t height, bool eraseBackground = true) override;
     // Carries out a pending repaint now (Paint runs before this returns).
-    void UpdateNow();
+    void UpdateNow() override;
 
     Event<void(::Graphics& g)> Paint;
     virtual void handlePaint(::Graphics& g) { Paint(g); }

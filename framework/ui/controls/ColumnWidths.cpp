@@ -42,18 +42,18 @@ Entry parseEntry(const std::string& raw) {
 
 }  // namespace
 
-std::vector<int32_t> resolveColumnWidths(const std::string& spec, int32_t columnCount, int32_t totalWidth) {
+std::vector<int32_t> resolveColumnWidths(const std::string& text, int32_t columnCount, int32_t totalWidth) {
     if (columnCount <= 0) return {};
     totalWidth = std::max(totalWidth, 0);
 
     std::vector<Entry> entries(columnCount);
-    if (trimmed(spec).empty()) {
+    if (trimmed(text).empty()) {
         for (auto& e : entries) e = {Kind::Share, 1};
     } else {
         size_t start = 0;
         for (int32_t column = 0; column < columnCount; ++column) {
-            size_t comma = spec.find(',', start);
-            entries[column] = parseEntry(spec.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+            size_t comma = text.find(',', start);
+            entries[column] = parseEntry(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
             if (comma == std::string::npos) break;
             start = comma + 1;
         }

@@ -11,4 +11,4 @@
 #include <string>
 #include <vector>
 
-std::vector<int32_t> resolveColumnWidths(const std::string& spec, int32_t columnCount, int32_t totalWidth);
+std::vector<int32_t> resolveColumnWidths(const std::string& text, int32_t columnCount, int32_t totalWidth);

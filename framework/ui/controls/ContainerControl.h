@@ -25,6 +25,12 @@ public:
     }
     RectControl* findChild(const std::string& name) const;  // nullptr when missing
 
+    // A repaint of the container repaints the children it covers, with the
+    // same erase flag (a search field redraws its pill over an erased
+    // background).
+    void Refresh(bool eraseBackground = true) override;
+    void RefreshRect(int32_t x, int32_t y, int32_t width, int32_t height, bool eraseBackground = true) override;
+
 protected:
     // Builds the children with add<T>(name).
     virtual void CreateControls() {}

@@ -9,6 +9,7 @@
 
 #include "framework/graphics/FontMapping.h"
 #include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ControlInputFilter.h"
 #include "framework/ui/controls/LineEditorAdapter.h"
 #include "framework/ui/controls/TextEditAdapter.h"
 #include "framework/ui/controls/TextPositions.h"
@@ -94,9 +95,12 @@ void EditField::buildEditor(bool multiLine) {
     host_->layout()->addWidget(editor);
     host_->setFocusProxy(editor);
     if (adapter_) {
+        // The old editor goes now; its registration must go with it, or a
+        // later widget at the same address would count as this field.
         host_->layout()->removeWidget(adapter_->widget());
-        adapter_->widget()->deleteLater();
-        adapter_->widget()->setParent(nullptr);
+        adapter_->widget()->setParent(nullptr);  // the adapter deletes an unparented editor
+        ControlRegistry::removeControl(this);
+        ControlRegistry::add(host_, this);
     }
     adapter_ = std::move(next);
     routeInputFrom(editor);

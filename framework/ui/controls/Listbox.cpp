@@ -22,17 +22,9 @@ Listbox::Listbox()
       Text([this] { return editing() ? editorText() : rows_.cell(listIndex_, 0); },
            [this](const std::string& text) {
                if (editing()) delegate_->editor()->setText(QString::fromStdString(text));
-               else if (rows_.setCell(listIndex_, 0, text)) model_->cellChanged(listIndex_, 0);
+               else Cell(listIndex_, 0) = text;  // no selected row: ignored
            }),
-      HeadingIndex([this] { return headingIndex_; },
-                   [this](const int32_t& column) {
-                       headingIndex_ = column >= 0 && column < ColumnCount.get() ? column : -1;
-                       QHeaderView* h = view_->horizontalHeader();
-                       h->setSortIndicatorShown(headingIndex_ >= 0);
-                       bool down = headingIndex_ >= 0 && headingIndex_ < static_cast<int32_t>(descending_.size()) &&
-                                   descending_[headingIndex_];
-                       if (headingIndex_ >= 0) h->setSortIndicator(headingIndex_, down ? Qt::DescendingOrder : Qt::AscendingOrder);
-                   }),
+      HeadingIndex([this] { return headingIndex_; }, [this](const int32_t& column) { showSortMark(column); }),
       SortedColumn([this] { return sortedColumn_; }, [this](const int32_t& column) { sortedColumn_ = std::max(column, -1); }),
       model_(std::make_unique<ListboxModel>(rows_)), delegate_(nullptr), view_(nullptr) {
     view_ = new ListboxView(*this);
@@ -219,61 +211,19 @@ bool Listbox::userPressed(int x, int y) {
     return true;
 }
 
-// --- editing ----------------------------------------------------------------
-
-bool Listbox::editing() const { return delegate_->editor() != nullptr; }
-
-std::string Listbox::editorText() const { return delegate_->editor()->text().toStdString(); }
-
-void Listbox::EditCell(int32_t row, int32_t column) {
-    if (!rows_.hasRow(row) || column < 0 || column >= ColumnCount.get()) return;
-    syncView();
-    QModelIndex i = model_->index(row, column);
-    view_->scrollTo(i);
-    view_->edit(i);
-    if (QLineEdit* editor = delegate_->editor()) {
-        editor->selectAll();
-        editor->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-// --- sorting ----------------------------------------------------------------
-
-// The handlers run first (the product refills the list in HeaderPressed);
-// the built-in sort then orders whatever rows the list holds by then.
-void Listbox::userPressedHeader(int32_t column) {
-    if (handleHeaderPressed(column)) return;
-    if (handleSortColumn(column)) return;
-    if (column >= static_cast<int32_t>(descending_.size())) descending_.resize(column + 1, false);
-    if (sortedColumn_ == column) descending_[column] = !descending_[column];
-    else descending_[column] = false;
-    sortedColumn_ = column;
-    sortBy(column, !descending_[column]);
-    HeadingIndex = column;
-}
-
-void Listbox::Sort() {
-    if (sortedColumn_ < 0) return;
-    bool down = sortedColumn_ < static_cast<int32_t>(descending_.size()) && descending_[sortedColumn_];
-    sortBy(sortedColumn_, !down);
-}
-
-// The selected row stays selected wherever it lands; that is not a change.
-void Listbox::sortBy(int32_t column, bool ascending) {
-    std::vector<int32_t> order = rows_.sortByColumn(column, ascending);
-    if (listIndex_ >= 0) {
-        for (size_t i = 0; i < order.size(); ++i)
-            if (order[i] == listIndex_) {
-                listIndex_ = static_cast<int32_t>(i);
-                break;
-            }
-    }
-    model_->resetNow();
-}
-
 // --- look -------------------------------------------------------------------
 
 void Listbox::syncView() { model_->sync(); }
+
+void Listbox::Refresh(bool eraseBackground) {
+    syncView();
+    RectControl::Refresh(eraseBackground);
+}
+
+void Listbox::UpdateNow() {
+    syncView();
+    RectControl::UpdateNow();
+}
 
 void Listbox::geometryApplied() { applyColumns(); }
 

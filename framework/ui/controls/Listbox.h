@@ -136,6 +136,14 @@ public:
     virtual bool handleCellBackgroundPaint(::Graphics& g, int32_t row, int32_t column) {
         return CellBackgroundPaint(g, row, column);
     }
+    // Redrawing shows rows that were still waiting for the view.
+    void Refresh(bool eraseBackground = true) override;
+    void UpdateNow() override;
+
+    // While a cell is edited, the Edit menu acts on its editor.
+    bool canStandardEdit(const std::string& itemName) const override;
+    bool doStandardEdit(const std::string& itemName) override;
+
     // Whether cells get a background Graphics at all; a subclass that paints
     // backgrounds itself answers true.
     virtual bool paintsCellBackgrounds() const { return CellBackgroundPaint.bound(); }
@@ -171,6 +179,7 @@ private:
     std::string heading(int32_t column) const;
     void setHeading(int32_t column, const std::string& text);
     void sortBy(int32_t column, bool ascending);
+    void showSortMark(int32_t column);
     std::string editorText() const;
     bool editing() const;
 

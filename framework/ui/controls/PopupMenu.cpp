@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "framework/graphics/FontMapping.h"
+#include "framework/ui/controls/ControlFont.h"
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/ui/controls/ListText.h"
 
@@ -20,11 +20,7 @@ PopupMenu::PopupMenu()
         DeleteAllRows();
         for (const std::string& line : splitLines(text)) AddRow(line);
     });
-    auto font = [this] { combo_->setFont(resolveFont(TextFont.get(), TextSize.get(), Bold.get())); };
-    TextFont.onChange([font](const std::string&) { font(); });
-    TextSize.onChange([font](const double&) { font(); });
-    Bold.onChange([font](const bool&) { font(); });
-    font();
+    bindControlFont(combo_, TextFont, TextSize, Bold);
     QObject::connect(combo_, &QComboBox::currentIndexChanged, [this](int index) {
         if (showing_ == 0) guarded([&] { setIndex(index, true); });
     });

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 
-#include "framework/graphics/FontMapping.h"
+#include "framework/ui/controls/ControlFont.h"
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/ui/Window.h"
 
@@ -15,11 +15,7 @@ PushButton::PushButton()
     button_->setAutoDefault(false);
     Caption.onChange([this](const std::string& c) { button_->setText(QString::fromStdString(c)); });
     Default.onChange([this](const bool& d) { button_->setDefault(d); });
-    auto font = [this] { button_->setFont(resolveFont(TextFont.get(), TextSize.get(), Bold.get())); };
-    TextFont.onChange([font](const std::string&) { font(); });
-    TextSize.onChange([font](const double&) { font(); });
-    Bold.onChange([font](const bool&) { font(); });
-    font();
+    bindControlFont(button_, TextFont, TextSize, Bold);
     QObject::connect(button_, &QPushButton::clicked, [this] { guarded([this] { handleAction(); }); });
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "framework/ui/controls/Canvas.h"
+#include "framework/ui/controls/ContainerControl.h"
 #include "tests/framework/controls/ControlTestSupport.h"
 
 namespace {
@@ -27,10 +28,7 @@ TEST(Canvas, OutsideDrawingSurvivesUntilTheNextRealRepaint) {
     TestWindow window;
     window.finishBuilding();
     auto* photo = window.add<Canvas>("recipePhoto");
-    photo->Left = 10;
-    photo->Top = 10;
-    photo->Width = 40;
-    photo->Height = 30;
+    place(*photo, 10, 10, 40, 30);
     int paints = 0;
     photo->Paint = [&](::Graphics& g) {
         ++paints;
@@ -96,4 +94,42 @@ TEST(Canvas, MouseDownTrueBringsTheMouseUp) {
     claim = true;
     sendClick(canvas->widget(), QPoint(5, 6));
     EXPECT_EQ(journal, "down 3,4;down 5,6;up;");
+}
+
+namespace {
+class PillBox : public ContainerControl {
+public:
+    Canvas* pill = nullptr;
+
+protected:
+    void CreateControls() override {
+        pill = add<Canvas>("BgCanvas");
+        pill->Width = 40;
+        pill->Height = 20;
+    }
+};
+}  // namespace
+
+TEST(Canvas, ARefreshOfItsContainerRepaintsItThroughPaint) {
+    TestWindow window;
+    window.finishBuilding();
+    auto* box = window.add<PillBox>("search");
+    box->Width = 100;
+    box->Height = 30;
+    window.Show();
+    QCoreApplication::processEvents();
+    int paints = 0;
+    box->pill->Paint = [&](::Graphics&) { ++paints; };
+    box->pill->Graphics().FillRect(0, 0, 5, 5);
+    box->RefreshRect(0, 0, box->Width, box->Height, false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 1);
+    EXPECT_FALSE(clearAt(*box->pill, 1, 1)) << "no erase asked for";
+    box->RefreshRect(0, 0, box->Width, box->Height, true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 2);
+    EXPECT_TRUE(clearAt(*box->pill, 1, 1));
+    box->RefreshRect(60, 0, 10, 10, true);  // beside the pill
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 2);
 }

@@ -15,6 +15,14 @@ struct TestWindow : Window {
     }
 };
 
+// Sets a control's design rectangle in window coordinates.
+inline void place(RectControl& c, int32_t left, int32_t top, int32_t width, int32_t height) {
+    c.Left = left;
+    c.Top = top;
+    c.Width = width;
+    c.Height = height;
+}
+
 inline void sendClick(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     QPointF local(at);
     QPointF global(target->mapToGlobal(at));

@@ -140,6 +140,19 @@ TEST(EditFieldMultiLine, SwitchingToMultiLineKeepsTextAndSettings) {
     field->MultiLine = false;
     EXPECT_EQ(field->textEdit(), nullptr);
     EXPECT_EQ(field->Text(), "Soup");
+
+    field->MultiLine = true;
+    field->ReadOnly = false;
+    window.Show();
+    std::string keys;
+    field->KeyDown = [&](std::string k) {
+        keys += k;
+        return false;
+    };
+    UiDriver ui;
+    ui.type(*field, "!");
+    EXPECT_EQ(keys, "!") << "the new editor's keys reach the field";
+    EXPECT_EQ(field->Text(), "!Soup");
 }
 
 TEST(EditFieldMultiLine, LimitTextStopsTypingAndPastingBeyondIt) {
@@ -222,4 +235,22 @@ TEST(EditFieldMultiLine, APastedOrDroppedTextFileInsertsItsTextNotItsName) {
     QApplication::clipboard()->setMimeData(data);
     ASSERT_TRUE(field->doStandardEdit("EditPaste"));
     EXPECT_EQ(field->Text(), "Leek\rPotato\u00e9");
+}
+
+TEST(EditFieldGeometry, SmallFieldsKeepTheirDesignSize) {
+    TestWindow window;
+    window.finishBuilding();
+    auto* multi = window.add<EditField>("recipeKeywords");
+    multi->MultiLine = true;
+    multi->Width = 40;
+    multi->Height = 16;
+    auto* single = window.add<EditField>("fontSize");
+    single->Width = 20;
+    single->Height = 12;
+    window.Show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(multi->widget()->size(), QSize(40, 16));
+    EXPECT_EQ(multi->adapter().widget()->size(), QSize(40, 16));
+    EXPECT_EQ(single->widget()->size(), QSize(20, 12));
+    EXPECT_EQ(single->adapter().widget()->size(), QSize(20, 12));
 }

@@ -24,10 +24,7 @@ struct ListFixture : ::testing::Test {
     void SetUp() override {
         window.finishBuilding();
         list = window.add<Listbox>("list");
-        list->Left = 10;
-        list->Top = 10;
-        list->Width = 200;
-        list->Height = 200;
+        place(*list, 10, 10, 200, 200);
         list->DefaultRowHeight = 18;
         list->Change = [this] {
             ++changes;
@@ -225,6 +222,19 @@ TEST_F(ListFixture, EditingInPlaceReportsKeystrokesAndTheEndOfTheEdit) {
     EXPECT_EQ(journal[2], "change 0,0 Rye");
     EXPECT_EQ(journal[3], "lost 0 Rye") << "the edit is stored before CellLostFocus";
     EXPECT_EQ(list->Text(), "Rye");
+    EXPECT_FALSE(list->canStandardEdit("EditSelectAll")) << "no editor, no standard editing";
+}
+
+TEST_F(ListFixture, TheEditMenuWorksOnTheCellEditor) {
+    fill({"Bread"});
+    window.Show();
+    list->EditCell(0, 0);
+    ASSERT_TRUE(list->canStandardEdit("EditCut"));
+    ASSERT_TRUE(list->doStandardEdit("EditCut"));
+    EXPECT_EQ(list->Text(), "");
+    ASSERT_TRUE(list->doStandardEdit("EditPaste"));
+    ASSERT_TRUE(list->doStandardEdit("EditPaste"));
+    EXPECT_EQ(list->Text(), "BreadBread");
 }
 
 TEST_F(ListFixture, CellBackgroundPaintGetsACellSizedGraphics) {
@@ -331,4 +341,32 @@ TEST_F(ListFixture, InsertingAndRemovingRowsKeepsTheSelectedRow) {
     EXPECT_EQ(changes, 1);
     list->RemoveRow(9);
     EXPECT_EQ(list->ListCount(), 2);
+}
+
+TEST_F(ListFixture, RenameInPlaceTypesIntoTheEditorNotTheListsKeyDown) {
+    UiDriver ui;
+    fill({"Bread", "Cake"});
+    window.Show();
+    int clicks = 0;
+    list->CellClick = [&](int32_t row, int32_t column, int32_t, int32_t) {
+        if (++clicks == 2) list->EditCell(row, column);  // the second click of a double click
+        return false;
+    };
+    std::string listKeys;
+    list->KeyDown = [&](std::string key) {
+        listKeys += key;
+        return true;  // the recipe list takes every key it sees
+    };
+    std::vector<std::string> typed;
+    list->CellTextChange = [&](int32_t, int32_t) { typed.push_back(list->Text()); };
+    QPoint p = list->view()->viewport()->mapTo(list->widget(), rowCentre(1));
+    ui.doubleClick(*list, p.x(), p.y());
+    QLineEdit* editor = list->view()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    // Qt delivers keys to the focused editor (the driver's keys would go to
+    // the list itself while the offscreen window is not active for Qt).
+    typeText(editor, "Pie");
+    EXPECT_EQ(listKeys, "");
+    EXPECT_EQ(typed, (std::vector<std::string>{"P", "Pi", "Pie"}));
+    EXPECT_EQ(list->ListIndex(), 1);
 }

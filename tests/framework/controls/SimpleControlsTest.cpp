@@ -111,10 +111,7 @@ TEST_F(Built, ContainerChildrenByNameInContainerCoordinatesMoveWithIt) {
 
 TEST_F(Built, TabPanelPagesMapWindowCoordinates) {
     auto* tabs = window.add<TabPanel>("TabPanel1");
-    tabs->Left = 20;
-    tabs->Top = 10;
-    tabs->Width = 440;
-    tabs->Height = 280;
+    place(*tabs, 20, 10, 440, 280);
     tabs->Append("Unit Conversions");
     tabs->Append("Equivalency");
     auto* sheet = window.add<EditField>("EditField1", tabs);

@@ -179,6 +179,9 @@ TEST(Focus, ClosingTheFrontWindowGivesTheFocusBackToTheWindowBehindButNotWhileQu
     EXPECT_EQ(back.journal.joined(), "name:GotFocus name:LostFocus");
     front.Close();
     EXPECT_EQ(back.journal.joined(), "name:GotFocus name:LostFocus name:GotFocus");
+    FormWindow& palette = newWindow<FormWindow>();  // shown in front, then hidden again
+    palette.Hide();
+    EXPECT_EQ(back.journal.joined(), "name:GotFocus name:LostFocus name:GotFocus name:LostFocus name:GotFocus");
 
     FormWindow& third = newWindow<FormWindow>();
     third.list->SetFocus();

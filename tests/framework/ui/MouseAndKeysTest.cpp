@@ -162,3 +162,20 @@ TEST(Keys, KeysNoControlConsumedReachTheWindow) {
     ui.type(*w.pad, "ab");
     EXPECT_EQ(windowKeys, "b");
 }
+
+TEST(Mouse, HoverEnterAndExitReachTheControlInItsCoordinates) {
+    UiDriver ui;
+    PadWindow w;
+    w.finishBuilding();
+    w.pad->MouseEnter = [&] { w.journal.add("enter"); };
+    w.pad->MouseExit = [&] { w.journal.add("exit"); };
+    w.pad->MouseMove = [&](int32_t x, int32_t y) { w.journal.add("move " + std::to_string(x) + "," + std::to_string(y)); };
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(w.pad->widget(), &enter);
+    QMouseEvent move(QEvent::MouseMove, QPointF(7, 8), QPointF(w.pad->widget()->mapToGlobal(QPoint(7, 8))), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.pad->widget(), &move);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w.pad->widget(), &leave);
+    EXPECT_EQ(w.journal.joined(), "enter move 7,8 exit");
+}
