@@ -3,17 +3,8 @@
 #include "app/Larderwise.h"
 #include "app/MenuBar1.h"
 #include "app/file_types/FileTypeSets.h"
-#include "framework/files/FolderItem.h"
-#include "framework/ui/DragItem.h"
 #include "prefs/BPrefs.h"
 #include "recipe_window/Main.h"
-
-namespace {
-// Files reach the program by path (documents named at launch, drops).
-void installFolderItemFactory() {
-    setFolderItemFactory([](const std::string& path) { return FolderItem::fromPath(path); });
-}
-}  // namespace
 
 std::unique_ptr<Larderwise> _NewAppInstance() {
     auto app = std::make_unique<Larderwise>();
@@ -41,10 +32,7 @@ void releaseGlobals() {
 
 Runtime::StartupSteps larderwiseStartupSteps() {
     Runtime::StartupSteps steps;
-    steps.initFileTypes = [] {
-        installFolderItemFactory();
-        _InitFileTypes();
-    };
+    steps.initFileTypes = _InitFileTypes;
     steps.newAppInstance = [] { return std::unique_ptr<Application>(_NewAppInstance()); };
     steps.addMenuHandlers = _ApplicationAddMenuHandlers;
     steps.makeDefaultView = _MakeDefaultView;

@@ -21,8 +21,8 @@
 #include "app/Larderwise.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/UiService.h"
-#include "framework/files/SpecialFolder.h"
 #include "framework/runtime/Runtime.h"
+#include "framework/runtime/Services.h"
 #include "framework/text/StyledText.h"
 
 namespace fs = std::filesystem;
@@ -197,7 +197,7 @@ void BM_OpenCurrent(benchmark::State& state) {
     state.counters["ratio_to_bare"] = ours / bare;
     state.counters["ms_open"] = 1000 * ours / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_OpenCurrent)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_OpenCurrent)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 void BM_UpgradeConvert(benchmark::State& state) {
     const fs::path source = sourceDatabase(static_cast<int>(state.range(0)), false);
@@ -225,7 +225,10 @@ BENCHMARK(BM_UpgradeConvert)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterati
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
-    SpecialFolder::setRoot(SpecialFolder::Kind::ApplicationData, (benchFolder() / "data").string());
+    auto realRoot = services().folderRoot;
+    services().folderRoot = [realRoot](SpecialFolderKind kind) {
+        return kind == SpecialFolderKind::ApplicationData ? (benchFolder() / "data").string() : realRoot(kind);
+    };
     setUiService(std::make_unique<AnsweringUi>());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
