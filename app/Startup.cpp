@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/Larderwise.h"
+#include "app/LarderwiseSplash.h"
 #include "app/MenuBar1.h"
 #include "app/file_types/FileTypeSets.h"
 #include "prefs/BPrefs.h"
@@ -22,7 +23,7 @@ void _ApplicationAddMenuHandlers() {
 void _MakeDefaultView() { (void)Main(); }
 
 void releaseGlobals() {
-    // Cached pictures would go first; none is cached by the shell yet.
+    releaseLarderwiseSplash();
     Runtime::releaseWindows();
     if (Application* app = currentApplication()) app->MenuBar.reset();
     releaseMenuBar1();

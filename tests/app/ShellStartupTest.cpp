@@ -3,7 +3,10 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include "app/LarderwiseSplash.h"
 #include "app/MenuBar1.h"
+#include "framework/files/FileType.h"
+#include "framework/ui/WindowList.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/files/FolderItem.h"
 #include "framework/runtime/Runtime.h"
@@ -206,4 +209,17 @@ TEST_F(Startup, AnExceptionFromAMenuShortcutShowsError610) {
     ui.key(*probe, "n", UiDriver::Command);
     ui.settle();
     EXPECT_TRUE(ui.loopEnded());
+}
+
+TEST_F(Startup, TheReleaseAtExitLeavesNoWindowMenuBarOrFileType) {
+    startWithDatabase();
+    auto bar = MenuBar1();
+    ASSERT_NE(larderwiseSplash(), nullptr);
+    EXPECT_EQ(larderwiseSplash(), larderwiseSplash());  // drawn once, kept
+    quitApp();
+    releaseGlobals();
+    EXPECT_TRUE(WindowList::frontToBack().empty());
+    EXPECT_TRUE(registeredFileTypes().empty());
+    EXPECT_EQ(App().MenuBar, nullptr);
+    EXPECT_NE(MenuBar1(), bar);  // the next use would build a fresh one
 }
