@@ -5,39 +5,13 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStandardPaths>
 #include <cstdio>
 
 namespace {
 int yields = 0;
 int yieldDepth = 0;
-
-std::string envFolder(const char* var, const QString& fallback) {
-    const QByteArray value = qgetenv(var);
-    return value.isEmpty() ? fallback.toStdString() : QString::fromLocal8Bit(value).toStdString();
-}
-
-std::string realFolderRoot(SpecialFolderKind kind) {
-    const QString home = QDir::homePath();
-    switch (kind) {
-        case SpecialFolderKind::ApplicationData: return envFolder("XDG_DATA_HOME", home + "/.local/share");
-        case SpecialFolderKind::Preferences: return envFolder("XDG_CONFIG_HOME", home + "/.config");
-        case SpecialFolderKind::Desktop: {
-            const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-            return (QDir(desktop).exists() ? desktop : home).toStdString();
-        }
-        case SpecialFolderKind::Documents: {
-            const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-            return (QDir(docs).exists() ? docs : home).toStdString();
-        }
-        case SpecialFolderKind::Home: return home.toStdString();
-        case SpecialFolderKind::Temporary: return QDir::tempPath().toStdString();
-    }
-    return home.toStdString();
-}
 
 ScreenInfo realScreen(int32_t index) {
     ScreenInfo info;
@@ -55,7 +29,6 @@ Services makeRealServices() {
     s.screenCount = [] { return static_cast<int32_t>(QGuiApplication::screens().size()); };
     s.screen = realScreen;
     s.fontFamilies = installedFontFamilies;
-    s.folderRoot = realFolderRoot;
     s.modifiers = [] {
         const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
         return KeyModifiers{bool(m & Qt::ControlModifier), bool(m & Qt::ShiftModifier), bool(m & Qt::AltModifier),

@@ -1,6 +1,7 @@
 #include "tests/support/UiDriver.h"
 
 #include "framework/dialogs/UiService.h"
+#include "framework/files/SpecialFolder.h"
 #include "framework/runtime/Clock.h"
 #include "framework/runtime/Services.h"
 #include "framework/ui/FocusModel.h"
@@ -103,13 +104,6 @@ UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
     Clock::setFake([this] { return (fakeTicks_ * 1000000 + 59) / 60 + extraMicros_; });
     Services& s = services();
     s.doubleClickTicks = [this] { return doubleClickTicks; };
-    const QString root = folders_->path();
-    s.folderRoot = [root](SpecialFolderKind kind) {
-        static const char* names[] = {"ApplicationData", "Preferences", "Desktop", "Documents", "Home", "Temporary"};
-        const QString path = root + "/" + names[static_cast<int>(kind)];
-        QDir().mkpath(path);
-        return path.toStdString();
-    };
     s.screenCount = [] { return 1; };
     s.screen = [](int32_t index) {
         ScreenInfo info;
@@ -124,14 +118,17 @@ UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
         loopEnded_ = true;
         exitCode_ = code;
     };
-    // Code that reads the XDG variables itself lands in the same temp tree.
-    const std::pair<const char*, SpecialFolderKind> env[] = {{"HOME", SpecialFolderKind::Home},
-                                                             {"XDG_DATA_HOME", SpecialFolderKind::ApplicationData},
-                                                             {"XDG_CONFIG_HOME", SpecialFolderKind::Preferences}};
-    for (const auto& [var, kind] : env) {
+    // The special folders, and code that reads the XDG variables itself,
+    // land in the same temp tree.
+    const std::pair<const char*, const char*> env[] = {
+        {"HOME", "Home"}, {"XDG_DATA_HOME", "ApplicationData"}, {"XDG_CONFIG_HOME", "Preferences"}};
+    for (const auto& [var, name] : env) {
         savedEnvironment_.emplace_back(var, qgetenv(var).toStdString());
-        qputenv(var, QByteArray::fromStdString(s.folderRoot(kind)));
+        qputenv(var, QByteArray::fromStdString(folder(name)));
     }
+    SpecialFolder::setRoot(SpecialFolder::Kind::ApplicationData, folder("ApplicationData"));
+    SpecialFolder::setRoot(SpecialFolder::Kind::Preferences, folder("Preferences"));
+    SpecialFolder::setRoot(SpecialFolder::Kind::Desktop, folder("Desktop"));
     auto scripted = std::make_unique<ScriptedUiService>();
     dialogs_ = scripted.get();
     setUiService(std::move(scripted));
@@ -140,6 +137,7 @@ UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
 UiDriver::~UiDriver() {
     dialogs_->verifyAllUsed();
     setUiService(nullptr);
+    SpecialFolder::resetRoots();
     for (const auto& [var, value] : savedEnvironment_) qputenv(var, QByteArray::fromStdString(value));
 }
 
@@ -147,7 +145,11 @@ int32_t UiDriver::ticks() const { return Clock::ticks(); }
 void UiDriver::advanceTicks(int32_t t) { fakeTicks_ += t; }
 void UiDriver::advanceMicroseconds(int64_t micros) { extraMicros_ += micros; }
 
-std::string UiDriver::folder(const char* name) const { return (folders_->path() + "/" + name).toStdString(); }
+std::string UiDriver::folder(const char* name) const {
+    const QString path = folders_->path() + "/" + name;
+    QDir().mkpath(path);
+    return path.toStdString();
+}
 
 void UiDriver::start(const Runtime::StartupSteps& steps, const std::vector<std::string>& documents) {
     Runtime::start(steps, documents);

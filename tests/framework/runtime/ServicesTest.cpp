@@ -1,3 +1,5 @@
+#include "framework/files/FolderItem.h"
+#include "framework/files/SpecialFolder.h"
 #include "framework/runtime/Application.h"
 #include "framework/runtime/Services.h"
 #include "framework/runtime/SystemInfo.h"
@@ -17,16 +19,15 @@ TEST(Services, RealAnswersComeFromTheMachine) {
     EXPECT_GT(screen.AvailableWidth, 0);
     EXPECT_EQ(services().screen(99).Width, 0);  // no such screen: zeros, not a crash
     EXPECT_FALSE(services().fontFamilies().empty());
-    EXPECT_EQ(services().folderRoot(SpecialFolderKind::Preferences), qEnvironmentVariable("XDG_CONFIG_HOME").toStdString());
 }
 
 TEST(Services, TheDriverReplacesThemAndTheFoldersAreItsOwn) {
     UiDriver ui;
     EXPECT_EQ(services().doubleClickTicks(), 20);
     EXPECT_EQ(services().screen(0).AvailableWidth, 1280);
-    const std::string prefs = services().folderRoot(SpecialFolderKind::Preferences);
-    EXPECT_EQ(prefs, ui.folder("Preferences"));
-    EXPECT_TRUE(QDir(QString::fromStdString(prefs)).exists());
+    const std::string prefs = ui.folder("Preferences");
+    EXPECT_EQ(SpecialFolder::Preferences()->NativePath(), prefs);
+    EXPECT_EQ(SpecialFolder::Desktop()->NativePath(), ui.folder("Desktop"));
     EXPECT_EQ(qEnvironmentVariable("XDG_CONFIG_HOME").toStdString(), prefs);
     const int32_t before = ui.ticks();
     ui.advanceTicks(30);
