@@ -111,7 +111,11 @@ UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
         return ScreenInfo{0, 0, 1280, 800, 0, 22, 1280, 778, 32};
     };
     s.fontFamilies = [] { return std::vector<std::string>{"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif"}; };
-    s.modifiers = [] { return KeyModifiers{}; };
+    // The modifiers of the simulated key or click while it is delivered.
+    s.modifiers = [this] {
+        return KeyModifiers{bool(heldModifiers_ & Command), bool(heldModifiers_ & Shift), bool(heldModifiers_ & Option),
+                            bool(heldModifiers_ & Control)};
+    };
     s.pointerPosition = [](int32_t& x, int32_t& y) { x = 100, y = 100; };
     s.yield = [] {};
     s.exitLoop = [this](int code) {
@@ -172,7 +176,9 @@ void UiDriver::press(RectControl& control, int32_t x, int32_t y, unsigned modifi
     QPoint pos(x, y);
     QWidget* target = targetAt(control, pos);
     const Qt::MouseButton button = contextual ? Qt::RightButton : Qt::LeftButton;
+    heldModifiers_ = modifiers;
     sendMouse(target, QEvent::MouseButtonPress, pos, button, button, qtModifiers(modifiers));
+    heldModifiers_ = None;
 }
 
 void UiDriver::drag(RectControl& control, int32_t x, int32_t y) {
@@ -214,10 +220,12 @@ void UiDriver::key(RectControl& control, const std::string& key, unsigned modifi
     if (modifiers & Shift && text.size() == 1) text = text.toUpper();
     QWidget* target = control.widget()->focusProxy() ? control.widget()->focusProxy() : control.widget();
     if (QWidget* inner = QApplication::focusWidget(); inner && target->isAncestorOf(inner)) target = inner;
+    heldModifiers_ = modifiers;
     QKeyEvent press(QEvent::KeyPress, qtKey, qtModifiers(modifiers), text);
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, qtKey, qtModifiers(modifiers), text);
     QApplication::sendEvent(target, &release);
+    heldModifiers_ = None;
 }
 
 void UiDriver::type(RectControl& control, const std::string& text) {

@@ -102,6 +102,7 @@ private:
     std::unique_ptr<QTemporaryDir> folders_;
     std::vector<std::pair<const char*, std::string>> savedEnvironment_;
     ScriptedUiService* dialogs_ = nullptr;
+    unsigned heldModifiers_ = None;  // while a simulated key or press is delivered
     bool loopEnded_ = false;
     int exitCode_ = 0;
 };

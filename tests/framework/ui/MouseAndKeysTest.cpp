@@ -137,16 +137,19 @@ TEST(Keys, HeldKeysAreKnownInsideTheirOwnKeyDown) {
     UiDriver ui;
     PadWindow w;
     w.finishBuilding();
-    bool downHeld = false, upHeld = true;
+    bool downHeld = false, upHeld = true, command = false;
     w.pad->KeyDown = [&](std::string) {
         downHeld = Keyboard::AsyncKeyDown(125);
         upHeld = Keyboard::AsyncKeyDown(126);
+        command = Keyboard::CommandKey();
         return true;
     };
-    ui.key(*w.pad, "\x1F");
+    ui.key(*w.pad, "\x1F", UiDriver::Command);
     EXPECT_TRUE(downHeld);
     EXPECT_FALSE(upHeld);
+    EXPECT_TRUE(command);
     EXPECT_FALSE(Keyboard::AsyncKeyDown(125));  // released again
+    EXPECT_FALSE(Keyboard::CommandKey());
 }
 
 TEST(Keys, KeysNoControlConsumedReachTheWindow) {
