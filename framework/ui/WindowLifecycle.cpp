@@ -8,6 +8,8 @@
 #include "framework/ui/WindowList.h"
 #include "framework/ui/WindowWidget.h"
 
+#include <QWindow>
+
 void Window::finishBuilding() {
     if (built_) return;
     built_ = true;
@@ -47,10 +49,25 @@ void Window::Show() {
     runOpenEvents();
     if (Runtime::quitting() || closing_) return;
     Visible.setQuietly(true);
+    floatAboveDocument();
     mirrorVisibility(true);
     widget_->raise();
     widget_->activateWindow();
     WindowList::activate(*this);
+}
+
+// A floating window (the converter, the font palette) stays above the
+// document window it serves: the front document window becomes its
+// transient parent. Ownership stays with the framework.
+void Window::floatAboveDocument() {
+    if (Frame.get() != FloatingFrame) return;
+    for (Window* other : WindowList::frontToBack()) {
+        if (other == this || other->Frame.get() != DocumentFrame || !other->isShown()) continue;
+        widget_->winId();  // makes the native window
+        other->widget()->winId();
+        widget_->windowHandle()->setTransientParent(other->widget()->windowHandle());
+        return;
+    }
 }
 
 void Window::Hide() {
