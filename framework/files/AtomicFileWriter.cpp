@@ -42,7 +42,11 @@ void syncFolder(const fs::path& folder) {
 }  // namespace
 
 AtomicFileWriter::AtomicFileWriter(fs::path target) : target_(resolveLinks(target)) {
-    std::string pattern = (target_.parent_path() / ("." + target_.filename().string() + ".tmp-XXXXXX")).string();
+    // Named after the target where the name leaves room, so a leftover from
+    // a crash says what it was; names are limited to 255 bytes.
+    const std::string name = target_.filename().string();
+    const std::string temporaryName = name.size() <= 200 ? "." + name + ".tmp-XXXXXX" : ".tmp-XXXXXX";
+    std::string pattern = (target_.parent_path() / temporaryName).string();
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0) {
         error_ = errno;

@@ -10,17 +10,20 @@
 
 std::unique_ptr<FileHandle> FileHandle::openExisting(const std::filesystem::path& file, bool writable,
                                                      int& errorCode) {
-    const int fd = ::open(file.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    // Non-blocking only for the open itself: a named pipe or device must
+    // not stall the program; it is refused below as not a plain file.
+    const int fd = ::open(file.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         errorCode = errno;
         return nullptr;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        errorCode = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        errorCode = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
         return nullptr;
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     std::unique_ptr<FileHandle> handle(new FileHandle);
     handle->fd_ = fd;
     handle->writable_ = writable;
@@ -70,6 +73,7 @@ std::string FileHandle::readAt(int64_t position, size_t count) const {
     while (done < bytes.size()) {
         const ssize_t got = ::pread(fd_, bytes.data() + done, bytes.size() - done, position + done);
         if (got < 0 && errno == EINTR) continue;
+        if (got < 0 && error_ == 0) error_ = errno;
         if (got <= 0) break;
         done += static_cast<size_t>(got);
     }

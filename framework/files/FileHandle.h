@@ -27,6 +27,7 @@ public:
     bool isOpen() const { return fd_ >= 0; }
     int64_t length() const;
     // Up to `count` bytes from `position`; fewer at the end, none past it.
+    // A read error also gives fewer bytes, and sets errorCode().
     std::string readAt(int64_t position, size_t count) const;
     bool writeAt(int64_t position, std::string_view bytes);
     bool setLength(int64_t length);
@@ -47,7 +48,7 @@ private:
 
     int fd_ = -1;
     bool writable_ = false;
-    int error_ = 0;
+    mutable int error_ = 0;  // reads record their failures too
     std::unique_ptr<AtomicFileWriter> replacement_;
     std::function<void()> onCommitted_;
 };

@@ -1,6 +1,7 @@
 #include "framework/files/FileType.h"
 
-#include "framework/files/CaseBlind.h"
+#include "framework/files/FileTypeFilter.h"
+#include "framework/text/Strings.h"
 
 #include <algorithm>
 #include <atomic>
@@ -69,6 +70,9 @@ void FileType::setMacCreator(std::string value) {
 }
 
 std::string FileType::toString() {
+    // Dialog filters and drop targets name registered types from now on.
+    static const bool filtersInstalled = (installFileTypeFilters(), true);
+    (void)filtersInstalled;
     std::lock_guard lock(registryMutex());
     auto& r = registry();
     const bool registered = std::any_of(r.begin(), r.end(), [&](const Registration& e) { return e.owner == id_; });
@@ -111,7 +115,7 @@ std::vector<RegisteredFileType> registeredFileTypes() {
 
 std::optional<RegisteredFileType> registeredFileTypeNamed(const std::string& name) {
     for (auto& type : registeredFileTypes())
-        if (equalsIgnoringCase(type.name, name)) return type;
+        if (StrEq(type.name, name)) return type;
     return std::nullopt;
 }
 
@@ -120,7 +124,7 @@ std::optional<RegisteredFileType> registeredFileTypeForFileName(const std::strin
         for (const auto& extension : type.extensions) {
             if (fileName.size() <= extension.size()) continue;
             const size_t dot = fileName.size() - extension.size() - 1;
-            if (fileName[dot] == '.' && equalsIgnoringCase(fileName.substr(dot + 1), extension)) return type;
+            if (fileName[dot] == '.' && StrEq(fileName.substr(dot + 1), extension)) return type;
         }
     }
     return std::nullopt;
@@ -138,7 +142,7 @@ std::vector<RegisteredFileType> registeredFileTypesInFilter(const std::string& f
     const auto entries = splitList(filter);
     for (auto& type : registeredFileTypes()) {
         const bool named = std::any_of(entries.begin(), entries.end(), [&](const std::string& entry) {
-            return equalsIgnoringCase(entry, type.name) || (!type.macType.empty() && entry == type.macType);
+            return StrEq(entry, type.name) || (!type.macType.empty() && entry == type.macType);
         });
         if (named) matches.push_back(std::move(type));
     }

@@ -2,7 +2,7 @@
 
 #include "framework/files/AppleDouble.h"
 #include "framework/files/ExtendedAttributes.h"
-#include "framework/files/TextDecoding.h"
+#include "framework/data/TextEncoding.h"
 
 namespace {
 
@@ -10,11 +10,11 @@ constexpr size_t kFinderInfoSize = 32;
 
 std::string codeFromBytes(std::string_view bytes) {
     while (!bytes.empty() && (bytes.back() == ' ' || bytes.back() == '\0')) bytes.remove_suffix(1);
-    return decodeMacRoman(bytes);
+    return DecodeToUTF8(std::string(bytes), EncodingCode::MacRoman);
 }
 
 std::string bytesFromCode(const std::string& code) {
-    std::string bytes = encodeMacRoman(code);
+    std::string bytes = EncodeFromUTF8(code, EncodingCode::MacRoman).substr(0, 4);
     bytes.resize(4, ' ');
     if (code.empty()) bytes.assign(4, '\0');
     return bytes;

@@ -1,5 +1,9 @@
 #include "framework/files/FolderItem.h"
 
+#include "framework/data/Date.h"
+#include "framework/runtime/Clock.h"
+#include "framework/runtime/FolderItemFactory.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
@@ -25,6 +29,11 @@ bool isPlainName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
            name.find('\0') == std::string::npos;
 }
+
+// Files the framework hands to the product (documents named on the command
+// line, dropped files, the executable) become items through this; the file
+// is linked into any program that handles files.
+const bool folderItemFactoryInstalled = (setFolderItemFactory(&FolderItem::fromPath), true);
 
 bool keptInUrl(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
@@ -98,6 +107,18 @@ int64_t FolderItem::ModificationMicroseconds() const {
     struct stat info {};
     if (::stat(path_.c_str(), &info) != 0) return 0;
     return int64_t{info.st_mtim.tv_sec} * 1000000 + info.st_mtim.tv_nsec / 1000;
+}
+
+std::shared_ptr<Date> FolderItem::ModificationDate() const {
+    if (!Exists()) return nullptr;
+    // Date counts local clock seconds from 1904-01-01.
+    constexpr int64_t kSeconds1904To1970 = 2082844800;
+    const int64_t micros = ModificationMicroseconds();
+    const int32_t offset = Clock::localOffsetSeconds(micros);
+    auto date = std::make_shared<Date>();
+    date->SetTotalSeconds(static_cast<double>(micros / 1000000 + offset + kSeconds1904To1970));
+    date->SetGMTOffset(offset / 3600.0);
+    return date;
 }
 
 std::string FolderItem::AbsolutePath() const { return path_.string(); }

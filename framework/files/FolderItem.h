@@ -9,6 +9,8 @@
 #include <string>
 
 class BinaryStream;
+class Date;
+class Picture;
 class ResourceFork;
 class TextInputStream;
 class TextOutputStream;
@@ -36,6 +38,8 @@ public:
     // Last modification, in microseconds since the Unix epoch (UTC); 0 when
     // the item does not exist.
     int64_t ModificationMicroseconds() const;
+    // The same moment as a local Date; nothing when the item does not exist.
+    std::shared_ptr<Date> ModificationDate() const;
     bool Visible() const { return true; }  // no hidden flag on Linux
     void setVisible(bool) {}
 
@@ -45,7 +49,7 @@ public:
     std::string URLPath() const;  // file:// URL, percent-encoded; folders end in "/"
 
     bool CreateAsFolder();
-    // Deletes a file or an empty folder.
+    // Deletes a file or an empty folder (and the file's AppleDouble sidecar).
     bool Delete();
     // Copies this file to `destination` (a file, or a folder to copy into
     // under the same name). An existing file there is replaced atomically,
@@ -67,8 +71,12 @@ public:
     // stamped on the file when the stream closes.
     std::shared_ptr<BinaryStream> CreateBinaryFile(const std::string& fileType = "");
     std::shared_ptr<BinaryStream> OpenAsBinaryFile(bool readWrite = false);
+    // The file read as a picture (JPEG, PNG, GIF, TIFF or BMP, judged by
+    // content). Nothing when it cannot be read as one.
+    std::shared_ptr<Picture> OpenAsPicture();
     // The file's resource fork, from its extended attribute or its AppleDouble
-    // sidecar. Nothing when it has none or it is malformed.
+    // sidecar; for a newer clipping without one, its property-list text as
+    // "TEXT" 256. Nothing when it has none or it is malformed.
     std::shared_ptr<ResourceFork> OpenResourceFork();
 
     // Mac type and creator: stored best effort (failure is silent), read back

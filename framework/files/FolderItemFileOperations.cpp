@@ -1,6 +1,8 @@
 // Creating, deleting, copying and moving the file or folder an item names.
+#include "framework/files/AppleDouble.h"
 #include "framework/files/AtomicFileWriter.h"
 #include "framework/files/ExtendedAttributes.h"
+#include "framework/files/FileHandle.h"
 #include "framework/files/FolderItem.h"
 #include "framework/runtime/RuntimeException.h"
 
@@ -25,17 +27,16 @@ void copyMacMetadata(const fs::path& from, const fs::path& to) {
 
 // Streams `from` into a replacement of `to`; 0 or the errno of the failure.
 int copyContents(const fs::path& from, const fs::path& to) {
-    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return errno;
+    int error = 0;
+    const auto in = FileHandle::openExisting(from, false, error);  // plain files only
+    if (!in) return error;
     AtomicFileWriter out(to);
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(in, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) out.noteFailure(errno);
-        if (got <= 0 || !out.write(std::string_view(buffer, static_cast<size_t>(got)))) break;
+    constexpr size_t kChunk = 1 << 16;
+    for (int64_t position = 0;; position += kChunk) {
+        const std::string chunk = in->readAt(position, kChunk);
+        if (chunk.empty() || !out.write(chunk)) break;
     }
-    ::close(in);
+    if (in->errorCode() != 0) out.noteFailure(in->errorCode());  // never commit a cut-off copy
     if (!out.commit()) return out.errorCode() ? out.errorCode() : EIO;
     return 0;
 }
@@ -54,6 +55,9 @@ bool FolderItem::CreateAsFolder() {
 
 bool FolderItem::Delete() {
     if (::remove(path_.c_str()) != 0) return record(errno);
+    // A sidecar left behind would lend its type, creator and resource fork
+    // to the next file created under this name.
+    ::unlink(appleDoubleSidecarPath(path_).c_str());
     return record(0);
 }
 

@@ -1,6 +1,7 @@
 // Opening the file an item names as a stream or as a resource fork.
 #include "framework/files/AppleDouble.h"
 #include "framework/files/BinaryStream.h"
+#include "framework/files/ClippingPropertyList.h"
 #include "framework/files/ExtendedAttributes.h"
 #include "framework/files/FileHandle.h"
 #include "framework/files/FileType.h"
@@ -9,6 +10,7 @@
 #include "framework/files/ResourceFork.h"
 #include "framework/files/TextInputStream.h"
 #include "framework/files/TextOutputStream.h"
+#include "framework/graphics/Picture.h"
 
 #include <cerrno>
 
@@ -49,10 +51,27 @@ std::shared_ptr<BinaryStream> FolderItem::OpenAsBinaryFile(bool readWrite) {
     return std::make_shared<BinaryStream>(std::move(file));
 }
 
+std::shared_ptr<Picture> FolderItem::OpenAsPicture() {
+    if (!Exists()) {
+        record(ENOENT);
+        return nullptr;
+    }
+    auto picture = Picture::fromFile(path_.string());
+    record(picture ? 0 : EINVAL);
+    return picture;
+}
+
 std::shared_ptr<ResourceFork> FolderItem::OpenResourceFork() {
     auto bytes = readExtendedAttribute(path_, kResourceForkAttribute, kMaxResourceForkBytes);
     if (!bytes) bytes = readAppleDoubleEntry(path_, kAppleDoubleResourceFork);
     auto fork = bytes ? ResourceFork::parse(*bytes) : nullptr;
+    if (!bytes) {
+        // A clipping from a newer Mac keeps its text in the file itself; it
+        // reads as the "TEXT" resource 256 the old form would have held.
+        const auto dataFork = readFileCapped(path_, kMaxResourceForkBytes);
+        const auto text = dataFork ? clippingTextFromPropertyList(*dataFork) : std::nullopt;
+        if (text) fork = ResourceFork::holding("TEXT", 256, *text);
+    }
     record(fork ? 0 : ENOENT);
     return fork;
 }

@@ -1,7 +1,7 @@
 #include "framework/files/ResourceFork.h"
 
 #include "framework/files/BoundedBytes.h"
-#include "framework/files/TextDecoding.h"
+#include "framework/data/TextEncoding.h"
 
 #include <algorithm>
 #include <optional>
@@ -40,7 +40,7 @@ bool disjoint(std::vector<Range> ranges) {
 }
 
 std::string typeCode(const std::string& text) {
-    std::string code = encodeMacRoman(text);
+    std::string code = EncodeFromUTF8(text, EncodingCode::MacRoman).substr(0, 4);
     code.resize(4, ' ');
     return code;
 }
@@ -108,6 +108,13 @@ std::shared_ptr<ResourceFork> ResourceFork::parse(std::string_view view) {
     return fork;
 }
 
+std::shared_ptr<ResourceFork> ResourceFork::holding(const std::string& type, int16_t id, std::string bytes) {
+    auto fork = std::shared_ptr<ResourceFork>(new ResourceFork);
+    fork->resources_.push_back({typeCode(type), id, 0, bytes.size()});
+    fork->bytes_ = std::move(bytes);
+    return fork;
+}
+
 const ResourceFork::Resource* ResourceFork::find(const std::string& type, int16_t id) const {
     const std::string code = typeCode(type);
     for (const auto& resource : resources_)
@@ -121,7 +128,7 @@ std::string ResourceFork::GetResourceBytes(const std::string& type, int16_t id) 
 }
 
 std::string ResourceFork::GetResource(const std::string& type, int16_t id) const {
-    return textFromUnknownEncoding(GetResourceBytes(type, id), LegacyEncoding::MacRoman);
+    return TextFromUnknownEncoding(GetResourceBytes(type, id), EncodingCode::MacRoman);
 }
 
 bool ResourceFork::HasResource(const std::string& type, int16_t id) const { return find(type, id) != nullptr; }

@@ -15,6 +15,8 @@ class ResourceFork {
 public:
     // Nothing when the bytes are not a well-formed resource fork.
     static std::shared_ptr<ResourceFork> parse(std::string_view bytes);
+    // A fork holding just one resource (a clipping's text found elsewhere).
+    static std::shared_ptr<ResourceFork> holding(const std::string& type, int16_t id, std::string bytes);
 
     // The resource's content as text: UTF-8 when it is valid UTF-8,
     // otherwise decoded as Mac Roman. "" when there is no such resource.

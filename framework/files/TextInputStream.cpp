@@ -1,8 +1,8 @@
 #include "framework/files/TextInputStream.h"
 #include <algorithm>
 
-TextInputStream::TextInputStream(std::string bytes, LegacyEncoding fallback)
-    : text_(textFromUnknownEncoding(bytes, fallback)), wasUtf8_(isValidUtf8(bytes)) {}
+TextInputStream::TextInputStream(const std::string& bytes, int32_t fallbackEncoding)
+    : text_(TextFromUnknownEncoding(bytes, fallbackEncoding)), wasUtf8_(IsValidUTF8(bytes)) {}
 
 std::string TextInputStream::ReadAll() {
     std::string rest = text_.substr(std::min(position_, text_.size()));

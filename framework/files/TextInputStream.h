@@ -2,17 +2,18 @@
 // Text read from a file that does not say its encoding. The whole file is
 // decoded once when opened: valid UTF-8 is taken as it is (a leading
 // byte-order mark dropped); anything else was written by an older program
-// and is decoded with Encoding, Windows-1252 by default for plain files, Mac
-// Roman for files known to come from the old platform. Every byte decodes to
+// and is decoded with the fallback encoding: Windows-1252 by default for
+// plain files, Mac Roman for files known to come from the old platform. Every byte decodes to
 // something, so reading never fails on odd input.
 #include <cstdint>
 #include <string>
 
-#include "framework/files/TextDecoding.h"
+#include "framework/data/TextEncoding.h"
 
 class TextInputStream {
 public:
-    TextInputStream(std::string bytes, LegacyEncoding fallback = LegacyEncoding::Windows1252);
+    // `fallbackEncoding` is an EncodingCode (Windows-1252 or Mac Roman).
+    explicit TextInputStream(const std::string& bytes, int32_t fallbackEncoding = EncodingCode::WindowsLatin1);
 
     // Everything from the current position to the end.
     std::string ReadAll();

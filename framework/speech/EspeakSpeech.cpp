@@ -21,13 +21,15 @@ namespace {
 constexpr size_t kMaxBufferedSamples = 22050u * 60 * 10;  // ten minutes
 
 // Where synchronous synthesis puts its samples; set only around a buffer
-// synthesis on the engine thread.
-std::vector<int16_t>* collecting = nullptr;
+// synthesis on the engine thread. Atomic because during playback espeak's
+// own event thread calls the same callback (with events, no samples).
+std::atomic<std::vector<int16_t>*> collecting{nullptr};
 
 int collectSamples(short* wave, int count, espeak_EVENT*) {
-    if (!collecting || !wave || count <= 0) return 0;
-    if (collecting->size() + static_cast<size_t>(count) > kMaxBufferedSamples) return 1;  // stop: too long
-    collecting->insert(collecting->end(), wave, wave + count);
+    std::vector<int16_t>* samples = collecting.load();
+    if (!samples || !wave || count <= 0) return 0;
+    if (samples->size() + static_cast<size_t>(count) > kMaxBufferedSamples) return 1;  // stop: too long
+    samples->insert(samples->end(), wave, wave + count);
     return 0;
 }
 
@@ -117,12 +119,16 @@ private:
                 queue_.pop_front();
                 busy_ = true;
             }
+            std::optional<SynthesizedSpeech> speech;
             if (job.kind == Job::Speak)
                 handleSpeak(job);
             else
-                job.result->set_value(handleBuffer(job.text));
-            std::lock_guard lock(mutex_);
-            ++status_.requestsHandled;
+                speech = handleBuffer(job.text);
+            {
+                std::lock_guard lock(mutex_);
+                ++status_.requestsHandled;
+            }
+            if (job.result) job.result->set_value(std::move(speech));  // counted before the caller wakes
         }
         // Answer anything still waiting, then let espeak go.
         std::lock_guard lock(mutex_);

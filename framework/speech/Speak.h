@@ -1,12 +1,15 @@
 #pragma once
-// The product's Speak: hands text to whatever speaks for the application.
-// By default that is espeak (speakWithEspeak); the UI service installs its
-// own route at start-up so that tests record speech instead of playing it.
-#include <functional>
+// The product's Speak. Speech goes through the UI service like every other
+// call that reaches the user, so tests record it instead of hearing it; the
+// real service hands it to espeak (speakWithEspeak), which this module
+// installs as the service's speech engine.
 #include <string>
 
+// Starts speaking and returns at once; `interrupt` cuts off speech in
+// progress, and Speak(" ", true) only stops it.
 void Speak(const std::string& text, bool interrupt = false);
 
-using SpeechRoute = std::function<void(const std::string& text, bool interrupt)>;
-// Replaces the route; nullptr goes back to espeak.
-void routeSpeech(SpeechRoute route);
+// Makes espeak the UI service's speech engine unless another one has been
+// installed. Speak does this itself; start-up may call it so that speech
+// reaching the service by another path is heard too.
+void installEspeakSpeech();

@@ -15,6 +15,7 @@
 #include "framework/files/FolderItem.h"
 #include "framework/files/SpecialFolder.h"
 #include "framework/runtime/RuntimeException.h"
+#include "framework/runtime/Services.h"
 #include "prefs/BDictionary.h"
 #include "prefs/BPrefs.h"
 #include "tests/prefs/PrefsTestBytes.h"
@@ -30,12 +31,15 @@ protected:
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         scratch_ = pattern;
         folder_ = scratch_ / "config";
-        SpecialFolder::setRoot(SpecialFolder::Kind::Preferences, folder_.string());
+        const std::string root = folder_.string();
+        services().folderRoot = [root](SpecialFolderKind kind) {
+            return kind == SpecialFolderKind::Preferences ? root : std::string(fs::temp_directory_path());
+        };
         BPrefs::Unload();
     }
     void TearDown() override {
         BPrefs::Unload();
-        SpecialFolder::setRoot(SpecialFolder::Kind::Preferences, std::nullopt);
+        resetServices();
         std::error_code ec;
         fs::remove_all(scratch_, ec);
     }
@@ -202,7 +206,7 @@ TEST_F(BPrefsTest, SaveReplacesTheFileByRenameNotInPlace) {
 }
 
 TEST_F(BPrefsTest, FileLivesInTheXdgConfigFolder) {
-    SpecialFolder::setRoot(SpecialFolder::Kind::Preferences, std::nullopt);
+    resetServices();
     const char* config = std::getenv("XDG_CONFIG_HOME");
     ASSERT_NE(config, nullptr);
     EXPECT_EQ(BPrefs::PrefsFile()->path(), fs::path(config) / "Larderwise Prefs");

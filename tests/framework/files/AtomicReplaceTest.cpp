@@ -98,7 +98,10 @@ TEST(AtomicReplace, ReplacesWholeContentAndKeepsPermissionsAndLinks) {
     EXPECT_EQ(entriesIn(folder.path()), 2u);
 
     EXPECT_EQ(replaceFileAtomically(folder / "fresh", ""), 0);
+    EXPECT_EQ(replaceFileAtomically(folder / std::string(250, 'n'), "long name"), 0);
+    EXPECT_EQ(readBytes(folder / std::string(250, 'n')), "long name");
     EXPECT_TRUE(std::filesystem::exists(folder / "fresh"));
+    EXPECT_EQ(entriesIn(folder.path()), 4u);
     EXPECT_NE(replaceFileAtomically(folder / "missing-folder" / "x", "y"), 0);
 }
 

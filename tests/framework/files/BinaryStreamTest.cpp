@@ -4,6 +4,7 @@
 #include "framework/files/FolderItem.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(BinaryStream, WritesBigEndianByDefaultAndLittleEndianOnRequest) {
     TempFolder folder;
@@ -98,4 +99,10 @@ TEST(BinaryStream, WritesOnReadOnlyOrClosedStreamsChangeNothing) {
     EXPECT_EQ(dir.OpenAsBinaryFile(), nullptr);
     EXPECT_EQ(dir.LastErrorCode(), EISDIR);
     EXPECT_EQ(dir.CreateBinaryFile(), nullptr);
+
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    FolderItem pipe(folder / "pipe");
+    EXPECT_EQ(pipe.OpenAsBinaryFile(), nullptr) << "a named pipe is refused, not waited on";
+    EXPECT_EQ(pipe.OpenAsTextFile(), nullptr);
+    EXPECT_EQ(pipe.LastErrorCode(), EINVAL);
 }

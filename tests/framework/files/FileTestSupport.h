@@ -118,3 +118,42 @@ inline std::string finderInfo(const std::string& type, const std::string& creato
     info.resize(32, '\0');
     return info;
 }
+
+// --- binary property lists (bplist00), built object by object --------------
+
+// A marker byte with its length, the length spilling into an integer object
+// when it does not fit the low four bits.
+inline std::string plistMarker(int type, size_t length) {
+    if (length < 15) return std::string(1, static_cast<char>((type << 4) | static_cast<int>(length)));
+    return std::string(1, static_cast<char>((type << 4) | 0xF)) + "\x11" + bigEndian(length, 2);
+}
+inline std::string plistAscii(const std::string& s) { return plistMarker(0x5, s.size()) + s; }
+inline std::string plistData(const std::string& bytes) { return plistMarker(0x4, bytes.size()) + bytes; }
+// `utf16be` holds the characters as big-endian UTF-16 code units.
+inline std::string plistUtf16(const std::string& utf16be) { return plistMarker(0x6, utf16be.size() / 2) + utf16be; }
+inline std::string plistDict(const std::vector<uint8_t>& keys, const std::vector<uint8_t>& values) {
+    std::string out = plistMarker(0xD, keys.size());
+    for (uint8_t k : keys) out += static_cast<char>(k);
+    for (uint8_t v : values) out += static_cast<char>(v);
+    return out;
+}
+
+// Objects in order (references are their indexes, one byte), object 0 the top.
+inline std::string buildBinaryPlist(const std::vector<std::string>& objects) {
+    std::string out = "bplist00";
+    std::string table;
+    for (const auto& object : objects) {
+        table += bigEndian(out.size(), 2);
+        out += object;
+    }
+    const size_t tableOffset = out.size();
+    return out + table + std::string(6, '\0') + "\x02\x01" + bigEndian(objects.size(), 8) + bigEndian(0, 8) +
+           bigEndian(tableOffset, 8);
+}
+
+// A clipping as newer Macs write it: {"UTI-Data": {flavour: value}}, the
+// value given as an already encoded object.
+inline std::string buildClippingPlist(const std::string& flavour, const std::string& valueObject) {
+    return buildBinaryPlist({plistDict({1}, {2}), plistAscii("UTI-Data"), plistDict({3}, {4}),
+                             plistAscii(flavour), valueObject});
+}

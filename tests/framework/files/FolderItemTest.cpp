@@ -2,10 +2,17 @@
 
 #include "framework/files/ExtendedAttributes.h"
 #include "framework/files/FolderItem.h"
+#include "framework/data/Date.h"
+#include "framework/graphics/Picture.h"
 #include "framework/files/SpecialFolder.h"
 #include "framework/runtime/RuntimeException.h"
+#include "framework/runtime/Application.h"
+#include "framework/runtime/Runtime.h"
+#include "framework/runtime/Services.h"
+#include "tests/support/UiDriver.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(FolderItem, NamesChildrenAndParentsWithoutLeavingTheFolder) {
     TempFolder folder;
@@ -55,6 +62,9 @@ TEST(FolderItem, CreatesDeletesAndReportsErrorCodes) {
     const auto f = sub.Child("f");
     EXPECT_EQ(f->Length(), 5);
     EXPECT_GT(f->ModificationMicroseconds(), 1'600'000'000'000'000LL);
+    ASSERT_NE(f->ModificationDate(), nullptr);
+    EXPECT_EQ(f->ModificationDate()->SQLDate(), Date().SQLDate());
+    EXPECT_EQ(FolderItem(folder / "none").ModificationDate(), nullptr);
     EXPECT_FALSE(sub.Delete()) << "a folder with something in it is not deleted";
     EXPECT_EQ(sub.LastErrorCode(), ENOTEMPTY);
     EXPECT_TRUE(f->Delete());
@@ -89,6 +99,17 @@ TEST(FolderItem, CopiesAtomicallyWithMacMetadataAndNeverOntoItself) {
     EXPECT_TRUE(db.CopyFileTo(FolderItem(folder / "into")));
     EXPECT_EQ(readBytes(folder / "into" / "recipeDB.rsd"), "older backup");
 
+    std::string large(200'003, '\0');
+    for (size_t i = 0; i < large.size(); ++i) large[i] = static_cast<char>(i * 7);
+    writeBytes(folder / "large", large);
+    EXPECT_TRUE(FolderItem(folder / "large").CopyFileTo(FolderItem(folder / "large copy")));
+    EXPECT_EQ(readBytes(folder / "large copy"), large);
+
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    FolderItem pipe(folder / "pipe");
+    EXPECT_FALSE(pipe.CopyFileTo(backup)) << "refused, not waited on";
+    EXPECT_EQ(readBytes(backup.path()), "older backup");
+
     FolderItem missing(folder / "missing");
     EXPECT_FALSE(missing.CopyFileTo(backup));
     EXPECT_EQ(missing.LastErrorCode(), ENOENT);
@@ -121,28 +142,62 @@ TEST(FolderItem, ListsAndDescribesItself) {
     EXPECT_EQ(GetFolderItem(folder.path().string())->AbsolutePath(), folder.path().string());
 }
 
-TEST(SpecialFolder, FollowsXdgFoldersAndReplaceableRoots) {
+TEST(SpecialFolder, ComesFromTheServicesAndIsCreatedWhenMissing) {
     TempFolder folder;
-    const std::string savedData = getenv("XDG_DATA_HOME"), savedConfig = getenv("XDG_CONFIG_HOME");
-    const auto data = folder / "data";
-    const auto config = folder / "config";
-    setenv("XDG_DATA_HOME", data.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    EXPECT_EQ(SpecialFolder::ApplicationData()->path(), data);
-    EXPECT_TRUE(std::filesystem::is_directory(data)) << "created when missing";
-    EXPECT_EQ(PreferencesFolder()->path(), config);
+    services().folderRoot = [&](SpecialFolderKind kind) {
+        switch (kind) {
+        case SpecialFolderKind::ApplicationData: return (folder / "data").string();
+        case SpecialFolderKind::Preferences: return (folder / "config" / "deeper").string();
+        case SpecialFolderKind::Desktop: return std::string("relative/desk");
+        default: return std::string();
+        }
+    };
+    EXPECT_EQ(SpecialFolder::ApplicationData()->path(), folder / "data");
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "data"));
+    EXPECT_EQ(PreferencesFolder()->path(), folder / "config" / "deeper");
+    EXPECT_EQ(SpecialFolder::Desktop(), nullptr) << "no folder rather than one relative to wherever we are";
 
-    setenv("XDG_CONFIG_HOME", "relative/path", 1);
-    const std::string home = getenv("HOME");
-    EXPECT_EQ(SpecialFolder::Preferences()->path(), std::filesystem::path(home) / ".config")
-        << "a relative XDG path is ignored";
+    writeBytes(folder / "blocked", "a file where the folder should be");
+    services().folderRoot = [&](SpecialFolderKind) { return (folder / "blocked").string(); };
+    EXPECT_EQ(SpecialFolder::Preferences(), nullptr);
+    resetServices();
+    ASSERT_NE(SpecialFolder::Desktop(), nullptr);
+    EXPECT_TRUE(SpecialFolder::Desktop()->Directory());
+}
 
-    SpecialFolder::setRoot(SpecialFolder::Kind::Desktop, (folder / "desk").string());
-    EXPECT_EQ(SpecialFolder::Desktop()->path(), folder / "desk");
-    SpecialFolder::resetRoots();
-    const auto desktop = SpecialFolder::Desktop();
-    ASSERT_NE(desktop, nullptr);
-    EXPECT_TRUE(desktop->Directory()) << "no desktop folder means home";
-    setenv("XDG_DATA_HOME", savedData.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+TEST(FolderItem, OpensPicturesByContentAndRefusesOtherFiles) {
+    TempFolder folder;
+    const auto picture = NewPicture(4, 3);
+    ASSERT_NE(picture, nullptr);
+    writeBytes(folder / "photo.gif", picture->toJPEG());  // the name does not decide
+    FolderItem photo(folder / "photo.gif");
+    const auto opened = photo.OpenAsPicture();
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->Width(), 4);
+    EXPECT_EQ(opened->Height(), 3);
+    EXPECT_EQ(photo.LastErrorCode(), 0);
+
+    writeBytes(folder / "fake.jpg", "not a picture at all");
+    FolderItem fake(folder / "fake.jpg");
+    EXPECT_EQ(fake.OpenAsPicture(), nullptr);
+    EXPECT_NE(fake.LastErrorCode(), 0);
+    FolderItem missing(folder / "missing.png");
+    EXPECT_EQ(missing.OpenAsPicture(), nullptr);
+    EXPECT_EQ(missing.LastErrorCode(), ENOENT);
+}
+
+TEST(FolderItem, DocumentsNamedAtStartUpArriveAsItems) {
+    UiDriver ui;
+    std::vector<std::string> received;
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [&] {
+        auto app = std::make_unique<Application>();
+        app->OpenDocument = [&](std::shared_ptr<FolderItem> item) {
+            received.push_back(item ? item->AbsolutePath() : "nil");
+        };
+        return app;
+    };
+    ui.start(steps, {"/tmp/Soup.rtf", "relative.txt"});
+    ui.settle();
+    EXPECT_EQ(received, (std::vector<std::string>{"/tmp/Soup.rtf", (std::filesystem::current_path() / "relative.txt").string()}));
 }

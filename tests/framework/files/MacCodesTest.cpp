@@ -4,6 +4,10 @@
 #include "framework/files/BinaryStream.h"
 #include "framework/files/ExtendedAttributes.h"
 #include "framework/files/FileType.h"
+#include "framework/files/FileTypeFilter.h"
+#include "framework/dialogs/FileDialogs.h"
+#include "framework/ui/DragItem.h"
+#include "framework/ui/DropTarget.h"
 #include "framework/files/FolderItem.h"
 
 #include <array>
@@ -120,6 +124,10 @@ TEST_F(RegisteredTypes, CodesAreReadFromAnAppleDoubleSidecar) {
     item.setMacCreator("laWi");
     EXPECT_EQ(item.MacType(), "clpt") << "setting one code keeps the other";
     EXPECT_EQ(item.MacCreator(), "laWi");
+
+    EXPECT_TRUE(item.Delete());
+    auto again = file("Note");
+    EXPECT_EQ(again.MacType(), "") << "the deleted file's sidecar went with it";
 }
 
 TEST_F(RegisteredTypes, CreateBinaryFileStampsTheNamedTypesCodes) {
@@ -141,4 +149,43 @@ TEST_F(RegisteredTypes, FailingToStoreCodesIsSilent) {
     missing.setMacType("TEXT");
     EXPECT_EQ(missing.MacType(), "text") << "nothing stored, so inferred from the extension";
     EXPECT_FALSE(missing.Exists());
+}
+
+TEST_F(RegisteredTypes, FiltersBecomeDialogPatternsAndAcceptMatchingFiles) {
+    OpenDialog restore;
+    restore.Filter = "REALSQLDatabase;";
+    const auto filters = restore.request().filters;
+    ASSERT_EQ(filters.size(), 1u);
+    EXPECT_EQ(filters[0].name, "REALSQLDatabase");
+    EXPECT_EQ(filters[0].patterns, (std::vector<std::string>{"*.rsd", "*.RBD", "*.RSD"}));
+    const auto images = fileDialogFilters("image/jpeg;image/bmp;image/tif");
+    ASSERT_EQ(images.size(), 1u) << "a type without extensions has no pattern; an unknown name adds nothing";
+    EXPECT_EQ(images[0].name, "image/jpeg");
+    EXPECT_TRUE(fileDialogFilters("nothing").empty());
+
+    DropTarget photoWell;
+    photoWell.acceptFile("image/jpg");
+    photoWell.acceptFile("image/tiff");
+    EXPECT_TRUE(photoWell.wants(DragItem({{std::nullopt, (folder_ / "PHOTO.TIF").string(), nullptr}})));
+    EXPECT_FALSE(photoWell.wants(DragItem({{std::nullopt, (folder_ / "photo.jpg").string(), nullptr}})))
+        << "\"image/jpg\" names no registered type";
+
+    // The photo's accepted file types.
+    const std::string photo = "image/jpg;image/jpeg;image/png;image/gif;image/tif;image/tiff";
+    EXPECT_TRUE(fileMatchesFilter(file("Photo.JPG"), photo));
+    EXPECT_TRUE(fileMatchesFilter(file("scan.tif"), photo));
+    EXPECT_FALSE(fileMatchesFilter(file("old.pict"), photo));
+    EXPECT_FALSE(fileMatchesFilter(file("old.bmp"), photo));
+
+    // The main window's accepted imports, by Mac type.
+    const std::string imports = "TEXT;clpt;ttro;RTFf";
+    auto plain = file("Pasta");
+    EXPECT_FALSE(fileMatchesFilter(plain, imports));
+    plain.setMacType("ttro");
+    EXPECT_TRUE(fileMatchesFilter(plain, imports));
+    EXPECT_TRUE(fileMatchesFilter(file("Soup.rtf"), imports));
+    EXPECT_TRUE(fileMatchesFilter(file("Note.textClipping"), imports));
+    EXPECT_TRUE(fileMatchesFilter(file("notes.txt"), imports)) << "\"TEXT\" also names the type \"Text\"";
+    EXPECT_FALSE(fileMatchesFilter(file("db.rsd"), imports));
+    EXPECT_FALSE(fileMatchesFilter(file("notes.txt"), "image/jpg"));
 }

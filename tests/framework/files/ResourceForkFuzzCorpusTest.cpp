@@ -17,7 +17,8 @@ int runTarget(const std::string& bytes) {
 std::vector<std::string> seeds() {
     const std::string fork = buildResourceFork(
         {{"TEXT", 256, "Boil the water", "name"}, {"TEXT", -3, "", ""}, {"styl", 256, "xyz", ""}});
-    return {fork, buildAppleDouble({{9, finderInfo("clpt", "MACS")}, {2, fork}}), buildResourceFork({})};
+    return {fork, buildAppleDouble({{9, finderInfo("clpt", "MACS")}, {2, fork}}), buildResourceFork({}),
+            buildClippingPlist("public.utf8-plain-text", plistUtf16(std::string("\0a\0b", 4)))};
 }
 
 }  // namespace

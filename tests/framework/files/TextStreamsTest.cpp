@@ -1,7 +1,6 @@
 #include "FileTestSupport.h"
 
 #include "framework/files/FolderItem.h"
-#include "framework/files/TextDecoding.h"
 #include "framework/files/TextInputStream.h"
 #include "framework/files/TextOutputStream.h"
 
@@ -42,7 +41,7 @@ TEST(TextInputStream, ReadsUtf8AsItIsAndOtherBytesWithTheFallback) {
     EXPECT_EQ(plain->ReadLine(), "Caf\xC5\xBD");
     EXPECT_EQ(plain->ReadAll(), "\xE2\x80\x9Cquoted\xE2\x80\x9D");
 
-    TextInputStream macRoman("Caf\x8E \xA5 \xF0", LegacyEncoding::MacRoman);
+    TextInputStream macRoman("Caf\x8E \xA5 \xF0", EncodingCode::MacRoman);
     EXPECT_EQ(macRoman.ReadAll(), "Caf\xC3\xA9 \xE2\x80\xA2 \xEF\xA3\xBF");
     EXPECT_EQ(macRoman.ReadAll(), "");
 
@@ -53,15 +52,4 @@ TEST(TextInputStream, ReadsUtf8AsItIsAndOtherBytesWithTheFallback) {
     EXPECT_TRUE(lines.EndOfFile());
 
     EXPECT_EQ(FolderItem(folder / "missing").OpenAsTextFile(), nullptr);
-}
-
-TEST(TextDecoding, RejectsMalformedUtf8SoTheFallbackApplies) {
-    EXPECT_TRUE(isValidUtf8(""));
-    EXPECT_TRUE(isValidUtf8("plain \xE2\x82\xAC \xF0\x9F\x8D\x9D"));
-    for (const std::string bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC3",
-                                  "\xE2\x82", "\x80", "\xFF", "a\xC3(b"})
-        EXPECT_FALSE(isValidUtf8(bad)) << testing::PrintToString(bad);
-    EXPECT_EQ(decodeWindows1252("\x80\x81\x9F\xA0\xFF"), "\xE2\x82\xAC\xC2\x81\xC5\xB8\xC2\xA0\xC3\xBF");
-    EXPECT_EQ(encodeMacRoman("caf\xC3\xA9 \xE2\x84\xA2 \xE2\x98\x83"), "caf\x8E \xAA ?");
-    EXPECT_EQ(decodeMacRoman(encodeMacRoman("\xE2\x80\xA0\xC3\x84\xCB\x87")), "\xE2\x80\xA0\xC3\x84\xCB\x87");
 }

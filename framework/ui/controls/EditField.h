@@ -1,0 +1,81 @@
+#pragma once
+// A text field: single-line (a QLineEdit) or multi-line (a QTextEdit).
+//
+// Text rules the product relies on:
+//  - Text uses CR between paragraphs; setting it accepts CR, LF and CRLF.
+//  - TextChange is raised whenever the text really changes, by the user or by
+//    code, and never for a change of style only or for setting the same text.
+//  - SelChange is raised for selection changes the user makes, once per net
+//    change of (SelStart, SelLength); changes made by code raise none, so a
+//    handler that moves the selection cannot feed back into itself.
+//  - SelStart, SelLength and SelText count characters (code points).
+// The styled-text side (StyledText, Sel* styles) builds on the multi-line
+// editor, reached through textEdit().
+#include <memory>
+#include <utility>
+
+#include "framework/graphics/Color.h"
+#include "framework/ui/RectControl.h"
+
+class FieldTextEdit;
+class TextEditorAdapter;
+
+class EditField : public RectControl {
+public:
+    EditField();
+    ~EditField() override;
+
+    // Design: switching rebuilds the editor, so set it before anything else.
+    Property<bool> MultiLine;
+    Property<std::string> Text;
+    Property<int32_t> SelStart, SelLength;
+    Property<std::string> SelText;
+    Property<bool> ReadOnly, AcceptTabs, Password, Border;
+    Property<int32_t> LimitText;   // 0 = no limit
+    Property<int32_t> Alignment;   // 0 default, 1 left, 2 centre, 3 right
+    Property<std::string> TextFont;
+    Property<double> TextSize;     // pixels, 0 = the font's default
+    Property<bool> Bold, Italic, Underline;
+    Property<Color> TextColor;
+    Property<bool> ScrollbarVertical, ScrollbarHorizontal;
+    // The index of the top visible line (multi-line fields; 0 otherwise).
+    Property<int32_t> ScrollPosition;
+    // Stored only; the product leaves them empty.
+    Property<std::string> Format, Mask, DataSource, DataField;
+
+    void SelectAll();
+    void Copy();
+    void Cut();
+    void Paste();
+
+    Event<void()> TextChange, SelChange;
+    virtual void handleTextChange() { TextChange(); }
+    virtual void handleSelChange() { SelChange(); }
+
+    bool canStandardEdit(const std::string& itemName) const override;
+    bool doStandardEdit(const std::string& itemName) override;
+    // Qt's editors insert dropped text themselves (after DragOver).
+    bool insertsDropsItself() const override { return true; }
+
+    // Framework-internal.
+    TextEditorAdapter& adapter() const { return *adapter_; }
+    FieldTextEdit* textEdit() const;  // nullptr for a single-line field
+    // Runs `change` as a change made by code: it raises no SelChange, and
+    // TextChange once at the end if the text changed.
+    void changeByCode(const std::function<void()>& change);
+
+private:
+    void buildEditor(bool multiLine);
+    void applyLook();
+    void textChangedInQt();
+    void selectionChangedInQt();
+    std::pair<int32_t, int32_t> selection() const;  // start, length in characters
+    void raiseTextChangeIfChanged();
+    void select(int32_t start, int32_t length);
+
+    std::unique_ptr<TextEditorAdapter> adapter_;
+    QWidget* host_;
+    std::string lastText_;
+    std::pair<int32_t, int32_t> lastSelection_{0, 0};
+    int codeDepth_ = 0;
+};

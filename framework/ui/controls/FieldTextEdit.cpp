@@ -1,0 +1,75 @@
+#include "framework/ui/controls/FieldTextEdit.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+
+#include "framework/data/TextEncoding.h"
+
+FieldTextEdit::FieldTextEdit(QWidget* parent) : QTextEdit(parent) {
+    setAcceptRichText(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+int FieldTextEdit::room() const {
+    if (limit_ <= 0) return INT_MAX;
+    QTextCursor c = textCursor();
+    int length = document()->characterCount() - 1;  // without the final paragraph mark
+    return limit_ - (length - (c.selectionEnd() - c.selectionStart()));
+}
+
+void FieldTextEdit::keyPressEvent(QKeyEvent* event) {
+    if (limit_ > 0 && !event->text().isEmpty() && event->text().at(0).isPrint() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) && room() < event->text().size()) {
+        event->accept();
+        return;
+    }
+    if (limit_ > 0 && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && room() < 1) {
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+bool FieldTextEdit::canInsertFromMimeData(const QMimeData* source) const {
+    return source->hasText() || source->hasUrls() || (acceptRichText() && source->hasHtml());
+}
+
+// Text files dropped on a field (the recipe text accepts files of the type
+// "text") insert their contents: UTF-8 when valid, else Windows-1252. Files
+// that are not local, not readable or too large insert nothing.
+QString FieldTextEdit::textOfFiles(const QList<QUrl>& urls) {
+    QString out;
+    for (const QUrl& url : urls) {
+        if (!url.isLocalFile()) continue;
+        QFile file(url.toLocalFile());
+        if (file.size() > kLargestInsertedFile || !file.open(QIODevice::ReadOnly)) continue;
+        QByteArray bytes = file.readAll();
+        out += QString::fromStdString(TextFromUnknownEncoding(bytes.toStdString(), EncodingCode::WindowsLatin1));
+    }
+    return out;
+}
+
+void FieldTextEdit::insertPlain(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QChar('\r'), QChar('\n'));
+    int r = room();
+    if (r <= 0 || text.isEmpty()) return;
+    if (text.size() > r) text.truncate(r);
+    textCursor().insertText(text);
+}
+
+void FieldTextEdit::insertFromMimeData(const QMimeData* source) {
+    if (source->hasUrls()) {
+        insertPlain(textOfFiles(source->urls()));
+        return;
+    }
+    if (acceptRichText() && source->hasHtml() && limit_ <= 0) {
+        QTextEdit::insertFromMimeData(source);
+        return;
+    }
+    if (source->hasText()) insertPlain(source->text());
+}

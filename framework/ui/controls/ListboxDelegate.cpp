@@ -1,0 +1,58 @@
+#include "framework/ui/controls/ListboxDelegate.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+
+#include "framework/graphics/ImageGraphics.h"
+
+ListboxDelegate::ListboxDelegate(QObject* parent) : QStyledItemDelegate(parent) {
+    connect(this, &QAbstractItemDelegate::closeEditor, this, [this](QWidget* closed) {
+        if (closed != editor_) return;
+        int row = row_, column = column_;
+        editor_ = nullptr;
+        row_ = column_ = -1;
+        if (editorClosed) editorClosed(row, column);
+    });
+}
+
+void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    bool handled = false;
+    if (wantsBackgroundPaint && wantsBackgroundPaint() && paintBackground && option.rect.isValid()) {
+        QImage cell(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+        cell.fill(Qt::transparent);
+        ImageGraphics g(cell);
+        handled = paintBackground(g, index.row(), index.column());
+        painter->drawImage(option.rect.topLeft(), cell);
+        opt.backgroundBrush = Qt::NoBrush;
+        // A handler that took the whole background also decides how a
+        // selected cell looks.
+        if (handled) opt.state &= ~QStyle::State_Selected;
+    }
+    QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+    if (gridHorizontal || gridVertical) {
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        const QRect& r = option.rect;
+        if (gridVertical) painter->drawLine(r.right(), r.top(), r.right(), r.bottom());
+        if (gridHorizontal) painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        painter->restore();
+    }
+}
+
+QWidget* ListboxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
+    auto* edit = new QLineEdit(parent);
+    edit->setFrame(false);
+    editor_ = edit;
+    row_ = index.row();
+    column_ = index.column();
+    int row = row_, column = column_;
+    connect(edit, &QLineEdit::textEdited, this, [this, row, column] {
+        if (editorTextEdited) editorTextEdited(row, column);
+    });
+    return edit;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Framework-internal: draws and edits the cells of a Listbox.
+//  - Each cell's background may be painted by the list's CellBackgroundPaint
+//    handler through a Graphics the size of the cell. When the handler
+//    answers False the list still draws its selection over it and the text.
+//  - In-place editing uses a QLineEdit: every keystroke is reported, and when
+//    the editor closes (it lost the focus, or Return or Escape) the list
+//    hears of it after the edited text was stored.
+#include <QPointer>
+#include <QStyledItemDelegate>
+#include <functional>
+
+class Graphics;
+#include <QLineEdit>
+
+class ListboxDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    explicit ListboxDelegate(QObject* parent = nullptr);
+
+    std::function<bool()> wantsBackgroundPaint;
+    std::function<bool(Graphics& g, int row, int column)> paintBackground;
+    std::function<void(int row, int column)> editorTextEdited;
+    std::function<void(int row, int column)> editorClosed;
+    bool gridHorizontal = false, gridVertical = false;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    QLineEdit* editor() const { return editor_; }
+    int editingRow() const { return row_; }
+    int editingColumn() const { return column_; }
+
+private:
+    mutable QPointer<QLineEdit> editor_;
+    mutable int row_ = -1, column_ = -1;
+};

@@ -1,0 +1,55 @@
+#include "framework/ui/controls/ListboxView.h"
+
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+
+#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/controls/Listbox.h"
+
+ListboxView::ListboxView(Listbox& list) : list_(list) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setStretchLastSection(true);
+    // A header press sorts rows in our model; the view must not also select
+    // the whole column.
+    QObject::disconnect(horizontalHeader(), SIGNAL(sectionPressed(int)), this, SLOT(selectColumn(int)));
+    QObject::disconnect(horizontalHeader(), SIGNAL(sectionEntered(int)), this, SLOT(_q_selectColumn(int)));
+    connect(horizontalHeader(), &QHeaderView::sectionPressed, this,
+            [this](int column) { guarded([&] { list_.userPressedHeader(column); }); });
+}
+
+bool ListboxView::viewportEvent(QEvent* event) {
+    // The list's help tag shows over its rows too (the view would look for a
+    // tip per cell, and the rows have none).
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        if (toolTip().isEmpty()) QToolTip::hideText();
+        else QToolTip::showText(help->globalPos(), toolTip(), viewport());
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            QPoint p = mouse->position().toPoint();
+            guarded([&] { list_.userPressed(p.x(), p.y()); });
+            event->accept();
+            return true;
+        }
+    }
+    return QTableView::viewportEvent(event);
+}
