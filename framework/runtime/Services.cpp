@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
+#include <QStandardPaths>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cstdio>
@@ -12,6 +14,31 @@
 namespace {
 int yields = 0;
 int yieldDepth = 0;
+
+// An XDG variable counts only when it holds an absolute path (the XDG rule).
+std::string xdgFolder(const char* var, const QString& fallback) {
+    const QString value = qEnvironmentVariable(var);
+    return (value.startsWith('/') ? value : fallback).toStdString();
+}
+
+std::string realFolderRoot(SpecialFolderKind kind) {
+    const QString home = QDir::homePath();
+    switch (kind) {
+        case SpecialFolderKind::ApplicationData: return xdgFolder("XDG_DATA_HOME", home + "/.local/share");
+        case SpecialFolderKind::Preferences: return xdgFolder("XDG_CONFIG_HOME", home + "/.config");
+        case SpecialFolderKind::Desktop: {
+            const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+            return (QDir(desktop).exists() ? desktop : home).toStdString();
+        }
+        case SpecialFolderKind::Documents: {
+            const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            return (QDir(docs).exists() ? docs : home).toStdString();
+        }
+        case SpecialFolderKind::Home: return home.toStdString();
+        case SpecialFolderKind::Temporary: return QDir::tempPath().toStdString();
+    }
+    return home.toStdString();
+}
 
 ScreenInfo realScreen(int32_t index) {
     ScreenInfo info;
@@ -29,6 +56,7 @@ Services makeRealServices() {
     s.screenCount = [] { return static_cast<int32_t>(QGuiApplication::screens().size()); };
     s.screen = realScreen;
     s.fontFamilies = installedFontFamilies;
+    s.folderRoot = realFolderRoot;
     s.modifiers = [] {
         const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
         return KeyModifiers{bool(m & Qt::ControlModifier), bool(m & Qt::ShiftModifier), bool(m & Qt::AltModifier),

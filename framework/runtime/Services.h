@@ -2,8 +2,7 @@
 // Everything the framework asks of the machine, in one replaceable place, so
 // tests run the same code against fixed answers. Replace parts before the
 // application object is built (the test driver does it for every test);
-// resetServices() goes back to the real machine. The clock lives in Clock.h;
-// the special folders' roots are replaced through SpecialFolder::setRoot.
+// resetServices() goes back to the real machine. The clock lives in Clock.h.
 #include <cstdint>
 #include <functional>
 #include <set>
@@ -15,6 +14,8 @@ struct ScreenInfo {
     int32_t AvailableLeft = 0, AvailableTop = 0, AvailableWidth = 0, AvailableHeight = 0;
     int32_t Depth = 32;
 };
+
+enum class SpecialFolderKind { ApplicationData, Preferences, Desktop, Documents, Home, Temporary };
 
 struct KeyModifiers {
     bool command = false;  // Ctrl on this platform
@@ -45,6 +46,8 @@ struct Services {
     std::function<ScreenInfo(int32_t index)> screen;
     // Installed font families, in the order the system lists them.
     std::function<std::vector<std::string>()> fontFamilies;
+    // Root folder of each special folder (SpecialFolder creates it when missing).
+    std::function<std::string(SpecialFolderKind)> folderRoot;
     // Modifier keys held right now, and the pointer in screen coordinates.
     std::function<KeyModifiers()> modifiers;
     std::function<void(int32_t& x, int32_t& y)> pointerPosition;

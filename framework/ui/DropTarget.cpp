@@ -17,7 +17,15 @@ bool isOfType(const std::string& path, const std::string& typeName) {
             if (suffix.compare(QString::fromStdString(extension), Qt::CaseInsensitive) == 0) return true;
     return false;
 }
+std::function<bool(const std::string&, const std::string&)>& matcher() {
+    static auto* installed = new std::function<bool(const std::string&, const std::string&)>(isOfType);
+    return *installed;
+}
 }  // namespace
+
+void setFileTypeMatcher(std::function<bool(const std::string&, const std::string&)> m) {
+    matcher() = m ? std::move(m) : isOfType;
+}
 
 bool DropTarget::wants(const DragItem& item) const {
     for (const DragItem::Entry& e : item.entries()) {
@@ -25,7 +33,7 @@ bool DropTarget::wants(const DragItem& item) const {
         if (picture_ && e.picture) return true;
         if (e.filePath)
             for (const std::string& type : fileTypes_)
-                if (isOfType(*e.filePath, type)) return true;
+                if (matcher()(*e.filePath, type)) return true;
     }
     return false;
 }

@@ -5,6 +5,7 @@
 // under that name or Mac type when its extension is one of the type's). A
 // drag offering none of those is refused before any DragOver or DropObject
 // handler runs.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,3 +25,8 @@ private:
     bool picture_ = false;
     std::vector<std::string> fileTypes_;
 };
+
+// Whether a file belongs to a named file type. The files layer installs its
+// rule; the default compares the file's extension with the extensions of
+// the registered types of that name or Mac type, ignoring case.
+void setFileTypeMatcher(std::function<bool(const std::string& path, const std::string& typeName)> matcher);

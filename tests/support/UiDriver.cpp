@@ -1,7 +1,6 @@
 #include "tests/support/UiDriver.h"
 
 #include "framework/dialogs/UiService.h"
-#include "framework/files/SpecialFolder.h"
 #include "framework/runtime/Clock.h"
 #include "framework/runtime/Services.h"
 #include "framework/ui/FocusModel.h"
@@ -130,9 +129,10 @@ UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
         savedEnvironment_.emplace_back(var, qgetenv(var).toStdString());
         qputenv(var, QByteArray::fromStdString(folder(name)));
     }
-    SpecialFolder::setRoot(SpecialFolder::Kind::ApplicationData, folder("ApplicationData"));
-    SpecialFolder::setRoot(SpecialFolder::Kind::Preferences, folder("Preferences"));
-    SpecialFolder::setRoot(SpecialFolder::Kind::Desktop, folder("Desktop"));
+    s.folderRoot = [this](SpecialFolderKind kind) {
+        static const char* const names[] = {"ApplicationData", "Preferences", "Desktop", "Documents", "Home", "Temporary"};
+        return folder(names[static_cast<int>(kind)]);
+    };
     auto scripted = std::make_unique<ScriptedUiService>();
     dialogs_ = scripted.get();
     setUiService(std::move(scripted));
@@ -141,7 +141,6 @@ UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
 UiDriver::~UiDriver() {
     dialogs_->verifyAllUsed();
     setUiService(nullptr);
-    SpecialFolder::resetRoots();
     for (const auto& [var, value] : savedEnvironment_) qputenv(var, QByteArray::fromStdString(value));
 }
 

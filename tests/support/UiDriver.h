@@ -47,10 +47,10 @@ public:
     int32_t doubleClickTicks = 20;
 
     // --- folders -----------------------------------------------------------
-    // A folder of the driver's temp tree, made when missing. SpecialFolder's
-    // "ApplicationData", "Preferences" and "Desktop" and the variables HOME
-    // ("Home"), XDG_DATA_HOME and XDG_CONFIG_HOME point there while the
-    // driver lives.
+    // A folder of the driver's temp tree, made when missing: the root of each
+    // special folder ("ApplicationData", "Preferences", "Desktop",
+    // "Documents", "Home", "Temporary"). HOME, XDG_DATA_HOME and
+    // XDG_CONFIG_HOME point there too while the driver lives.
     std::string folder(const char* name) const;
 
     // --- dialogs -------------------------------------------------------------

@@ -19,6 +19,11 @@ TEST(Services, RealAnswersComeFromTheMachine) {
     EXPECT_GT(screen.AvailableWidth, 0);
     EXPECT_EQ(services().screen(99).Width, 0);  // no such screen: zeros, not a crash
     EXPECT_FALSE(services().fontFamilies().empty());
+    EXPECT_EQ(services().folderRoot(SpecialFolderKind::Preferences), qEnvironmentVariable("XDG_CONFIG_HOME").toStdString());
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", "relative/data");  // not absolute: the variable does not count
+    EXPECT_EQ(services().folderRoot(SpecialFolderKind::ApplicationData), (QDir::homePath() + "/.local/share").toStdString());
+    qputenv("XDG_DATA_HOME", saved);
 }
 
 TEST(Services, TheDriverReplacesThemAndTheFoldersAreItsOwn) {
