@@ -26,7 +26,8 @@ std::string ratingLine(int32_t rating) {
 
 // The photo fitted to a 90 by 90 box standing on y 90 at the right end of
 // the header rule; a small photo grows to the box. Sizes are rounded, so a
-// scale such as 90 / 7 still fills the box instead of falling one short.
+// photo 73 wide (90 / 73 x 73 = 89.99999 in single precision) still fills
+// the box instead of falling one unit short.
 void drawThumbnail(Graphics& g, const Picture& photo, int32_t boxLeft) {
     const int32_t w = photo.Width(), h = photo.Height();
     if (w <= 0 || h <= 0) return;
