@@ -147,6 +147,7 @@ void MainWindow::CreateControls() {
     RecipeText = add<EditField>("RecipeText");
     place(*RecipeText, 171, 189, 565, 230, true, true, true, true);
     styleTextField(*RecipeText, "System", 12, false, "Recipe Text");
+    RecipeText->Styled = true;
     RecipeText->ScrollbarVertical = true;
     RecipeText->AcceptTabs = true;
 
