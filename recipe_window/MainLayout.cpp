@@ -112,7 +112,7 @@ MainWindow::MainWindow() {
     Title = std::string("Larderwise");
     // Shown by the application once the database is open, not when built.
     Visible = false;
-    FullScreen = false;
+    // FullScreen stays False: assigning it restores the size from before full screen.
     MenuBarVisible = true;
     CloseButton = true;
     Resizeable = true;
