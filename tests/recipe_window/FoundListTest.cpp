@@ -129,3 +129,22 @@ TEST_F(MainWindowTest, AFailingListQueryTellsTheUserAndQuits) {
     EXPECT_TRUE(ui.loopEnded());
     EXPECT_EQ(ui.exitCode(), 0);
 }
+
+TEST_F(MainWindowTest, AShownRecipeBringsItsPhotoAndOneWithoutLeavesNone) {
+    start({recipe("A"), recipe("B")});
+    std::shared_ptr<Picture> photo = NewPicture(100, 50);
+    ASSERT_TRUE(photo);
+    REALSQLDatabase db;
+    db.SetDatabaseFile(databasePath());
+    ASSERT_TRUE(db.Connect());
+    db.SQLExecute("update recipes set recipePhoto = ? where rowID = 2", {Variant(photo->toJPEG(80))});
+    db.Commit();
+    db.Close();
+
+    w().recipeList->ListIndex = 1;
+    ASSERT_TRUE(w().myPic);
+    EXPECT_EQ(w().myPic->Width(), 100);
+    EXPECT_EQ(w().myPic->Height(), 50);
+    w().recipeList->ListIndex = 0;
+    EXPECT_EQ(w().myPic, nullptr);
+}
