@@ -116,6 +116,12 @@ TEST_F(MainWindowTest, ANameWithATabStaysOneCellAndKeepsItsRow) {
     EXPECT_EQ(w().recipeList->Cell(1, 1).str(), "2");
     w().recipeList->ListIndex = 1;
     EXPECT_EQ(w().recRowID, 2);
+    w().recipeList->userPressedHeader(0);  // the heading sorts the rows, tags and all
+    w().recipeList->userPressedHeader(0);
+    const int32_t row = w().recipeList->ListIndex;
+    EXPECT_EQ(w().recipeList->Cell(row, 0).str(), "Beta\tGamma");
+    EXPECT_EQ(static_cast<ListboxTag>(w().recipeList->CellTag(row, 0)).Int64Value(), 2);
+    EXPECT_EQ(w().recRowID, 2);
 }
 
 TEST_F(MainWindowTest, AFailingListQueryTellsTheUserAndQuits) {
