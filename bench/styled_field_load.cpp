@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <chrono>
+#include <memory>
 #include <string>
 
 #include "framework/text/RtfWriter.h"
@@ -52,11 +53,17 @@ void measure(benchmark::State& state, const std::string& rtf, Work work) {
     state.counters["ratio_to_copy"] = copySeconds > 0 ? workSeconds / copySeconds : 0;
 }
 
+std::unique_ptr<EditField> styledField() {
+    auto field = std::make_unique<EditField>();
+    field->MultiLine = true;
+    field->Styled = true;
+    return field;
+}
+
 void BM_StyledFieldLoad100KB(benchmark::State& state) {
     const std::string rtf = recipeRtf(100 * 1024);
-    EditField field;
-    field.MultiLine = true;
-    field.Styled = true;
+    auto fieldOwner = styledField();
+    EditField& field = *fieldOwner;
     // Alternate with an empty load, so every load really replaces the text.
     measure(state, rtf, [&] {
         field.StyledText.RTFData = std::string();
@@ -67,9 +74,8 @@ BENCHMARK(BM_StyledFieldLoad100KB)->UseManualTime()->Unit(benchmark::kMillisecon
 
 void BM_StyledFieldReadRtf100KB(benchmark::State& state) {
     const std::string rtf = recipeRtf(100 * 1024);
-    EditField field;
-    field.MultiLine = true;
-    field.Styled = true;
+    auto fieldOwner = styledField();
+    EditField& field = *fieldOwner;
     field.StyledText.RTFData = rtf;
     measure(state, rtf, [&] {
         std::string out = field.StyledText.RTFData;
@@ -80,9 +86,8 @@ BENCHMARK(BM_StyledFieldReadRtf100KB)->UseManualTime()->Unit(benchmark::kMillise
 
 void BM_StyledFieldLoadAndRead100KB(benchmark::State& state) {
     const std::string rtf = recipeRtf(100 * 1024);
-    EditField field;
-    field.MultiLine = true;
-    field.Styled = true;
+    auto fieldOwner = styledField();
+    EditField& field = *fieldOwner;
     measure(state, rtf, [&] {
         field.StyledText.RTFData = std::string();
         field.StyledText.RTFData = rtf;

@@ -7,64 +7,78 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "framework/graphics/Graphics.h"
+#include "framework/text/StyledText.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/StyledDocument.h"
 
-StyledTextPrinter::StyledTextPrinter(const EditField& field, Graphics& g, int32_t width)
-    : StyledTextPrinter(field.styledText(), g, width) {}
+namespace {
 
-StyledTextPrinter::StyledTextPrinter(const StyledText& text, Graphics& g, int32_t width)
-    : graphics_(g), width_(std::max<int32_t>(width, 1)), document_(std::make_unique<QTextDocument>()) {
-    layOut(text);
-}
+struct LineSpan {
+    double top, bottom;  // in document coordinates
+};
 
-StyledTextPrinter::~StyledTextPrinter() = default;
+}  // namespace
 
-void StyledTextPrinter::layOut(const StyledText& text) {
-    // No paint device: the fonts are sized in pixels, which are the graphics'
-    // units, so the lines break the same on paper as in a recording.
-    document_->setDocumentMargin(0);
-    document_->setTextWidth(width_);
-    loadStyledText(*document_, text);
-    QAbstractTextDocumentLayout* layout = document_->documentLayout();
-    for (QTextBlock block = document_->begin(); block.isValid(); block = block.next()) {
-        const double blockTop = layout->blockBoundingRect(block).top();
+struct StyledTextPrinter::Layout {
+    QTextDocument document;
+    std::vector<LineSpan> lines;
+};
+
+StyledTextPrinter::StyledTextPrinter(const EditField& field, Graphics& graphics, int32_t width)
+    : StyledTextPrinter(field.StyledText.get(), graphics, width) {}
+
+StyledTextPrinter::StyledTextPrinter(const StyledText& text, Graphics& graphics, int32_t width)
+    : graphics_(graphics), width_(std::max<int32_t>(width, 1)), layout_(std::make_unique<Layout>()) {
+    QTextDocument& doc = layout_->document;
+    doc.setUndoRedoEnabled(false);
+    doc.setDocumentMargin(0);
+    loadStyledText(doc, text);
+    doc.setTextWidth(width_);
+    if (text.Length() == 0) return;
+    // Every laid-out line in reading order, with where it sits.
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         const QTextLayout* lines = block.layout();
+        const double blockTop = doc.documentLayout()->blockBoundingRect(block).top();
         for (int i = 0; i < lines->lineCount(); ++i) {
-            const QTextLine line = lines->lineAt(i);
-            lines_.push_back({blockTop + line.y(), blockTop + line.y() + line.height()});
+            const QRectF r = lines->lineAt(i).rect();
+            layout_->lines.push_back({blockTop + r.top(), blockTop + r.bottom()});
         }
     }
 }
 
-void StyledTextPrinter::DrawBlock(int32_t x, int32_t y, int32_t height) {
-    if (EOF_()) return;
-    const size_t first = next_;
-    const double top = lines_[first].top;
-    size_t end = first + 1;  // at least one line, so the text always advances
-    while (end < lines_.size() && lines_[end].bottom - top <= height) ++end;
-    next_ = end;
-    const double bottom = lines_[end - 1].bottom;
+StyledTextPrinter::~StyledTextPrinter() = default;
 
-    const std::string description = "StyledTextBlock " + std::to_string(x) + "," + std::to_string(y) + "," +
+bool StyledTextPrinter::Eof() const { return nextLine_ >= layout_->lines.size(); }
+
+size_t StyledTextPrinter::LineCount() const { return layout_->lines.size(); }
+
+void StyledTextPrinter::DrawBlock(int32_t x, int32_t y, int32_t height) {
+    if (Eof()) return;
+    const std::vector<LineSpan>& lines = layout_->lines;
+    const size_t first = nextLine_;
+    const double top = lines[first].top;
+    size_t end = first + 1;  // the first line always goes, or a tall one would stop the printing
+    while (end < lines.size() && lines[end].bottom - top <= height) ++end;
+    const double used = std::clamp<double>(lines[end - 1].bottom - top, 0, std::max(height, 0));
+    nextLine_ = end;
+
+    const std::string description = "StyledText " + std::to_string(x) + "," + std::to_string(y) + "," +
                                     std::to_string(width_) + "," + std::to_string(height) + " lines " +
-                                    std::to_string(first + 1) + "-" + std::to_string(end) + " of " +
-                                    std::to_string(lines_.size());
+                                    std::to_string(first) + "-" + std::to_string(end - 1);
+    QTextDocument& doc = layout_->document;
     graphics_.drawWithPainter(description, [&](QPainter& painter) {
         painter.save();
         painter.translate(x, y - top);
-        // Only this block's lines; sideways the clip leaves room for glyphs
-        // that overhang the width (italics).
-        const QRectF slice(-width_, top, 3.0 * width_, bottom - top);
-        painter.setClipRect(slice, Qt::IntersectClip);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = slice;
+        context.clip = QRectF(0, top, width_, used);
         // Text with no colour of its own is black on paper whatever the
         // desktop's colour scheme.
         context.palette.setColor(QPalette::Text, Qt::black);
-        document_->documentLayout()->draw(&painter, context);
+        painter.setClipRect(context.clip, Qt::IntersectClip);
+        doc.documentLayout()->draw(&painter, context);
         painter.restore();
     });
 }

@@ -1,58 +1,50 @@
 #pragma once
-// Prints styled text in blocks: the text is laid out once at a fixed width,
-// and each DrawBlock draws the lines that come next and fit in the height it
-// is given, so a caller can flow the text over as many pages as it needs.
+// Prints a styled text in blocks: each DrawBlock draws the next lines that
+// fit into a box of the given height, so a long recipe flows over as many
+// pages as it needs. The text is laid out once, at creation, to the given
+// width in the graphics' units, with the styles it shows on screen (sizes in
+// those units, as the layouts' points are).
 //
-//   StyledTextPrinter printer(field, g, 462);
-//   do { printer.DrawBlock(75, 110, 642); g.NextPage(); } while (!printer.EOF_());
+//   StyledTextPrinter printer(*recipeText, g, g.Width() - 150);
+//   do { printer.DrawBlock(75, 110, g.Height() - 150); g.NextPage(); } while (!printer.Eof());
 //
-// Every block draws at least one line, even a line taller than the block, so
-// a loop like the one above always ends. Lines are never split across blocks.
-// Sizes are in the graphics' units (points on paper); the text keeps its own
-// fonts, sizes, styles, colours and paragraph alignments.
+// A block draws whole lines only, and always at least one: a line taller than
+// the whole block (or a block of no height) still takes the next line, cut at
+// the block's bottom, so that a page loop always ends.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <vector>
-
-#include "framework/text/StyledText.h"
 
 class EditField;
 class Graphics;
-class QTextDocument;
+class StyledText;
 
 class StyledTextPrinter {
 public:
-    // The printer reads the text now; later edits of the field do not reach it.
-    // The graphics must outlive the printer.
-    StyledTextPrinter(const EditField& field, Graphics& g, int32_t width);
-    StyledTextPrinter(const StyledText& text, Graphics& g, int32_t width);
+    // The graphics must outlive the printer. The field's text is taken now;
+    // later edits do not change what prints.
+    StyledTextPrinter(const EditField& field, Graphics& graphics, int32_t width);
+    StyledTextPrinter(const StyledText& text, Graphics& graphics, int32_t width);
     ~StyledTextPrinter();
     StyledTextPrinter(const StyledTextPrinter&) = delete;
     StyledTextPrinter& operator=(const StyledTextPrinter&) = delete;
 
     int32_t Width() const { return width_; }
 
-    // Draws the next lines that fit in `height`, the first line's top at y.
+    // Draws the next lines that fit in (x, y, Width, height), y the top.
+    // Does nothing once all the text is drawn.
     void DrawBlock(int32_t x, int32_t y, int32_t height);
 
-    // True once every line has been drawn. (The old framework called this
-    // EOF; the C library keeps that name as a macro, hence EOF_, as RecordSet has it.)
-    bool EOF_() const { return next_ >= lines_.size(); }
+    // True when every line has been drawn (at once for an empty text).
+    bool Eof() const;
 
     // How many lines the text takes at this width.
-    size_t LineCount() const { return lines_.size(); }
+    size_t LineCount() const;
 
 private:
-    struct LineBox {
-        double top, bottom;  // in the laid-out document
-    };
-
-    void layOut(const StyledText& text);
-
+    struct Layout;
     Graphics& graphics_;
     int32_t width_;
-    std::unique_ptr<QTextDocument> document_;
-    std::vector<LineBox> lines_;
-    size_t next_ = 0;
+    std::unique_ptr<Layout> layout_;
+    size_t nextLine_ = 0;
 };

@@ -70,7 +70,7 @@ bool PrintSomeInformation(Graphics& g, PrinterSetup& ps) {
     setPen(g, 1);
     g.DrawLine(left + 75, height - 30, left + width - 75, height - 30);
 
-    return mStp && !mStp->EOF_();
+    return mStp && !mStp->Eof();
 }
 
 }  // namespace PrintModule

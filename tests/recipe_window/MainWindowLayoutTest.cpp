@@ -5,6 +5,7 @@
 #include "app/Larderwise.h"
 #include "controls/splitter/SmartSplitter.h"
 #include "framework/menus/MenuItem.h"
+#include "framework/runtime/Services.h"
 #include "framework/ui/controls/BevelButton.h"
 #include "tests/recipe_window/MainWindowFixture.h"
 
@@ -40,6 +41,23 @@ TEST_F(MainWindowTest, EveryControlIsFoundByNameAndOpenLeavesTheWindowReady) {
     EXPECT_TRUE(w().SmartSplitter2->handleDimple && w().SmartSplitter2->handleLarge);
     EXPECT_EQ(std::string(w().recipeList->Heading(0)), "Recipes");
     EXPECT_EQ(std::string(w().recipeList->HelpTag).find('\r'), std::string::npos);
+}
+
+TEST_F(MainWindowTest, OpensAtItsDesignSizeUnlessTheScreenIsNarrower) {
+    start({recipe("Soup")});
+    EXPECT_EQ(w().Width, 750);
+    EXPECT_EQ(w().Height, 445);
+}
+
+TEST_F(MainWindowTest, ANarrowScreenNarrowsTheWindowButNeverItsHeight) {
+    services().screen = [](int32_t index) {
+        ScreenInfo s;
+        if (index == 0) s.Width = s.AvailableWidth = 700, s.Height = s.AvailableHeight = 400;
+        return s;
+    };
+    start({recipe("Soup")});
+    EXPECT_EQ(w().Width, 700);
+    EXPECT_EQ(w().Height, 445);
 }
 
 TEST_F(MainWindowTest, TheSplittersHoldTheirNeighboursAfterOpen) {
@@ -105,4 +123,16 @@ TEST_F(MainWindowTest, QuittingKeepsTheNameBeingTyped) {
     quit();
     EXPECT_TRUE(ui.loopEnded());
     EXPECT_EQ(value("select recipeName from recipes"), "Soupy");
+}
+
+TEST_F(MainWindowTest, TheFormatMenuIsOfferedOnlyWhileTheRecipeTextHasTheFocus) {
+    start({recipe("Soup")});
+    MenuItem* format = w().FormatMenu();
+    ASSERT_NE(format, nullptr);
+    for (RectControl* c : std::initializer_list<RectControl*>{w().recipeName, w().RecipeText, w().recipeKeywords,
+                                                              w().RecipeText, w().recipeList}) {
+        ui.setFocus(*c);
+        App().EnableMenuItems();
+        EXPECT_EQ(format->Enabled, c == w().RecipeText) << c->Name();
+    }
 }

@@ -1,124 +1,155 @@
+// Printing styled text in blocks: every line once, in order, whole lines per
+// block, always moving on, drawn inside its box.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <regex>
 
 #include "framework/graphics/ImageGraphics.h"
+#include "framework/graphics/PrinterGraphics.h"
 #include "framework/graphics/RecordingGraphics.h"
 #include "framework/print/StyledTextPrinter.h"
+#include "framework/text/StyledText.h"
+#include "framework/ui/controls/EditField.h"
+#include "tests/framework/controls/ControlTestSupport.h"
 
 namespace {
 
+StyledText paragraphs(int count, double size) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += (i ? "\r" : "") + std::string("Line ") + std::to_string(i);
+    return StyledText(text, TextStyle{"Helvetica", size});
+}
+
 struct Block {
-    int x, y, width, height, firstLine, lastLine, lineCount;
+    int first, last;
 };
 
-// The blocks a recording holds, from their "StyledTextBlock" descriptions.
-std::vector<Block> blocksOf(const RecordingGraphics& g) {
-    static const std::regex form(R"(StyledTextBlock (-?\d+),(-?\d+),(\d+),(-?\d+) lines (\d+)-(\d+) of (\d+))");
+// The line ranges of the blocks recorded, from "StyledText x,y,w,h lines a-b".
+std::vector<Block> recordedBlocks(const RecordingGraphics& g) {
     std::vector<Block> blocks;
-    for (const RecordedCall& call : g.calls()) {
+    const std::regex pattern(R"(Custom StyledText \d+,\d+,\d+,\d+ lines (\d+)-(\d+))");
+    for (const std::string& line : g.log()) {
         std::smatch m;
-        if (call.name != "Custom" || !std::regex_match(call.text, m, form)) continue;
-        blocks.push_back({std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4]), std::stoi(m[5]),
-                          std::stoi(m[6]), std::stoi(m[7])});
+        if (std::regex_search(line, m, pattern)) blocks.push_back({std::stoi(m[1]), std::stoi(m[2])});
     }
     return blocks;
 }
 
-StyledText longRecipe(int paragraphs) {
-    std::string text;
-    for (int i = 1; i <= paragraphs; ++i)
-        text += "Step " + std::to_string(i) + ": stir the sauce gently and keep it on a low heat.\r";
-    return StyledText(text);
-}
-
-int darkRowsBetween(const QImage& image, int top, int bottom) {
-    int rows = 0;
-    for (int y = std::max(0, top); y < std::min(image.height(), bottom); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) {
-                ++rows;
-                break;
-            }
-    return rows;
-}
-
 }  // namespace
 
-TEST(StyledTextPrinter, ShortTextIsOneBlockAndThenAtItsEnd) {
+TEST(StyledTextPrinter, BlocksTakeEveryLineOnceInOrder) {
     RecordingGraphics g;
-    StyledTextPrinter printer(StyledText("Two eggs\rA cup of flour"), g, 300);
-    EXPECT_EQ(printer.Width(), 300);
-    EXPECT_EQ(printer.LineCount(), 2u);
-    EXPECT_FALSE(printer.EOF_());
-    printer.DrawBlock(75, 110, 500);
-    EXPECT_TRUE(printer.EOF_());
-    ASSERT_EQ(g.log(), std::vector<std::string>{"Custom StyledTextBlock 75,110,300,500 lines 1-2 of 2"});
-    printer.DrawBlock(75, 110, 500);  // nothing left: draws nothing
-    EXPECT_EQ(g.calls().size(), 1u);
-}
-
-TEST(StyledTextPrinter, EmptyTextStillPrintsOneEmptyBlock) {
-    RecordingGraphics g;
-    StyledTextPrinter printer(StyledText(), g, 300);
-    EXPECT_FALSE(printer.EOF_());
-    printer.DrawBlock(0, 0, 100);
-    EXPECT_TRUE(printer.EOF_());
-}
-
-TEST(StyledTextPrinter, LongTextFlowsOverBlocksLineByLineWithoutGapsOrRepeats) {
-    RecordingGraphics g;
-    StyledTextPrinter printer(longRecipe(120), g, 200);
-    int blocks = 0;
-    while (!printer.EOF_() && blocks < 1000) {
-        printer.DrawBlock(75, 110, 300);
-        ++blocks;
+    StyledTextPrinter printer(paragraphs(40, 12), g, 400);
+    int pages = 0;
+    while (!printer.Eof() && pages < 100) {
+        printer.DrawBlock(75, 110, 100);
+        ++pages;
     }
-    const auto drawn = blocksOf(g);
-    ASSERT_EQ(int(drawn.size()), blocks);
-    ASSERT_GE(blocks, 3);
-    int nextLine = 1;
-    for (const Block& b : drawn) {
-        EXPECT_EQ(b.firstLine, nextLine);
-        EXPECT_GE(b.lastLine, b.firstLine);
-        nextLine = b.lastLine + 1;
+    const std::vector<Block> blocks = recordedBlocks(g);
+    ASSERT_EQ(blocks.size(), static_cast<size_t>(pages));
+    EXPECT_GT(pages, 3) << "40 lines of 12 do not fit in 100 units";
+    int next = 0;
+    for (const Block& b : blocks) {
+        EXPECT_EQ(b.first, next);
+        EXPECT_GE(b.last, b.first);
+        next = b.last + 1;
     }
-    EXPECT_EQ(nextLine - 1, drawn.back().lineCount);
-    // Narrower text takes more lines than paragraphs: each wraps.
-    EXPECT_GT(drawn.back().lineCount, 120);
-    // Full blocks hold the same number of lines: no block is cut short.
-    for (size_t i = 1; i + 1 < drawn.size(); ++i)
-        EXPECT_EQ(drawn[i].lastLine - drawn[i].firstLine, drawn[0].lastLine - drawn[0].firstLine);
+    EXPECT_EQ(next, 40) << "one line per paragraph, all drawn";
+    // Whole lines that fit: every full block holds the same number.
+    EXPECT_EQ(blocks[0].last - blocks[0].first, blocks[1].last - blocks[1].first);
+
+    g.clear();
+    printer.DrawBlock(75, 110, 100);
+    EXPECT_TRUE(g.log().empty()) << "nothing left to draw";
 }
 
-TEST(StyledTextPrinter, ALineTallerThanTheBlockStillAdvances) {
+TEST(StyledTextPrinter, ALineTallerThanTheBlockStillMovesOn) {
     RecordingGraphics g;
-    StyledText text("Big\rsmall");
-    text.SetSize(0, 3, 200);
-    StyledTextPrinter printer(text, g, 400);
-    printer.DrawBlock(0, 0, 50);
+    StyledTextPrinter printer(paragraphs(3, 120), g, 400);
+    for (int i = 0; i < 3; ++i) printer.DrawBlock(0, 0, 50);
+    EXPECT_TRUE(printer.Eof());
+    EXPECT_EQ(recordedBlocks(g).size(), 3u);
+}
+
+TEST(StyledTextPrinter, EmptyTextIsAtItsEndAndABlockOfNoHeightStillMovesOn) {
+    RecordingGraphics g;
+    StyledTextPrinter empty(StyledText(), g, 400);
+    EXPECT_TRUE(empty.Eof());
+    empty.DrawBlock(0, 0, 100);
+    EXPECT_TRUE(g.log().empty());
+
+    // A page whose text box has no room (huge margins on small paper) must
+    // not stop a page loop from ending.
+    StyledTextPrinter printer(paragraphs(2, 12), g, 400);
     printer.DrawBlock(0, 0, 0);
-    EXPECT_TRUE(printer.EOF_());
-    EXPECT_EQ(blocksOf(g).size(), 2u);
+    printer.DrawBlock(0, 0, -10);
+    EXPECT_TRUE(printer.Eof());
+    EXPECT_EQ(g.log(), (std::vector<std::string>{"Custom StyledText 0,0,400,0 lines 0-0",
+                                                 "Custom StyledText 0,0,400,-10 lines 1-1"}));
+    EXPECT_EQ(StyledTextPrinter(paragraphs(1, 12), g, -5).Width(), 1);
 }
 
-TEST(StyledTextPrinter, DrawsOnlyTheBlocksLinesInsideTheBlock) {
-    QImage image(400, 400, QImage::Format_ARGB32_Premultiplied);
+TEST(StyledTextPrinter, DrawsInsideItsBoxOnly) {
+    QImage image(300, 200, QImage::Format_ARGB32);
     image.fill(Qt::white);
     ImageGraphics g(image);
-    StyledText text = longRecipe(30);
-    text.SetSize(0, text.Length(), 12);
-    StyledTextPrinter printer(text, g, 300);
+    StyledTextPrinter printer(paragraphs(20, 14), g, 120);
+    printer.DrawBlock(20, 30, 40);
+    int inside = 0, outside = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) > 128) continue;
+            const bool in = x >= 20 && x < 140 && y >= 30 && y < 70;
+            (in ? inside : outside)++;
+        }
+    EXPECT_GT(inside, 20);
+    EXPECT_EQ(outside, 0);
+}
 
-    printer.DrawBlock(20, 100, 100);
-    EXPECT_GT(darkRowsBetween(image, 100, 200), 20);
-    EXPECT_EQ(darkRowsBetween(image, 0, 100), 0);
-    EXPECT_EQ(darkRowsBetween(image, 200, 400), 0);
+TEST(StyledTextPrinter, TakesTheFieldsTextWhenCreated) {
+    TestWindow window;
+    window.finishBuilding();
+    auto* field = window.add<EditField>("RecipeText");
+    field->MultiLine = true;
+    field->Styled = true;
+    field->StyledText = paragraphs(5, 12);
+    RecordingGraphics g;
+    StyledTextPrinter printer(*field, g, 400);
+    field->Text = "";
+    printer.DrawBlock(0, 0, 1000);
+    ASSERT_EQ(recordedBlocks(g).size(), 1u);
+    EXPECT_EQ(recordedBlocks(g)[0].last, 4);
+    EXPECT_TRUE(printer.Eof());
+}
 
-    // The next block starts with the next line, at the top of its own box.
-    image.fill(Qt::white);
-    printer.DrawBlock(20, 250, 100);
-    EXPECT_GT(darkRowsBetween(image, 250, 350), 20);
-    EXPECT_EQ(darkRowsBetween(image, 0, 250), 0);
+// The page loop of a print job: a block per page until the text is used up,
+// on a real paged device at a printer's resolution.
+TEST(StyledTextPrinter, FlowsOverThePagesOfAPrintJob) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("recipe.pdf");
+    int blocks = 0;
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(600);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        PrinterGraphics g(writer);
+        StyledTextPrinter printer(paragraphs(150, 12), g, g.Width() - 150);
+        while (true) {
+            printer.DrawBlock(75, 110, g.Height() - 150);
+            ++blocks;
+            if (printer.Eof() || blocks > 20) break;
+            g.NextPage();
+        }
+    }
+    EXPECT_GE(blocks, 3) << "150 lines of 12 points need several pages of 642";
+    EXPECT_LE(blocks, 6);
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), blocks);
 }

@@ -23,8 +23,8 @@ int linesPerPage(const PrinterSetup& setup) {
     RecordingGraphics g;
     StyledTextPrinter probe(linesOfText(500), g, setup.Width() - 150);
     probe.DrawBlock(0, 0, setup.Height() - 150);
-    const std::string block = g.calls().at(0).text;  // "... lines 1-N of 500"
-    return std::stoi(block.substr(block.find('-') + 1));
+    const std::string block = g.calls().at(0).text;  // "... lines 0-last"
+    return std::stoi(block.substr(block.rfind('-') + 1)) + 1;
 }
 
 std::vector<Sheet> sheetsOf(const RecordingGraphics& g) {

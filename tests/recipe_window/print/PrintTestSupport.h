@@ -33,7 +33,7 @@ int linesPerPage(const PrinterSetup& setup);
 
 struct Sheet {
     std::vector<std::string> pageNumbers;  // the "Page N" texts still on it
-    std::string textBlock;                 // "lines a-b of n" of its text block
+    std::string textBlock;                 // "lines a-b" of its text block (from 0)
 };
 // Splits the recording at NextPage; a ClearRect of the whole sheet wipes
 // what was drawn on it before.
