@@ -1,0 +1,11 @@
+#include "app/DatabaseFailure.h"
+
+#include "framework/db/REALSQLDatabase.h"
+#include "framework/dialogs/MsgBox.h"
+#include "framework/runtime/Application.h"
+
+void quitAfterDatabaseFailure(REALSQLDatabase& db, const std::string& message, Rollback rollback) {
+    if (!message.empty()) MsgBox(message);
+    if (rollback == Rollback::Yes) db.Rollback();
+    Quit(0);
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The application object: owns the one connection to the recipe database
+// and the database file for the life of the process, answers the About,
+// Quit and Program Help commands whatever window is in front, and reports
+// any exception nobody caught.
+#include <memory>
+#include <string>
+
+#include "framework/runtime/Application.h"
+
+class FolderItem;
+class MessageDialog;
+class REALSQLDatabase;
+
+class Larderwise : public Application {
+public:
+    Larderwise();
+    ~Larderwise() override;
+
+    // The connection every window runs its SQL through. Created unconnected
+    // by the Open event, connected by openDatabase, closed at quit.
+    std::shared_ptr<REALSQLDatabase> db;
+    // "Final", "Beta", "Alpha" or "Dev"; set by the Open event.
+    std::string stageType;
+    // The database file; set by openDatabase on every call.
+    std::shared_ptr<FolderItem> dbfile;
+    // Set once start-up has enabled the menus; nothing reads it.
+    bool mbarActive = false;
+    // Whether the floating font palette is shown (kept by the windows).
+    bool fontWindowVisible = false;
+
+    void Event_Open();
+    void Event_OpenDocument(std::shared_ptr<FolderItem> item);
+    void Event_Close();
+    bool Event_UnhandledException(RuntimeException& error);
+
+    bool _FileAboutLarderwise_Action();
+    bool _FileQuit_Action();
+    bool _HelpProgramHelp_Action();
+
+    // Finds, creates, upgrades and if needed converts the recipe database,
+    // and connects db to it. On a fatal failure it shows its message, asks
+    // to quit and returns; a caller that gets control back otherwise has a
+    // connected db.
+    void openDatabase();
+
+    void handleOpen() override { Event_Open(); }
+    void handleOpenDocument(std::shared_ptr<FolderItem> item) override { Event_OpenDocument(std::move(item)); }
+    void handleClose() override { Event_Close(); }
+    bool handleUnhandledException(RuntimeException& e) override { return Event_UnhandledException(e); }
+};
+
+// The registered application object. Raises NilObjectException before it
+// exists (start-up has not reached it, or tests have not created one).
+Larderwise& App();

@@ -1,0 +1,85 @@
+#include "app/RecipeTextConversion.h"
+
+#include "app/ConvertingWindow.h"
+#include "app/DatabaseFailure.h"
+#include "app/DatabaseMessages.h"
+#include "framework/db/REALSQLDatabase.h"
+#include "framework/dialogs/MessageDialog.h"
+#include "framework/runtime/Application.h"
+#include "framework/runtime/Services.h"
+#include "framework/text/Strings.h"
+#include "framework/ui/controls/ProgressBar.h"
+#include "recipe_window/Main.h"
+
+namespace {
+enum class Answer { Backup, Go, Quit };
+
+Answer askAboutBackup(MessageDialog& dialog) {
+    dialog.Message = DatabaseMessages::kConversionQuestion;
+    dialog.Explanation = DatabaseMessages::kConversionExplanation;
+    dialog.ActionButton.Caption = "&Yes";
+    dialog.AlternateActionButton.Caption = "&No";
+    dialog.AlternateActionButton.Visible = true;
+    dialog.CancelButton.Caption = "&Quit";
+    dialog.CancelButton.Visible = true;
+    MessageDialogButton* pressed = dialog.ShowModal();
+    if (pressed == &dialog.ActionButton) return Answer::Backup;
+    if (pressed == &dialog.AlternateActionButton) return Answer::Go;
+    return Answer::Quit;
+}
+
+bool holdsRtf(const std::string& text) { return InStr(text, "\\rtf") > 0; }
+
+// Rewrites one row as it needs; answers false when the row could not be
+// written.
+bool convertRow(REALSQLDatabase& db, RecordSet& row) {
+    const std::string rtfColumn = row.Field("RecipeRtfText").StringValue();
+    if (holdsRtf(rtfColumn)) return true;  // already styled: nothing to gain, formatting to lose
+    const std::string text = row.Field("RecipeText").StringValue();
+    ConvertingWindow& window = Converting();
+    row.Edit();
+    if (const auto plain = window.plainTextOfRtf(text)) {
+        row.Field("RecipeRtfText").SetStringValue(text);
+        row.Field("RecipeText").SetStringValue(*plain);
+    } else {
+        row.Field("RecipeRtfText").SetStringValue(window.rtfOfPlainText(text));
+    }
+    if (db.Error()) return false;
+    row.Update();
+    return !db.Error();
+}
+}  // namespace
+
+bool convertRecipeText(REALSQLDatabase& db, MessageDialog& dialog, bool rtfInRecipeText, bool rtfInRtfColumn) {
+    switch (askAboutBackup(dialog)) {
+        case Answer::Backup: Main().backupDB(); break;  // whatever its outcome, the conversion follows
+        case Answer::Go: break;
+        case Answer::Quit: Quit(0); return false;
+    }
+    Converting().Show();
+    // Only the columns the conversion touches: the photos stay on disk.
+    auto rows = db.SQLSelect("select rowID,recipeText,recipeRtfText from recipes order by rowID");
+    if (!rows || db.Error()) {
+        quitAfterDatabaseFailure(db, DatabaseMessages::kDB007, Rollback::Yes);
+        return false;
+    }
+    Converting().conversionBar->Maximum = rows->RecordCount();
+    if (rows->RecordCount() > 0) {
+        // Both columns of the first row styled: the database is current and
+        // no row is touched.
+        const bool touchRows = !(rtfInRecipeText && rtfInRtfColumn);
+        for (int32_t n = 1; touchRows && !rows->EOF_(); ++n) {
+            Converting().conversionBar->Value = n;
+            Converting().conversionBar->Refresh();
+            if (!convertRow(db, *rows)) {
+                quitAfterDatabaseFailure(db, DatabaseMessages::kDB007, Rollback::Yes);
+                return false;
+            }
+            rows->MoveNext();
+            yieldToEventLoop();
+        }
+        db.Commit();
+    }
+    Converting().Close();
+    return true;
+}

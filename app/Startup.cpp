@@ -1,0 +1,44 @@
+#include "app/Startup.h"
+
+#include "app/Larderwise.h"
+#include "app/LarderwiseSplash.h"
+#include "app/MenuBar1.h"
+#include "app/file_types/FileTypeSets.h"
+#include "prefs/BPrefs.h"
+#include "recipe_window/Main.h"
+
+std::unique_ptr<Larderwise> _NewAppInstance() {
+    auto app = std::make_unique<Larderwise>();
+    app->MenuBar = MenuBar1();
+    return app;
+}
+
+void _ApplicationAddMenuHandlers() {
+    Larderwise& app = App();
+    app.AddMenuHandler("FileAboutLarderwise", [&app] { return app._FileAboutLarderwise_Action(); });
+    app.AddMenuHandler("FileQuit", [&app] { return app._FileQuit_Action(); });
+    app.AddMenuHandler("HelpProgramHelp", [&app] { return app._HelpProgramHelp_Action(); });
+}
+
+void _MakeDefaultView() { (void)Main(); }
+
+void releaseGlobals() {
+    releaseLarderwiseSplash();
+    Runtime::releaseWindows();
+    if (Application* app = currentApplication()) app->MenuBar.reset();
+    releaseMenuBar1();
+    releaseFileTypes();
+    BPrefs::Unload();
+}
+
+Runtime::StartupSteps larderwiseStartupSteps() {
+    Runtime::StartupSteps steps;
+    steps.initFileTypes = _InitFileTypes;
+    steps.newAppInstance = [] { return std::unique_ptr<Application>(_NewAppInstance()); };
+    steps.addMenuHandlers = _ApplicationAddMenuHandlers;
+    steps.makeDefaultView = _MakeDefaultView;
+    steps.releaseGlobals = releaseGlobals;
+    return steps;
+}
+
+int _Main(int argc, char** argv) { return Runtime::run(argc, argv, larderwiseStartupSteps()); }

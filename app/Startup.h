@@ -1,0 +1,24 @@
+#pragma once
+// The program's start-up and its release at exit, as steps the framework
+// runtime runs in order: register the file types, create the application
+// object with its menu bar, bind the application's menu items, build (not
+// show) the main window; then the event loop; then the globals released in
+// a fixed order while the toolkit still exists.
+#include <memory>
+
+#include "framework/runtime/Runtime.h"
+
+class Larderwise;
+
+std::unique_ptr<Larderwise> _NewAppInstance();
+void _ApplicationAddMenuHandlers();
+void _MakeDefaultView();
+// The splash picture, windows, the menu bar, the file types, the
+// preferences store, in that order.
+void releaseGlobals();
+
+// The steps above as the runtime takes them (tests start the same way).
+Runtime::StartupSteps larderwiseStartupSteps();
+
+// The process's life; the result is its exit status.
+int _Main(int argc, char** argv);

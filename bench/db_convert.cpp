@@ -1,0 +1,240 @@
+// Opening the recipe database at start-up, and the full upgrade of an old
+// database with its conversion to styled text, each against the bare SQLite
+// statements doing the same row work in the same run. The counter
+// "ratio_to_bare" is openDatabase's time divided by the bare work's.
+//
+//   BM_OpenCurrent/N      a current database of N recipes (2 KB text, 5 KB RTF):
+//                         openDatabase vs. a bare open plus the first-row select
+//   BM_UpgradeConvert/N   N old-layout recipes (no rating, no RTF): openDatabase
+//                         (columns, rebuild, conversion, vacuum) vs. the same
+//                         statements prepared once and bound per row, with the
+//                         same RTF writing
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <QApplication>
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "app/Larderwise.h"
+#include "framework/db/REALSQLDatabase.h"
+#include "framework/dialogs/UiService.h"
+#include "framework/runtime/Runtime.h"
+#include "framework/runtime/Services.h"
+#include "framework/text/StyledText.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Answers every dialog at once: message boxes with OK, the conversion's
+// question with "&No".
+class AnsweringUi : public UiService {
+public:
+    int32_t MsgBox(const MsgBoxRequest&) override { return 1; }
+    MessageDialogChoice showMessageDialog(const MessageDialogRequest&) override {
+        return MessageDialogChoice::AlternateAction;
+    }
+    std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
+    bool selectColor(uint32_t&, const std::string&) override { return false; }
+    bool pageSetup(PrintSettings&) override { return false; }
+    bool printerDialog(PrintSettings&) override { return false; }
+    MenuItem* popUpMenu(MenuItem&, int32_t, int32_t) override { return nullptr; }
+    DragResult startDrag(const DragRequest&) override { return DragResult::None; }
+    void speak(const std::string&, bool) override {}
+    bool openURL(const std::string&) override { return false; }
+};
+
+const fs::path& benchFolder() {
+    static const fs::path folder = [] {
+        fs::path f = fs::temp_directory_path() / ("larderwise-convert-bench-" + std::to_string(getpid()));
+        fs::create_directories(f / "data" / "Larderwise");
+        return f;
+    }();
+    return folder;
+}
+fs::path liveFile() { return benchFolder() / "data" / "Larderwise" / "recipeDB.rsd"; }
+
+// About 2 KB of recipe text in paragraphs.
+std::string recipeText(int i) {
+    std::string text;
+    for (int line = 0; text.size() < 2000; ++line)
+        text += "Step " + std::to_string(line) + " of recipe " + std::to_string(i) + ": stir the sauce gently.\r";
+    return text;
+}
+// About 5 KB of RTF: the text with every other word bold.
+std::string recipeRtf(const std::string& text) {
+    StyledText styled(text);
+    for (size_t at = 0; at + 12 < styled.Length(); at += 24) styled.SetBold(at, 12, true);
+    return styled.RTFData();
+}
+
+void exec(sqlite3* db, const char* sql) { sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
+
+// A database file of n recipes, current layout or the oldest one; built once
+// per kind and size and copied into place as needed.
+fs::path sourceDatabase(int n, bool current) {
+    static std::map<std::pair<int, bool>, fs::path> built;
+    auto& path = built[{n, current}];
+    if (!path.empty()) return path;
+    path = benchFolder() / ((current ? "current-" : "old-") + std::to_string(n) + ".rsd");
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    exec(db, current ? "create table recipes (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
+                       "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)"
+                     : "create table recipes (recipeName varChar, recipeText varChar, recipeKeywords varChar, "
+                       "recipePhoto Blob)");
+    exec(db, "begin");
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db,
+                       current ? "insert into recipes (recipeName, recipeText, recipeRtfText) values (?, ?, ?)"
+                               : "insert into recipes (recipeName, recipeText) values (?, ?)",
+                       -1, &insert, nullptr);
+    const std::string rtf = recipeRtf(recipeText(0));
+    for (int i = 0; i < n; ++i) {
+        const std::string name = "Recipe " + std::to_string((i * 7919) % n);
+        const std::string text = recipeText(i);
+        sqlite3_bind_text(insert, 1, name.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert, 2, text.c_str(), -1, SQLITE_TRANSIENT);
+        if (current) sqlite3_bind_text(insert, 3, rtf.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_step(insert);
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    exec(db, "commit");
+    sqlite3_close(db);
+    return path;
+}
+
+void placeDatabase(const fs::path& source) {
+    fs::remove(liveFile().string() + "-journal");
+    fs::copy_file(source, liveFile(), fs::copy_options::overwrite_existing);
+}
+
+double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// What opening a current database needs at the least: open the file and
+// read the first row's two text columns.
+void bareOpen() {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(liveFile().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, "select recipeRtfText,recipeText from recipes order by rowID limit 1", -1, &stmt,
+                       nullptr);
+    if (sqlite3_step(stmt) == SQLITE_ROW) benchmark::DoNotOptimize(sqlite3_column_bytes(stmt, 0));
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+}
+
+// The upgrade's row work with statements prepared once: two columns, the
+// copy in name order into the new table, the RTF of every text, the vacuum.
+void bareUpgrade() {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(liveFile().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    exec(db, "alter table recipes add column recipeRating integer");
+    exec(db, "alter table recipes add column recipeRtfText varchar");
+    exec(db, "begin");
+    exec(db, "create table recipes2 (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
+             "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)");
+    sqlite3_stmt *ids = nullptr, *copy = nullptr;
+    sqlite3_prepare_v2(db, "select rowID from recipes order by recipeName", -1, &ids, nullptr);
+    sqlite3_prepare_v2(db,
+                       "insert into recipes2 select recipeName,recipeText,recipeRtfText,recipeKeywords,recipeRating,"
+                       "recipePhoto from recipes where rowID = ?",
+                       -1, &copy, nullptr);
+    while (sqlite3_step(ids) == SQLITE_ROW) {
+        sqlite3_bind_int64(copy, 1, sqlite3_column_int64(ids, 0));
+        sqlite3_step(copy);
+        sqlite3_reset(copy);
+    }
+    sqlite3_finalize(ids);
+    sqlite3_finalize(copy);
+    exec(db, "drop table recipes");
+    exec(db, "alter table recipes2 rename to recipes");
+    sqlite3_stmt *rows = nullptr, *update = nullptr;
+    sqlite3_prepare_v2(db, "select rowID, recipeText from recipes order by rowID", -1, &rows, nullptr);
+    sqlite3_prepare_v2(db, "update recipes set recipeRtfText = ? where rowID = ?", -1, &update, nullptr);
+    while (sqlite3_step(rows) == SQLITE_ROW) {
+        const std::string text(reinterpret_cast<const char*>(sqlite3_column_text(rows, 1)),
+                               static_cast<size_t>(sqlite3_column_bytes(rows, 1)));
+        const std::string rtf = StyledText(text).RTFData();
+        sqlite3_bind_text(update, 1, rtf.c_str(), static_cast<int>(rtf.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_int64(update, 2, sqlite3_column_int64(rows, 0));
+        sqlite3_step(update);
+        sqlite3_reset(update);
+    }
+    sqlite3_finalize(rows);
+    sqlite3_finalize(update);
+    exec(db, "commit");
+    exec(db, "vacuum");
+    sqlite3_close(db);
+}
+
+void openWithApplication(Larderwise& app) {
+    if (app.db) app.db->Close();
+    app.db = std::make_shared<REALSQLDatabase>();
+    app.openDatabase();
+}
+
+void BM_OpenCurrent(benchmark::State& state) {
+    placeDatabase(sourceDatabase(static_cast<int>(state.range(0)), true));
+    Larderwise app;
+    openWithApplication(app);  // the first open compacts nothing and warms the cache
+    double ours = 0, bare = 0;
+    for (auto _ : state) {
+        auto t0 = std::chrono::steady_clock::now();
+        openWithApplication(app);
+        auto t1 = std::chrono::steady_clock::now();
+        bareOpen();
+        auto t2 = std::chrono::steady_clock::now();
+        ours += seconds(t1 - t0);
+        bare += seconds(t2 - t1);
+    }
+    app.db->Close();
+    state.counters["ratio_to_bare"] = ours / bare;
+    state.counters["ms_open"] = 1000 * ours / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_OpenCurrent)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+void BM_UpgradeConvert(benchmark::State& state) {
+    const fs::path source = sourceDatabase(static_cast<int>(state.range(0)), false);
+    Larderwise app;
+    double ours = 0, bare = 0;
+    for (auto _ : state) {
+        placeDatabase(source);
+        auto t0 = std::chrono::steady_clock::now();
+        openWithApplication(app);
+        auto t1 = std::chrono::steady_clock::now();
+        app.db->Close();
+        placeDatabase(source);
+        auto t2 = std::chrono::steady_clock::now();
+        bareUpgrade();
+        auto t3 = std::chrono::steady_clock::now();
+        ours += seconds(t1 - t0);
+        bare += seconds(t3 - t2);
+    }
+    state.counters["ratio_to_bare"] = ours / bare;
+}
+BENCHMARK(BM_UpgradeConvert)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    auto realRoot = services().folderRoot;
+    services().folderRoot = [realRoot](SpecialFolderKind kind) {
+        return kind == SpecialFolderKind::ApplicationData ? (benchFolder() / "data").string() : realRoot(kind);
+    };
+    setUiService(std::make_unique<AnsweringUi>());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Runtime::releaseWindows();  // the progress windows hold widgets: gone before the QApplication
+    setUiService(nullptr);
+    fs::remove_all(benchFolder());
+    return 0;
+}

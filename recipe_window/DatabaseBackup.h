@@ -1,0 +1,14 @@
+#pragma once
+// The backup of the recipe database: a byte copy of the database file into
+// its own folder, named "recipeDB backup <SQL date>-<hour><minute>.rsd" with
+// hour and minute unpadded (so at most one backup a minute, and 1:15 and
+// 11:05 of one day share a name). The outcome is told to the user only.
+#include <string>
+
+class Date;
+
+// The backup's file name for that moment.
+std::string backupFileName(const Date& moment);
+
+// Makes the backup of App().dbfile now and shows the outcome.
+void backupDatabaseFile();

@@ -1,0 +1,257 @@
+// Opening the recipe database at start-up: first start, older layouts, a
+// current database, and failures of its own steps, each against real files
+// in private folders with scripted answers.
+#include <algorithm>
+#include <filesystem>
+
+#include "app/RecipesTable.h"
+#include "framework/db/REALSQLDatabase.h"
+#include "framework/files/FolderItem.h"
+#include "framework/text/StyledText.h"
+#include "recipe_window/Main.h"
+#include "tests/app/ShellTestSupport.h"
+#include "tests/support/SqlStatementFault.h"
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+namespace M = DatabaseMessages;
+
+namespace {
+std::optional<std::string> text(const char* s) { return std::string(s); }
+
+class OpenDatabase : public ShellTest {
+protected:
+    Rows recipes(const std::string& columns = "recipeName,recipeText,recipePhoto") {
+        return query(databasePath(), "select " + columns + " from recipes order by rowID");
+    }
+    std::string schema(const std::string& table = "recipes") {
+        Rows rows = query(databasePath(), "select sql from sqlite_master where name = '" + table + "'");
+        return rows.empty() ? "" : rows[0][0].value_or("");
+    }
+    // "name type" of each column, in order (the engine may change the case of a type).
+    std::vector<std::string> layout() {
+        std::vector<std::string> columns;
+        for (const auto& row : query(databasePath(), "pragma table_info(recipes)")) {
+            std::string type = row[2].value_or("");
+            std::transform(type.begin(), type.end(), type.begin(), [](unsigned char c) { return std::tolower(c); });
+            columns.push_back(row[1].value_or("") + " " + type);
+        }
+        return columns;
+    }
+    void expectCurrentLayout() {
+        EXPECT_EQ(layout(), (std::vector<std::string>{"recipeName varchar", "recipeText varchar",
+                                                      "recipeRtfText varchar", "recipeKeywords varchar",
+                                                      "recipeRating integer", "recipePhoto blob"}));
+        EXPECT_EQ(schema().find("unique"), std::string::npos);
+        EXPECT_EQ(schema("recipes2"), "");
+    }
+    int64_t freePages() { return std::stoll(*query(databasePath(), "pragma freelist_count")[0][0]); }
+
+    // An old database: no rating and no RTF column yet, a unique name, three
+    // recipes out of name order, one with a photo and one without keywords.
+    void buildOldestLayout() {
+        makeDataFolder();
+        buildDatabase(databasePath(),
+                      {"create table recipes (recipeName varChar unique, recipeText varChar, recipeKeywords varChar, "
+                       "recipePhoto Blob)",
+                       "insert into recipes values ('pie', 'Line one' || char(13) || 'Line {two} \\ back', "
+                       "'dessert', X'FFD8000102FFD9')",
+                       "insert into recipes values ('Zest', '½ cup at 350°F' || char(13) || char(10) || 'done', NULL, "
+                       "NULL)",
+                       "insert into recipes values ('apple', '', 'fruit', NULL)"});
+    }
+    void expectUpgradeNotices() { ui.dialogs().expectMsgBox(M::kAddingRating).expectMsgBox(M::kAddingRtf); }
+    void expectConversionQuestion(const char* answer) {
+        ui.dialogs().expectMessageDialogPressing(M::kConversionQuestion, answer);
+    }
+    // A current database with free pages for the vacuum to give back.
+    void buildCurrentWithFreePages() {
+        makeDataFolder();
+        buildCurrentDatabase(databasePath(), {{"Bread", "knead", "{\\rtf1 knead}"}, {"Jam", "boil", "{\\rtf1 boil}"}});
+        buildDatabase(databasePath(), {"create table scratch (x)",
+                                       "insert into scratch values (zeroblob(200000))", "drop table scratch"});
+        ASSERT_GT(freePages(), 0);
+    }
+    // The rebuild's statement fails: DB004, and the old table with every
+    // recipe is still there.
+    void expectRebuildFailureLeavesTheRecipes(const std::string& statement, int occurrence) {
+        buildOldestLayout();
+        const Rows before = recipes();
+        SqlStatementFault fault(statement, occurrence);
+        expectUpgradeNotices();
+        ui.dialogs().expectMsgBox(M::kDB004);
+        startApp();
+        EXPECT_TRUE(fault.fired());
+        expectQuitWithoutMainWindow();
+        EXPECT_EQ(recipes(), before);
+        EXPECT_EQ(schema("recipes2"), "");
+    }
+    void expectQuitWithoutMainWindow() {
+        EXPECT_TRUE(ui.loopEnded());
+        EXPECT_EQ(ui.exitCode(), 0);
+        EXPECT_FALSE(Main().isShown());
+    }
+};
+}  // namespace
+
+TEST_F(OpenDatabase, FirstStartCreatesTheFolderTheFileAndAnEmptyTable) {
+    expectDatabaseCreated();
+    startApp();
+    EXPECT_EQ(schema(), "CREATE TABLE recipes (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
+                        "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)");
+    EXPECT_TRUE(recipes().empty());
+    EXPECT_TRUE(App().db->IsConnected());
+    EXPECT_FALSE(App().db->InTransaction());
+    EXPECT_EQ(FolderItem(databasePath()).MacType(), "RSdb");
+    EXPECT_TRUE(Main().isShown());
+}
+
+TEST_F(OpenDatabase, DecliningToCreateQuitsAndCreatesNoFile) {
+    ui.dialogs().expectMessageDialogPressing(M::missingFileQuestion(), M::kQuitMoveBackButton);
+    startApp();
+    expectQuitWithoutMainWindow();
+    EXPECT_TRUE(std::filesystem::is_directory(dataFolder()));
+    EXPECT_FALSE(fileExists(databasePath()));
+    const UiCall& question = ui.dialogs().calls().at(0);
+    EXPECT_EQ(question.captions, (std::vector<std::string>{M::kCreateButton, M::kQuitMoveBackButton}));
+    EXPECT_EQ(question.explanation, "");
+}
+
+TEST_F(OpenDatabase, AFolderThatCannotBeMadeEndsBeforeAnyQuestion) {
+    writeFile(dataFolder(), "a file where the folder belongs");
+    ui.dialogs().expectMsgBox(M::kFolderMissing);
+    startApp();
+    expectQuitWithoutMainWindow();
+}
+
+TEST_F(OpenDatabase, TheOldestLayoutIsUpgradedRebuiltInNameOrderAndConverted) {
+    buildOldestLayout();
+    const Rows before = query(databasePath(), "select recipeName,recipeText,recipeKeywords,recipePhoto from recipes");
+    expectUpgradeNotices();
+    expectConversionQuestion("&No");
+    startApp();
+    ASSERT_FALSE(ui.loopEnded());
+    expectCurrentLayout();  // the old unique constraint is gone too
+    // Renumbered by name, upper case first.
+    EXPECT_EQ(query(databasePath(), "select rowID, recipeName from recipes order by rowID"),
+              (Rows{{text("1"), text("Zest")}, {text("2"), text("apple")}, {text("3"), text("pie")}}));
+    Rows after = query(databasePath(), "select recipeName,recipeText,recipeKeywords,recipePhoto from recipes");
+    std::sort(after.begin(), after.end());
+    Rows expected = before;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(after, expected);  // text, keywords (NULL too) and photo bytes as they were
+    for (const auto& row : recipes("recipeText,recipeRtfText")) {
+        ASSERT_TRUE(row[1]);
+        EXPECT_THAT(*row[1], StartsWith("{\\rtf"));
+        StyledText styled;
+        ASSERT_TRUE(styled.SetRTFData(*row[1]));
+        StyledText plain(row[0].value_or(""));
+        EXPECT_EQ(styled.Text(), plain.Text());
+    }
+    EXPECT_EQ(freePages(), 0);
+    EXPECT_FALSE(App().db->InTransaction());
+    EXPECT_TRUE(Main().isShown());
+}
+
+TEST_F(OpenDatabase, ARebuildWithStyledFirstRowNeedsNoConversionAndStillCompacts) {
+    makeDataFolder();
+    buildDatabase(databasePath(),
+                  {"create table recipes (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
+                   "recipeKeywords varChar, recipePhoto Blob)",
+                   "insert into recipes values ('b', 'plain b', '{\\rtf1 plain b}', NULL, NULL)",
+                   "insert into recipes values ('a', 'plain a', '{\\rtf1 plain a}', NULL, NULL)"});
+    ui.dialogs().expectMsgBox(M::kAddingRating);  // and nothing else: no DB009
+    startApp();
+    ASSERT_FALSE(ui.loopEnded());
+    EXPECT_EQ(recipes("rowID,recipeName"), (Rows{{text("1"), text("a")}, {text("2"), text("b")}}));
+    expectCurrentLayout();
+    EXPECT_EQ(freePages(), 0);
+    EXPECT_FALSE(App().db->InTransaction());  // the rebuild was committed with the vacuum
+}
+
+TEST_F(OpenDatabase, AnOldTableWithNoRowsIsRebuiltAndLeftForTheNextCommit) {
+    makeDataFolder();
+    buildDatabase(databasePath(), {"create table recipes (recipeName varChar, recipeText varChar)"});
+    expectUpgradeNotices();
+    startApp();
+    ASSERT_FALSE(ui.loopEnded());
+    EXPECT_TRUE(App().db->InTransaction());
+    App().db->Commit();
+    expectCurrentLayout();
+}
+
+TEST_F(OpenDatabase, ACurrentDatabaseChangesOnlyByBeingCompacted) {
+    buildCurrentWithFreePages();
+    const Rows before = query(databasePath(), "select rowID,* from recipes order by rowID");
+    startApp();  // no dialog at all
+    ASSERT_FALSE(ui.loopEnded());
+    EXPECT_EQ(query(databasePath(), "select rowID,* from recipes order by rowID"), before);
+    EXPECT_EQ(freePages(), 0);
+    // A second start finds nothing to do.
+    const std::string bytes = readFile(databasePath());
+    App().db->Close();
+    App().openDatabase();
+    EXPECT_TRUE(App().db->IsConnected());
+    EXPECT_EQ(readFile(databasePath()), bytes);
+}
+
+TEST_F(OpenDatabase, OpeningAgainAfterCloseReconnects) {
+    makeDataFolder();
+    buildCurrentDatabase(databasePath(), {{"Bread", "knead", "{\\rtf1 knead}"}});
+    startApp();
+    App().db->Close();
+    App().db->SQLSelect("select * from recipes");
+    EXPECT_TRUE(App().db->Error());
+    App().openDatabase();
+    EXPECT_TRUE(App().db->IsConnected());
+    EXPECT_FALSE(App().db->Error());
+    EXPECT_EQ(App().dbfile->AbsolutePath(), databasePath());
+}
+
+TEST_F(OpenDatabase, AFileThatIsNoDatabaseFailsToConnectAndIsLeftAlone) {
+    makeDataFolder();
+    const std::string garbage(4096, 'x');
+    writeFile(databasePath(), garbage);
+    ui.dialogs().expectMsgBox(::testing::AllOf(StartsWith("Error DB001: Couldn't connect to the database. "),
+                                               HasSubstr("not a database")));
+    startApp();
+    expectQuitWithoutMainWindow();
+    EXPECT_EQ(readFile(databasePath()), garbage);
+}
+
+TEST_F(OpenDatabase, AFailedCopySelectDropsNothing) { expectRebuildFailureLeavesTheRecipes("order by recipeName", 1); }
+
+TEST_F(OpenDatabase, AFailedRowCopyRollsTheRebuildBack) {
+    expectRebuildFailureLeavesTheRecipes("insert into recipes2", 2);
+}
+
+TEST_F(OpenDatabase, AFailedVacuumLeavesTheRecipes) {
+    buildCurrentWithFreePages();
+    const Rows before = query(databasePath(), "select rowID,* from recipes order by rowID");
+    SqlStatementFault fault("vacuum");
+    ui.dialogs().expectMsgBox(M::kDB009);
+    startApp();
+    EXPECT_TRUE(fault.fired());
+    expectQuitWithoutMainWindow();
+    EXPECT_EQ(query(databasePath(), "select rowID,* from recipes order by rowID"), before);
+}
+
+TEST_F(OpenDatabase, AFailedColumnUpgradeShowsTheEnginesReason) {
+    buildOldestLayout();
+    SqlStatementFault fault("alter table recipes add column recipeRating");
+    ui.dialogs().expectMsgBox(M::kAddingRating);
+    ui.dialogs().expectMsgBox(M::columnNotAdded("DB002", "recipeRating", "interrupted"));
+    startApp();
+    expectQuitWithoutMainWindow();
+    EXPECT_EQ(query(databasePath(), "pragma table_info(recipes)").size(), 4u);
+}
+
+TEST_F(OpenDatabase, AFailedCreateStatementIsNotReportedAsSuccess) {
+    SqlStatementFault fault("create table recipes");
+    ui.dialogs()
+        .expectMessageDialogPressing(M::missingFileQuestion(), M::kCreateButton)
+        .expectMsgBox(M::notCreated());
+    startApp();
+    expectQuitWithoutMainWindow();
+    EXPECT_FALSE(fileExists(databasePath()));  // the next start asks again
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Makes one chosen SQL statement fail, as a full disk or a damaged file
+// would, so tests can see what the program does when a step of its own
+// fails. The Nth statement (from 1) whose text contains `pattern` (letter
+// case ignored) is interrupted as it starts to run and fails with the
+// engine's "interrupted"; every other statement runs normally.
+//
+// Only connections opened while the fault exists are watched, so create it
+// before the code under test connects. One fault at a time.
+#include <string>
+
+class SqlStatementFault {
+public:
+    explicit SqlStatementFault(std::string pattern, int occurrence = 1);
+    ~SqlStatementFault();
+    SqlStatementFault(const SqlStatementFault&) = delete;
+    SqlStatementFault& operator=(const SqlStatementFault&) = delete;
+
+    // How many statements matched so far, and whether the chosen one failed.
+    int matches() const { return matches_; }
+    bool fired() const { return fired_; }
+
+private:
+    friend struct SqlStatementFaultHooks;
+    std::string pattern_;
+    int occurrence_;
+    int matches_ = 0;
+    bool armed_ = false;
+    bool fired_ = false;
+};
