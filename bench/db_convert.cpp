@@ -22,7 +22,6 @@
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/UiService.h"
 #include "framework/runtime/Runtime.h"
-#include "framework/runtime/Services.h"
 #include "framework/text/StyledText.h"
 
 namespace fs = std::filesystem;
@@ -225,10 +224,8 @@ BENCHMARK(BM_UpgradeConvert)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterati
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
-    auto realRoot = services().folderRoot;
-    services().folderRoot = [realRoot](SpecialFolderKind kind) {
-        return kind == SpecialFolderKind::ApplicationData ? (benchFolder() / "data").string() : realRoot(kind);
-    };
+    // Application Support is $XDG_DATA_HOME: the benchmark's own folder.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((benchFolder() / "data").string()));
     setUiService(std::make_unique<AnsweringUi>());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,30 +1,30 @@
 #include "utility_windows/about/AboutBox.h"
 
 #include "app/Larderwise.h"
+#include "app/LarderwiseSplash.h"
 #include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/controls/MinimalControls.h"
 #include "framework/ui/controls/StaticText.h"
 
 AboutBox::AboutBox() {
     Title = std::string("About Larderwise");
     Width = 320;
-    Height = 120;
+    Height = 170;
     Frame = static_cast<int32_t>(FixedFrame);
     Resizeable = false;
     CloseButton = true;
     Visible = false;
 
-    auto* name = add<StaticText>("appName");
-    name->Left = 20;
-    name->Top = 20;
-    name->Width = 280;
-    name->Height = 24;
-    name->TextSize = 18;
-    name->Bold = true;
-    name->Text = std::string("Larderwise");
+    auto* splash = add<ImageWell>("splash");
+    splash->Left = 0;
+    splash->Top = 0;
+    splash->Width = 320;
+    splash->Height = 120;
+    splash->Image = larderwiseSplash();
 
     versionLine = add<StaticText>("versionLine");
     versionLine->Left = 20;
-    versionLine->Top = 56;
+    versionLine->Top = 136;
     versionLine->Width = 280;
     versionLine->Height = 20;
     Open = [this] {

@@ -1,6 +1,6 @@
 #pragma once
-// The about window, as far as it stands today: the program's name, version
-// and release stage. It has no menu bar and binds no menu item.
+// The about window, as far as it stands today: the program's picture, its
+// version and release stage. It has no menu bar and binds no menu item.
 #include "framework/ui/Window.h"
 
 class StaticText;
