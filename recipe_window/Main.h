@@ -1,34 +1,210 @@
 #pragma once
-// The main window, as far as it stands today: its size and title, the one
-// menu bar, Close (which ends the program), the database backup, and the
-// import of a document opened from the desktop, which for now only records
-// the file. Browsing, editing and the rest of its menu commands come with
-// the recipe window itself.
+// The main window: the found list with the search field on the left and top,
+// the editors of the shown recipe on the right. Each editor writes its value
+// to the recipe's row when the user leaves it; the list is refilled in one
+// step by updateFoundList, and selecting a row loads that one recipe.
+//
+// The code is split by concern:
+//   MainLayout.cpp      window properties, the fourteen controls, bindings
+//   MainEvents.cpp      Open, resizing, Close, menu enabling, the splitters
+//   FoundList.cpp       updateFoundList, the search, showing a recipe
+//   FieldSaves.cpp      name, keywords and rating saves; commitPendingEdit
+//   NewAndDelete.cpp    newRecipe, deleteRecipe and their commands
+//   PhotoDrawing.cpp    drawNScale
+//   LaterHandlers.cpp   handlers whose work is not built yet (named, empty)
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "controls/search/SearchControl.h"
+#include "framework/dialogs/PrintSettings.h"
 #include "framework/ui/Window.h"
 
+class BevelButton;
+class DoubleClickCanvas;
+class DoubleClickListbox;
+class EditField;
 class FolderItem;
+class Graphics;
+class MenuItem;
+class Picture;
+class RatingWidget;
+class RecordSet;
+class REALSQLDatabase;
+class SmartSplitter;
+class StaticText;
+struct RecipeStatement;
 
 class MainWindow : public Window {
 public:
+    // The window's one search control. Its index and owner window are the
+    // framework's (RectControl::Index, RectControl::Window()).
+    class RecipeSearchCntl : public SearchControl {};
+
     MainWindow();
 
-    // Imports the file as a new recipe. For now: remembers it in droppedItems.
-    void droppedRecipe(std::shared_ptr<FolderItem> item);
-    std::vector<std::shared_ptr<FolderItem>> droppedItems;
+    // --- state ---------------------------------------------------------------
+    std::shared_ptr<Picture> myPic;  // photo of the shown recipe, or none
+    std::string lastKeyPressed;      // type-ahead prefix typed into the list
+    int32_t lastKeyPressedAt = 0;    // ticks of the last type-ahead key
+    std::string searchWhere = "recipeName";
+    bool recipeNameInvalid = false;  // a rename was refused twice
+    std::shared_ptr<PrintSettings> psetup;
+    int64_t recRowID = 0;  // rowID of the shown recipe; 0 = none
+    int32_t recipeTextSelStart = 0;
+    int32_t recipeTextSelLength = 0;
+    std::string recipeTextSelFont;
 
-    // Copies the database file beside itself under a name stamped with the
-    // date and time, and tells the user how that went; reports nothing back.
-    void backupDB();
+    // --- controls, in creation order (also found by name) ---------------------
+    SmartSplitter* SmartSplitter1 = nullptr;
+    BevelButton* AddRecipe = nullptr;
+    EditField* recipeName = nullptr;
+    EditField* recipeKeywords = nullptr;
+    EditField* RecipeText = nullptr;
+    StaticText* StaticText3 = nullptr;
+    SmartSplitter* SmartSplitter2 = nullptr;
+    DoubleClickListbox* recipeList = nullptr;
+    BevelButton* deleteSelectedRecipe = nullptr;
+    StaticText* recipeCount = nullptr;
+    DoubleClickCanvas* recipePhoto = nullptr;
+    StaticText* StaticText4 = nullptr;
+    RatingWidget* recipeRating = nullptr;
+    RecipeSearchCntl* searchControl = nullptr;  // named "RecipeSearchCntl"
+
+    // The search control's text field.
+    EditField& Searchfield() const;
+    // Menu items of the window's menu bar the window's own code uses.
+    MenuItem* FormatMenu() const;
+    MenuItem* RecipeKitchenmode() const;
+
+    // --- control event handlers ----------------------------------------------
+    void SmartSplitter1_Open();
+    void AddRecipe_Action();
+    void recipeName_LostFocus();
+    void recipeName_TextChange();
+    void recipeName_EnableMenuItems();
+    void recipeKeywords_LostFocus();
+    void recipeKeywords_GotFocus();
+    void recipeKeywords_EnableMenuItems();
+    void RecipeText_LostFocus();
+    void RecipeText_Open();
+    void RecipeText_MouseMove(int32_t x, int32_t y);
+    bool RecipeText_MouseDown(int32_t x, int32_t y);
+    bool RecipeText_DragOver(int32_t x, int32_t y, std::shared_ptr<DragItem> obj, int32_t action);
+    void RecipeText_SelChange();
+    void RecipeText_EnableMenuItems();
+    void SmartSplitter2_Paint(::Graphics& g);
+    void SmartSplitter2_Open();
+    bool recipeList_KeyDown(const std::string& key);
+    void recipeList_CellTextChange(int32_t row, int32_t column);
+    void recipeList_CellDoubleClick(int32_t row, int32_t column);
+    bool recipeList_HeaderPressed(int32_t column);
+    void recipeList_Open();
+    void recipeList_CellLostFocus(int32_t row, int32_t column);
+    void recipeList_MouseEnter();
+    void recipeList_Change();
+    void recipeList_EnableMenuItems();
+    void deleteSelectedRecipe_Action();
+    void recipePhoto_Open();
+    void recipePhoto_LostFocus();
+    void recipePhoto_DropObject(std::shared_ptr<DragItem> obj, int32_t action);
+    void recipePhoto_Paint(::Graphics& g);
+    bool recipePhoto_MouseDown(int32_t x, int32_t y);
+    void recipePhoto_DoubleClick();
+    void recipeRating_MouseUp(int32_t x, int32_t y);
+    void recipeRating_EnableMenuItems();
+    void RecipeSearchCntl_Search(const std::string& text, const std::string& where);
+
+    // --- window events -------------------------------------------------------
+    void Event_Open();
+    void Event_Close();
+    void Event_Resized();
+    void Event_Resizing();
+    void Event_EnableMenuItems();
+    void Event_DropObject(std::shared_ptr<DragItem> obj, int32_t action);
+
+    void handleOpen() override { Event_Open(); }
+    void handleClose() override { Event_Close(); }
+    void handleResized() override { Event_Resized(); }
+    void handleResizing() override { Event_Resizing(); }
+    void handleEnableMenuItems() override { Event_EnableMenuItems(); }
+    void handleDropObject(std::shared_ptr<DragItem> obj, int32_t action) override {
+        Event_DropObject(std::move(obj), action);
+    }
 
     // Binds the menu items this window handles to its actions.
     void AddMenuHandlers();
 
+    // --- menu actions (each returns False once done) -------------------------
+    bool _UtilitySpeakselection_Action();
+    bool _RecipeNewRecipe_Action();
+    bool _RecipeDeleteRecipe_Action();
     bool _FileClose_Action();
+    bool _RecipeNextRecipe_Action();
+    bool _RecipePreviousRecipe_Action();
+    bool _FileRestorefrombackup_Action();
     bool _FileBackupDatabase_Action();
+    bool _RecipeKitchenmode_Action();
+    bool _FileAppkFilePrint_Action();
+    bool _FilePageSetup_Action();
+    bool _FileExportrecipes_Action();
+    bool _RecipeUnitConverter_Action();
+    bool _StyleBold_Action();
+    bool _StyleItalic_Action();
+    bool _StyleUnderline_Action();
+    bool _SizeBigger_Action();
+    bool _SizeSmaller_Action();
+    bool _FormatColor_Action();
+    bool _FontShowFonts_Action();
+    bool _TextCenter_Action();
+    bool _TextAlignLeft_Action();
+    bool _TextAlignRight_Action();
+    bool _FontPlainText_Action();
+
+    // --- methods -------------------------------------------------------------
+    // Empties the editors and forgets the shown recipe and its photo.
+    void clearFields();
+    // Blanks the canvas and draws the picture into it, scaled down to fit.
+    void drawNScale(const std::shared_ptr<Picture>& picture, DoubleClickCanvas& canvas);
+    std::string stringIn(const std::string& s) const;
+    // Creates, selects and shows a new recipe; answers whether a row was made.
+    bool newRecipe();
+    void deleteRecipe();
+    // Refills the list with the recipes the search text finds under
+    // searchWhere and selects the row of selectID, else the first row.
+    void updateFoundList(int64_t selectID, const std::string& text);
+    void refocusNameField();
+    void restoreDB();
+    void backupDB();
+    void printRecipe();
+    void exportRecipes();
+    std::string filterTabs(const std::string& s) const;
+    std::string tab() const;
+    std::string Remove(const std::string& s, const std::string& chars) const;
+    void droppedRecipe(std::shared_ptr<FolderItem> item);
+    // Until the import is built: the files handed to droppedRecipe.
+    std::vector<std::shared_ptr<FolderItem>> droppedItems;
+
+    // Runs the save that the focused editor's LostFocus would run, so a
+    // command that replaces the shown recipe, or ends the program, keeps the
+    // edit in progress. Does nothing while a save is already running.
+    void commitPendingEdit();
+
+private:
+    void CreateControls();
+    void bindControlEvents();
+    // The save guard: a recipe is shown and its name is not empty.
+    bool saveAllowed() const;
+    // Runs the statement on App().db; answers whether it succeeded.
+    bool execute(const RecipeStatement& statement);
+    std::shared_ptr<RecordSet> select(const RecipeStatement& statement);
+    void fillList(RecordSet& rows, int64_t selectID);
+    void showRecipe(RecordSet& recipe);
+    bool saveName();
+    void saveColumnOrWarn(const std::string& column, const std::string& value);
+
+    bool saving_ = false;  // a save is running; a second one must not start inside it
 };
 
 // The main window's one instance, built on first use; never nil.

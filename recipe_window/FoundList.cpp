@@ -1,0 +1,108 @@
+// The found list: refilling it from the database, the live search, showing
+// the selected recipe and emptying the editors.
+#include "app/Larderwise.h"
+#include "controls/doubleclick/DoubleClickCanvas.h"
+#include "controls/doubleclick/DoubleClickListbox.h"
+#include "controls/rating/RatingWidget.h"
+#include "framework/db/REALSQLDatabase.h"
+#include "framework/db/RecordSet.h"
+#include "framework/dialogs/MsgBox.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/runtime/Application.h"
+#include "framework/text/Strings.h"
+#include "framework/ui/controls/EditField.h"
+#include "framework/ui/controls/StaticText.h"
+#include "recipe_window/Main.h"
+#include "recipe_window/RecipeStatements.h"
+#include "recipe_window/RecipeTextLoading.h"
+
+std::string MainWindow::stringIn(const std::string& s) const { return ::stringIn(s); }
+
+std::shared_ptr<RecordSet> MainWindow::select(const RecipeStatement& statement) {
+    return App().db->SQLSelect(statement.sql, statement.values);
+}
+
+bool MainWindow::execute(const RecipeStatement& statement) {
+    App().db->SQLExecute(statement.sql, statement.values);
+    return !App().db->Error();
+}
+
+void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
+    std::shared_ptr<RecordSet> rows = select(foundListStatement(searchWhere, text));
+    if (App().db->Error()) {
+        MsgBox("Error UFL001: Could not update the recipe list. Please report this error to the developer.");
+        Quit(0);  // queued: during start-up it takes effect once the loop runs
+    }
+    if (rows) fillList(*rows, selectID);
+}
+
+// The whole list is rebuilt in one pass and reaches the view in one reset;
+// the name, the hidden rowID and the tag are written separately, so a TAB in
+// a name stays part of the name.
+void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
+    recipeList->DeleteAllRows();
+    clearFields();
+    int32_t selectRow = 0;
+    const int32_t count = rows.RecordCount();
+    for (int32_t i = 0; i < count; ++i, rows.MoveNext()) {
+        const int64_t rowID = rows.IdxField(2).Int64Value();
+        recipeList->AddRow(rows.IdxField(1).StringValue());
+        const int32_t last = recipeList->LastIndex();
+        recipeList->Cell(last, 1) = std::to_string(rowID);
+        recipeList->CellTag(last, 0) = Variant(rowID);
+        if (rowID == selectID) selectRow = i;
+    }
+    recipeCount->Text = std::to_string(count) + " Recipes";
+    recipeList->ListIndex = selectRow;  // names no row on an empty list
+}
+
+void MainWindow::RecipeSearchCntl_Search(const std::string& text, const std::string& where) {
+    searchWhere = ReplaceAllB(where, " ", "");
+    updateFoundList(0, text);
+}
+
+void MainWindow::recipeList_Open() {
+    recipeList->ListIndex = 0;
+    updateFoundList(0, Searchfield().Text);
+}
+
+void MainWindow::recipeList_Change() {
+    const int32_t row = recipeList->ListIndex;
+    if (row < 0) return;
+    const int64_t rowID = static_cast<ListboxTag>(recipeList->CellTag(row, 0)).Int64Value();
+    std::shared_ptr<RecordSet> recipe = select(showRecipeStatement(rowID));
+    if (!recipe || recipe->RecordCount() <= 0) {
+        MsgBox("Error RL001 updating the recipeList.");
+        return;
+    }
+    showRecipe(*recipe);
+}
+
+void MainWindow::showRecipe(RecordSet& recipe) {
+    recRowID = recipe.Field("rowID").Int64Value();
+    recipeName->Text = recipe.Field("recipeName").StringValue();
+    recipeKeywords->Text = recipe.Field("recipeKeywords").StringValue();
+    recipeRating->rating = recipe.Field("recipeRating").IntegerValue();
+    showRecipeText(*RecipeText, recipe.Field("recipeRtfText").StringValue(), recipe.Field("recipeText").StringValue());
+    myPic = recipe.Field("recipePhoto").JPEGValue();
+    drawNScale(myPic, *recipePhoto);
+    // A fresh recipe starts at its top with the caret at the start.
+    RecipeText->SelStart = 0;
+    RecipeText->ScrollPosition = 0;
+    App().EnableMenuItems();
+}
+
+void MainWindow::clearFields() {
+    recRowID = 0;
+    recipeKeywords->Text = std::string();
+    recipeName->Text = std::string();
+    RecipeText->Text = std::string();
+    recipeRating->rating = 0;
+    // Nothing shown means no photo either: a stale one would be redrawn into
+    // empty editors by the next paint.
+    myPic.reset();
+    ::Graphics& g = recipePhoto->Graphics();
+    g.ForeColor = BackColor;
+    g.FillRect(0, 0, Width - 1, Height - 1);
+    recipePhoto->Refresh(true);
+}

@@ -1,0 +1,70 @@
+// Handlers and methods of the main window whose work arrives with the recipe
+// text editor, list keys and renaming, the photo, export and import,
+// printing, formatting and kitchen mode. They are bound already, so each
+// feature only fills in its body.
+#include "controls/doubleclick/DoubleClickCanvas.h"
+#include "framework/menus/MenuItem.h"
+#include "framework/text/Strings.h"
+#include "recipe_window/Main.h"
+
+// Recipe text field.
+void MainWindow::RecipeText_LostFocus() {}
+void MainWindow::RecipeText_Open() {}
+void MainWindow::RecipeText_MouseMove(int32_t, int32_t) {}
+bool MainWindow::RecipeText_MouseDown(int32_t, int32_t) { return false; }
+bool MainWindow::RecipeText_DragOver(int32_t, int32_t, std::shared_ptr<DragItem>, int32_t) { return false; }
+void MainWindow::RecipeText_SelChange() {}
+void MainWindow::RecipeText_EnableMenuItems() {}
+
+// List keys, type-ahead, renaming in place and the header.
+bool MainWindow::recipeList_KeyDown(const std::string&) { return false; }
+void MainWindow::recipeList_CellTextChange(int32_t, int32_t) {}
+void MainWindow::recipeList_CellDoubleClick(int32_t, int32_t) {}
+bool MainWindow::recipeList_HeaderPressed(int32_t) { return false; }
+void MainWindow::recipeList_CellLostFocus(int32_t, int32_t) {}
+void MainWindow::recipeList_MouseEnter() {}
+// The Format menu is for the recipe text only.
+void MainWindow::recipeList_EnableMenuItems() {
+    if (MenuItem* format = FormatMenu()) format->Enabled = false;
+}
+
+// Photo.
+void MainWindow::recipePhoto_Open() {}
+void MainWindow::recipePhoto_LostFocus() {}
+void MainWindow::recipePhoto_DropObject(std::shared_ptr<DragItem>, int32_t) {}
+bool MainWindow::recipePhoto_MouseDown(int32_t, int32_t) { return false; }
+void MainWindow::recipePhoto_DoubleClick() {}
+
+// Import of files dropped on the window or opened from the desktop.
+void MainWindow::Event_DropObject(std::shared_ptr<DragItem>, int32_t) {}
+void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) { droppedItems.push_back(std::move(item)); }
+
+// Backup's other half, export and printing.
+void MainWindow::restoreDB() {}
+void MainWindow::exportRecipes() {}
+void MainWindow::printRecipe() {}
+std::string MainWindow::tab() const { return "\t"; }
+std::string MainWindow::filterTabs(const std::string& s) const { return ReplaceAllB(ReplaceAllB(s, "\t", ""), "\r", "\n"); }
+std::string MainWindow::Remove(const std::string& s, const std::string&) const { return s; }
+
+// Menu commands.
+bool MainWindow::_UtilitySpeakselection_Action() { return false; }
+bool MainWindow::_RecipeNextRecipe_Action() { return false; }
+bool MainWindow::_RecipePreviousRecipe_Action() { return false; }
+bool MainWindow::_FileRestorefrombackup_Action() { return false; }
+bool MainWindow::_RecipeKitchenmode_Action() { return false; }
+bool MainWindow::_FileAppkFilePrint_Action() { return false; }
+bool MainWindow::_FilePageSetup_Action() { return false; }
+bool MainWindow::_FileExportrecipes_Action() { return false; }
+bool MainWindow::_RecipeUnitConverter_Action() { return false; }
+bool MainWindow::_StyleBold_Action() { return false; }
+bool MainWindow::_StyleItalic_Action() { return false; }
+bool MainWindow::_StyleUnderline_Action() { return false; }
+bool MainWindow::_SizeBigger_Action() { return false; }
+bool MainWindow::_SizeSmaller_Action() { return false; }
+bool MainWindow::_FormatColor_Action() { return false; }
+bool MainWindow::_FontShowFonts_Action() { return false; }
+bool MainWindow::_TextCenter_Action() { return false; }
+bool MainWindow::_TextAlignLeft_Action() { return false; }
+bool MainWindow::_TextAlignRight_Action() { return false; }
+bool MainWindow::_FontPlainText_Action() { return false; }

@@ -1,0 +1,87 @@
+// The window's own events, the splitters' hooks and the commands that act on
+// the window as a whole.
+#include "controls/doubleclick/DoubleClickCanvas.h"
+#include "controls/doubleclick/DoubleClickListbox.h"
+#include "controls/splitter/SmartSplitter.h"
+#include "framework/menus/MenuItem.h"
+#include "framework/runtime/Application.h"
+#include "framework/runtime/SystemInfo.h"
+#include "framework/ui/controls/EditField.h"
+#include "framework/ui/controls/StaticText.h"
+#include "recipe_window/DatabaseBackup.h"
+#include "recipe_window/Main.h"
+
+void MainWindow::Event_Open() {
+    psetup = std::make_shared<PrintSettings>();
+    // Text, text clipping, read-only text and RTF files become new recipes.
+    AcceptFileDrop("TEXT");
+    AcceptFileDrop("clpt");
+    AcceptFileDrop("ttro");
+    AcceptFileDrop("RTFf");
+    Title = std::string("Larderwise");
+    const int32_t available = Screen(0).AvailableWidth;
+    if (available > 0 && available < Width) Width = available;  // no screen answers 0
+    for (SmartSplitter* s : {SmartSplitter1, SmartSplitter2}) {
+        s->handleCount = 1;
+        s->handleDimple = true;
+        s->handleLarge = true;
+    }
+    searchControl->SetSearchMenu("Everywhere,-,Recipe Name,Recipe Keywords,Recipe Text,Recipe Rating", 1);
+    searchWhere = searchControl->SearchWhere;
+    recipeNameInvalid = false;
+    recipeList->SetFocus();
+}
+
+void MainWindow::Event_Resized() {
+    SmartSplitter1->behave();
+    SmartSplitter2->behave();
+}
+
+void MainWindow::Event_Resizing() { Event_Resized(); }
+
+void MainWindow::Event_Close() {
+    // The framework has already raised the focused editor's LostFocus; this
+    // covers an editor that still holds the focus for any other reason.
+    commitPendingEdit();
+    Quit(0);
+}
+
+void MainWindow::Event_EnableMenuItems() {
+    if (MenuItem* item = RecipeKitchenmode()) item->Enabled = recipeList->ListIndex >= 0;
+}
+
+void MainWindow::SmartSplitter1_Open() {
+    SmartSplitter1->attachNearbyControls();
+    SmartSplitter1->attach(recipeKeywords);
+    SmartSplitter1->attach(recipePhoto);
+    SmartSplitter1->attach(recipeCount);
+}
+
+void MainWindow::SmartSplitter2_Open() {
+    SmartSplitter2->attachNearbyControls();
+    SmartSplitter2->setAttachedControlShouldResize(recipePhoto, true);
+}
+
+void MainWindow::SmartSplitter2_Paint(::Graphics&) { drawNScale(myPic, *recipePhoto); }
+
+void MainWindow::AddMenuHandlers() {
+    AddMenuHandler("RecipeNewRecipe", [this] { return _RecipeNewRecipe_Action(); });
+    AddMenuHandler("RecipeDeleteRecipe", [this] { return _RecipeDeleteRecipe_Action(); });
+    AddMenuHandler("FileClose", [this] { return _FileClose_Action(); });
+    AddMenuHandler("FileBackupDatabase", [this] { return _FileBackupDatabase_Action(); });
+}
+
+bool MainWindow::_FileClose_Action() {
+    Close();
+    return false;
+}
+
+bool MainWindow::_FileBackupDatabase_Action() {
+    backupDB();
+    return false;
+}
+
+void MainWindow::backupDB() {
+    commitPendingEdit();  // so the copy holds the edit in progress
+    backupDatabaseFile();
+}

@@ -1,0 +1,30 @@
+// Drawing the recipe photo into its canvas, scaled down to fit and centred.
+#include "controls/doubleclick/DoubleClickCanvas.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/graphics/Picture.h"
+#include "recipe_window/Main.h"
+#include "recipe_window/PhotoScaling.h"
+
+namespace {
+
+// Blanks the canvas in the window's colour, then draws the picture if any.
+// The blanking rectangle is as large as the window; the canvas clips it.
+void drawScaled(::Graphics& g, const std::shared_ptr<Picture>& picture, const Window& window, int32_t canvasWidth,
+                int32_t canvasHeight) {
+    g.ForeColor = window.BackColor;
+    g.FillRect(0, 0, window.Width - 1, window.Height - 1);
+    if (!picture || picture->Width() <= 0 || picture->Height() <= 0) return;  // no pixels counts as no picture
+    const int32_t pw = picture->Width(), ph = picture->Height();
+    const PhotoPlacement at = placePhoto(pw, ph, canvasWidth, canvasHeight);
+    g.DrawPicture(picture, at.x, at.y, at.width, at.height, 0, 0, pw, ph);
+}
+
+}  // namespace
+
+void MainWindow::drawNScale(const std::shared_ptr<Picture>& picture, DoubleClickCanvas& canvas) {
+    drawScaled(canvas.Graphics(), picture, *this, canvas.Width, canvas.Height);
+}
+
+// A real repaint of the canvas (shown, uncovered, resized) draws the photo
+// again from the picture in memory.
+void MainWindow::recipePhoto_Paint(::Graphics& g) { drawScaled(g, myPic, *this, recipePhoto->Width, recipePhoto->Height); }
