@@ -11,6 +11,7 @@
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/ui/ControlInputFilter.h"
 #include "framework/ui/controls/LineEditorAdapter.h"
+#include "framework/ui/controls/StyledMimeData.h"
 #include "framework/ui/controls/TextEditAdapter.h"
 #include "framework/ui/controls/TextPositions.h"
 #include "framework/ui/controls/TextScrolling.h"
@@ -32,7 +33,9 @@ QColor qtColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 EditField::EditField()
     : MultiLine(false),
       Text([this] { return adapter_->text(); },
-           [this](const std::string& text) { changeByCode([&] { adapter_->setText(text); }); }),
+           [this](const std::string& text) {
+               changeByCode([&] { isStyled() ? setPlainTextStyled(text) : adapter_->setText(text); });
+           }),
       SelStart([this] { return selection().first; },
                [this](const int32_t& start) { select(start, 0); }),
       SelLength([this] { return selection().second; },
@@ -67,11 +70,30 @@ EditField::EditField()
     Password.onChange([this](const bool& v) { adapter_->setPassword(v); });
     Border.onChange([this](const bool& v) { adapter_->setBorder(v); });
     LimitText.onChange([this](const int32_t& v) { adapter_->setLimit(v); });
-    Alignment.onChange([this](const int32_t& v) { changeByCode([&] { adapter_->setAlignment(qtAlignment(v)); }); });
-    for (Property<bool>* p : {&Bold, &Italic, &Underline}) p->onChange([this](const bool&) { applyLook(); });
-    TextFont.onChange([this](const std::string&) { applyLook(); });
-    TextSize.onChange([this](const double&) { applyLook(); });
-    TextColor.onChange([this](const Color&) { applyLook(); });
+    Alignment.onChange([this](const int32_t& v) {
+        if (isStyled()) alignAllParagraphs(v);
+        else changeByCode([&] { adapter_->setAlignment(qtAlignment(v)); });
+    });
+    // On a styled field the field's own style also goes onto all the text.
+    for (auto [p, flag] : {std::pair{&Bold, &TextStyle::Bold}, std::pair{&Italic, &TextStyle::Italic},
+                           std::pair{&Underline, &TextStyle::Underline}})
+        p->onChange([this, flag](const bool& v) {
+            applyLook();
+            changeWholeFieldStyle([&](TextStyle& s) { s.*flag = v; });
+        });
+    TextFont.onChange([this](const std::string& v) {
+        applyLook();
+        changeWholeFieldStyle([&](TextStyle& s) { s.Font = v; });
+    });
+    TextSize.onChange([this](const double& v) {
+        applyLook();
+        changeWholeFieldStyle([&](TextStyle& s) { s.Size = v > 0 ? v : 0; });
+    });
+    TextColor.onChange([this](const Color& v) {
+        applyLook();
+        changeWholeFieldStyle([&](TextStyle& s) { s.TextColor = v; });
+    });
+    Styled.onChange([this](const bool&) { applyStyled(); });
     ScrollbarVertical.onChange([this](const bool&) { applyLook(); });
     ScrollbarHorizontal.onChange([this](const bool&) { applyLook(); });
 }
@@ -129,6 +151,7 @@ void EditField::applyLook() {
         multi->setHorizontalScrollBarPolicy(ScrollbarHorizontal.get() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         multi->setLineWrapMode(ScrollbarHorizontal.get() ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
     }
+    applyStyled();
 }
 
 std::pair<int32_t, int32_t> EditField::selection() const {
@@ -201,7 +224,8 @@ bool EditField::canStandardEdit(const std::string& itemName) const {
     if (itemName == "EditCut" || itemName == "EditClear") return hasSelection && writable && !Password.get();
     if (itemName == "EditPaste") {
         const QMimeData* data = QApplication::clipboard()->mimeData();
-        return writable && data && (data->hasText() || (textEdit() && data->hasUrls()));
+        return writable && data &&
+               (data->hasText() || (textEdit() && data->hasUrls()) || (isStyled() && hasStyledMimeData(*data)));
     }
     if (itemName == "EditSelectAll") return !adapter_->qtText().isEmpty();
     return false;

@@ -9,13 +9,27 @@
 //    change of (SelStart, SelLength); changes made by code raise none, so a
 //    handler that moves the selection cannot feed back into itself.
 //  - SelStart, SelLength and SelText count characters (code points).
-// The styled-text side (StyledText, Sel* styles) builds on the multi-line
-// editor, reached through textEdit().
+// The styled-text side (Styled, StyledText, Sel* styles; EditFieldStyled.cpp)
+// builds on the multi-line editor, reached through textEdit():
+//  - Sel* report the style of the selection's first character (with no
+//    selection, the style typing would use) and change every character of
+//    the selection, or the typing style when nothing is selected. SelAlignment
+//    acts on every paragraph the selection touches, or the caret's.
+//  - SelTextSize reports the size the text is shown at; setting 0 or less
+//    gives the font's default size.
+//  - TextFont, TextSize, Bold, Italic, Underline and TextColor are the field's
+//    own style: plain text set into the field, an emptied field and anything
+//    pasted without that attribute take it; on a styled field setting one
+//    also applies it to all the text.
+//  - No style change raises TextChange or SelChange.
+#include <functional>
 #include <memory>
 #include <utility>
 
 #include "framework/graphics/Color.h"
+#include "framework/text/StyledText.h"
 #include "framework/ui/RectControl.h"
+#include "framework/ui/controls/FieldStyledText.h"
 
 class FieldTextEdit;
 class TextEditorAdapter;
@@ -40,6 +54,19 @@ public:
     Property<bool> ScrollbarVertical, ScrollbarHorizontal;
     // The index of the top visible line (multi-line fields; 0 otherwise).
     Property<int32_t> ScrollPosition;
+    // Design: a multi-line field that keeps character styles and paragraph
+    // alignments. Set after MultiLine.
+    Property<bool> Styled;
+    FieldStyledText StyledText{*this};
+    Property<bool> SelBold = selectionFlag(&TextStyle::Bold);
+    Property<bool> SelItalic = selectionFlag(&TextStyle::Italic);
+    Property<bool> SelUnderline = selectionFlag(&TextStyle::Underline);
+    Property<bool> SelOutline = selectionFlag(&TextStyle::Outline);
+    Property<bool> SelShadow = selectionFlag(&TextStyle::Shadow);
+    Property<double> SelTextSize = selectionSize();
+    Property<Color> SelTextColor = selectionColor();
+    Property<std::string> SelTextFont = selectionFont();
+    Property<int32_t> SelAlignment = selectionAlignment();  // 0 default, 1 left, 2 centre, 3 right
     // Stored only; the product leaves them empty.
     Property<std::string> Format, Mask, DataSource, DataField;
 
@@ -63,6 +90,12 @@ public:
     // Runs `change` as a change made by code: it raises no SelChange, and
     // TextChange once at the end if the text changed.
     void changeByCode(const std::function<void()>& change);
+    // StyledText's work (see FieldStyledText.h).
+    ::StyledText styledText() const;
+    void setStyledText(const ::StyledText& value);
+    bool setRTFData(const std::string& rtf);
+    bool isStyled() const;  // Styled and multi-line
+    TextStyle fieldStyle() const;
 
 private:
     void buildEditor(bool multiLine);
@@ -72,6 +105,19 @@ private:
     std::pair<int32_t, int32_t> selection() const;  // start, length in characters
     void raiseTextChangeIfChanged();
     void select(int32_t start, int32_t length);
+
+    // The styled side (EditFieldStyled.cpp).
+    Property<bool> selectionFlag(bool TextStyle::*flag);
+    Property<double> selectionSize();
+    Property<Color> selectionColor();
+    Property<std::string> selectionFont();
+    Property<int32_t> selectionAlignment();
+    TextStyle selectionStyle() const;
+    void changeSelectionStyle(const std::function<void(TextStyle&)>& change);
+    void changeWholeFieldStyle(const std::function<void(TextStyle&)>& change);
+    void applyStyled();
+    void setPlainTextStyled(const std::string& text);
+    void alignAllParagraphs(int32_t code);
 
     std::unique_ptr<TextEditorAdapter> adapter_;
     QWidget* host_;

@@ -8,6 +8,9 @@
 #include <QUrl>
 
 #include "framework/data/TextEncoding.h"
+#include "framework/ui/controls/StyledDocument.h"
+#include "framework/ui/controls/StyledMimeData.h"
+#include "framework/ui/controls/TextPositions.h"
 
 FieldTextEdit::FieldTextEdit(QWidget* parent) : QTextEdit(parent) {
     setAcceptRichText(false);
@@ -35,7 +38,7 @@ void FieldTextEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 bool FieldTextEdit::canInsertFromMimeData(const QMimeData* source) const {
-    return source->hasText() || source->hasUrls() || (acceptRichText() && source->hasHtml());
+    return source->hasText() || source->hasUrls() || (acceptRichText() && hasStyledMimeData(*source));
 }
 
 // Text files dropped on a field (the recipe text accepts files of the type
@@ -67,9 +70,27 @@ void FieldTextEdit::insertFromMimeData(const QMimeData* source) {
         insertPlain(textOfFiles(source->urls()));
         return;
     }
-    if (acceptRichText() && source->hasHtml() && limit_ <= 0) {
-        QTextEdit::insertFromMimeData(source);
-        return;
-    }
+    if (acceptRichText() && limit_ <= 0 && insertStyled(*source)) return;
     if (source->hasText()) insertPlain(source->text());
+}
+
+// Never Qt's own insertion: it would bring images, tables and lists into the
+// document, and from there into the RTF the field stores.
+bool FieldTextEdit::insertStyled(const QMimeData& source) {
+    std::optional<StyledText> text = styledTextFromMimeData(source, fieldStyle_);
+    if (!text) return false;
+    QTextCursor cursor = textCursor();
+    insertStyledText(cursor, *text);
+    setTextCursor(cursor);
+    return true;
+}
+
+QMimeData* FieldTextEdit::createMimeDataFromSelection() const {
+    if (!acceptRichText()) return QTextEdit::createMimeDataFromSelection();
+    const QTextCursor cursor = textCursor();
+    const StyledText all = styledTextOf(*document(), fieldStyle_);
+    const QString raw = document()->toRawText();
+    const auto start = static_cast<size_t>(codePointsBefore(raw, cursor.selectionStart()));
+    const auto end = static_cast<size_t>(codePointsBefore(raw, cursor.selectionEnd()));
+    return mimeDataFor(all.SubText(start, end - start));
 }

@@ -5,6 +5,8 @@
 // can hold (plain text for a plain field).
 #include <QTextEdit>
 
+#include "framework/text/StyledTextStyle.h"
+
 class FieldTextEdit : public QTextEdit {
     Q_OBJECT
 public:
@@ -15,17 +17,26 @@ public:
     static constexpr qint64 kLargestInsertedFile = 1 << 20;
     int limit() const { return limit_; }
 
+    // A styled field (rich text accepted) takes pasted and dropped RTF and
+    // HTML reduced to text and character styles; attributes they leave open
+    // take the field's own style. Copies carry RTF.
+    void setFieldStyle(const TextStyle& style) { fieldStyle_ = style; }
+    const TextStyle& fieldStyle() const { return fieldStyle_; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
     // How many UTF-16 units may still be added in place of the selection.
     int room() const;
     void insertPlain(QString text);
+    bool insertStyled(const QMimeData& source);
     // The text of the local files among the urls; empty when there are none.
     static QString textOfFiles(const QList<QUrl>& urls);
 
     int limit_ = 0;
+    TextStyle fieldStyle_;
 };

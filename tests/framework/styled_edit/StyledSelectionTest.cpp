@@ -1,0 +1,134 @@
+// The Sel* styles: what a mixed selection reports, what setting changes, the
+// default size, alignment with and without a selection, and that no style
+// change raises TextChange or SelChange.
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "tests/framework/styled_edit/StyledFieldSupport.h"
+
+namespace {
+
+// "Bold" bold 24 red in Times, " plain" plain 12 in Helvetica, then two
+// more paragraphs.
+const char* kMixed =
+    "{\\rtf1\\ansi{\\fonttbl{\\f0 Times;}{\\f1 Helvetica;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue0;}"
+    "\\pard\\f0\\fs48\\b\\i\\ul\\outl\\shad\\cf1 Bold\\f1\\fs24\\b0\\i0\\ulnone\\outl0\\shad0\\cf2  plain\\par "
+    "second\\par third}";
+
+}  // namespace
+
+TEST_F(StyledFieldTest, MixedSelectionReportsItsFirstCharacter) {
+    load(kMixed);
+    select(2, 6);  // "ld pla"
+    EXPECT_TRUE(field->SelBold());
+    EXPECT_TRUE(field->SelItalic());
+    EXPECT_TRUE(field->SelUnderline());
+    EXPECT_TRUE(field->SelOutline());
+    EXPECT_TRUE(field->SelShadow());
+    EXPECT_EQ(field->SelTextSize(), 24);
+    EXPECT_EQ(field->SelTextColor(), 0xFF0000u);
+    EXPECT_EQ(field->SelTextFont(), "Times");
+
+    select(4, 3);  // " pl"
+    EXPECT_FALSE(field->SelBold());
+    EXPECT_FALSE(field->SelOutline());
+    EXPECT_FALSE(field->SelShadow());
+    EXPECT_EQ(field->SelTextSize(), 12);
+    EXPECT_EQ(field->SelTextFont(), "Helvetica");
+}
+
+TEST_F(StyledFieldTest, SettingAStyleChangesOnlyThatAttributeOfTheSelection) {
+    load(kMixed);
+    const StyledText before = value();
+    select(2, 6);
+    field->SelBold = false;
+    field->SelTextColor = 0x00FF00;
+    field->SelShadow = true;
+    const StyledText after = value();
+    for (size_t i = 0; i < after.Length(); ++i) {
+        TextStyle expected = before.StyleAt(i);
+        if (i >= 2 && i < 8) {
+            expected.Bold = false;
+            expected.TextColor = 0x00FF00;
+            expected.Shadow = true;
+        }
+        ASSERT_EQ(after.StyleAt(i), expected) << "character " << i;
+    }
+    EXPECT_TRUE(textChanges.empty()) << "a style change is no text change";
+    EXPECT_EQ(selChanges, 0);
+    EXPECT_EQ(field->SelStart(), 2);
+    EXPECT_EQ(field->SelLength(), 6);
+}
+
+TEST_F(StyledFieldTest, SizeZeroOrBelowIsTheDefaultSize) {
+    load(kMixed);
+    select(0, 4);
+    field->SelTextSize = 30;
+    EXPECT_EQ(field->SelTextSize(), 30);
+    field->SelTextSize = 0;
+    EXPECT_EQ(value().Size(0, 4), 0) << "stored as the default";
+    EXPECT_EQ(field->SelTextSize(), 12) << "shown at the named font's default";
+    field->SelTextSize = -5;
+    EXPECT_EQ(value().Size(0, 4), 0);
+    field->SelTextSize = std::nan("");
+    EXPECT_EQ(value().Size(0, 4), 0);
+    EXPECT_EQ(field->StyledText.RTFData.get().find("\\fs0"), std::string::npos);
+    // The palette's "one size bigger" builds on what is reported.
+    field->SelTextSize = field->SelTextSize() + 1;
+    EXPECT_EQ(value().Size(0, 4), 13);
+}
+
+TEST_F(StyledFieldTest, AlignmentWithoutSelectionAlignsTheCaretParagraph) {
+    load(kMixed);
+    field->SelStart = 13;  // inside "second"
+    field->SelAlignment = 2;
+    EXPECT_EQ(field->SelAlignment(), 2);
+    const StyledText v = value();
+    EXPECT_EQ(v.Alignment(0), TextAlignment::Default);
+    EXPECT_EQ(v.Alignment(1), TextAlignment::Center);
+    EXPECT_EQ(v.Alignment(2), TextAlignment::Default);
+    EXPECT_EQ(editor().document()->findBlock(13).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignHCenter);
+
+    select(3, 12);  // from the first paragraph into the second
+    field->SelAlignment = 3;
+    EXPECT_EQ(value().Alignment(0), TextAlignment::Right);
+    EXPECT_EQ(value().Alignment(1), TextAlignment::Right);
+    EXPECT_EQ(value().Alignment(2), TextAlignment::Default);
+
+    field->SelAlignment = 1;
+    EXPECT_EQ(value().Alignment(0), TextAlignment::Left) << "left is kept apart from the default";
+    field->SelAlignment = 7;
+    EXPECT_EQ(value().Alignment(0), TextAlignment::Left) << "no such code: nothing changes";
+    EXPECT_TRUE(textChanges.empty());
+    EXPECT_EQ(selChanges, 0);
+}
+
+TEST_F(StyledFieldTest, AStyleSetWithNoSelectionIsTheStyleOfTheNextTyping) {
+    load(kMixed);
+    field->SelStart = 7;  // after "Bold pl"
+    field->SelBold = true;
+    field->SelTextSize = 20;
+    EXPECT_TRUE(field->SelBold());
+    EXPECT_EQ(value(), rtfValue(kMixed)) << "nothing typed yet, nothing changed";
+    typeText(&editor(), "X");
+    const StyledText v = value();
+    EXPECT_EQ(v.Text().substr(0, 11), "Bold plXain");
+    EXPECT_TRUE(v.Bold(7, 1));
+    EXPECT_EQ(v.Size(7, 1), 20);
+    EXPECT_FALSE(v.Bold(8, 1));
+    EXPECT_EQ(textChanges.size(), 1u) << "only the typing";
+}
+
+TEST_F(StyledFieldTest, FieldsThatAreNotStyledIgnoreSelectionStyles) {
+    auto* plain = window.add<EditField>("recipeName");
+    plain->MultiLine = true;
+    plain->Text = "Soup";
+    plain->SelStart = 0;
+    plain->SelLength = 4;
+    plain->SelBold = true;
+    plain->SelAlignment = 2;
+    EXPECT_FALSE(plain->SelBold());
+    const StyledText v = plain->StyledText;
+    EXPECT_FALSE(v.Bold(0, 4));
+}
