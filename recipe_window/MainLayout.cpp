@@ -112,7 +112,7 @@ MainWindow::MainWindow() {
     Title = std::string("Larderwise");
     // Shown by the application once the database is open, not when built.
     Visible = false;
-    FullScreen = false;
+    // FullScreen stays False: assigning it restores the size from before full screen.
     MenuBarVisible = true;
     CloseButton = true;
     Resizeable = true;
@@ -147,6 +147,7 @@ void MainWindow::CreateControls() {
     RecipeText = add<EditField>("RecipeText");
     place(*RecipeText, 171, 189, 565, 230, true, true, true, true);
     styleTextField(*RecipeText, "System", 12, false, "Recipe Text");
+    RecipeText->Styled = true;
     RecipeText->ScrollbarVertical = true;
     RecipeText->AcceptTabs = true;
 

@@ -2,7 +2,7 @@
 
 #include "framework/ui/MenuIntegration.h"
 #include "framework/runtime/Runtime.h"
-#include "framework/runtime/FolderItemFactory.h"
+#include "framework/files/FolderItem.h"
 
 #include <QCoreApplication>
 
@@ -31,7 +31,7 @@ std::string Application::ExecutableFilePath() {
     return QCoreApplication::applicationFilePath().toStdString();
 }
 
-std::shared_ptr<FolderItem> Application::ExecutableFile() { return folderItemForPath(ExecutableFilePath()); }
+std::shared_ptr<FolderItem> Application::ExecutableFile() { return FolderItem::fromPath(ExecutableFilePath()); }
 
 void Application::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
     menuHandlers_.AddMenuHandler(itemName, std::move(handler));

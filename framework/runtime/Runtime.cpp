@@ -1,11 +1,11 @@
 #include "framework/runtime/Runtime.h"
 
+#include "framework/files/FolderItem.h"
 #include "framework/runtime/Application.h"
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
 #include "framework/ui/ApplicationInputFilter.h"
-#include "framework/runtime/FolderItemFactory.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/Window.h"
@@ -71,7 +71,7 @@ void raiseAppOpen() {
     // Documents opened from the desktop arrive once start-up is complete.
     for (const std::string& path : state().documents) {
         if (Runtime::quitting() || !app) break;
-        auto item = folderItemForPath(path);
+        auto item = FolderItem::fromPath(path);
         guarded([&] { app->handleOpenDocument(item); });
     }
     state().documents.clear();

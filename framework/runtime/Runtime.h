@@ -19,7 +19,6 @@
 #include <vector>
 
 class Application;
-class FolderItem;
 class Window;
 
 namespace Runtime {

@@ -6,25 +6,26 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QStandardPaths>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStandardPaths>
 #include <cstdio>
 
 namespace {
 int yields = 0;
 int yieldDepth = 0;
 
-std::string envFolder(const char* var, const QString& fallback) {
-    const QByteArray value = qgetenv(var);
-    return value.isEmpty() ? fallback.toStdString() : QString::fromLocal8Bit(value).toStdString();
+// An XDG variable counts only when it holds an absolute path (the XDG rule).
+std::string xdgFolder(const char* var, const QString& fallback) {
+    const QString value = qEnvironmentVariable(var);
+    return (value.startsWith('/') ? value : fallback).toStdString();
 }
 
 std::string realFolderRoot(SpecialFolderKind kind) {
     const QString home = QDir::homePath();
     switch (kind) {
-        case SpecialFolderKind::ApplicationData: return envFolder("XDG_DATA_HOME", home + "/.local/share");
-        case SpecialFolderKind::Preferences: return envFolder("XDG_CONFIG_HOME", home + "/.config");
+        case SpecialFolderKind::ApplicationData: return xdgFolder("XDG_DATA_HOME", home + "/.local/share");
+        case SpecialFolderKind::Preferences: return xdgFolder("XDG_CONFIG_HOME", home + "/.config");
         case SpecialFolderKind::Desktop: {
             const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
             return (QDir(desktop).exists() ? desktop : home).toStdString();

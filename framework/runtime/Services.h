@@ -46,7 +46,7 @@ struct Services {
     std::function<ScreenInfo(int32_t index)> screen;
     // Installed font families, in the order the system lists them.
     std::function<std::vector<std::string>()> fontFamilies;
-    // Root folder of each special folder (created by the caller if missing).
+    // Root folder of each special folder (SpecialFolder creates it when missing).
     std::function<std::string(SpecialFolderKind)> folderRoot;
     // Modifier keys held right now, and the pointer in screen coordinates.
     std::function<KeyModifiers()> modifiers;

@@ -15,6 +15,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 #include <unordered_map>
 
@@ -24,11 +25,37 @@ std::unordered_map<const QWidget*, RectControl*>& registry() {
     return *map;
 }
 
-// The control the event is really about: a press that a child control's
-// widget ignored travels up to its parents, and must not count as theirs.
-bool hitsThisControl(QWidget* receiver, const QPoint& pos, RectControl* control) {
+// The nearest widget at or above `widget` that carries a filter.
+const QWidget* nearestRegistered(const QWidget* widget) {
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (registry().count(w)) return w;
+        if (w->isWindow()) break;
+    }
+    return nullptr;
+}
+
+// A mouse event is dispatched by the first filtered widget Qt gives it to:
+// the nearest filtered widget above the deepest widget under the pointer.
+// Qt passes an ignored press on to the parents, where it must not count
+// again (for the same control through its outer widget, or for a parent
+// control that something was embedded in).
+bool firstFilteredReceiver(QWidget* receiver, const QPoint& pos) {
     QWidget* hit = receiver->childAt(pos);
-    return ControlRegistry::controlFor(hit ? hit : receiver) == control;
+    return nearestRegistered(hit ? hit : receiver) == receiver;
+}
+
+// Key events travel up the same way, as the same event object: remember
+// where the last one was dispatched, and let its ancestors pass it on.
+bool keyAlreadyDispatched(QEvent* event, QWidget* receiver) {
+    static const QEvent* lastEvent = nullptr;
+    static auto* lastReceiver = new QPointer<QWidget>;  // never destroyed: no Qt object dies after the app
+    const bool travelling =
+        event == lastEvent && *lastReceiver && receiver != lastReceiver->data() && receiver->isAncestorOf(*lastReceiver);
+    if (!travelling) {
+        lastEvent = event;
+        *lastReceiver = receiver;
+    }
+    return travelling;
 }
 
 bool isContextual(const QMouseEvent* e) {
@@ -50,16 +77,15 @@ public:
                 // clicks itself with Ticks, never with Qt's double-click events.
                 auto* e = static_cast<QMouseEvent*>(event);
                 const QPoint pos = e->position().toPoint();
-                if (!hitsThisControl(receiver, pos, control_)) return false;
-                const QPoint local = receiver->mapTo(control_->widget(), pos);
-                if (receiver != control_->widget() && !control_->widget()->isAncestorOf(receiver)) return false;
+                if (!firstFilteredReceiver(receiver, pos)) return false;
+                const QPoint local = toControl(receiver, pos);
                 return InputDispatch::mouseDown(*control_, local.x(), local.y(), isContextual(e));
             }
             case QEvent::MouseMove: {
                 auto* e = static_cast<QMouseEvent*>(event);
                 if (InputDispatch::mouseDragTo(e->globalPosition().toPoint())) return true;
-                if (e->buttons() == Qt::NoButton && hitsThisControl(receiver, e->position().toPoint(), control_)) {
-                    const QPoint local = receiver->mapTo(control_->widget(), e->position().toPoint());
+                if (e->buttons() == Qt::NoButton && firstFilteredReceiver(receiver, e->position().toPoint())) {
+                    const QPoint local = toControl(receiver, e->position().toPoint());
                     InputDispatch::mouseHover(*control_, local.x(), local.y());
                 }
                 return false;
@@ -77,7 +103,7 @@ public:
             case QEvent::KeyPress: {
                 auto* e = static_cast<QKeyEvent*>(event);
                 const std::string key = keyStringFor(e->key(), e->modifiers(), e->text().toStdString());
-                if (key.empty()) return false;
+                if (key.empty() || keyAlreadyDispatched(event, receiver)) return false;
                 return InputDispatch::keyDown(*control_, key);
             }
             case QEvent::FocusIn: {
@@ -94,7 +120,7 @@ public:
             case QEvent::DragMove: {
                 if (!control_->dropTarget().acceptsAnything()) return false;
                 auto* e = static_cast<QDragMoveEvent*>(event);
-                const QPoint local = receiver->mapTo(control_->widget(), e->position().toPoint());
+                const QPoint local = toControl(receiver, e->position().toPoint());
                 const auto item = dragItemFromMime(*e->mimeData());
                 if (!InputDispatch::dragOver(*control_, local.x(), local.y(), item, dragActionFrom(e->proposedAction()))) {
                     e->ignore();
@@ -118,6 +144,12 @@ public:
     }
 
 private:
+    // Through screen coordinates: a routed widget need not lie inside the
+    // control's own widget.
+    QPoint toControl(QWidget* receiver, const QPoint& pos) const {
+        return control_->widget()->mapFromGlobal(receiver->mapToGlobal(pos));
+    }
+
     RectControl* control_;
 };
 }  // namespace

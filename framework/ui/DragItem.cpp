@@ -1,6 +1,7 @@
 #include "framework/ui/DragItem.h"
 
 #include "framework/dialogs/UiService.h"
+#include "framework/files/FolderItem.h"
 #include "framework/graphics/Picture.h"
 
 #include <QBuffer>
@@ -11,7 +12,7 @@ DragItem::DragItem(std::vector<Entry> entries) : entries_(std::move(entries)) {
 }
 
 std::shared_ptr<FolderItem> DragItem::FolderItem() const {
-    return current().filePath ? folderItemForPath(*current().filePath) : nullptr;
+    return current().filePath ? FolderItem::fromPath(*current().filePath) : nullptr;
 }
 
 const std::string& DragItem::filePath() const {

@@ -3,8 +3,6 @@
 // picture. A drop hands the product a DragItem positioned on its first
 // item; NextItem moves on. The product also makes one (Window::NewDragItem)
 // to drag a picture or file out of a window.
-#include "framework/runtime/FolderItemFactory.h"
-
 #include <cstdint>
 #include <memory>
 #include <optional>

@@ -1,26 +1,30 @@
 #include "framework/ui/DropTarget.h"
 
+#include "framework/files/FileType.h"
 #include "framework/ui/DragItem.h"
 
 #include <QFileInfo>
 #include <QString>
 
 namespace {
-bool extensionMatches(const std::string& path, const std::string& typeName) {
-    const QString type = QString::fromStdString(typeName);
-    const QString lastPart = type.section('/', -1);
-    return !lastPart.isEmpty() &&
-           QFileInfo(QString::fromStdString(path)).suffix().compare(lastPart, Qt::CaseInsensitive) == 0;
+// A file is of a registered type when its extension is one of the type's
+// (any letter case). A name that no registered type has accepts nothing.
+bool isOfType(const std::string& path, const std::string& typeName) {
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix();
+    if (suffix.isEmpty()) return false;
+    for (const RegisteredFileType& type : registeredFileTypesInFilter(typeName))
+        for (const std::string& extension : type.extensions)
+            if (suffix.compare(QString::fromStdString(extension), Qt::CaseInsensitive) == 0) return true;
+    return false;
 }
-
 std::function<bool(const std::string&, const std::string&)>& matcher() {
-    static auto* installed = new std::function<bool(const std::string&, const std::string&)>(extensionMatches);
+    static auto* installed = new std::function<bool(const std::string&, const std::string&)>(isOfType);
     return *installed;
 }
 }  // namespace
 
 void setFileTypeMatcher(std::function<bool(const std::string&, const std::string&)> m) {
-    matcher() = m ? std::move(m) : extensionMatches;
+    matcher() = m ? std::move(m) : isOfType;
 }
 
 bool DropTarget::wants(const DragItem& item) const {

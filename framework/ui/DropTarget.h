@@ -1,8 +1,10 @@
 #pragma once
 // What a control or window takes when something is dropped on it: text,
 // pictures, and files of the named file types (AcceptTextDrop,
-// AcceptPictureDrop, AcceptFileDrop). A drag offering none of those is
-// refused before any DragOver or DropObject handler runs.
+// AcceptPictureDrop, AcceptFileDrop; a file belongs to a type registered
+// under that name or Mac type when its extension is one of the type's). A
+// drag offering none of those is refused before any DragOver or DropObject
+// handler runs.
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,7 +26,7 @@ private:
     std::vector<std::string> fileTypes_;
 };
 
-// Whether a file belongs to a named file type. The file-type registry
-// installs its own; until then the file's extension is compared with the
-// type name's last part ("image/jpeg" takes .jpeg), ignoring case.
+// Whether a file belongs to a named file type. The files layer installs its
+// rule; the default compares the file's extension with the extensions of
+// the registered types of that name or Mac type, ignoring case.
 void setFileTypeMatcher(std::function<bool(const std::string& path, const std::string& typeName)> matcher);

@@ -65,6 +65,17 @@ void RectControl::wireProperties() {
     MouseCursor.onChange([this](const class MouseCursor* const& c) {
         if (widget_) applyCursor(widget_, c);
     });
+    // Design code sets the tab after placing the control: move it onto that
+    // tab's page.
+    TabPanelIndex.onChange([this](const int32_t&) {
+        if (!widget_ || !parent_) return;
+        QWidget* host = parent_->childHost(*this);
+        if (host && widget_->parentWidget() != host) {
+            widget_->setParent(host);
+            widget_->setVisible(Visible.get());
+        }
+        applyDisplayGeometry();
+    });
 }
 
 // Left/Top/Width/Height are assigned one at a time, so the stored values are

@@ -176,6 +176,7 @@ private:
     void applyPosition();
     void raiseResizedLater(int delayMs);
     void mirrorVisibility(bool visible);
+    void floatAboveDocument();
 
     WindowWidget* widget_ = nullptr;
     std::unique_ptr<FocusModel> focus_;

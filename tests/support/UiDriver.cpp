@@ -103,13 +103,6 @@ UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
     Clock::setFake([this] { return (fakeTicks_ * 1000000 + 59) / 60 + extraMicros_; });
     Services& s = services();
     s.doubleClickTicks = [this] { return doubleClickTicks; };
-    const QString root = folders_->path();
-    s.folderRoot = [root](SpecialFolderKind kind) {
-        static const char* names[] = {"ApplicationData", "Preferences", "Desktop", "Documents", "Home", "Temporary"};
-        const QString path = root + "/" + names[static_cast<int>(kind)];
-        QDir().mkpath(path);
-        return path.toStdString();
-    };
     s.screenCount = [] { return 1; };
     s.screen = [](int32_t index) {
         ScreenInfo info;
@@ -117,21 +110,29 @@ UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
         return ScreenInfo{0, 0, 1280, 800, 0, 22, 1280, 778, 32};
     };
     s.fontFamilies = [] { return std::vector<std::string>{"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif"}; };
-    s.modifiers = [] { return KeyModifiers{}; };
+    // The modifiers of the simulated key or click while it is delivered.
+    s.modifiers = [this] {
+        return KeyModifiers{bool(heldModifiers_ & Command), bool(heldModifiers_ & Shift), bool(heldModifiers_ & Option),
+                            bool(heldModifiers_ & Control)};
+    };
     s.pointerPosition = [](int32_t& x, int32_t& y) { x = 100, y = 100; };
     s.yield = [] {};
     s.exitLoop = [this](int code) {
         loopEnded_ = true;
         exitCode_ = code;
     };
-    // Code that reads the XDG variables itself lands in the same temp tree.
-    const std::pair<const char*, SpecialFolderKind> env[] = {{"HOME", SpecialFolderKind::Home},
-                                                             {"XDG_DATA_HOME", SpecialFolderKind::ApplicationData},
-                                                             {"XDG_CONFIG_HOME", SpecialFolderKind::Preferences}};
-    for (const auto& [var, kind] : env) {
+    // The special folders, and code that reads the XDG variables itself,
+    // land in the same temp tree.
+    const std::pair<const char*, const char*> env[] = {
+        {"HOME", "Home"}, {"XDG_DATA_HOME", "ApplicationData"}, {"XDG_CONFIG_HOME", "Preferences"}};
+    for (const auto& [var, name] : env) {
         savedEnvironment_.emplace_back(var, qgetenv(var).toStdString());
-        qputenv(var, QByteArray::fromStdString(s.folderRoot(kind)));
+        qputenv(var, QByteArray::fromStdString(folder(name)));
     }
+    s.folderRoot = [this](SpecialFolderKind kind) {
+        static const char* const names[] = {"ApplicationData", "Preferences", "Desktop", "Documents", "Home", "Temporary"};
+        return folder(names[static_cast<int>(kind)]);
+    };
     auto scripted = std::make_unique<ScriptedUiService>();
     dialogs_ = scripted.get();
     setUiService(std::move(scripted));
@@ -147,7 +148,11 @@ int32_t UiDriver::ticks() const { return Clock::ticks(); }
 void UiDriver::advanceTicks(int32_t t) { fakeTicks_ += t; }
 void UiDriver::advanceMicroseconds(int64_t micros) { extraMicros_ += micros; }
 
-std::string UiDriver::folder(const char* name) const { return (folders_->path() + "/" + name).toStdString(); }
+std::string UiDriver::folder(const char* name) const {
+    const QString path = folders_->path() + "/" + name;
+    QDir().mkpath(path);
+    return path.toStdString();
+}
 
 void UiDriver::start(const Runtime::StartupSteps& steps, const std::vector<std::string>& documents) {
     Runtime::start(steps, documents);
@@ -170,7 +175,9 @@ void UiDriver::press(RectControl& control, int32_t x, int32_t y, unsigned modifi
     QPoint pos(x, y);
     QWidget* target = targetAt(control, pos);
     const Qt::MouseButton button = contextual ? Qt::RightButton : Qt::LeftButton;
+    heldModifiers_ = modifiers;
     sendMouse(target, QEvent::MouseButtonPress, pos, button, button, qtModifiers(modifiers));
+    heldModifiers_ = None;
 }
 
 void UiDriver::drag(RectControl& control, int32_t x, int32_t y) {
@@ -212,10 +219,12 @@ void UiDriver::key(RectControl& control, const std::string& key, unsigned modifi
     if (modifiers & Shift && text.size() == 1) text = text.toUpper();
     QWidget* target = control.widget()->focusProxy() ? control.widget()->focusProxy() : control.widget();
     if (QWidget* inner = QApplication::focusWidget(); inner && target->isAncestorOf(inner)) target = inner;
+    heldModifiers_ = modifiers;
     QKeyEvent press(QEvent::KeyPress, qtKey, qtModifiers(modifiers), text);
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, qtKey, qtModifiers(modifiers), text);
     QApplication::sendEvent(target, &release);
+    heldModifiers_ = None;
 }
 
 void UiDriver::type(RectControl& control, const std::string& text) {

@@ -47,9 +47,10 @@ public:
     int32_t doubleClickTicks = 20;
 
     // --- folders -----------------------------------------------------------
-    // The temp root of a special folder ("ApplicationData", "Preferences",
-    // "Desktop", "Documents", "Home", "Temporary"). The XDG variables and
-    // HOME point into the same temp tree while the driver lives.
+    // A folder of the driver's temp tree, made when missing: the root of each
+    // special folder ("ApplicationData", "Preferences", "Desktop",
+    // "Documents", "Home", "Temporary"). HOME, XDG_DATA_HOME and
+    // XDG_CONFIG_HOME point there too while the driver lives.
     std::string folder(const char* name) const;
 
     // --- dialogs -------------------------------------------------------------
@@ -101,6 +102,7 @@ private:
     std::unique_ptr<QTemporaryDir> folders_;
     std::vector<std::pair<const char*, std::string>> savedEnvironment_;
     ScriptedUiService* dialogs_ = nullptr;
+    unsigned heldModifiers_ = None;  // while a simulated key or press is delivered
     bool loopEnded_ = false;
     int exitCode_ = 0;
 };

@@ -4,7 +4,7 @@
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
-#include "framework/runtime/FolderItemFactory.h"
+#include "framework/files/FolderItem.h"
 #include "framework/ui/Window.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/ScriptedUiService.h"
@@ -203,16 +203,16 @@ TEST_F(Lifecycle, ImplicitWindowsAreSingleAndFreshAfterTheyClose) {
 }
 
 TEST_F(Lifecycle, DocumentsFromTheCommandLineArriveAfterOpenAndAfterTheFirstWindowsOpened) {
-    std::vector<std::string> paths;
-    setFolderItemFactory([&](const std::string& path) {
-        paths.push_back(path);
-        return std::shared_ptr<FolderItem>();
-    });
+    static std::vector<std::string> paths;
+    paths.clear();
     Runtime::StartupSteps steps;
     steps.newAppInstance = [] {
         auto app = std::make_unique<Application>();
         app->Open = [] { journal.push_back("App:Open"); };
-        app->OpenDocument = [](std::shared_ptr<FolderItem>) { journal.push_back("App:OpenDocument"); };
+        app->OpenDocument = [](std::shared_ptr<FolderItem> item) {
+            journal.push_back("App:OpenDocument");
+            paths.push_back(item ? item->NativePath() : "nothing");
+        };
         return app;
     };
     steps.makeDefaultView = [] { implicitInstance<ShownWindow>(); };
@@ -220,5 +220,4 @@ TEST_F(Lifecycle, DocumentsFromTheCommandLineArriveAfterOpenAndAfterTheFirstWind
     EXPECT_EQ(journal, (std::vector<std::string>{"App:Open", "shown:Open", "App:OpenDocument", "App:OpenDocument"}));
     EXPECT_EQ(paths, (std::vector<std::string>{"/tmp/a.rtf", "/tmp/b.txt"}));
     EXPECT_TRUE(implicitInstance<ShownWindow>().isShown());
-    setFolderItemFactory(nullptr);
 }

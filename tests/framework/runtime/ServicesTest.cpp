@@ -1,3 +1,5 @@
+#include "framework/files/FolderItem.h"
+#include "framework/files/SpecialFolder.h"
 #include "framework/runtime/Application.h"
 #include "framework/runtime/Services.h"
 #include "framework/runtime/SystemInfo.h"
@@ -18,15 +20,19 @@ TEST(Services, RealAnswersComeFromTheMachine) {
     EXPECT_EQ(services().screen(99).Width, 0);  // no such screen: zeros, not a crash
     EXPECT_FALSE(services().fontFamilies().empty());
     EXPECT_EQ(services().folderRoot(SpecialFolderKind::Preferences), qEnvironmentVariable("XDG_CONFIG_HOME").toStdString());
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", "relative/data");  // not absolute: the variable does not count
+    EXPECT_EQ(services().folderRoot(SpecialFolderKind::ApplicationData), (QDir::homePath() + "/.local/share").toStdString());
+    qputenv("XDG_DATA_HOME", saved);
 }
 
 TEST(Services, TheDriverReplacesThemAndTheFoldersAreItsOwn) {
     UiDriver ui;
     EXPECT_EQ(services().doubleClickTicks(), 20);
     EXPECT_EQ(services().screen(0).AvailableWidth, 1280);
-    const std::string prefs = services().folderRoot(SpecialFolderKind::Preferences);
-    EXPECT_EQ(prefs, ui.folder("Preferences"));
-    EXPECT_TRUE(QDir(QString::fromStdString(prefs)).exists());
+    const std::string prefs = ui.folder("Preferences");
+    EXPECT_EQ(SpecialFolder::Preferences()->NativePath(), prefs);
+    EXPECT_EQ(SpecialFolder::Desktop()->NativePath(), ui.folder("Desktop"));
     EXPECT_EQ(qEnvironmentVariable("XDG_CONFIG_HOME").toStdString(), prefs);
     const int32_t before = ui.ticks();
     ui.advanceTicks(30);

@@ -1,4 +1,5 @@
 // Drops reach DragOver and DropObject only for what the target registered.
+#include "framework/files/FileType.h"
 #include "framework/graphics/Picture.h"
 #include "framework/ui/DragItem.h"
 #include "framework/ui/Window.h"
@@ -39,20 +40,39 @@ struct PhotoWindow : Window {
 };
 }  // namespace
 
+namespace {
+// The file types the photo and the window name, as the application registers them.
+struct RegisteredTypes {
+    FileType jpeg, png, text;
+    RegisteredTypes() {
+        jpeg.setName("image/jpeg");
+        jpeg.setExtensions("jpg;jpeg");
+        png.setName("image/png");
+        png.setExtensions("png");
+        text.setName("text");
+        text.setExtensions("txt;text");
+        for (FileType* t : {&jpeg, &png, &text}) t->toString();
+    }
+};
+}  // namespace
+
 TEST(Drops, AControlTakesOnlyWhatItRegisteredFor) {
     UiDriver ui;
+    RegisteredTypes types;
     PhotoWindow w;
     w.finishBuilding();
     auto picture = Picture::fromImage(QImage(12, 7, QImage::Format_ARGB32));
     EXPECT_TRUE(ui.drop(*w.photo, DropData{std::nullopt, {}, picture}));
     EXPECT_TRUE(ui.drop(*w.photo, DropData{std::nullopt, {"/tmp/cake.PNG"}, nullptr}));
     EXPECT_FALSE(ui.drop(*w.photo, DropData{std::nullopt, {"/tmp/cake.bmp"}, nullptr}));
+    EXPECT_FALSE(ui.drop(*w.photo, DropData{std::nullopt, {"/tmp/jpeg"}, nullptr}));
     EXPECT_FALSE(ui.drop(*w.photo, DropData{std::string("just text"), {}, nullptr}));
     EXPECT_EQ(w.log, (std::vector<std::string>{"photo:picture 12", "photo:file /tmp/cake.PNG"}));
 }
 
 TEST(Drops, DragOverRunsFirstAndTrueRefusesTheDrop) {
     UiDriver ui;
+    RegisteredTypes types;
     PhotoWindow w;
     w.finishBuilding();
     bool refuse = true;
@@ -69,6 +89,7 @@ TEST(Drops, DragOverRunsFirstAndTrueRefusesTheDrop) {
 
 TEST(Drops, FilesDroppedOnTheWindowItselfComeAsOneItemEach) {
     UiDriver ui;
+    RegisteredTypes types;
     PhotoWindow w;
     w.finishBuilding();
     EXPECT_TRUE(ui.dropOnWindow(w, DropData{std::nullopt, {"/tmp/a.text", "/tmp/b.text"}, nullptr}, 200, 150));

@@ -145,3 +145,32 @@ TEST(ControlLook, CursorHelpTagVisibleAndEnabledReachTheWidget) {
     c->AcceptFocus = false;
     EXPECT_EQ(c->widget()->focusPolicy(), Qt::NoFocus);
 }
+
+namespace {
+// A parent with one host widget per tab, as a tab panel has.
+struct TwoPageProbe : ProbeControl {
+    QWidget* pages[2];
+    TwoPageProbe() {
+        for (QWidget*& page : pages) {
+            page = new QWidget(widget());
+            page->setGeometry(0, 20, 200, 100);
+        }
+    }
+    QWidget* childHost(const RectControl& child) const override { return pages[child.TabPanelIndex.get() == 1]; }
+    QPoint childOrigin(const RectControl&) const override { return QPoint(Left.get(), Top.get() + 20); }
+};
+}  // namespace
+
+TEST(ControlGeometry, AControlMovesToThePageOfTheTabItIsGivenAfterPlacement) {
+    PlainWindow w;
+    auto* tabs = w.add<TwoPageProbe>("tabs");
+    tabs->Left = 10;
+    tabs->Top = 10;
+    auto* field = w.add<ProbeControl>("field", tabs);
+    EXPECT_EQ(field->widget()->parentWidget(), tabs->pages[0]);
+    field->TabPanelIndex = 1;
+    field->Left = 15;
+    field->Top = 40;
+    EXPECT_EQ(field->widget()->parentWidget(), tabs->pages[1]);
+    EXPECT_EQ(field->widget()->pos(), QPoint(5, 10));  // window coordinates minus the page's origin
+}

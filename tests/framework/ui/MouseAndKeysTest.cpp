@@ -137,16 +137,19 @@ TEST(Keys, HeldKeysAreKnownInsideTheirOwnKeyDown) {
     UiDriver ui;
     PadWindow w;
     w.finishBuilding();
-    bool downHeld = false, upHeld = true;
+    bool downHeld = false, upHeld = true, command = false;
     w.pad->KeyDown = [&](std::string) {
         downHeld = Keyboard::AsyncKeyDown(125);
         upHeld = Keyboard::AsyncKeyDown(126);
+        command = Keyboard::CommandKey();
         return true;
     };
-    ui.key(*w.pad, "\x1F");
+    ui.key(*w.pad, "\x1F", UiDriver::Command);
     EXPECT_TRUE(downHeld);
     EXPECT_FALSE(upHeld);
+    EXPECT_TRUE(command);
     EXPECT_FALSE(Keyboard::AsyncKeyDown(125));  // released again
+    EXPECT_FALSE(Keyboard::CommandKey());
 }
 
 TEST(Keys, KeysNoControlConsumedReachTheWindow) {
@@ -178,4 +181,45 @@ TEST(Mouse, HoverEnterAndExitReachTheControlInItsCoordinates) {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(w.pad->widget(), &leave);
     EXPECT_EQ(w.journal.joined(), "enter move 7,8 exit");
+}
+
+namespace {
+// A control whose input arrives at an inner widget that ignores it, so Qt
+// passes each event on to the control's own widget as well.
+struct HostedProbe : RectControl {
+    QWidget* inner;
+    HostedProbe() {
+        setWidget(new QWidget);
+        inner = new QWidget(widget());
+        inner->setGeometry(0, 0, 50, 50);
+        widget()->setFocusProxy(inner);
+        inner->setFocusPolicy(Qt::StrongFocus);
+        routeInputFrom(inner);
+        AcceptFocus = true;
+    }
+};
+}  // namespace
+
+TEST(Input, AnEventThatTravelsFromAnInnerWidgetToItsControlIsDispatchedOnce) {
+    UiDriver ui;
+    PadWindow w;
+    auto* hosted = w.add<HostedProbe>("hosted");
+    hosted->Width = 60;
+    hosted->Height = 60;
+    w.finishBuilding();
+    int downs = 0, keys = 0;
+    hosted->MouseDown = [&](int32_t x, int32_t y) {
+        ++downs;
+        EXPECT_EQ(x, 5);
+        EXPECT_EQ(y, 6);
+        return false;
+    };
+    hosted->KeyDown = [&](std::string) {
+        ++keys;
+        return false;
+    };
+    ui.click(*hosted, 5, 6);
+    ui.key(*hosted, "a");
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(keys, 1);
 }

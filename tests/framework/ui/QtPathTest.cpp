@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QThread>
+#include <QWindow>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <gtest/gtest.h>
@@ -141,4 +142,13 @@ TEST(QtMapping, TheBackdropIsDrawnBehindTheControls) {
     const QImage shown = w.contentWidget()->grab().toImage();
     EXPECT_EQ(shown.pixelColor(1, 1), QColor(255, 0, 0));
     EXPECT_NE(shown.pixelColor(150, 2), QColor(255, 0, 0)) << "outside the picture";
+}
+
+TEST(QtMapping, AFloatingWindowStaysAboveTheFrontDocumentWindow) {
+    UiDriver ui;
+    FramedWindow document(Window::DocumentFrame), palette(Window::FloatingFrame);
+    document.Show();
+    palette.Show();
+    ASSERT_NE(palette.widget()->windowHandle(), nullptr);
+    EXPECT_EQ(palette.widget()->windowHandle()->transientParent(), document.widget()->windowHandle());
 }

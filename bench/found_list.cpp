@@ -1,0 +1,250 @@
+// The main window's found list over 10,000 and 100,000 recipes of about
+// 2 KB plain text and 5 KB RTF each, against the bare SQLite statement over
+// the same rows in the same run. "ratio_to_bare" is ours divided by bare.
+//
+//   BM_UpdateFoundList/N/kind   updateFoundList end to end (query, list in one
+//                               reset, first row selected and its recipe loaded);
+//                               kind 0 empty search, 1 Everywhere without a match,
+//                               2 Everywhere matching every recipe, 3 keywords
+//                               scope without a match
+//   BM_SearchKeystroke/N        one keystroke in the search field to idle
+//   BM_NameFieldLeave/N         leaving the name field: save, commit and refill
+//   BM_StartUp/N                open the database, build and open the window
+//                               until the list is filled; peak memory in MB
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "app/Larderwise.h"
+#include "controls/doubleclick/DoubleClickListbox.h"
+#include "framework/db/REALSQLDatabase.h"
+#include "framework/dialogs/UiService.h"
+#include "framework/runtime/Runtime.h"
+#include "framework/ui/controls/EditField.h"
+#include "recipe_window/Main.h"
+#include "recipe_window/RecipeStatements.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SilentUi : public UiService {
+public:
+    int32_t MsgBox(const MsgBoxRequest&) override { return 1; }
+    MessageDialogChoice showMessageDialog(const MessageDialogRequest&) override { return MessageDialogChoice::Cancel; }
+    std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
+    bool selectColor(uint32_t&, const std::string&) override { return false; }
+    bool pageSetup(PrintSettings&) override { return false; }
+    bool printerDialog(PrintSettings&) override { return false; }
+    MenuItem* popUpMenu(MenuItem&, int32_t, int32_t) override { return nullptr; }
+    DragResult startDrag(const DragRequest&) override { return DragResult::None; }
+    void speak(const std::string&, bool) override {}
+    bool openURL(const std::string&) override { return false; }
+};
+
+const fs::path& benchFolder() {
+    static const fs::path folder = [] {
+        fs::path f = fs::temp_directory_path() / ("larderwise-found-list-bench-" + std::to_string(getpid()));
+        fs::create_directories(f / "data" / "Larderwise");
+        return f;
+    }();
+    return folder;
+}
+
+fs::path liveFile() { return benchFolder() / "data" / "Larderwise" / "recipeDB.rsd"; }
+
+// The recipes of the performance notes: random names, 2 KB text, 5 KB RTF,
+// 40-character keywords, ratings 0 to 5, no photos.
+fs::path sourceDatabase(int n) {
+    static std::map<int, fs::path> built;
+    fs::path& path = built[n];
+    if (!path.empty()) return path;
+    path = benchFolder() / ("recipes-" + std::to_string(n) + ".rsd");
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_exec(db,
+                 "create table recipes (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
+                 "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)",
+                 nullptr, nullptr, nullptr);
+    sqlite3_stmt* fill = nullptr;
+    sqlite3_prepare_v2(db,
+                       "WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM c WHERE i < ?1) "
+                       "INSERT INTO recipes SELECT 'Recipe ' || hex(randomblob(6)) || ' ' || i, "
+                       "substr(replace(hex(randomblob(1100)),'A',' '),1,2000), "
+                       "'{\\rtf1\\ansi {\\fonttbl\\f0\\fswiss Helvetica;}\\f0\\fs24 ' || "
+                       "substr(replace(hex(randomblob(2600)),'A',' '),1,5000) || '}', "
+                       "'italian dinner pasta ' || hex(randomblob(8)), abs(random()) % 6, NULL FROM c",
+                       -1, &fill, nullptr);
+    sqlite3_bind_int(fill, 1, n);
+    sqlite3_step(fill);
+    sqlite3_finalize(fill);
+    sqlite3_close(db);
+    return path;
+}
+
+double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// The statement alone: prepared, bound, stepped to the end, both columns read.
+double bareSeconds(const RecipeStatement& statement) {
+    auto t0 = std::chrono::steady_clock::now();
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(liveFile().c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, statement.sql.c_str(), -1, &stmt, nullptr);
+    if (!statement.values.empty()) {
+        const std::string text = statement.values[0].StringValue();
+        sqlite3_bind_text(stmt, 1, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    }
+    int64_t sum = 0;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        sum += sqlite3_column_bytes(stmt, 0);
+        sum += sqlite3_column_int64(stmt, 1);
+    }
+    benchmark::DoNotOptimize(sum);
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return seconds(std::chrono::steady_clock::now() - t0);
+}
+
+// The application object and the window over one database size at a time.
+struct Session {
+    std::unique_ptr<Larderwise> app;
+    int size = 0;
+
+    MainWindow& open(int n) {
+        if (size != n) {
+            close();
+            fs::copy_file(sourceDatabase(n), liveFile(), fs::copy_options::overwrite_existing);
+            app = std::make_unique<Larderwise>();
+            app->db = std::make_shared<REALSQLDatabase>();
+            app->openDatabase();
+            Main().runOpenEvents();
+            size = n;
+        }
+        return Main();
+    }
+    void close() {
+        if (!app) return;
+        Runtime::releaseWindows();
+        app->db->Close();
+        app.reset();
+        size = 0;
+    }
+};
+
+Session& session() {
+    static Session s;
+    return s;
+}
+
+int64_t peakResidentKB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::stoll(line.substr(6));
+    return 0;
+}
+
+void BM_StartUp(benchmark::State& state) {
+    session().close();
+    const int n = static_cast<int>(state.range(0));
+    sourceDatabase(n);
+    double total = 0;
+    for (auto _ : state) {
+        session().close();
+        auto t0 = std::chrono::steady_clock::now();
+        session().open(n);
+        total += seconds(std::chrono::steady_clock::now() - t0);
+    }
+    state.counters["ms_to_filled_list"] = 1000 * total / static_cast<double>(state.iterations());
+    state.counters["peak_rss_mb"] = static_cast<double>(peakResidentKB()) / 1024.0;
+}
+// Registered first, so the peak memory is the start-up's and not a later benchmark's.
+BENCHMARK(BM_StartUp)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+const char* const kScopes[] = {"Everywhere", "Everywhere", "Everywhere", "RecipeKeywords"};
+const char* const kTexts[] = {"", "zzqq", "pasta", "zzqq"};
+
+void BM_UpdateFoundList(benchmark::State& state) {
+    MainWindow& w = session().open(static_cast<int>(state.range(0)));
+    const int kind = static_cast<int>(state.range(1));
+    w.searchWhere = kScopes[kind];
+    const RecipeStatement statement = foundListStatement(w.searchWhere, kTexts[kind]);
+    double ours = 0, bare = 0;
+    for (auto _ : state) {
+        auto t0 = std::chrono::steady_clock::now();
+        w.updateFoundList(0, kTexts[kind]);
+        ours += seconds(std::chrono::steady_clock::now() - t0);
+        bare += bareSeconds(statement);
+    }
+    state.counters["rows"] = w.recipeList->ListCount();
+    state.counters["ratio_to_bare"] = ours / bare;
+    state.counters["ms_ours"] = 1000 * ours / static_cast<double>(state.iterations());
+    state.counters["ms_bare"] = 1000 * bare / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_UpdateFoundList)
+    ->ArgsProduct({{10000, 100000}, {0, 1, 2, 3}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
+// Typing alternates between two texts so every keystroke changes the search.
+void BM_SearchKeystroke(benchmark::State& state) {
+    MainWindow& w = session().open(static_cast<int>(state.range(0)));
+    w.searchWhere = "Everywhere";
+    w.searchControl->SearchWhere = std::string("Everywhere");
+    const std::string texts[] = {"pasta 1", "pasta 12"};
+    double ours = 0, bare = 0;
+    int i = 0;
+    for (auto _ : state) {
+        const std::string& text = texts[i++ % 2];
+        auto t0 = std::chrono::steady_clock::now();
+        w.Searchfield().Text = text;
+        QApplication::processEvents();
+        ours += seconds(std::chrono::steady_clock::now() - t0);
+        bare += bareSeconds(foundListStatement("Everywhere", text));
+    }
+    state.counters["ratio_to_bare"] = ours / bare;
+    state.counters["ms_over_bare"] = 1000 * (ours - bare) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_SearchKeystroke)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(6);
+
+void BM_NameFieldLeave(benchmark::State& state) {
+    MainWindow& w = session().open(static_cast<int>(state.range(0)));
+    w.searchWhere = "Everywhere";
+    w.Searchfield().Text = std::string();
+    double ours = 0, bare = 0;
+    int i = 0;
+    for (auto _ : state) {
+        w.recipeName->Text = "Recipe renamed " + std::to_string(i++);
+        auto t0 = std::chrono::steady_clock::now();
+        w.recipeName_LostFocus();
+        ours += seconds(std::chrono::steady_clock::now() - t0);
+        bare += bareSeconds(foundListStatement("Everywhere", ""));
+    }
+    state.counters["ratio_to_bare"] = ours / bare;
+}
+BENCHMARK(BM_NameFieldLeave)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((benchFolder() / "data").string()));
+    setUiService(std::make_unique<SilentUi>());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    session().close();
+    setUiService(nullptr);
+    fs::remove_all(benchFolder());
+    return 0;
+}

@@ -1,0 +1,79 @@
+#include "framework/print/StyledTextPrinter.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "framework/graphics/Graphics.h"
+#include "framework/text/StyledText.h"
+#include "framework/ui/controls/EditField.h"
+#include "framework/ui/controls/StyledDocument.h"
+
+namespace {
+
+struct LineSpan {
+    double top, bottom;  // in document coordinates
+};
+
+}  // namespace
+
+struct StyledTextPrinter::Layout {
+    QTextDocument document;
+    std::vector<LineSpan> lines;
+};
+
+StyledTextPrinter::StyledTextPrinter(const EditField& field, Graphics& graphics, int32_t width)
+    : StyledTextPrinter(field.StyledText.get(), graphics, width) {}
+
+StyledTextPrinter::StyledTextPrinter(const StyledText& text, Graphics& graphics, int32_t width)
+    : graphics_(graphics), width_(std::max<int32_t>(width, 1)), layout_(std::make_unique<Layout>()) {
+    QTextDocument& doc = layout_->document;
+    doc.setUndoRedoEnabled(false);
+    doc.setDocumentMargin(0);
+    loadStyledText(doc, text);
+    doc.setTextWidth(width_);
+    if (text.Length() == 0) return;
+    // Every laid-out line in reading order, with where it sits.
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* lines = block.layout();
+        const double blockTop = doc.documentLayout()->blockBoundingRect(block).top();
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QRectF r = lines->lineAt(i).rect();
+            layout_->lines.push_back({blockTop + r.top(), blockTop + r.bottom()});
+        }
+    }
+}
+
+StyledTextPrinter::~StyledTextPrinter() = default;
+
+bool StyledTextPrinter::Eof() const { return nextLine_ >= layout_->lines.size(); }
+
+void StyledTextPrinter::DrawBlock(int32_t x, int32_t y, int32_t height) {
+    if (Eof() || height < 1) return;
+    const std::vector<LineSpan>& lines = layout_->lines;
+    const size_t first = nextLine_;
+    const double top = lines[first].top;
+    size_t end = first + 1;  // the first line always goes, or a tall one would stop the printing
+    while (end < lines.size() && lines[end].bottom - top <= height) ++end;
+    const double used = std::min<double>(lines[end - 1].bottom - top, height);
+    nextLine_ = end;
+
+    const std::string description = "StyledText " + std::to_string(x) + "," + std::to_string(y) + "," +
+                                    std::to_string(width_) + "," + std::to_string(height) + " lines " +
+                                    std::to_string(first) + "-" + std::to_string(end - 1);
+    QTextDocument& doc = layout_->document;
+    graphics_.drawWithPainter(description, [&](QPainter& painter) {
+        painter.save();
+        painter.translate(x, y - top);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, top, width_, used);
+        painter.setClipRect(context.clip, Qt::IntersectClip);
+        doc.documentLayout()->draw(&painter, context);
+        painter.restore();
+    });
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Prints a styled text in blocks: each DrawBlock draws the next lines that
+// fit into a box of the given height, so a long recipe flows over as many
+// pages as it needs. The text is laid out once, at creation, to the given
+// width in the graphics' units, with the styles it shows on screen (sizes in
+// those units, as the layouts' points are).
+//
+//   StyledTextPrinter printer(*recipeText, g, g.Width() - 150);
+//   do { printer.DrawBlock(75, 110, g.Height() - 150); g.NextPage(); } while (!printer.Eof());
+//
+// A block draws whole lines only; a line taller than the whole block is still
+// drawn (cut at the block's bottom) so that printing always moves on.
+#include <cstdint>
+#include <memory>
+
+class EditField;
+class Graphics;
+class StyledText;
+
+class StyledTextPrinter {
+public:
+    // The graphics must outlive the printer. The field's text is taken now;
+    // later edits do not change what prints.
+    StyledTextPrinter(const EditField& field, Graphics& graphics, int32_t width);
+    StyledTextPrinter(const StyledText& text, Graphics& graphics, int32_t width);
+    ~StyledTextPrinter();
+    StyledTextPrinter(const StyledTextPrinter&) = delete;
+    StyledTextPrinter& operator=(const StyledTextPrinter&) = delete;
+
+    int32_t Width() const { return width_; }
+
+    // Draws the next lines that fit in (x, y, Width, height), y the top.
+    // Does nothing once all the text is drawn, or for a height below 1.
+    void DrawBlock(int32_t x, int32_t y, int32_t height);
+
+    // True when every line has been drawn (at once for an empty text).
+    bool Eof() const;
+
+private:
+    struct Layout;
+    Graphics& graphics_;
+    int32_t width_;
+    std::unique_ptr<Layout> layout_;
+    size_t nextLine_ = 0;
+};

@@ -1,0 +1,103 @@
+// A window's client size, position, limits and frame kind. Client size
+// changes from code, the user and the test driver all apply the locks here.
+#include "framework/runtime/ExceptionRouting.h"
+#include "framework/runtime/Services.h"
+#include "framework/ui/Window.h"
+#include "framework/ui/WindowWidget.h"
+
+#include <QMenuBar>
+#include <QTimer>
+#include <algorithm>
+
+void Window::clientResized(int32_t width, int32_t height, bool byUserDrag) {
+    if (!built_) {
+        // Design values: the controls are placed for the design size, and
+        // no handler runs yet.
+        Width.setQuietly(width);
+        Height.setQuietly(height);
+        lastWidth_ = width;
+        lastHeight_ = height;
+        applyClientSize();
+        return;
+    }
+    const int32_t dw = width - lastWidth_, dh = height - lastHeight_;
+    Width.setQuietly(width);
+    Height.setQuietly(height);
+    lastWidth_ = width;
+    lastHeight_ = height;
+    applyClientSize();
+    if (dw == 0 && dh == 0) return;
+    // Locks first, so Resizing handlers see the controls in their new places.
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        RectControl& c = *controls_[i];
+        if (!c.Parent()) c.parentResizedBy(dw, dh);
+    }
+    handleResizing();
+    // Qt does not say when the user lets go of the frame; a short pause in
+    // the resize steps stands for it.
+    raiseResizedLater(byUserDrag ? 150 : 0);
+}
+
+void Window::raiseResizedLater(int delayMs) {
+    const int generation = ++resizedGeneration_;
+    QTimer::singleShot(delayMs, widget_, [this, generation] {
+        if (generation == resizedGeneration_ && !closing_) guarded([&] { handleResized(); });
+    });
+}
+
+void Window::applyClientSize() {
+    const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+    const int w = std::max(0, Width.get()), h = std::max(0, Height.get());
+    widget_->resize(w, h + menuHeight);
+    widget_->content()->resize(w, h);
+}
+
+// Not Qt's full-screen mode: that would hide the menu bar the product keeps.
+void Window::applyFullScreen(bool full) {
+    if (full) {
+        normalGeometry_[0] = Left.get();
+        normalGeometry_[1] = Top.get();
+        normalGeometry_[2] = Width.get();
+        normalGeometry_[3] = Height.get();
+        const ScreenInfo screen = services().screen(0);
+        const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+        Left = screen.AvailableLeft;
+        Top = screen.AvailableTop;
+        clientResized(screen.AvailableWidth, screen.AvailableHeight - menuHeight);
+    } else {
+        Left = normalGeometry_[0];
+        Top = normalGeometry_[1];
+        clientResized(normalGeometry_[2], normalGeometry_[3]);
+    }
+}
+
+void Window::applyPosition() { widget_->move(Left.get(), Top.get()); }
+
+void Window::applySizeLimits() {
+    const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+    if (!Resizeable.get()) {
+        widget_->setFixedSize(std::max(0, Width.get()), std::max(0, Height.get()) + menuHeight);
+        return;
+    }
+    widget_->setMinimumSize(std::max(0, MinWidth.get()), std::max(0, MinHeight.get()) + menuHeight);
+    widget_->setMaximumSize(std::clamp(MaxWidth.get(), 0, QWIDGETSIZE_MAX),
+                            std::clamp(MaxHeight.get() + menuHeight, 0, QWIDGETSIZE_MAX));
+}
+
+void Window::applyFrame() {
+    Qt::WindowFlags flags;
+    switch (Frame.get()) {
+        case FloatingFrame: flags = Qt::Tool; break;
+        case FixedFrame:
+            flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+            break;
+        default: flags = Qt::Window; break;
+    }
+    if (Frame.get() == FixedFrame || !CloseButton.get()) {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (CloseButton.get()) flags |= Qt::WindowCloseButtonHint;
+    }
+    const bool wasVisible = widget_->isVisible();
+    widget_->setWindowFlags(flags);
+    if (wasVisible) widget_->show();
+}

@@ -1,0 +1,107 @@
+// Building, opening, showing and closing a window: the Open-event order and
+// the close sequence that lets the focused control save first.
+#include "framework/runtime/ExceptionRouting.h"
+#include "framework/runtime/ImplicitWindows.h"
+#include "framework/runtime/Runtime.h"
+#include "framework/ui/FocusModel.h"
+#include "framework/ui/Window.h"
+#include "framework/ui/WindowList.h"
+#include "framework/ui/WindowWidget.h"
+
+#include <QWindow>
+
+void Window::finishBuilding() {
+    if (built_) return;
+    built_ = true;
+    applySizeLimits();
+    applyClientSize();
+}
+
+namespace {
+void openControl(RectControl& c) {
+    for (size_t i = 0; i < c.children().size(); ++i) {
+        RectControl* child = c.children()[i];
+        if (!child->opened() && !Runtime::quitting()) openControl(*child);
+    }
+    if (c.opened() || Runtime::quitting()) return;
+    OpenSequence::markOpened(c);
+    guarded([&] { c.handleOpen(); });
+}
+}  // namespace
+
+void OpenSequence::markOpened(RectControl& c) { c.opened_ = true; }
+
+void Window::runOpenEvents() {
+    if (opened_ || closing_ || Runtime::quitting()) return;
+    opened_ = true;
+    // The count is read again on every pass: an Open may add controls.
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        RectControl& c = *controls_[i];
+        if (!c.Parent() && !c.opened()) openControl(c);
+        if (Runtime::quitting()) return;
+    }
+    guarded([&] { handleOpen(); });
+}
+
+void Window::Show() {
+    if (Runtime::quitting() || closing_) return;
+    if (!built_) finishBuilding();
+    runOpenEvents();
+    if (Runtime::quitting() || closing_) return;
+    Visible.setQuietly(true);
+    floatAboveDocument();
+    mirrorVisibility(true);
+    widget_->raise();
+    widget_->activateWindow();
+    WindowList::activate(*this);
+}
+
+// A floating window (the converter, the font palette) stays above the
+// document window it serves: the front document window becomes its
+// transient parent. Ownership stays with the framework.
+void Window::floatAboveDocument() {
+    if (Frame.get() != FloatingFrame) return;
+    for (Window* other : WindowList::frontToBack()) {
+        if (other == this || other->Frame.get() != DocumentFrame || !other->isShown()) continue;
+        widget_->winId();  // makes the native window
+        other->widget()->winId();
+        widget_->windowHandle()->setTransientParent(other->widget()->windowHandle());
+        return;
+    }
+}
+
+void Window::Hide() {
+    Visible.setQuietly(false);
+    mirrorVisibility(false);
+}
+
+void Window::mirrorVisibility(bool visible) {
+    if (visible) {
+        if (Runtime::quitting() || closing_) return;
+        if (!opened_) runOpenEvents();
+        shown_ = true;
+        widget_->show();
+    } else {
+        shown_ = false;
+        WindowList::hidden(*this);
+        widget_->hide();
+    }
+}
+
+void Window::closeWindow() {
+    if (closing_) return;  // Close from inside Close
+    closing_ = true;
+    // The focused control saves its edit while everything is still there.
+    guarded([&] { focus_->flush(); });
+    guarded([&] { handleClose(); });
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        RectControl& c = *controls_[i];
+        if (c.closed_) continue;
+        c.closed_ = true;
+        guarded([&] { c.handleClose(); });
+    }
+    shown_ = false;
+    widget_->hide();
+    ImplicitWindows::forget(*this);
+    WindowList::closed(*this);
+}

@@ -1,0 +1,117 @@
+// Printing styled text in blocks: every line once, in order, whole lines per
+// block, always moving on, drawn inside its box.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <regex>
+
+#include "framework/graphics/ImageGraphics.h"
+#include "framework/graphics/RecordingGraphics.h"
+#include "framework/print/StyledTextPrinter.h"
+#include "framework/text/StyledText.h"
+#include "framework/ui/controls/EditField.h"
+#include "tests/framework/controls/ControlTestSupport.h"
+
+namespace {
+
+StyledText paragraphs(int count, double size) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += (i ? "\r" : "") + std::string("Line ") + std::to_string(i);
+    return StyledText(text, TextStyle{"Helvetica", size});
+}
+
+struct Block {
+    int first, last;
+};
+
+// The line ranges of the blocks recorded, from "StyledText x,y,w,h lines a-b".
+std::vector<Block> recordedBlocks(const RecordingGraphics& g) {
+    std::vector<Block> blocks;
+    const std::regex pattern(R"(Custom StyledText \d+,\d+,\d+,\d+ lines (\d+)-(\d+))");
+    for (const std::string& line : g.log()) {
+        std::smatch m;
+        if (std::regex_search(line, m, pattern)) blocks.push_back({std::stoi(m[1]), std::stoi(m[2])});
+    }
+    return blocks;
+}
+
+}  // namespace
+
+TEST(StyledTextPrinter, BlocksTakeEveryLineOnceInOrder) {
+    RecordingGraphics g;
+    StyledTextPrinter printer(paragraphs(40, 12), g, 400);
+    int pages = 0;
+    while (!printer.Eof() && pages < 100) {
+        printer.DrawBlock(75, 110, 100);
+        ++pages;
+    }
+    const std::vector<Block> blocks = recordedBlocks(g);
+    ASSERT_EQ(blocks.size(), static_cast<size_t>(pages));
+    EXPECT_GT(pages, 3) << "40 lines of 12 do not fit in 100 units";
+    int next = 0;
+    for (const Block& b : blocks) {
+        EXPECT_EQ(b.first, next);
+        EXPECT_GE(b.last, b.first);
+        next = b.last + 1;
+    }
+    EXPECT_EQ(next, 40) << "one line per paragraph, all drawn";
+    // Whole lines that fit: every full block holds the same number.
+    EXPECT_EQ(blocks[0].last - blocks[0].first, blocks[1].last - blocks[1].first);
+
+    g.clear();
+    printer.DrawBlock(75, 110, 100);
+    EXPECT_TRUE(g.log().empty()) << "nothing left to draw";
+}
+
+TEST(StyledTextPrinter, ALineTallerThanTheBlockStillMovesOn) {
+    RecordingGraphics g;
+    StyledTextPrinter printer(paragraphs(3, 120), g, 400);
+    for (int i = 0; i < 3; ++i) printer.DrawBlock(0, 0, 50);
+    EXPECT_TRUE(printer.Eof());
+    EXPECT_EQ(recordedBlocks(g).size(), 3u);
+}
+
+TEST(StyledTextPrinter, EmptyTextIsAtItsEndAndBadHeightsDrawNothing) {
+    RecordingGraphics g;
+    StyledTextPrinter empty(StyledText(), g, 400);
+    EXPECT_TRUE(empty.Eof());
+    StyledTextPrinter printer(paragraphs(2, 12), g, -5);
+    printer.DrawBlock(0, 0, 0);
+    printer.DrawBlock(0, 0, -10);
+    EXPECT_TRUE(g.log().empty());
+    EXPECT_FALSE(printer.Eof());
+    EXPECT_EQ(printer.Width(), 1);
+}
+
+TEST(StyledTextPrinter, DrawsInsideItsBoxOnly) {
+    QImage image(300, 200, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    ImageGraphics g(image);
+    StyledTextPrinter printer(paragraphs(20, 14), g, 120);
+    printer.DrawBlock(20, 30, 40);
+    int inside = 0, outside = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) > 128) continue;
+            const bool in = x >= 20 && x < 140 && y >= 30 && y < 70;
+            (in ? inside : outside)++;
+        }
+    EXPECT_GT(inside, 20);
+    EXPECT_EQ(outside, 0);
+}
+
+TEST(StyledTextPrinter, TakesTheFieldsTextWhenCreated) {
+    TestWindow window;
+    window.finishBuilding();
+    auto* field = window.add<EditField>("RecipeText");
+    field->MultiLine = true;
+    field->Styled = true;
+    field->StyledText = paragraphs(5, 12);
+    RecordingGraphics g;
+    StyledTextPrinter printer(*field, g, 400);
+    field->Text = "";
+    printer.DrawBlock(0, 0, 1000);
+    ASSERT_EQ(recordedBlocks(g).size(), 1u);
+    EXPECT_EQ(recordedBlocks(g)[0].last, 4);
+    EXPECT_TRUE(printer.Eof());
+}

@@ -1,0 +1,131 @@
+// Filling the list, live search in every scope, showing the selected recipe.
+#include "app/Larderwise.h"
+#include "framework/graphics/Picture.h"
+#include "framework/db/REALSQLDatabase.h"
+#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/SqlStatementFault.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+const std::vector<TestRecipe> kPies = {
+    recipe("Mom's Pie", "dessert", 4, "apples"),
+    recipe("Apple Tart", "it's sweet", 3, "100% butter"),
+    recipe("Bread", "daily", 4, "flour_water"),
+    recipe("pie crust", "base", 0, "flour"),
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, StartUpListsEveryRecipeByNameAndShowsTheFirst) {
+    start(kPies);
+    // SQLite's binary order: capitals before small letters.
+    EXPECT_THAT(listedNames(), ElementsAre("Apple Tart", "Bread", "Mom's Pie", "pie crust"));
+    EXPECT_EQ(std::string(w().recipeCount->Text), "4 Recipes");
+    EXPECT_EQ(w().recipeList->ListIndex, 0);
+    EXPECT_EQ(w().recRowID, 2);
+    EXPECT_EQ(std::string(w().recipeName->Text), "Apple Tart");
+    EXPECT_EQ(std::string(w().recipeKeywords->Text), "it's sweet");
+    EXPECT_EQ(w().recipeRating->rating, 3);
+    EXPECT_EQ(std::string(w().RecipeText->Text), "100% butter");
+    EXPECT_EQ(w().recipeList->Cell(0, 1).str(), "2");
+    EXPECT_EQ(static_cast<ListboxTag>(w().recipeList->CellTag(0, 0)).Int64Value(), 2);
+}
+
+TEST_F(MainWindowTest, LiveSearchMatchesAsLikeDoesInEveryScope) {
+    start(kPies);
+    search("it's");  // Everywhere: the keywords of Apple Tart
+    EXPECT_THAT(listedNames(), ElementsAre("Apple Tart"));
+    EXPECT_EQ(std::string(w().recipeCount->Text), "1 Recipes");
+
+    w().Searchfield().Text = std::string("PIE");  // LIKE ignores ASCII case
+    EXPECT_THAT(listedNames(), ElementsAre("Mom's Pie", "pie crust"));
+    w().Searchfield().Text = std::string("%");
+    EXPECT_THAT(listedNames(), ElementsAre("Apple Tart", "Bread", "Mom's Pie", "pie crust")) << "% is any run";
+    w().Searchfield().Text = std::string("r_w");
+    EXPECT_THAT(listedNames(), ElementsAre("Bread")) << "_ is any one character";
+
+    w().RecipeSearchCntl_Search("'s", "Recipe Name");
+    EXPECT_EQ(w().searchWhere, "RecipeName");
+    EXPECT_THAT(listedNames(), ElementsAre("Mom's Pie"));
+    w().RecipeSearchCntl_Search("4", "Recipe Rating");
+    EXPECT_THAT(listedNames(), ElementsAre("Bread", "Mom's Pie"));
+    w().RecipeSearchCntl_Search("flour", "Recipe Text");
+    EXPECT_THAT(listedNames(), ElementsAre("Bread", "pie crust"));
+    w().RecipeSearchCntl_Search("", "Recipe Keywords");
+    EXPECT_EQ(listedNames().size(), 4u);
+}
+
+TEST_F(MainWindowTest, TheScopeMenuOffersTheFiveScopesAndAChoiceSearchesAgain) {
+    start(kPies);
+    w().Searchfield().Text = std::string("a");
+    ui.dialogs().expectPopUp(std::string("Recipe Keywords"));
+    ui.click(*w().searchControl->child<Canvas>("BgCanvas"), 10, 13);
+    const UiCall& menu = ui.dialogs().calls().back();
+    EXPECT_THAT(menu.captions, ElementsAre("Everywhere", "-", "Recipe Name", "Recipe Keywords", "Recipe Text",
+                                           "Recipe Rating"));
+    EXPECT_EQ(w().searchWhere, "RecipeKeywords");
+    EXPECT_THAT(listedNames(), ElementsAre("Bread", "pie crust"));
+}
+
+TEST_F(MainWindowTest, ASearchThatFindsNothingEmptiesTheEditorsAndForgetsThePhoto) {
+    start(kPies);
+    w().myPic = NewPicture(10, 10);  // a photo shown before
+    search("zzz");
+    EXPECT_THAT(listedNames(), IsEmpty());
+    EXPECT_EQ(std::string(w().recipeCount->Text), "0 Recipes");
+    EXPECT_EQ(w().recipeList->ListIndex, -1);
+    EXPECT_EQ(w().recRowID, 0);
+    EXPECT_EQ(w().myPic, nullptr);
+    EXPECT_EQ(std::string(w().recipeName->Text), "");
+    EXPECT_EQ(std::string(w().RecipeText->Text), "");
+    EXPECT_EQ(w().recipeRating->rating, 0);
+}
+
+TEST_F(MainWindowTest, SelectingARowShowsThatRecipeAndADeletedOneLeavesTheEditorsAlone) {
+    start(kPies);
+    w().recipeList->ListIndex = 2;
+    EXPECT_EQ(w().recRowID, 1);
+    EXPECT_EQ(std::string(w().recipeName->Text), "Mom's Pie");
+    execute({"delete from recipes where rowID = 3"});  // Bread, by another program
+    ui.dialogs().expectMsgBox("Error RL001 updating the recipeList.");
+    w().recipeList->ListIndex = 1;
+    EXPECT_EQ(w().recRowID, 1);
+    EXPECT_EQ(std::string(w().recipeName->Text), "Mom's Pie");
+    EXPECT_EQ(std::string(w().RecipeText->Text), "apples");
+}
+
+TEST_F(MainWindowTest, ARowWithoutRtfShowsItsPlainTextAndKeepsIt) {
+    start({recipe("A", "", 0, "styled"), recipe("B", "", 0, "plain only", std::nullopt),
+           recipe("C", "", 0, "not rtf", std::string("just words"))});
+    w().recipeList->ListIndex = 1;
+    EXPECT_EQ(std::string(w().RecipeText->Text), "plain only");
+    w().recipeList->ListIndex = 2;
+    EXPECT_EQ(std::string(w().RecipeText->Text), "not rtf");
+    ui.setFocus(*w().RecipeText);
+    ui.setFocus(*w().recipeKeywords);
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 2"), "plain only");
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 3"), "not rtf");
+}
+
+TEST_F(MainWindowTest, ANameWithATabStaysOneCellAndKeepsItsRow) {
+    start({recipe("Alpha"), recipe("Beta\tGamma"), recipe("Delta")});
+    EXPECT_EQ(w().recipeList->Cell(1, 0).str(), "Beta\tGamma");
+    EXPECT_EQ(w().recipeList->Cell(1, 1).str(), "2");
+    w().recipeList->ListIndex = 1;
+    EXPECT_EQ(w().recRowID, 2);
+}
+
+TEST_F(MainWindowTest, AFailingListQueryTellsTheUserAndQuits) {
+    SqlStatementFault fault("recipeName like", 1);
+    start(kPies);
+    ui.dialogs().expectMsgBox(
+        "Error UFL001: Could not update the recipe list. Please report this error to the developer.");
+    search("x");
+    ui.settle();
+    EXPECT_TRUE(fault.fired()) << fault.matches();
+    EXPECT_TRUE(ui.loopEnded());
+    EXPECT_EQ(ui.exitCode(), 0);
+}

@@ -1,0 +1,114 @@
+// Adding and deleting recipes, with the confirmation and the failures.
+#include "framework/ui/controls/BevelButton.h"
+#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/SqlStatementFault.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+TestRecipe withID(const std::string& name, int64_t id) {
+    TestRecipe r = recipe(name);
+    r.rowID = id;
+    return r;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, ANewRecipeTakesTheNextRowIDAndItsNameIsReadyForTyping) {
+    start({withID("Bread", 1), withID("Cake", 2), withID("Soup", 7)});
+    search("o");
+    EXPECT_TRUE(w().newRecipe());
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 8"), "Untitled Recipe 8");
+    EXPECT_FALSE(App().db->InTransaction());
+    EXPECT_EQ(std::string(w().Searchfield().Text), "");
+    EXPECT_EQ(w().searchWhere, "Everywhere");
+    EXPECT_EQ(listedNames().size(), 4u);
+    EXPECT_EQ(w().recRowID, 8);
+    EXPECT_EQ(std::string(w().recipeList->List(w().recipeList->ListIndex)), "Untitled Recipe 8");
+    EXPECT_EQ(w().Focus(), w().recipeName);
+    EXPECT_EQ(w().recipeName->SelLength, 17);
+
+    // Deleting the top rowID frees it for the next new recipe.
+    ui.dialogs().expectMessageDialog("Delete the recipe 'Untitled Recipe 8'?", MessageDialogChoice::Action);
+    w().deleteRecipe();
+    ui.click(*w().AddRecipe, 5, 5);
+    EXPECT_EQ(value("select max(rowID) from recipes"), "8");
+}
+
+TEST_F(MainWindowTest, TheFirstRecipeOfAnEmptyTableIsNumberOne) {
+    start({});
+    EXPECT_EQ(std::string(w().recipeCount->Text), "0 Recipes");
+    EXPECT_EQ(w().recRowID, 0);
+    EXPECT_TRUE(ui.chooseMenu("RecipeNewRecipe") || true);
+    EXPECT_EQ(value("select rowID || ' ' || recipeName from recipes"), "1 Untitled Recipe 1");
+    EXPECT_EQ(std::string(w().recipeCount->Text), "1 Recipes");
+}
+
+TEST_F(MainWindowTest, PlusWhileAnEditorHoldsAnEditKeepsThatEdit) {
+    start({recipe("Bread")});
+    ui.setFocus(*w().recipeKeywords);
+    ui.type(*w().recipeKeywords, "crusty");
+    ui.click(*w().AddRecipe, 5, 5);
+    EXPECT_EQ(value("select recipeKeywords from recipes where rowID = 1"), "crusty");
+    EXPECT_EQ(value("select count(*) from recipes"), "2");
+}
+
+TEST_F(MainWindowTest, AFailedInsertSaysNR002AndLeavesNoNameSelectedForTyping) {
+    SqlStatementFault fault("insert into recipes (recipeName)", 1);
+    start({recipe("Bread")});
+    ui.dialogs().expectMsgBox("Error NR002 creating new recipe record.");
+    EXPECT_FALSE(w().newRecipe());
+    EXPECT_EQ(value("select count(*) from recipes"), "1");
+    EXPECT_EQ(w().recRowID, 1);
+    EXPECT_EQ(w().recipeName->SelLength, 0);
+    EXPECT_NE(w().Focus(), w().recipeName);
+}
+
+TEST_F(MainWindowTest, DeleteAsksFirstAndCancelIsTheDefault) {
+    start({recipe("Bread"), recipe("Soup")});
+    w().recipeList->ListIndex = 1;
+    ui.dialogs().expectMessageDialog("Delete the recipe 'Soup'?", MessageDialogChoice::Cancel);
+    ui.click(*w().deleteSelectedRecipe, 5, 5);
+    const UiCall& question = ui.dialogs().calls().back();
+    EXPECT_EQ(question.explanation, "Deleting recipes is a permanent action. Make sure you want to do it.");
+    EXPECT_THAT(question.captions, ElementsAre("&Delete Recipe", "Cancel"));
+    EXPECT_EQ(question.defaultCaption, "Cancel");
+    EXPECT_EQ(value("select count(*) from recipes"), "2");
+
+    ui.dialogs().expectMessageDialog("Delete the recipe 'Soup'?", MessageDialogChoice::Action);
+    ui.chooseMenu("RecipeDeleteRecipe");
+    EXPECT_EQ(value("select group_concat(recipeName) from recipes"), "Bread");
+    EXPECT_EQ(w().recRowID, 1);
+
+    ui.dialogs().expectMessageDialog("Delete the recipe 'Bread'?", MessageDialogChoice::Action);
+    w().deleteRecipe();
+    EXPECT_EQ(std::string(w().recipeCount->Text), "0 Recipes");
+    EXPECT_EQ(w().recRowID, 0);
+    EXPECT_EQ(std::string(w().recipeName->Text), "");
+    ui.dialogs().expectMsgBox("Select a recipe to delete.");
+    w().deleteRecipe();
+}
+
+TEST_F(MainWindowTest, DeleteRemovesTheRecipeItNamesEvenWhenTheEditorsShowAnother) {
+    start({recipe("Bread"), recipe("Cake"), recipe("Soup")});
+    execute({"delete from recipes where rowID = 2"});
+    ui.dialogs().expectMsgBox("Error RL001 updating the recipeList.");
+    w().recipeList->ListIndex = 1;  // Cake is gone; the editors still show Bread
+    ASSERT_EQ(w().recRowID, 1);
+    w().recipeList->ListIndex = 2;
+    ui.dialogs().expectMessageDialog("Delete the recipe 'Soup'?", MessageDialogChoice::Action);
+    w().deleteRecipe();
+    EXPECT_EQ(value("select group_concat(recipeName) from recipes"), "Bread");
+}
+
+TEST_F(MainWindowTest, AFailedDeleteShowsTheDatabaseReason) {
+    SqlStatementFault fault("delete from recipes", 1);
+    start({recipe("Bread")});
+    ui.dialogs()
+        .expectMessageDialog("Delete the recipe 'Bread'?", MessageDialogChoice::Action)
+        .expectMsgBox(::testing::StartsWith("Error DR001:  Could not delete the recipe. interrupted"));
+    w().deleteRecipe();
+    EXPECT_EQ(value("select count(*) from recipes"), "1");
+    EXPECT_EQ(w().recRowID, 1);
+}
