@@ -5,8 +5,9 @@
 #include <string>
 
 namespace AboutTexts {
-// Shown by the link and opened by it; the two must stay the same address.
-inline constexpr const char* kWebAddress = "http://www.quillmere.example/larderwise/";
+// Shown by the link and opened by it; the two must stay the same address,
+// short enough for the link's 154 pixels.
+inline constexpr const char* kWebAddress = "http://quillmere.example/";
 
 // Three paragraphs separated by empty lines (CR line ends).
 std::string credits();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/Larderwise.h"
+#include "framework/runtime/Runtime.h"
 #include "framework/speech/Speak.h"
 #include "framework/text/Strings.h"
 #include "framework/ui/Keyboard.h"
@@ -68,7 +69,9 @@ void KitchenModeWindow::Event_Open() {
 }
 
 void KitchenModeWindow::Event_Close() {
-    if (fontWindowVisible) {
+    // Closed by a quit, nothing can be shown any more: building a new
+    // palette then would only be thrown away again.
+    if (fontWindowVisible && !Runtime::quitting()) {
         FontWindow().Show();
         App().fontWindowVisible = true;
     }

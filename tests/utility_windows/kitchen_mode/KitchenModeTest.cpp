@@ -3,6 +3,7 @@
 // font palette put away while it is open.
 #include <gtest/gtest.h>
 
+#include "framework/runtime/ImplicitWindows.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/PopupMenu.h"
 #include "framework/ui/controls/PushButton.h"
@@ -149,6 +150,17 @@ TEST_F(KitchenMode, PutsAnOpenFontPaletteAwayAndBringsItBack) {
     FontPaletteWindow& palette = FontWindow();
     EXPECT_TRUE(palette.isShown());
     EXPECT_EQ(palette.Left.get(), Main().Left.get() + Main().Width.get() + 5);
+}
+
+TEST_F(KitchenMode, AQuitDoesNotBuildThePaletteAgain) {
+    FontWindow().Show();
+    App().fontWindowVisible = true;
+    open("Chop the onions.");
+    ui.chooseMenu("FileQuit");
+    ui.settle();
+    EXPECT_TRUE(ui.loopEnded());
+    EXPECT_EQ(ImplicitWindows::find(typeid(FontPaletteWindow)), nullptr);
+    EXPECT_FALSE(App().fontWindowVisible);
 }
 
 TEST_F(KitchenMode, AClosedPaletteStaysClosed) {
