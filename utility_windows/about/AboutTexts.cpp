@@ -7,10 +7,10 @@ namespace AboutTexts {
 
 std::string credits() {
     const std::string paragraph = EndOfLine() + EndOfLine();
-    return "Larderwise was written by Quillmere Software in C++ with Qt. Thanks to our friends and family "
-           "for tasting every recipe on the way." +
-           paragraph + "Copyright Quillmere Software. All rights reserved." + paragraph +
-           "For everyone who cooks for someone else.";
+    // Five short lines: the credits field is only 52 pixels high.
+    return "Written in C++ by Quillmere Software. Thanks, friends and family!" + paragraph +
+           "Copyright Quillmere Software. All rights reserved." + paragraph +
+           "For everyone who cooks for someone.";
 }
 
 std::string versionLine(int32_t major, int32_t minor, int32_t bug, const std::string& stageName) {
