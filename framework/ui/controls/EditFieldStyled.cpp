@@ -118,6 +118,9 @@ void EditField::changeWholeFieldStyle(const std::function<void(TextStyle&)>& cha
             change(typing);
             edit->setCurrentCharFormat(charFormatFor(typing));
         }
+        // Changing the first block's own format leaves that block without a
+        // layout, so its first line would not be drawn until edited.
+        document.markContentsDirty(0, document.characterCount());
     });
 }
 
