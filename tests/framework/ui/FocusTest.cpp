@@ -214,3 +214,19 @@ TEST(Focus, AFieldLosesTheFocusBeforeTheListChangesRow) {
     EXPECT_EQ(w.journal.joined(), "name:LostFocus recipes:Change 2");
     EXPECT_EQ(w.Focus(), list);
 }
+
+TEST(Focus, ADialogShownFromLostFocusDoesNotRaiseGotFocusTwice) {
+    UiDriver ui;
+    FormWindow w;
+    w.finishBuilding();
+    ui.activate(w);
+    w.name->SetFocus();
+    w.name->LostFocus = [&] {
+        w.journal.add("name:LostFocus");
+        ui.deactivate(w);  // a modal message box takes the activation...
+        ui.activate(w);    // ...and gives it back
+    };
+    w.journal.clear();
+    w.notes->SetFocus();
+    EXPECT_EQ(w.journal.joined(), "name:LostFocus notes:GotFocus");
+}
