@@ -230,3 +230,22 @@ TEST(Focus, ADialogShownFromLostFocusDoesNotRaiseGotFocusTwice) {
     w.notes->SetFocus();
     EXPECT_EQ(w.journal.joined(), "name:LostFocus notes:GotFocus");
 }
+
+TEST(Focus, ADialogShownFromLostFocusOnDeactivationIsNotDeactivatedTwice) {
+    UiDriver ui;
+    FormWindow w;
+    w.finishBuilding();
+    ui.activate(w);
+    w.name->SetFocus();
+    bool nested = false;
+    w.name->LostFocus = [&] {
+        w.journal.add("name:LostFocus");
+        if (nested) return;
+        nested = true;
+        ui.deactivate(w);  // the message box it shows is already taking the activation
+    };
+    w.Deactivate = [&] { w.journal.add("window:Deactivate"); };
+    w.journal.clear();
+    ui.deactivate(w);
+    EXPECT_EQ(w.journal.joined(), "name:LostFocus window:Deactivate");
+}
