@@ -69,6 +69,8 @@ void MainWindow::AddMenuHandlers() {
     AddMenuHandler("RecipeDeleteRecipe", [this] { return _RecipeDeleteRecipe_Action(); });
     AddMenuHandler("FileClose", [this] { return _FileClose_Action(); });
     AddMenuHandler("FileBackupDatabase", [this] { return _FileBackupDatabase_Action(); });
+    AddMenuHandler("FileAppkFilePrint", [this] { return _FileAppkFilePrint_Action(); });
+    AddMenuHandler("FilePageSetup", [this] { return _FilePageSetup_Action(); });
 }
 
 bool MainWindow::_FileClose_Action() {
