@@ -33,7 +33,6 @@ void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) { droppedItems.
 // Backup's other half, export and printing.
 void MainWindow::restoreDB() {}
 void MainWindow::exportRecipes() {}
-void MainWindow::printRecipe() {}
 std::string MainWindow::tab() const { return "\t"; }
 std::string MainWindow::filterTabs(const std::string& s) const { return ReplaceAllB(ReplaceAllB(s, "\t", ""), "\r", "\n"); }
 std::string MainWindow::Remove(const std::string& s, const std::string&) const { return s; }
@@ -44,8 +43,6 @@ bool MainWindow::_RecipeNextRecipe_Action() { return false; }
 bool MainWindow::_RecipePreviousRecipe_Action() { return false; }
 bool MainWindow::_FileRestorefrombackup_Action() { return false; }
 bool MainWindow::_RecipeKitchenmode_Action() { return false; }
-bool MainWindow::_FileAppkFilePrint_Action() { return false; }
-bool MainWindow::_FilePageSetup_Action() { return false; }
 bool MainWindow::_FileExportrecipes_Action() { return false; }
 bool MainWindow::_RecipeUnitConverter_Action() { return false; }
 bool MainWindow::_StyleBold_Action() { return false; }

@@ -106,11 +106,12 @@ void Window::adopt(std::unique_ptr<RectControl> control, const std::string& name
     c->applyDisplayGeometry();
     c->widget_->setVisible(c->Visible.get());
     c->attached();
-    // A control added to a window that already opened opens at once (after
-    // the children its attachment created).
-    if (opened_ && !c->opened_ && !Runtime::quitting()) {
-        c->opened_ = true;
-        c->handleOpen();
+    // A control added to a window that has opened opens too, once its
+    // handlers are bound: at the end of the Open pass that added it, or on
+    // the next turn of the loop.
+    if (opened_ && !openingPass_ && !lateOpensPosted_) {
+        lateOpensPosted_ = true;
+        QTimer::singleShot(0, widget_, [this] { openLateControls(); });
     }
 }
 

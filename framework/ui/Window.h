@@ -177,6 +177,7 @@ private:
     void raiseResizedLater(int delayMs);
     void mirrorVisibility(bool visible);
     void floatAboveDocument();
+    void openLateControls();
 
     WindowWidget* widget_ = nullptr;
     std::unique_ptr<FocusModel> focus_;
@@ -185,6 +186,8 @@ private:
     DropTarget dropTarget_;
     bool built_ = false;
     bool opened_ = false;
+    bool openingPass_ = false;
+    bool lateOpensPosted_ = false;
     bool closing_ = false;
     bool active_ = false;
     bool shown_ = false;

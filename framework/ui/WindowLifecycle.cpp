@@ -34,13 +34,23 @@ void OpenSequence::markOpened(RectControl& c) { c.opened_ = true; }
 void Window::runOpenEvents() {
     if (opened_ || closing_ || Runtime::quitting()) return;
     opened_ = true;
+    openingPass_ = true;
     // The count is read again on every pass: an Open may add controls.
     for (size_t i = 0; i < controls_.size(); ++i) {
         RectControl& c = *controls_[i];
         if (!c.Parent() && !c.opened()) openControl(c);
-        if (Runtime::quitting()) return;
+        if (Runtime::quitting()) break;
     }
+    openLateControls();  // ones an Open embedded in a control already opened
+    openingPass_ = false;
+    if (Runtime::quitting()) return;
     guarded([&] { handleOpen(); });
+}
+
+void Window::openLateControls() {
+    lateOpensPosted_ = false;
+    for (size_t i = 0; i < controls_.size() && !Runtime::quitting() && !closing_; ++i)
+        if (!controls_[i]->opened()) openControl(*controls_[i]);
 }
 
 void Window::Show() {

@@ -144,3 +144,16 @@ TEST_F(MainWindowTest, AFailedRenameForAnyOtherReasonKeepsTheTypedName) {
     EXPECT_EQ(std::string(w().recipeName->Text), "Loaf");
     EXPECT_EQ(value("select recipeName from recipes where rowID = 1"), "Bread");
 }
+
+TEST_F(MainWindowTest, ClickingAnotherRecipeSavesTheEditUnderTheRecipeItBelongsTo) {
+    start(kThree);
+    ui.click(*w().recipeName, 200, 20);
+    w().recipeName->SelStart = 5;
+    ui.type(*w().recipeName, "ed");
+    ui.click(*w().recipeList, 20, 45);  // the second row, below the heading
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 1"), "Breaded");
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "Cake");
+    EXPECT_EQ(w().recRowID, 2);
+    EXPECT_EQ(std::string(w().recipeName->Text), "Cake");
+    EXPECT_EQ(std::string(w().recipeKeywords->Text), "sweet");
+}

@@ -116,6 +116,12 @@ TEST_F(MainWindowTest, ANameWithATabStaysOneCellAndKeepsItsRow) {
     EXPECT_EQ(w().recipeList->Cell(1, 1).str(), "2");
     w().recipeList->ListIndex = 1;
     EXPECT_EQ(w().recRowID, 2);
+    w().recipeList->userPressedHeader(0);  // the heading sorts the rows, tags and all
+    w().recipeList->userPressedHeader(0);
+    const int32_t row = w().recipeList->ListIndex;
+    EXPECT_EQ(w().recipeList->Cell(row, 0).str(), "Beta\tGamma");
+    EXPECT_EQ(static_cast<ListboxTag>(w().recipeList->CellTag(row, 0)).Int64Value(), 2);
+    EXPECT_EQ(w().recRowID, 2);
 }
 
 TEST_F(MainWindowTest, AFailingListQueryTellsTheUserAndQuits) {
@@ -128,4 +134,23 @@ TEST_F(MainWindowTest, AFailingListQueryTellsTheUserAndQuits) {
     EXPECT_TRUE(fault.fired()) << fault.matches();
     EXPECT_TRUE(ui.loopEnded());
     EXPECT_EQ(ui.exitCode(), 0);
+}
+
+TEST_F(MainWindowTest, AShownRecipeBringsItsPhotoAndOneWithoutLeavesNone) {
+    start({recipe("A"), recipe("B")});
+    std::shared_ptr<Picture> photo = NewPicture(100, 50);
+    ASSERT_TRUE(photo);
+    REALSQLDatabase db;
+    db.SetDatabaseFile(databasePath());
+    ASSERT_TRUE(db.Connect());
+    db.SQLExecute("update recipes set recipePhoto = ? where rowID = 2", {Variant(photo->toJPEG(80))});
+    db.Commit();
+    db.Close();
+
+    w().recipeList->ListIndex = 1;
+    ASSERT_TRUE(w().myPic);
+    EXPECT_EQ(w().myPic->Width(), 100);
+    EXPECT_EQ(w().myPic->Height(), 50);
+    w().recipeList->ListIndex = 0;
+    EXPECT_EQ(w().myPic, nullptr);
 }

@@ -124,3 +124,15 @@ TEST_F(MainWindowTest, QuittingKeepsTheNameBeingTyped) {
     EXPECT_TRUE(ui.loopEnded());
     EXPECT_EQ(value("select recipeName from recipes"), "Soupy");
 }
+
+TEST_F(MainWindowTest, TheFormatMenuIsOfferedOnlyWhileTheRecipeTextHasTheFocus) {
+    start({recipe("Soup")});
+    MenuItem* format = w().FormatMenu();
+    ASSERT_NE(format, nullptr);
+    for (RectControl* c : std::initializer_list<RectControl*>{w().recipeName, w().RecipeText, w().recipeKeywords,
+                                                              w().RecipeText, w().recipeList}) {
+        ui.setFocus(*c);
+        App().EnableMenuItems();
+        EXPECT_EQ(format->Enabled, c == w().RecipeText) << c->Name();
+    }
+}

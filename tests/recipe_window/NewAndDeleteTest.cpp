@@ -112,3 +112,14 @@ TEST_F(MainWindowTest, AFailedDeleteShowsTheDatabaseReason) {
     EXPECT_EQ(value("select count(*) from recipes"), "1");
     EXPECT_EQ(w().recRowID, 1);
 }
+
+TEST_F(MainWindowTest, AFailedLookUpOfTheLastRowIDCreatesNothing) {
+    SqlStatementFault fault("max(rowID)", 1);
+    start({recipe("Bread")});
+    search("zzz");
+    ui.dialogs().expectMsgBox("Error NR001 querying the database.");
+    EXPECT_FALSE(w().newRecipe());
+    EXPECT_EQ(value("select count(*) from recipes"), "1");
+    EXPECT_EQ(std::string(w().Searchfield().Text), "") << "the search was reset before";
+    EXPECT_EQ(w().recRowID, 1);
+}

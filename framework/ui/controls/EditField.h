@@ -117,6 +117,7 @@ private:
     void changeWholeFieldStyle(const std::function<void(TextStyle&)>& change);
     void applyStyled();
     void setPlainTextStyled(const std::string& text);
+    void loadText(const ::StyledText& value);
     void alignAllParagraphs(int32_t code);
 
     std::unique_ptr<TextEditorAdapter> adapter_;

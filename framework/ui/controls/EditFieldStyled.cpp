@@ -46,7 +46,14 @@ void EditField::setStyledText(const ::StyledText& value) {
         Text = value.Text();
         return;
     }
-    changeByCode([&] { loadStyledText(*textEdit()->document(), value); });
+    changeByCode([&] { loadText(value); });
+}
+
+// The caret goes to the start with no typing style left from the old text.
+void EditField::loadText(const ::StyledText& value) {
+    QTextDocument& document = *textEdit()->document();
+    loadStyledText(document, value);
+    textEdit()->setTextCursor(QTextCursor(&document));
 }
 
 bool EditField::setRTFData(const std::string& rtf) {
@@ -65,7 +72,7 @@ bool EditField::setRTFData(const std::string& rtf) {
 // Qt's own plain-text setter keeps the caret's character format for the new
 // text; plain text takes the field's style instead.
 void EditField::setPlainTextStyled(const std::string& text) {
-    loadStyledText(*textEdit()->document(), ::StyledText(text, fieldStyle()));
+    loadText(::StyledText(text, fieldStyle()));
 }
 
 // --- the selection's style ---------------------------------------------------

@@ -60,25 +60,44 @@ TEST_F(SearchControlTest, SetSearchMenuPicksAScopeOrNone) {
     EXPECT_TRUE(w.searches.empty()) << "setting the menu searches nothing";
 }
 
-// Return and Enter go to the field's KeyDown handler directly: the key the
-// framework delivers is what the handler sees, and the handler decides.
 TEST_F(SearchControlTest, TypingSearchesLiveAndReturnSearchesAgainButEnterDoesNot) {
     ui.type(w.field(), "ab");
     EXPECT_EQ(w.searches, (Searches{{"a", "Everywhere"}, {"ab", "Everywhere"}}));
     EXPECT_FALSE(w.placeholder().Visible.get()) << "a key hides the placeholder";
     EXPECT_TRUE(w.cancel().Visible.get());
-    EXPECT_FALSE(w.search->Searchfield_KeyDown("\r")) << "the key always goes on to the field";
-    EXPECT_FALSE(w.search->Searchfield_KeyDown("\x03"));
+    ui.key(w.field(), "\r");
+    ui.key(w.field(), "\x03");  // keypad Enter
     EXPECT_EQ(w.searches.size(), 3u);
     EXPECT_EQ(w.searches.back(), (std::pair<std::string, std::string>{"ab", "Everywhere"}));
     EXPECT_EQ(w.field().Text.get(), "ab");
+    EXPECT_FALSE(w.search->Searchfield_KeyDown("x")) << "keys always go on to the field";
+}
+
+TEST_F(SearchControlTest, TypeReturnChooseAScopeThenCancel) {
+    ui.click(w.pill(), 100, 10);  // on the placeholder: it hides and the field takes the focus
+    ui.type(w.field(), "ham");
+    ui.key(w.field(), "\r");
+    ui.dialogs().expectPopUp("Recipe Name");
+    clickGlass();
+    ui.click(w.cancel(), 7, 7);
+    EXPECT_EQ(w.searches, (Searches{{"h", "Everywhere"},
+                                    {"ha", "Everywhere"},
+                                    {"ham", "Everywhere"},
+                                    {"ham", "Everywhere"},
+                                    {"ham", "Recipe Name"},
+                                    {"", "Recipe Name"},
+                                    {"", "Recipe Name"}}));
+    EXPECT_TRUE(w.placeholder().Visible.get());
+    EXPECT_EQ(w.placeholder().Text.get(), "Recipe Name");
+    EXPECT_FALSE(w.cancel().Visible.get());
+    EXPECT_EQ(w.Focus(), nullptr);
 }
 
 TEST_F(SearchControlTest, WithoutLiveSearchOnlyReturnSearches) {
     w.search->LiveSearch = false;
     ui.type(w.field(), "ab ");
     EXPECT_TRUE(w.searches.empty());
-    w.search->Searchfield_KeyDown("\r");
+    ui.key(w.field(), "\r");
     EXPECT_EQ(w.searches, (Searches{{"ab ", "Everywhere"}})) << "the whole text, untrimmed";
 }
 

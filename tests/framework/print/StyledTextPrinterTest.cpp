@@ -2,10 +2,15 @@
 // block, always moving on, drawn inside its box.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <regex>
 
 #include "framework/graphics/ImageGraphics.h"
+#include "framework/graphics/PrinterGraphics.h"
 #include "framework/graphics/RecordingGraphics.h"
 #include "framework/print/StyledTextPrinter.h"
 #include "framework/text/StyledText.h"
@@ -71,16 +76,22 @@ TEST(StyledTextPrinter, ALineTallerThanTheBlockStillMovesOn) {
     EXPECT_EQ(recordedBlocks(g).size(), 3u);
 }
 
-TEST(StyledTextPrinter, EmptyTextIsAtItsEndAndBadHeightsDrawNothing) {
+TEST(StyledTextPrinter, EmptyTextIsAtItsEndAndABlockOfNoHeightStillMovesOn) {
     RecordingGraphics g;
     StyledTextPrinter empty(StyledText(), g, 400);
     EXPECT_TRUE(empty.Eof());
-    StyledTextPrinter printer(paragraphs(2, 12), g, -5);
+    empty.DrawBlock(0, 0, 100);
+    EXPECT_TRUE(g.log().empty());
+
+    // A page whose text box has no room (huge margins on small paper) must
+    // not stop a page loop from ending.
+    StyledTextPrinter printer(paragraphs(2, 12), g, 400);
     printer.DrawBlock(0, 0, 0);
     printer.DrawBlock(0, 0, -10);
-    EXPECT_TRUE(g.log().empty());
-    EXPECT_FALSE(printer.Eof());
-    EXPECT_EQ(printer.Width(), 1);
+    EXPECT_TRUE(printer.Eof());
+    EXPECT_EQ(g.log(), (std::vector<std::string>{"Custom StyledText 0,0,400,0 lines 0-0",
+                                                 "Custom StyledText 0,0,400,-10 lines 1-1"}));
+    EXPECT_EQ(StyledTextPrinter(paragraphs(1, 12), g, -5).Width(), 1);
 }
 
 TEST(StyledTextPrinter, DrawsInsideItsBoxOnly) {
@@ -114,4 +125,31 @@ TEST(StyledTextPrinter, TakesTheFieldsTextWhenCreated) {
     ASSERT_EQ(recordedBlocks(g).size(), 1u);
     EXPECT_EQ(recordedBlocks(g)[0].last, 4);
     EXPECT_TRUE(printer.Eof());
+}
+
+// The page loop of a print job: a block per page until the text is used up,
+// on a real paged device at a printer's resolution.
+TEST(StyledTextPrinter, FlowsOverThePagesOfAPrintJob) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("recipe.pdf");
+    int blocks = 0;
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(600);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        PrinterGraphics g(writer);
+        StyledTextPrinter printer(paragraphs(150, 12), g, g.Width() - 150);
+        while (true) {
+            printer.DrawBlock(75, 110, g.Height() - 150);
+            ++blocks;
+            if (printer.Eof() || blocks > 20) break;
+            g.NextPage();
+        }
+    }
+    EXPECT_GE(blocks, 3) << "150 lines of 12 points need several pages of 642";
+    EXPECT_LE(blocks, 6);
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), blocks);
 }

@@ -6,6 +6,7 @@
 #include "framework/runtime/Services.h"
 #include "framework/files/FolderItem.h"
 #include "framework/ui/Window.h"
+#include "framework/ui/WindowList.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
@@ -220,4 +221,48 @@ TEST_F(Lifecycle, DocumentsFromTheCommandLineArriveAfterOpenAndAfterTheFirstWind
     EXPECT_EQ(journal, (std::vector<std::string>{"App:Open", "shown:Open", "App:OpenDocument", "App:OpenDocument"}));
     EXPECT_EQ(paths, (std::vector<std::string>{"/tmp/a.rtf", "/tmp/b.txt"}));
     EXPECT_TRUE(implicitInstance<ShownWindow>().isShown());
+}
+
+namespace {
+// A window whose first control fails in its Open and whose second adds a
+// control while opening; its Close handler fails too.
+struct FaultyWindow : Window {
+    FaultyWindow() {
+        auto* failing = add<ProbeControl>("failing");
+        auto* growing = add<ProbeControl>("growing");
+        failing->Open = []() { throw OutOfBoundsException("row 7"); };
+        growing->Open = [this] {
+            journal.push_back("growing:Open");
+            auto* late = add<ProbeControl>("late");
+            late->Open = [] { journal.push_back("late:Open"); };
+        };
+        Open = [] { journal.push_back("window:Open"); };
+        Close = []() { throw NilObjectException("closing"); };
+    }
+};
+}  // namespace
+
+TEST_F(Lifecycle, AFailingHandlerStopsNeitherTheOtherOpensNorTheClose) {
+    std::vector<std::string> errors;
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [&] {
+        auto app = std::make_unique<Application>();
+        app->UnhandledException = [&](RuntimeException& e) {
+            errors.push_back(e.Message);
+            return true;  // handled: the program goes on
+        };
+        return app;
+    };
+    ui.start(steps);
+    FaultyWindow& w = implicitInstance<FaultyWindow>();
+    EXPECT_EQ(journal, (std::vector<std::string>{"growing:Open", "late:Open", "window:Open"}));
+    EXPECT_EQ(w.ControlCount(), 3);
+    auto* later = w.add<ProbeControl>("later");  // added to an open window: opens once bound
+    later->Open = [] { journal.push_back("later:Open"); };
+    ui.settle();
+    EXPECT_EQ(journal.back(), "later:Open");
+    w.Close();
+    EXPECT_FALSE(WindowList::contains(&w));
+    EXPECT_EQ(errors, (std::vector<std::string>{"row 7", "closing"}));
+    EXPECT_FALSE(Runtime::quitting());
 }

@@ -104,7 +104,11 @@ TEST_F(StyledFieldTest, FieldStyleSurvivesReloadFromAnEmptyRtfColumn) {
     EXPECT_EQ(v.Run(0).Style, (TextStyle{"SystemFont", 12}));
     EXPECT_EQ(v.Alignment(0), TextAlignment::Default);
 
-    // Typed into the emptied field, text takes the same style.
+    // Typed into the emptied field, text takes the same style, whatever
+    // typing style the old text had.
+    field->SelStart = 3;
+    field->SelBold = true;
+    field->SelTextSize = 30;
     field->StyledText.RTFData = "";
     typeText(&editor(), "ab");
     EXPECT_EQ(value().StyleAt(0), (TextStyle{"SystemFont", 12}));

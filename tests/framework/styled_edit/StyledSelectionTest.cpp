@@ -132,3 +132,22 @@ TEST_F(StyledFieldTest, FieldsThatAreNotStyledIgnoreSelectionStyles) {
     const StyledText v = plain->StyledText;
     EXPECT_FALSE(v.Bold(0, 4));
 }
+
+TEST_F(StyledFieldTest, TypedParagraphsAndLineBreaksKeepTheParagraphsAlignment) {
+    load("{\\rtf1\\ansi\\pard\\qr\\b Title}");
+    field->SelStart = 5;
+    sendKey(&editor(), Qt::Key_Return, "\r");
+    typeText(&editor(), "a");
+    sendKey(&editor(), Qt::Key_Return, "\r", Qt::ShiftModifier);  // a line break inside the paragraph
+    typeText(&editor(), "b");
+    EXPECT_EQ(field->Text(), "Title\ra\rb");
+    const StyledText v = value();
+    ASSERT_EQ(v.ParagraphCount(), 3u);
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(v.Alignment(i), TextAlignment::Right) << i;
+    EXPECT_TRUE(v.Bold(7, 1)) << "typing goes on in the style before the caret";
+    // The line break is a paragraph break from here on.
+    const std::string rtf = field->StyledText.RTFData;
+    field->StyledText.RTFData = rtf;
+    EXPECT_EQ(field->StyledText.RTFData.get(), rtf);
+    EXPECT_EQ(value().ParagraphCount(), 3u);
+}
