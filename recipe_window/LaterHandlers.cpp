@@ -7,25 +7,10 @@
 #include "framework/text/Strings.h"
 #include "recipe_window/Main.h"
 
-// Recipe text field.
-void MainWindow::RecipeText_LostFocus() {}
-void MainWindow::RecipeText_Open() {}
-void MainWindow::RecipeText_MouseMove(int32_t, int32_t) {}
-bool MainWindow::RecipeText_MouseDown(int32_t, int32_t) { return false; }
-bool MainWindow::RecipeText_DragOver(int32_t, int32_t, std::shared_ptr<DragItem>, int32_t) { return false; }
-void MainWindow::RecipeText_SelChange() {}
-// Formatting is offered only while the recipe text has the focus.
-void MainWindow::RecipeText_EnableMenuItems() {
-    if (MenuItem* format = FormatMenu()) format->Enabled = true;
-}
-
 // List: the Format menu is for the recipe text only.
 void MainWindow::recipeList_EnableMenuItems() {
     if (MenuItem* format = FormatMenu()) format->Enabled = false;
 }
-
-// Photo.
-void MainWindow::recipePhoto_DoubleClick() {}
 
 // Import of files dropped on the window or opened from the desktop.
 void MainWindow::Event_DropObject(std::shared_ptr<DragItem>, int32_t) {}
