@@ -2,6 +2,8 @@
 // ends, the menu commands, type-ahead by ticks, Delete and Tab.
 #include "framework/runtime/Services.h"
 #include "tests/recipe_window/MainWindowFixture.h"
+#include "utility_windows/kitchen_mode/KitchenModeWindow.h"
+#include "utility_windows/unit_converter/RecipeUnits.h"
 
 using ::testing::_;
 
@@ -146,4 +148,23 @@ TEST_F(ListKeysTest, TypeAheadAndArrowsOverALongListNeverYieldPerRow) {
     press(kUp);
     EXPECT_EQ(list().ListIndex, 20000);
     EXPECT_EQ(yieldCount(), yields);
+}
+
+// Called as the list receives them: the same keys are menu shortcuts too,
+// and the menu, when it takes them, has its own ways.
+TEST_F(ListKeysTest, CommandKHandsKitchenModeThePlainTextAndCommandUShowsTheConverter) {
+    start({recipe("Soup", "", 0, "Boil water.", "{\\rtf1\\ansi {\\b Boil} water.}")});
+    services().modifiers = [] {
+        KeyModifiers m;
+        m.command = true;
+        return m;
+    };
+    EXPECT_TRUE(w().recipeList_KeyDown("K"));
+    KitchenModeWindow& kitchen = kitchenModeWIndow();
+    EXPECT_TRUE(kitchen.isShown());
+    EXPECT_EQ(kitchen.bigRecipeText->Text.get(), "Boil water.");
+
+    EXPECT_TRUE(w().recipeList_KeyDown("u"));
+    EXPECT_TRUE(recipeUnits().isShown());
+    EXPECT_TRUE(w().lastKeyPressed.empty());
 }

@@ -4,8 +4,10 @@
 
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/Picture.h"
+#include "framework/runtime/ImplicitWindows.h"
 #include "tests/recipe_window/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
+#include "utility_windows/photo/PictureWindow.h"
 
 using ::testing::ElementsAre;
 
@@ -22,6 +24,17 @@ std::shared_ptr<Picture> redPicture(int32_t width, int32_t height) {
     std::shared_ptr<Picture> p = NewPicture(width, height);
     p->Graphics()->ForeColor = 0xFF0000;
     p->Graphics()->FillRect(0, 0, width, height);
+    return p;
+}
+
+// Colours that change from pixel to pixel, so a JPEG of it decoded and
+// encoded again comes out different.
+std::shared_ptr<Picture> busyPicture(int32_t width, int32_t height) {
+    std::shared_ptr<Picture> p = NewPicture(width, height);
+    for (int32_t x = 0; x < width; ++x) {
+        p->Graphics()->ForeColor = static_cast<uint32_t>((x * 0x3B7) ^ (x * x * 0x1F00) ^ (x << 17)) & 0xFFFFFF;
+        p->Graphics()->DrawLine(x, (x * 7) % height, x, height - 1);
+    }
     return p;
 }
 
@@ -163,7 +176,8 @@ TEST_F(PhotoTest, APlainClickDragsThePhotoOut) {
 // clicks the photo and leaves it, which would wear it down.
 TEST_F(PhotoTest, LeavingThePhotoAreaDoesNotRewriteAStoredPhoto) {
     start(kTwo);
-    ui.drop(photo(), pictureDrop(redPicture(40, 30)));
+    ui.drop(photo(), pictureDrop(busyPicture(40, 30)));
+    showAgain();  // the photo shown is now the one read back
     const std::string stored = storedHex();
     for (int i = 0; i < 3; ++i) {
         ui.setFocus(photo());
@@ -221,4 +235,26 @@ TEST_F(PhotoTest, AnUnsavedPhotoOfAnotherRecipeIsNotWrittenOnFocusLoss) {
     ui.setFocus(*w().recipeList);
     EXPECT_EQ(storedStart(1), "NULL");
     EXPECT_EQ(storedStart(2), "NULL");
+}
+
+TEST_F(PhotoTest, ADoubleClickOpensThePhotoAtItsSizeTitledWithTheNameShown) {
+    start(kTwo);
+    ui.drop(photo(), pictureDrop(redPicture(640, 480)));
+    w().recipeName->Text = std::string("Apple Tart, unsaved");
+    ui.dialogs().expectDrag(DragResult::None);
+    ui.dialogs().expectDrag(DragResult::None);
+    ui.doubleClick(photo(), 5, 5);
+    PictureWindow& window = pictureWIndow();
+    EXPECT_TRUE(window.isShown());
+    EXPECT_EQ(window.Width.get(), 640);
+    EXPECT_EQ(window.Height.get(), 480);
+    EXPECT_EQ(window.Title.get(), "Apple Tart, unsaved");
+}
+
+TEST_F(PhotoTest, WithoutAPhotoADoubleClickOpensNothing) {
+    start(kTwo);
+    ui.dialogs().expectDrag(DragResult::None);
+    ui.dialogs().expectDrag(DragResult::None);
+    ui.doubleClick(photo(), 5, 5);
+    EXPECT_FALSE(ImplicitWindows::find(typeid(PictureWindow)));
 }
