@@ -28,9 +28,10 @@ void refreshWholeWindow(Window& window) {
 }  // namespace
 
 bool MainWindow::recipeList_KeyDown(const std::string& key) {
-    // Keys the cell editor passes on (Return, Escape) end the rename there;
-    // they are no type-ahead and no command of the list.
-    if (editingCell_) return false;
+    // While a cell is open for renaming (the list then offers Select All for
+    // its editor), the keys the editor passes on, Return and Escape, end the
+    // rename there: they are no type-ahead and no command of the list.
+    if (recipeList->canStandardEdit("EditSelectAll")) return false;
     if (key == Chr(8)) deleteRecipe();
     else if (commandWith(key, "]") || key == Chr(31) || Keyboard::AsyncKeyDown(kDownArrow)) selectNextRow();
     else if (commandWith(key, "[") || key == Chr(30) || Keyboard::AsyncKeyDown(kUpArrow)) selectPreviousRow();

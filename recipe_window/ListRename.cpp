@@ -8,19 +8,13 @@
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 
-void MainWindow::recipeList_CellDoubleClick(int32_t row, int32_t column) {
-    editingCell_ = true;
-    recipeList->EditCell(row, column);
-}
+void MainWindow::recipeList_CellDoubleClick(int32_t row, int32_t column) { recipeList->EditCell(row, column); }
 
 void MainWindow::recipeList_CellTextChange(int32_t, int32_t) {
     if (recipeList->ListIndex >= 0) recipeName->Text = std::string(recipeList->Text);
 }
 
-void MainWindow::recipeList_CellLostFocus(int32_t, int32_t) {
-    editingCell_ = false;
-    recipeName->SetFocus();
-}
+void MainWindow::recipeList_CellLostFocus(int32_t, int32_t) { recipeName->SetFocus(); }
 
 // The list is read again under the current search with the same recipe
 // selected; returning False then lets the list sort its rows by the heading.

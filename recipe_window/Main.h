@@ -212,8 +212,6 @@ private:
     void typeAhead(const std::string& key);
     void showKitchenModeFromList();
     void showUnitConverterFromList();
-    // A list cell is open for renaming: its keys are the cell editor's.
-    bool editingCell_ = false;
     // The shown recipe's photo row, ready to be written; nullptr when no
     // recipe is shown or it cannot be read.
     std::shared_ptr<RecordSet> photoRow();
