@@ -18,7 +18,6 @@ void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) { droppedItems.
 
 // Backup's other half, export and printing.
 void MainWindow::exportRecipes() {}
-void MainWindow::printRecipe() {}
 std::string MainWindow::tab() const { return "\t"; }
 std::string MainWindow::filterTabs(const std::string& s) const { return ReplaceAllB(ReplaceAllB(s, "\t", ""), "\r", "\n"); }
 std::string MainWindow::Remove(const std::string& s, const std::string&) const { return s; }
@@ -26,8 +25,6 @@ std::string MainWindow::Remove(const std::string& s, const std::string&) const {
 // Menu commands.
 bool MainWindow::_UtilitySpeakselection_Action() { return false; }
 bool MainWindow::_RecipeKitchenmode_Action() { return false; }
-bool MainWindow::_FileAppkFilePrint_Action() { return false; }
-bool MainWindow::_FilePageSetup_Action() { return false; }
 bool MainWindow::_FileExportrecipes_Action() { return false; }
 bool MainWindow::_RecipeUnitConverter_Action() { return false; }
 bool MainWindow::_StyleBold_Action() { return false; }

@@ -72,6 +72,8 @@ void MainWindow::AddMenuHandlers() {
     AddMenuHandler("RecipePreviousRecipe", [this] { return _RecipePreviousRecipe_Action(); });
     AddMenuHandler("FileRestorefrombackup", [this] { return _FileRestorefrombackup_Action(); });
     AddMenuHandler("FileBackupDatabase", [this] { return _FileBackupDatabase_Action(); });
+    AddMenuHandler("FileAppkFilePrint", [this] { return _FileAppkFilePrint_Action(); });
+    AddMenuHandler("FilePageSetup", [this] { return _FilePageSetup_Action(); });
 }
 
 bool MainWindow::_FileClose_Action() {
