@@ -152,7 +152,7 @@ TEST_F(ListKeysTest, TypeAheadAndArrowsOverALongListNeverYieldPerRow) {
 
 // Called as the list receives them: the same keys are menu shortcuts too,
 // and the menu, when it takes them, has its own ways.
-TEST_F(ListKeysTest, CommandKHandsKitchenModeThePlainTextAndCommandUShowsTheConverter) {
+TEST_F(ListKeysTest, CommandKPAndUHandTheRecipeToKitchenModePrintingAndTheConverter) {
     start({recipe("Soup", "", 0, "Boil water.", "{\\rtf1\\ansi {\\b Boil} water.}")});
     services().modifiers = [] {
         KeyModifiers m;
@@ -166,5 +166,9 @@ TEST_F(ListKeysTest, CommandKHandsKitchenModeThePlainTextAndCommandUShowsTheConv
 
     EXPECT_TRUE(w().recipeList_KeyDown("u"));
     EXPECT_TRUE(recipeUnits().isShown());
+
+    w().recipeList->ListIndex = -1;
+    ui.dialogs().expectMsgBox("No recipe selected to print.");
+    EXPECT_TRUE(w().recipeList_KeyDown("P"));
     EXPECT_TRUE(w().lastKeyPressed.empty());
 }
