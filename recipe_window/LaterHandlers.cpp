@@ -7,31 +7,16 @@
 #include "framework/text/Strings.h"
 #include "recipe_window/Main.h"
 
-// List keys, type-ahead, renaming in place and the header.
-bool MainWindow::recipeList_KeyDown(const std::string&) { return false; }
-void MainWindow::recipeList_CellTextChange(int32_t, int32_t) {}
-void MainWindow::recipeList_CellDoubleClick(int32_t, int32_t) {}
-bool MainWindow::recipeList_HeaderPressed(int32_t) { return false; }
-void MainWindow::recipeList_CellLostFocus(int32_t, int32_t) {}
-void MainWindow::recipeList_MouseEnter() {}
-// The Format menu is for the recipe text only.
+// List: the Format menu is for the recipe text only.
 void MainWindow::recipeList_EnableMenuItems() {
     if (MenuItem* format = FormatMenu()) format->Enabled = false;
 }
-
-// Photo.
-void MainWindow::recipePhoto_Open() {}
-void MainWindow::recipePhoto_LostFocus() {}
-void MainWindow::recipePhoto_DropObject(std::shared_ptr<DragItem>, int32_t) {}
-bool MainWindow::recipePhoto_MouseDown(int32_t, int32_t) { return false; }
-void MainWindow::recipePhoto_DoubleClick() {}
 
 // Import of files dropped on the window or opened from the desktop.
 void MainWindow::Event_DropObject(std::shared_ptr<DragItem>, int32_t) {}
 void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) { droppedItems.push_back(std::move(item)); }
 
 // Backup's other half, export and printing.
-void MainWindow::restoreDB() {}
 void MainWindow::exportRecipes() {}
 std::string MainWindow::tab() const { return "\t"; }
 std::string MainWindow::filterTabs(const std::string& s) const { return ReplaceAllB(ReplaceAllB(s, "\t", ""), "\r", "\n"); }
@@ -39,9 +24,6 @@ std::string MainWindow::Remove(const std::string& s, const std::string&) const {
 
 // Menu commands.
 bool MainWindow::_UtilitySpeakselection_Action() { return false; }
-bool MainWindow::_RecipeNextRecipe_Action() { return false; }
-bool MainWindow::_RecipePreviousRecipe_Action() { return false; }
-bool MainWindow::_FileRestorefrombackup_Action() { return false; }
 bool MainWindow::_RecipeKitchenmode_Action() { return false; }
 bool MainWindow::_FileExportrecipes_Action() { return false; }
 bool MainWindow::_RecipeUnitConverter_Action() { return false; }

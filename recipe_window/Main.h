@@ -205,6 +205,27 @@ private:
     void saveColumnOrWarn(const std::string& column, const std::string& value);
 
     bool saving_ = false;  // a save is running; a second one must not start inside it
+
+    // --- list keys, photo and restore (ListKeys.cpp, Photo*.cpp, DatabaseRestore.cpp)
+    void selectNextRow();
+    void selectPreviousRow();
+    void typeAhead(const std::string& key);
+    void showKitchenModeFromList();
+    void showUnitConverterFromList();
+    // The shown recipe's photo row, ready to be written; nullptr when no
+    // recipe is shown or it cannot be read.
+    std::shared_ptr<RecordSet> photoRow();
+    // Writes the photo into the row and commits; answers whether it stuck.
+    bool writePhoto(RecordSet& row, const std::shared_ptr<Picture>& picture);
+    // Stores `picture` (nullptr = none) as the shown recipe's photo, shows
+    // it, and on failure says `failure` and keeps it for the next focus loss.
+    void replacePhoto(const std::shared_ptr<Picture>& picture, const char* failure);
+    void clearPhoto();
+    // A photo the user dropped or cleared whose write failed: the recipe and
+    // the picture, written again when the photo area loses the focus.
+    bool photoUnsaved_ = false;
+    int64_t photoUnsavedRowID_ = 0;
+    std::shared_ptr<Picture> photoUnsavedPicture_;
 };
 
 // The main window's one instance, built on first use; never nil.

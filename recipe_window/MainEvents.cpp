@@ -68,6 +68,9 @@ void MainWindow::AddMenuHandlers() {
     AddMenuHandler("RecipeNewRecipe", [this] { return _RecipeNewRecipe_Action(); });
     AddMenuHandler("RecipeDeleteRecipe", [this] { return _RecipeDeleteRecipe_Action(); });
     AddMenuHandler("FileClose", [this] { return _FileClose_Action(); });
+    AddMenuHandler("RecipeNextRecipe", [this] { return _RecipeNextRecipe_Action(); });
+    AddMenuHandler("RecipePreviousRecipe", [this] { return _RecipePreviousRecipe_Action(); });
+    AddMenuHandler("FileRestorefrombackup", [this] { return _FileRestorefrombackup_Action(); });
     AddMenuHandler("FileBackupDatabase", [this] { return _FileBackupDatabase_Action(); });
     AddMenuHandler("FileAppkFilePrint", [this] { return _FileAppkFilePrint_Action(); });
     AddMenuHandler("FilePageSetup", [this] { return _FilePageSetup_Action(); });

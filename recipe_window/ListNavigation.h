@@ -1,0 +1,29 @@
+#pragma once
+// Where the found list's selection goes on Next, Previous and type-ahead.
+// Pure rules over row numbers and names, so the key handler stays a
+// dispatcher and the rules are tested on their own.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// The row after `index` in a list of `count` rows, wrapping from the last
+// row to the first; row 0 when nothing is selected (-1); -1 on an empty list.
+int32_t nextRow(int32_t index, int32_t count);
+
+// The row before `index`, wrapping from the first row (or no selection) to
+// the last; -1 on an empty list.
+int32_t previousRow(int32_t index, int32_t count);
+
+// Keys typed less than this many ticks apart extend the type-ahead prefix.
+constexpr int32_t kTypeAheadTicks = 30;
+
+// The prefix after `key` arrives at `nowTicks`: the old prefix followed by
+// the key when the previous key came under kTypeAheadTicks earlier (a
+// wrapping 32-bit difference), otherwise the key alone.
+std::string extendTypeAhead(const std::string& prefix, int32_t prefixTicks, int32_t nowTicks,
+                            const std::string& key);
+
+// The first of `count` rows whose name begins with `prefix`, letter case
+// ignored; -1 when none does. `nameOf` answers a row's name.
+int32_t firstRowBeginningWith(const std::string& prefix, int32_t count,
+                              const std::function<std::string(int32_t row)>& nameOf);

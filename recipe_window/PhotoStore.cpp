@@ -1,0 +1,61 @@
+// Writing the recipe photo: the shown recipe's one row, the picture stored
+// as JPEG, committed at once. A photo is written when the user drops or
+// clears one; a write that failed is kept and tried again when the photo
+// area loses the focus. Nothing else rewrites the photo, so a stored JPEG is
+// never decoded and encoded again just because the user clicked it.
+#include "app/Larderwise.h"
+#include "controls/doubleclick/DoubleClickCanvas.h"
+#include "framework/db/REALSQLDatabase.h"
+#include "framework/db/RecordSet.h"
+#include "framework/dialogs/MsgBox.h"
+#include "recipe_window/Main.h"
+
+std::shared_ptr<RecordSet> MainWindow::photoRow() {
+    if (!saveAllowed()) return nullptr;
+    return App().db->SQLSelect("select recipePhoto from recipes where rowID = " + std::to_string(recRowID));
+}
+
+bool MainWindow::writePhoto(RecordSet& row, const std::shared_ptr<Picture>& picture) {
+    REALSQLDatabase& db = *App().db;
+    row.Edit();  // a recipe gone from the table leaves no row and fails here
+    if (db.Error()) return false;
+    row.Field("recipePhoto").SetJPEGValue(picture);
+    if (db.Error()) return false;
+    row.Update();
+    if (db.Error()) return false;
+    db.Commit();
+    return !db.Error();
+}
+
+void MainWindow::replacePhoto(const std::shared_ptr<Picture>& picture, const char* failure) {
+    std::shared_ptr<RecordSet> row = photoRow();
+    if (!row) return;
+    myPic = picture;
+    drawNScale(myPic, *recipePhoto);
+    photoUnsaved_ = !writePhoto(*row, myPic);
+    photoUnsavedRowID_ = recRowID;
+    photoUnsavedPicture_ = photoUnsaved_ ? myPic : nullptr;
+    if (photoUnsaved_) MsgBox(failure);
+}
+
+void MainWindow::clearPhoto() {
+    replacePhoto(nullptr, "Error 501: There was an error updating the picture in the database.");
+}
+
+void MainWindow::recipePhoto_LostFocus() {
+    // Only a photo that is still the one shown, of the recipe still shown,
+    // is written: a photo another recipe replaced in the meantime is gone.
+    if (!photoUnsaved_ || photoUnsavedRowID_ != recRowID || photoUnsavedPicture_ != myPic) {
+        photoUnsaved_ = false;
+        photoUnsavedPicture_.reset();
+        return;
+    }
+    std::shared_ptr<RecordSet> row = photoRow();
+    if (!row) return;
+    if (writePhoto(*row, myPic)) {
+        photoUnsaved_ = false;
+        photoUnsavedPicture_.reset();
+    } else {
+        MsgBox("Error 400 occurred while updating the recipe.");
+    }
+}

@@ -1,0 +1,260 @@
+// The recipe photo as the user meets it: drops of pictures and picture
+// files stored as JPEG, the contextual clear, the drag out, failed writes.
+#include <fstream>
+
+#include "framework/graphics/Graphics.h"
+#include "framework/graphics/Picture.h"
+#include "framework/runtime/ImplicitWindows.h"
+#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/SqlStatementFault.h"
+#include "utility_windows/photo/PictureWindow.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+const std::vector<TestRecipe> kTwo = {recipe("Apple Tart"), recipe("Bread")};
+
+// The classic 1 x 1 GIF.
+const std::string kTinyGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00\x00"
+                           ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                           43);
+
+std::shared_ptr<Picture> redPicture(int32_t width, int32_t height) {
+    std::shared_ptr<Picture> p = NewPicture(width, height);
+    p->Graphics()->ForeColor = 0xFF0000;
+    p->Graphics()->FillRect(0, 0, width, height);
+    return p;
+}
+
+// Colours that change from pixel to pixel, so a JPEG of it decoded and
+// encoded again comes out different.
+std::shared_ptr<Picture> busyPicture(int32_t width, int32_t height) {
+    std::shared_ptr<Picture> p = NewPicture(width, height);
+    for (int32_t x = 0; x < width; ++x) {
+        p->Graphics()->ForeColor = static_cast<uint32_t>((x * 0x3B7) ^ (x * x * 0x1F00) ^ (x << 17)) & 0xFFFFFF;
+        p->Graphics()->DrawLine(x, (x * 7) % height, x, height - 1);
+    }
+    return p;
+}
+
+DropData pictureDrop(std::shared_ptr<Picture> picture) {
+    DropData d;
+    d.picture = std::move(picture);
+    return d;
+}
+
+class PhotoTest : public MainWindowTest {
+protected:
+    DoubleClickCanvas& photo() { return *w().recipePhoto; }
+
+    std::string writeFile(const std::string& name, const std::string& bytes) {
+        const std::string path = ui.folder("Desktop") + "/" + name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    DropData fileDrop(const std::string& path) {
+        DropData d;
+        d.files.push_back(path);
+        return d;
+    }
+    // The stored photo's first bytes in hex, "NULL" when there is none.
+    std::string storedStart(int rowID = 1) {
+        return value("select case when recipePhoto is null then 'NULL' else hex(substr(recipePhoto, 1, 3)) end "
+                     "from recipes where rowID = " +
+                     std::to_string(rowID));
+    }
+    std::string storedHex(int rowID = 1) {
+        return value("select hex(recipePhoto) from recipes where rowID = " + std::to_string(rowID));
+    }
+    void showAgain() {
+        w().recipeList->ListIndex = 1;
+        w().recipeList->ListIndex = 0;
+    }
+};
+
+const char* const kJpegStart = "FFD8FF";
+
+}  // namespace
+
+TEST_F(PhotoTest, ADroppedPictureIsStoredAsJpegAndComesBackWithTheRecipe) {
+    start(kTwo);
+    EXPECT_TRUE(ui.drop(photo(), pictureDrop(redPicture(64, 48))));
+    EXPECT_EQ(storedStart(), kJpegStart);
+    EXPECT_EQ(storedStart(2), "NULL") << "only the shown recipe";
+    showAgain();
+    ASSERT_TRUE(w().myPic);
+    EXPECT_EQ(w().myPic->Width(), 64);
+    EXPECT_EQ(w().myPic->Height(), 48);
+}
+
+TEST_F(PhotoTest, GifAndJpegFilesAreStoredAsJpeg) {
+    start(kTwo);
+    EXPECT_TRUE(ui.drop(photo(), fileDrop(writeFile("dot.gif", kTinyGif))));
+    EXPECT_EQ(storedStart(), kJpegStart);
+    ASSERT_TRUE(w().myPic);
+    EXPECT_EQ(w().myPic->Width(), 1);
+
+    w().recipeList->ListIndex = 1;
+    EXPECT_TRUE(ui.drop(photo(), fileDrop(writeFile("tart.JPG", redPicture(30, 20)->toJPEG()))));
+    EXPECT_EQ(storedStart(2), kJpegStart);
+    EXPECT_EQ(w().myPic->Width(), 30);
+}
+
+TEST_F(PhotoTest, APictureAndAFileInOneItemUseThePicture) {
+    start(kTwo);
+    DropData both = pictureDrop(redPicture(12, 10));
+    both.files.push_back(writeFile("dot.gif", kTinyGif));
+    ui.drop(photo(), both);
+    showAgain();
+    ASSERT_TRUE(w().myPic);
+    EXPECT_EQ(w().myPic->Width(), 12);
+}
+
+TEST_F(PhotoTest, AnUnreadableFileLeavesThePhotoAsItWas) {
+    start(kTwo);
+    ui.drop(photo(), pictureDrop(redPicture(20, 20)));
+    const std::string before = storedHex();
+    ui.drop(photo(), fileDrop(writeFile("broken.jpg", "not a picture at all")));
+    EXPECT_EQ(storedHex(), before);
+    ASSERT_TRUE(w().myPic);
+    EXPECT_EQ(w().myPic->Width(), 20);
+}
+
+TEST_F(PhotoTest, BmpAndPictFilesAreRefused) {
+    start(kTwo);
+    EXPECT_FALSE(ui.drop(photo(), fileDrop(writeFile("dot.bmp", "BM"))));
+    EXPECT_EQ(storedStart(), "NULL");
+}
+
+TEST_F(PhotoTest, WithNoRecipeShownADropOrAClearChangesNothing) {
+    start(kTwo);
+    search("no such recipe");
+    ui.drop(photo(), pictureDrop(redPicture(20, 20)));
+    EXPECT_FALSE(w().myPic);
+    ui.dialogs().expectPopUp(std::string("Clear Recipe Picture"));
+    ui.click(photo(), 5, 5, UiDriver::None, true);
+    EXPECT_EQ(value("select count(*) from recipes where recipePhoto is not null"), "0");
+}
+
+TEST_F(PhotoTest, TheContextualMenuClearsThePhoto) {
+    start(kTwo);
+    ui.drop(photo(), pictureDrop(redPicture(20, 20)));
+    ui.dialogs().expectPopUp(std::string("Clear Recipe Picture"));
+    ui.click(photo(), 5, 5, UiDriver::None, true);
+    EXPECT_THAT(ui.dialogs().calls().back().captions, ElementsAre("Clear Recipe Picture"));
+    EXPECT_EQ(storedStart(), "NULL");
+    EXPECT_FALSE(w().myPic);
+    // Nothing to open at full size now; a plain click still starts a drag.
+    ui.dialogs().expectDrag(DragResult::None);
+    ui.dialogs().expectDrag(DragResult::None);
+    ui.doubleClick(photo(), 5, 5);
+}
+
+TEST_F(PhotoTest, ADismissedMenuLeavesThePhotoAndLetsNoMouseUpThrough) {
+    start(kTwo);
+    ui.drop(photo(), pictureDrop(redPicture(20, 20)));
+    const int32_t lastMouseUp = photo().lastClickTicks;
+    ui.dialogs().expectPopUp(std::nullopt);
+    ui.dialogs().expectPopUp(std::nullopt);
+    ui.click(photo(), 5, 5, UiDriver::None, true);
+    ui.click(photo(), 5, 5, UiDriver::None, true);
+    EXPECT_EQ(photo().lastClickTicks, lastMouseUp) << "no mouse-up, so no double click";
+    EXPECT_EQ(storedStart(), kJpegStart);
+}
+
+TEST_F(PhotoTest, APlainClickDragsThePhotoOut) {
+    start(kTwo);
+    ui.drop(photo(), pictureDrop(redPicture(20, 20)));
+    ui.dialogs().expectDrag(DragResult::Copy);
+    ui.click(photo(), 5, 5);
+    EXPECT_EQ(ui.dialogs().calls().back().kind, UiCallKind::Drag);
+    EXPECT_EQ(storedStart(), kJpegStart) << "dragging out keeps the photo";
+}
+
+// The stored JPEG is not decoded and encoded again each time the user
+// clicks the photo and leaves it, which would wear it down.
+TEST_F(PhotoTest, LeavingThePhotoAreaDoesNotRewriteAStoredPhoto) {
+    start(kTwo);
+    ui.drop(photo(), pictureDrop(busyPicture(40, 30)));
+    showAgain();  // the photo shown is now the one read back
+    const std::string stored = storedHex();
+    for (int i = 0; i < 3; ++i) {
+        ui.setFocus(photo());
+        ui.setFocus(*w().recipeList);
+    }
+    EXPECT_EQ(storedHex(), stored);
+}
+
+TEST_F(PhotoTest, AFailedDropSaysError500AndIsWrittenWhenThePhotoLosesTheFocus) {
+    SqlStatementFault fault("where _rowid_ = ?", 1);
+    start(kTwo);
+    ui.dialogs().expectMsgBox("Error 500: There was an error updating the picture in the database.");
+    ui.drop(photo(), pictureDrop(redPicture(40, 30)));
+    EXPECT_TRUE(fault.fired());
+    EXPECT_EQ(storedStart(), "NULL");
+    ASSERT_TRUE(w().myPic) << "the dropped photo stays shown";
+
+    ui.setFocus(photo());
+    ui.setFocus(*w().recipeList);
+    EXPECT_EQ(storedStart(), kJpegStart);
+}
+
+TEST_F(PhotoTest, AFailedClearSaysError501AndIsWrittenWhenThePhotoLosesTheFocus) {
+    SqlStatementFault fault("where _rowid_ = ?", 2);  // the drop's write succeeds, the clear's fails
+    start(kTwo);
+    ui.drop(photo(), pictureDrop(redPicture(40, 30)));
+    ui.dialogs().expectPopUp(std::string("Clear Recipe Picture"));
+    ui.dialogs().expectMsgBox("Error 501: There was an error updating the picture in the database.");
+    ui.click(photo(), 5, 5, UiDriver::None, true);
+    EXPECT_EQ(storedStart(), kJpegStart);
+    EXPECT_FALSE(w().myPic);
+    ui.setFocus(photo());
+    ui.setFocus(*w().recipeList);
+    EXPECT_EQ(storedStart(), "NULL");
+}
+
+TEST_F(PhotoTest, ARetryThatFailsAgainSaysError400) {
+    SqlStatementFault fault("where _rowid_ = ?", 1);
+    start(kTwo);
+    ui.dialogs().expectMsgBox("Error 500: There was an error updating the picture in the database.");
+    ui.drop(photo(), pictureDrop(redPicture(40, 30)));
+    execute({"delete from recipes where rowID = 1"});  // gone behind the window's back
+    ui.dialogs().expectMsgBox("Error 400 occurred while updating the recipe.");
+    ui.setFocus(photo());
+    ui.setFocus(*w().recipeList);
+}
+
+TEST_F(PhotoTest, AnUnsavedPhotoOfAnotherRecipeIsNotWrittenOnFocusLoss) {
+    SqlStatementFault fault("where _rowid_ = ?", 1);
+    start(kTwo);
+    ui.dialogs().expectMsgBox("Error 500: There was an error updating the picture in the database.");
+    ui.drop(photo(), pictureDrop(redPicture(40, 30)));
+    w().recipeList->ListIndex = 1;  // another recipe is shown
+    ui.setFocus(photo());
+    ui.setFocus(*w().recipeList);
+    EXPECT_EQ(storedStart(1), "NULL");
+    EXPECT_EQ(storedStart(2), "NULL");
+}
+
+TEST_F(PhotoTest, ADoubleClickOpensThePhotoAtItsSizeTitledWithTheNameShown) {
+    start(kTwo);
+    ui.drop(photo(), pictureDrop(redPicture(640, 480)));
+    w().recipeName->Text = std::string("Apple Tart, unsaved");
+    ui.dialogs().expectDrag(DragResult::None);
+    ui.dialogs().expectDrag(DragResult::None);
+    ui.doubleClick(photo(), 5, 5);
+    PictureWindow& window = pictureWIndow();
+    EXPECT_TRUE(window.isShown());
+    EXPECT_EQ(window.Width.get(), 640);
+    EXPECT_EQ(window.Height.get(), 480);
+    EXPECT_EQ(window.Title.get(), "Apple Tart, unsaved");
+}
+
+TEST_F(PhotoTest, WithoutAPhotoADoubleClickOpensNothing) {
+    start(kTwo);
+    ui.dialogs().expectDrag(DragResult::None);
+    ui.dialogs().expectDrag(DragResult::None);
+    ui.doubleClick(photo(), 5, 5);
+    EXPECT_FALSE(ImplicitWindows::find(typeid(PictureWindow)));
+}
