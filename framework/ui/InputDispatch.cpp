@@ -16,10 +16,16 @@ struct Capture {
     RectControl* control = nullptr;
     Window* window = nullptr;
     QPoint last;  // where the press or the last drag was, in local coordinates
+    // The same place on the screen. A drag is judged by the pointer's screen
+    // position: a control that follows the pointer (a splitter bar) keeps
+    // the same local position while the pointer really moves.
+    QPoint lastGlobal;
     bool active() const { return control || window; }
-    QPoint toLocal(const QPoint& global) const {
-        QWidget* w = control ? control->widget() : window->contentWidget();
-        return w->mapFromGlobal(global);
+    QWidget* surface() const { return control ? control->widget() : window->contentWidget(); }
+    QPoint toLocal(const QPoint& global) const { return surface()->mapFromGlobal(global); }
+    void pressedAt(int32_t x, int32_t y) {
+        last = QPoint(x, y);
+        lastGlobal = surface()->mapToGlobal(last);
     }
 };
 Capture capture;
@@ -49,7 +55,7 @@ bool mouseDown(RectControl& control, int32_t x, int32_t y, bool contextual) {
     // still hides the press from Qt, but only a live control is captured.
     if (claimed) {
         capture.control = &control;
-        capture.last = QPoint(x, y);
+        capture.pressedAt(x, y);
     }
     return claimed;
 }
@@ -60,7 +66,7 @@ bool windowMouseDown(Window& window, int32_t x, int32_t y, bool contextual) {
     const bool claimed = guarded([&] { return window.handleMouseDown(x, y); });
     if (claimed) {
         capture.window = &window;
-        capture.last = QPoint(x, y);
+        capture.pressedAt(x, y);
     }
     return claimed;
 }
@@ -69,8 +75,9 @@ bool mouseDragTo(const QPoint& global) {
     if (!capture.active()) return false;
     const Capture c = capture;
     const QPoint p = c.toLocal(global);
-    if (p == c.last) return true;  // a drag starts only once the pointer moved
+    if (global == c.lastGlobal) return true;  // a drag starts only once the pointer moved
     capture.last = p;
+    capture.lastGlobal = global;
     if (c.control) guarded([&] { c.control->handleMouseDrag(p.x(), p.y()); });
     else guarded([&] { c.window->handleMouseDrag(p.x(), p.y()); });
     return true;

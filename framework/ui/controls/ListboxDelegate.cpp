@@ -56,3 +56,12 @@ QWidget* ListboxDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
     });
     return edit;
 }
+
+// The model answers every cell write by refreshing the open editor. When the
+// editor already shows that text (the user's own keystroke written back to
+// the cell) leave it alone, or its caret would jump to the end.
+void ListboxDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (line && line->text() == index.data(Qt::EditRole).toString()) return;
+    QStyledItemDelegate::setEditorData(editor, index);
+}

@@ -191,10 +191,9 @@ TEST(SplitterMouse, ToolkitMouseEventsDragTheBar) {
 }
 
 // The bar follows the pointer, so during a steady drag the pointer keeps the
-// same position in the bar's own coordinates while it moves on the screen.
-// Disabled until the framework's drag dispatch stops dropping such steps
-// (it compares the pointer's position in the control's coordinates).
-TEST(SplitterMouse, DISABLED_SteadyDragStepsEachMoveTheBar) {
+// same position in the bar's own coordinates while it moves on the screen;
+// every such step must still reach the bar.
+TEST(SplitterMouse, SteadyDragStepsEachMoveTheBar) {
     ScopedScriptedUi ui;
     TwoPanes w;
     w.runOpenEvents();

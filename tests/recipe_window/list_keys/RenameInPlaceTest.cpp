@@ -37,10 +37,9 @@ TEST_F(MainWindowTest, RenamingInTheCellSavesOnLeavingTheNameFieldAndKeepsTheRec
     EXPECT_EQ(listedNames(), (std::vector<std::string>{"Cake", "Zesty Tart", "bread"})) << "in its sorted place";
 }
 
-// Off until the list stops resetting its cell editor when code writes the
-// cell being edited: the name field copies each keystroke back into that
-// cell, and the editor's caret then jumps to the end.
-TEST_F(MainWindowTest, DISABLED_EditingInTheMiddleOfTheNameKeepsTheCaretWhereTheUserTypes) {
+// The name field copies each keystroke back into the cell being edited; the
+// list must not reset its editor for that, or the caret jumps to the end.
+TEST_F(MainWindowTest, EditingInTheMiddleOfTheNameKeepsTheCaretWhereTheUserTypes) {
     start(kThree);
     DoubleClickListbox& list = *w().recipeList;
     ui.doubleClick(list, 20, kFirstRowY);
