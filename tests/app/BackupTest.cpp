@@ -69,5 +69,5 @@ TEST_F(Backup, PendingChangesAreCommittedIntoTheCopy) {
     App().db->SQLExecute("insert into recipes (recipeName) values ('Pending')");
     ui.dialogs().expectMsgBox(::testing::StartsWith("File backed up as: "));
     backupAt(9, 5);
-    EXPECT_EQ(query(backupPath("95"), "select count(*) from recipes")[0][0], "2");
+    EXPECT_EQ(selectRows(backupPath("95"), "select count(*) from recipes")[0][0], "2");
 }

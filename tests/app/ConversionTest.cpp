@@ -23,7 +23,7 @@ protected:
     void SetUp() override { makeDataFolder(); }
 
     Rows rows(const std::string& columns) {
-        return query(databasePath(), "select " + columns + " from recipes order by rowID");
+        return selectRows(databasePath(), "select " + columns + " from recipes order by rowID");
     }
     void answer(const char* caption) { ui.dialogs().expectMessageDialogPressing(M::kConversionQuestion, caption); }
     std::vector<std::string> backups() {

@@ -22,16 +22,16 @@ std::optional<std::string> text(const char* s) { return std::string(s); }
 class OpenDatabase : public ShellTest {
 protected:
     Rows recipes(const std::string& columns = "recipeName,recipeText,recipePhoto") {
-        return query(databasePath(), "select " + columns + " from recipes order by rowID");
+        return selectRows(databasePath(), "select " + columns + " from recipes order by rowID");
     }
     std::string schema(const std::string& table = "recipes") {
-        Rows rows = query(databasePath(), "select sql from sqlite_master where name = '" + table + "'");
+        Rows rows = selectRows(databasePath(), "select sql from sqlite_master where name = '" + table + "'");
         return rows.empty() ? "" : rows[0][0].value_or("");
     }
     // "name type" of each column, in order (the engine may change the case of a type).
     std::vector<std::string> layout() {
         std::vector<std::string> columns;
-        for (const auto& row : query(databasePath(), "pragma table_info(recipes)")) {
+        for (const auto& row : selectRows(databasePath(), "pragma table_info(recipes)")) {
             std::string type = row[2].value_or("");
             std::transform(type.begin(), type.end(), type.begin(), [](unsigned char c) { return std::tolower(c); });
             columns.push_back(row[1].value_or("") + " " + type);
@@ -45,7 +45,7 @@ protected:
         EXPECT_EQ(schema().find("unique"), std::string::npos);
         EXPECT_EQ(schema("recipes2"), "");
     }
-    int64_t freePages() { return std::stoll(*query(databasePath(), "pragma freelist_count")[0][0]); }
+    int64_t freePages() { return std::stoll(*selectRows(databasePath(), "pragma freelist_count")[0][0]); }
 
     // An old database: no rating and no RTF column yet, a unique name, three
     // recipes out of name order, one with a photo and one without keywords.
@@ -126,16 +126,17 @@ TEST_F(OpenDatabase, AFolderThatCannotBeMadeEndsBeforeAnyQuestion) {
 
 TEST_F(OpenDatabase, TheOldestLayoutIsUpgradedRebuiltInNameOrderAndConverted) {
     buildOldestLayout();
-    const Rows before = query(databasePath(), "select recipeName,recipeText,recipeKeywords,recipePhoto from recipes");
+    const Rows before =
+        selectRows(databasePath(), "select recipeName,recipeText,recipeKeywords,recipePhoto from recipes");
     expectUpgradeNotices();
     expectConversionQuestion("&No");
     startApp();
     ASSERT_FALSE(ui.loopEnded());
     expectCurrentLayout();  // the old unique constraint is gone too
     // Renumbered by name, upper case first.
-    EXPECT_EQ(query(databasePath(), "select rowID, recipeName from recipes order by rowID"),
+    EXPECT_EQ(selectRows(databasePath(), "select rowID, recipeName from recipes order by rowID"),
               (Rows{{text("1"), text("Zest")}, {text("2"), text("apple")}, {text("3"), text("pie")}}));
-    Rows after = query(databasePath(), "select recipeName,recipeText,recipeKeywords,recipePhoto from recipes");
+    Rows after = selectRows(databasePath(), "select recipeName,recipeText,recipeKeywords,recipePhoto from recipes");
     std::sort(after.begin(), after.end());
     Rows expected = before;
     std::sort(expected.begin(), expected.end());
@@ -182,10 +183,10 @@ TEST_F(OpenDatabase, AnOldTableWithNoRowsIsRebuiltAndLeftForTheNextCommit) {
 
 TEST_F(OpenDatabase, ACurrentDatabaseChangesOnlyByBeingCompacted) {
     buildCurrentWithFreePages();
-    const Rows before = query(databasePath(), "select rowID,* from recipes order by rowID");
+    const Rows before = selectRows(databasePath(), "select rowID,* from recipes order by rowID");
     startApp();  // no dialog at all
     ASSERT_FALSE(ui.loopEnded());
-    EXPECT_EQ(query(databasePath(), "select rowID,* from recipes order by rowID"), before);
+    EXPECT_EQ(selectRows(databasePath(), "select rowID,* from recipes order by rowID"), before);
     EXPECT_EQ(freePages(), 0);
     // A second start finds nothing to do.
     const std::string bytes = readFile(databasePath());
@@ -227,13 +228,13 @@ TEST_F(OpenDatabase, AFailedRowCopyRollsTheRebuildBack) {
 
 TEST_F(OpenDatabase, AFailedVacuumLeavesTheRecipes) {
     buildCurrentWithFreePages();
-    const Rows before = query(databasePath(), "select rowID,* from recipes order by rowID");
+    const Rows before = selectRows(databasePath(), "select rowID,* from recipes order by rowID");
     SqlStatementFault fault("vacuum");
     ui.dialogs().expectMsgBox(M::kDB009);
     startApp();
     EXPECT_TRUE(fault.fired());
     expectQuitWithoutMainWindow();
-    EXPECT_EQ(query(databasePath(), "select rowID,* from recipes order by rowID"), before);
+    EXPECT_EQ(selectRows(databasePath(), "select rowID,* from recipes order by rowID"), before);
 }
 
 TEST_F(OpenDatabase, AFailedColumnUpgradeShowsTheEnginesReason) {
@@ -243,7 +244,7 @@ TEST_F(OpenDatabase, AFailedColumnUpgradeShowsTheEnginesReason) {
     ui.dialogs().expectMsgBox(M::columnNotAdded("DB002", "recipeRating", "interrupted"));
     startApp();
     expectQuitWithoutMainWindow();
-    EXPECT_EQ(query(databasePath(), "pragma table_info(recipes)").size(), 4u);
+    EXPECT_EQ(selectRows(databasePath(), "pragma table_info(recipes)").size(), 4u);
 }
 
 TEST_F(OpenDatabase, AFailedCreateStatementIsNotReportedAsSuccess) {

@@ -1,6 +1,6 @@
 // The road of one request and the saves of name, keywords and rating as the
 // user leaves each editor.
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
 
 using ::testing::ElementsAre;

@@ -2,7 +2,7 @@
 #include "app/Larderwise.h"
 #include "framework/graphics/Picture.h"
 #include "framework/db/REALSQLDatabase.h"
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
 
 using ::testing::ElementsAre;

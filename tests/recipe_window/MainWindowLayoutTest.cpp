@@ -7,7 +7,7 @@
 #include "framework/menus/MenuItem.h"
 #include "framework/runtime/Services.h"
 #include "framework/ui/controls/BevelButton.h"
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Adding and deleting recipes, with the confirmation and the failures.
 #include "framework/ui/controls/BevelButton.h"
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
 
 using ::testing::ElementsAre;

@@ -11,21 +11,17 @@
 #include "app/Larderwise.h"
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
 
-class MainWindowFixture : public ::testing::Test {
+class MainWindowFixture : public MainWindowTest {
 protected:
-    UiDriver ui;
-
-    ~MainWindowFixture() override;
-
     // One recipe named "Cake" with this text, shown in the main window, whose
     // recipe text is a styled field.
     void startWithRecipe(const std::string& text);
-    std::string databasePath() const;
     // Runs a statement on the database through a connection of its own.
-    void executeElsewhere(const std::string& sql) const;
+    void executeElsewhere(const std::string& sql) const { execute({sql}); }
     // The first value the select gives, through a connection of its own.
     std::optional<std::string> valueOf(const std::string& sql) const;
 

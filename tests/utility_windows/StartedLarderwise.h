@@ -7,19 +7,14 @@
 #include "app/DatabaseMessages.h"
 #include "app/Larderwise.h"
 #include "app/Startup.h"
+#include "tests/support/LarderwiseTest.h"
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
 
-class StartedLarderwise : public ::testing::Test {
+class StartedLarderwise : public LarderwiseTest {
 protected:
-    UiDriver ui;
-
     StartedLarderwise() {
-        ui.dialogs()
-            .expectMessageDialogPressing(DatabaseMessages::missingFileQuestion(), DatabaseMessages::kCreateButton)
-            .expectMsgBox(DatabaseMessages::kCreated);
-        ui.start(larderwiseStartupSteps());
-        ui.settle();
+        expectDatabaseCreated();
+        startApp();
     }
-    ~StartedLarderwise() override { releaseGlobals(); }
 };

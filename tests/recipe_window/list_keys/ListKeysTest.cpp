@@ -1,7 +1,7 @@
 // The found list's keys as the user presses them: next and previous at the
 // ends, the menu commands, type-ahead by ticks, Delete and Tab.
 #include "framework/runtime/Services.h"
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 #include "utility_windows/kitchen_mode/KitchenModeWindow.h"
 #include "utility_windows/unit_converter/RecipeUnits.h"
 

@@ -2,7 +2,7 @@
 // the list and sorts it.
 #include <algorithm>
 
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/Picture.h"
 #include "framework/runtime/ImplicitWindows.h"
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
 #include "utility_windows/photo/PictureWindow.h"
 

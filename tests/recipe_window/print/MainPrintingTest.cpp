@@ -6,7 +6,7 @@
 #include "recipe_window/print/PrintModule.h"
 #include "recipe_window/print/PrintedRecipe.h"
 #include "tests/framework/print/PdfPages.h"
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "app/RecipesTable.h"
 #include "framework/runtime/Runtime.h"
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
 
 using ::testing::_;
