@@ -4,10 +4,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/RecipesTable.h"
-
 void buildDatabase(const std::string& path, const std::vector<std::string>& statements) {
-    runStatements(path, statements, true);
+    runStatements(path, std::vector<BoundStatement>(statements.begin(), statements.end()), true);
 }
 
 std::string readFile(const std::string& path) {
@@ -21,12 +19,3 @@ void writeFile(const std::string& path, const std::string& bytes) {
 }
 
 bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
-
-void buildCurrentDatabase(const std::string& path, const std::vector<RecipeRow>& recipes) {
-    std::vector<BoundStatement> statements{RecipesTable::kCreate};
-    for (const RecipeRow& r : recipes)
-        statements.emplace_back("insert into recipes (recipeName, recipeText, recipeRtfText) values (?, ?, ?)",
-                                std::vector<Variant>{Variant(r.name), r.text ? Variant(*r.text) : Variant(),
-                                                     r.rtf ? Variant(*r.rtf) : Variant()});
-    createDatabase(path, statements);
-}

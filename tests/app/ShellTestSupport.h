@@ -14,6 +14,7 @@
 #include "app/Startup.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "tests/support/LarderwiseTest.h"
+#include "tests/support/RecipeDatabase.h"
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/UiDriver.h"
@@ -23,14 +24,5 @@ void buildDatabase(const std::string& path, const std::vector<std::string>& stat
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);
-
-// A database of the current layout holding these recipes (name, plain text,
-// RTF), rowIDs in the order given.
-struct RecipeRow {
-    std::string name;
-    std::optional<std::string> text;
-    std::optional<std::string> rtf;
-};
-void buildCurrentDatabase(const std::string& path, const std::vector<RecipeRow>& recipes);
 
 using ShellTest = LarderwiseTest;

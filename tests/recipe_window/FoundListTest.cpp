@@ -140,12 +140,8 @@ TEST_F(MainWindowTest, AShownRecipeBringsItsPhotoAndOneWithoutLeavesNone) {
     start({recipe("A"), recipe("B")});
     std::shared_ptr<Picture> photo = NewPicture(100, 50);
     ASSERT_TRUE(photo);
-    REALSQLDatabase db;
-    db.SetDatabaseFile(databasePath());
-    ASSERT_TRUE(db.Connect());
-    db.SQLExecute("update recipes set recipePhoto = ? where rowID = 2", {Variant(photo->toJPEG(80))});
-    db.Commit();
-    db.Close();
+    ASSERT_NO_FATAL_FAILURE(runStatements(
+        databasePath(), {{"update recipes set recipePhoto = ? where rowID = 2", {Variant(photo->toJPEG(80))}}}));
 
     w().recipeList->ListIndex = 1;
     ASSERT_TRUE(w().myPic);

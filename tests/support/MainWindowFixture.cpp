@@ -35,7 +35,7 @@ void MainWindowTest::showMainWindow() {
 }
 
 void MainWindowTest::execute(const std::vector<std::string>& statements) const {
-    runStatements(databasePath(), statements);
+    runStatements(databasePath(), std::vector<BoundStatement>(statements.begin(), statements.end()));
 }
 
 std::vector<Row> MainWindowTest::query(const std::string& sql) const { return selectRows(databasePath(), sql); }

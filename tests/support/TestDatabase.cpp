@@ -7,10 +7,10 @@
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/db/RecordSet.h"
 
-void createDatabase(const std::string& path, const std::vector<BoundStatement>& statements) {
-    REALSQLDatabase db;
-    db.SetDatabaseFile(path);
-    ASSERT_TRUE(db.CreateDatabaseFile()) << db.ErrorMessage();
+namespace {
+
+// Runs the statements on the open database, then commits and closes it.
+void runAndClose(REALSQLDatabase& db, const std::vector<BoundStatement>& statements) {
     for (const BoundStatement& statement : statements) {
         // Without values the text may hold several statements joined with ";".
         if (statement.values.empty()) db.SQLExecute(statement.sql);
@@ -21,17 +21,21 @@ void createDatabase(const std::string& path, const std::vector<BoundStatement>& 
     db.Close();
 }
 
-void runStatements(const std::string& path, const std::vector<std::string>& statements, bool createWhenMissing) {
+}  // namespace
+
+void createDatabase(const std::string& path, const std::vector<BoundStatement>& statements) {
+    REALSQLDatabase db;
+    db.SetDatabaseFile(path);
+    ASSERT_TRUE(db.CreateDatabaseFile()) << db.ErrorMessage();
+    runAndClose(db, statements);
+}
+
+void runStatements(const std::string& path, const std::vector<BoundStatement>& statements, bool createWhenMissing) {
     REALSQLDatabase db;
     db.SetDatabaseFile(path);
     const bool create = createWhenMissing && !std::filesystem::exists(path);
     ASSERT_TRUE(create ? db.CreateDatabaseFile() : db.Connect()) << db.ErrorMessage();
-    for (const std::string& sql : statements) {
-        db.SQLExecute(sql);
-        ASSERT_FALSE(db.Error()) << sql << ": " << db.ErrorMessage();
-    }
-    db.Commit();
-    db.Close();
+    runAndClose(db, statements);
 }
 
 Rows selectRows(const std::string& path, const std::string& sql) {

@@ -24,7 +24,7 @@ struct BoundStatement {
 void createDatabase(const std::string& path, const std::vector<BoundStatement>& statements);
 // Runs the statements on the database file and commits; the file must exist
 // unless `createWhenMissing`.
-void runStatements(const std::string& path, const std::vector<std::string>& statements,
+void runStatements(const std::string& path, const std::vector<BoundStatement>& statements,
                    bool createWhenMissing = false);
 // Every row of the select, NULL as nullopt, text and blobs as their bytes.
 Rows selectRows(const std::string& path, const std::string& sql);

@@ -1,15 +1,11 @@
 #include "tests/utility_windows/MainWindowSupport.h"
 
-#include "app/RecipesTable.h"
+#include "tests/support/RecipeDatabase.h"
 
 void MainWindowFixture::startWithRecipe(const std::string& recipeText) {
     makeDataFolder();
-    // Only the name and the texts are set; the other columns stay NULL.
-    ASSERT_NO_FATAL_FAILURE(createDatabase(
-        databasePath(),
-        {RecipesTable::kCreate,
-         {"insert into recipes (recipeName, recipeText, recipeRtfText) values ('Cake', ?, ?)",
-          {Variant(recipeText), Variant("{\\rtf1\\ansi " + recipeText + "}")}}}));
+    ASSERT_NO_FATAL_FAILURE(
+        buildCurrentDatabase(databasePath(), {{"Cake", recipeText, "{\\rtf1\\ansi " + recipeText + "}"}}));
     ASSERT_NO_FATAL_FAILURE(showMainWindow());
     ASSERT_NE(main().recRowID, 0);
     text().Styled = true;

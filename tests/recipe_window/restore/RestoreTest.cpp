@@ -7,6 +7,7 @@
 #include "app/RecipesTable.h"
 #include "framework/runtime/Runtime.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/RecipeDatabase.h"
 #include "tests/support/SqlStatementFault.h"
 
 using ::testing::_;
@@ -20,22 +21,13 @@ const std::vector<TestRecipe> kCurrent = {recipe("Apple Tart"), recipe("Bread")}
 
 class RestoreTest : public MainWindowTest {
 protected:
-    std::string folder() const { return ui.folder("ApplicationData") + "/Larderwise"; }
-
     // A database file holding the named recipes, in a table made by `create`.
     std::string makeDatabase(const std::string& name, const std::vector<std::string>& recipes,
                              const std::string& create = RecipesTable::kCreate) {
-        const std::string path = folder() + "/" + name;
-        REALSQLDatabase db;
-        db.SetDatabaseFile(path);
-        EXPECT_TRUE(db.CreateDatabaseFile()) << db.ErrorMessage();
-        db.SQLExecute(create);
-        for (const std::string& r : recipes)
-            db.SQLExecute("insert into recipes (recipeName, recipeText, recipeRtfText) values (?, 'text', ?)",
-                          {Variant(r), Variant(std::string("{\\rtf1\\ansi text}"))});
-        EXPECT_FALSE(db.Error()) << db.ErrorMessage();
-        db.Commit();
-        db.Close();
+        const std::string path = dataFolder() + "/" + name;
+        std::vector<RecipeRow> rows;
+        for (const std::string& r : recipes) rows.push_back({r, "text", "{\\rtf1\\ansi text}"});
+        buildCurrentDatabase(path, rows, create);
         return path;
     }
 
@@ -46,7 +38,7 @@ protected:
     }
     std::vector<std::string> folderEntries() const {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(folder())) names.push_back(e.path().filename());
+        for (const auto& e : std::filesystem::directory_iterator(dataFolder())) names.push_back(e.path().filename());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -80,7 +72,7 @@ TEST_F(RestoreTest, ABackupReplacesTheDatabaseAndTheListShowsItUnderTheCurrentSe
     EXPECT_EQ(open.text, "Select a recipeDB backup file to restore:");
     EXPECT_EQ(open.file.actionButtonCaption, "Restore");
     EXPECT_EQ(open.file.cancelButtonCaption, "Cancel");
-    EXPECT_EQ(std::filesystem::canonical(open.file.initialDirectory), std::filesystem::canonical(folder()));
+    EXPECT_EQ(std::filesystem::canonical(open.file.initialDirectory), std::filesystem::canonical(dataFolder()));
 
     EXPECT_THAT(storedNames(), ElementsAre("Pie crust", "Pork pie", "Soup"));
     EXPECT_THAT(listedNames(), ElementsAre("Pie crust", "Pork pie"));
@@ -107,10 +99,10 @@ TEST_F(RestoreTest, AbortingAtTheQuestionOrCancellingTheFileChangesNothing) {
 
 TEST_F(RestoreTest, AFileThatIsNoRecipeDatabaseIsRefusedAndTheDatabaseStaysOpen) {
     start(kCurrent);
-    const std::string junk = folder() + "/junk.rsd";
+    const std::string junk = dataFolder() + "/junk.rsd";
     std::ofstream(junk) << "these are not the recipes you are looking for";
     const std::string otherTable = makeDatabase("other.rsd", {}, "create table notes (body varchar)");
-    for (const std::string& choice : {junk, otherTable, folder() + "/missing.rsd"}) {
+    for (const std::string& choice : {junk, otherTable, dataFolder() + "/missing.rsd"}) {
         expectQuestionAnswered("Restore");
         ui.dialogs().expectOpenFile(choice);
         ui.dialogs().expectMsgBox("Error -10 restoring the database.");
