@@ -43,7 +43,7 @@ TEST(BackupName, HourAndMinuteAreWrittenWithoutLeadingZeros) {
 TEST_F(Backup, TheCopyIsTheDatabaseByteForByte) {
     ui.dialogs().expectMsgBox("File backed up as: \rrecipeDB backup 2009-03-07-95.rsd");
     backupAt(9, 5);
-    EXPECT_EQ(readFile(backupPath("95")), readFile(databasePath()));
+    EXPECT_EQ(readBytes(backupPath("95")), readBytes(databasePath()));
     EXPECT_EQ(FolderItem(backupPath("95")).MacType(), "RSdb");
 }
 
@@ -53,9 +53,9 @@ TEST_F(Backup, ANameAlreadyTakenIsNeverOverwritten) {
         .expectMsgBox("Error -1001: Backup already created. Try in another minute.");
     backupAt(1, 15);
     buildDatabase(databasePath(), {"insert into recipes (recipeName) values ('Later')"});
-    const std::string first = readFile(backupPath("115"));
+    const std::string first = readBytes(backupPath("115"));
     backupAt(11, 5);
-    EXPECT_EQ(readFile(backupPath("115")), first);
+    EXPECT_EQ(readBytes(backupPath("115")), first);
 }
 
 TEST_F(Backup, ACopyThatFailsLeavesNoFileBehind) {

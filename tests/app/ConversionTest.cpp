@@ -109,24 +109,24 @@ TEST_F(Conversion, TheProgressBarCountsTheRows) {
 
 TEST_F(Conversion, QuitChangesNothingAndEndsTheProgram) {
     buildCurrentDatabase(databasePath(), {{"a", "x", std::nullopt}});
-    const std::string bytes = readFile(databasePath());
+    const std::string bytes = readBytes(databasePath());
     answer("&Quit");
     startApp();
     EXPECT_TRUE(ui.loopEnded());
     EXPECT_EQ(ui.exitCode(), 0);
     EXPECT_FALSE(Main().isShown());
-    EXPECT_EQ(readFile(databasePath()), bytes);
+    EXPECT_EQ(readBytes(databasePath()), bytes);
     EXPECT_TRUE(backups().empty());
 }
 
 TEST_F(Conversion, YesBacksUpOnceBeforeAnyRowChanges) {
     buildCurrentDatabase(databasePath(), {{"a", "x", std::nullopt}, {"b", "y", std::nullopt}});
-    const std::string bytes = readFile(databasePath());
+    const std::string bytes = readBytes(databasePath());
     answer("&Yes");
     ui.dialogs().expectMsgBox(StartsWith("File backed up as: \rrecipeDB backup "));
     startApp();
     ASSERT_EQ(backups().size(), 1u);
-    EXPECT_EQ(readFile(backups()[0]), bytes);
+    EXPECT_EQ(readBytes(backups()[0]), bytes);
     EXPECT_THAT(*rows("recipeRtfText")[0][0], StartsWith("{\\rtf"));
 }
 

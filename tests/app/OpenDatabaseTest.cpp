@@ -118,7 +118,7 @@ TEST_F(OpenDatabase, DecliningToCreateQuitsAndCreatesNoFile) {
 }
 
 TEST_F(OpenDatabase, AFolderThatCannotBeMadeEndsBeforeAnyQuestion) {
-    writeFile(dataFolder(), "a file where the folder belongs");
+    writeBytes(dataFolder(), "a file where the folder belongs");
     ui.dialogs().expectMsgBox(M::kFolderMissing);
     startApp();
     expectQuitWithoutMainWindow();
@@ -189,11 +189,11 @@ TEST_F(OpenDatabase, ACurrentDatabaseChangesOnlyByBeingCompacted) {
     EXPECT_EQ(selectRows(databasePath(), "select rowID,* from recipes order by rowID"), before);
     EXPECT_EQ(freePages(), 0);
     // A second start finds nothing to do.
-    const std::string bytes = readFile(databasePath());
+    const std::string bytes = readBytes(databasePath());
     App().db->Close();
     App().openDatabase();
     EXPECT_TRUE(App().db->IsConnected());
-    EXPECT_EQ(readFile(databasePath()), bytes);
+    EXPECT_EQ(readBytes(databasePath()), bytes);
 }
 
 TEST_F(OpenDatabase, OpeningAgainAfterCloseReconnects) {
@@ -212,12 +212,12 @@ TEST_F(OpenDatabase, OpeningAgainAfterCloseReconnects) {
 TEST_F(OpenDatabase, AFileThatIsNoDatabaseFailsToConnectAndIsLeftAlone) {
     makeDataFolder();
     const std::string garbage(4096, 'x');
-    writeFile(databasePath(), garbage);
+    writeBytes(databasePath(), garbage);
     ui.dialogs().expectMsgBox(::testing::AllOf(StartsWith("Error DB001: Couldn't connect to the database. "),
                                                HasSubstr("not a database")));
     startApp();
     expectQuitWithoutMainWindow();
-    EXPECT_EQ(readFile(databasePath()), garbage);
+    EXPECT_EQ(readBytes(databasePath()), garbage);
 }
 
 TEST_F(OpenDatabase, AFailedCopySelectDropsNothing) { expectRebuildFailureLeavesTheRecipes("order by recipeName", 1); }

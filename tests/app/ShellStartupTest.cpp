@@ -79,7 +79,7 @@ TEST_F(Startup, OpensTheDatabaseThenShowsTheMainWindowWithTheMenusReady) {
 TEST_F(Startup, AFatalDatabaseErrorQuitsWithoutShowingTheMainWindowOrTakingDocuments) {
     makeDataFolder();
     const std::string document = ui.folder("Home") + "/dropped.txt";
-    writeFile(document, "Tea\rsteep");
+    writeBytes(document, "Tea\rsteep");
     MainWindow* main = nullptr;
     Runtime::StartupSteps steps = larderwiseStartupSteps();
     auto makeView = steps.makeDefaultView;
@@ -102,7 +102,7 @@ TEST_F(Startup, AFatalDatabaseErrorQuitsWithoutShowingTheMainWindowOrTakingDocum
 
 TEST_F(Startup, ADocumentNamedAtLaunchArrivesOnlyOnceTheDatabaseIsOpenAndMainIsShown) {
     const std::string document = ui.folder("Home") + "/Pancakes.txt";
-    writeFile(document, "flour\rmilk");
+    writeBytes(document, "flour\rmilk");
     bool documentBeforeDatabase = true;
     // The question comes in the middle of the Open event: nothing handed over yet.
     ui.dialogs()

@@ -17,12 +17,11 @@
 #include "tests/support/RecipeDatabase.h"
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/UiDriver.h"
 
 // Runs the statements on the database file (created when missing) and commits.
 void buildDatabase(const std::string& path, const std::vector<std::string>& statements);
-std::string readFile(const std::string& path);
-void writeFile(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);
 
 using ShellTest = LarderwiseTest;

@@ -6,8 +6,6 @@
 #include <sys/resource.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +17,7 @@
 #include "prefs/BDictionary.h"
 #include "prefs/BPrefs.h"
 #include "tests/prefs/PrefsTestBytes.h"
+#include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -46,14 +45,11 @@ protected:
 
     fs::path file() const { return folder_ / "Larderwise Prefs"; }
 
-    std::string fileBytes() const {
-        std::ifstream in(file(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string fileBytes() const { return readBytes(file()); }
 
     void writeFile(const std::string& bytes) {
         fs::create_directories(folder_);
-        std::ofstream(file(), std::ios::binary) << bytes;
+        writeBytes(file(), bytes);
     }
 
     // The store a file's body holds, read without the store module.
@@ -200,8 +196,7 @@ TEST_F(BPrefsTest, SaveReplacesTheFileByRenameNotInPlace) {
     BPrefs::Save();
     // The old inode still holds the old bytes: nobody ever saw a half
     // rewritten file under the name.
-    std::ifstream in(scratch_ / "old link", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), before);
+    EXPECT_EQ(readBytes(scratch_ / "old link"), before);
     EXPECT_NE(fileBytes(), before);
 }
 

@@ -11,6 +11,8 @@
 
 #include <stdlib.h>
 
+#include "tests/support/TestFiles.h"
+
 class TempFolder {
 public:
     TempFolder() {
@@ -27,18 +29,6 @@ public:
 private:
     std::filesystem::path path_;
 };
-
-inline void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::string readBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 inline std::string bigEndian(uint64_t value, int width) {
     std::string bytes;

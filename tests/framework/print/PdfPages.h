@@ -2,13 +2,12 @@
 // The number of pages in a PDF file written by the print backend: its page
 // objects ("/Type /Page", not the "/Type /Pages" tree above them). Qt writes
 // object dictionaries uncompressed, so counting them is enough.
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "tests/support/TestFiles.h"
+
 inline int pdfPageCount(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = readBytes(path);
     if (bytes.rfind("%PDF-", 0) != 0) return -1;
     int pages = 0;
     const std::string key = "/Type /Page";

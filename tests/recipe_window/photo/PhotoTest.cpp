@@ -1,12 +1,11 @@
 // The recipe photo as the user meets it: drops of pictures and picture
 // files stored as JPEG, the contextual clear, the drag out, failed writes.
-#include <fstream>
-
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/Picture.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
+#include "tests/support/TestFiles.h"
 #include "utility_windows/photo/PictureWindow.h"
 
 using ::testing::ElementsAre;
@@ -50,7 +49,7 @@ protected:
 
     std::string writeFile(const std::string& name, const std::string& bytes) {
         const std::string path = ui.folder("Desktop") + "/" + name;
-        std::ofstream(path, std::ios::binary) << bytes;
+        writeBytes(path, bytes);
         return path;
     }
     DropData fileDrop(const std::string& path) {

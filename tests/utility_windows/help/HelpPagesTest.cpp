@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <set>
 
 #include "framework/files/FolderItem.h"
 #include "framework/runtime/Application.h"
+#include "tests/support/TestFiles.h"
 #include "utility_windows/help/HelpPages.h"
 
 namespace fs = std::filesystem;
@@ -18,12 +17,7 @@ namespace {
 
 void writeFile(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
-    std::ofstream(path) << text;
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    writeBytes(path, text);
 }
 
 // A folder of its own, and the current folder put back afterwards.
@@ -78,7 +72,7 @@ TEST(HelpPages, EveryLinkLeadsToAPageWithATitleAndEveryPageIsReachable) {
     while (!waiting.empty()) {
         const std::string name = waiting.back();
         waiting.pop_back();
-        const std::string html = readFile(folder / name);
+        const std::string html = readBytes(folder / name);
         EXPECT_TRUE(std::regex_search(html, title)) << name << " has no title";
         for (std::sregex_iterator it(html.begin(), html.end(), link), end; it != end; ++it) {
             const std::string target = (*it)[1];
