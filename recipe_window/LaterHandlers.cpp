@@ -7,18 +7,6 @@
 #include "framework/text/Strings.h"
 #include "recipe_window/Main.h"
 
-// Recipe text field.
-void MainWindow::RecipeText_LostFocus() {}
-void MainWindow::RecipeText_Open() {}
-void MainWindow::RecipeText_MouseMove(int32_t, int32_t) {}
-bool MainWindow::RecipeText_MouseDown(int32_t, int32_t) { return false; }
-bool MainWindow::RecipeText_DragOver(int32_t, int32_t, std::shared_ptr<DragItem>, int32_t) { return false; }
-void MainWindow::RecipeText_SelChange() {}
-// Formatting is offered only while the recipe text has the focus.
-void MainWindow::RecipeText_EnableMenuItems() {
-    if (MenuItem* format = FormatMenu()) format->Enabled = true;
-}
-
 // List keys, type-ahead, renaming in place and the header.
 bool MainWindow::recipeList_KeyDown(const std::string&) { return false; }
 void MainWindow::recipeList_CellTextChange(int32_t, int32_t) {}

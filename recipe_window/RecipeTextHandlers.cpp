@@ -1,0 +1,89 @@
+// The recipe text field: its save as the user leaves it, the selection the
+// font palette works on, and the contextual "Convert..." command.
+#include <memory>
+
+#include "app/EndOfLine.h"
+#include "app/Larderwise.h"
+#include "framework/db/REALSQLDatabase.h"
+#include "framework/dialogs/MsgBox.h"
+#include "framework/graphics/MouseCursor.h"
+#include "framework/menus/MenuItem.h"
+#include "framework/text/Strings.h"
+#include "framework/ui/InputDispatch.h"
+#include "framework/ui/Keyboard.h"
+#include "framework/ui/controls/EditField.h"
+#include "recipe_window/Main.h"
+#include "recipe_window/RecipeStatements.h"
+#include "utility_windows/font_palette/FontWindow.h"
+#include "utility_windows/unit_converter/RecipeUnits.h"
+
+namespace {
+const char* const kConvertItem = "Convert...";
+
+std::string updateFailure(const std::string& heading, const RecipeStatement& statement) {
+    return heading + EndOfLine() + App().db->ErrorMessage() + EndOfLine() + EndOfLine() + statement.text;
+}
+}  // namespace
+
+// Both forms are written on every exit from the field, each on its own: if
+// one fails the other still lands, and the next save repairs the first.
+void MainWindow::RecipeText_LostFocus() {
+    if (saving_) return;  // a message box of this very save took the focus
+    const std::unique_ptr<bool, void (*)(bool*)> savingUntilDone(&(saving_ = true), [](bool* flag) { *flag = false; });
+
+    if (saveAllowed()) {
+        const RecipeStatement plain = updateColumnStatement("recipeText", RecipeText->Text, recRowID);
+        if (!execute(plain)) MsgBox(updateFailure("Error 301 occurred while updating the recipe.", plain));
+        else App().db->SQLExecute("commit");
+    }
+    if (saveAllowed()) {
+        const RecipeStatement rtf =
+            updateColumnStatement("recipeRtfText", RecipeText->StyledText.RTFData, recRowID);
+        if (!execute(rtf)) MsgBox(updateFailure("Error 301A occurred while updating the recipe.", rtf));
+        else App().db->SQLExecute("commit");
+    }
+    RecipeText->SelLength = 0;
+}
+
+void MainWindow::RecipeText_SelChange() {
+    if (FontPaletteWindow::restoringSelection) return;
+    recipeTextSelStart = RecipeText->SelStart;
+    recipeTextSelLength = RecipeText->SelLength;
+    recipeTextSelFont = RecipeText->SelTextFont;
+    if (App().fontWindowVisible) FontWindow().setFont();
+}
+
+bool MainWindow::RecipeText_MouseDown(int32_t, int32_t) {
+    if (!IsContextualClick()) return false;
+    MenuItem base;
+    base.Append(std::make_shared<MenuItem>(kConvertItem));
+    MenuItem* chosen = base.PopUp(System::MouseX(), System::MouseY());
+    if (!chosen) return false;
+    if (chosen->Text == kConvertItem) {
+        const double amount = Val(RecipeText->SelText);
+        if (amount != 0) {
+            RecipeUnitsWindow& converter = recipeUnits();
+            converter.monto->Text = CStr(amount);
+            converter.Show();
+        }
+    }
+    return true;
+}
+
+void MainWindow::RecipeText_Open() {
+    RecipeText->AcceptTextDrop();
+    RecipeText->AcceptFileDrop("text");
+}
+
+// Taking the focus makes the editor that had it save first; the dropped
+// text is saved when this field is left in turn.
+bool MainWindow::RecipeText_DragOver(int32_t, int32_t, std::shared_ptr<DragItem>, int32_t) {
+    RecipeText->SetFocus();
+    return false;
+}
+
+void MainWindow::RecipeText_MouseMove(int32_t, int32_t) { MouseCursor = IBeamCursor(); }
+
+void MainWindow::RecipeText_EnableMenuItems() {
+    if (MenuItem* format = FormatMenu()) format->Enabled = true;
+}

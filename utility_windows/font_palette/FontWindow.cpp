@@ -1,0 +1,130 @@
+// The palette's behaviour: following the recipe text's selection, and
+// styling the recorded selection when the user picks a family or a size.
+#include "utility_windows/font_palette/FontWindow.h"
+
+#include <algorithm>
+
+#include "app/Larderwise.h"
+#include "framework/runtime/ImplicitWindows.h"
+#include "framework/runtime/Services.h"
+#include "framework/text/Strings.h"
+#include "framework/ui/controls/EditField.h"
+#include "framework/ui/controls/Listbox.h"
+#include "framework/ui/controls/Slider.h"
+#include "recipe_window/Main.h"
+#include "utility_windows/font_palette/FontSizeIndicators.h"
+
+namespace {
+// Gap between the main window's right edge and the palette.
+constexpr int32_t kGapBesideMain = 5;
+
+// Marks the palette as busy (moving its indicators, or putting the recorded
+// selection back) for as long as it takes, however that ends.
+class ShowingScope {
+public:
+    explicit ShowingScope(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~ShowingScope() { flag_ = was_; }
+
+private:
+    bool& flag_;
+    bool was_;
+};
+}  // namespace
+
+FontPaletteWindow& FontWindow() { return implicitInstance<FontPaletteWindow>(); }
+
+bool FontPaletteWindow::restoringSelection = false;
+
+// --- the window --------------------------------------------------------------
+
+void FontPaletteWindow::Event_Open() {
+    MainWindow& main = Main();
+    Left = main.Left + main.Width + kGapBesideMain;
+    FontList->DeleteAllRows();
+    // The old platform's font 0 was the system font, which the palette never
+    // listed; here every entry is a real family, so all of them are listed.
+    for (const std::string& family : services().fontFamilies())
+        if (!StrEq(family, "System")) FontList->AddRow(family);
+}
+
+void FontPaletteWindow::Event_Activate() { setFont(); }
+
+void FontPaletteWindow::Event_Close() { App().fontWindowVisible = false; }
+
+// --- following the text ------------------------------------------------------
+
+void FontPaletteWindow::setFont() {
+    MainWindow& main = Main();
+    showSize(wholeSize(main.RecipeText->SelTextSize));
+    showFamily(main.recipeTextSelFont);
+}
+
+void FontPaletteWindow::showSize(int32_t size) {
+    ShowingScope showing(showingIndicators_);
+    const SizeIndicators shown = sizeIndicatorsFor(size);
+    SizeList->ListIndex = shown.listIndex;
+    fontSize->Text = Str(shown.size);
+    if (shown.sliderShows) FontSizeSlider->Value = shown.size;
+}
+
+void FontPaletteWindow::showFamily(const std::string& family) {
+    ShowingScope showing(showingIndicators_);
+    for (int32_t row = 0; row < FontList->ListCount(); ++row) {
+        if (StrEq(FontList->List(row), family)) {
+            FontList->ListIndex = row;
+            return;
+        }
+    }
+}
+
+// --- styling the recorded selection ----------------------------------------------
+
+bool FontPaletteWindow::restoreSavedSelection() {
+    MainWindow& main = Main();
+    // Read the record before touching the field: moving its selection may
+    // first report a selection change still pending from before, and the
+    // record must not be replaced by that.
+    const int32_t savedStart = main.recipeTextSelStart;
+    const int32_t savedLength = main.recipeTextSelLength;
+    if (savedLength <= 0) return false;
+    // The record may be older than the text (a shorter recipe shown since):
+    // style what is left of it, never a range the text does not have.
+    const int32_t length = Len(main.RecipeText->Text);
+    const int32_t start = std::clamp(savedStart, 0, length);
+    ShowingScope restoring(restoringSelection);
+    main.RecipeText->SelStart = start;
+    main.RecipeText->SelLength = std::min(savedLength, length - start);
+    return true;
+}
+
+void FontPaletteWindow::setFontSizeIndicators(double size) {
+    const int32_t n = wholeSize(size);
+    showSize(n);
+    if (restoreSavedSelection()) Main().RecipeText->SelTextSize = appliedTextSize(n);
+}
+
+void FontPaletteWindow::FontList_Change() {
+    if (showingIndicators_ || FontList->ListIndex < 0) return;
+    if (restoreSavedSelection()) Main().RecipeText->SelTextFont = FontList->List(FontList->ListIndex);
+}
+
+void FontPaletteWindow::SizeList_Change() {
+    if (showingIndicators_) return;
+    setFontSizeIndicators(Val(SizeList->Text));
+}
+
+void FontPaletteWindow::fontSize_TextChange() {
+    if (showingIndicators_) return;
+    setFontSizeIndicators(Val(fontSize->Text));
+    fontSize->SelStart = Len(fontSize->Text);
+}
+
+void FontPaletteWindow::fontSize_GotFocus() {
+    fontSize->SelStart = 0;
+    fontSize->SelLength = Len(fontSize->Text);
+}
+
+void FontPaletteWindow::FontSizeSlider_ValueChanged() {
+    if (showingIndicators_) return;
+    setFontSizeIndicators(FontSizeSlider->Value);
+}
