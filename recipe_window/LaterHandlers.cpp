@@ -26,16 +26,9 @@ void MainWindow::recipePhoto_DropObject(std::shared_ptr<DragItem>, int32_t) {}
 bool MainWindow::recipePhoto_MouseDown(int32_t, int32_t) { return false; }
 void MainWindow::recipePhoto_DoubleClick() {}
 
-// Import of files dropped on the window or opened from the desktop.
-void MainWindow::Event_DropObject(std::shared_ptr<DragItem>, int32_t) {}
-void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) { droppedItems.push_back(std::move(item)); }
-
 // Backup's other half, export and printing.
 void MainWindow::restoreDB() {}
-void MainWindow::exportRecipes() {}
 void MainWindow::printRecipe() {}
-std::string MainWindow::tab() const { return "\t"; }
-std::string MainWindow::filterTabs(const std::string& s) const { return ReplaceAllB(ReplaceAllB(s, "\t", ""), "\r", "\n"); }
 std::string MainWindow::Remove(const std::string& s, const std::string&) const { return s; }
 
 // Menu commands.
@@ -46,7 +39,6 @@ bool MainWindow::_FileRestorefrombackup_Action() { return false; }
 bool MainWindow::_RecipeKitchenmode_Action() { return false; }
 bool MainWindow::_FileAppkFilePrint_Action() { return false; }
 bool MainWindow::_FilePageSetup_Action() { return false; }
-bool MainWindow::_FileExportrecipes_Action() { return false; }
 bool MainWindow::_RecipeUnitConverter_Action() { return false; }
 bool MainWindow::_StyleBold_Action() { return false; }
 bool MainWindow::_StyleItalic_Action() { return false; }
