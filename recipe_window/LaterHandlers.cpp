@@ -29,25 +29,11 @@ void MainWindow::recipePhoto_DoubleClick() {}
 // Backup's other half, export and printing.
 void MainWindow::restoreDB() {}
 void MainWindow::printRecipe() {}
-std::string MainWindow::Remove(const std::string& s, const std::string&) const { return s; }
 
 // Menu commands.
-bool MainWindow::_UtilitySpeakselection_Action() { return false; }
 bool MainWindow::_RecipeNextRecipe_Action() { return false; }
 bool MainWindow::_RecipePreviousRecipe_Action() { return false; }
 bool MainWindow::_FileRestorefrombackup_Action() { return false; }
 bool MainWindow::_RecipeKitchenmode_Action() { return false; }
 bool MainWindow::_FileAppkFilePrint_Action() { return false; }
 bool MainWindow::_FilePageSetup_Action() { return false; }
-bool MainWindow::_RecipeUnitConverter_Action() { return false; }
-bool MainWindow::_StyleBold_Action() { return false; }
-bool MainWindow::_StyleItalic_Action() { return false; }
-bool MainWindow::_StyleUnderline_Action() { return false; }
-bool MainWindow::_SizeBigger_Action() { return false; }
-bool MainWindow::_SizeSmaller_Action() { return false; }
-bool MainWindow::_FormatColor_Action() { return false; }
-bool MainWindow::_FontShowFonts_Action() { return false; }
-bool MainWindow::_TextCenter_Action() { return false; }
-bool MainWindow::_TextAlignLeft_Action() { return false; }
-bool MainWindow::_TextAlignRight_Action() { return false; }
-bool MainWindow::_FontPlainText_Action() { return false; }
