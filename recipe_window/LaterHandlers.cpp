@@ -26,14 +26,11 @@ void MainWindow::recipePhoto_DropObject(std::shared_ptr<DragItem>, int32_t) {}
 bool MainWindow::recipePhoto_MouseDown(int32_t, int32_t) { return false; }
 void MainWindow::recipePhoto_DoubleClick() {}
 
-// Backup's other half, export and printing.
+// Backup's other half.
 void MainWindow::restoreDB() {}
-void MainWindow::printRecipe() {}
 
 // Menu commands.
 bool MainWindow::_RecipeNextRecipe_Action() { return false; }
 bool MainWindow::_RecipePreviousRecipe_Action() { return false; }
 bool MainWindow::_FileRestorefrombackup_Action() { return false; }
 bool MainWindow::_RecipeKitchenmode_Action() { return false; }
-bool MainWindow::_FileAppkFilePrint_Action() { return false; }
-bool MainWindow::_FilePageSetup_Action() { return false; }

@@ -1,6 +1,7 @@
 #include "framework/graphics/FontMapping.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QStringList>
 #include <QString>
 
@@ -20,11 +21,29 @@ QString installedFamily(const std::string& name) {
     return {};
 }
 
+// The toolkit's fixed-pitch font can resolve to a family that does not
+// report itself as fixed pitch (some "Mono" families carry double-width
+// glyphs), so pick the first candidate whose resolved font really is.
+QString fixedPitchFamily() {
+    static QString chosen;
+    if (!chosen.isEmpty()) return chosen;
+    QStringList candidates{QFontDatabase::systemFont(QFontDatabase::FixedFont).family(), "DejaVu Sans Mono",
+                           "Liberation Mono", "Noto Mono", "Nimbus Mono PS", "Courier New", "Courier"};
+    for (const QString& family : QFontDatabase::families())
+        if (QFontDatabase::isFixedPitch(family)) candidates.append(family);
+    for (const QString& family : candidates) {
+        QFont font(family);
+        font.setStyleHint(QFont::TypeWriter);
+        if (QFontInfo(font).fixedPitch()) return chosen = family;
+    }
+    return chosen = candidates.front();
+}
+
 QString familyFor(const std::string& name) {
     if (sameName(name, "System") || sameName(name, "SmallSystem") || sameName(name, "SystemFont"))
         return defaultFamily();
     if (sameName(name, "Courier") || sameName(name, "Monaco"))
-        return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+        return fixedPitchFamily();
     if (sameName(name, "Geneva")) return defaultFamily();
     const QString installed = installedFamily(name);
     return installed.isEmpty() ? defaultFamily() : installed;

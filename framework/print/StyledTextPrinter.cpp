@@ -53,14 +53,16 @@ StyledTextPrinter::~StyledTextPrinter() = default;
 
 bool StyledTextPrinter::Eof() const { return nextLine_ >= layout_->lines.size(); }
 
+size_t StyledTextPrinter::LineCount() const { return layout_->lines.size(); }
+
 void StyledTextPrinter::DrawBlock(int32_t x, int32_t y, int32_t height) {
-    if (Eof() || height < 1) return;
+    if (Eof()) return;
     const std::vector<LineSpan>& lines = layout_->lines;
     const size_t first = nextLine_;
     const double top = lines[first].top;
     size_t end = first + 1;  // the first line always goes, or a tall one would stop the printing
     while (end < lines.size() && lines[end].bottom - top <= height) ++end;
-    const double used = std::min<double>(lines[end - 1].bottom - top, height);
+    const double used = std::clamp<double>(lines[end - 1].bottom - top, 0, std::max(height, 0));
     nextLine_ = end;
 
     const std::string description = "StyledText " + std::to_string(x) + "," + std::to_string(y) + "," +
@@ -72,6 +74,9 @@ void StyledTextPrinter::DrawBlock(int32_t x, int32_t y, int32_t height) {
         painter.translate(x, y - top);
         QAbstractTextDocumentLayout::PaintContext context;
         context.clip = QRectF(0, top, width_, used);
+        // Text with no colour of its own is black on paper whatever the
+        // desktop's colour scheme.
+        context.palette.setColor(QPalette::Text, Qt::black);
         painter.setClipRect(context.clip, Qt::IntersectClip);
         doc.documentLayout()->draw(&painter, context);
         painter.restore();

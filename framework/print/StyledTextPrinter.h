@@ -8,8 +8,10 @@
 //   StyledTextPrinter printer(*recipeText, g, g.Width() - 150);
 //   do { printer.DrawBlock(75, 110, g.Height() - 150); g.NextPage(); } while (!printer.Eof());
 //
-// A block draws whole lines only; a line taller than the whole block is still
-// drawn (cut at the block's bottom) so that printing always moves on.
+// A block draws whole lines only, and always at least one: a line taller than
+// the whole block (or a block of no height) still takes the next line, cut at
+// the block's bottom, so that a page loop always ends.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -30,11 +32,14 @@ public:
     int32_t Width() const { return width_; }
 
     // Draws the next lines that fit in (x, y, Width, height), y the top.
-    // Does nothing once all the text is drawn, or for a height below 1.
+    // Does nothing once all the text is drawn.
     void DrawBlock(int32_t x, int32_t y, int32_t height);
 
     // True when every line has been drawn (at once for an empty text).
     bool Eof() const;
+
+    // How many lines the text takes at this width.
+    size_t LineCount() const;
 
 private:
     struct Layout;

@@ -88,24 +88,29 @@ int run(int argc, char** argv, const StartupSteps& steps) {
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i)
         if (!args[i].startsWith('-')) documents.push_back(args[i].toStdString());
+    if (!startOrReport(steps, documents)) return 1;
+    int code = QApplication::exec();
+    if (steps.releaseGlobals) guarded([&] { steps.releaseGlobals(); });
+    releaseEverything();
+    return code;
+}
+
+bool startOrReport(const StartupSteps& steps, const std::vector<std::string>& documents) {
     try {
         start(steps, documents);
+        return true;
     } catch (...) {
         // Before the loop there is no application to ask: the framework's own report.
         try {
             throw;
         } catch (const std::exception& e) {
-            services().reportFatalError(std::string("start-up failed: ") + e.what());
+            services().reportFatalError(std::string("Larderwise could not start: ") + e.what());
         } catch (...) {
-            services().reportFatalError("start-up failed");
+            services().reportFatalError("Larderwise could not start.");
         }
         releaseEverything();
-        return 1;
+        return false;
     }
-    int code = QApplication::exec();
-    if (steps.releaseGlobals) guarded([&] { steps.releaseGlobals(); });
-    releaseEverything();
-    return code;
 }
 
 void start(const StartupSteps& steps, const std::vector<std::string>& documents) {

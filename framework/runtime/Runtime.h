@@ -37,6 +37,10 @@ int run(int argc, char** argv, const StartupSteps& steps);
 // Applies the steps up to the loop, posting App.Open; used by run() and by
 // tests that start an application without running a loop.
 void start(const StartupSteps& steps, const std::vector<std::string>& documents = {});
+// start(), but an exception from a start-up step gets the framework's own
+// message (there is no application to ask yet) and everything built so far
+// is released; answers False then.
+bool startOrReport(const StartupSteps& steps, const std::vector<std::string>& documents = {});
 
 bool quitting();
 int quitCode();

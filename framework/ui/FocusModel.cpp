@@ -35,14 +35,16 @@ void FocusModel::setFocus(RectControl* target) {
 }
 
 void FocusModel::transition(RectControl* target) {
-    const bool active = window_.isActive();
-    if (target == focused_ && (holding_ || !active)) return;  // duplicate
+    if (target == focused_ && (holding_ || !window_.isActive())) return;  // duplicate
     RectControl* old = focused_;
     const bool oldHeld = holding_;
     focused_ = target;
     holding_ = false;
     if (old && oldHeld && old != target) old->handleLostFocus();
-    if (target && active && focused_ == target) {
+    // The LostFocus handler may have shown a dialog: the window was then
+    // deactivated and reactivated, and the reactivation already raised the
+    // new control's GotFocus.
+    if (target && focused_ == target && !holding_ && window_.isActive()) {
         holding_ = true;
         target->handleGotFocus();
     }

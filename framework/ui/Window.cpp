@@ -153,15 +153,17 @@ std::shared_ptr<DragItem> Window::NewDragItem(int32_t left, int32_t top, int32_t
 
 // --- activation -------------------------------------------------------------
 
+// The state changes first: a handler that shows a dialog makes Qt
+// deactivate and reactivate the window inside this very call, and those
+// nested calls must see where things stand.
 void Window::setActive(bool active) {
     if (active == active_) return;
+    active_ = active;
     if (!active) {
         guarded([&] { focus_->windowDeactivated(); });
-        active_ = false;
-        guarded([&] { handleDeactivate(); });
+        if (!active_) guarded([&] { handleDeactivate(); });
     } else {
-        active_ = true;
         guarded([&] { handleActivate(); });
-        guarded([&] { focus_->windowActivated(); });
+        if (active_) guarded([&] { focus_->windowActivated(); });
     }
 }

@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, ClickingAnotherRecipeSavesTheEditUnderTheRecipeItBelongsT
     ui.click(*w().recipeName, 200, 20);
     w().recipeName->SelStart = 5;
     ui.type(*w().recipeName, "ed");
-    ui.click(*w().recipeList, 20, 45);  // the second row, below the heading
+    ui.clickCell(*w().recipeList, 1);
     EXPECT_EQ(value("select recipeName from recipes where rowID = 1"), "Breaded");
     EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "Cake");
     EXPECT_EQ(w().recRowID, 2);

@@ -115,6 +115,17 @@ TEST_F(MainWindowTest, ClosingTheWindowQuitsAndKeepsTheEditInProgress) {
     EXPECT_EQ(value("select recipeKeywords from recipes"), "hot");
 }
 
+TEST_F(MainWindowTest, ClosingKeepsTheRecipeTextBeingTyped) {
+    start({recipe("Soup", "", 0, "hot")});
+    ui.setFocus(*w().RecipeText);
+    w().RecipeText->SelStart = 3;
+    ui.type(*w().RecipeText, "ter");
+    w().Close();
+    ui.settle();
+    EXPECT_EQ(value("select recipeText from recipes"), "hotter");
+    EXPECT_NE(value("select recipeRtfText from recipes").find("hotter"), std::string::npos);
+}
+
 TEST_F(MainWindowTest, QuittingKeepsTheNameBeingTyped) {
     start({recipe("Soup")});
     ui.setFocus(*w().recipeName);

@@ -7,6 +7,8 @@
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/MenuIntegration.h"
 #include "framework/ui/RectControl.h"
+#include "framework/ui/controls/Listbox.h"
+#include "framework/ui/controls/ListboxView.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowList.h"
 #include "tests/support/ScriptedUiService.h"
@@ -201,6 +203,14 @@ void UiDriver::doubleClick(RectControl& control, int32_t x, int32_t y) {
     click(control, x, y);
     advanceTicks(1);
     click(control, x, y);
+}
+
+void UiDriver::clickCell(Listbox& list, int32_t row, int32_t column) {
+    list.syncView();  // rows added since the last turn of the loop
+    QTableView* view = list.view();
+    const QRect cell = view->visualRect(view->model()->index(row, column));
+    const QPoint p = view->viewport()->mapTo(list.widget(), cell.center());
+    click(list, p.x(), p.y());
 }
 
 void UiDriver::clickWindow(Window& window, int32_t x, int32_t y, bool contextual) {

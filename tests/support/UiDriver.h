@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+class Listbox;
 class RectControl;
 class Window;
 class QTemporaryDir;
@@ -77,6 +78,10 @@ public:
     // Two clicks inside the double-click interval (the clock moves on by one tick between).
     void doubleClick(RectControl& control, int32_t x, int32_t y);
     void clickWindow(Window& window, int32_t x, int32_t y, bool contextual = false);
+
+    // A click in the middle of a list cell, through the list's viewport.
+    void clickCell(Listbox& list, int32_t row, int32_t column = 0);
+    void selectRow(Listbox& list, int32_t row) { clickCell(list, row, 0); }
 
     // One key to the control (given the focus first if it has not): a
     // one-character key string as KeyDown receives it ("a", "\r", "\x1C"...).

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     }
     QFile::setPermissions(scratch.path() + "/XDG_RUNTIME_DIR", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                                     QFileDevice::ExeOwner);
+    QLocale::setDefault(QLocale::c());  // numbers and dates the same on every machine
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,35 +1,90 @@
 #include "utility_windows/help/HelpWindow.h"
 
 #include "app/MenuBar1.h"
+#include "framework/dialogs/MsgBox.h"
+#include "framework/files/FolderItem.h"
+#include "framework/menus/MenuItem.h"
+#include "framework/runtime/Application.h"
 #include "framework/runtime/ImplicitWindows.h"
-#include "framework/ui/controls/StaticText.h"
+#include "framework/runtime/SystemInfo.h"
+#include "framework/ui/controls/HTMLViewer.h"
+#include "framework/ui/controls/Separator.h"
+#include "utility_windows/help/HelpPages.h"
+
+HelpWindow& helpWindow() { return implicitInstance<HelpWindow>(); }
 
 HelpWindow::HelpWindow() {
-    Title = std::string("Larderwise Help");
-    Width = 600;
-    Height = 400;
-    Frame = static_cast<int32_t>(DocumentFrame);
+    Layout();
+    _CreateControls0();
+    AddMenuHandlers();
+}
+
+void HelpWindow::Layout() {
+    MenuBar = MenuBar1();
+    Width = 760;
+    Height = 520;
+    MinWidth = 400;
+    MinHeight = 200;
+    MaxWidth = 32000;
+    MaxHeight = 32000;
+    Title = std::string("Help");
+    Frame = static_cast<int32_t>(FixedFrame);
     Resizeable = true;
     CloseButton = true;
-    Visible = false;
-    MenuBar = MenuBar1();
+    Visible = false;  // the Help command shows it
+}
 
-    auto* note = add<StaticText>("helpNote");
-    note->Left = 20;
-    note->Top = 20;
-    note->Width = 560;
-    note->Height = 40;
-    note->Text = std::string("Larderwise Help");
+void HelpWindow::_CreateControls0() {
+    Separator1 = add<Separator>("Separator1");
+    Separator1->Left = 0;
+    Separator1->Top = 53;
+    Separator1->Width = 760;
+    Separator1->Height = 3;
+    Separator1->LockLeft = true;
+    Separator1->LockRight = true;
 
+    helpViewer = add<HTMLViewer>("helpViewer");
+    helpViewer->Left = 0;
+    helpViewer->Top = 54;
+    helpViewer->Width = 760;
+    helpViewer->Height = 466;
+    helpViewer->LockLeft = true;
+    helpViewer->LockTop = true;
+    helpViewer->LockRight = true;
+    helpViewer->LockBottom = true;
+
+    helpViewer->TitleChanged = [this](std::string title) { helpViewer_TitleChanged(title); };
+}
+
+void HelpWindow::AddMenuHandlers() {
     AddMenuHandler("FileClose", [this] { return _FileClose_Action(); });
-    EnableMenuItems = [this] {
-        if (MenuItem* close = MenuBar.get() ? MenuBar.get()->FindItem("FileClose") : nullptr) close->Enabled = true;
-    };
+}
+
+void HelpWindow::helpViewer_TitleChanged(const std::string& newTitle) { Title = newTitle; }
+
+void HelpWindow::Event_Open() {
+    if (!helpViewer->IsAvailable()) {
+        MsgBox("Help system is not available.");
+        Close();
+        return;
+    }
+    auto index = helpIndexPage(Application::ExecutableFile());
+    if (!index) {
+        MsgBox("The help files are not present in the application package.");
+        Close();
+        return;
+    }
+    // The right edge 20 pixels in from the main screen's usable area; the
+    // top stays where the window was placed.
+    Left = Screen(0).AvailableWidth - Width.get() - 20;
+    helpViewer->LoadURL(index->URLPath());
+}
+
+void HelpWindow::Event_EnableMenuItems() {
+    if (MenuItem* close = MenuBar.get() ? MenuBar.get()->FindItem("FileClose") : nullptr) close->Enabled = true;
 }
 
 bool HelpWindow::_FileClose_Action() {
     Close();
     return false;
 }
-
-HelpWindow& helpWindow() { return implicitInstance<HelpWindow>(); }

@@ -76,16 +76,22 @@ TEST(StyledTextPrinter, ALineTallerThanTheBlockStillMovesOn) {
     EXPECT_EQ(recordedBlocks(g).size(), 3u);
 }
 
-TEST(StyledTextPrinter, EmptyTextIsAtItsEndAndBadHeightsDrawNothing) {
+TEST(StyledTextPrinter, EmptyTextIsAtItsEndAndABlockOfNoHeightStillMovesOn) {
     RecordingGraphics g;
     StyledTextPrinter empty(StyledText(), g, 400);
     EXPECT_TRUE(empty.Eof());
-    StyledTextPrinter printer(paragraphs(2, 12), g, -5);
+    empty.DrawBlock(0, 0, 100);
+    EXPECT_TRUE(g.log().empty());
+
+    // A page whose text box has no room (huge margins on small paper) must
+    // not stop a page loop from ending.
+    StyledTextPrinter printer(paragraphs(2, 12), g, 400);
     printer.DrawBlock(0, 0, 0);
     printer.DrawBlock(0, 0, -10);
-    EXPECT_TRUE(g.log().empty());
-    EXPECT_FALSE(printer.Eof());
-    EXPECT_EQ(printer.Width(), 1);
+    EXPECT_TRUE(printer.Eof());
+    EXPECT_EQ(g.log(), (std::vector<std::string>{"Custom StyledText 0,0,400,0 lines 0-0",
+                                                 "Custom StyledText 0,0,400,-10 lines 1-1"}));
+    EXPECT_EQ(StyledTextPrinter(paragraphs(1, 12), g, -5).Width(), 1);
 }
 
 TEST(StyledTextPrinter, DrawsInsideItsBoxOnly) {

@@ -266,3 +266,16 @@ TEST_F(Lifecycle, AFailingHandlerStopsNeitherTheOtherOpensNorTheClose) {
     EXPECT_EQ(errors, (std::vector<std::string>{"row 7", "closing"}));
     EXPECT_FALSE(Runtime::quitting());
 }
+
+TEST_F(Lifecycle, AFailingStartUpStepGetsTheFrameworksMessageAndReleasesWhatWasBuilt) {
+    Runtime::StartupSteps steps;
+    steps.newAppInstance = [] { return std::make_unique<Application>(); };
+    steps.makeDefaultView = [] {
+        implicitInstance<ShownWindow>();
+        throw KeyNotFoundException("no such type");
+    };
+    ui.dialogs().expectMsgBox(::testing::HasSubstr("no such type"));
+    EXPECT_FALSE(Runtime::startOrReport(steps));
+    EXPECT_EQ(currentApplication(), nullptr);
+    EXPECT_TRUE(WindowList::frontToBack().empty());
+}

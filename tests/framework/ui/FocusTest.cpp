@@ -4,6 +4,7 @@
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/Window.h"
+#include "framework/ui/controls/Listbox.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/UiDriver.h"
 
@@ -193,4 +194,58 @@ TEST(Focus, ClosingTheFrontWindowGivesTheFocusBackToTheWindowBehindButNotWhileQu
     Quit(0);
     ui.settle();
     EXPECT_EQ(outlives.joined(), "window:Close name:Close notes:Close list:Close");
+}
+
+TEST(Focus, AFieldLosesTheFocusBeforeTheListChangesRow) {
+    UiDriver ui;
+    FormWindow w;
+    auto* list = w.add<Listbox>("recipes");
+    list->Top = 100;
+    list->Width = 200;
+    list->Height = 120;
+    list->AcceptFocus = true;
+    for (const char* row : {"Apple pie", "Bread", "Chowder"}) list->AddRow(row);
+    w.finishBuilding();
+    w.Show();
+    w.name->SetFocus();
+    w.journal.clear();
+    list->Change = [&] { w.journal.add("recipes:Change " + std::to_string(list->ListIndex())); };
+    ui.selectRow(*list, 2);
+    EXPECT_EQ(w.journal.joined(), "name:LostFocus recipes:Change 2");
+    EXPECT_EQ(w.Focus(), list);
+}
+
+TEST(Focus, ADialogShownFromLostFocusDoesNotRaiseGotFocusTwice) {
+    UiDriver ui;
+    FormWindow w;
+    w.finishBuilding();
+    ui.activate(w);
+    w.name->SetFocus();
+    w.name->LostFocus = [&] {
+        w.journal.add("name:LostFocus");
+        ui.deactivate(w);  // a modal message box takes the activation...
+        ui.activate(w);    // ...and gives it back
+    };
+    w.journal.clear();
+    w.notes->SetFocus();
+    EXPECT_EQ(w.journal.joined(), "name:LostFocus notes:GotFocus");
+}
+
+TEST(Focus, ADialogShownFromLostFocusOnDeactivationIsNotDeactivatedTwice) {
+    UiDriver ui;
+    FormWindow w;
+    w.finishBuilding();
+    ui.activate(w);
+    w.name->SetFocus();
+    bool nested = false;
+    w.name->LostFocus = [&] {
+        w.journal.add("name:LostFocus");
+        if (nested) return;
+        nested = true;
+        ui.deactivate(w);  // the message box it shows is already taking the activation
+    };
+    w.Deactivate = [&] { w.journal.add("window:Deactivate"); };
+    w.journal.clear();
+    ui.deactivate(w);
+    EXPECT_EQ(w.journal.joined(), "name:LostFocus window:Deactivate");
 }

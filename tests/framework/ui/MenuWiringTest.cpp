@@ -131,3 +131,18 @@ TEST_F(MenuWiring, TheApplicationsEnableMenuItemsMethodRunsTheWholePass) {
     app->EnableMenuItems();
     EXPECT_EQ(order, (std::vector<std::string>{"field", "window", "App"}));
 }
+
+TEST_F(MenuWiring, AnUnhandledShortcutReachesTheWindowsKeyDownWhenTheControlDeclinesIt) {
+    MenuWindow w(bar);  // kitchen mode: its KeyDown takes Cmd-W, no FileClose handler anywhere
+    w.finishBuilding();
+    w.field->KeyDown = [&](std::string key) {
+        w.log.push_back("field:KeyDown " + key);
+        return false;
+    };
+    w.KeyDown = [&](std::string key) {
+        w.log.push_back("window:KeyDown " + key);
+        return true;
+    };
+    ui.key(*w.field, "w", UiDriver::Command);
+    EXPECT_EQ(w.log, (std::vector<std::string>{"field:KeyDown w", "window:KeyDown w"}));
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Printing of the shown recipe: the printer dialog, then each copy page by
+// page. A page has the recipe's name, rating line, a rule and a thumbnail of
+// its photo at the top, the next part of its styled text in the middle, and
+// a footer line with the date and the page number at the bottom
+// (PageLayout.cpp). The job hands control to the event loop after every page
+// and every copy.
+#include <cstdint>
+#include <memory>
+
+#include "framework/print/StyledTextPrinter.h"
+
+class Graphics;
+class PrinterSetup;
+class PrintedRecipe;
+
+namespace PrintModule {
+
+// The text printer of the copy being printed; none between copies.
+extern std::unique_ptr<StyledTextPrinter> mStp;
+// The page number the footer shows.
+extern int32_t curPageNo;
+
+// The recipe the job prints. Unset, it is the main window's.
+const PrintedRecipe& recipe();
+void setRecipe(const PrintedRecipe* source);
+
+// The job for the main window's page setup: shows the printer dialog; on
+// Cancel nothing happens (curPageNo included).
+void doPrint();
+// The same for any page setup.
+void doPrint(PrinterSetup& setup);
+// Prints g's copies; does nothing without a graphics or a setup.
+void DoPrinting(Graphics* g, PrinterSetup* ps);
+// One copy: its pages from g.FirstPage to g.LastPage, or to the end of the text.
+void PrintOneCopy(Graphics& g, PrinterSetup& ps);
+void BeginPrinting(Graphics& g, PrinterSetup& ps);
+void EndPrinting();
+// Draws one page; answers whether text is left for another.
+bool PrintSomeInformation(Graphics& g, PrinterSetup& ps);
+
+}  // namespace PrintModule

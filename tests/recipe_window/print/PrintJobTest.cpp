@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "recipe_window/print/PrintModule.h"
+#include "tests/framework/print/PdfPages.h"
+#include "tests/recipe_window/print/PrintTestSupport.h"
+#include "tests/support/ScriptedUiService.h"
+
+namespace {
+
+class PrintJob : public ::testing::Test {
+protected:
+    FakeRecipe recipe;
+    PrinterSetup setup = letterSetup(0);
+    RecordingGraphics g{612, 792};
+
+    // A recipe whose text fills `pages` pages, the last one in part.
+    void textOfPages(int pages) { recipe.text = linesOfText(linesPerPage(setup) * (pages - 1) + 3); }
+
+    std::vector<Sheet> print(int32_t copies, int32_t first, int32_t last) {
+        g.Copies = copies;
+        g.FirstPage = first;
+        g.LastPage = last;
+        PrintModule::curPageNo = 1;
+        PrintModule::DoPrinting(&g, &setup);
+        EXPECT_EQ(PrintModule::mStp, nullptr);  // released when each copy ends
+        return sheetsOf(g);
+    }
+
+    int count(const std::string& name) const {
+        int n = 0;
+        for (const RecordedCall& call : g.calls()) n += call.name == name;
+        return n;
+    }
+
+    std::string pdfPath(const std::string& name) const {
+        return (std::filesystem::temp_directory_path() / ("larderwise-print-" + name + ".pdf")).string();
+    }
+};
+
+std::vector<std::string> pageNumbers(const std::vector<Sheet>& sheets) {
+    std::vector<std::string> numbers;
+    for (const Sheet& sheet : sheets) {
+        EXPECT_EQ(sheet.pageNumbers.size(), 1u) << "a sheet shows one page";
+        numbers.insert(numbers.end(), sheet.pageNumbers.begin(), sheet.pageNumbers.end());
+    }
+    return numbers;
+}
+
+}  // namespace
+
+TEST_F(PrintJob, TextThatFitsOnePagePrintsOnePageNumberedOneAndNoBlankSheet) {
+    const auto sheets = print(1, 1, 9999);
+    EXPECT_EQ(pageNumbers(sheets), std::vector<std::string>{"Page 1"});
+    EXPECT_EQ(count("NextPage"), 0);
+    EXPECT_EQ(count("ClearRect"), 0);
+}
+
+TEST_F(PrintJob, LongTextFlowsOverAsManyPagesAsItNeeds) {
+    textOfPages(4);
+    const int perPage = linesPerPage(setup);
+    const auto sheets = print(1, 1, 9999);
+    EXPECT_EQ(pageNumbers(sheets), (std::vector<std::string>{"Page 1", "Page 2", "Page 3", "Page 4"}));
+    EXPECT_EQ(count("NextPage"), 3);
+    EXPECT_EQ(sheets[0].textBlock, "lines 0-" + std::to_string(perPage - 1));
+    EXPECT_EQ(sheets[3].textBlock, "lines " + std::to_string(perPage * 3) + "-" + std::to_string(perPage * 3 + 2));
+    EXPECT_EQ(PrintModule::curPageNo, 4);
+}
+
+TEST_F(PrintJob, APageRangeOutputsExactlyThosePagesWithTheirOwnNumbersAndText) {
+    textOfPages(4);
+    const int perPage = linesPerPage(setup);
+    const auto sheets = print(1, 2, 3);
+    EXPECT_EQ(pageNumbers(sheets), (std::vector<std::string>{"Page 2", "Page 3"}));
+    EXPECT_EQ(sheets[0].textBlock.rfind("lines " + std::to_string(perPage) + "-", 0), 0u);
+    EXPECT_EQ(count("NextPage"), 1);
+    EXPECT_EQ(count("ClearRect"), 1);  // page 1, drawn to move the text on, then wiped
+}
+
+TEST_F(PrintJob, ARangePastTheEndOfTheTextOutputsNothingOfIt) {
+    textOfPages(2);
+    const auto sheets = print(1, 5, 6);
+    ASSERT_EQ(sheets.size(), 1u);
+    EXPECT_TRUE(sheets[0].pageNumbers.empty());
+    EXPECT_TRUE(sheets[0].textBlock.empty());
+}
+
+TEST_F(PrintJob, EachCopyStartsOnANewSheetFromTheStartOfTheTextNumberedFromOne) {
+    textOfPages(2);
+    const auto sheets = print(2, 1, 9999);
+    EXPECT_EQ(pageNumbers(sheets), (std::vector<std::string>{"Page 1", "Page 2", "Page 1", "Page 2"}));
+    EXPECT_EQ(sheets[0].textBlock, sheets[2].textBlock);
+    EXPECT_EQ(sheets[1].textBlock, sheets[3].textBlock);
+
+    g.clear();
+    EXPECT_EQ(pageNumbers(print(3, 2, 2)), (std::vector<std::string>{"Page 2", "Page 2", "Page 2"}));
+}
+
+TEST_F(PrintJob, WithoutGraphicsOrSetupNothingIsPrinted) {
+    PrintModule::DoPrinting(nullptr, &setup);
+    PrintModule::DoPrinting(&g, nullptr);
+    EXPECT_TRUE(g.calls().empty());
+}
+
+TEST_F(PrintJob, CancelledPrinterDialogPrintsNothingAndLeavesThePageCounter) {
+    ScopedScriptedUi ui;
+    ui->expectPrinterDialog(std::nullopt);
+    PrintModule::curPageNo = 7;
+    PrintModule::doPrint(setup);
+    EXPECT_EQ(PrintModule::curPageNo, 7);
+    EXPECT_EQ(PrintModule::mStp, nullptr);
+}
+
+TEST_F(PrintJob, PrintingToAPdfFileMakesOneSheetPerChosenPage) {
+    textOfPages(4);
+    PrintSettings chosen = setup.Settings();
+    chosen.outputFile = pdfPath("all");
+    ScopedScriptedUi ui;
+    ui->expectPrinterDialog(chosen);
+    PrintModule::doPrint(setup);
+    EXPECT_EQ(pdfPageCount(chosen.outputFile), 4);
+    EXPECT_EQ(PrintModule::curPageNo, 4);
+
+    chosen.outputFile = pdfPath("range");
+    chosen.firstPage = 2;
+    chosen.lastPage = 3;
+    chosen.copies = 2;
+    ui->expectPrinterDialog(chosen);
+    PrintModule::doPrint(setup);
+    EXPECT_EQ(pdfPageCount(chosen.outputFile), 4);  // two pages, twice
+    std::remove(pdfPath("all").c_str());
+    std::remove(pdfPath("range").c_str());
+}

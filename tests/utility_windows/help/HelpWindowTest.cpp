@@ -1,0 +1,98 @@
+// The help window: finding our pages beside the executable, following their
+// links, one window at a time, File > Close.
+#include <gtest/gtest.h>
+
+#include "framework/files/FolderItem.h"
+#include "framework/runtime/Application.h"
+#include "framework/ui/controls/HTMLViewer.h"
+#include "framework/ui/controls/Separator.h"
+#include "recipe_window/Main.h"
+#include "tests/utility_windows/StartedLarderwise.h"
+#include "utility_windows/help/HelpWindow.h"
+
+using HelpWindowTest = StartedLarderwise;
+
+namespace {
+std::string resourcesHelpFolder() {
+    return Application::ExecutableFile()->Parent()->Parent()->AbsolutePath() + "/Resources/Larderwise Help";
+}
+}  // namespace
+
+TEST_F(HelpWindowTest, OpensOnTheIndexPageBesideTheExecutableAtTheRightOfTheScreen) {
+    const size_t messagesBefore = ui.dialogs().messages().size();
+    ui.chooseMenu("HelpProgramHelp");
+    HelpWindow& help = helpWindow();
+    EXPECT_TRUE(help.isShown());
+    EXPECT_EQ(help.Title.get(), "Larderwise Help");  // the index page's title
+    EXPECT_EQ(help.helpViewer->Title(), "Larderwise Help");
+    // The driver's screen is 1280 wide: 1280 - 760 - 20.
+    EXPECT_EQ(help.Left.get(), 500);
+    EXPECT_EQ(help.Width.get(), 760);
+    EXPECT_EQ(ui.dialogs().messages().size(), messagesBefore);
+}
+
+TEST_F(HelpWindowTest, FollowsALinkClickedOnThePage) {
+    HelpWindow& help = helpWindow();
+    help.Show();
+    help.helpViewer->LoadURL(resourcesHelpFolder() + "/recipes.html");
+    EXPECT_EQ(help.Title.get(), "Larderwise Help: Recipes");
+    // Every page starts with the row of links; its first is "Contents".
+    ui.click(*help.helpViewer, 12, 10);
+    EXPECT_EQ(help.Title.get(), "Larderwise Help");
+}
+
+TEST_F(HelpWindowTest, TheHelpCommandBringsTheSameWindowForwardWithoutReloading) {
+    ui.chooseMenu("HelpProgramHelp");
+    HelpWindow* help = &helpWindow();
+    help->helpViewer->LoadURL(resourcesHelpFolder() + "/kitchen.html");
+    ui.activate(Main());
+    ui.chooseMenu("HelpProgramHelp");
+    EXPECT_EQ(&helpWindow(), help);
+    EXPECT_EQ(help->Title.get(), "Larderwise Help: In the kitchen");
+}
+
+TEST_F(HelpWindowTest, FileCloseClosesItAndTheNextOneStartsOnTheIndexAgain) {
+    ui.chooseMenu("HelpProgramHelp");
+    HelpWindow* help = &helpWindow();
+    help->helpViewer->LoadURL(resourcesHelpFolder() + "/keys.html");
+    ui.activate(*help);
+    ui.chooseMenu("FileClose");
+    EXPECT_TRUE(help->isClosing());
+    ui.settle();
+    EXPECT_TRUE(Main().isShown());
+    EXPECT_FALSE(ui.loopEnded());
+    ui.chooseMenu("HelpProgramHelp");
+    EXPECT_EQ(helpWindow().Title.get(), "Larderwise Help");
+}
+
+TEST_F(HelpWindowTest, TheTitleFollowsThePageEvenWhenItIsEmpty) {
+    HelpWindow& help = helpWindow();
+    help.Show();
+    help.helpViewer->LoadPage("<html><head><title></title></head><body>No title here</body></html>");
+    EXPECT_EQ(help.Title.get(), "");
+}
+
+TEST_F(HelpWindowTest, ThePageGrowsWithTheWindowBelowTheBand) {
+    HelpWindow& help = helpWindow();
+    help.Show();
+    ui.resize(help, 900, 600);
+    ui.settle();
+    EXPECT_EQ(help.helpViewer->Left.get(), 0);
+    EXPECT_EQ(help.helpViewer->Top.get(), 54);
+    EXPECT_EQ(help.helpViewer->Width.get(), 900);
+    EXPECT_EQ(help.helpViewer->Height.get(), 546);
+    EXPECT_EQ(help.Separator1->Width.get(), 900);
+    EXPECT_EQ(help.Separator1->Top.get(), 53);
+}
+
+TEST_F(HelpWindowTest, TheEditCommandsActOnThePageWhileItHasTheFocus) {
+    HelpWindow& help = helpWindow();
+    help.Show();
+    ui.activate(help);
+    ui.setFocus(*help.helpViewer);
+    EXPECT_FALSE(ui.chooseMenu("EditCopy"));  // nothing selected yet
+    EXPECT_TRUE(ui.chooseMenu("EditSelectAll"));
+    EXPECT_TRUE(ui.chooseMenu("EditCopy"));
+    EXPECT_FALSE(ui.chooseMenu("EditPaste"));  // the page is read-only
+    EXPECT_FALSE(ui.chooseMenu("EditCut"));
+}

@@ -1,0 +1,184 @@
+// Kitchen mode: full screen with the text growing, reading aloud and
+// stopping, its Command keys, the text sizes, the arrow-key jumps, and the
+// font palette put away while it is open.
+#include <gtest/gtest.h>
+
+#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/controls/EditField.h"
+#include "framework/ui/controls/PopupMenu.h"
+#include "framework/ui/controls/PushButton.h"
+#include "recipe_window/Main.h"
+#include "tests/utility_windows/StartedLarderwise.h"
+#include "utility_windows/font_palette/FontWindow.h"
+#include "utility_windows/kitchen_mode/KitchenModeWindow.h"
+
+namespace {
+
+using Spoken = std::vector<std::pair<std::string, bool>>;
+
+class KitchenMode : public StartedLarderwise {
+protected:
+    // What the main window does: show the window, then fill the text.
+    KitchenModeWindow& open(const std::string& text) {
+        KitchenModeWindow& kitchen = kitchenModeWIndow();
+        kitchen.Show();
+        kitchen.bigRecipeText->Text = text;
+        ui.settle();
+        return kitchen;
+    }
+    const Spoken& spoken() { return ui.dialogs().spoken(); }
+};
+
+std::string manyLines(int count) {
+    std::string text;
+    for (int i = 1; i <= count; ++i) text += "Step " + std::to_string(i) + "\r";
+    return text;
+}
+
+}  // namespace
+
+TEST_F(KitchenMode, FillsTheScreenWithTheTextGrowingAndStartsInItsDesignState) {
+    KitchenModeWindow& kitchen = open("Boil the water.");
+    EXPECT_TRUE(kitchen.isShown());
+    EXPECT_EQ(kitchen.Title.get(), "Kitchen Mode");
+    EXPECT_EQ(kitchen.MenuBar.get(), nullptr);
+    // The driver's screen offers 1280 x 778: the text keeps 20-pixel margins.
+    EXPECT_EQ(kitchen.Width.get(), 1280);
+    EXPECT_EQ(kitchen.Height.get(), 778);
+    EXPECT_EQ(kitchen.bigRecipeText->Left.get(), 20);
+    EXPECT_EQ(kitchen.bigRecipeText->Top.get(), 74);
+    EXPECT_EQ(kitchen.bigRecipeText->Width.get(), 1240);
+    EXPECT_EQ(kitchen.bigRecipeText->Height.get(), 684);
+    EXPECT_EQ(kitchen.closeWindow->Left.get(), 540);  // the buttons stay where they were designed
+    EXPECT_EQ(kitchen.readRecipe->Caption.get(), "Read Recipe");
+    EXPECT_FALSE(kitchen.shutUp->Visible.get());
+    EXPECT_EQ(kitchen.textSize->Text.get(), "30");
+    EXPECT_TRUE(kitchen.bigRecipeText->ReadOnly.get());
+}
+
+TEST_F(KitchenMode, ReadsTheWholeTextOrTheSelectionAndTheButtonSaysWhich) {
+    KitchenModeWindow& kitchen = open("Whisk the eggs. Fold in the flour.");
+    ui.click(*kitchen.readRecipe, 5, 5);
+    EXPECT_EQ(spoken(), (Spoken{{"Whisk the eggs. Fold in the flour.", true}}));
+    EXPECT_TRUE(kitchen.shutUp->Visible.get());
+
+    // The user drags across the start of the text.
+    ui.press(*kitchen.bigRecipeText, 4, 12);
+    ui.drag(*kitchen.bigRecipeText, 120, 12);
+    ui.release(*kitchen.bigRecipeText, 120, 12);
+    ASSERT_GT(kitchen.bigRecipeText->SelLength.get(), 0);
+    EXPECT_EQ(kitchen.readRecipe->Caption.get(), "Read Selection");
+    ui.click(*kitchen.readRecipe, 5, 5);
+    EXPECT_EQ(spoken().back(), (std::pair<std::string, bool>{kitchen.bigRecipeText->SelText.get(), true}));
+    EXPECT_LT(spoken().back().first.size(), std::string("Whisk the eggs. Fold in the flour.").size());
+
+    ui.click(*kitchen.bigRecipeText, 300, 12);  // a plain click clears the selection
+    EXPECT_EQ(kitchen.readRecipe->Caption.get(), "Read Entire Recipe");
+}
+
+TEST_F(KitchenMode, CommandKeysReadStopAndClose) {
+    KitchenModeWindow* kitchen = &open("Knead for ten minutes.");
+    EditField& text = *kitchen->bigRecipeText;
+    ui.key(text, "r", UiDriver::Command);
+    ui.key(text, "R", UiDriver::Command | UiDriver::Shift);
+    EXPECT_EQ(spoken(), (Spoken{{"Knead for ten minutes.", true}, {"Knead for ten minutes.", true}}));
+    ui.key(text, "s", UiDriver::Command);
+    EXPECT_EQ(spoken().back(), (std::pair<std::string, bool>{" ", true}));
+    EXPECT_TRUE(kitchen->shutUp->Visible.get());  // stays, also once speech has ended
+    ui.key(text, "r");  // without Command: nothing
+    EXPECT_EQ(spoken().size(), 3u);
+
+    ui.key(text, "w", UiDriver::Command);
+    EXPECT_EQ(spoken().back(), (std::pair<std::string, bool>{" ", true}));
+    EXPECT_TRUE(kitchen->isClosing());
+    ui.settle();
+    EXPECT_FALSE(ui.loopEnded());
+    EXPECT_TRUE(Main().isShown());
+}
+
+TEST_F(KitchenMode, TheCloseBoxLeavesSpeechRunning) {
+    KitchenModeWindow& kitchen = open("Rest the dough.");
+    ui.click(*kitchen.readRecipe, 5, 5);
+    kitchen.Close();
+    EXPECT_EQ(spoken(), (Spoken{{"Rest the dough.", true}}));
+}
+
+TEST_F(KitchenMode, TheSizeMenuSetsTheTextSize) {
+    KitchenModeWindow& kitchen = open("Season to taste.");
+    kitchen.textSize->ListIndex = 8;
+    EXPECT_EQ(kitchen.bigRecipeText->TextSize.get(), 96);
+    kitchen.textSize->ListIndex = 0;
+    EXPECT_EQ(kitchen.bigRecipeText->TextSize.get(), 18);
+    ASSERT_EQ(kitchen.textSize->ListCount(), 9);
+    EXPECT_EQ(kitchen.textSize->List(2), "24");
+}
+
+TEST_F(KitchenMode, ArrowKeysJumpTenLinesWithoutLeavingTheText) {
+    // Filled as the main window fills it: the caret ends up after the text.
+    KitchenModeWindow& kitchen = open(manyLines(200));
+    EditField& text = *kitchen.bigRecipeText;
+    text.SetFocus();
+    EXPECT_EQ(text.ScrollPosition.get(), 0);
+    ui.key(text, "\x1F");  // down
+    EXPECT_EQ(text.ScrollPosition.get(), 10);
+    ui.key(text, "\x1F");
+    EXPECT_EQ(text.ScrollPosition.get(), 20);
+    ui.key(text, "\x1E");  // up
+    EXPECT_EQ(text.ScrollPosition.get(), 10);
+    for (int i = 0; i < 40; ++i) ui.key(text, "\x1F");
+    const int32_t atTheEnd = text.ScrollPosition.get();
+    EXPECT_GT(atTheEnd, 150);
+    EXPECT_LT(atTheEnd, 200);  // the last lines still fill the field
+    ui.key(text, "\x1E");
+    EXPECT_EQ(text.ScrollPosition.get(), atTheEnd - 10);
+    for (int i = 0; i < 40; ++i) ui.key(text, "\x1E");
+    EXPECT_EQ(text.ScrollPosition.get(), 0);
+    EXPECT_TRUE(ui.dialogs().spoken().empty());
+}
+
+TEST_F(KitchenMode, PutsAnOpenFontPaletteAwayAndBringsItBack) {
+    FontWindow().Show();
+    App().fontWindowVisible = true;
+    KitchenModeWindow* kitchen = &open("Chop the onions.");
+    EXPECT_FALSE(App().fontWindowVisible);
+    EXPECT_TRUE(kitchen->fontWindowVisible);
+    ui.settle();
+
+    ui.click(*kitchen->closeWindow, 5, 5);
+    ui.settle();
+    EXPECT_TRUE(App().fontWindowVisible);
+    FontPaletteWindow& palette = FontWindow();
+    EXPECT_TRUE(palette.isShown());
+    EXPECT_EQ(palette.Left.get(), Main().Left.get() + Main().Width.get() + 5);
+}
+
+TEST_F(KitchenMode, AQuitDoesNotBuildThePaletteAgain) {
+    FontWindow().Show();
+    App().fontWindowVisible = true;
+    open("Chop the onions.");
+    ui.chooseMenu("FileQuit");
+    ui.settle();
+    EXPECT_TRUE(ui.loopEnded());
+    EXPECT_EQ(ImplicitWindows::find(typeid(FontPaletteWindow)), nullptr);
+    EXPECT_FALSE(App().fontWindowVisible);
+}
+
+TEST_F(KitchenMode, AClosedPaletteStaysClosed) {
+    KitchenModeWindow& kitchen = open("Chop the onions.");
+    EXPECT_FALSE(kitchen.fontWindowVisible);
+    kitchen.Close();
+    ui.settle();
+    EXPECT_FALSE(App().fontWindowVisible);
+}
+
+TEST_F(KitchenMode, TheNextOpeningStartsAfresh) {
+    KitchenModeWindow* first = &open("Serve hot.");
+    ui.click(*first->readRecipe, 5, 5);
+    first->textSize->ListIndex = 7;
+    ui.click(*first->closeWindow, 5, 5);
+    ui.settle();
+    KitchenModeWindow& second = open("Serve cold.");
+    EXPECT_FALSE(second.shutUp->Visible.get());
+    EXPECT_EQ(second.textSize->Text.get(), "30");
+    EXPECT_EQ(second.readRecipe->Caption.get(), "Read Recipe");
+}

@@ -1,0 +1,79 @@
+#include "utility_windows/photo/PictureWindow.h"
+
+#include "app/MenuBar1.h"
+#include "controls/doubleclick/DoubleClickCanvas.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/menus/MenuItem.h"
+#include "framework/runtime/ImplicitWindows.h"
+#include "framework/runtime/Runtime.h"
+#include "recipe_window/Main.h"
+
+PictureWindow& pictureWIndow() { return implicitInstance<PictureWindow>(); }
+
+PictureWindow::PictureWindow() {
+    Layout();
+    _CreateControls0();
+    AddMenuHandlers();
+}
+
+void PictureWindow::Layout() {
+    MenuBar = MenuBar1();
+    // The main window sets the size to the photo's before showing it.
+    Width = 300;
+    Height = 300;
+    MinWidth = 64;
+    MinHeight = 64;
+    MaxWidth = 32000;
+    MaxHeight = 32000;
+    Frame = static_cast<int32_t>(DocumentFrame);
+    Placement = 0;
+    Title = std::string("Untitled");
+    Visible = true;
+    CloseButton = true;
+    Resizeable = true;
+    LiveResize = true;
+    // FullScreen stays at its default (off): assigning it puts the window
+    // back to the geometry it had before full screen, which it never had.
+    Composite = false;
+    HasBackColor = false;
+    MenuBarVisible = true;
+    BackColor = 0xFFFFFF;
+}
+
+void PictureWindow::_CreateControls0() {
+    fsPicCanvas = add<DoubleClickCanvas>("fsPicCanvas");
+    fsPicCanvas->Left = 0;
+    fsPicCanvas->Top = 0;
+    fsPicCanvas->Width = 300;
+    fsPicCanvas->Height = 300;
+    fsPicCanvas->LockLeft = true;
+    fsPicCanvas->LockTop = true;
+    fsPicCanvas->LockRight = true;
+    fsPicCanvas->LockBottom = true;
+    fsPicCanvas->AcceptFocus = false;
+    fsPicCanvas->UseFocusRing = true;
+    fsPicCanvas->EraseBackground = true;
+
+    fsPicCanvas->Paint = [this](::Graphics& g) { fsPicCanvas_Paint(g); };
+}
+
+void PictureWindow::AddMenuHandlers() {
+    AddMenuHandler("FileClose", [this] { return _FileClose_Action(); });
+}
+
+void PictureWindow::fsPicCanvas_Paint(::Graphics& g) {
+    // A paint that arrives while the program shuts down must not build a
+    // main window again just to ask it for its photo.
+    if (Runtime::quitting()) return;
+    // No photo draws nothing: the erased canvas stays blank.
+    g.DrawPicture(Main().myPic, 0, 0);
+}
+
+void PictureWindow::Event_EnableMenuItems() {
+    if (MenuItem* close = MenuBar.get() ? MenuBar.get()->FindItem("FileClose") : nullptr) close->Enabled = true;
+}
+
+bool PictureWindow::_FileClose_Action() {
+    Close();
+    return false;
+}
