@@ -33,4 +33,3 @@ void MainWindow::restoreDB() {}
 bool MainWindow::_RecipeNextRecipe_Action() { return false; }
 bool MainWindow::_RecipePreviousRecipe_Action() { return false; }
 bool MainWindow::_FileRestorefrombackup_Action() { return false; }
-bool MainWindow::_RecipeKitchenmode_Action() { return false; }

@@ -6,6 +6,7 @@
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 #include "utility_windows/font_palette/FontWindow.h"
+#include "utility_windows/kitchen_mode/KitchenModeWindow.h"
 #include "utility_windows/unit_converter/RecipeUnits.h"
 
 namespace {
@@ -45,6 +46,16 @@ bool MainWindow::_FontShowFonts_Action() {
         FontWindow().Show();
         App().fontWindowVisible = true;
     }
+    return false;
+}
+
+// The styled text goes over whole (fonts, styles, colours, alignment), then
+// everything is set in the large kitchen size.
+bool MainWindow::_RecipeKitchenmode_Action() {
+    KitchenModeWindow& kitchen = kitchenModeWIndow();  // its Open may put the font palette away
+    kitchen.Show();
+    kitchen.bigRecipeText->StyledText = StyledText(RecipeText->StyledText);
+    kitchen.bigRecipeText->TextSize = 30.0;
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include "framework/runtime/ImplicitWindows.h"
 #include "tests/recipe_window/MainWindowFixture.h"
 #include "utility_windows/font_palette/FontWindow.h"
+#include "utility_windows/kitchen_mode/KitchenModeWindow.h"
 #include "utility_windows/unit_converter/RecipeUnits.h"
 
 namespace {
@@ -66,6 +67,23 @@ TEST_F(HandoffsTest, ShowFontsOpensThePaletteAndClosesItAgain) {
     ui.chooseMenu("FontShowFonts");
     EXPECT_FALSE(paletteOpen());
     EXPECT_FALSE(App().fontWindowVisible);
+}
+
+TEST_F(HandoffsTest, KitchenModeShowsTheStyledTextAtThirtyPoints) {
+    start({recipe("Cake", "", 0, std::string("Flour\rSugar"),
+                  std::string("{\\rtf1\\ansi {\\fonttbl\\f0 Courier;}\\f0\\fs24 \\b Flour\\b0\\par\\qc Sugar}"))});
+    ui.setFocus(*w().recipeList);
+    ui.chooseMenu("RecipeKitchenmode");
+    KitchenModeWindow& kitchen = kitchenModeWIndow();
+    EXPECT_TRUE(kitchen.isShown());
+    StyledText shown = kitchen.bigRecipeText->StyledText;
+    EXPECT_EQ(shown.Text(), "Flour\rSugar");
+    EXPECT_TRUE(shown.StyleAt(0).Bold);
+    EXPECT_FALSE(shown.StyleAt(7).Bold);
+    EXPECT_EQ(shown.StyleAt(0).Font, "Courier");
+    EXPECT_EQ(shown.StyleAt(0).Size, 30);
+    EXPECT_EQ(shown.StyleAt(7).Size, 30);
+    EXPECT_EQ(shown.GetParagraph(1).Alignment, TextAlignment::Center);
 }
 
 TEST_F(HandoffsTest, TheConverterGetsTheFirstLineCleanedToItsNumber) {
