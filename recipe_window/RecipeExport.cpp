@@ -60,6 +60,11 @@ void MainWindow::exportRecipes() {
     dialog.SuggestedFileName = "RecipeExport-" + Date().SQLDate() + ".txt";
     std::shared_ptr<FolderItem> file = dialog.ShowModal();
     if (!file) return;
+    // Replacing the open database with a text file would lose every recipe.
+    if (App().dbfile && *file == *App().dbfile) {
+        MsgBox("Error EX003: The recipes cannot be exported over the recipe database.");
+        return;
+    }
 
     // Queried before the file is touched, so a failed query leaves it alone.
     REALSQLDatabase& db = *App().db;

@@ -125,6 +125,15 @@ TEST_F(ExportTest, AFolderThatIsMissingIsReported) {
     EXPECT_FALSE(std::filesystem::exists(ui.folder("Home") + "/gone"));
 }
 
+TEST_F(ExportTest, TheRecipeDatabaseItselfIsNeverReplacedByAnExport) {
+    start({recipe("Bread")});
+    ui.dialogs()
+        .expectSaveFile(databasePath())
+        .expectMsgBox("Error EX003: The recipes cannot be exported over the recipe database.");
+    ui.chooseMenu("FileExportrecipes");
+    EXPECT_EQ(value("select recipeName from recipes"), "Bread");
+}
+
 TEST_F(ExportTest, ALongExportLetsTheWindowPaintAboutOnceATickNotOncePerRow) {
     std::vector<TestRecipe> recipes;
     for (int i = 0; i < 60; ++i) recipes.push_back(recipe("Recipe " + std::to_string(100 + i)));

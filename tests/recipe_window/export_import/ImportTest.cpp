@@ -81,6 +81,14 @@ TEST_F(ImportTest, TextIsOnlyEverText) {
     EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "It's <b>odd<i>.txt");
 }
 
+TEST_F(ImportTest, TextFromOlderProgramsIsDecodedAndClippingsFromTheOldPlatformToo) {
+    start({recipe("Bread")});
+    ASSERT_TRUE(dropFiles({file("Creme.txt", "Cr\xE8me fra\xEE" "che")}));  // Windows-1252
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 2"), "Crème fraîche");
+    ASSERT_TRUE(dropFiles({clipping("Old.textClipping", "Cr\x8Fme")}));  // Mac Roman
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 3"), "Crème");
+}
+
 TEST_F(ImportTest, AnRtfFileKeepsItsStylingAndLosesItsExtension) {
     start({recipe("Bread")});
     ASSERT_TRUE(dropFiles({file("Soup.RTF", kSoupRtf)}));
