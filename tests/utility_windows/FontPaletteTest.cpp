@@ -1,5 +1,6 @@
 // The font palette: its size mapping, where it opens, and that only the
 // user's own choices on it style the recipe text.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -174,6 +175,30 @@ TEST_F(PaletteTest, AStaleSavedSelectionIsHeldToTheText) {
     EXPECT_EQ(text().SelLength(), 5);
     EXPECT_EQ(sizeAt(14), 9);
     EXPECT_EQ(main().recipeTextSelLength, 500);  // the record is the user's, not the clamp
+}
+
+TEST_F(PaletteTest, SizeControlsUpdateEachOtherWithoutRecursing) {
+    startWithRecipe("Flour and sugar");
+    openPalette();
+    userSelects(0, 5);
+    int depth = 0, deepest = 0;
+    auto counted = [&](void (FontPaletteWindow::*handler)()) {
+        return [&, handler] {
+            deepest = std::max(deepest, ++depth);
+            (palette->*handler)();
+            --depth;
+        };
+    };
+    palette->SizeList->Change = counted(&FontPaletteWindow::SizeList_Change);
+    palette->fontSize->TextChange = counted(&FontPaletteWindow::fontSize_TextChange);
+    palette->FontSizeSlider->ValueChanged = counted(&FontPaletteWindow::FontSizeSlider_ValueChanged);
+    palette->SizeList->ListIndex = 13;
+    palette->FontSizeSlider->Value = 20;
+    palette->fontSize->Text = std::string("48");
+    EXPECT_LE(deepest, 2);  // a control moved by another returns at once
+    EXPECT_EQ(sizeAt(0), 48);
+    EXPECT_EQ(palette->SizeList->ListIndex(), 12);
+    EXPECT_EQ(palette->FontSizeSlider->Value(), 48);
 }
 
 }  // namespace
