@@ -183,7 +183,7 @@ public:
     std::string tab() const;
     std::string Remove(const std::string& s, const std::string& chars) const;
     void droppedRecipe(std::shared_ptr<FolderItem> item);
-    // Until the import is built: the files handed to droppedRecipe.
+    // Every file handed to droppedRecipe, in order (whatever became of it).
     std::vector<std::shared_ptr<FolderItem>> droppedItems;
 
     // Runs the save that the focused editor's LostFocus would run, so a

@@ -3,7 +3,6 @@
 #include "controls/doubleclick/DoubleClickCanvas.h"
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "controls/splitter/SmartSplitter.h"
-#include "framework/menus/MenuItem.h"
 #include "framework/runtime/Application.h"
 #include "framework/runtime/SystemInfo.h"
 #include "framework/ui/controls/EditField.h"
@@ -46,10 +45,6 @@ void MainWindow::Event_Close() {
     Quit(0);
 }
 
-void MainWindow::Event_EnableMenuItems() {
-    if (MenuItem* item = RecipeKitchenmode()) item->Enabled = recipeList->ListIndex >= 0;
-}
-
 void MainWindow::SmartSplitter1_Open() {
     SmartSplitter1->attachNearbyControls();
     SmartSplitter1->attach(recipeKeywords);
@@ -63,18 +58,6 @@ void MainWindow::SmartSplitter2_Open() {
 }
 
 void MainWindow::SmartSplitter2_Paint(::Graphics&) { drawNScale(myPic, *recipePhoto); }
-
-void MainWindow::AddMenuHandlers() {
-    AddMenuHandler("RecipeNewRecipe", [this] { return _RecipeNewRecipe_Action(); });
-    AddMenuHandler("RecipeDeleteRecipe", [this] { return _RecipeDeleteRecipe_Action(); });
-    AddMenuHandler("FileClose", [this] { return _FileClose_Action(); });
-    AddMenuHandler("RecipeNextRecipe", [this] { return _RecipeNextRecipe_Action(); });
-    AddMenuHandler("RecipePreviousRecipe", [this] { return _RecipePreviousRecipe_Action(); });
-    AddMenuHandler("FileRestorefrombackup", [this] { return _FileRestorefrombackup_Action(); });
-    AddMenuHandler("FileBackupDatabase", [this] { return _FileBackupDatabase_Action(); });
-    AddMenuHandler("FileAppkFilePrint", [this] { return _FileAppkFilePrint_Action(); });
-    AddMenuHandler("FilePageSetup", [this] { return _FilePageSetup_Action(); });
-}
 
 bool MainWindow::_FileClose_Action() {
     Close();

@@ -1,0 +1,199 @@
+// The recipe export over 10,000 and 100,000 recipes of about 2 KB plain text
+// (with line breaks and tabs to filter) and 5 KB RTF each, against the bare
+// SQLite statement writing the same lines with stdio in the same run.
+// "ratio_to_bare" is ours divided by bare; both files are compared byte for
+// byte once per size, so the two sides do the same work.
+//
+//   BM_ExportRecipes/N   exportRecipes end to end: the save dialog's answer,
+//                        the query, the lines, the atomic replace, type and
+//                        creator, the closing message
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "app/Larderwise.h"
+#include "framework/db/REALSQLDatabase.h"
+#include "framework/dialogs/UiService.h"
+#include "framework/runtime/Runtime.h"
+#include "framework/runtime/Services.h"
+#include "recipe_window/Main.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path& benchFolder() {
+    static const fs::path folder = [] {
+        fs::path f = fs::temp_directory_path() / ("larderwise-export-bench-" + std::to_string(getpid()));
+        fs::create_directories(f / "data" / "Larderwise");
+        return f;
+    }();
+    return folder;
+}
+
+fs::path liveFile() { return benchFolder() / "data" / "Larderwise" / "recipeDB.rsd"; }
+fs::path ourExport() { return benchFolder() / "ours.txt"; }
+fs::path bareExport() { return benchFolder() / "bare.txt"; }
+
+// Answers the save dialog with ourExport() and every message box with OK.
+class ExportUi : public UiService {
+public:
+    int32_t MsgBox(const MsgBoxRequest& request) override {
+        lastMessage = request.text;
+        return 1;
+    }
+    MessageDialogChoice showMessageDialog(const MessageDialogRequest&) override { return MessageDialogChoice::Cancel; }
+    std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> saveFile(const FileDialogRequest&) override { return ourExport().string(); }
+    bool selectColor(uint32_t&, const std::string&) override { return false; }
+    bool pageSetup(PrintSettings&) override { return false; }
+    bool printerDialog(PrintSettings&) override { return false; }
+    MenuItem* popUpMenu(MenuItem&, int32_t, int32_t) override { return nullptr; }
+    DragResult startDrag(const DragRequest&) override { return DragResult::None; }
+    void speak(const std::string&, bool) override {}
+    bool openURL(const std::string&) override { return false; }
+
+    std::string lastMessage;
+};
+
+ExportUi* ui = nullptr;
+
+// Random names, 2 KB text holding CRs and TABs, 5 KB RTF, keywords, ratings,
+// no photos.
+void buildDatabase(int n) {
+    fs::remove(liveFile());
+    sqlite3* db = nullptr;
+    sqlite3_open(liveFile().c_str(), &db);
+    sqlite3_exec(db,
+                 "create table recipes (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
+                 "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)",
+                 nullptr, nullptr, nullptr);
+    sqlite3_stmt* fill = nullptr;
+    sqlite3_prepare_v2(db,
+                       "WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM c WHERE i < ?1) "
+                       "INSERT INTO recipes SELECT 'Recipe ' || hex(randomblob(6)) || ' ' || i, "
+                       "replace(replace(substr(hex(randomblob(1100)),1,2000),'A',char(13)),'B',char(9)), "
+                       "'{\\rtf1\\ansi {\\fonttbl\\f0\\fswiss Helvetica;}\\f0\\fs24 ' || "
+                       "substr(replace(hex(randomblob(2600)),'A',' '),1,5000) || '}', "
+                       "'italian dinner' || char(9) || 'pasta ' || hex(randomblob(8)), abs(random()) % 6, NULL FROM c",
+                       -1, &fill, nullptr);
+    sqlite3_bind_int(fill, 1, n);
+    sqlite3_step(fill);
+    sqlite3_finalize(fill);
+    sqlite3_close(db);
+}
+
+double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+void appendFiltered(std::string& out, const unsigned char* text, int size) {
+    for (int i = 0; i < size; ++i) {
+        const char c = static_cast<char>(text[i]);
+        if (c != '\t') out += c == '\r' ? '\n' : c;
+    }
+}
+
+// The statement alone, on a connection of its own, each row written as the
+// export writes it.
+double bareSeconds() {
+    auto t0 = std::chrono::steady_clock::now();
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(liveFile().c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, "select recipeName, recipeKeywords, recipeText from recipes order by recipeName", -1,
+                       &stmt, nullptr);
+    std::FILE* out = std::fopen(bareExport().c_str(), "wb");
+    std::string line;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        line.clear();
+        for (int column = 0; column < 3; ++column) {
+            if (column > 0) line += '\t';
+            appendFiltered(line, sqlite3_column_text(stmt, column), sqlite3_column_bytes(stmt, column));
+        }
+        line += '\r';
+        std::fwrite(line.data(), 1, line.size(), out);
+    }
+    std::fclose(out);
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return seconds(std::chrono::steady_clock::now() - t0);
+}
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+struct Session {
+    std::unique_ptr<Larderwise> app;
+
+    MainWindow& open(int n) {
+        close();
+        buildDatabase(n);
+        app = std::make_unique<Larderwise>();
+        app->db = std::make_shared<REALSQLDatabase>();
+        app->openDatabase();
+        Main().runOpenEvents();
+        return Main();
+    }
+    void close() {
+        if (!app) return;
+        Runtime::releaseWindows();
+        app->db->Close();
+        app.reset();
+    }
+};
+
+Session& session() {
+    static Session s;
+    return s;
+}
+
+void BM_ExportRecipes(benchmark::State& state) {
+    MainWindow& w = session().open(static_cast<int>(state.range(0)));
+    const int yieldsBefore = yieldCount();
+    double ours = 0, bare = 0;
+    for (auto _ : state) {
+        auto t0 = std::chrono::steady_clock::now();
+        w.exportRecipes();
+        ours += seconds(std::chrono::steady_clock::now() - t0);
+        bare += bareSeconds();
+    }
+    if (ui->lastMessage != "Recipe export complete.") state.SkipWithError(ui->lastMessage.c_str());
+    else if (contents(ourExport()) != contents(bareExport())) state.SkipWithError("the exports differ");
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["ratio_to_bare"] = ours / bare;
+    state.counters["ms_ours"] = 1000 * ours / runs;
+    state.counters["ms_bare"] = 1000 * bare / runs;
+    state.counters["yields_per_export"] = (yieldCount() - yieldsBefore) / runs;
+    state.counters["file_mb"] = static_cast<double>(fs::file_size(ourExport())) / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_ExportRecipes)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((benchFolder() / "data").string()));
+    auto service = std::make_unique<ExportUi>();
+    ui = service.get();
+    setUiService(std::move(service));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    session().close();
+    setUiService(nullptr);
+    fs::remove_all(benchFolder());
+    return 0;
+}

@@ -1,0 +1,181 @@
+// The import of files dropped on the main window or opened from the desktop:
+// one new recipe named after the file, stored through the editors' own saves
+// and shown selected in the whole list.
+#include <gmock/gmock.h>
+
+#include <filesystem>
+
+#include "framework/files/FolderItem.h"
+#include "framework/text/RtfReader.h"
+#include "tests/framework/files/FileTestSupport.h"
+#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/SqlStatementFault.h"
+
+namespace {
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+
+const char* const kSoupRtf =
+    "{\\rtf1\\ansi {\\fonttbl\\f0\\fswiss Helvetica;}\\f0\\fs24 Hot \\b soup\\b0\\par Serve it}";
+
+struct ImportTest : MainWindowTest {
+    std::string file(const std::string& name, const std::string& bytes, const std::string& macType = "") {
+        const std::string path = ui.folder("Home") + "/" + name;
+        writeBytes(path, bytes);
+        if (!macType.empty()) FolderItem::fromPath(path)->setMacType(macType);
+        return path;
+    }
+    // A clipping of the old kind: an empty data fork, the text in the "TEXT"
+    // resource 256 of its fork (kept in an AppleDouble sidecar).
+    std::string clipping(const std::string& name, const std::string& text) {
+        const std::string path = file(name, "");
+        writeBytes(ui.folder("Home") + "/._" + name, buildAppleDouble({{2, buildResourceFork({{"TEXT", 256, text, ""}})}}));
+        return path;
+    }
+    bool dropFiles(const std::vector<std::string>& paths) {
+        DropData data;
+        data.files = paths;
+        return ui.dropOnWindow(w(), data, 100, 20);  // beside the search field: the window itself
+    }
+    std::vector<Row> stored() {
+        return query("select recipeName, recipeText, recipeKeywords, recipeRating, recipePhoto from recipes "
+                     "order by rowID");
+    }
+    std::string selectedName() {
+        return w().recipeList->ListIndex < 0 ? "none" : w().recipeList->List(w().recipeList->ListIndex);
+    }
+};
+
+TEST_F(ImportTest, APlainTextFileBecomesARecipeNamedAfterTheWholeFileName) {
+    start({recipe("Bread"), recipe("Soup")});
+    search("Bre");
+    ASSERT_TRUE(dropFiles({file("Pasta.txt", "Boil water\nAdd pasta", "TEXT")}));
+    ASSERT_EQ(stored().size(), 3u);
+    EXPECT_EQ(stored()[2], (Row{"Pasta.txt", "Boil water\rAdd pasta", std::nullopt, std::nullopt, std::nullopt}));
+    // The whole list again, the new recipe selected and shown from the database.
+    EXPECT_THAT(listedNames(), ElementsAre("Bread", "Pasta.txt", "Soup"));
+    EXPECT_EQ(selectedName(), "Pasta.txt");
+    EXPECT_EQ(std::string(w().Searchfield().Text), "");
+    EXPECT_EQ(std::string(w().recipeName->Text), "Pasta.txt");
+    EXPECT_EQ(std::string(w().RecipeText->Text), "Boil water\rAdd pasta");
+}
+
+TEST_F(ImportTest, PlainTextTakesTheSystemFontAtTwelvePointsInBlack) {
+    start({recipe("Bread")});
+    w().RecipeText->TextColor = Color(0xFF0000);
+    ASSERT_TRUE(dropFiles({file("Pasta.txt", "Boil water")}));
+    std::optional<StyledText> rtf = readRtf(value("select recipeRtfText from recipes where recipeName = 'Pasta.txt'"));
+    ASSERT_TRUE(rtf);
+    EXPECT_EQ(rtf->Text(), "Boil water");
+    EXPECT_EQ(rtf->StyleAt(0).Size, 12);
+    EXPECT_EQ(rtf->StyleAt(0).TextColor, 0u);
+    EXPECT_EQ(w().RecipeText->SelTextSize(), 12);
+}
+
+TEST_F(ImportTest, TextIsOnlyEverText) {
+    start({recipe("Bread")});
+    const std::string text = "{\\rtf1 \\b not bold}'); drop table recipes; --";
+    ASSERT_TRUE(dropFiles({file("It's <b>odd<i>.txt", text)}));
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 2"), text);
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "It's <b>odd<i>.txt");
+}
+
+TEST_F(ImportTest, TextFromOlderProgramsIsDecodedAndClippingsFromTheOldPlatformToo) {
+    start({recipe("Bread")});
+    ASSERT_TRUE(dropFiles({file("Creme.txt", "Cr\xE8me fra\xEE" "che")}));  // Windows-1252
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 2"), "Crème fraîche");
+    ASSERT_TRUE(dropFiles({clipping("Old.textClipping", "Cr\x8Fme")}));  // Mac Roman
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 3"), "Crème");
+}
+
+TEST_F(ImportTest, AnRtfFileKeepsItsStylingAndLosesItsExtension) {
+    start({recipe("Bread")});
+    ASSERT_TRUE(dropFiles({file("Soup.RTF", kSoupRtf)}));
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "Soup");
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 2"), "Hot soup\rServe it");
+    std::optional<StyledText> rtf = readRtf(value("select recipeRtfText from recipes where rowID = 2"));
+    ASSERT_TRUE(rtf);
+    EXPECT_FALSE(rtf->StyleAt(0).Bold);
+    EXPECT_TRUE(rtf->StyleAt(4).Bold);
+    EXPECT_EQ(selectedName(), "Soup");
+}
+
+TEST_F(ImportTest, ATextTypedFileThatIsAnRtfFileIsReadAsRtf) {
+    start({recipe("Bread")});
+    ASSERT_TRUE(dropFiles({file("Soup.rtf", kSoupRtf, "TEXT")}));
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 2"), "Hot soup\rServe it");
+}
+
+TEST_F(ImportTest, AnRtfFileThatIsNotRtfKeepsItsTextAndAnRtfNameWithoutStemIsUntitled) {
+    start({recipe("Bread")});
+    ASSERT_TRUE(dropFiles({file(".rtf", "just words")}));
+    EXPECT_EQ(stored()[1][0], "Untitled Recipe");
+    EXPECT_EQ(stored()[1][1], "just words");
+}
+
+TEST_F(ImportTest, AClippingBecomesARecipeNamedBeforeItsExtension) {
+    start({recipe("Bread")});
+    ASSERT_TRUE(dropFiles({clipping("Note.textClipping", "Two cups flour\rOne egg")}));
+    EXPECT_EQ(stored()[1], (Row{"Note", "Two cups flour\rOne egg", std::nullopt, std::nullopt, std::nullopt}));
+    EXPECT_EQ(selectedName(), "Note");
+}
+
+TEST_F(ImportTest, AClippingTypeWinsOverTheFileNameAndABlankStemIsUntitled) {
+    start({recipe("Bread")});
+    w().droppedRecipe(FolderItem::fromPath(clipping(".TextClipping", "Eggs")));
+    EXPECT_EQ(stored()[1][0], "Untitled Recipe");
+    const std::string disguised = clipping("Stew.txt", "Beef");
+    FolderItem::fromPath(disguised)->setMacType("clpt");
+    w().droppedRecipe(FolderItem::fromPath(disguised));
+    EXPECT_EQ(stored()[2][0], "Stew.txt");
+    EXPECT_EQ(stored()[2][1], "Beef");
+}
+
+TEST_F(ImportTest, AClippingWithoutTextLeavesTheNewEmptyRecipe) {
+    start({recipe("Bread")});
+    ASSERT_TRUE(dropFiles({file("Empty.textClipping", "")}));
+    ASSERT_EQ(stored().size(), 2u);
+    EXPECT_EQ(stored()[1][0], "Untitled Recipe 2");
+    EXPECT_EQ(selectedName(), "Untitled Recipe 2");
+}
+
+TEST_F(ImportTest, OnlyTheFirstOfSeveralDroppedFilesIsImported) {
+    start({recipe("Bread")});
+    ASSERT_TRUE(dropFiles({file("One.txt", "1"), file("Two.txt", "2")}));
+    EXPECT_THAT(listedNames(), ElementsAre("Bread", "One.txt"));
+}
+
+TEST_F(ImportTest, OtherFilesAndDroppedTextMakeNothing) {
+    start({recipe("Bread")});
+    w().droppedRecipe(FolderItem::fromPath(file("photo.jpg", "\xFF\xD8\xFF")));
+    w().droppedRecipe(FolderItem::fromPath(file("notes", "no type at all")));
+    DropData text;
+    text.text = "Some words";
+    ui.dropOnWindow(w(), text, 100, 20);
+    EXPECT_EQ(stored().size(), 1u);
+}
+
+TEST_F(ImportTest, AFileThatCannotBeReadMakesNoRecipeAndSaysSo) {
+    start({recipe("Bread")});
+    ui.dialogs().expectMsgBox("Error IM001: Could not read the file 'Gone.txt'.");
+    w().droppedRecipe(FolderItem::fromPath(ui.folder("Home") + "/Gone.txt"));
+    EXPECT_EQ(stored().size(), 1u);
+}
+
+TEST_F(ImportTest, WhenNoRecipeCanBeMadeNoOtherRecipeTakesTheText) {
+    SqlStatementFault fault("insert into recipes (recipeName)");
+    start({recipe("Bread", "", 0, std::string("Knead"))});
+    ui.dialogs().expectMsgBox("Error NR002 creating new recipe record.");
+    w().droppedRecipe(FolderItem::fromPath(file("Pasta.txt", "Boil water")));
+    EXPECT_THAT(stored(), ElementsAre(Row{"Bread", "Knead", "", "0", std::nullopt}));
+}
+
+TEST_F(ImportTest, ADocumentOpenedFromTheDesktopIsImportedLikeADrop) {
+    start({recipe("Bread")});
+    App().Event_OpenDocument(FolderItem::fromPath(file("Pasta.txt", "Boil water")));
+    EXPECT_EQ(selectedName(), "Pasta.txt");
+    EXPECT_EQ(value("select recipeText from recipes where recipeName = 'Pasta.txt'"), "Boil water");
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+// The main window's menu items: which it serves, and which it offers while
+// which control has the focus.
+#include <gmock/gmock.h>
+
+#include "framework/menus/MenuItem.h"
+#include "framework/runtime/ImplicitWindows.h"
+#include "tests/recipe_window/MainWindowFixture.h"
+#include "utility_windows/kitchen_mode/KitchenModeWindow.h"
+#include "utility_windows/unit_converter/RecipeUnits.h"
+
+namespace {
+
+const char* const kServedItems[] = {
+    "UtilitySpeakselection", "RecipeNewRecipe", "RecipeDeleteRecipe", "FileClose",      "RecipeNextRecipe",
+    "RecipePreviousRecipe",  "FileRestorefrombackup", "FileBackupDatabase", "RecipeKitchenmode", "FileAppkFilePrint",
+    "FilePageSetup",         "FileExportrecipes", "RecipeUnitConverter", "StyleBold",        "StyleItalic",
+    "StyleUnderline",        "SizeBigger",        "SizeSmaller",        "FormatColor",       "FontShowFonts",
+    "TextCenter",            "TextAlignLeft",     "TextAlignRight",     "FontPlainText"};
+
+const char* const kFormatItems[] = {"StyleBold",   "StyleItalic",   "StyleUnderline", "SizeBigger",
+                                    "SizeSmaller", "FontPlainText", "TextCenter",     "TextAlignLeft",
+                                    "TextAlignRight"};
+
+struct MenuBindingTest : MainWindowTest {
+    // The menus as they stand after the enabling pass the next choice runs.
+    MenuItem& item(const std::string& name) { return *w().MenuBar.get()->FindItem(name); }
+    bool formatOffered() {
+        ui.chooseMenu("NoSuchItem");  // runs the enabling pass only
+        return item("FormatMenu").Enabled;
+    }
+};
+
+TEST_F(MenuBindingTest, TheWindowServesItsTwentyFourItemsAndLeavesTheRestToOthers) {
+    start({recipe("Cake")});
+    for (const char* name : kServedItems) EXPECT_TRUE(w().hasMenuHandler(name)) << name;
+    for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll",
+                             "FileQuit", "FileAboutLarderwise", "HelpProgramHelp"})
+        EXPECT_FALSE(w().hasMenuHandler(name)) << name;
+    for (const char* name : kFormatItems) EXPECT_FALSE(w().invokeMenuHandler(name)) << name;
+}
+
+TEST_F(MenuBindingTest, TheFormatMenuIsOfferedOnlyWhileTheRecipeTextHasTheFocus) {
+    start({recipe("Cake")});
+    ui.setFocus(*w().RecipeText);
+    EXPECT_TRUE(formatOffered());
+    ui.setFocus(*w().recipeName);
+    EXPECT_FALSE(formatOffered());
+    ui.setFocus(*w().recipeKeywords);
+    EXPECT_FALSE(formatOffered());
+    ui.setFocus(*w().recipeList);
+    EXPECT_FALSE(formatOffered());
+    ui.setFocus(w().Searchfield());
+    EXPECT_FALSE(formatOffered());
+    w().ClearFocus();
+    EXPECT_FALSE(formatOffered());
+}
+
+TEST_F(MenuBindingTest, FormatShortcutsDoNothingOutsideTheRecipeText) {
+    start({recipe("Cake", "", 0, std::string("Flour"))});
+    ui.setFocus(*w().RecipeText);
+    w().RecipeText->SelStart = 0;
+    w().RecipeText->SelLength = 5;
+    ui.setFocus(w().Searchfield());
+    w().RecipeText->SelStart = 0;
+    w().RecipeText->SelLength = 5;
+    ui.chooseMenu("StyleBold");
+    EXPECT_FALSE(StyledText(w().RecipeText->StyledText).StyleAt(0).Bold);
+}
+
+TEST_F(MenuBindingTest, KitchenModeIsOfferedOnlyWhileARecipeIsSelected) {
+    start({recipe("Cake")});
+    ui.chooseMenu("NoSuchItem");
+    EXPECT_TRUE(item("RecipeKitchenmode").Enabled);
+    w().recipeList->ListIndex = -1;
+    ui.chooseMenu("RecipeKitchenmode");
+    EXPECT_FALSE(item("RecipeKitchenmode").Enabled);
+    EXPECT_EQ(ImplicitWindows::find(typeid(KitchenModeWindow)), nullptr);
+}
+
+TEST_F(MenuBindingTest, KitchenModeIsNotOfferedForAnEmptyCollection) {
+    start({});
+    ui.chooseMenu("RecipeKitchenmode");
+    EXPECT_FALSE(item("RecipeKitchenmode").Enabled);
+    EXPECT_EQ(ImplicitWindows::find(typeid(KitchenModeWindow)), nullptr);
+}
+
+TEST_F(MenuBindingTest, ItemsReachTheMainWindowOnlyWhileItIsInFront) {
+    start({recipe("Cake")});
+    RecipeUnitsWindow& converter = recipeUnits();
+    converter.Show();
+    ui.activate(converter);
+    // Nothing here serves the export: no save dialog is shown.
+    ui.chooseMenu("FileExportrecipes");
+    ui.chooseMenu("FileClose");
+    EXPECT_EQ(ImplicitWindows::find(typeid(RecipeUnitsWindow)), nullptr);
+    EXPECT_TRUE(w().isShown());
+    ui.activate(w());
+    ui.dialogs().expectSaveFile(std::nullopt);
+    ui.chooseMenu("FileExportrecipes");
+}
+
+}  // namespace
