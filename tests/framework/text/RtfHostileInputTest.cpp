@@ -8,12 +8,11 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 #include "fuzz/rtf_fuzz.cpp"
 #include "framework/text/StyledText.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -24,12 +23,8 @@ std::filesystem::path corpusFolder() {
 
 std::vector<std::pair<std::string, std::string>> corpus() {
     std::vector<std::pair<std::string, std::string>> files;
-    for (const auto& entry : std::filesystem::directory_iterator(corpusFolder())) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        files.emplace_back(entry.path().filename().string(), bytes.str());
-    }
+    for (const auto& entry : std::filesystem::directory_iterator(corpusFolder()))
+        files.emplace_back(entry.path().filename().string(), readBytes(entry.path()));
     return files;
 }
 

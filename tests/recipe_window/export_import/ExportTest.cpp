@@ -13,7 +13,7 @@
 #include "framework/runtime/Clock.h"
 #include "framework/runtime/Services.h"
 #include "tests/framework/files/FileTestSupport.h"
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
 
 namespace {

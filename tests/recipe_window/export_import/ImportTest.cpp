@@ -8,7 +8,7 @@
 #include "framework/files/FolderItem.h"
 #include "framework/text/RtfReader.h"
 #include "tests/framework/files/FileTestSupport.h"
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "framework/text/RtfReader.h"
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 
 namespace {
 

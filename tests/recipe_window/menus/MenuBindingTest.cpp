@@ -4,7 +4,7 @@
 
 #include "framework/menus/MenuItem.h"
 #include "framework/runtime/ImplicitWindows.h"
-#include "tests/recipe_window/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 #include "utility_windows/kitchen_mode/KitchenModeWindow.h"
 #include "utility_windows/unit_converter/RecipeUnits.h"
 

@@ -2,13 +2,13 @@
 // replaced file and the refilled list, and every way it can go wrong
 // leaving the user with the database they had.
 #include <filesystem>
-#include <fstream>
 
 #include "app/RecipesTable.h"
 #include "framework/runtime/Runtime.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/RecipeDatabase.h"
 #include "tests/support/SqlStatementFault.h"
+#include "tests/support/TestFiles.h"
 
 using ::testing::_;
 using ::testing::ElementsAre;
@@ -100,7 +100,7 @@ TEST_F(RestoreTest, AbortingAtTheQuestionOrCancellingTheFileChangesNothing) {
 TEST_F(RestoreTest, AFileThatIsNoRecipeDatabaseIsRefusedAndTheDatabaseStaysOpen) {
     start(kCurrent);
     const std::string junk = dataFolder() + "/junk.rsd";
-    std::ofstream(junk) << "these are not the recipes you are looking for";
+    writeBytes(junk, "these are not the recipes you are looking for");
     const std::string otherTable = makeDatabase("other.rsd", {}, "create table notes (body varchar)");
     for (const std::string& choice : {junk, otherTable, dataFolder() + "/missing.rsd"}) {
         expectQuestionAnswered("Restore");
