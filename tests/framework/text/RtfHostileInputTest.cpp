@@ -45,10 +45,12 @@ TEST(RtfHostileInput, CorpusFilesFromOtherProgramsGiveTheirText) {
     for (const auto& [name, bytes] : corpus()) {
         StyledText t;
         ASSERT_TRUE(t.SetRTFData(bytes)) << name;
-        if (name == "word_with_pictures.rtf")
+        if (name == "word_with_pictures.rtf") {
             EXPECT_EQ(t.Text(), "Lemon cake\rZest of one lemon see here andtwo eggs\xE2\x80\x94" "beaten.\r\xEF\x82\xB7\tBake 40 min\r");
-        if (name == "textedit_cocoa.rtf")
+        }
+        if (name == "textedit_cocoa.rtf") {
             EXPECT_EQ(t.Text(), "Pancakes\r\rServes 4\rFlip once \xF0\x9F\x90\xB6\r");
+        }
     }
 }
 

@@ -78,7 +78,7 @@ TEST(RtfRoundTrip, StyleOfAParagraphBreakSurvives) {
 }
 
 TEST(RtfRoundTrip, NonAsciiAndAstralCharacters) {
-    StyledText t("Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9e, \xC2\xBD cup at 350\xC2\xB0" "F \xE2\x9C\x93 \xF0\x9F\x8D\xB0"
+    StyledText t("Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9" "e, \xC2\xBD cup at 350\xC2\xB0" "F \xE2\x9C\x93 \xF0\x9F\x8D\xB0"
                  " no\xC2\xA0" "break \xE2\x80\x94 \xE6\x97\xA5\xE6\x9C\xAC",
                  concrete());
     t.SetItalic(0, 5, true);
