@@ -1,6 +1,7 @@
 #include "framework/menus/MenuBarView.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -48,7 +49,15 @@ MenuBarView::MenuBarView(std::shared_ptr<MenuBar> bar, QMenuBar& widget)
     // Items without children sit directly in the bar; the bar reports them.
     connect(&widget_, &QMenuBar::triggered, this, &MenuBarView::trigger);
     observerId_ = bar_->addObserver([this] { refresh(); });
+    // The bar ignores a press on a disabled title, so a title left disabled
+    // by the last pass could never be opened to run the next one.
+    widget_.installEventFilter(this);
     rebuild();
+}
+
+bool MenuBarView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &widget_ && event->type() == QEvent::MouseButtonPress && !widget_.activeAction()) prepareMenu();
+    return false;
 }
 
 MenuBarView::~MenuBarView() {

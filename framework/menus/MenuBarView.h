@@ -1,7 +1,8 @@
 #pragma once
 // Framework-internal: one window's QMenuBar showing the shared MenuBar model.
-// Before a menu opens the enabling pass runs, and every view of the bar is
-// brought up to date after each pass, so all windows show the same states.
+// Before a menu opens, and when the bar is pressed, the enabling pass runs;
+// every view of the bar is brought up to date after each pass, so all
+// windows show the same states.
 // A chosen item runs the dispatch chain of the current MenuContext.
 #include <QObject>
 #include <memory>
@@ -38,6 +39,10 @@ public:
 
     QAction* actionFor(const std::string& itemName) const;
     QMenuBar& widget() const { return widget_; }
+
+    // A press on the bar while no menu is open runs the enabling pass first,
+    // as opening any menu does, so the titles are up to date when it lands.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void rebuild();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
@@ -60,6 +62,29 @@ TEST_F(MenuBarViewTest, OpeningAMenuRunsTheEnablingPassAndEveryWindowShowsTheRes
     EXPECT_FALSE(MenuBarView::of(second)->actionFor("FormatMenu")->isEnabled());
     EXPECT_FALSE(view->actionFor("EditUndo")->isEnabled());
     EXPECT_TRUE(view->actionFor("EditCopy")->isEnabled());
+}
+
+// A menu left disabled by the last pass (the Format menu after the user was
+// in another field) must still open once the focus is where it is enabled:
+// pressing on the bar runs the pass before the bar decides what was hit.
+TEST_F(MenuBarViewTest, PressingOnTheBarRunsThePassBeforeTheBarLooksAtTheTitle) {
+    bool inText = false;
+    menus.controlEnable = [&] { menus.bar->FindItem("FormatMenu")->Enabled = inText; };
+    view->prepareMenu();
+    QAction* format = view->actionFor("FormatMenu");
+    ASSERT_FALSE(format->isEnabled());
+
+    inText = true;
+    window.resize(400, 200);
+    widget->resize(400, 30);
+    window.show();
+    const QPoint title = widget->actionGeometry(format).center();
+    QMouseEvent press(QEvent::MouseButtonPress, title, widget->mapToGlobal(title), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    EXPECT_TRUE(format->isEnabled());
+    EXPECT_EQ(widget->activeAction(), format) << "the Format menu opens";
+    if (QMenu* open = format->menu()) open->close();
 }
 
 TEST_F(MenuBarViewTest, TextAndCheckChangesShowAfterTheNextPass) {
