@@ -1,6 +1,7 @@
 #include "framework/runtime/Services.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/Keyboard.h"
+#include "framework/ui/MouseState.h"
 #include "framework/ui/Window.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/UiDriver.h"
