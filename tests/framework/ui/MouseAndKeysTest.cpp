@@ -224,3 +224,25 @@ TEST(Input, AnEventThatTravelsFromAnInnerWidgetToItsControlIsDispatchedOnce) {
     EXPECT_EQ(downs, 1);
     EXPECT_EQ(keys, 1);
 }
+
+// A KeyDown that declines its key after keys went elsewhere meanwhile (a
+// dialog it showed was typed into) still hears its own key only once.
+TEST(Input, AKeyStillTravellingAfterOtherKeysWereDispatchedIsNotRaisedAgain) {
+    UiDriver ui;
+    PadWindow w;
+    auto* hosted = w.add<HostedProbe>("hosted");
+    hosted->Width = 60;
+    hosted->Height = 60;
+    w.finishBuilding();
+    int keys = 0;
+    hosted->KeyDown = [&](std::string) {
+        if (++keys == 1) {
+            QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+            QApplication::sendEvent(w.line->widget(), &typed);
+        }
+        return false;
+    };
+    ui.key(*hosted, "a");
+    EXPECT_EQ(keys, 1);
+    EXPECT_EQ(w.line->text(), "x");
+}
