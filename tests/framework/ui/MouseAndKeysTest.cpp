@@ -199,15 +199,21 @@ struct HostedProbe : RectControl {
         AcceptFocus = true;
     }
 };
-}  // namespace
 
-TEST(Input, AnEventThatTravelsFromAnInnerWidgetToItsControlIsDispatchedOnce) {
+struct HostedFixture : ::testing::Test {
     UiDriver ui;
     PadWindow w;
-    auto* hosted = w.add<HostedProbe>("hosted");
-    hosted->Width = 60;
-    hosted->Height = 60;
-    w.finishBuilding();
+    HostedProbe* hosted;
+    HostedFixture() {
+        hosted = w.add<HostedProbe>("hosted");
+        hosted->Width = 60;
+        hosted->Height = 60;
+        w.finishBuilding();
+    }
+};
+}  // namespace
+
+TEST_F(HostedFixture, AnEventThatTravelsFromAnInnerWidgetToItsControlIsDispatchedOnce) {
     int downs = 0, keys = 0;
     hosted->MouseDown = [&](int32_t x, int32_t y) {
         ++downs;
@@ -227,13 +233,7 @@ TEST(Input, AnEventThatTravelsFromAnInnerWidgetToItsControlIsDispatchedOnce) {
 
 // A KeyDown that declines its key after keys went elsewhere meanwhile (a
 // dialog it showed was typed into) still hears its own key only once.
-TEST(Input, AKeyStillTravellingAfterOtherKeysWereDispatchedIsNotRaisedAgain) {
-    UiDriver ui;
-    PadWindow w;
-    auto* hosted = w.add<HostedProbe>("hosted");
-    hosted->Width = 60;
-    hosted->Height = 60;
-    w.finishBuilding();
+TEST_F(HostedFixture, AKeyStillTravellingAfterOtherKeysWereDispatchedIsNotRaisedAgain) {
     int keys = 0;
     hosted->KeyDown = [&](std::string) {
         if (++keys == 1) {
