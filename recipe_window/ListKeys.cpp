@@ -20,11 +20,6 @@ bool commandWith(const std::string& key, const char* letter) {
     return Keyboard::MenuShortcutKey() && Lowercase(key) == letter;
 }
 
-// Redraws everything the window shows, erasing first.
-void refreshWholeWindow(Window& window) {
-    for (int32_t i = 0; i < window.ControlCount(); ++i) window.Control(i)->Refresh(true);
-}
-
 }  // namespace
 
 bool MainWindow::recipeList_KeyDown(const std::string& key) {
@@ -60,7 +55,7 @@ bool MainWindow::_RecipeNextRecipe_Action() {
 
 bool MainWindow::_RecipePreviousRecipe_Action() {
     selectPreviousRow();
-    refreshWholeWindow(*this);
+    Refresh(true);
     return false;
 }
 

@@ -8,11 +8,8 @@
 #include "framework/menus/MenuItem.h"
 #include "framework/ui/DragItem.h"
 #include "framework/ui/Keyboard.h"
+#include "framework/ui/MouseState.h"
 #include "recipe_window/Main.h"
-
-// The framework's input rules: whether the press being handled is a
-// contextual click (the secondary button, or Control with the primary one).
-bool IsContextualClick();
 
 namespace {
 

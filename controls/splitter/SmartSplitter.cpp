@@ -94,18 +94,6 @@ void SmartSplitter::handleMouseDrag(int32_t x, int32_t y) {
     MouseDrag(x, y);
 }
 
-namespace {
-// Repaints everything in the window: the controls a release without live
-// drag moved, and the bar's outline left from the drag.
-void refreshWindow(class Window& w) {
-    for (int32_t i = 0; i < w.ControlCount(); ++i) {
-        RectControl* c = w.Control(i);
-        if (auto* canvas = dynamic_cast<Canvas*>(c)) canvas->Refresh(true);
-        else c->Refresh(true);
-    }
-}
-}  // namespace
-
 void SmartSplitter::handleMouseUp(int32_t x, int32_t y) {
     if (DisableLiveDrag) {
         const int32_t d = saturate32(int64_t{axisPosition()} - positionAtMouseDown);
@@ -113,7 +101,9 @@ void SmartSplitter::handleMouseUp(int32_t x, int32_t y) {
         Moved(d);
     }
     mouseDownTriggered = false;
-    if (DisableLiveDrag) refreshWindow(*Window());
+    // Repaints what a release without live drag moved, and the bar's
+    // outline left from the drag.
+    if (DisableLiveDrag) Window()->Refresh(true);
     refreshDebugCanvas(true);
     MouseUp(x, y);
 }

@@ -44,16 +44,28 @@ bool firstFilteredReceiver(QWidget* receiver, const QPoint& pos) {
     return nearestRegistered(hit ? hit : receiver) == receiver;
 }
 
-// Key events travel up the same way, as the same event object: remember
-// where the last one was dispatched, and let its ancestors pass it on.
-bool keyAlreadyDispatched(QEvent* event, QWidget* receiver) {
-    static const QEvent* lastEvent = nullptr;
-    static auto* lastReceiver = new QPointer<QWidget>;  // never destroyed: no Qt object dies after the app
+// Key events travel up the same way, as the same event object. Each control
+// remembers the key it last dispatched and where, so that key's way up
+// through the control's outer widgets passes it on. Per control, because a
+// handler may show a dialog that takes other keys before its own key moves on.
+struct KeyRecord {
+    const QEvent* event = nullptr;
+    QPointer<QWidget> receiver;
+};
+
+std::unordered_map<const RectControl*, KeyRecord>& keyRecords() {
+    // Never destroyed: no Qt object (the QPointers) may die after the application.
+    static auto* records = new std::unordered_map<const RectControl*, KeyRecord>;
+    return *records;
+}
+
+bool keyAlreadyDispatched(const RectControl* control, QEvent* event, QWidget* receiver) {
+    KeyRecord& last = keyRecords()[control];
     const bool travelling =
-        event == lastEvent && *lastReceiver && receiver != lastReceiver->data() && receiver->isAncestorOf(*lastReceiver);
+        event == last.event && last.receiver && receiver != last.receiver.data() && receiver->isAncestorOf(last.receiver);
     if (!travelling) {
-        lastEvent = event;
-        *lastReceiver = receiver;
+        last.event = event;
+        last.receiver = receiver;
     }
     return travelling;
 }
@@ -103,7 +115,7 @@ public:
             case QEvent::KeyPress: {
                 auto* e = static_cast<QKeyEvent*>(event);
                 const std::string key = keyStringFor(e->key(), e->modifiers(), e->text().toStdString());
-                if (key.empty() || keyAlreadyDispatched(event, receiver)) return false;
+                if (key.empty() || keyAlreadyDispatched(control_, event, receiver)) return false;
                 return InputDispatch::keyDown(*control_, key);
             }
             case QEvent::FocusIn: {
@@ -157,6 +169,7 @@ private:
 namespace ControlRegistry {
 void add(QWidget* widget, RectControl* control) { registry()[widget] = control; }
 void removeControl(const RectControl* control) {
+    keyRecords().erase(control);
     for (auto it = registry().begin(); it != registry().end();) {
         if (it->second == control) it = registry().erase(it);
         else ++it;

@@ -15,6 +15,8 @@
 
 #include <Qt>
 
+#include "framework/ui/MouseState.h"
+
 class QPoint;
 class QWidget;
 class DragItem;
@@ -58,7 +60,3 @@ void forget(const void* target);
 void resetCapture();
 
 }  // namespace InputDispatch
-
-// True while the MouseDown being dispatched is a contextual click (the
-// secondary button, or Meta with the primary one).
-bool IsContextualClick();

@@ -83,6 +83,11 @@ RectControl* Window::Control(int32_t index) const {
     return controls_[static_cast<size_t>(index)].get();
 }
 
+void Window::Refresh(bool eraseBackground) {
+    contentWidget()->update();
+    for (const auto& c : controls_) c->Refresh(eraseBackground);
+}
+
 RectControl* Window::findControl(const std::string& name) const {
     for (const auto& c : controls_)
         if (StrEq(c->Name(), name)) return c.get();

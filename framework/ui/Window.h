@@ -80,6 +80,10 @@ public:
     // controls' Close events, then the window is gone. A second Close from
     // inside the first does nothing.
     CommandEvent Close;
+    // Redraws everything the window shows on the next turn of the loop: its
+    // backdrop and every control, embedded ones included; canvases repaint
+    // through their Paint, erasing first when asked.
+    void Refresh(bool eraseBackground = true);
 
     int32_t ControlCount() const { return static_cast<int32_t>(controls_.size()); }
     // Control i from 0, in creation order, embedded controls included.

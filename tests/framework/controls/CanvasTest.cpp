@@ -133,3 +133,30 @@ TEST(Canvas, ARefreshOfItsContainerRepaintsItThroughPaint) {
     QCoreApplication::processEvents();
     EXPECT_EQ(paints, 2);
 }
+
+TEST(Canvas, AWindowsRefreshRepaintsEveryCanvasEmbeddedOrNot) {
+    TestWindow window;
+    window.finishBuilding();
+    auto* box = window.add<PillBox>("search");
+    place(*box, 0, 0, 100, 30);
+    auto* photo = window.add<Canvas>("recipePhoto");
+    place(*photo, 10, 50, 40, 30);
+    window.Show();
+    QCoreApplication::processEvents();
+    int pillPaints = 0, photoPaints = 0;
+    box->pill->Paint = [&](::Graphics&) { ++pillPaints; };
+    photo->Paint = [&](::Graphics&) { ++photoPaints; };
+    photo->Graphics().FillRect(0, 0, 5, 5);  // left over from drawing outside Paint
+
+    window.Refresh(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pillPaints, 1);
+    EXPECT_EQ(photoPaints, 1);
+    EXPECT_FALSE(clearAt(*photo, 1, 1)) << "no erase asked for";
+
+    window.Refresh();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pillPaints, 2);
+    EXPECT_EQ(photoPaints, 2);
+    EXPECT_TRUE(clearAt(*photo, 1, 1));
+}

@@ -112,6 +112,30 @@ TEST_P(FieldFixture, ReadOnlyAndEditMenuSupport) {
     EXPECT_EQ(textChanges.back(), "ter");
 }
 
+// A press or key the field declines goes on to the editor; however many of
+// the editor's inner widgets it passes through, the field hears it once.
+TEST_P(FieldFixture, ADeclinedPressOrKeyIsRaisedOncePerRealEvent) {
+    UiDriver ui;
+    window.Show();
+    int downs = 0;
+    std::string keys;
+    field->MouseDown = [&](int32_t, int32_t) {
+        ++downs;
+        return false;
+    };
+    field->KeyDown = [&](std::string key) {
+        keys += key;
+        return false;
+    };
+    ui.click(*field, 20, 10);
+    EXPECT_EQ(downs, 1);
+    ui.click(*field, 20, 10, UiDriver::None, true);
+    EXPECT_EQ(downs, 2) << "contextual click";
+    ui.type(*field, "ab");
+    EXPECT_EQ(keys, "ab");
+    EXPECT_EQ(field->Text(), "ab");
+}
+
 INSTANTIATE_TEST_SUITE_P(SingleAndMultiLine, FieldFixture, ::testing::Values(false, true));
 
 TEST(EditFieldMultiLine, ParagraphsAreCrAndNoBreakSpacesSurvive) {

@@ -1,6 +1,7 @@
 #include "framework/runtime/Services.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/Keyboard.h"
+#include "framework/ui/MouseState.h"
 #include "framework/ui/Window.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/UiDriver.h"
@@ -198,15 +199,21 @@ struct HostedProbe : RectControl {
         AcceptFocus = true;
     }
 };
-}  // namespace
 
-TEST(Input, AnEventThatTravelsFromAnInnerWidgetToItsControlIsDispatchedOnce) {
+struct HostedFixture : ::testing::Test {
     UiDriver ui;
     PadWindow w;
-    auto* hosted = w.add<HostedProbe>("hosted");
-    hosted->Width = 60;
-    hosted->Height = 60;
-    w.finishBuilding();
+    HostedProbe* hosted;
+    HostedFixture() {
+        hosted = w.add<HostedProbe>("hosted");
+        hosted->Width = 60;
+        hosted->Height = 60;
+        w.finishBuilding();
+    }
+};
+}  // namespace
+
+TEST_F(HostedFixture, AnEventThatTravelsFromAnInnerWidgetToItsControlIsDispatchedOnce) {
     int downs = 0, keys = 0;
     hosted->MouseDown = [&](int32_t x, int32_t y) {
         ++downs;
@@ -222,4 +229,20 @@ TEST(Input, AnEventThatTravelsFromAnInnerWidgetToItsControlIsDispatchedOnce) {
     ui.key(*hosted, "a");
     EXPECT_EQ(downs, 1);
     EXPECT_EQ(keys, 1);
+}
+
+// A KeyDown that declines its key after keys went elsewhere meanwhile (a
+// dialog it showed was typed into) still hears its own key only once.
+TEST_F(HostedFixture, AKeyStillTravellingAfterOtherKeysWereDispatchedIsNotRaisedAgain) {
+    int keys = 0;
+    hosted->KeyDown = [&](std::string) {
+        if (++keys == 1) {
+            QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+            QApplication::sendEvent(w.line->widget(), &typed);
+        }
+        return false;
+    };
+    ui.key(*hosted, "a");
+    EXPECT_EQ(keys, 1);
+    EXPECT_EQ(w.line->text(), "x");
 }
