@@ -91,16 +91,21 @@ void Larderwise::openDatabase() {
     if (!upgrade.ok) return;
     if (upgrade.rebuildDue && !rebuildRecipesTable(*db)) return;
 
-    // Only the first row (lowest rowID) tells the layout of the recipe text.
+    // The first row (lowest rowID) tells the layout of the recipe text. A row
+    // whose text was never typed ("+" stores a name only) tells nothing, so
+    // the first row that holds any text decides; with none, there is nothing
+    // to convert.
     bool rtfInRecipeText = false;
     bool rtfInRtfColumn = false;
     {
-        auto first = db->SQLSelect("select recipeRtfText,recipeText from recipes order by rowID limit 1;");
+        auto first = db->SQLSelect(
+            "select recipeRtfText,recipeText from recipes where coalesce(recipeText,'') <> '' "
+            "or coalesce(recipeRtfText,'') <> '' order by rowID limit 1;");
         if (!first || db->Error()) {
             quitAfterDatabaseFailure(*db, DatabaseMessages::kDB008, Rollback::Yes);
             return;
         }
-        if (first->EOF_()) return;  // no recipe yet: nothing to convert or compact
+        if (first->EOF_()) return;  // no recipe text yet: nothing to convert or compact
         rtfInRecipeText = InStr(first->Field("recipeText").StringValue(), "\\rtf") > 0;
         rtfInRtfColumn = InStr(first->Field("recipeRtfText").StringValue(), "\\rtf") > 0;
     }

@@ -256,3 +256,16 @@ TEST_F(OpenDatabase, AFailedCreateStatementIsNotReportedAsSuccess) {
     expectQuitWithoutMainWindow();
     EXPECT_FALSE(fileExists(databasePath()));  // the next start asks again
 }
+
+// "+" makes a row with a name only. When that row comes first, its empty text
+// columns say nothing about the layout: a current database must open without
+// the old-layout question, and without touching any row.
+TEST_F(OpenDatabase, AFirstRecipeWithNoTextYetDoesNotLookLikeTheOldLayout) {
+    makeDataFolder();
+    buildCurrentDatabase(databasePath(), {{"Bread", "knead", "{\\rtf1 knead}"}});
+    runStatements(databasePath(), {"insert into recipes (rowID, recipeName) values (0, 'Untitled')"});
+    const Rows before = selectRows(databasePath(), "select rowID,* from recipes order by rowID");
+    startApp();  // the scripted dialogs fail the test on any question
+    ASSERT_FALSE(ui.loopEnded());
+    EXPECT_EQ(selectRows(databasePath(), "select rowID,* from recipes order by rowID"), before);
+}
