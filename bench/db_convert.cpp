@@ -20,42 +20,16 @@
 
 #include "app/Larderwise.h"
 #include "framework/db/REALSQLDatabase.h"
-#include "framework/dialogs/UiService.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/text/StyledText.h"
 
+#include "bench/BenchSupport.h"
+
 namespace fs = std::filesystem;
+using bench::benchFolder;
+using bench::liveFile;
 
 namespace {
-
-// Answers every dialog at once: message boxes with OK, the conversion's
-// question with "&No".
-class AnsweringUi : public UiService {
-public:
-    int32_t MsgBox(const MsgBoxRequest&) override { return 1; }
-    MessageDialogChoice showMessageDialog(const MessageDialogRequest&) override {
-        return MessageDialogChoice::AlternateAction;
-    }
-    std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
-    bool selectColor(uint32_t&, const std::string&) override { return false; }
-    bool pageSetup(PrintSettings&) override { return false; }
-    bool printerDialog(PrintSettings&) override { return false; }
-    MenuItem* popUpMenu(MenuItem&, int32_t, int32_t) override { return nullptr; }
-    DragResult startDrag(const DragRequest&) override { return DragResult::None; }
-    void speak(const std::string&, bool) override {}
-    bool openURL(const std::string&) override { return false; }
-};
-
-const fs::path& benchFolder() {
-    static const fs::path folder = [] {
-        fs::path f = fs::temp_directory_path() / ("larderwise-convert-bench-" + std::to_string(getpid()));
-        fs::create_directories(f / "data" / "Larderwise");
-        return f;
-    }();
-    return folder;
-}
-fs::path liveFile() { return benchFolder() / "data" / "Larderwise" / "recipeDB.rsd"; }
 
 // About 2 KB of recipe text in paragraphs.
 std::string recipeText(int i) {
@@ -226,7 +200,9 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     // Application Support is $XDG_DATA_HOME: the benchmark's own folder.
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString((benchFolder() / "data").string()));
-    setUiService(std::make_unique<AnsweringUi>());
+    auto answering = std::make_unique<bench::AnsweringUi>();
+    answering->dialogChoice = MessageDialogChoice::AlternateAction;  // the conversion's "&No"
+    setUiService(std::move(answering));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

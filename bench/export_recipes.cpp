@@ -22,50 +22,22 @@
 
 #include "app/Larderwise.h"
 #include "framework/db/REALSQLDatabase.h"
-#include "framework/dialogs/UiService.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/runtime/Services.h"
 #include "recipe_window/Main.h"
 
+#include "bench/BenchSupport.h"
+
 namespace fs = std::filesystem;
+using bench::benchFolder;
+using bench::liveFile;
 
 namespace {
 
-const fs::path& benchFolder() {
-    static const fs::path folder = [] {
-        fs::path f = fs::temp_directory_path() / ("larderwise-export-bench-" + std::to_string(getpid()));
-        fs::create_directories(f / "data" / "Larderwise");
-        return f;
-    }();
-    return folder;
-}
-
-fs::path liveFile() { return benchFolder() / "data" / "Larderwise" / "recipeDB.rsd"; }
 fs::path ourExport() { return benchFolder() / "ours.txt"; }
 fs::path bareExport() { return benchFolder() / "bare.txt"; }
 
-// Answers the save dialog with ourExport() and every message box with OK.
-class ExportUi : public UiService {
-public:
-    int32_t MsgBox(const MsgBoxRequest& request) override {
-        lastMessage = request.text;
-        return 1;
-    }
-    MessageDialogChoice showMessageDialog(const MessageDialogRequest&) override { return MessageDialogChoice::Cancel; }
-    std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const FileDialogRequest&) override { return ourExport().string(); }
-    bool selectColor(uint32_t&, const std::string&) override { return false; }
-    bool pageSetup(PrintSettings&) override { return false; }
-    bool printerDialog(PrintSettings&) override { return false; }
-    MenuItem* popUpMenu(MenuItem&, int32_t, int32_t) override { return nullptr; }
-    DragResult startDrag(const DragRequest&) override { return DragResult::None; }
-    void speak(const std::string&, bool) override {}
-    bool openURL(const std::string&) override { return false; }
-
-    std::string lastMessage;
-};
-
-ExportUi* ui = nullptr;
+bench::AnsweringUi* ui = nullptr;
 
 // Random names, 2 KB text holding CRs and TABs, 5 KB RTF, keywords, ratings,
 // no photos.
@@ -186,7 +158,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString((benchFolder() / "data").string()));
-    auto service = std::make_unique<ExportUi>();
+    auto service = std::make_unique<bench::AnsweringUi>();
+    service->saveAnswer = ourExport().string();
     ui = service.get();
     setUiService(std::move(service));
     benchmark::Initialize(&argc, argv);

@@ -25,41 +25,18 @@
 #include "app/Larderwise.h"
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "framework/db/REALSQLDatabase.h"
-#include "framework/dialogs/UiService.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/RecipeStatements.h"
 
+#include "bench/BenchSupport.h"
+
 namespace fs = std::filesystem;
+using bench::benchFolder;
+using bench::liveFile;
 
 namespace {
-
-class SilentUi : public UiService {
-public:
-    int32_t MsgBox(const MsgBoxRequest&) override { return 1; }
-    MessageDialogChoice showMessageDialog(const MessageDialogRequest&) override { return MessageDialogChoice::Cancel; }
-    std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
-    bool selectColor(uint32_t&, const std::string&) override { return false; }
-    bool pageSetup(PrintSettings&) override { return false; }
-    bool printerDialog(PrintSettings&) override { return false; }
-    MenuItem* popUpMenu(MenuItem&, int32_t, int32_t) override { return nullptr; }
-    DragResult startDrag(const DragRequest&) override { return DragResult::None; }
-    void speak(const std::string&, bool) override {}
-    bool openURL(const std::string&) override { return false; }
-};
-
-const fs::path& benchFolder() {
-    static const fs::path folder = [] {
-        fs::path f = fs::temp_directory_path() / ("larderwise-found-list-bench-" + std::to_string(getpid()));
-        fs::create_directories(f / "data" / "Larderwise");
-        return f;
-    }();
-    return folder;
-}
-
-fs::path liveFile() { return benchFolder() / "data" / "Larderwise" / "recipeDB.rsd"; }
 
 // The recipes of the performance notes: random names, 2 KB text, 5 KB RTF,
 // 40-character keywords, ratings 0 to 5, no photos.
@@ -243,7 +220,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString((benchFolder() / "data").string()));
-    setUiService(std::make_unique<SilentUi>());
+    setUiService(std::make_unique<bench::AnsweringUi>());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

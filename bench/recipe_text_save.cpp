@@ -17,20 +17,14 @@
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 
+#include "bench/BenchSupport.h"
+
 namespace fs = std::filesystem;
+using bench::benchFolder;
 
 namespace {
 
-const fs::path& benchFolder() {
-    static const fs::path folder = [] {
-        fs::path f = fs::temp_directory_path() / ("larderwise-text-save-bench-" + std::to_string(getpid()));
-        fs::create_directories(f / "data" / "Larderwise");
-        return f;
-    }();
-    return folder;
-}
-
-fs::path databaseFile() { return benchFolder() / "data" / "Larderwise" / "recipeDB.rsd"; }
+fs::path databaseFile() { return bench::liveFile(); }
 
 void createDatabase() {
     sqlite3* db = nullptr;

@@ -1,0 +1,51 @@
+#pragma once
+// What the benchmarks that run the real application share: a scratch folder
+// laid out as the application expects, and a dialog service that answers at
+// once without showing anything.
+#include <unistd.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "framework/dialogs/UiService.h"
+
+namespace bench {
+
+// This run's own folder, with the data folder the application looks in.
+inline const std::filesystem::path& benchFolder() {
+    static const std::filesystem::path folder = [] {
+        auto f = std::filesystem::temp_directory_path() / ("larderwise-bench-" + std::to_string(getpid()));
+        std::filesystem::create_directories(f / "data" / "Larderwise");
+        return f;
+    }();
+    return folder;
+}
+
+inline std::filesystem::path liveFile() { return benchFolder() / "data" / "Larderwise" / "recipeDB.rsd"; }
+
+// Message boxes are answered with OK, the three-button question with
+// `dialogChoice`, save dialogs with `saveAnswer`; everything else declines.
+class AnsweringUi : public UiService {
+public:
+    MessageDialogChoice dialogChoice = MessageDialogChoice::Cancel;
+    std::optional<std::string> saveAnswer;
+    std::string lastMessage;
+
+    int32_t MsgBox(const MsgBoxRequest& request) override {
+        lastMessage = request.text;
+        return 1;
+    }
+    MessageDialogChoice showMessageDialog(const MessageDialogRequest&) override { return dialogChoice; }
+    std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> saveFile(const FileDialogRequest&) override { return saveAnswer; }
+    bool selectColor(uint32_t&, const std::string&) override { return false; }
+    bool pageSetup(PrintSettings&) override { return false; }
+    bool printerDialog(PrintSettings&) override { return false; }
+    MenuItem* popUpMenu(MenuItem&, int32_t, int32_t) override { return nullptr; }
+    DragResult startDrag(const DragRequest&) override { return DragResult::None; }
+    void speak(const std::string&, bool) override {}
+    bool openURL(const std::string&) override { return false; }
+};
+
+}  // namespace bench
