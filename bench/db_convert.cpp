@@ -18,6 +18,7 @@
 #include <map>
 #include <string>
 
+#include "app/RecipesTable.h"
 #include "app/Larderwise.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/runtime/Runtime.h"
@@ -56,8 +57,7 @@ fs::path sourceDatabase(int n, bool current) {
     path = benchFolder() / ((current ? "current-" : "old-") + std::to_string(n) + ".rsd");
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);
-    exec(db, current ? "create table recipes (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
-                       "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)"
+    exec(db, current ? RecipesTable::kCreate
                      : "create table recipes (recipeName varChar, recipeText varChar, recipeKeywords varChar, "
                        "recipePhoto Blob)");
     exec(db, "begin");
@@ -110,8 +110,7 @@ void bareUpgrade() {
     exec(db, "alter table recipes add column recipeRating integer");
     exec(db, "alter table recipes add column recipeRtfText varchar");
     exec(db, "begin");
-    exec(db, "create table recipes2 (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
-             "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)");
+    exec(db, RecipesTable::kCreateTemporary);
     sqlite3_stmt *ids = nullptr, *copy = nullptr;
     sqlite3_prepare_v2(db, "select rowID from recipes order by recipeName", -1, &ids, nullptr);
     sqlite3_prepare_v2(db,

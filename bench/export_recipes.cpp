@@ -20,6 +20,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/RecipesTable.h"
 #include "app/Larderwise.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/runtime/Runtime.h"
@@ -46,8 +47,7 @@ void buildDatabase(int n) {
     sqlite3* db = nullptr;
     sqlite3_open(liveFile().c_str(), &db);
     sqlite3_exec(db,
-                 "create table recipes (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
-                 "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)",
+                 RecipesTable::kCreate,
                  nullptr, nullptr, nullptr);
     sqlite3_stmt* fill = nullptr;
     sqlite3_prepare_v2(db,

@@ -22,6 +22,7 @@
 #include <map>
 #include <string>
 
+#include "app/RecipesTable.h"
 #include "app/Larderwise.h"
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "framework/db/REALSQLDatabase.h"
@@ -48,8 +49,7 @@ fs::path sourceDatabase(int n) {
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);
     sqlite3_exec(db,
-                 "create table recipes (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
-                 "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)",
+                 RecipesTable::kCreate,
                  nullptr, nullptr, nullptr);
     sqlite3_stmt* fill = nullptr;
     sqlite3_prepare_v2(db,

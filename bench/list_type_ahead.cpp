@@ -3,6 +3,7 @@
 // row (the worst case), and the selection moved by one row. The search is
 // reported beside a plain loop over the same names with a byte compare,
 // measured in the same run, as "ratio_to_plain_scan".
+#include "bench/OffscreenMain.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -57,11 +58,4 @@ BENCHMARK(BM_NextRow100k)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarksOffscreen(argc, argv); }

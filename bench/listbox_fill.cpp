@@ -4,6 +4,7 @@
 // model reset). Reported as a ratio to building the same strings in a
 // vector, measured in the same run, so the figure does not depend on the
 // machine.
+#include "bench/OffscreenMain.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -53,11 +54,4 @@ BENCHMARK(BM_ListboxFill100k)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarksOffscreen(argc, argv); }

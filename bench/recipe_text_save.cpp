@@ -11,6 +11,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "app/RecipesTable.h"
 #include "app/Larderwise.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/runtime/Runtime.h"
@@ -29,9 +30,8 @@ fs::path databaseFile() { return bench::liveFile(); }
 void createDatabase() {
     sqlite3* db = nullptr;
     sqlite3_open(databaseFile().c_str(), &db);
+    sqlite3_exec(db, RecipesTable::kCreate, nullptr, nullptr, nullptr);
     sqlite3_exec(db,
-                 "create table recipes (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
-                 "recipeKeywords varChar, recipeRating integer, recipePhoto Blob);"
                  "insert into recipes (recipeName, recipeText, recipeRtfText) values ('Bread', 'flour', '{\\rtf1 flour}');",
                  nullptr, nullptr, nullptr);
     sqlite3_close(db);

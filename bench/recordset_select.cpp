@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/RecipesTable.h"
 #include "framework/db/REALSQLDatabase.h"
 
 namespace {
@@ -24,9 +25,7 @@ std::string databasePath() {
         REALSQLDatabase db;
         db.SetDatabaseFile(file);
         db.CreateDatabaseFile();
-        db.SQLExecute(
-            "create table recipes (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
-            "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)");
+        db.SQLExecute(RecipesTable::kCreate);
         const std::string text(200, 'x');
         for (int i = 0; i < recipeCount; ++i)
             db.SQLExecute("insert into recipes (recipeName, recipeText, recipeRating) values (?, ?, ?)",

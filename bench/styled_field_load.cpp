@@ -4,6 +4,7 @@
 // lines with sizes, italics, colour, and non-ASCII text. Each figure is also
 // given as a ratio to copying the same bytes, measured in the same run, so
 // it does not depend on the machine.
+#include "bench/OffscreenMain.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -99,11 +100,4 @@ BENCHMARK(BM_StyledFieldLoadAndRead100KB)->UseManualTime()->Unit(benchmark::kMil
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarksOffscreen(argc, argv); }
