@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-image-formats-plugins
   libsqlite3-dev sqlite3
   libespeak-ng-dev espeak-ng-data
