@@ -191,6 +191,7 @@ void EditField::changeByCode(const std::function<void()>& change) {
 }
 
 void EditField::textChangedInQt() {
+    ++changeCount_;
     // Changes made by code are reported once, when the change is complete.
     if (codeDepth_ > 0) return;
     guarded([this] { raiseTextChangeIfChanged(); });
