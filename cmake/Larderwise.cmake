@@ -61,3 +61,35 @@ function(lw_add_benchmarks root)
     set_target_properties(bench_${stem} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
   endforeach()
 endfunction()
+
+# Every `def test_<name>(d):` in root/test_*.py is one desktop scenario: the real
+# larderwise on its own Xvfb display (tests/desktop/run_scenario.py), labelled
+# "desktop"; scenarios marked @known_fault also carry the label "known_fault".
+function(lw_add_desktop_tests root)
+  file(GLOB scenario_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${root}/test_*.py)
+  foreach(file ${scenario_files})
+    get_filename_component(stem ${file} NAME_WE)
+    string(REGEX REPLACE "^test_" "" group ${stem})
+    file(STRINGS ${file} lines REGEX "^(def test_[A-Za-z0-9_]+|@known_fault)")
+    set(marked FALSE)
+    foreach(line ${lines})
+      if(line MATCHES "^@known_fault")
+        set(marked TRUE)
+        continue()
+      endif()
+      string(REGEX REPLACE "^def (test_[A-Za-z0-9_]+).*" "\\1" function "${line}")
+      string(REGEX REPLACE "^test_" "" short ${function})
+      set(name desktop.${group}.${short})
+      add_test(NAME ${name}
+               COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/${root}/run_scenario.py ${file} ${function}
+                       ${CMAKE_BINARY_DIR}/Testing/desktop/${group}.${short})
+      set(labels desktop)
+      if(marked)
+        list(APPEND labels known_fault)
+      endif()
+      set_tests_properties(${name} PROPERTIES LABELS "${labels}" TIMEOUT 180
+        ENVIRONMENT "LARDERWISE_SOURCE_DIR=${CMAKE_SOURCE_DIR};LARDERWISE_BUILD_DIR=${CMAKE_BINARY_DIR}")
+      set(marked FALSE)
+    endforeach()
+  endforeach()
+endfunction()

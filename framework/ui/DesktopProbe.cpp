@@ -1,0 +1,177 @@
+#include "framework/ui/DesktopProbe.h"
+
+#include "framework/runtime/Runtime.h"
+#include "framework/ui/FocusModel.h"
+#include "framework/ui/Window.h"
+#include "framework/ui/WindowList.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QTimer>
+#include <memory>
+#include <set>
+
+namespace {
+
+constexpr int kIntervalMs = 50;
+
+QString plainLabel(QString text) { return text.remove('&'); }
+
+QJsonObject rectOf(const QWidget* widget) {
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    return {{"x", origin.x()}, {"y", origin.y()}, {"w", widget->width()}, {"h", widget->height()}};
+}
+
+QJsonObject rectOf(const QWidget* widget, const QRect& local) {
+    const QPoint origin = widget->mapToGlobal(local.topLeft());
+    return {{"x", origin.x()}, {"y", origin.y()}, {"w", local.width()}, {"h", local.height()}};
+}
+
+QJsonObject withRect(QJsonObject object, const QJsonObject& rect) {
+    for (auto it = rect.begin(); it != rect.end(); ++it) object.insert(it.key(), it.value());
+    return object;
+}
+
+bool holdsQtFocus(const RectControl& control) {
+    const QWidget* focus = QApplication::focusWidget();
+    const QWidget* own = control.widget();
+    return focus && own && (focus == own || own->isAncestorOf(focus));
+}
+
+QJsonArray menuTitles(const Window& window) {
+    QJsonArray titles;
+    auto* bar = qobject_cast<QMenuBar*>(window.widget()->menuWidget());
+    if (!bar || !bar->isVisible()) return titles;
+    for (QAction* action : bar->actions()) {
+        if (!action->isVisible()) continue;
+        titles.append(withRect({{"title", plainLabel(action->text())}, {"enabled", action->isEnabled()}},
+                               rectOf(bar, bar->actionGeometry(action))));
+    }
+    return titles;
+}
+
+QJsonObject describe(const Window& window) {
+    QJsonArray controls;
+    for (int32_t i = 0; i < window.ControlCount(); ++i) {
+        const RectControl* control = window.Control(i);
+        const QWidget* widget = control ? control->widget() : nullptr;
+        if (!widget) continue;
+        controls.append(withRect({{"name", QString::fromStdString(control->Name())},
+                                  {"index", control->Index.get()},
+                                  {"class", widget->metaObject()->className()},
+                                  {"visible", widget->isVisible()},
+                                  {"enabled", widget->isEnabled()},
+                                  {"hasQtFocus", holdsQtFocus(*control)}},
+                                 rectOf(widget)));
+    }
+    const RectControl* focused = window.focusModel().focused();
+    return withRect({{"title", QString::fromStdString(window.Title.get())},
+                     {"active", window.isActive()},
+                     {"qtActive", window.widget()->isActiveWindow()},
+                     {"focus", focused ? QJsonValue(QString::fromStdString(focused->Name())) : QJsonValue()},
+                     {"frame", QJsonObject{{"x", window.widget()->frameGeometry().x()},
+                                           {"y", window.widget()->frameGeometry().y()},
+                                           {"w", window.widget()->frameGeometry().width()},
+                                           {"h", window.widget()->frameGeometry().height()}}},
+                     {"menus", menuTitles(window)},
+                     {"controls", controls}},
+                    rectOf(window.contentWidget()));
+}
+
+QJsonObject describeDialog(QWidget* top) {
+    QString text, informative;
+    if (auto* box = qobject_cast<QMessageBox*>(top)) {
+        text = box->text();
+        informative = box->informativeText();
+    } else {
+        for (QLabel* label : top->findChildren<QLabel*>())
+            if (label->isVisible() && !label->text().isEmpty()) text += (text.isEmpty() ? "" : "\n") + label->text();
+    }
+    QJsonArray buttons;
+    for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
+        if (!button->isVisible()) continue;
+        buttons.append(withRect({{"label", plainLabel(button->text())}, {"enabled", button->isEnabled()}},
+                                rectOf(button)));
+    }
+    QJsonArray edits;
+    for (QLineEdit* edit : top->findChildren<QLineEdit*>()) {
+        if (!edit->isVisible()) continue;
+        edits.append(withRect({{"text", edit->text()}, {"hasQtFocus", edit->hasFocus()}}, rectOf(edit)));
+    }
+    return withRect({{"title", top->windowTitle()},
+                     {"class", top->metaObject()->className()},
+                     {"qtActive", top->isActiveWindow()},
+                     {"modal", top == QApplication::activeModalWidget()},
+                     {"text", text},
+                     {"informative", informative},
+                     {"buttons", buttons},
+                     {"edits", edits}},
+                    rectOf(top));
+}
+
+QJsonValue describePopup() {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return QJsonValue();
+    QJsonArray items;
+    for (QAction* action : menu->actions()) {
+        if (!action->isVisible() || action->isSeparator()) continue;
+        items.append(withRect({{"text", plainLabel(action->text())}, {"enabled", action->isEnabled()}},
+                              rectOf(menu, menu->actionGeometry(action))));
+    }
+    return QJsonObject{{"items", items}};
+}
+
+QByteArray snapshot(qint64 serial) {
+    QJsonArray windows;
+    std::set<const QWidget*> frameworkWidgets;
+    for (Window* window : WindowList::frontToBack()) {
+        if (!window->widget()) continue;
+        frameworkWidgets.insert(window->widget());
+        if (window->widget()->isVisible()) windows.append(describe(*window));
+    }
+    QJsonArray dialogs;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || frameworkWidgets.count(top) || qobject_cast<QMenu*>(top)) continue;
+        if (top->windowType() == Qt::ToolTip) continue;
+        dialogs.append(describeDialog(top));
+    }
+    const QWidget* active = QApplication::activeWindow();
+    QJsonObject root{{"serial", serial},
+                     {"pid", QCoreApplication::applicationPid()},
+                     {"quitting", Runtime::quitting()},
+                     {"activeWindowTitle", active ? QJsonValue(active->windowTitle()) : QJsonValue()},
+                     {"windows", windows},
+                     {"dialogs", dialogs},
+                     {"popup", describePopup()}};
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+}  // namespace
+
+namespace DesktopProbe {
+
+void installIfRequested() {
+    const QString path = qEnvironmentVariable("LARDERWISE_DESKTOP_PROBE");
+    if (path.isEmpty()) return;
+    auto* timer = new QTimer(qApp);
+    auto serial = std::make_shared<qint64>(0);
+    QObject::connect(timer, &QTimer::timeout, qApp, [path, serial] {
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) return;
+        file.write(snapshot(++*serial));
+        file.commit();
+    });
+    timer->start(kIntervalMs);
+}
+
+}  // namespace DesktopProbe
