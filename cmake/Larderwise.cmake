@@ -33,7 +33,7 @@ function(lw_add_test_folders root)
   list(REMOVE_DUPLICATES dirs)
   foreach(dir ${dirs})
     file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR}/${root} ${dir})
-    if(rel MATCHES "^support")
+    if(rel MATCHES "^(support|desktop)")
       continue()
     endif()
     string(REPLACE "/" "_" name "test_${rel}")
@@ -62,10 +62,14 @@ function(lw_add_benchmarks root)
   endforeach()
 endfunction()
 
-# Every `def test_<name>(d):` in root/test_*.py is one desktop scenario: the real
+# The desktop tests' helper programs (root/drag_source: a file to drag from
+# outside) are built into build/tests/. Every `def test_<name>(d):` in root/test_*.py is one desktop scenario: the real
 # larderwise on its own Xvfb display (tests/desktop/run_scenario.py), labelled
 # "desktop"; scenarios marked @known_fault also carry the label "known_fault".
 function(lw_add_desktop_tests root)
+  add_executable(larderwise_drag_source ${CMAKE_SOURCE_DIR}/${root}/drag_source/DragSource.cpp)
+  target_link_libraries(larderwise_drag_source PRIVATE larderwise_framework)
+  set_target_properties(larderwise_drag_source PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   file(GLOB scenario_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${root}/test_*.py)
   foreach(file ${scenario_files})
     get_filename_component(stem ${file} NAME_WE)

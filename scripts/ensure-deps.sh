@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   # the desktop tests: display, window manager, real X input, screenshots, the driver
-  openbox xdotool x11-utils imagemagick python3
+  openbox xdotool x11-utils xclip imagemagick python3
 )
 
 missing=()

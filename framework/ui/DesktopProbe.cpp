@@ -17,6 +17,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSaveFile>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <QTimer>
 #include <memory>
 #include <set>
@@ -60,19 +64,47 @@ QJsonArray menuTitles(const Window& window) {
     return titles;
 }
 
+// What an editing control shows: its text, caret, selection and the first
+// line in view (multi-line editors), so a test can see keys take effect.
+void addEditorState(QJsonObject& object, QWidget* widget) {
+    auto* text = qobject_cast<QTextEdit*>(widget);
+    if (!text) text = widget->findChild<QTextEdit*>();
+    if (text) {
+        const QTextCursor cursor = text->textCursor();
+        const QTextCursor top = text->cursorForPosition(QPoint(2, 2));
+        object.insert("text", text->toPlainText());
+        object.insert("caret", cursor.position());
+        object.insert("selectionStart", cursor.selectionStart());
+        object.insert("selectionLength", cursor.selectionEnd() - cursor.selectionStart());
+        object.insert("topLine", top.block().firstLineNumber() + top.block().layout()->lineForTextPosition(
+                                     top.positionInBlock()).lineNumber());
+        object.insert("scroll", text->verticalScrollBar()->value());
+        return;
+    }
+    auto* line = qobject_cast<QLineEdit*>(widget);
+    if (!line) line = widget->findChild<QLineEdit*>();
+    if (line) {
+        object.insert("text", line->text());
+        object.insert("caret", line->cursorPosition());
+        object.insert("selectionStart", line->hasSelectedText() ? line->selectionStart() : line->cursorPosition());
+        object.insert("selectionLength", static_cast<int>(line->selectedText().size()));
+    }
+}
+
 QJsonObject describe(const Window& window) {
     QJsonArray controls;
     for (int32_t i = 0; i < window.ControlCount(); ++i) {
         const RectControl* control = window.Control(i);
         const QWidget* widget = control ? control->widget() : nullptr;
         if (!widget) continue;
-        controls.append(withRect({{"name", QString::fromStdString(control->Name())},
-                                  {"index", control->Index.get()},
-                                  {"class", widget->metaObject()->className()},
-                                  {"visible", widget->isVisible()},
-                                  {"enabled", widget->isEnabled()},
-                                  {"hasQtFocus", holdsQtFocus(*control)}},
-                                 rectOf(widget)));
+        QJsonObject entry{{"name", QString::fromStdString(control->Name())},
+                          {"index", control->Index.get()},
+                          {"class", widget->metaObject()->className()},
+                          {"visible", widget->isVisible()},
+                          {"enabled", widget->isEnabled()},
+                          {"hasQtFocus", holdsQtFocus(*control)}};
+        addEditorState(entry, const_cast<QWidget*>(widget));
+        controls.append(withRect(entry, rectOf(widget)));
     }
     const RectControl* focused = window.focusModel().focused();
     return withRect({{"title", QString::fromStdString(window.Title.get())},
@@ -95,17 +127,17 @@ QJsonObject describeDialog(QWidget* top) {
         informative = box->informativeText();
     } else {
         for (QLabel* label : top->findChildren<QLabel*>())
-            if (label->isVisible() && !label->text().isEmpty()) text += (text.isEmpty() ? "" : "\n") + label->text();
+            if (label->isVisible() && label->window() == top && !label->text().isEmpty()) text += (text.isEmpty() ? "" : "\n") + label->text();
     }
     QJsonArray buttons;
     for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
-        if (!button->isVisible()) continue;
+        if (!button->isVisible() || button->window() != top) continue;  // not a box stacked on this one
         buttons.append(withRect({{"label", plainLabel(button->text())}, {"enabled", button->isEnabled()}},
                                 rectOf(button)));
     }
     QJsonArray edits;
     for (QLineEdit* edit : top->findChildren<QLineEdit*>()) {
-        if (!edit->isVisible()) continue;
+        if (!edit->isVisible() || edit->window() != top) continue;
         edits.append(withRect({{"text", edit->text()}, {"hasQtFocus", edit->hasFocus()}}, rectOf(edit)));
     }
     return withRect({{"title", top->windowTitle()},

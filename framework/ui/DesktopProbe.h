@@ -13,7 +13,9 @@
 //               client area's global rectangle, the focused control's name
 //               (the framework's focus model), the menu bar's titles and
 //               rectangles, and every control: name, index, class, global
-//               rectangle, visible, enabled, hasQtFocus
+//               rectangle, visible, enabled, hasQtFocus; editors add their
+//               text, caret, selectionStart/-Length, and (multi-line) topLine,
+//               the first line in view counted from 0, and scroll
 //   dialogs     every other visible top-level window (message boxes, file and
 //               colour dialogs): title, class, text, informative text, buttons
 //               and line edits with their labels/texts and global rectangles

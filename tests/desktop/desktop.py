@@ -305,9 +305,22 @@ class Desktop:
         self.note("xdotool " + " ".join(args))
         subprocess.run(["xdotool", *args], env=self.env, check=True)
 
+    def pointer(self):
+        """Where the pointer is, in screen coordinates."""
+        out = subprocess.run(["xdotool", "getmouselocation", "--shell"], env=self.env, capture_output=True,
+                             text=True, check=True).stdout
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["X"]), int(values["Y"])
+
+    def move_to(self, x, y):
+        """Moves the pointer and waits until the server has moved it (xdotool's --sync waits for a
+        change, so a move to where the pointer already is is not sent)."""
+        if self.pointer() != (x, y):
+            self.xdotool("mousemove", "--sync", str(x), str(y))
+
     def click_at(self, x, y, button=1, count=1, idle=True):
-        self.xdotool("mousemove", "--sync", str(x), str(y), "click", "--repeat", str(count), "--delay", "60",
-                     str(button))
+        self.move_to(x, y)
+        self.xdotool("click", "--repeat", str(count), "--delay", "60", str(button))
         if idle:
             self.wait_idle()
 
@@ -323,15 +336,55 @@ class Desktop:
     def double_click(self, control, window="Larderwise", **where):
         self.click(control, window, count=2, **where)
 
+    def control(self, name, window="Larderwise", index=None):
+        """What the probe shows of a control: rectangle, visible, enabled, hasQtFocus, and for
+        editors text, caret, selectionStart, selectionLength, topLine."""
+        return self.window(window).control(name, index)
+
+    def menu(self, title, item, window="Larderwise"):
+        """Clicks the menu `title` in the window's menu bar, then its item `item` (labels without
+        ampersands). Fails if the item is missing or disabled."""
+        bar = self.window(window).data["menus"]
+        entry = next((m for m in bar if m["title"] == title), None)
+        check(entry is not None, f"no menu {title!r} in {window!r}: {[m['title'] for m in bar]}")
+        self.click_at(*centre(entry))
+        popup = []
+
+        def opened():
+            popup[:] = [self.probe()["popup"]] if self.probe()["popup"] else []
+            return bool(popup)
+        self._wait(opened, 5, f"the menu {title!r} to open")
+        found = next((i for i in popup[0]["items"] if i["text"].split("\t")[0] == item), None)
+        check(found is not None, f"menu {title!r} has no item {item!r}: {[i['text'] for i in popup[0]['items']]}")
+        check(found["enabled"], f"menu item {title} > {item} is disabled")
+        self.click_at(*centre(found))
+
+    def menu_items(self, title, window="Larderwise"):
+        """Opens the menu, answers {label: enabled} for its items, and closes it with Escape."""
+        bar = self.window(window).data["menus"]
+        entry = next(m for m in bar if m["title"] == title)
+        self.click_at(*centre(entry))
+        self._wait(lambda: self.probe()["popup"] is not None, 5, f"the menu {title!r} to open")
+        items = {i["text"].split("\t")[0]: i["enabled"] for i in self.probe()["popup"]["items"]}
+        self.key("Escape")
+        return items
+
+    def clipboard(self):
+        """The text on the X clipboard, read as another program would."""
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=self.env, capture_output=True,
+                                timeout=10)
+        return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
+
     def drag(self, start, end, steps=8, hold_modifier=None):
         """Presses the left button at `start`, moves in steps to `end`, releases there."""
         (x0, y0), (x1, y1) = start, end
         if hold_modifier:
             self.xdotool("keydown", hold_modifier)
-        self.xdotool("mousemove", "--sync", str(x0), str(y0), "mousedown", "1")
+        self.move_to(x0, y0)
+        self.xdotool("mousedown", "1")
         for i in range(1, steps + 1):
             time.sleep(0.03)
-            self.xdotool("mousemove", "--sync", str(x0 + (x1 - x0) * i // steps), str(y0 + (y1 - y0) * i // steps))
+            self.move_to(x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
         time.sleep(0.1)
         self.xdotool("mouseup", "1")
         if hold_modifier:
@@ -348,6 +401,43 @@ class Desktop:
         self.xdotool("key", "--delay", "40", *keys)
         if self.running():
             self.wait_idle()
+
+    def drag_file_from_outside(self, path, to):
+        """Drags the file `path` from another program (tests/larderwise_drag_source, which drags as
+        a file manager does) and drops it at the global point `to`. That program is clicked first,
+        so the target window is inactive during the drop, as with a file manager."""
+        probe = os.path.join(self.scratch, "drag-source-probe.json")
+        env = dict(self.env, QT_QPA_PLATFORM="xcb", LARDERWISE_DESKTOP_PROBE=probe)
+        source = subprocess.Popen([os.path.join(self.build_dir, "tests", "larderwise_drag_source"), path], env=env,
+                                  cwd=self.home, stdout=self._logfile("drag-source.log"), stderr=subprocess.STDOUT)
+        self.processes.append(source)
+        found = []
+
+        def shown():
+            try:
+                with open(probe, encoding="utf-8") as f:
+                    found[:] = [w for w in json.load(f)["windows"] if w["title"] == "Drag Source"]
+            except (FileNotFoundError, json.JSONDecodeError):
+                return False
+            return bool(found)
+        self._wait(shown, 15, "the drag source window")
+        label = Window(found[0]).control("draggedFile")
+        start = (label["x"] + 20, label["y"] + 20)
+        self.click_at(*start, idle=False)  # activates the other program, as a user's press would
+        time.sleep(0.3)
+        self.drag(start, to, steps=12)
+        time.sleep(0.3)
+        self.wait_idle()
+        source.terminate()
+        source.wait(5)
+
+    def make_jpeg(self, width, height, colours="red-blue"):
+        """The bytes of a JPEG photo (a gradient) made by ImageMagick."""
+        path = os.path.join(self.scratch, f"photo-{width}x{height}-{colours}.jpg")
+        subprocess.run(["/usr/bin/convert", "-size", f"{width}x{height}", f"gradient:{colours}", "-quality", "90",
+                        path], check=True, env=self.env)
+        with open(path, "rb") as f:
+            return f.read()
 
     # --- the database -----------------------------------------------------------
     def db(self):
