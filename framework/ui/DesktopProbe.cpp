@@ -6,6 +6,8 @@
 #include "framework/ui/WindowList.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -91,6 +93,28 @@ void addEditorState(QJsonObject& object, QWidget* widget) {
     }
 }
 
+// A list's rows in view: first column's text and global rectangle, and which
+// rows are selected, so a test can click a row by its text.
+void addListState(QJsonObject& object, QWidget* widget) {
+    auto* view = qobject_cast<QAbstractItemView*>(widget);
+    if (!view) view = widget->findChild<QAbstractItemView*>();
+    if (!view || !view->model()) return;
+    QJsonArray rows;
+    const QAbstractItemModel& model = *view->model();
+    const QRect viewport = view->viewport()->rect();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex index = model.index(row, 0);
+        const QRect rect = view->visualRect(index);
+        if (!rect.intersects(viewport)) continue;
+        rows.append(withRect({{"row", row},
+                              {"text", model.data(index, Qt::DisplayRole).toString()},
+                              {"selected", view->selectionModel() && view->selectionModel()->isRowSelected(row, {})}},
+                             rectOf(view->viewport(), rect)));
+    }
+    object.insert("rows", rows);
+    object.insert("rowCount", model.rowCount());
+}
+
 QJsonObject describe(const Window& window) {
     QJsonArray controls;
     for (int32_t i = 0; i < window.ControlCount(); ++i) {
@@ -104,6 +128,7 @@ QJsonObject describe(const Window& window) {
                           {"enabled", widget->isEnabled()},
                           {"hasQtFocus", holdsQtFocus(*control)}};
         addEditorState(entry, const_cast<QWidget*>(widget));
+        addListState(entry, const_cast<QWidget*>(widget));
         controls.append(withRect(entry, rectOf(widget)));
     }
     const RectControl* focused = window.focusModel().focused();

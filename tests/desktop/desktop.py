@@ -333,6 +333,17 @@ class Desktop:
         y = c["y"] + (c["h"] // 2 if dy is None else dy)
         self.click_at(x, y, button, count)
 
+    def row(self, text, control="recipeList", window="Larderwise"):
+        """The row in view of a list whose first column reads `text` (row, selected, rectangle)."""
+        rows = self.window(window).control(control).get("rows", [])
+        found = next((r for r in rows if r["text"] == text), None)
+        check(found is not None, f"no row {text!r} in view in {control!r}: {[r['text'] for r in rows]}")
+        return found
+
+    def click_row(self, text, control="recipeList", window="Larderwise", count=1):
+        """Clicks the row of a list whose first column reads `text`."""
+        self.click_at(*centre(self.row(text, control, window)), count=count)
+
     def double_click(self, control, window="Larderwise", **where):
         self.click(control, window, count=2, **where)
 
