@@ -38,3 +38,16 @@ def test_unusable_data_folder_reported_then_quits(d):
     check(box["text"].startswith("Error -3"), f"error box text: {box['text']!r}")
     d.key("Return")
     check_equal(d.wait_exit(), 0, "exit code")
+
+
+def test_text_typed_into_a_chosen_recipe_is_saved_at_quit(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Bread", "text": "Knead."}])
+    d.start()
+    d.click_row("Bread")
+    check_equal(d.control("recipeName")["text"], "Bread", "name shown after choosing Bread")
+    d.click("RecipeText")
+    d.key("ctrl+End")
+    d.type(" Rest an hour.")
+    d.quit()  # the text still has the focus: quitting saves it
+    check_equal(d.recipes("recipeName, recipeText"), [("Apple Pie", "Bake it."), ("Bread", "Knead. Rest an hour.")],
+                "recipes after quitting")
