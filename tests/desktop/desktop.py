@@ -9,11 +9,13 @@ SQLite connection. Where controls and boxes are on screen is read from the progr
 
 See docs/architecture/desktop-tests.md.
 """
+import ctypes
 import json
 import os
 import re
 import secrets
 import shutil
+import signal
 import sqlite3
 import subprocess
 import tempfile
@@ -21,6 +23,12 @@ import time
 
 SCREEN = "1280x1024x24"
 IDLE_TIMEOUT = 15.0
+
+
+def _end_with_the_driver():
+    """Runs in each child before exec: the child gets SIGTERM when the driver dies, so a driver
+    killed by CTest's timeout leaves no display, window manager or program behind."""
+    ctypes.CDLL("libc.so.6", use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
 
 
 class ScenarioFailure(AssertionError):
@@ -120,7 +128,7 @@ class Desktop:
         xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-auth", auth, "-nolisten", "tcp", "-screen", "0", SCREEN,
              "-noreset"],
-            pass_fds=(write_end,), env=self.env, stdout=self._logfile("xvfb.log"), stderr=subprocess.STDOUT)
+            pass_fds=(write_end,), env=self.env, preexec_fn=_end_with_the_driver, stdout=self._logfile("xvfb.log"), stderr=subprocess.STDOUT)
         self.processes.append(xvfb)
         os.close(write_end)
         number = b""
@@ -134,7 +142,7 @@ class Desktop:
         subprocess.run(["xauth", "-f", auth, "add", self.display, ".", cookie], check=True, env=self.env)
         self.env.update({"DISPLAY": self.display, "XAUTHORITY": auth})
         self.note(f"display {self.display}")
-        wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=self._logfile("openbox.log"),
+        wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, preexec_fn=_end_with_the_driver, stdout=self._logfile("openbox.log"),
                               stderr=subprocess.STDOUT)
         self.processes.append(wm)
         self._wait(lambda: b"_NET_SUPPORTING_WM_CHECK(WINDOW)" in subprocess.run(
@@ -183,7 +191,7 @@ class Desktop:
             self.start_display()
         env = dict(self.env, QT_QPA_PLATFORM="xcb", LARDERWISE_DESKTOP_PROBE=self.probe_path)
         binary = os.path.join(self.build_dir, "bin", "larderwise")
-        self.program = subprocess.Popen([binary, *args], env=env, cwd=self.home,
+        self.program = subprocess.Popen([binary, *args], env=env, cwd=self.home, preexec_fn=_end_with_the_driver,
                                         stdout=self._logfile("larderwise.stdout.log"),
                                         stderr=self._logfile("larderwise.stderr.log"))
         self.processes.append(self.program)
@@ -420,7 +428,7 @@ class Desktop:
         probe = os.path.join(self.scratch, "drag-source-probe.json")
         env = dict(self.env, QT_QPA_PLATFORM="xcb", LARDERWISE_DESKTOP_PROBE=probe)
         source = subprocess.Popen([os.path.join(self.build_dir, "tests", "larderwise_drag_source"), path], env=env,
-                                  cwd=self.home, stdout=self._logfile("drag-source.log"), stderr=subprocess.STDOUT)
+                                  cwd=self.home, preexec_fn=_end_with_the_driver, stdout=self._logfile("drag-source.log"), stderr=subprocess.STDOUT)
         self.processes.append(source)
         found = []
 
