@@ -104,7 +104,12 @@ void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseB
 UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
     // Whole ticks are kept apart from extra microseconds, so advancing by
     // ticks never drifts by a rounding.
-    Clock::setFake([this] { return (fakeTicks_ * 1000000 + 59) / 60 + extraMicros_; });
+    // The monotonic clock reads as on a machine that has been up for a while
+    // (Ticks counts from the system's start, never from the program's); the
+    // wall clock starts a few seconds into 1970, where tests add the moment
+    // they need, and moves on with it.
+    Clock::setFake([this] { return ((fakeTicks_ - kUptimeTicks + 1000) * 1000000 + 59) / 60 + extraMicros_; });
+    Clock::setFakeSinceBoot([this] { return (fakeTicks_ * 1000000 + 59) / 60 + extraMicros_; });
     Services& s = services();
     s.doubleClickTicks = [this] { return doubleClickTicks; };
     s.screenCount = [] { return 1; };
