@@ -221,6 +221,7 @@ void installIfRequested() {
     const QString path = qEnvironmentVariable("LARDERWISE_DESKTOP_PROBE");
     if (path.isEmpty()) return;
     auto* timer = new QTimer(qApp);
+    timer->setObjectName("larderwiseDesktopProbe");
     auto serial = std::make_shared<qint64>(0);
     QObject::connect(timer, &QTimer::timeout, qApp, [path, serial] {
         QSaveFile file(path);
