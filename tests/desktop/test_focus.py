@@ -1,9 +1,7 @@
 """The focus a window gets when it opens, as the window system gives it."""
-from desktop import check, check_equal, known_fault
+from desktop import check, check_equal
 
 
-@known_fault("the focus Qt gives a window's first control at open is not recorded: kitchen mode's arrows "
-             "move the caret one line instead of scrolling ten")
 def test_kitchen_mode_arrows_jump_ten_lines_from_the_first_key(d):
     d.build_database([{"name": "Long Stew", "text": "\r".join(f"Step {i}" for i in range(80))}])
     d.start()
@@ -20,7 +18,6 @@ def test_kitchen_mode_arrows_jump_ten_lines_from_the_first_key(d):
     d.quit()
 
 
-@known_fault("the help viewer's focus at open is not recorded: Edit > Select All and Copy do nothing")
 def test_help_window_edit_menu_acts_on_the_page_from_the_start(d):
     d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
     d.start()

@@ -55,8 +55,6 @@ def test_first_click_on_the_photo_is_not_a_double_click(d):
     d.quit()
 
 
-@known_fault("the error box shown while the photo is cleared takes the focus, and the photo's LostFocus saves "
-             "again: Error 400 stacked on Error 501")
 def test_failed_photo_clear_shows_one_box(d):
     photo_recipes(d)
     d.start()
