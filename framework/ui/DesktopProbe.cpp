@@ -3,6 +3,7 @@
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/Window.h"
+#include "framework/ui/controls/TextScrolling.h"
 #include "framework/ui/WindowList.h"
 
 #include <QAbstractButton>
@@ -20,9 +21,7 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTextEdit>
-#include <QTextLayout>
 #include <QTimer>
 #include <memory>
 #include <set>
@@ -73,13 +72,11 @@ void addEditorState(QJsonObject& object, QWidget* widget) {
     if (!text) text = widget->findChild<QTextEdit*>();
     if (text) {
         const QTextCursor cursor = text->textCursor();
-        const QTextCursor top = text->cursorForPosition(QPoint(2, 2));
         object.insert("text", text->toPlainText());
         object.insert("caret", cursor.position());
         object.insert("selectionStart", cursor.selectionStart());
         object.insert("selectionLength", cursor.selectionEnd() - cursor.selectionStart());
-        object.insert("topLine", top.block().firstLineNumber() + top.block().layout()->lineForTextPosition(
-                                     top.positionInBlock()).lineNumber());
+        object.insert("topLine", topVisibleLine(*text));  // as ScrollPosition counts
         object.insert("scroll", text->verticalScrollBar()->value());
         return;
     }
@@ -221,6 +218,7 @@ void installIfRequested() {
     const QString path = qEnvironmentVariable("LARDERWISE_DESKTOP_PROBE");
     if (path.isEmpty()) return;
     auto* timer = new QTimer(qApp);
+    timer->setObjectName("larderwiseDesktopProbe");
     auto serial = std::make_shared<qint64>(0);
     QObject::connect(timer, &QTimer::timeout, qApp, [path, serial] {
         QSaveFile file(path);

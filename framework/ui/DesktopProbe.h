@@ -15,9 +15,9 @@
 //               rectangles, and every control: name, index, class, global
 //               rectangle, visible, enabled, hasQtFocus; editors add their
 //               text, caret, selectionStart/-Length, and (multi-line) topLine,
-//               the first line in view counted from 0, and scroll; lists
-//               add rowCount and the rows in view (row, text of the first
-//               column, selected, global rectangle)
+//               the first line in view as ScrollPosition counts it, and
+//               scroll; lists add rowCount and the rows in view (row, text
+//               of the first column, selected, global rectangle)
 //   dialogs     every other visible top-level window (message boxes, file and
 //               colour dialogs): title, class, text, informative text, buttons
 //               and line edits with their labels/texts and global rectangles
