@@ -10,6 +10,7 @@
 #include "controls/rating/RatingWidget.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/MsgBox.h"
+#include "framework/runtime/Clock.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
@@ -26,12 +27,36 @@ bool MainWindow::commitPendingEdit() {
         endingCellEdit_ = false;
     }
     if (!saveAllowed()) return true;  // nothing shown, or an emptied name: nothing may be written
+    if (failedMomentsAgo()) return false;
     bool stored = saveName();
     stored = saveKeywords() && stored;
     stored = saveRating() && stored;
     stored = saveRecipeText() && stored;
     stored = savePhoto() && stored;
+    return noteSave(stored);
+}
+
+MainWindow::StoredValues MainWindow::shownValues() const {
+    return {recipeName->Text, recipeKeywords->Text, recipeRating->rating, RecipeText->ChangeCount()};
+}
+
+void MainWindow::rememberShownValues() { stored_ = shownValues(); }
+
+bool MainWindow::noteSave(bool stored) {
+    if (!stored) {
+        failedValues_ = shownValues();
+        failedAt_ = Clock::microsecondsSinceStart();
+    }
     return stored;
+}
+
+// Within a moment of a failure, with nothing changed since, it is the same
+// user action: the user has just been told, and a second try would only wait
+// out the same lock and show the same box. Closing always tries again.
+bool MainWindow::failedMomentsAgo() const {
+    constexpr int64_t kMoment = 100'000;  // microseconds; no second click or key comes this fast
+    return failedAt_ >= 0 && !endingSoon() && Clock::microsecondsSinceStart() - failedAt_ < kMoment &&
+           shownValues() == failedValues_;
 }
 
 MainWindow::UpdateOutcome MainWindow::commitUpdateOf(const std::string& part) {
@@ -42,15 +67,13 @@ MainWindow::UpdateOutcome MainWindow::commitUpdateOf(const std::string& part) {
     }
     db.SQLExecute("commit");
     if (!db.Error()) return UpdateOutcome::Stored;
-    MsgBox("Error 302: Could not save the recipe's " + part + ". " + db.ErrorMessage());
+    const std::string why = db.ErrorMessage();
+    // The edit lives on in its editor and is written again by the next try;
+    // a transaction left open would keep a lock that stops other programs
+    // from even reading the file.
+    db.SQLExecute("rollback");
+    MsgBox("Error 302: Could not save the recipe's " + part + ". " + why);
     return UpdateOutcome::Failed;
-}
-
-void MainWindow::rememberShownValues() {
-    stored_.name = recipeName->Text;
-    stored_.keywords = recipeKeywords->Text;
-    stored_.rating = recipeRating->rating;
-    stored_.textChanges = RecipeText->ChangeCount();
 }
 
 int32_t MainWindow::rowOfRecipe(int64_t rowID) {

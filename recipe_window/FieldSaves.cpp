@@ -32,7 +32,7 @@ void MainWindow::recipeName_LostFocus() {
         SavingScope scope(saving_);
         if (!saveAllowed()) {
             recipeName->Text = std::string();
-        } else if (!saveName()) {
+        } else if (!noteSave(saveName())) {
             // Refused twice: back to the name, whatever the user clicked.
             if (recipeNameInvalid) refocusNameField();
             return;
@@ -110,14 +110,14 @@ bool MainWindow::saveRating() {
 void MainWindow::recipeKeywords_LostFocus() {
     if (saving_ || endingSoon()) return;
     SavingScope scope(saving_);
-    saveKeywords();
+    noteSave(saveKeywords());
     recipeKeywords->SelLength = 0;
 }
 
 void MainWindow::recipeRating_MouseUp(int32_t, int32_t) {
     if (saving_) return;
     SavingScope scope(saving_);
-    saveRating();
+    noteSave(saveRating());
 }
 
 void MainWindow::recipeKeywords_GotFocus() {

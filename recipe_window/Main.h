@@ -243,8 +243,18 @@ private:
         std::string keywords;
         int32_t rating = 0;
         uint64_t textChanges = 0;  // RecipeText->ChangeCount() at that time
+        bool operator==(const StoredValues&) const = default;
     };
     StoredValues stored_;
+    // The edit whose save failed last, and when (microseconds since start):
+    // the same click or key that was just told of the failure does not try
+    // it a second time (a text field's LostFocus, then the list's change).
+    StoredValues failedValues_;
+    int64_t failedAt_ = -1;
+    StoredValues shownValues() const;
+    // Records a failed save; answers `stored`.
+    bool noteSave(bool stored);
+    bool failedMomentsAgo() const;
     bool saving_ = false;           // a save is running; a second one must not start inside it
     bool keepShownRecipe_ = false;  // the list's selection is being put back
     bool endingCellEdit_ = false;   // the gate closes a list cell's editor

@@ -49,7 +49,7 @@ void MainWindow::clearPhoto() {
 void MainWindow::recipePhoto_LostFocus() {
     if (saving_ || endingSoon()) return;
     SavingScope scope(saving_);
-    savePhoto();
+    noteSave(savePhoto());
 }
 
 bool MainWindow::savePhoto() {

@@ -29,7 +29,7 @@ std::string updateFailure(const std::string& heading, const RecipeStatement& sta
 void MainWindow::RecipeText_LostFocus() {
     if (saving_ || endingSoon()) return;  // a message box of a save took the focus; Close saves itself
     SavingScope scope(saving_);
-    saveRecipeText();
+    noteSave(saveRecipeText());
     RecipeText->SelLength = 0;
 }
 

@@ -33,9 +33,18 @@ TEST_F(MainWindowTest, AFailedCommitIsSaidTheEditKeptOnScreenAndStoredByTheNextS
     ui.setFocus(*w().recipeKeywords);
     EXPECT_EQ(std::string(w().recipeName->Text), "Cakes") << "kept in the field";
     EXPECT_EQ(w().recRowID, 2);
+    EXPECT_FALSE(App().db->InTransaction()) << "no lock kept that would stop other programs reading";
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "Cake");
 
-    // Another recipe would replace it: the save is tried first, fails again,
+    // The same user action does not try again: the user was just told.
+    ui.clickCell(*w().recipeList, 0);
+    EXPECT_EQ(w().recRowID, 2);
+    EXPECT_EQ(w().recipeList->ListIndex, 1) << "the selection is put back";
+    EXPECT_EQ(ui.dialogs().messages().size(), 1u);
+
+    // A later click on another recipe tries the save first; it fails again,
     // and the recipe stays shown and selected.
+    ui.advanceMicroseconds(500'000);
     ui.dialogs().expectMsgBox(StartsWith("Error 302: Could not save the recipe's name. "));
     ui.clickCell(*w().recipeList, 0);
     EXPECT_EQ(w().recRowID, 2);
@@ -43,6 +52,7 @@ TEST_F(MainWindowTest, AFailedCommitIsSaidTheEditKeptOnScreenAndStoredByTheNextS
     EXPECT_EQ(std::string(w().recipeName->Text), "Cakes");
 
     reader.release();
+    ui.advanceMicroseconds(500'000);
     ui.clickCell(*w().recipeList, 0);
     EXPECT_EQ(w().recRowID, 1);
     EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "Cakes");
@@ -80,11 +90,13 @@ TEST_F(MainWindowTest, TextWhoseSaveFailedIsNeverReplacedByTheStoredText) {
         << "the RTF is not stored without the plain text";
 
     // Leaving the name field refills the list, which would reload the text.
+    ui.advanceMicroseconds(500'000);
     ui.dialogs().expectMsgBox(StartsWith("Error 301 occurred while updating the recipe."));
     ui.setFocus(*w().recipeKeywords);
     EXPECT_EQ(std::string(w().RecipeText->Text), "Rye flour");
 
     execute({"drop trigger textLocked"});
+    ui.advanceMicroseconds(500'000);
     ui.clickCell(*w().recipeList, 2);
     EXPECT_EQ(w().recRowID, 3);
     EXPECT_EQ(value("select recipeText from recipes where rowID = 1"), "Rye flour");
