@@ -24,8 +24,9 @@ namespace {
 // Names, keywords and plain text written by older versions may be Mac Roman
 // rather than UTF-8: decoded as such, every character survives the next save
 // instead of turning into a replacement character.
-std::string storedText(const std::string& bytes) {
-    return IsValidUTF8(bytes) ? bytes : DecodeToUTF8(bytes, EncodingCode::MacRoman);
+std::string storedText(std::string bytes) {
+    if (IsValidUTF8(bytes)) return bytes;
+    return DecodeToUTF8(bytes, EncodingCode::MacRoman);
 }
 
 }  // namespace
