@@ -151,7 +151,7 @@ def test_name_refused_twice_returns_to_the_name_selected(d):
     d.click("recipeName")
     d.key("ctrl+a")
     d.type("Apple")
-    d.click("recipeKeywords")
+    d.click_row("Apple")  # another recipe: the refused name's recipe must stay, with the focus
     check(d.box()["text"].startswith("Recipe names in certain old databases must be unique!"), "the copy notice")
     d.answer("OK")
     check_equal(d.box()["text"], "Error 300 occurred while updating the recipe.", "the second refusal")

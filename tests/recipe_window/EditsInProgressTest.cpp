@@ -211,3 +211,20 @@ TEST_F(MainWindowTest, TextStyledFromThePaletteIsStoredAtQuit) {
     quit();
     EXPECT_THAT(value("select recipeRtfText from recipes where rowID = 1"), HasSubstr("\\fs72"));
 }
+
+TEST_F(MainWindowTest, ANameRefusedTwiceTakesTheFocusBackFromWhereverTheUserWent) {
+    start({recipe("Bread"), recipe("Soup"), recipe("Soup copy")},
+          "create table recipes (recipeName varChar UNIQUE, recipeText varChar, recipeRtfText varChar, "
+          "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)");
+    ui.setFocus(*w().recipeName);
+    w().recipeName->Text = std::string("Soup");
+    ui.dialogs()
+        .expectMsgBox("Recipe names in certain old databases must be unique!. Saving as 'Soup copy'.")
+        .expectMsgBox("Error 300 occurred while updating the recipe.");
+    ui.click(*w().recipeList, 20, 45);  // the next recipe's row
+    ui.settle();
+    EXPECT_EQ(w().Focus(), w().recipeName);
+    EXPECT_EQ(w().recipeName->SelLength, 9) << "the whole name selected";
+    EXPECT_EQ(w().recRowID, 1) << "the refused name's recipe stays shown";
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 1"), "Bread");
+}
