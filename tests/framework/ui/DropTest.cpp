@@ -177,3 +177,36 @@ TEST(Drags, ADragStartedOutsideAPressRunsAtOnceAndDropsOutsideAnswerTheOtherProg
     ASSERT_EQ(ui.dialogs().calls().size(), 1u);
     EXPECT_FALSE(ui.dialogs().calls()[0].droppedInProgram);
 }
+
+TEST(Drops, ADropOnAnInactiveWindowLeavesItInactiveAndItsFocusMovesAreOnlyRecorded) {
+    // A file dragged from a file manager: the window under the pointer is not
+    // the active one, and the drop does not activate it.
+    UiDriver ui;
+    RegisteredTypes types;
+    PhotoWindow w;
+    EventJournal journal;
+    auto* notes = w.add<ProbeControl>("notes");
+    notes->Top = 120;
+    journal.watch(*w.photo);
+    journal.watch(*notes);
+    w.finishBuilding();
+    w.Show();
+    journal.clear();
+    ui.click(*w.photo, 5, 5);
+    PhotoWindow other;
+    other.finishBuilding();
+    other.Show();  // the user works in another window now
+    EXPECT_EQ(journal.joined(), "photo:GotFocus photo:LostFocus");
+    w.photo->DropObject = [&](std::shared_ptr<DragItem>, int32_t) {
+        journal.add("photo:DropObject");
+        notes->SetFocus();  // recorded, raised when the window is activated
+        w.photo->SetFocus();
+        notes->SetFocus();
+    };
+    EXPECT_TRUE(ui.drop(*w.photo, DropData{std::nullopt, {"/tmp/cake.jpg"}, nullptr}));
+    EXPECT_FALSE(w.isActive());
+    EXPECT_EQ(journal.joined(), "photo:GotFocus photo:LostFocus photo:DropObject");
+    EXPECT_EQ(w.Focus(), notes);
+    ui.click(*notes, 2, 2);  // the user comes back
+    EXPECT_EQ(journal.joined(), "photo:GotFocus photo:LostFocus photo:DropObject notes:GotFocus");
+}
