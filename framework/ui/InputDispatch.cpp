@@ -41,6 +41,13 @@ struct Capture {
     }
 };
 Capture capture;
+bool contextualClick = false;
+
+struct ContextualScope {
+    explicit ContextualScope(bool c) { contextualClick = c; }
+    ~ContextualScope() { contextualClick = false; }
+};
+
 // While a MouseDown handler runs, a drag it starts waits for the pointer.
 bool dispatchingPress = false;
 std::optional<DragRequest> requestedDrag;
@@ -54,6 +61,31 @@ struct PressScope {
     ~PressScope() { dispatchingPress = false; }
 };
 
+// A press on a control or on the window's client area: MouseDown, and the
+// capture its answer (or a drag it asked for) gives.
+template <class Raise>
+bool dispatchPress(Raise&& raise, RectControl* control, Window* window, int32_t x, int32_t y, bool contextual) {
+    capture = Capture{};
+    ContextualScope scope(contextual);
+    bool claimed = false;
+    std::optional<DragRequest> drag;
+    {
+        PressScope press;
+        claimed = raise();
+        drag = std::move(requestedDrag);
+        requestedDrag.reset();
+    }
+    if (!claimed && !drag) return false;
+    // The handler may have closed the window or hidden the control; a claim
+    // still hides the press from Qt (a closed control forgets its capture).
+    capture.control = control;
+    capture.window = window;
+    capture.claimed = claimed;
+    capture.pendingDrag = std::move(drag);
+    capture.pressedAt(x, y);
+    return true;
+}
+
 DragResult runDrag(const DragRequest& request, RectControl* source) {
     RectControl* outer = dragSource;
     dragSource = source;
@@ -63,12 +95,7 @@ DragResult runDrag(const DragRequest& request, RectControl* source) {
     } restore{outer};
     return uiService().startDrag(request);
 }
-bool contextualClick = false;
 
-struct ContextualScope {
-    explicit ContextualScope(bool c) { contextualClick = c; }
-    ~ContextualScope() { contextualClick = false; }
-};
 
 bool ignoredFocusReason(Qt::FocusReason reason) {
     // Pop-up menus take the focus and give it back: no LostFocus for that.
@@ -82,36 +109,13 @@ bool IsContextualClick() { return contextualClick; }
 namespace InputDispatch {
 
 bool mouseDown(RectControl& control, int32_t x, int32_t y, bool contextual) {
-    capture = Capture{};
-    ContextualScope scope(contextual);
-    bool claimed = false;
-    std::optional<DragRequest> drag;
-    {
-        PressScope press;
-        claimed = guardedHandler(control, [&] { return control.handleMouseDown(x, y); });
-        drag = std::move(requestedDrag);
-        requestedDrag.reset();
-    }
-    // The handler may have closed the window or hidden the control; a claim
-    // still hides the press from Qt, but only a live control is captured.
-    if (claimed || drag) {
-        capture.control = &control;
-        capture.claimed = claimed;
-        capture.pendingDrag = std::move(drag);
-        capture.pressedAt(x, y);
-    }
-    return claimed || capture.pendingDrag.has_value();
+    return dispatchPress([&] { return guardedHandler(control, [&] { return control.handleMouseDown(x, y); }); },
+                         &control, nullptr, x, y, contextual);
 }
 
 bool windowMouseDown(Window& window, int32_t x, int32_t y, bool contextual) {
-    capture = Capture{};
-    ContextualScope scope(contextual);
-    const bool claimed = guarded([&] { return window.handleMouseDown(x, y); });
-    if (claimed) {
-        capture.window = &window;
-        capture.pressedAt(x, y);
-    }
-    return claimed;
+    return dispatchPress([&] { return guarded([&] { return window.handleMouseDown(x, y); }); }, nullptr, &window, x, y,
+                         contextual);
 }
 
 bool mouseDragTo(const QPoint& global) {
