@@ -228,3 +228,30 @@ TEST_F(MainWindowTest, ANameRefusedTwiceTakesTheFocusBackFromWhereverTheUserWent
     EXPECT_EQ(w().recRowID, 1) << "the refused name's recipe stays shown";
     EXPECT_EQ(value("select recipeName from recipes where rowID = 1"), "Bread");
 }
+
+TEST_F(MainWindowTest, NewAndDeleteWhoseCommitFailsSaySoAndChangeNothing) {
+    start(kThree);
+    OtherProgramReading reader(databasePath());
+    ui.dialogs().expectMsgBox(AllOf(StartsWith("Error NR002 creating new recipe record.\r"), HasSubstr(kLocked)));
+    ui.click(*w().AddRecipe, 5, 5);
+    EXPECT_THAT(listedNames(), ElementsAre("Bread", "Cake", "Soup")) << "no recipe that would vanish at quit";
+
+    ui.dialogs()
+        .expectMessageDialog("Delete the recipe 'Bread'?", MessageDialogChoice::Action)
+        .expectMsgBox(AllOf(StartsWith("Error DR001:  Could not delete the recipe. "), HasSubstr(kLocked)));
+    EXPECT_TRUE(ui.chooseMenu("RecipeDeleteRecipe"));
+    EXPECT_THAT(listedNames(), ElementsAre("Bread", "Cake", "Soup")) << "a delete that would come back is not shown";
+    reader.release();
+    EXPECT_EQ(value("select count(*) from recipes"), "3");
+}
+
+TEST_F(MainWindowTest, TheTwoTextColumnsChangeTogetherOrNotAtAll) {
+    start(kThree);
+    execute({"create trigger rtfLocked before update of recipeRtfText on recipes "
+             "begin select raise(abort, 'rtf locked'); end"});
+    ui.setFocus(*w().RecipeText);
+    w().RecipeText->Text = std::string("Rye flour");
+    ui.dialogs().expectMsgBox(StartsWith("Error 301A occurred while updating the recipe.\rrtf locked\r\r"));
+    ui.setFocus(*w().recipeKeywords);
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 1"), "text") << "not the plain text alone";
+}
