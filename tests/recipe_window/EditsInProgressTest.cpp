@@ -19,6 +19,12 @@ const std::vector<TestRecipe> kThree = {recipe("Bread", "daily"), recipe("Cake",
 
 const char* const kLocked = "database is locked";
 
+// A trigger that makes every update of the column fail with `why`.
+std::string failingUpdatesOf(const std::string& column, const std::string& why) {
+    return "create trigger " + column + "Locked before update of " + column + " on recipes begin select raise(abort, '" +
+           why + "'); end";
+}
+
 }  // namespace
 
 TEST_F(MainWindowTest, AFailedCommitIsSaidTheEditKeptOnScreenAndStoredByTheNextSave) {
@@ -80,8 +86,7 @@ TEST_F(MainWindowTest, AtQuitEveryEditIsTriedOnceMoreAndALastFailureIsShown) {
 
 TEST_F(MainWindowTest, TextWhoseSaveFailedIsNeverReplacedByTheStoredText) {
     start(kThree);
-    execute({"create trigger textLocked before update of recipeText on recipes "
-             "begin select raise(abort, 'text locked'); end"});
+    execute({failingUpdatesOf("recipeText", "text locked")});
     ui.setFocus(*w().RecipeText);
     w().RecipeText->Text = std::string("Rye flour");
     ui.dialogs().expectMsgBox(StartsWith("Error 301 occurred while updating the recipe.\rtext locked\r\r"));
@@ -95,7 +100,7 @@ TEST_F(MainWindowTest, TextWhoseSaveFailedIsNeverReplacedByTheStoredText) {
     ui.setFocus(*w().recipeKeywords);
     EXPECT_EQ(std::string(w().RecipeText->Text), "Rye flour");
 
-    execute({"drop trigger textLocked"});
+    execute({"drop trigger recipeTextLocked"});
     ui.advanceMicroseconds(500'000);
     ui.clickCell(*w().recipeList, 2);
     EXPECT_EQ(w().recRowID, 3);
@@ -247,11 +252,9 @@ TEST_F(MainWindowTest, NewAndDeleteWhoseCommitFailsSaySoAndChangeNothing) {
 
 TEST_F(MainWindowTest, TheTwoTextColumnsChangeTogetherOrNotAtAll) {
     start(kThree);
-    execute({"create trigger rtfLocked before update of recipeRtfText on recipes "
-             "begin select raise(abort, 'rtf locked'); end"});
-    ui.setFocus(*w().RecipeText);
-    w().RecipeText->Text = std::string("Rye flour");
+    execute({failingUpdatesOf("recipeRtfText", "rtf locked")});
     ui.dialogs().expectMsgBox(StartsWith("Error 301A occurred while updating the recipe.\rrtf locked\r\r"));
+    ui.type(*w().RecipeText, "Rye ");
     ui.setFocus(*w().recipeKeywords);
     EXPECT_EQ(value("select recipeText from recipes where rowID = 1"), "text") << "not the plain text alone";
 }
