@@ -62,6 +62,7 @@ bool MainWindow::failedMomentsAgo() const {
 MainWindow::UpdateOutcome MainWindow::commitUpdateOf(const std::string& part) {
     REALSQLDatabase& db = *App().db;
     if (db.RowsChanged() != 1) {
+        db.SQLExecute("rollback");  // the update's transaction holds a write lock even for no row
         MsgBox("Error 303: Could not save the recipe's " + part + ". The recipe is no longer in the database.");
         return UpdateOutcome::Gone;
     }

@@ -117,6 +117,7 @@ TEST_F(MainWindowTest, ASaveToARecipeThatNoLongerExistsSaysSoAndLetsTheUserMoveO
         "Error 303: Could not save the recipe's keywords. The recipe is no longer in the database.");
     ui.clickCell(*w().recipeList, 1);
     EXPECT_EQ(w().recRowID, 2);
+    EXPECT_FALSE(App().db->InTransaction()) << "no write lock kept";
     EXPECT_EQ(value("select count(*) from recipes"), "2") << "nothing was made of it";
 }
 
