@@ -226,6 +226,8 @@ private:
     // nothing left to store it into.
     enum class UpdateOutcome { Stored, Failed, Gone };
     UpdateOutcome commitUpdateOf(const std::string& part);
+    // Error 303: the shown recipe's row is gone, so its `part` was not saved.
+    void sayRecipeGone(const std::string& part);
     // The editors now show what is stored: nothing is an edit in progress.
     void rememberShownValues();
     // The list selects the row of the shown recipe again without loading it

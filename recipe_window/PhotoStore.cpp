@@ -63,7 +63,7 @@ bool MainWindow::savePhoto() {
     if (!saveAllowed()) return true;
     std::shared_ptr<RecordSet> row = photoRow();
     if (row && row->EOF_()) {
-        MsgBox("Error 303: Could not save the recipe's photo. The recipe is no longer in the database.");
+        sayRecipeGone("photo");
     } else if (!row || !writePhoto(*row, myPic)) {
         MsgBox("Error 400 occurred while updating the recipe.");
         return false;
