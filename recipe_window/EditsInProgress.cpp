@@ -96,3 +96,5 @@ void MainWindow::reselectShownRecipe() {
 }
 
 bool MainWindow::endingSoon() const { return isClosing() || Runtime::quitting(); }
+
+bool MainWindow::focusLossSaves() const { return !saving_ && !endingSoon() && !failedMomentsAgo(); }

@@ -238,6 +238,11 @@ private:
     // Closing or quitting: the editors' LostFocus leave the saving to
     // Close, which saves every edit once.
     bool endingSoon() const;
+    // Whether an editor's LostFocus runs its save: not inside another save
+    // (its message box took the focus), not while closing, and not for the
+    // edit whose failure the user was told of a moment ago (the next modal
+    // box deactivating the window would only repeat it).
+    bool focusLossSaves() const;
 
     // The shown recipe as stored: what its editors showed or last stored.
     struct StoredValues {

@@ -47,7 +47,7 @@ void MainWindow::clearPhoto() {
 }
 
 void MainWindow::recipePhoto_LostFocus() {
-    if (saving_ || endingSoon()) return;
+    if (!focusLossSaves()) return;
     SavingScope scope(saving_);
     noteSave(savePhoto());
 }
