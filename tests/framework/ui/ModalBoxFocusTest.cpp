@@ -164,3 +164,16 @@ TEST_F(QtGivenFocus, AWindowOpensWithItsFirstFocusableControlFocusedUnlessCodeCh
     ui.settle();
     EXPECT_EQ(chosen.journal.joined(), "name:Open notes:Open window:Activate notes:GotFocus");
 }
+
+TEST_F(ModalBoxes, ABoxInTheCloseOfTheFrontWindowLeavesTheWindowBehindActive) {
+    BoxWindow front;
+    front.finishBuilding();
+    front.Show();
+    front.name->SetFocus();
+    ui.dialogs().expectMsgBox(::testing::HasSubstr("closing"));
+    front.Close = [&] { MsgBox("The window is closing."); };
+    w.journal.clear();
+    front.Close();
+    EXPECT_TRUE(w.isActive());
+    EXPECT_EQ(w.journal.joined(), "window:Activate name:GotFocus");
+}
