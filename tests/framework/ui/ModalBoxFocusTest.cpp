@@ -6,6 +6,7 @@
 #include "framework/dialogs/MsgBox.h"
 #include "framework/dialogs/SelectColor.h"
 #include "framework/ui/Window.h"
+#include "framework/ui/controls/EditField.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
@@ -176,4 +177,22 @@ TEST_F(ModalBoxes, ABoxInTheCloseOfTheFrontWindowLeavesTheWindowBehindActive) {
     front.Close();
     EXPECT_TRUE(w.isActive());
     EXPECT_EQ(w.journal.joined(), "window:Activate name:GotFocus");
+}
+
+TEST_F(ModalBoxes, ABoxFromAFieldsTextChangeKeepsTheFieldsFocusAndItsTyping) {
+    auto* field = w.add<EditField>("field");
+    field->Top = 80;
+    field->AcceptFocus = true;
+    w.journal.watch(*field);
+    ui.settle();
+    ui.click(*field, 3, 3);
+    w.journal.clear();
+    ui.dialogs().expectMsgBox(::testing::HasSubstr("too long"));
+    field->TextChange = [&] {
+        if (field->Text.get().size() == 2) MsgBox("The name is too long.");
+    };
+    ui.type(*field, "abc");
+    EXPECT_EQ(w.journal.joined(), "window:Deactivate window:Activate");
+    EXPECT_EQ(field->Text.get(), "abc");
+    EXPECT_EQ(w.Focus(), field);
 }
