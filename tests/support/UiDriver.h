@@ -102,6 +102,9 @@ public:
 
     // The user moves the focus (a click or Tab), through Qt's focus entry.
     void setFocus(RectControl& control);
+    // The user clicks the window's frame (activate), or another program's
+    // window (deactivate): the activation model does what Qt's activation
+    // change does on a real display.
     void activate(Window& window);
     void deactivate(Window& window);
     void resize(Window& window, int32_t width, int32_t height);
