@@ -23,7 +23,7 @@ bool MainWindow::writePhoto(RecordSet& row, const std::shared_ptr<Picture>& pict
     row.Field("recipePhoto").SetJPEGValue(picture);
     if (db.Error()) return false;
     row.Update();
-    if (db.Error()) return false;
+    if (db.Error() || db.RowsChanged() != 1) return false;  // 0: deleted since it was read
     db.Commit();
     return !db.Error();
 }
