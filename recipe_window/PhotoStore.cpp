@@ -23,9 +23,14 @@ bool MainWindow::writePhoto(RecordSet& row, const std::shared_ptr<Picture>& pict
     row.Field("recipePhoto").SetJPEGValue(picture);
     if (db.Error()) return false;
     row.Update();
-    if (db.Error() || db.RowsChanged() != 1) return false;  // 0: deleted since it was read
-    db.Commit();
-    return !db.Error();
+    if (!db.Error() && db.RowsChanged() == 1) {  // 0: deleted since it was read
+        db.Commit();
+        if (!db.Error()) return true;
+    }
+    // The photo stays kept for the next try; an open transaction would hold
+    // a lock that stops other programs reading the file.
+    db.Rollback();
+    return false;
 }
 
 void MainWindow::replacePhoto(const std::shared_ptr<Picture>& picture, const char* failure) {
