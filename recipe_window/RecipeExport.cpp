@@ -19,7 +19,7 @@
 #include "framework/files/AtomicFileWriter.h"
 #include "framework/files/FolderItem.h"
 #include "framework/files/SpecialFolder.h"
-#include "recipe_window/ExportPacing.h"
+#include "app/LoopPacing.h"
 #include "recipe_window/Main.h"
 
 namespace {
@@ -77,7 +77,7 @@ void MainWindow::exportRecipes() {
     AtomicFileWriter writer(file->path());
     const std::string lineEnd = EndOfLine();
     std::string batch;
-    ExportPacing pacing;
+    LoopPacing pacing;
     for (; writer.isOpen() && !rows->EOF_(); rows->MoveNext()) {
         batch += filterTabs(rows->IdxField(1).StringValue());
         batch += tab();

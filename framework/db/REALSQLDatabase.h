@@ -48,21 +48,48 @@ public:
     // statement text they built.
     void SQLExecute(const std::string& sql, const std::vector<Variant>& values);
     std::shared_ptr<RecordSet> SQLSelect(const std::string& sql, const std::vector<Variant>& values);
+    // A select of one statement whose rows are read as the record set moves
+    // forward, so memory stays flat however many rows there are. After the
+    // walk, Error tells whether it ended early on a failure.
+    std::shared_ptr<RecordSet> SQLSelectRowByRow(const std::string& sql);
 
     void Commit();
     void Rollback();
     bool InTransaction() const;
 
+    // How long a statement waits for another program's lock on the file
+    // before it fails "database is locked".
+    static constexpr int32_t kDefaultBusyTimeout = 2000;  // milliseconds
+    void SetBusyTimeout(int32_t milliseconds);
+
     bool Error() const;
+    // The last call failed only because another connection holds the file.
+    bool Busy() const;
     int32_t ErrorCode() const;          // SQLite's primary result code, 0 for success
     int32_t ExtendedErrorCode() const;  // SQLite's extended result code
     std::string ErrorMessage() const;
     int64_t LastRowID() const;
 
 private:
+    friend class MappedReads;
     std::shared_ptr<RecordSet> select(const std::string& sql, const std::vector<Variant>* values);
     std::optional<std::vector<SQLValue>> bindable(const std::vector<Variant>& values);
 
     std::string path_;
     std::shared_ptr<DatabaseConnection> connection_;
+};
+
+// While one lives, the database file is read through a memory map instead
+// of having every page copied out of the kernel: a scan of every recipe's
+// text then costs about half as much. The map goes with it, so the file's
+// pages are not kept counted against the program between scans.
+class MappedReads {
+public:
+    explicit MappedReads(REALSQLDatabase& db);
+    ~MappedReads();
+    MappedReads(const MappedReads&) = delete;
+    MappedReads& operator=(const MappedReads&) = delete;
+
+private:
+    REALSQLDatabase& db_;
 };
