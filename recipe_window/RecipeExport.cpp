@@ -1,6 +1,9 @@
 // The recipe export: every recipe as one line of a tab-separated text file
 // the user names: name, keywords and plain text, ordered by name.
 //
+// The rows are read one at a time as they are written, so the export's
+// memory stays the same however many recipes there are.
+//
 // The file only ever appears whole. Lines go to a temporary file beside the
 // chosen one, which replaces it only once every line is written; a failed
 // query, a full disk or anything thrown on the way leaves an existing file of
@@ -68,7 +71,7 @@ void MainWindow::exportRecipes() {
 
     // Queried before the file is touched, so a failed query leaves it alone.
     REALSQLDatabase& db = *App().db;
-    std::shared_ptr<RecordSet> rows = db.SQLSelect(kExportQuery);
+    std::shared_ptr<RecordSet> rows = db.SQLSelectRowByRow(kExportQuery);
     if (!rows || db.Error()) {
         MsgBox("Error EX001 querying the database." + EndOfLine() + db.ErrorMessage());
         return;
@@ -90,6 +93,12 @@ void MainWindow::exportRecipes() {
             batch.clear();
         }
         pacing.rowDone();
+    }
+    // A read that failed on the way ended the rows early: that file would
+    // lack recipes, so it never replaces anything.
+    if (db.Error()) {
+        MsgBox("Error EX001 querying the database." + EndOfLine() + db.ErrorMessage());
+        return;
     }
     if (!batch.empty()) writer.write(batch);
     if (!writer.isOpen() || !writer.commit()) {
