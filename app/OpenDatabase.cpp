@@ -67,7 +67,10 @@ bool createOnRequest(REALSQLDatabase& db, FolderItem& file, MessageDialog& dialo
 }
 
 // A file without any table: 0 bytes, or a creation that ended before its
-// table was committed. It holds no recipe, so it is a new database.
+// table was committed. It holds no recipe, so it is a new database. Such a
+// file is a page or two; a larger one is not looked at again at each start.
+constexpr int64_t kTablelessFileAtMost = 64 * 1024;
+
 bool holdsNoTables(REALSQLDatabase& db) {
     auto tables = db.SQLSelect("select count(*) from sqlite_schema");
     return tables && !db.Error() && !tables->EOF_() && tables->IdxField(1).Int64Value() == 0;
@@ -86,9 +89,10 @@ constexpr int64_t kFreeBytesAtLeast = 4 * 1024 * 1024;  // and at least 4 MB
 
 bool compactionPays(REALSQLDatabase& db) {
     const int64_t freePages = pragmaValue(db, "pragma freelist_count");
+    if (freePages <= 0) return false;
     const int64_t pages = pragmaValue(db, "pragma page_count");
     const int64_t pageSize = pragmaValue(db, "pragma page_size");
-    if (freePages <= 0 || pages <= 0 || pageSize <= 0) return false;
+    if (pages <= 0 || pageSize <= 0) return false;
     return freePages * kFreeShareDivisor >= pages && freePages * pageSize >= kFreeBytesAtLeast;
 }
 
@@ -121,7 +125,7 @@ void Larderwise::openDatabase() {
     db->SetDatabaseFile(dbfile->AbsolutePath());
     const StartBusyTimeout patience(*db);
     bool isNew = !dbfile->Exists();
-    if (!isNew && db->Connect() && holdsNoTables(*db)) {
+    if (!isNew && dbfile->Length() <= kTablelessFileAtMost && db->Connect() && holdsNoTables(*db)) {
         db->Close();
         isNew = true;
     }
