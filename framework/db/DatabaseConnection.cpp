@@ -102,6 +102,7 @@ bool DatabaseConnection::open(const std::string& path, bool create) {
         return false;
     }
     ++generation_;
+    mapBytes_ = 0;
     return true;
 }
 
@@ -156,7 +157,10 @@ void DatabaseConnection::setBusyTimeout(int32_t milliseconds) {
 }
 
 void DatabaseConnection::mapFile(int64_t bytes) {
-    if (db_) sqlite3_exec(db_, ("PRAGMA mmap_size=" + std::to_string(bytes)).c_str(), nullptr, nullptr, nullptr);
+    if (!db_ || bytes == mapBytes_) return;
+    if (sqlite3_exec(db_, ("PRAGMA mmap_size=" + std::to_string(bytes)).c_str(), nullptr, nullptr, nullptr) ==
+        SQLITE_OK)
+        mapBytes_ = bytes;
 }
 
 bool DatabaseConnection::vacuum(sqlite3_stmt* stmt) {

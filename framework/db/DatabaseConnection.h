@@ -61,7 +61,7 @@ public:
     // Reads the file through a memory map of up to `bytes` (0: by copying
     // pages, the default). Writes always go through the rollback journal.
     // Only a way of reading: it leaves the error alone, and where it fails
-    // pages are copied as before.
+    // pages are copied as before. Every open starts without a map.
     void mapFile(int64_t bytes);
     bool commit();
     bool rollback();
@@ -92,6 +92,7 @@ private:
     sqlite3* db_ = nullptr;
     uint64_t generation_ = 0;
     int32_t busyTimeout_;
+    int64_t mapBytes_ = 0;
     int32_t errorCode_ = 0;
     std::string errorMessage_;
 };

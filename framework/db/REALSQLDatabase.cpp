@@ -87,9 +87,8 @@ bool REALSQLDatabase::Busy() const {
     return connection_->errorCode() == SQLITE_BUSY || connection_->errorCode() == SQLITE_LOCKED;
 }
 
-// Larger than any recipe file: the engine takes the most it allows.
-MappedReads::MappedReads(REALSQLDatabase& db) : db_(db) { db_.connection_->mapFile(int64_t{1} << 40); }
-MappedReads::~MappedReads() { db_.connection_->mapFile(0); }
+// On: larger than any recipe file; the engine takes the most it allows.
+void REALSQLDatabase::SetReadThroughMemoryMap(bool on) { connection_->mapFile(on ? int64_t{1} << 40 : 0); }
 
 void REALSQLDatabase::Commit() { connection_->commit(); }
 void REALSQLDatabase::Rollback() { connection_->rollback(); }

@@ -57,6 +57,13 @@ public:
     void Rollback();
     bool InTransaction() const;
 
+    // Reads the file through a memory map (on) or by copying its pages out
+    // of the kernel (off, as after every Connect). A scan of every recipe's
+    // text costs about half through the map, but the pages it touched stay
+    // counted against the program while the map lasts: a search turns it on,
+    // and reads of everything that are no search turn it off first.
+    void SetReadThroughMemoryMap(bool on);
+
     // How long a statement waits for another program's lock on the file
     // before it fails "database is locked".
     static constexpr int32_t kDefaultBusyTimeout = 2000;  // milliseconds
@@ -71,7 +78,6 @@ public:
     int64_t LastRowID() const;
 
 private:
-    friend class MappedReads;
     std::shared_ptr<RecordSet> select(const std::string& sql, const std::vector<Variant>* values);
     std::optional<std::vector<SQLValue>> bindable(const std::vector<Variant>& values);
 
@@ -79,17 +85,3 @@ private:
     std::shared_ptr<DatabaseConnection> connection_;
 };
 
-// While one lives, the database file is read through a memory map instead
-// of having every page copied out of the kernel: a scan of every recipe's
-// text then costs about half as much. The map goes with it, so the file's
-// pages are not kept counted against the program between scans.
-class MappedReads {
-public:
-    explicit MappedReads(REALSQLDatabase& db);
-    ~MappedReads();
-    MappedReads(const MappedReads&) = delete;
-    MappedReads& operator=(const MappedReads&) = delete;
-
-private:
-    REALSQLDatabase& db_;
-};
