@@ -6,11 +6,14 @@
 #include "framework/dialogs/MsgBox.h"
 #include "framework/dialogs/SelectColor.h"
 #include "framework/ui/Window.h"
+#include "framework/ui/controls/EditField.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 struct BoxWindow : Window {
@@ -127,4 +130,69 @@ TEST_F(ModalBoxes, ABoxWhileNoWindowIsActiveChangesNothingAndAClosedWindowIsNotR
     ui.key(*w.name, "w");
     EXPECT_FALSE(w.isActive());
     EXPECT_EQ(w.journal.joined(), "window:Deactivate");
+}
+
+// Every focus Qt gives is the model's too.
+using QtGivenFocus = ModalBoxes;
+
+TEST_F(QtGivenFocus, HidingTheFocusedControlMovesTheFocusOnAsQtDoes) {
+    w.name->Visible = false;
+    ui.settle();
+    EXPECT_EQ(w.journal.joined(), "name:LostFocus notes:GotFocus");
+    EXPECT_EQ(w.Focus(), w.notes);
+}
+
+TEST_F(QtGivenFocus, AWindowOpensWithItsFirstFocusableControlFocusedUnlessCodeChoseFirst) {
+    BoxWindow fresh;
+    fresh.name->Enabled = false;  // not focusable: the next one in the chain
+    fresh.finishBuilding();
+    fresh.Show();
+    EXPECT_EQ(fresh.Focus(), nullptr) << "given once Qt's activation arrives, on the next turn";
+    ui.settle();
+    EXPECT_EQ(fresh.Focus(), fresh.notes);
+    EXPECT_EQ(fresh.journal.joined(), "name:Open notes:Open window:Activate notes:GotFocus");
+    fresh.notes->KeyDown = [&](std::string key) {
+        fresh.journal.add("notes:KeyDown " + key);
+        return true;
+    };
+    ui.pressKey("k");  // no click: the key goes where the focus is
+    EXPECT_EQ(fresh.journal.lines().back(), "notes:KeyDown k");
+
+    BoxWindow chosen;
+    chosen.finishBuilding();
+    chosen.Show();
+    chosen.notes->SetFocus();  // the window's own choice at open
+    ui.settle();
+    EXPECT_EQ(chosen.journal.joined(), "name:Open notes:Open window:Activate notes:GotFocus");
+}
+
+TEST_F(ModalBoxes, ABoxInTheCloseOfTheFrontWindowLeavesTheWindowBehindActive) {
+    BoxWindow front;
+    front.finishBuilding();
+    front.Show();
+    front.name->SetFocus();
+    ui.dialogs().expectMsgBox(::testing::HasSubstr("closing"));
+    front.Close = [&] { MsgBox("The window is closing."); };
+    w.journal.clear();
+    front.Close();
+    EXPECT_TRUE(w.isActive());
+    EXPECT_EQ(w.journal.joined(), "window:Activate name:GotFocus");
+}
+
+TEST_F(ModalBoxes, ABoxFromAFieldsTextChangeKeepsTheFieldsFocusAndItsTyping) {
+    auto* field = w.add<EditField>("field");
+    field->Top = 80;
+    field->AcceptFocus = true;
+    w.journal.watch(*field);
+    ui.settle();
+    ui.click(*field, 3, 3);
+    w.journal.clear();
+    ui.dialogs().expectMsgBox(::testing::HasSubstr("too long"));
+    field->TextChange = [&] {
+        if (field->Text.get().size() == 2) MsgBox("The name is too long.");
+    };
+    ui.type(*field, "abc");
+    EXPECT_EQ(w.journal.joined(), "window:Deactivate window:Activate");
+    EXPECT_EQ(field->Text.get(), "abc");
+    EXPECT_EQ(w.Focus(), field);
 }
