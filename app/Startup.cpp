@@ -33,6 +33,7 @@ void releaseGlobals() {
 
 Runtime::StartupSteps larderwiseStartupSteps() {
     Runtime::StartupSteps steps;
+    steps.applicationName = "Larderwise";
     steps.initFileTypes = _InitFileTypes;
     steps.newAppInstance = [] { return std::unique_ptr<Application>(_NewAppInstance()); };
     steps.addMenuHandlers = _ApplicationAddMenuHandlers;

@@ -200,6 +200,8 @@ private:
     bool execute(const RecipeStatement& statement);
     std::shared_ptr<RecordSet> select(const RecipeStatement& statement);
     void fillList(RecordSet& rows, int64_t selectID);
+    // The list row holding this recipe, -1 when none does.
+    int32_t rowShowing(int64_t rowID);
     void showRecipe(RecordSet& recipe);
     bool saveName();
     void saveColumnOrWarn(const std::string& column, const std::string& value);

@@ -31,6 +31,9 @@ ListboxView::ListboxView(Listbox& list) : list_(list) {
     QObject::disconnect(horizontalHeader(), SIGNAL(sectionEntered(int)), this, SLOT(_q_selectColumn(int)));
     connect(horizontalHeader(), &QHeaderView::sectionPressed, this,
             [this](int column) { guarded([&] { list_.userPressedHeader(column); }); });
+    // The header turns its own mark over when a click on a marked heading
+    // ends, after the list has sorted; the mark must show the list's order.
+    connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this] { list_.syncSortMark(); });
 }
 
 bool ListboxView::viewportEvent(QEvent* event) {

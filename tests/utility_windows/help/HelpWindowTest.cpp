@@ -4,6 +4,7 @@
 
 #include "framework/files/FolderItem.h"
 #include "framework/runtime/Application.h"
+#include "framework/runtime/Services.h"
 #include "framework/ui/controls/HTMLViewer.h"
 #include "framework/ui/controls/Separator.h"
 #include "recipe_window/Main.h"
@@ -29,6 +30,18 @@ TEST_F(HelpWindowTest, OpensOnTheIndexPageBesideTheExecutableAtTheRightOfTheScre
     EXPECT_EQ(help.Left.get(), 500);
     EXPECT_EQ(help.Width.get(), 760);
     EXPECT_EQ(ui.dialogs().messages().size(), messagesBefore);
+}
+
+TEST_F(HelpWindowTest, OnAScreenNarrowerThanTheWindowItStaysOnScreen) {
+    services().screen = [](int32_t index) {
+        return index == 0 ? ScreenInfo{0, 0, 700, 500, 0, 22, 700, 478, 32} : ScreenInfo{};
+    };
+    ui.chooseMenu("HelpProgramHelp");
+    HelpWindow& help = helpWindow();
+    ASSERT_TRUE(help.isShown());
+    EXPECT_EQ(help.Left.get(), 0);
+    EXPECT_EQ(help.Width.get(), 700);
+    EXPECT_EQ(help.helpViewer->Width.get(), 700);  // the page narrows with it
 }
 
 TEST_F(HelpWindowTest, FollowsALinkClickedOnThePage) {
