@@ -6,6 +6,8 @@
 #include "app/ConvertingWindow.h"
 #include "framework/runtime/Services.h"
 #include "framework/text/StyledText.h"
+#include "framework/ui/controls/Canvas.h"
+#include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/ProgressBar.h"
 #include "framework/ui/WindowList.h"
 #include "recipe_window/Main.h"
@@ -94,15 +96,26 @@ TEST_F(Conversion, TheProgressBarCountsTheRows) {
                                    "insert into recipes (recipeName, recipeText) values ('b', 'y')",
                                    "insert into recipes (recipeName, recipeText) values ('c', 'z')"});
     std::vector<std::pair<int32_t, int32_t>> progress;  // (Value, Maximum) as each row is handed back
+    // Something else in the window, to see whether each row repaints it all.
+    Canvas* elsewhere = nullptr;
+    int paintsElsewhere = 0;
     services().yield = [&] {
         ConvertingWindow& w = Converting();
         progress.emplace_back(w.conversionBar->Value, w.conversionBar->Maximum);
         EXPECT_TRUE(w.isShown());
+        EXPECT_TRUE(w.TempField->Styled.get());
+        if (!elsewhere) {
+            elsewhere = w.add<Canvas>("elsewhere");
+            elsewhere->Width = elsewhere->Height = 10;
+            elsewhere->Paint = [&](::Graphics&) { ++paintsElsewhere; };
+        }
+        elsewhere->UpdateNow();
     };
     ui.dialogs().expectMsgBox(M::kAddingRtf);
     answer("&No");
     startApp();
     EXPECT_EQ(progress, (std::vector<std::pair<int32_t, int32_t>>{{1, 3}, {2, 3}, {3, 3}}));
+    EXPECT_EQ(paintsElsewhere, 3) << "each row repaints the whole window";
     services().yield = [] {};
     EXPECT_EQ(WindowList::frontToBack().size(), 1u);  // the progress window closed again: only Main
 }
