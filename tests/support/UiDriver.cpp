@@ -21,9 +21,11 @@
 #include <QUrl>
 #include <QDir>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 namespace {
 Qt::KeyboardModifiers qtModifiers(unsigned m) {
@@ -225,9 +227,25 @@ void UiDriver::key(RectControl& control, const std::string& key, unsigned modifi
     Window* window = control.Window();
     if (!window->isActive()) activate(*window);
     if (window->Focus() != &control) setFocus(control);
+    sendKey(control.widget(), key, modifiers);
+}
+
+void UiDriver::pressKey(const std::string& key, unsigned modifiers) {
+    Window* window = nullptr;
+    for (Window* w : WindowList::frontToBack())
+        if (w->isActive()) window = w;
+    if (!window) {
+        ADD_FAILURE() << "A key was pressed while no window is active";
+        return;
+    }
+    RectControl* focused = window->Focus();
+    sendKey(focused ? focused->widget() : static_cast<QWidget*>(window->widget()), key, modifiers);
+}
+
+void UiDriver::sendKey(QWidget* receiver, const std::string& key, unsigned modifiers) {
     auto [qtKey, text] = qtKeyFor(key);
     if (modifiers & Shift && text.size() == 1) text = text.toUpper();
-    QWidget* target = control.widget()->focusProxy() ? control.widget()->focusProxy() : control.widget();
+    QWidget* target = receiver->focusProxy() ? receiver->focusProxy() : receiver;
     if (QWidget* inner = QApplication::focusWidget(); inner && target->isAncestorOf(inner)) target = inner;
     heldModifiers_ = modifiers;
     QKeyEvent press(QEvent::KeyPress, qtKey, qtModifiers(modifiers), text);
