@@ -2,21 +2,11 @@
 // What a PDF file says, read back by poppler's pdftotext: the text layer a
 // reader would copy or search, including text drawn over in white. Used to
 // check that a print job put on paper only what was asked for.
-#include <cstdio>
 #include <regex>
 #include <string>
 #include <vector>
 
-// Runs a command and answers what it printed ("" when it could not run).
-inline std::string commandOutput(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-    pclose(pipe);
-    return out;
-}
+#include "tests/support/CommandOutput.h"
 
 // Every word of the file's text layer, pages apart by form feeds.
 inline std::string pdfText(const std::string& path) {
