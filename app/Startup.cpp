@@ -4,8 +4,10 @@
 #include "app/LarderwiseSplash.h"
 #include "app/MenuBar1.h"
 #include "app/file_types/FileTypeSets.h"
+#include "controls/search/MagnifyingGlass.h"
 #include "prefs/BPrefs.h"
 #include "recipe_window/Main.h"
+#include "recipe_window/print/PrintModule.h"
 
 std::unique_ptr<Larderwise> _NewAppInstance() {
     auto app = std::make_unique<Larderwise>();
@@ -24,10 +26,12 @@ void _MakeDefaultView() { (void)Main(); }
 
 void releaseGlobals() {
     releaseLarderwiseSplash();
+    releaseMagnifyingGlass();
     Runtime::releaseWindows();
     if (Application* app = currentApplication()) app->MenuBar.reset();
     releaseMenuBar1();
     releaseFileTypes();
+    PrintModule::EndPrinting();
     BPrefs::Unload();
 }
 
