@@ -4,14 +4,14 @@
 // to the recipe's row when the user leaves it; the list is refilled in one
 // step by updateFoundList, and selecting a row loads that one recipe.
 //
-// The code is split by concern:
-//   MainLayout.cpp      window properties, the fourteen controls, bindings
-//   MainEvents.cpp      Open, resizing, Close, menu enabling, the splitters
+// The code is split by concern (the full list: docs/architecture/main-window.md):
+//   MainLayout.cpp      window properties, the fourteen controls, their event bindings
+//   MainEvents.cpp      Open, resizing, Close, the splitters, backup
+//   MenuBinding.cpp     the menu items' bindings and the menu enabling
 //   FoundList.cpp       updateFoundList, the search, showing a recipe
 //   FieldSaves.cpp      name, keywords and rating saves; commitPendingEdit
 //   NewAndDelete.cpp    newRecipe, deleteRecipe and their commands
 //   PhotoDrawing.cpp    drawNScale
-//   LaterHandlers.cpp   handlers whose work is not built yet (named, empty)
 #include <cstdint>
 #include <memory>
 #include <string>
