@@ -40,6 +40,7 @@ public:
     void SizeList_Change();
     void fontSize_TextChange();
     void fontSize_GotFocus();
+    bool fontSize_MouseDown(int32_t x, int32_t y);
     void FontSizeSlider_ValueChanged();
 
     void AddMenuHandlers() {}
@@ -70,6 +71,9 @@ private:
     bool restoreSavedSelection();
 
     bool showingIndicators_ = false;
+    // The focus came into the size field (which selected its text) and the
+    // user has neither clicked nor typed there since.
+    bool sizeSelectedOnEntry_ = false;
 };
 
 // The open palette, or a new one; never nil.
