@@ -48,6 +48,18 @@ void FontPaletteWindow::Event_Open() {
         if (!StrEq(family, "System")) FontList->AddRow(family);
 }
 
+void FontPaletteWindow::AddMenuHandlers() {
+    AddMenuHandler("FontShowFonts", [this] { return _FontShowFonts_Action(); });
+}
+
+// Clicking the palette makes it the active window; the menu command that
+// opened it (Command-T) must still close it from here. Close clears the
+// application's flag, so the next Show Fonts opens it again.
+bool FontPaletteWindow::_FontShowFonts_Action() {
+    Close();
+    return true;
+}
+
 void FontPaletteWindow::Event_Activate() { setFont(); }
 
 void FontPaletteWindow::Event_Close() { App().fontWindowVisible = false; }

@@ -43,7 +43,10 @@ public:
     bool fontSize_MouseDown(int32_t x, int32_t y);
     void FontSizeSlider_ValueChanged();
 
-    void AddMenuHandlers() {}
+    // Show Fonts while the palette is the active window closes it, as it
+    // does from the main window: the same command turns the palette off.
+    void AddMenuHandlers();
+    bool _FontShowFonts_Action();
     void Event_Open();
     void Event_Activate();
     void Event_Close();
