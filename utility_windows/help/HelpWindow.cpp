@@ -82,12 +82,14 @@ void HelpWindow::Event_Open() {
 
 // The right edge 20 pixels in from the main screen's usable area; the top
 // stays where the window was placed. On a screen too narrow for that the
-// window narrows to the usable width and starts at its left edge, so its
-// menus and close button are never off screen.
+// window narrows (keeping those 20 pixels for its frame) and starts at the
+// area's left edge, so its menus and close button are never off screen.
 void HelpWindow::placeOnScreen(const ScreenInfo& screen) {
+    constexpr int32_t kMargin = 20;
     if (screen.AvailableWidth <= 0) return;
-    if (Width.get() > screen.AvailableWidth) Width = std::max(screen.AvailableWidth, MinWidth.get());
-    Left = std::max(screen.AvailableLeft, screen.AvailableLeft + screen.AvailableWidth - Width.get() - 20);
+    if (Width.get() + kMargin > screen.AvailableWidth)
+        Width = std::max(screen.AvailableWidth - kMargin, MinWidth.get());
+    Left = std::max(screen.AvailableLeft, screen.AvailableLeft + screen.AvailableWidth - Width.get() - kMargin);
 }
 
 void HelpWindow::Event_EnableMenuItems() {

@@ -47,8 +47,8 @@ TEST_F(HelpWindowTest, OnAScreenNarrowerThanTheWindowItStaysOnScreen) {
     HelpWindow& help = helpWindow();
     ASSERT_TRUE(help.isShown());
     EXPECT_EQ(help.Left.get(), 0);
-    EXPECT_EQ(help.Width.get(), 700);
-    EXPECT_EQ(help.helpViewer->Width.get(), 700);  // the page narrows with it
+    EXPECT_EQ(help.Width.get(), 680);  // 20 pixels left for the window's frame
+    EXPECT_EQ(help.helpViewer->Width.get(), 680);  // the page narrows with it
 }
 
 TEST_F(HelpWindowTest, FollowsALinkClickedOnThePage) {

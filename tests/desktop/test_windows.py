@@ -1,0 +1,39 @@
+"""What the window manager shows: window and box titles, and where the help window opens."""
+import subprocess
+
+from desktop import check, check_equal
+
+
+def active_window_name(d):
+    """The title of the active X window as the window manager shows it."""
+    result = subprocess.run(["xdotool", "getactivewindow", "getwindowname"], env=d.env, capture_output=True,
+                            timeout=10)
+    return result.stdout.decode("utf-8", "replace").strip()
+
+
+def test_boxes_and_windows_without_a_title_show_larderwise(d):
+    d.build_database([])
+    d.start()
+    check_equal(active_window_name(d), "Larderwise", "the main window's title")
+    d.key("ctrl+p")  # no recipe to print: a box without a title of its own
+    check_equal(d.box()["text"], "No recipe selected to print.", "the box")
+    check_equal(active_window_name(d), "Larderwise", "the box's title")
+    d.answer("OK")
+    d.menu("File", "About Larderwise...")
+    d.wait_idle()
+    check_equal(active_window_name(d), "Larderwise", "the about window's title")
+    d.key("ctrl+w")
+    d.quit()
+
+
+def test_help_window_stays_on_a_screen_narrower_than_it(d):
+    d.screen = "700x600x24"
+    d.build_database(["Apple Pie"])
+    d.start()
+    d.key("ctrl+question")
+    help_window = d.front_window()
+    check(help_window is not None and help_window.title != "Larderwise", "the help window is in front")
+    frame = help_window.data["frame"]
+    check(frame["x"] >= 0, f"the help window's left edge is on screen: {frame}")
+    check(frame["x"] + frame["w"] <= 700, f"the help window's right edge is on screen: {frame}")
+    d.quit()
