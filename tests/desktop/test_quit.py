@@ -1,10 +1,9 @@
 """Quitting: what the user sees and the exit status."""
 import os
 
-from desktop import check, check_equal, known_fault
+from desktop import check, check_equal
 
 
-@known_fault("an error in the application's Close event only goes to stderr")
 def test_error_while_quitting_is_shown_then_the_program_exits_with_0(d):
     d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
     os.makedirs(d.prefs_path)  # the preferences file cannot be written

@@ -5,7 +5,7 @@
 // entry, the activation model, the window's client-resize path, the menu
 // chooser), plus a fake clock and temporary special folders.
 //
-//   UiDriver ui;                        // fake clock at tick 1000, temp folders,
+//   UiDriver ui;                        // fake clocks (uptime 2 h 13 min), temp folders,
 //                                       // scripted dialogs (ui.dialogs())
 //   ui.click(*list, 5, 20);
 //   ui.key(*field, "k", UiDriver::Command);
@@ -109,7 +109,9 @@ public:
 private:
     void sendKey(QWidget* receiver, const std::string& key, unsigned modifiers);
 
-    int64_t fakeTicks_ = 1000;
+    // Two hours, thirteen minutes and a bit since the system started.
+    static constexpr int64_t kUptimeTicks = 479'843;
+    int64_t fakeTicks_ = kUptimeTicks;
     int64_t extraMicros_ = 0;
     std::unique_ptr<QTemporaryDir> folders_;
     std::vector<std::pair<const char*, std::string>> savedEnvironment_;
