@@ -1,4 +1,5 @@
 """What the window manager shows: window and box titles, and where the help window opens."""
+import os
 import subprocess
 
 from desktop import check, check_equal
@@ -36,4 +37,28 @@ def test_help_window_stays_on_a_screen_narrower_than_it(d):
     frame = help_window.data["frame"]
     check(frame["x"] >= 0, f"the help window's left edge is on screen: {frame}")
     check(frame["x"] + frame["w"] <= 700, f"the help window's right edge is on screen: {frame}")
+    d.quit()
+
+
+def test_a_file_dialog_leaves_no_settings_file_but_larderwise_prefs(d):
+    d.build_database(["Apple Pie"])
+    d.start()
+    d.menu("File", "Export recipes...")
+    d.box()  # the save dialog
+    d.key("Escape")
+    d.no_box()
+    d.quit()
+    check_equal(sorted(os.listdir(d.env["XDG_CONFIG_HOME"])), ["Larderwise Prefs"], "the configuration folder")
+
+
+def test_the_search_field_shows_its_scope_again_after_its_cancel_button(d):
+    d.build_database(["Apple Pie", "Bread"])
+    d.start()
+    d.click("Searchfield")
+    d.type("pie")
+    d.click("RecipeText")  # the focus leaves the field with text in it
+    check(not d.control("Placeholder")["visible"], "no placeholder over typed text")
+    d.click("CancelWidget")
+    check_equal(d.control("Searchfield")["text"], "", "the field after its cancel button")
+    check(d.control("Placeholder")["visible"], "the empty field shows its scope")
     d.quit()
