@@ -37,14 +37,17 @@ void drawThumbnail(Graphics& g, const Picture& photo, int32_t boxLeft) {
     g.DrawPicture(&photo, boxLeft, 90 - scaledH, scaledW, scaledH, 0, 0, w, h);
 }
 
-// The footer line from x, wrapped where it would come within a few points
-// of the page number at pageNumberX: with wide margins (or a wide default
-// font) the date would otherwise run into "Page N".
-void drawFooterLine(Graphics& g, const std::string& text, int32_t x, int32_t pageNumberX, int32_t y) {
+// The footer line from x: where it would come within a few points of the
+// page number at pageNumberX (wide margins, a wide default font), the date
+// goes on a line of its own below, so it neither runs into "Page N" nor is
+// split in two.
+void drawFooterLine(Graphics& g, const std::string& lead, const std::string& date, int32_t x, int32_t pageNumberX,
+                    int32_t y) {
     constexpr int32_t gap = 6;
     const int32_t room = pageNumberX - gap - x;
-    if (g.StringWidth(text) <= room) g.DrawString(text, x, y);
-    else g.DrawString(text, x, y, std::max(room, 1));
+    const std::string line = lead + " " + date;
+    if (g.StringWidth(line) <= room) g.DrawString(line, x, y);
+    else g.DrawString(lead + "\r" + date, x, y, std::max(room, 1));
 }
 
 void setPen(Graphics& g, int32_t size) {
@@ -73,9 +76,8 @@ bool PrintSomeInformation(Graphics& g, PrinterSetup& ps) {
 
     g.Bold = false;
     g.TextSize = 8;
-    drawFooterLine(g, "Recipe printed from Quillmere Larderwise, available at " LARDERWISE_WEB_SITE " - " +
-                          Date().AbbreviatedDate(),
-                   left + 75, width - 103, height - 20);
+    drawFooterLine(g, "Recipe printed from Quillmere Larderwise, available at " LARDERWISE_WEB_SITE " -",
+                   Date().AbbreviatedDate(), left + 75, width - 103, height - 20);
     g.DrawString("Page " + Str(curPageNo), width - 103, height - 20);
     setPen(g, 1);
     g.DrawLine(left + 75, height - 30, left + width - 75, height - 30);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <regex>
 
 #include "recipe_window/print/PrintModule.h"
 #include "tests/framework/print/PdfPages.h"
@@ -192,6 +193,12 @@ TEST_F(PrintJob, TheFooterLineAndThePageNumberNeverTouchOnLetterPaper) {
             if (&word == &*page || word.yMax < page->yMin || word.yMin > page->yMax || word.text == "1") continue;
             EXPECT_LT(word.xMax + 2, page->xMin) << "\"" << word.text << "\" reaches the page number, margin " << margin;
         }
+        // The date stays whole: its weekday and its year on one line.
+        const std::regex weekday("[A-Z][a-z][a-z],"), year("[0-9]{4}");
+        const auto first = std::find_if(words.begin(), words.end(), [&](const PdfWord& w) { return std::regex_match(w.text, weekday); });
+        const auto last = std::find_if(words.begin(), words.end(), [&](const PdfWord& w) { return std::regex_match(w.text, year); });
+        ASSERT_TRUE(first != words.end() && last != words.end()) << "margin " << margin;
+        EXPECT_EQ(first->yMin, last->yMin) << "the date is split, margin " << margin;
         std::remove(chosen.outputFile.c_str());
     }
 }
