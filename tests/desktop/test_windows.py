@@ -62,3 +62,29 @@ def test_the_search_field_shows_its_scope_again_after_its_cancel_button(d):
     check_equal(d.control("Searchfield")["text"], "", "the field after its cancel button")
     check(d.control("Placeholder")["visible"], "the empty field shows its scope")
     d.quit()
+
+
+def test_the_splitter_grip_repaints_when_the_window_becomes_inactive_and_active(d):
+    d.build_database(["Apple Pie"])
+    d.start()
+
+    def grip_pixels(label):
+        bar = d.control("SmartSplitter1")
+        path = d.screenshot(label)
+        crop = subprocess.run(["convert", path, "-crop", f"{bar['w']}x{bar['h']}+{bar['x']}+{bar['y']}", "txt:-"],
+                              capture_output=True, timeout=20)
+        return crop.stdout
+
+    active = grip_pixels("active")
+    d.key("ctrl+question")  # the help window comes to the front, clear of the bar
+    d.wait_idle()
+    help_frame = d.front_window().data["frame"]
+    bar = d.control("SmartSplitter1")
+    check(help_frame["x"] > bar["x"] + bar["w"], f"the help window leaves the bar in view: {help_frame} {bar}")
+    check(not d.window("Larderwise").active, "the main window is inactive")
+    inactive = grip_pixels("inactive")
+    check(inactive != active, "the grip is drawn differently in the inactive window")
+    d.click_row("Apple Pie")  # back to the main window
+    check(d.window("Larderwise").active, "the main window is active again")
+    check_equal(grip_pixels("active-again") == active, True, "the grip as it was before")
+    d.quit()
