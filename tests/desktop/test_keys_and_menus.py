@@ -89,3 +89,19 @@ def test_the_format_menu_follows_the_focus_and_opens_on_the_first_click(d):
     d.click("recipeKeywords")
     check(not format_title()["enabled"], "grey again after leaving the recipe text")
     d.quit()
+
+
+def test_the_list_keeps_the_order_its_heading_shows_after_a_search(d):
+    def names():
+        return [row["text"] for row in d.control("recipeList")["rows"]]
+
+    d.build_database(["Apple Tart", "Cake", "bread"])
+    d.start()
+    d.click("recipeList", dy=5)  # the heading: ascending, letter case aside
+    check_equal(names(), ["Apple Tart", "bread", "Cake"], "rows after one click")
+    d.click("recipeList", dy=5)  # descending
+    check_equal(names(), ["Cake", "bread", "Apple Tart"], "rows after two clicks")
+    d.click("Searchfield")
+    d.type("a")  # every name has an "a": the list is read again
+    check_equal(names(), ["Cake", "bread", "Apple Tart"], "rows after the search")
+    d.quit()
