@@ -61,7 +61,9 @@ std::string MainWindow::filterTabs(const std::string& s) const {
 }
 
 void MainWindow::exportRecipes() {
-    commitPendingEdit();  // the shown recipe is exported as the user sees it
+    // The shown recipe is exported as the user sees it; an edit that cannot
+    // be stored has just been reported, and the export waits for it.
+    if (!commitPendingEdit()) return;
 
     SaveAsDialog dialog;
     dialog.Title = "Save Recipe Export";
