@@ -19,7 +19,9 @@ void MainWindow::restoreDB() {
     // would go to a closed connection, or into the restored recipes.
     RectControl* editing = Focus();
     ClearFocus();
-    if (!restoreDatabaseFrom(*backup)) {
+    // An edit that could not be stored must not be written into the
+    // restored recipes, nor thrown away: the restore waits.
+    if (!commitPendingEdit() || !restoreDatabaseFrom(*backup)) {
         if (editing && !Runtime::quitting()) editing->SetFocus();
         return;
     }

@@ -115,6 +115,8 @@ bool DatabaseConnection::inTransaction() const { return db_ && !sqlite3_get_auto
 
 int64_t DatabaseConnection::lastRowID() const { return db_ ? sqlite3_last_insert_rowid(db_) : 0; }
 
+int64_t DatabaseConnection::rowsChanged() const { return db_ ? sqlite3_changes64(db_) : 0; }
+
 bool DatabaseConnection::compiles(const std::string& sql) const {
     if (!db_) return false;
     sqlite3_stmt* stmt = nullptr;

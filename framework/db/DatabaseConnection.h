@@ -50,6 +50,8 @@ public:
     bool rollback();
     bool inTransaction() const;
     int64_t lastRowID() const;
+    // Rows the last insert, update or delete statement changed.
+    int64_t rowsChanged() const;
 
     bool error() const { return errorCode_ != 0; }
     int32_t errorCode() const { return errorCode_ & 0xFF; }

@@ -80,3 +80,4 @@ int32_t REALSQLDatabase::ErrorCode() const { return connection_->errorCode(); }
 int32_t REALSQLDatabase::ExtendedErrorCode() const { return connection_->extendedErrorCode(); }
 std::string REALSQLDatabase::ErrorMessage() const { return connection_->errorMessage(); }
 int64_t REALSQLDatabase::LastRowID() const { return connection_->lastRowID(); }
+int64_t REALSQLDatabase::RowsChanged() const { return connection_->rowsChanged(); }

@@ -58,6 +58,9 @@ public:
     int32_t ExtendedErrorCode() const;  // SQLite's extended result code
     std::string ErrorMessage() const;
     int64_t LastRowID() const;
+    // Rows changed by the last insert, update or delete that ran (a trigger's
+    // own changes not counted): an update aimed at a row that is gone changes 0.
+    int64_t RowsChanged() const;
 
 private:
     std::shared_ptr<RecordSet> select(const std::string& sql, const std::vector<Variant>* values);

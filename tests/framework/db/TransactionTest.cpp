@@ -117,3 +117,14 @@ TEST_F(DatabaseTest, AStatementHoldingANulCharacterFailsInsteadOfRunningCutShort
     EXPECT_EQ(peek("select count(*) from recipes"), "1");
     EXPECT_FALSE(db->InTransaction());
 }
+
+TEST_F(DatabaseTest, RowsChangedTellsAnUpdateOfAVanishedRowFromASuccess) {
+    auto db = createRecipes({"Soup", "Bread"});
+    db->SQLExecute("update recipes set recipeName = ?1 where rowID = ?2", {Variant("Stew"), Variant(int64_t(1))});
+    EXPECT_EQ(db->RowsChanged(), 1);
+    db->SQLExecute("update recipes set recipeName = 'Stew' where rowID = 9");
+    EXPECT_FALSE(db->Error());
+    EXPECT_EQ(db->RowsChanged(), 0);
+    db->SQLExecute("delete from recipes");
+    EXPECT_EQ(db->RowsChanged(), 2);
+}
