@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <functional>
 #include <memory>
 
 #include "framework/text/Strings.h"
@@ -132,6 +133,26 @@ bool DatabaseConnection::endTransaction(const char* statement) {
 }
 
 bool DatabaseConnection::commit() { return endTransaction("COMMIT"); }
+
+bool DatabaseConnection::whileNoOneWrites(const std::function<bool()>& work) {
+    if (!db_) return failNotConnected();
+    clearError();
+    if (!sqlite3_get_autocommit(db_)) {
+        setError(SQLITE_MISUSE, "A transaction of this connection is still open.");
+        return false;
+    }
+    // A read inside an explicit transaction keeps its shared lock until the
+    // transaction ends; another program then cannot write the file, and one
+    // in the middle of writing it makes this wait and then fail.
+    if (!execute("BEGIN")) return false;
+    if (!execute("SELECT count(*) FROM sqlite_schema")) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        return false;
+    }
+    const bool done = work();
+    sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);  // ends a read: nothing to write
+    return done;
+}
 bool DatabaseConnection::rollback() { return endTransaction("ROLLBACK"); }
 
 bool DatabaseConnection::failNotConnected() {

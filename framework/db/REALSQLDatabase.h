@@ -6,6 +6,7 @@
 // the first change opens one, Commit / Rollback (or the statements "commit"
 // and "rollback") end it, and Close rolls back what was never committed.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,6 +53,11 @@ public:
     void Commit();
     void Rollback();
     bool InTransaction() const;
+    // Runs `work` (a copy of the database file, say) while no other program
+    // can write the file, so it holds one committed state throughout. False
+    // with Error set when the file is being written by another program (or
+    // this connection's own transaction is open); else work's result.
+    bool WhileNoOneWrites(const std::function<bool()>& work);
 
     bool Error() const;
     int32_t ErrorCode() const;          // SQLite's primary result code, 0 for success
