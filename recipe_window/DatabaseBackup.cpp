@@ -26,7 +26,7 @@ std::string backupFileName(const Date& moment) {
            std::to_string(moment.Minute()) + ".rsd";
 }
 
-void backupDatabaseFile() {
+void backupDatabaseFile(PendingChanges pending) {
     const Date now;
     const std::shared_ptr<FolderItem> source = App().dbfile;
     const std::shared_ptr<FolderItem> folder = source ? source->Parent() : nullptr;
@@ -39,10 +39,11 @@ void backupDatabaseFile() {
         MsgBox(kAlreadyTaken);
         return;
     }
-    // The file on disk holds what was last committed; commit what is
-    // pending so the copy holds everything the user sees.
+    // The file on disk holds what was last committed (nothing pending ever
+    // reaches it before its commit), so leaving the pending work out is
+    // simply not committing it.
     REALSQLDatabase* db = App().db.get();
-    if (db && db->InTransaction()) db->Commit();
+    if (pending == PendingChanges::Committed && db && db->InTransaction()) db->Commit();
     // Another program writing the file meanwhile would leave a copy of
     // half its work, or of changes it then takes back: the copy waits for
     // it, and is not made when it does not finish.

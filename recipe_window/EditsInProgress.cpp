@@ -63,7 +63,7 @@ MainWindow::UpdateOutcome MainWindow::commitUpdateOf(const std::string& part) {
     REALSQLDatabase& db = *App().db;
     if (db.RowsChanged() != 1) {
         db.SQLExecute("rollback");  // the update's transaction holds a write lock even for no row
-        MsgBox("Error 303: Could not save the recipe's " + part + ". The recipe is no longer in the database.");
+        sayRecipeGone(part);
         return UpdateOutcome::Gone;
     }
     db.SQLExecute("commit");
@@ -75,6 +75,10 @@ MainWindow::UpdateOutcome MainWindow::commitUpdateOf(const std::string& part) {
     db.SQLExecute("rollback");
     MsgBox("Error 302: Could not save the recipe's " + part + ". " + why);
     return UpdateOutcome::Failed;
+}
+
+void MainWindow::sayRecipeGone(const std::string& part) {
+    MsgBox("Error 303: Could not save the recipe's " + part + ". The recipe is no longer in the database.");
 }
 
 int32_t MainWindow::rowOfRecipe(int64_t rowID) {
@@ -92,3 +96,5 @@ void MainWindow::reselectShownRecipe() {
 }
 
 bool MainWindow::endingSoon() const { return isClosing() || Runtime::quitting(); }
+
+bool MainWindow::focusLossSaves() const { return !saving_ && !endingSoon() && !failedMomentsAgo(); }

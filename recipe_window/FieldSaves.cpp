@@ -27,7 +27,7 @@ const char* const kError300 = "Error 300 occurred while updating the recipe.";
 bool MainWindow::saveAllowed() const { return recRowID != 0 && !std::string(recipeName->Text).empty(); }
 
 void MainWindow::recipeName_LostFocus() {
-    if (saving_ || endingSoon()) return;  // a message box of a save took the focus; Close saves itself
+    if (!focusLossSaves()) return;
     {
         SavingScope scope(saving_);
         if (!saveAllowed()) {
@@ -108,7 +108,7 @@ bool MainWindow::saveRating() {
 }
 
 void MainWindow::recipeKeywords_LostFocus() {
-    if (saving_ || endingSoon()) return;
+    if (!focusLossSaves()) return;
     SavingScope scope(saving_);
     noteSave(saveKeywords());
     recipeKeywords->SelLength = 0;

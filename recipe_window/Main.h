@@ -226,6 +226,8 @@ private:
     // nothing left to store it into.
     enum class UpdateOutcome { Stored, Failed, Gone };
     UpdateOutcome commitUpdateOf(const std::string& part);
+    // Error 303: the shown recipe's row is gone, so its `part` was not saved.
+    void sayRecipeGone(const std::string& part);
     // The editors now show what is stored: nothing is an edit in progress.
     void rememberShownValues();
     // The list selects the row of the shown recipe again without loading it
@@ -236,6 +238,11 @@ private:
     // Closing or quitting: the editors' LostFocus leave the saving to
     // Close, which saves every edit once.
     bool endingSoon() const;
+    // Whether an editor's LostFocus runs its save: not inside another save
+    // (its message box took the focus), not while closing, and not for the
+    // edit whose failure the user was told of a moment ago (the next modal
+    // box deactivating the window would only repeat it).
+    bool focusLossSaves() const;
 
     // The shown recipe as stored: what its editors showed or last stored.
     struct StoredValues {

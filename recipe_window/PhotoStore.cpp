@@ -23,9 +23,14 @@ bool MainWindow::writePhoto(RecordSet& row, const std::shared_ptr<Picture>& pict
     row.Field("recipePhoto").SetJPEGValue(picture);
     if (db.Error()) return false;
     row.Update();
-    if (db.Error()) return false;
-    db.Commit();
-    return !db.Error();
+    if (!db.Error() && db.RowsChanged() == 1) {  // 0: deleted since it was read
+        db.Commit();
+        if (!db.Error()) return true;
+    }
+    // The photo stays kept for the next try; an open transaction would hold
+    // a lock that stops other programs reading the file.
+    db.Rollback();
+    return false;
 }
 
 void MainWindow::replacePhoto(const std::shared_ptr<Picture>& picture, const char* failure) {
@@ -49,7 +54,7 @@ void MainWindow::clearPhoto() {
 }
 
 void MainWindow::recipePhoto_LostFocus() {
-    if (saving_ || endingSoon()) return;
+    if (!focusLossSaves()) return;
     SavingScope scope(saving_);
     noteSave(savePhoto());
 }
@@ -65,7 +70,7 @@ bool MainWindow::savePhoto() {
     if (!saveAllowed()) return true;
     std::shared_ptr<RecordSet> row = photoRow();
     if (row && row->EOF_()) {
-        MsgBox("Error 303: Could not save the recipe's photo. The recipe is no longer in the database.");
+        sayRecipeGone("photo");
     } else if (!row || !writePhoto(*row, myPic)) {
         MsgBox("Error 400 occurred while updating the recipe.");
         return false;

@@ -27,7 +27,7 @@ std::string updateFailure(const std::string& heading, const RecipeStatement& sta
 }  // namespace
 
 void MainWindow::RecipeText_LostFocus() {
-    if (saving_ || endingSoon()) return;  // a message box of a save took the focus; Close saves itself
+    if (!focusLossSaves()) return;
     SavingScope scope(saving_);
     noteSave(saveRecipeText());
     RecipeText->SelLength = 0;

@@ -5,11 +5,11 @@
 #include <functional>
 #include <memory>
 
+#include "framework/db/REALSQLDatabase.h"
+#include "framework/db/RowStream.h"
 #include "framework/text/Strings.h"
 
 namespace {
-
-constexpr int busyTimeoutMilliseconds = 2000;
 
 struct StatementDeleter {
     void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
@@ -42,6 +42,8 @@ std::vector<std::string> leadingWords(const char* sql, size_t count) {
 }
 
 }  // namespace
+
+DatabaseConnection::DatabaseConnection() : busyTimeout_(REALSQLDatabase::kDefaultBusyTimeout) {}
 
 DatabaseConnection::~DatabaseConnection() { close(); }
 
@@ -85,7 +87,7 @@ bool DatabaseConnection::open(const std::string& path, bool create) {
     }
     db_ = handle;
     sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, busyTimeoutMilliseconds);
+    sqlite3_busy_timeout(db_, busyTimeout_);
     // Reading the schema is what tells a database from any other file.
     bool ok = execute("SELECT count(*) FROM sqlite_schema") && execute("PRAGMA journal_mode=DELETE") &&
               execute("PRAGMA cache_spill=OFF");
@@ -101,6 +103,7 @@ bool DatabaseConnection::open(const std::string& path, bool create) {
         return false;
     }
     ++generation_;
+    mapBytes_ = 0;
     return true;
 }
 
@@ -126,6 +129,55 @@ bool DatabaseConnection::compiles(const std::string& sql) const {
     return ok && stmt != nullptr;
 }
 
+std::unique_ptr<RowStream> DatabaseConnection::stream(const std::string& sql, QueryResult& columns) {
+    clearError();
+    if (!db_) {
+        failNotConnected();
+        return nullptr;
+    }
+    sqlite3_stmt* raw = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &raw, &tail) != SQLITE_OK) {
+        failFromEngine();
+        return nullptr;
+    }
+    Statement stmt(raw);
+    if (!stmt || leadingWords(tail, 1).size() > 0 || sql.find('\0') != std::string::npos) {
+        setError(SQLITE_MISUSE, "Rows are read one at a time from one select only.");
+        return nullptr;
+    }
+    if (!sqlite3_stmt_readonly(stmt.get())) {
+        setError(SQLITE_MISUSE, "Rows are read one at a time only from a statement that changes nothing.");
+        return nullptr;
+    }
+    readColumns(stmt.get(), columns, false);
+    return std::make_unique<RowStream>(*this, stmt.release());
+}
+
+void DatabaseConnection::setBusyTimeout(int32_t milliseconds) {
+    busyTimeout_ = milliseconds;
+    if (db_) sqlite3_busy_timeout(db_, milliseconds);
+}
+
+void DatabaseConnection::mapFile(int64_t bytes) {
+    if (!db_ || bytes == mapBytes_) return;
+    if (sqlite3_exec(db_, ("PRAGMA mmap_size=" + std::to_string(bytes)).c_str(), nullptr, nullptr, nullptr) ==
+        SQLITE_OK)
+        mapBytes_ = bytes;
+}
+
+bool DatabaseConnection::vacuum(sqlite3_stmt* stmt) {
+    if (!execute("PRAGMA cache_spill=ON")) return false;
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_DONE) failFromEngine();
+    const int32_t code = errorCode_;
+    const std::string message = errorMessage_;
+    // Back to a file that holds only committed pages, whatever the vacuum did.
+    const bool restored = execute("PRAGMA cache_spill=OFF");
+    if (rc != SQLITE_DONE) setError(code, message);
+    return rc == SQLITE_DONE && restored;
+}
+
 bool DatabaseConnection::endTransaction(const char* statement) {
     if (!db_) return failNotConnected();
     clearError();
@@ -137,10 +189,9 @@ bool DatabaseConnection::commit() { return endTransaction("COMMIT"); }
 bool DatabaseConnection::whileNoOneWrites(const std::function<bool()>& work) {
     if (!db_) return failNotConnected();
     clearError();
-    if (!sqlite3_get_autocommit(db_)) {
-        setError(SQLITE_MISUSE, "A transaction of this connection is still open.");
-        return false;
-    }
+    // This connection's own open transaction has written, so it holds the
+    // lock that keeps every other writer out; its work is not in the file.
+    if (!sqlite3_get_autocommit(db_)) return work();
     // A read inside an explicit transaction keeps its shared lock until the
     // transaction ends; another program then cannot write the file, and one
     // in the middle of writing it makes this wait and then fail.
@@ -327,6 +378,10 @@ std::optional<QueryResult> DatabaseConnection::run(const std::string& sql, const
         else if (!sqlite3_stmt_readonly(stmt.get())) ready = scope.beforeChange();
         if (!ready || (params && !bindAll(stmt.get(), *params))) return scope.fail();
 
+        if (kind == Kind::Vacuum) {
+            if (!vacuum(stmt.get())) return scope.fail();
+            continue;
+        }
         const bool hasColumns = sqlite3_column_count(stmt.get()) > 0;
         if (hasColumns) readColumns(stmt.get(), result, hiddenRowID);
         int rc;

@@ -49,17 +49,36 @@ public:
     // statement text they built.
     void SQLExecute(const std::string& sql, const std::vector<Variant>& values);
     std::shared_ptr<RecordSet> SQLSelect(const std::string& sql, const std::vector<Variant>& values);
+    // A select of one statement whose rows are read as the record set moves
+    // forward, so memory stays flat however many rows there are. After the
+    // walk, Error tells whether it ended early on a failure.
+    std::shared_ptr<RecordSet> SQLSelectRowByRow(const std::string& sql);
 
     void Commit();
     void Rollback();
     bool InTransaction() const;
     // Runs `work` (a copy of the database file, say) while no other program
     // can write the file, so it holds one committed state throughout. False
-    // with Error set when the file is being written by another program (or
-    // this connection's own transaction is open); else work's result.
+    // with Error set when the file is being written by another program;
+    // else work's result. This connection's own uncommitted changes are
+    // not in the file.
     bool WhileNoOneWrites(const std::function<bool()>& work);
 
+    // Reads the file through a memory map (on) or by copying its pages out
+    // of the kernel (off, as after every Connect). A scan of every recipe's
+    // text costs about half through the map, but the pages it touched stay
+    // counted against the program while the map lasts: a search turns it on,
+    // and reads of everything that are no search turn it off first.
+    void SetReadThroughMemoryMap(bool on);
+
+    // How long a statement waits for another program's lock on the file
+    // before it fails "database is locked".
+    static constexpr int32_t kDefaultBusyTimeout = 2000;  // milliseconds
+    void SetBusyTimeout(int32_t milliseconds);
+
     bool Error() const;
+    // The last call failed only because another connection holds the file.
+    bool Busy() const;
     int32_t ErrorCode() const;          // SQLite's primary result code, 0 for success
     int32_t ExtendedErrorCode() const;  // SQLite's extended result code
     std::string ErrorMessage() const;
@@ -75,3 +94,4 @@ private:
     std::string path_;
     std::shared_ptr<DatabaseConnection> connection_;
 };
+
