@@ -112,6 +112,9 @@ void MainWindow::recipeList_Change() {
     std::shared_ptr<RecordSet> recipe = select(showRecipeStatement(rowID));
     if (!recipe || recipe->RecordCount() <= 0) {
         MsgBox("Error RL001 updating the recipeList.");
+        // The highlight goes back to the recipe the editors still show, so
+        // the row lit is the recipe that edits and Delete act on.
+        reselectShownRecipe();
         return;
     }
     showRecipe(*recipe);
