@@ -34,6 +34,7 @@ class RecordSet;
 class REALSQLDatabase;
 class SmartSplitter;
 class StaticText;
+struct ImportedRecipe;
 struct RecipeStatement;
 
 class MainWindow : public Window {
@@ -183,6 +184,8 @@ public:
     std::string tab() const;
     std::string Remove(const std::string& s, const std::string& chars) const;
     void droppedRecipe(std::shared_ptr<FolderItem> item);
+    // Makes a new recipe holding the import and shows it.
+    void storeImport(const ImportedRecipe& imported);
     // Every file handed to droppedRecipe, in order (whatever became of it).
     std::vector<std::shared_ptr<FolderItem>> droppedItems;
 
