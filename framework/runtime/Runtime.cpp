@@ -5,6 +5,7 @@
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
+#include "framework/runtime/SingleInstance.h"
 #include "framework/ui/ApplicationInputFilter.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/InputDispatch.h"
@@ -15,6 +16,7 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace {
 struct State {
@@ -63,18 +65,42 @@ void openWaitingWindows() {
     }
 }
 
+void openDocuments(Application* app, const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        if (Runtime::quitting() || !app) break;
+        auto item = FolderItem::fromPath(path);
+        guarded([&] { app->handleOpenDocument(item); });
+    }
+}
+
+// Documents a later launch handed over: opened as those named on the command
+// line are, once start-up is complete and no modal dialog runs; a launch
+// without documents brings the front window forward.
+void deliverHandedOver(const std::vector<std::string>& paths) {
+    if (Runtime::quitting()) return;
+    if (!state().appOpenFinished) {
+        state().documents.insert(state().documents.end(), paths.begin(), paths.end());
+        return;
+    }
+    if (!atTopLevelOfLoop()) {
+        QTimer::singleShot(50, qApp, [paths] { deliverHandedOver(paths); });
+        return;
+    }
+    if (paths.empty()) {
+        const std::vector<Window*> windows = WindowList::frontToBack();
+        if (!windows.empty()) guarded([&] { windows.front()->Show(); });
+        return;
+    }
+    openDocuments(currentApplication(), paths);
+}
+
 void raiseAppOpen() {
     Application* app = currentApplication();
     if (app && !Runtime::quitting()) guarded([&] { app->handleOpen(); });
     state().appOpenFinished = true;
     openWaitingWindows();
     // Documents opened from the desktop arrive once start-up is complete.
-    for (const std::string& path : state().documents) {
-        if (Runtime::quitting() || !app) break;
-        auto item = FolderItem::fromPath(path);
-        guarded([&] { app->handleOpenDocument(item); });
-    }
-    state().documents.clear();
+    openDocuments(app, std::exchange(state().documents, {}));
 }
 }  // namespace
 
@@ -88,6 +114,10 @@ int run(int argc, char** argv, const StartupSteps& steps) {
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i)
         if (!args[i].startsWith('-')) documents.push_back(args[i].toStdString());
+    // A copy already running on the same data folder takes the documents.
+    const std::string dataFolder = services().folderRoot ? services().folderRoot(SpecialFolderKind::ApplicationData) : "";
+    SingleInstance instance(SingleInstance::instanceKey(dataFolder));
+    if (!instance.claim(documents, deliverHandedOver)) return 0;
     if (!startOrReport(steps, documents)) return 1;
     int code = QApplication::exec();
     if (steps.releaseGlobals) guarded([&] { steps.releaseGlobals(); });
