@@ -10,6 +10,8 @@ packages=(
   libespeak-ng-dev espeak-ng-data
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  # the desktop tests: display, window manager, real X input, screenshots, the driver
+  openbox xdotool x11-utils xclip imagemagick python3
 )
 
 missing=()

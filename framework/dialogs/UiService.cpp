@@ -1,5 +1,6 @@
 #include "framework/dialogs/UiService.h"
 
+#include "framework/dialogs/ModalGate.h"
 #include "framework/dialogs/QtUiService.h"
 
 namespace {
@@ -25,10 +26,17 @@ const UiService::SpeechEngine& UiService::speechEngine() {
     return installedSpeechEngine();
 }
 
-UiService& uiService() {
+UiService& installedUiService() {
     auto& service = installedService();
     if (!service) service = std::make_unique<QtUiService>();
     return *service;
+}
+
+UiService& uiService() {
+    UiService& inner = installedUiService();
+    static ModalGate gate(inner);
+    gate.setInner(inner);
+    return gate;
 }
 
 std::unique_ptr<UiService> setUiService(std::unique_ptr<UiService> service) {

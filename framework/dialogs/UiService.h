@@ -44,7 +44,10 @@ public:
     static const SpeechEngine& speechEngine();
 };
 
-// The service in use: the one installed, else the real Qt service.
+// The service in use: the one installed, else the real Qt service, behind
+// the gate that runs modal boxes in a ModalSession (framework/ui/ModalSession.h).
 UiService& uiService();
+// The service behind the gate: the one installed, else the real one.
+UiService& installedUiService();
 // Installs a service (nullptr = back to the real one); answers the previous.
 std::unique_ptr<UiService> setUiService(std::unique_ptr<UiService> service);

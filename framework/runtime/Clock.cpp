@@ -5,6 +5,7 @@
 
 namespace {
 std::function<int64_t()> fakeNow;
+std::function<int64_t()> fakeSinceBoot;
 int32_t fakeOffset = 0;
 
 int64_t realNow() {
@@ -12,9 +13,11 @@ int64_t realNow() {
     return duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-int64_t steadyStartMicros() {
-    static const int64_t start = realNow();
-    return start;
+// CLOCK_MONOTONIC counts from the system's start and never jumps.
+int64_t realSinceBoot() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<int64_t>(t.tv_sec) * 1000000 + t.tv_nsec / 1000;
 }
 }  // namespace
 
@@ -30,16 +33,22 @@ int32_t localOffsetSeconds(int64_t micros) {
     return static_cast<int32_t>(local.tm_gmtoff);
 }
 
-int64_t microsecondsSinceStart() { return fakeNow ? fakeNow() : realNow() - steadyStartMicros(); }
+int64_t microsecondsSinceBoot() {
+    if (fakeSinceBoot) return fakeSinceBoot();
+    return fakeNow ? fakeNow() : realSinceBoot();
+}
 
 int32_t ticks() {
-    int64_t elapsed = microsecondsSinceStart();
+    const int64_t elapsed = microsecondsSinceBoot();
     return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(elapsed * 60 / 1000000)));
 }
 
 void setFake(std::function<int64_t()> now, int32_t offset) {
     fakeNow = std::move(now);
     fakeOffset = offset;
+    fakeSinceBoot = nullptr;
 }
+
+void setFakeSinceBoot(std::function<int64_t()> sinceBoot) { fakeSinceBoot = std::move(sinceBoot); }
 
 }  // namespace Clock

@@ -23,10 +23,6 @@ void deliver(RuntimeException& e) {
         writeToErrorOutput(e, "exception while handling an exception");
         return;
     }
-    if (Runtime::quitting()) {
-        writeToErrorOutput(e, "exception while quitting");
-        return;
-    }
     handling = true;
     bool handled = false;
     Application* app = currentApplication();
@@ -36,6 +32,8 @@ void deliver(RuntimeException& e) {
         writeToErrorOutput(e, "the UnhandledException handler failed");
     }
     handling = false;
+    // While quitting (the request came before, or from the handler), the
+    // handler's own message was all: the quit already under way ends it.
     if (handled || Runtime::quitting()) return;
     // Nobody took it: the framework's own report, then quit.
     services().reportFatalError("An exception of class " + e.className() +

@@ -4,9 +4,12 @@
 // An exception that escapes is handed to the application's
 // UnhandledException event; if there is no application object, or the event
 // does not handle it and no quit was requested, the framework reports it
-// itself and quits. While the application quits, or while the
-// UnhandledException handler itself runs, further exceptions are only
-// written to the error output, so one fault never restarts the handling.
+// itself and quits. Exceptions while the application quits (a Close event
+// that cannot save) reach UnhandledException too, so the user learns of
+// them; its Quit request changes nothing then, the quit under way goes on
+// with its own code. While the UnhandledException handler itself runs,
+// further exceptions are only written to the error output, so one fault
+// never restarts the handling.
 #include <exception>
 #include <type_traits>
 #include <utility>

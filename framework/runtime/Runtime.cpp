@@ -7,6 +7,7 @@
 #include "framework/runtime/Services.h"
 #include "framework/runtime/SingleInstance.h"
 #include "framework/ui/ApplicationInputFilter.h"
+#include "framework/ui/DesktopProbe.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/Window.h"
@@ -110,6 +111,7 @@ int run(int argc, char** argv, const StartupSteps& steps) {
     QApplication qapp(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // only Quit ends the program
     installApplicationInputFilter();
+    DesktopProbe::installIfRequested();  // inert unless the desktop tests ask for it
     std::vector<std::string> documents;
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i)

@@ -1,9 +1,15 @@
 #include "framework/ui/FocusModel.h"
 
+#include "framework/ui/HandlerScope.h"
+#include "framework/ui/ModalSession.h"
 #include "framework/ui/RectControl.h"
 #include "framework/ui/Window.h"
 
+#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ControlInputFilter.h"
+
 #include <QApplication>
+#include <QTimer>
 #include <QMainWindow>
 #include <QWidget>
 #include <algorithm>
@@ -40,12 +46,16 @@ void FocusModel::transition(RectControl* target) {
     const bool oldHeld = holding_;
     focused_ = target;
     holding_ = false;
-    if (old && oldHeld && old != target) old->handleLostFocus();
+    if (old && oldHeld && old != target) {
+        HandlerScope scope(old);
+        old->handleLostFocus();
+    }
     // The LostFocus handler may have shown a dialog: the window was then
     // deactivated and reactivated, and the reactivation already raised the
     // new control's GotFocus.
     if (target && focused_ == target && !holding_ && window_.isActive()) {
         holding_ = true;
+        HandlerScope scope(target);
         target->handleGotFocus();
     }
 }
@@ -60,18 +70,71 @@ void FocusModel::focusArrivedFromQt(RectControl* target) {
     setFocus(target);
 }
 
+// Qt's own choice when a window becomes active with no focus widget: the
+// first widget of its focus chain that takes the focus by Tab, is enabled
+// and would be visible.
+RectControl* FocusModel::firstFocusable() const {
+    QWidget* top = window_.widget();
+    if (!top) return nullptr;
+    for (QWidget* w = top->nextInFocusChain(); w && w != top; w = w->nextInFocusChain()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisibleTo(top)) continue;
+        RectControl* control = ControlRegistry::controlFor(w);
+        if (control && takesFocus(control)) return control;
+    }
+    return nullptr;
+}
+
+bool FocusModel::takesFocus(const RectControl* control) const {
+    QWidget* top = window_.widget();
+    if (!control || !top || !control->AcceptFocus.get() || !control->Enabled.get()) return false;
+    QWidget* w = control->widget();
+    return w && w->window() == top && w->isEnabled() && w->isVisibleTo(top);
+}
+
+void FocusModel::giveInitialFocus() {
+    if (!window_.isActive() || focused_ || busy_) return;
+    if (RectControl* first = firstFocusable()) setFocus(first);
+}
+
+void FocusModel::focusArrivedOnActivation(RectControl* target) {
+    if (target == focused_) return;
+    // Our recorded control wins (Qt follows it through mirrorToQt); Qt's pick
+    // counts when we had none, or ours can no longer take the focus.
+    if (focused_ && takesFocus(focused_)) return;
+    focusArrivedFromQt(target);
+}
+
 void FocusModel::windowActivated() {
+    if (!focused_) {
+        // As Qt does once the activation arrives: the first control in the
+        // focus chain gets the focus, on the next turn of the loop, unless
+        // code or the user gave it to a control first.
+        QTimer::singleShot(0, window_.widget(), [this] { guarded([this] { giveInitialFocus(); }); });
+        return;
+    }
     if (focused_ && !holding_) {
         holding_ = true;
-        focused_->handleGotFocus();
+        RectControl* control = focused_;
+        HandlerScope scope(control);
+        control->handleGotFocus();
         mirrorToQt();
     }
 }
 
 void FocusModel::windowDeactivated() {
+    if (!focused_ || !holding_) return;
+    // A box shown from one of the focused control's own handlers: the
+    // control keeps the focus (no LostFocus now, no GotFocus on return).
+    if (ModalSession::deactivatingForBox() && HandlerScope::running(focused_)) return;
+    flush();
+}
+
+void FocusModel::flush() {
     if (focused_ && holding_) {
         holding_ = false;
-        focused_->handleLostFocus();
+        RectControl* control = focused_;
+        HandlerScope scope(control);
+        control->handleLostFocus();
     }
 }
 

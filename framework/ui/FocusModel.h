@@ -31,16 +31,33 @@ public:
     // active the control is recorded before activation raises its GotFocus.
     void focusArrivedFromQt(RectControl* target);
 
-    void windowActivated();    // GotFocus of the recorded control
-    void windowDeactivated();  // LostFocus of the focused control, kept recorded
+    // Qt gave a control the focus because its window became active (the
+    // window's first focusable control, or the one Qt remembered). Learnt
+    // when the model has no control that can still take the focus.
+    void focusArrivedOnActivation(RectControl* target);
+
+    // GotFocus of the recorded control. With none recorded, the window's
+    // first focusable control in Qt's focus chain gets the focus on the next
+    // turn of the loop, as Qt gives it when the activation arrives.
+    void windowActivated();
+    // LostFocus of the focused control, kept recorded; not raised when a
+    // modal box shown from one of that control's own handlers deactivates
+    // the window (ModalSession.h).
+    void windowDeactivated();
     // Closing and quitting: LostFocus of the focused control, so its edit is
     // saved, and the control stays recorded. Nothing happens twice.
-    void flush() { windowDeactivated(); }
+    void flush();
 
     // A control is going away: forget it without raising anything.
     void forget(const RectControl* control);
 
+    // Whether the control can have this window's focus now (accepts it,
+    // enabled, would be visible).
+    bool takesFocus(const RectControl* control) const;
+    RectControl* firstFocusable() const;
+
 private:
+    void giveInitialFocus();
     void transition(RectControl* target);
     void mirrorToQt();
 

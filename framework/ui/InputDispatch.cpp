@@ -4,6 +4,7 @@
 #include "framework/ui/ControlInputFilter.h"
 #include "framework/ui/DragItem.h"
 #include "framework/ui/FocusModel.h"
+#include "framework/ui/HandlerScope.h"
 #include "framework/ui/RectControl.h"
 #include "framework/ui/Window.h"
 
@@ -50,7 +51,7 @@ namespace InputDispatch {
 bool mouseDown(RectControl& control, int32_t x, int32_t y, bool contextual) {
     capture = Capture{};
     ContextualScope scope(contextual);
-    const bool claimed = guarded([&] { return control.handleMouseDown(x, y); });
+    const bool claimed = guardedHandler(control, [&] { return control.handleMouseDown(x, y); });
     // The handler may have closed the window or hidden the control; a claim
     // still hides the press from Qt, but only a live control is captured.
     if (claimed) {
@@ -78,7 +79,7 @@ bool mouseDragTo(const QPoint& global) {
     if (global == c.lastGlobal) return true;  // a drag starts only once the pointer moved
     capture.last = p;
     capture.lastGlobal = global;
-    if (c.control) guarded([&] { c.control->handleMouseDrag(p.x(), p.y()); });
+    if (c.control) guardedHandler(*c.control, [&] { c.control->handleMouseDrag(p.x(), p.y()); });
     else guarded([&] { c.window->handleMouseDrag(p.x(), p.y()); });
     return true;
 }
@@ -88,7 +89,7 @@ bool mouseUpAt(const QPoint& global) {
     const Capture c = capture;
     capture = Capture{};
     const QPoint p = c.toLocal(global);
-    if (c.control) guarded([&] { c.control->handleMouseUp(p.x(), p.y()); });
+    if (c.control) guardedHandler(*c.control, [&] { c.control->handleMouseUp(p.x(), p.y()); });
     else guarded([&] { c.window->handleMouseUp(p.x(), p.y()); });
     return true;
 }
@@ -96,7 +97,7 @@ bool mouseUpAt(const QPoint& global) {
 bool hasCapture() { return capture.active(); }
 
 void mouseHover(RectControl& control, int32_t x, int32_t y) {
-    guarded([&] { control.handleMouseMove(x, y); });
+    guardedHandler(control, [&] { control.handleMouseMove(x, y); });
 }
 
 void mouseEnter(RectControl& control) {
@@ -110,7 +111,7 @@ void mouseExit(RectControl& control) {
 bool keyDown(RectControl& control, const std::string& key) {
     Window* window = control.Window();
     if (window->Focus() != &control) return false;
-    return guarded([&] { return control.handleKeyDown(key); });
+    return guardedHandler(control, [&] { return control.handleKeyDown(key); });
 }
 
 bool windowKeyDown(Window& window, const std::string& key) {
@@ -119,11 +120,11 @@ bool windowKeyDown(Window& window, const std::string& key) {
 
 bool dragOver(RectControl& control, int32_t x, int32_t y, const std::shared_ptr<DragItem>& item, int32_t action) {
     if (!control.dropTarget().wants(*item)) return false;
-    return !guarded([&] { return control.handleDragOver(x, y, item, action); });
+    return !guardedHandler(control, [&] { return control.handleDragOver(x, y, item, action); });
 }
 
 void drop(RectControl& control, const std::shared_ptr<DragItem>& item, int32_t action) {
-    guarded([&] { control.handleDropObject(item, action); });
+    guardedHandler(control, [&] { control.handleDropObject(item, action); });
 }
 
 bool windowTakesDrag(Window& window, const DragItem& item) { return window.dropTarget().wants(item); }
@@ -133,8 +134,14 @@ void windowDrop(Window& window, const std::shared_ptr<DragItem>& item, int32_t a
 }
 
 void focusIn(RectControl& control, Qt::FocusReason reason) {
-    if (ignoredFocusReason(reason)) return;
     Window* window = control.Window();
+    if (reason == Qt::ActiveWindowFocusReason) {
+        // The focus Qt gives a window as it becomes active: learnt when the
+        // model has none (a window just opened), never raised twice.
+        guarded([&] { window->focusModel().focusArrivedOnActivation(&control); });
+        return;
+    }
+    if (ignoredFocusReason(reason)) return;
     guarded([&] { window->focusModel().focusArrivedFromQt(&control); });
 }
 

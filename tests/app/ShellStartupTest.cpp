@@ -3,6 +3,8 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "app/LarderwiseSplash.h"
 #include "app/MenuBar1.h"
 #include "framework/files/FileType.h"
@@ -199,6 +201,18 @@ TEST_F(Startup, AnExceptionFromAnEventShowsError610OnceAndQuitsWithZero) {
     ui.settle();
     EXPECT_TRUE(ui.loopEnded());
     EXPECT_EQ(ui.exitCode(), 0);
+}
+
+TEST_F(Startup, PreferencesThatCannotBeWrittenAtQuitShowError610AndTheProgramStillEndsWithZero) {
+    startWithDatabase();
+    // Something made a folder where the preferences file goes.
+    std::filesystem::create_directories(ui.folder("Preferences") + "/Larderwise Prefs/in the way");
+    ui.dialogs().expectMsgBox(HasSubstr("Error 610: Unhandled Exception:\r"));
+    quitApp();
+    EXPECT_THAT(ui.dialogs().messages().back(), HasSubstr(" : The preferences"));
+    EXPECT_TRUE(ui.loopEnded());
+    EXPECT_EQ(ui.exitCode(), 0);
+    EXPECT_FALSE(App().db->IsConnected()) << "the database was closed before the preferences were written";
 }
 
 TEST_F(Startup, AnExceptionFromAMenuShortcutShowsError610) {

@@ -21,9 +21,11 @@
 #include <QUrl>
 #include <QDir>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 namespace {
 Qt::KeyboardModifiers qtModifiers(unsigned m) {
@@ -102,7 +104,12 @@ void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseB
 UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
     // Whole ticks are kept apart from extra microseconds, so advancing by
     // ticks never drifts by a rounding.
-    Clock::setFake([this] { return (fakeTicks_ * 1000000 + 59) / 60 + extraMicros_; });
+    // The monotonic clock reads as on a machine that has been up for a while
+    // (Ticks counts from the system's start, never from the program's); the
+    // wall clock starts a few seconds into 1970, where tests add the moment
+    // they need, and moves on with it.
+    Clock::setFake([this] { return ((fakeTicks_ - kUptimeTicks + 1000) * 1000000 + 59) / 60 + extraMicros_; });
+    Clock::setFakeSinceBoot([this] { return (fakeTicks_ * 1000000 + 59) / 60 + extraMicros_; });
     Services& s = services();
     s.doubleClickTicks = [this] { return doubleClickTicks; };
     s.screenCount = [] { return 1; };
@@ -225,9 +232,25 @@ void UiDriver::key(RectControl& control, const std::string& key, unsigned modifi
     Window* window = control.Window();
     if (!window->isActive()) activate(*window);
     if (window->Focus() != &control) setFocus(control);
+    sendKey(control.widget(), key, modifiers);
+}
+
+void UiDriver::pressKey(const std::string& key, unsigned modifiers) {
+    Window* window = nullptr;
+    for (Window* w : WindowList::frontToBack())
+        if (w->isActive()) window = w;
+    if (!window) {
+        ADD_FAILURE() << "A key was pressed while no window is active";
+        return;
+    }
+    RectControl* focused = window->Focus();
+    sendKey(focused ? focused->widget() : static_cast<QWidget*>(window->widget()), key, modifiers);
+}
+
+void UiDriver::sendKey(QWidget* receiver, const std::string& key, unsigned modifiers) {
     auto [qtKey, text] = qtKeyFor(key);
     if (modifiers & Shift && text.size() == 1) text = text.toUpper();
-    QWidget* target = control.widget()->focusProxy() ? control.widget()->focusProxy() : control.widget();
+    QWidget* target = receiver->focusProxy() ? receiver->focusProxy() : receiver;
     if (QWidget* inner = QApplication::focusWidget(); inner && target->isAncestorOf(inner)) target = inner;
     heldModifiers_ = modifiers;
     QKeyEvent press(QEvent::KeyPress, qtKey, qtModifiers(modifiers), text);

@@ -5,7 +5,7 @@
 // entry, the activation model, the window's client-resize path, the menu
 // chooser), plus a fake clock and temporary special folders.
 //
-//   UiDriver ui;                        // fake clock at tick 1000, temp folders,
+//   UiDriver ui;                        // fake clocks (uptime 2 h 13 min), temp folders,
 //                                       // scripted dialogs (ui.dialogs())
 //   ui.click(*list, 5, 20);
 //   ui.key(*field, "k", UiDriver::Command);
@@ -23,6 +23,7 @@ class Listbox;
 class RectControl;
 class Window;
 class QTemporaryDir;
+class QWidget;
 class ScriptedUiService;
 class Picture;
 
@@ -83,9 +84,13 @@ public:
     void clickCell(Listbox& list, int32_t row, int32_t column = 0);
     void selectRow(Listbox& list, int32_t row) { clickCell(list, row, 0); }
 
-    // One key to the control (given the focus first if it has not): a
-    // one-character key string as KeyDown receives it ("a", "\r", "\x1C"...).
+    // One key to the control (given the focus first if it has not, as the
+    // user's click in it would): a one-character key string as KeyDown
+    // receives it ("a", "\r", "\x1C"...).
     void key(RectControl& control, const std::string& key, unsigned modifiers = None);
+    // A key on the keyboard: it goes where the focus is, the focused control
+    // of the active window, else that window itself. Nothing is focused for it.
+    void pressKey(const std::string& key, unsigned modifiers = None);
     void type(RectControl& control, const std::string& text);
     void tab(RectControl& control, bool backwards = false);
 
@@ -102,7 +107,11 @@ public:
     bool chooseMenu(const std::string& itemName);
 
 private:
-    int64_t fakeTicks_ = 1000;
+    void sendKey(QWidget* receiver, const std::string& key, unsigned modifiers);
+
+    // Two hours, thirteen minutes and a bit since the system started.
+    static constexpr int64_t kUptimeTicks = 479'843;
+    int64_t fakeTicks_ = kUptimeTicks;
     int64_t extraMicros_ = 0;
     std::unique_ptr<QTemporaryDir> folders_;
     std::vector<std::pair<const char*, std::string>> savedEnvironment_;

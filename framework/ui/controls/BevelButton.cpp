@@ -1,4 +1,5 @@
 #include "framework/ui/controls/BevelButton.h"
+#include "framework/ui/HandlerScope.h"
 
 #include <QToolButton>
 
@@ -13,7 +14,7 @@ BevelButton::BevelButton()
     button_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     Caption.onChange([this](const std::string& c) { button_->setText(QString::fromStdString(c)); });
     bindControlFont(button_, TextFont, TextSize, Bold);
-    QObject::connect(button_, &QToolButton::clicked, [this] { guarded([this] { handleAction(); }); });
+    QObject::connect(button_, &QToolButton::clicked, [this] { guardedHandler(*this, [this] { handleAction(); }); });
 }
 
 void BevelButton::Push() {

@@ -1,4 +1,5 @@
 #include "framework/ui/controls/EditField.h"
+#include "framework/ui/HandlerScope.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -193,7 +194,7 @@ void EditField::changeByCode(const std::function<void()>& change) {
 void EditField::textChangedInQt() {
     // Changes made by code are reported once, when the change is complete.
     if (codeDepth_ > 0) return;
-    guarded([this] { raiseTextChangeIfChanged(); });
+    guardedHandler(*this, [this] { raiseTextChangeIfChanged(); });
 }
 
 void EditField::raiseTextChangeIfChanged() {
@@ -208,7 +209,7 @@ void EditField::selectionChangedInQt() {
     auto now = selection();
     if (now == lastSelection_) return;
     lastSelection_ = now;
-    guarded([this] { handleSelChange(); });
+    guardedHandler(*this, [this] { handleSelChange(); });
 }
 
 void EditField::SelectAll() { select(0, characterCount(adapter_->text())); }

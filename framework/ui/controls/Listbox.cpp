@@ -1,4 +1,5 @@
 #include "framework/ui/controls/Listbox.h"
+#include "framework/ui/HandlerScope.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -40,9 +41,9 @@ Listbox::Listbox()
         return guarded([&] { return handleCellBackgroundPaint(g, row, column); });
     };
     delegate_->editorTextEdited = [this](int row, int column) {
-        guarded([&] { handleCellTextChange(row, column); });
+        guardedHandler(*this, [&] { handleCellTextChange(row, column); });
     };
-    delegate_->editorClosed = [this](int row, int column) { guarded([&] { handleCellLostFocus(row, column); }); };
+    delegate_->editorClosed = [this](int row, int column) { guardedHandler(*this, [&] { handleCellLostFocus(row, column); }); };
 
     QObject::connect(model_.get(), &ListboxModel::viewReset, view_, [this] {
         applyColumns();
@@ -51,7 +52,7 @@ Listbox::Listbox()
     QObject::connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, view_, [this] {
         if (showing_ > 0) return;
         QModelIndexList rows = view_->selectionModel()->selectedRows();
-        guarded([&] { userSelected(rows.isEmpty() ? -1 : rows.first().row()); });
+        guardedHandler(*this, [&] { userSelected(rows.isEmpty() ? -1 : rows.first().row()); });
     });
 
     ColumnCount.onChange([this](const int32_t& n) {

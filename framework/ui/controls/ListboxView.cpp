@@ -1,4 +1,5 @@
 #include "framework/ui/controls/ListboxView.h"
+#include "framework/ui/HandlerScope.h"
 
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -30,7 +31,7 @@ ListboxView::ListboxView(Listbox& list) : list_(list) {
     QObject::disconnect(horizontalHeader(), SIGNAL(sectionPressed(int)), this, SLOT(selectColumn(int)));
     QObject::disconnect(horizontalHeader(), SIGNAL(sectionEntered(int)), this, SLOT(_q_selectColumn(int)));
     connect(horizontalHeader(), &QHeaderView::sectionPressed, this,
-            [this](int column) { guarded([&] { list_.userPressedHeader(column); }); });
+            [this](int column) { guardedHandler(list_, [&] { list_.userPressedHeader(column); }); });
 }
 
 bool ListboxView::viewportEvent(QEvent* event) {
@@ -46,7 +47,7 @@ bool ListboxView::viewportEvent(QEvent* event) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             QPoint p = mouse->position().toPoint();
-            guarded([&] { list_.userPressed(p.x(), p.y()); });
+            guardedHandler(list_, [&] { list_.userPressed(p.x(), p.y()); });
             event->accept();
             return true;
         }

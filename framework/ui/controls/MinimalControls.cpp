@@ -1,4 +1,5 @@
 #include "framework/ui/controls/MinimalControls.h"
+#include "framework/ui/HandlerScope.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -71,7 +72,7 @@ CheckControl::CheckControl(QAbstractButton* button)
       Value([button] { return button->isChecked(); }, [button](const bool& v) { button->setChecked(v); }),
       button_(button) {
     setWidget(button);
-    QObject::connect(button, &QAbstractButton::toggled, [this] { guarded([this] { handleAction(); }); });
+    QObject::connect(button, &QAbstractButton::toggled, [this] { guardedHandler(*this, [this] { handleAction(); }); });
 }
 
 CheckBox::CheckBox() : CheckControl(new QCheckBox) {}

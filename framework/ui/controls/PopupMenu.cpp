@@ -1,4 +1,5 @@
 #include "framework/ui/controls/PopupMenu.h"
+#include "framework/ui/HandlerScope.h"
 
 #include <QComboBox>
 
@@ -22,7 +23,7 @@ PopupMenu::PopupMenu()
     });
     bindControlFont(combo_, TextFont, TextSize, Bold);
     QObject::connect(combo_, &QComboBox::currentIndexChanged, [this](int index) {
-        if (showing_ == 0) guarded([&] { setIndex(index, true); });
+        if (showing_ == 0) guardedHandler(*this, [&] { setIndex(index, true); });
     });
 }
 

@@ -1,4 +1,5 @@
 #include "framework/ui/controls/PushButton.h"
+#include "framework/ui/HandlerScope.h"
 
 #include <QKeyEvent>
 #include <QMainWindow>
@@ -16,7 +17,7 @@ PushButton::PushButton()
     Caption.onChange([this](const std::string& c) { button_->setText(QString::fromStdString(c)); });
     Default.onChange([this](const bool& d) { button_->setDefault(d); });
     bindControlFont(button_, TextFont, TextSize, Bold);
-    QObject::connect(button_, &QPushButton::clicked, [this] { guarded([this] { handleAction(); }); });
+    QObject::connect(button_, &QPushButton::clicked, [this] { guardedHandler(*this, [this] { handleAction(); }); });
 }
 
 namespace {
@@ -30,7 +31,7 @@ public:
         bool wanted = ((key == Qt::Key_Return || key == Qt::Key_Enter) && button_.Default.get()) ||
                       (key == Qt::Key_Escape && button_.Cancel.get());
         if (!wanted || !button_.Visible.get() || !button_.Enabled.get()) return false;
-        guarded([this] { button_.Push(); });
+        guardedHandler(button_, [this] { button_.Push(); });
         return true;
     }
 

@@ -1,4 +1,5 @@
 #include "framework/ui/controls/Slider.h"
+#include "framework/ui/HandlerScope.h"
 
 #include <QSlider>
 
@@ -19,7 +20,7 @@ Slider::Slider()
     QObject::connect(slider_, &QSlider::valueChanged, [this](int v) {
         if (v == last_) return;
         last_ = v;
-        guarded([this] { handleValueChanged(); });
+        guardedHandler(*this, [this] { handleValueChanged(); });
     });
 }
 

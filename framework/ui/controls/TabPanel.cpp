@@ -1,4 +1,5 @@
 #include "framework/ui/controls/TabPanel.h"
+#include "framework/ui/HandlerScope.h"
 
 #include <QEvent>
 #include <QPoint>
@@ -41,7 +42,7 @@ TabPanel::TabPanel()
         placeChildren();
         shown_ = index;
         pages_->setCurrentIndex(index);
-        guarded([this] { handleChange(); });
+        guardedHandler(*this, [this] { handleChange(); });
     });
 }
 

@@ -158,12 +158,12 @@ TEST(ScriptedUiService, SpeechAndUrlsAreRecordedNotScripted) {
 }
 
 TEST(ScriptedUiService, ThePreviousServiceComesBackAfterTheScope) {
-    UiService* before = &uiService();
+    UiService* before = &installedUiService();
     {
         ScopedScriptedUi ui;
-        EXPECT_NE(&uiService(), before);
+        EXPECT_EQ(&installedUiService(), &*ui);
     }
-    EXPECT_EQ(&uiService(), before);
+    EXPECT_EQ(&installedUiService(), before);
 }
 
 }  // namespace

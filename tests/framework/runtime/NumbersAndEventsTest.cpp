@@ -34,6 +34,8 @@ TEST(Event, UnboundEventsDoNothingAndBooleanOnesAnswerFalse) {
 
 #include "framework/runtime/Clock.h"
 
+#include <ctime>
+
 TEST(Clock, FakeClockDrivesTicksAndNow) {
     int64_t now = 1'000'000;  // one second
     Clock::setFake([&] { return now; }, 3600);
@@ -44,4 +46,30 @@ TEST(Clock, FakeClockDrivesTicksAndNow) {
     EXPECT_EQ(Clock::localOffsetSeconds(now), 3600);
     Clock::setFake(nullptr);
     EXPECT_GT(Clock::nowMicroseconds(), 1'600'000'000'000'000LL);
+}
+
+TEST(Clock, TicksCountFromTheSystemsStartOnTheMonotonicClockNotFromTheFirstCall) {
+    timespec boot{};
+    clock_gettime(CLOCK_MONOTONIC, &boot);
+    const int64_t expected = static_cast<int64_t>(boot.tv_sec) * 60 + boot.tv_nsec / (1000000000 / 60);
+    const int32_t first = Clock::ticks();
+    // The machine has been up longer than a double-click interval.
+    EXPECT_NEAR(static_cast<double>(first), static_cast<double>(static_cast<int32_t>(expected)), 2.0);
+    EXPECT_NE(first, 0);
+    EXPECT_NEAR(static_cast<double>(Clock::microsecondsSinceBoot()),
+                static_cast<double>(boot.tv_sec) * 1e6 + boot.tv_nsec / 1e3, 50'000.0);
+}
+
+TEST(Clock, AChangeOfTheWallClockLeavesTicksAlone) {
+    int64_t wall = 1'236'416'400'000'000LL;
+    int64_t sinceBoot = 3'600'000'000LL;  // an hour
+    Clock::setFake([&] { return wall; });
+    Clock::setFakeSinceBoot([&] { return sinceBoot; });
+    EXPECT_EQ(Clock::ticks(), 216'000);
+    wall -= 3'600'000'000LL;  // the clock is set back an hour
+    EXPECT_EQ(Clock::ticks(), 216'000);
+    sinceBoot += 250'000;
+    EXPECT_EQ(Clock::ticks(), 216'015);
+    EXPECT_EQ(Clock::nowMicroseconds(), 1'236'412'800'000'000LL);
+    Clock::setFake(nullptr);
 }

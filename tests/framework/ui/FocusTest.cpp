@@ -1,11 +1,13 @@
 // The focus model carries the saving of edits: LostFocus of the old control
 // must come before anything the new one does, and no close or quit may skip it.
+#include "framework/dialogs/MsgBox.h"
 #include "framework/runtime/Application.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/controls/Listbox.h"
 #include "tests/support/ProbeControl.h"
+#include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
 
 #include <QApplication>
@@ -221,10 +223,10 @@ TEST(Focus, ADialogShownFromLostFocusDoesNotRaiseGotFocusTwice) {
     w.finishBuilding();
     ui.activate(w);
     w.name->SetFocus();
+    ui.dialogs().expectMsgBox(::testing::_);
     w.name->LostFocus = [&] {
         w.journal.add("name:LostFocus");
-        ui.deactivate(w);  // a modal message box takes the activation...
-        ui.activate(w);    // ...and gives it back
+        MsgBox("The name is too long.");  // takes the activation and gives it back
     };
     w.journal.clear();
     w.notes->SetFocus();
@@ -237,15 +239,14 @@ TEST(Focus, ADialogShownFromLostFocusOnDeactivationIsNotDeactivatedTwice) {
     w.finishBuilding();
     ui.activate(w);
     w.name->SetFocus();
-    bool nested = false;
+    ui.dialogs().expectMsgBox(::testing::_);
     w.name->LostFocus = [&] {
         w.journal.add("name:LostFocus");
-        if (nested) return;
-        nested = true;
-        ui.deactivate(w);  // the message box it shows is already taking the activation
+        MsgBox("The name is too long.");  // the window is already inactive
     };
     w.Deactivate = [&] { w.journal.add("window:Deactivate"); };
     w.journal.clear();
     ui.deactivate(w);
     EXPECT_EQ(w.journal.joined(), "name:LostFocus window:Deactivate");
+    EXPECT_FALSE(w.isActive());
 }

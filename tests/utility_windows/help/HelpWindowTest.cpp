@@ -1,6 +1,10 @@
 // The help window: finding our pages beside the executable, following their
 // links, one window at a time, File > Close.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 #include "framework/files/FolderItem.h"
 #include "framework/runtime/Application.h"
@@ -95,4 +99,16 @@ TEST_F(HelpWindowTest, TheEditCommandsActOnThePageWhileItHasTheFocus) {
     EXPECT_TRUE(ui.chooseMenu("EditCopy"));
     EXPECT_FALSE(ui.chooseMenu("EditPaste"));  // the page is read-only
     EXPECT_FALSE(ui.chooseMenu("EditCut"));
+}
+
+TEST_F(HelpWindowTest, EditSelectAllAndCopyWorkOnThePageTheWindowOpenedWith) {
+    // Nobody clicks the page: it has the focus the window got when it opened.
+    ui.chooseMenu("HelpProgramHelp");
+    ui.settle();
+    HelpWindow& help = helpWindow();
+    EXPECT_EQ(help.Focus(), help.helpViewer);
+    QGuiApplication::clipboard()->clear();
+    EXPECT_TRUE(ui.chooseMenu("EditSelectAll"));
+    EXPECT_TRUE(ui.chooseMenu("EditCopy"));
+    EXPECT_THAT(QGuiApplication::clipboard()->text().toStdString(), ::testing::HasSubstr("Larderwise"));
 }

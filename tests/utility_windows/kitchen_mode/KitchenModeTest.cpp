@@ -117,21 +117,22 @@ TEST_F(KitchenMode, ArrowKeysJumpTenLinesWithoutLeavingTheText) {
     // Filled as the main window fills it: the caret ends up after the text.
     KitchenModeWindow& kitchen = open(manyLines(200));
     EditField& text = *kitchen.bigRecipeText;
-    text.SetFocus();
+    // Nobody clicks: the text has the focus the window got when it opened.
+    EXPECT_EQ(kitchen.Focus(), &text);
     EXPECT_EQ(text.ScrollPosition.get(), 0);
-    ui.key(text, "\x1F");  // down
+    ui.pressKey("\x1F");  // down
     EXPECT_EQ(text.ScrollPosition.get(), 10);
-    ui.key(text, "\x1F");
+    ui.pressKey("\x1F");
     EXPECT_EQ(text.ScrollPosition.get(), 20);
-    ui.key(text, "\x1E");  // up
+    ui.pressKey("\x1E");  // up
     EXPECT_EQ(text.ScrollPosition.get(), 10);
-    for (int i = 0; i < 40; ++i) ui.key(text, "\x1F");
+    for (int i = 0; i < 40; ++i) ui.pressKey("\x1F");
     const int32_t atTheEnd = text.ScrollPosition.get();
     EXPECT_GT(atTheEnd, 150);
     EXPECT_LT(atTheEnd, 200);  // the last lines still fill the field
-    ui.key(text, "\x1E");
+    ui.pressKey("\x1E");
     EXPECT_EQ(text.ScrollPosition.get(), atTheEnd - 10);
-    for (int i = 0; i < 40; ++i) ui.key(text, "\x1E");
+    for (int i = 0; i < 40; ++i) ui.pressKey("\x1E");
     EXPECT_EQ(text.ScrollPosition.get(), 0);
     EXPECT_TRUE(ui.dialogs().spoken().empty());
 }

@@ -1,0 +1,28 @@
+#pragma once
+// The service every caller reaches through uiService(): it hands each call
+// to the installed service (the real one or a test's), and runs the modal
+// boxes inside a ModalSession, so a box deactivates its window and
+// reactivates it on return whichever service answers it.
+#include "framework/dialogs/UiService.h"
+
+class ModalGate : public UiService {
+public:
+    explicit ModalGate(UiService& inner) : inner_(&inner) {}
+    void setInner(UiService& inner) { inner_ = &inner; }
+
+    int32_t MsgBox(const MsgBoxRequest& request) override;
+    MessageDialogChoice showMessageDialog(const MessageDialogRequest& request) override;
+    std::optional<std::string> openFile(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+    bool selectColor(uint32_t& color, const std::string& prompt) override;
+    bool pageSetup(PrintSettings& settings) override;
+    bool printerDialog(PrintSettings& settings) override;
+    // Pop-up menus and drags do not deactivate the window.
+    MenuItem* popUpMenu(MenuItem& menu, int32_t x, int32_t y) override { return inner_->popUpMenu(menu, x, y); }
+    DragResult startDrag(const DragRequest& request) override { return inner_->startDrag(request); }
+    void speak(const std::string& text, bool interrupt) override { inner_->speak(text, interrupt); }
+    bool openURL(const std::string& url) override { return inner_->openURL(url); }
+
+private:
+    UiService* inner_;
+};

@@ -1,0 +1,232 @@
+#include "framework/ui/DesktopProbe.h"
+
+#include "framework/runtime/Runtime.h"
+#include "framework/ui/FocusModel.h"
+#include "framework/ui/Window.h"
+#include "framework/ui/controls/TextScrolling.h"
+#include "framework/ui/WindowList.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QTimer>
+#include <memory>
+#include <set>
+
+namespace {
+
+constexpr int kIntervalMs = 50;
+
+QString plainLabel(QString text) { return text.remove('&'); }
+
+QJsonObject rectOf(const QWidget* widget) {
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    return {{"x", origin.x()}, {"y", origin.y()}, {"w", widget->width()}, {"h", widget->height()}};
+}
+
+QJsonObject rectOf(const QWidget* widget, const QRect& local) {
+    const QPoint origin = widget->mapToGlobal(local.topLeft());
+    return {{"x", origin.x()}, {"y", origin.y()}, {"w", local.width()}, {"h", local.height()}};
+}
+
+QJsonObject withRect(QJsonObject object, const QJsonObject& rect) {
+    for (auto it = rect.begin(); it != rect.end(); ++it) object.insert(it.key(), it.value());
+    return object;
+}
+
+bool holdsQtFocus(const RectControl& control) {
+    const QWidget* focus = QApplication::focusWidget();
+    const QWidget* own = control.widget();
+    return focus && own && (focus == own || own->isAncestorOf(focus));
+}
+
+QJsonArray menuTitles(const Window& window) {
+    QJsonArray titles;
+    auto* bar = qobject_cast<QMenuBar*>(window.widget()->menuWidget());
+    if (!bar || !bar->isVisible()) return titles;
+    for (QAction* action : bar->actions()) {
+        if (!action->isVisible()) continue;
+        titles.append(withRect({{"title", plainLabel(action->text())}, {"enabled", action->isEnabled()}},
+                               rectOf(bar, bar->actionGeometry(action))));
+    }
+    return titles;
+}
+
+// What an editing control shows: its text, caret, selection and the first
+// line in view (multi-line editors), so a test can see keys take effect.
+void addEditorState(QJsonObject& object, QWidget* widget) {
+    auto* text = qobject_cast<QTextEdit*>(widget);
+    if (!text) text = widget->findChild<QTextEdit*>();
+    if (text) {
+        const QTextCursor cursor = text->textCursor();
+        object.insert("text", text->toPlainText());
+        object.insert("caret", cursor.position());
+        object.insert("selectionStart", cursor.selectionStart());
+        object.insert("selectionLength", cursor.selectionEnd() - cursor.selectionStart());
+        object.insert("topLine", topVisibleLine(*text));  // as ScrollPosition counts
+        object.insert("scroll", text->verticalScrollBar()->value());
+        return;
+    }
+    auto* line = qobject_cast<QLineEdit*>(widget);
+    if (!line) line = widget->findChild<QLineEdit*>();
+    if (line) {
+        object.insert("text", line->text());
+        object.insert("caret", line->cursorPosition());
+        object.insert("selectionStart", line->hasSelectedText() ? line->selectionStart() : line->cursorPosition());
+        object.insert("selectionLength", static_cast<int>(line->selectedText().size()));
+    }
+}
+
+// A list's rows in view: first column's text and global rectangle, and which
+// rows are selected, so a test can click a row by its text.
+void addListState(QJsonObject& object, QWidget* widget) {
+    auto* view = qobject_cast<QAbstractItemView*>(widget);
+    if (!view) view = widget->findChild<QAbstractItemView*>();
+    if (!view || !view->model()) return;
+    QJsonArray rows;
+    const QAbstractItemModel& model = *view->model();
+    const QRect viewport = view->viewport()->rect();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex index = model.index(row, 0);
+        const QRect rect = view->visualRect(index);
+        if (!rect.intersects(viewport)) continue;
+        rows.append(withRect({{"row", row},
+                              {"text", model.data(index, Qt::DisplayRole).toString()},
+                              {"selected", view->selectionModel() && view->selectionModel()->isRowSelected(row, {})}},
+                             rectOf(view->viewport(), rect)));
+    }
+    object.insert("rows", rows);
+    object.insert("rowCount", model.rowCount());
+}
+
+QJsonObject describe(const Window& window) {
+    QJsonArray controls;
+    for (int32_t i = 0; i < window.ControlCount(); ++i) {
+        const RectControl* control = window.Control(i);
+        const QWidget* widget = control ? control->widget() : nullptr;
+        if (!widget) continue;
+        QJsonObject entry{{"name", QString::fromStdString(control->Name())},
+                          {"index", control->Index.get()},
+                          {"class", widget->metaObject()->className()},
+                          {"visible", widget->isVisible()},
+                          {"enabled", widget->isEnabled()},
+                          {"hasQtFocus", holdsQtFocus(*control)}};
+        addEditorState(entry, const_cast<QWidget*>(widget));
+        addListState(entry, const_cast<QWidget*>(widget));
+        controls.append(withRect(entry, rectOf(widget)));
+    }
+    const RectControl* focused = window.focusModel().focused();
+    return withRect({{"title", QString::fromStdString(window.Title.get())},
+                     {"active", window.isActive()},
+                     {"qtActive", window.widget()->isActiveWindow()},
+                     {"focus", focused ? QJsonValue(QString::fromStdString(focused->Name())) : QJsonValue()},
+                     {"frame", QJsonObject{{"x", window.widget()->frameGeometry().x()},
+                                           {"y", window.widget()->frameGeometry().y()},
+                                           {"w", window.widget()->frameGeometry().width()},
+                                           {"h", window.widget()->frameGeometry().height()}}},
+                     {"menus", menuTitles(window)},
+                     {"controls", controls}},
+                    rectOf(window.contentWidget()));
+}
+
+QJsonObject describeDialog(QWidget* top) {
+    QString text, informative;
+    if (auto* box = qobject_cast<QMessageBox*>(top)) {
+        text = box->text();
+        informative = box->informativeText();
+    } else {
+        for (QLabel* label : top->findChildren<QLabel*>())
+            if (label->isVisible() && label->window() == top && !label->text().isEmpty()) text += (text.isEmpty() ? "" : "\n") + label->text();
+    }
+    QJsonArray buttons;
+    for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
+        if (!button->isVisible() || button->window() != top) continue;  // not a box stacked on this one
+        buttons.append(withRect({{"label", plainLabel(button->text())}, {"enabled", button->isEnabled()}},
+                                rectOf(button)));
+    }
+    QJsonArray edits;
+    for (QLineEdit* edit : top->findChildren<QLineEdit*>()) {
+        if (!edit->isVisible() || edit->window() != top) continue;
+        edits.append(withRect({{"text", edit->text()}, {"hasQtFocus", edit->hasFocus()}}, rectOf(edit)));
+    }
+    return withRect({{"title", top->windowTitle()},
+                     {"class", top->metaObject()->className()},
+                     {"qtActive", top->isActiveWindow()},
+                     {"modal", top == QApplication::activeModalWidget()},
+                     {"text", text},
+                     {"informative", informative},
+                     {"buttons", buttons},
+                     {"edits", edits}},
+                    rectOf(top));
+}
+
+QJsonValue describePopup() {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return QJsonValue();
+    QJsonArray items;
+    for (QAction* action : menu->actions()) {
+        if (!action->isVisible() || action->isSeparator()) continue;
+        items.append(withRect({{"text", plainLabel(action->text())}, {"enabled", action->isEnabled()}},
+                              rectOf(menu, menu->actionGeometry(action))));
+    }
+    return QJsonObject{{"items", items}};
+}
+
+QByteArray snapshot(qint64 serial) {
+    QJsonArray windows;
+    std::set<const QWidget*> frameworkWidgets;
+    for (Window* window : WindowList::frontToBack()) {
+        if (!window->widget()) continue;
+        frameworkWidgets.insert(window->widget());
+        if (window->widget()->isVisible()) windows.append(describe(*window));
+    }
+    QJsonArray dialogs;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || frameworkWidgets.count(top) || qobject_cast<QMenu*>(top)) continue;
+        if (top->windowType() == Qt::ToolTip) continue;
+        dialogs.append(describeDialog(top));
+    }
+    const QWidget* active = QApplication::activeWindow();
+    QJsonObject root{{"serial", serial},
+                     {"pid", QCoreApplication::applicationPid()},
+                     {"quitting", Runtime::quitting()},
+                     {"activeWindowTitle", active ? QJsonValue(active->windowTitle()) : QJsonValue()},
+                     {"windows", windows},
+                     {"dialogs", dialogs},
+                     {"popup", describePopup()}};
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+}  // namespace
+
+namespace DesktopProbe {
+
+void installIfRequested() {
+    const QString path = qEnvironmentVariable("LARDERWISE_DESKTOP_PROBE");
+    if (path.isEmpty()) return;
+    auto* timer = new QTimer(qApp);
+    timer->setObjectName("larderwiseDesktopProbe");
+    auto serial = std::make_shared<qint64>(0);
+    QObject::connect(timer, &QTimer::timeout, qApp, [path, serial] {
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) return;
+        file.write(snapshot(++*serial));
+        file.commit();
+    });
+    timer->start(kIntervalMs);
+}
+
+}  // namespace DesktopProbe

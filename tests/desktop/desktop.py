@@ -1,0 +1,525 @@
+"""The desktop tier's driver: the real larderwise on a real X display.
+
+A scenario is a function `def test_<what>(d):` in a tests/desktop/test_*.py file; `d` is a
+Desktop. It builds a database, starts the program, and acts as a user would: real X input through
+XTest (xdotool) on an Xvfb display managed by openbox, so clicks activate windows and modal boxes
+take the focus as on a user's desktop. Results are read from the database file with a second
+SQLite connection. Where controls and boxes are on screen is read from the program's probe file
+(framework/ui/DesktopProbe.h), written only because LARDERWISE_DESKTOP_PROBE is set.
+
+See docs/architecture/desktop-tests.md.
+"""
+import ctypes
+import json
+import os
+import re
+import secrets
+import shutil
+import signal
+import sqlite3
+import subprocess
+import tempfile
+import time
+
+SCREEN = "1280x1024x24"
+IDLE_TIMEOUT = 15.0
+
+
+def _end_with_the_driver():
+    """Runs in each child before exec: the child gets SIGTERM when the driver dies, so a driver
+    killed by CTest's timeout leaves no display, window manager or program behind."""
+    ctypes.CDLL("libc.so.6", use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+
+
+class ScenarioFailure(AssertionError):
+    """What the program did differs from what the scenario expects."""
+
+
+def check(condition, message):
+    if not condition:
+        raise ScenarioFailure(message)
+
+
+def check_equal(actual, expected, what):
+    if actual != expected:
+        raise ScenarioFailure(f"{what}: expected {expected!r}, got {actual!r}")
+
+
+def centre(rect):
+    return rect["x"] + rect["w"] // 2, rect["y"] + rect["h"] // 2
+
+
+def recipes_create_statement(source_dir):
+    """The `create table recipes` statement, taken from its one definition in app/RecipesTable.h."""
+    with open(os.path.join(source_dir, "app", "RecipesTable.h"), encoding="utf-8") as header:
+        text = header.read()
+    body = text.split("kCreate =", 1)[1].split(";", 1)[0]
+    return "".join(re.findall(r'"((?:[^"\\]|\\.)*)"', body))
+
+
+def rtf_of(text):
+    escaped = text.replace("\\", "\\\\").replace("{", "\\{").replace("}", "\\}").replace("\r", "\\par ")
+    return "{\\rtf1\\ansi " + escaped + "}"
+
+
+class Window:
+    """One framework window as the probe last saw it."""
+
+    def __init__(self, data):
+        self.data = data
+        self.title = data["title"]
+
+    def control(self, name, index=None):
+        for c in self.data["controls"]:
+            if c["name"].lower() == name.lower() and (index is None or c["index"] == index):
+                return c
+        raise ScenarioFailure(f"window {self.title!r} has no control {name!r}")
+
+    @property
+    def focus(self):
+        """The control the framework's focus model has recorded (its name), or None."""
+        return self.data["focus"]
+
+    @property
+    def active(self):
+        return self.data["active"]
+
+
+class Desktop:
+    def __init__(self, name, source_dir, build_dir, artifacts_dir):
+        self.name = name
+        self.source_dir = source_dir
+        self.build_dir = build_dir
+        self.artifacts = artifacts_dir
+        shutil.rmtree(self.artifacts, ignore_errors=True)  # evidence of this run only
+        os.makedirs(self.artifacts)
+        self.scratch = tempfile.mkdtemp(prefix="lw-desktop-")
+        self.home = os.path.join(self.scratch, "home")
+        self.env = {
+            "PATH": "/usr/bin:/bin",
+            "HOME": self.home,
+            "XDG_DATA_HOME": os.path.join(self.scratch, "data"),
+            "XDG_CONFIG_HOME": os.path.join(self.scratch, "config"),
+            "XDG_CACHE_HOME": os.path.join(self.scratch, "cache"),
+            "XDG_RUNTIME_DIR": os.path.join(self.scratch, "runtime"),
+            "LANG": "C.UTF-8",
+            "NO_AT_BRIDGE": "1",
+        }
+        for key in ("HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
+            os.makedirs(self.env[key], exist_ok=True)
+        os.chmod(self.env["XDG_RUNTIME_DIR"], 0o700)
+        self.probe_path = os.path.join(self.scratch, "probe.json")
+        self.processes = []
+        self.program = None
+        self.exit_code = None
+        self.display = None
+        self.log = open(os.path.join(self.artifacts, "driver.log"), "w", encoding="utf-8")
+        self.screenshots = 0
+
+    # --- the display ---------------------------------------------------------
+    def start_display(self):
+        auth = os.path.join(self.scratch, "Xauthority")
+        cookie = secrets.token_hex(16)
+        open(auth, "w").close()
+        # The server loads every cookie in its file whatever display it names; the client looks
+        # one up by display number, added once the server has chosen its number.
+        subprocess.run(["xauth", "-f", auth, "add", ":0", ".", cookie], check=True, env=self.env)
+        read_end, write_end = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-auth", auth, "-nolisten", "tcp", "-screen", "0", SCREEN,
+             "-noreset"],
+            pass_fds=(write_end,), env=self.env, preexec_fn=_end_with_the_driver, stdout=self._logfile("xvfb.log"), stderr=subprocess.STDOUT)
+        self.processes.append(xvfb)
+        os.close(write_end)
+        number = b""
+        with os.fdopen(read_end, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    raise RuntimeError("Xvfb did not start (see xvfb.log)")
+                number += chunk
+        self.display = ":" + number.decode().strip()
+        subprocess.run(["xauth", "-f", auth, "add", self.display, ".", cookie], check=True, env=self.env)
+        self.env.update({"DISPLAY": self.display, "XAUTHORITY": auth})
+        self.note(f"display {self.display}")
+        wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, preexec_fn=_end_with_the_driver, stdout=self._logfile("openbox.log"),
+                              stderr=subprocess.STDOUT)
+        self.processes.append(wm)
+        self._wait(lambda: b"_NET_SUPPORTING_WM_CHECK(WINDOW)" in subprocess.run(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env, capture_output=True).stdout,
+            10, "the window manager to start")
+
+    # --- files before the start ---------------------------------------------
+    @property
+    def database_path(self):
+        return os.path.join(self.env["XDG_DATA_HOME"], "Larderwise", "recipeDB.rsd")
+
+    @property
+    def prefs_path(self):
+        return os.path.join(self.env["XDG_CONFIG_HOME"], "Larderwise Prefs")
+
+    def build_database(self, recipes):
+        """A database of the current layout. Each recipe is a name or a dict with name, text,
+        keywords, rating, photo (bytes); rowIDs follow the order given."""
+        os.makedirs(os.path.dirname(self.database_path), exist_ok=True)
+        con = sqlite3.connect(self.database_path)
+        con.execute(recipes_create_statement(self.source_dir))
+        for r in recipes:
+            r = {"name": r} if isinstance(r, str) else r
+            text = r.get("text", "")
+            con.execute("insert into recipes (recipeName, recipeText, recipeRtfText, recipeKeywords, recipeRating,"
+                        " recipePhoto) values (?, ?, ?, ?, ?, ?)",
+                        (r["name"], text, r.get("rtf", rtf_of(text)), r.get("keywords", ""), r.get("rating", 0),
+                         r.get("photo")))
+        con.commit()
+        con.close()
+        return self.database_path
+
+    def write_file(self, path, data):
+        """A file (text or bytes); a relative path is taken from the scratch home."""
+        path = os.path.join(self.home, path)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb" if isinstance(data, bytes) else "w") as f:
+            f.write(data)
+        return path
+
+    # --- the program ------------------------------------------------------------
+    def start(self, *args, wait_for="Larderwise"):
+        """Starts build/bin/larderwise and waits until the window titled `wait_for` shows and the
+        program is idle (wait_for=None: only until the probe answers)."""
+        if self.display is None:
+            self.start_display()
+        env = dict(self.env, QT_QPA_PLATFORM="xcb", LARDERWISE_DESKTOP_PROBE=self.probe_path)
+        binary = os.path.join(self.build_dir, "bin", "larderwise")
+        self.program = subprocess.Popen([binary, *args], env=env, cwd=self.home, preexec_fn=_end_with_the_driver,
+                                        stdout=self._logfile("larderwise.stdout.log"),
+                                        stderr=self._logfile("larderwise.stderr.log"))
+        self.processes.append(self.program)
+        self.note(f"started larderwise pid {self.program.pid}")
+        self._wait(lambda: os.path.exists(self.probe_path) or self.program.poll() is not None, 20,
+                   "the program's first probe")
+        if wait_for:
+            self.window(wait_for)
+        self.wait_idle()
+
+    def probe(self):
+        """What the program last wrote about its screen (framework/ui/DesktopProbe.h)."""
+        for _ in range(50):
+            try:
+                with open(self.probe_path, encoding="utf-8") as f:
+                    return json.load(f)
+            except (FileNotFoundError, json.JSONDecodeError):
+                time.sleep(0.02)
+        raise ScenarioFailure("the program writes no probe")
+
+    def wait_idle(self, ticks=3, timeout=IDLE_TIMEOUT):
+        """Waits until the program's event loop has turned `ticks` times since now and what it
+        shows stayed the same over the last two turns. A program busy in a handler writes nothing,
+        so this waits for it."""
+        start = self.probe()["serial"] if self.running() else None
+        if start is None:
+            return
+        deadline = time.monotonic() + timeout
+        previous = None
+        while time.monotonic() < deadline:
+            if not self.running():
+                return
+            p = self.probe()
+            if p["serial"] >= start + ticks:
+                body = dict(p, serial=0)
+                if body == previous:
+                    return
+                previous = body
+            time.sleep(0.03)
+        raise ScenarioFailure(f"the program was not idle within {timeout} s")
+
+    def running(self):
+        return self.program is not None and self.program.poll() is None
+
+    def wait_exit(self, timeout=20):
+        """Waits for the program to end; returns its exit code."""
+        try:
+            self.exit_code = self.program.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise ScenarioFailure(f"the program did not end within {timeout} s")
+        self.note(f"larderwise ended with {self.exit_code}")
+        return self.exit_code
+
+    def quit(self, expect_code=0):
+        """Command-Q (Ctrl+Q here), then waits for the program to end."""
+        self.key("ctrl+q")
+        code = self.wait_exit()
+        if expect_code is not None:
+            check_equal(code, expect_code, "exit code")
+        return code
+
+    def stderr(self):
+        with open(os.path.join(self.artifacts, "larderwise.stderr.log"), encoding="utf-8", errors="replace") as f:
+            return f.read()
+
+    # --- what is on screen ------------------------------------------------------
+    def windows(self):
+        return [Window(w) for w in self.probe()["windows"]]
+
+    def window(self, title, timeout=10):
+        """The framework window titled `title` (waits for it to show)."""
+        found = []
+
+        def shown():
+            found[:] = [w for w in self.windows() if w.title == title]
+            return bool(found)
+        self._wait(shown, timeout, f"window {title!r}")
+        return found[0]
+
+    def front_window(self):
+        """The framework's active window, or None."""
+        return next((w for w in self.windows() if w.active), None)
+
+    def focus(self, window_title="Larderwise"):
+        """The name of the control the window's focus model holds, or None."""
+        return self.window(window_title).focus
+
+    def boxes(self):
+        return self.probe()["dialogs"]
+
+    def box(self, timeout=10):
+        """The open message box (or other dialog) with its text and buttons; waits for one."""
+        found = []
+
+        def shown():
+            found[:] = self.boxes()
+            return bool(found)
+        self._wait(shown, timeout, "a message box")
+        self.wait_idle()
+        found = self.boxes()
+        check(len(found) == 1, f"expected one box, found {len(found)}: {[b['text'] for b in found]}")
+        self.note(f"box {found[0]['title']!r}: {found[0]['text']!r} {found[0]['informative']!r}")
+        return found[0]
+
+    def no_box(self):
+        found = self.boxes()
+        check(not found, f"expected no box, found {[b['text'] for b in found]}")
+
+    def answer(self, label):
+        """Presses the button labelled `label` (ampersands ignored) in the open box; returns the box."""
+        box = self.box()
+        button = next((b for b in box["buttons"] if b["label"] == label), None)
+        check(button is not None, f"box has no button {label!r}: {[b['label'] for b in box['buttons']]}")
+        self.click_at(*centre(button))
+        return box
+
+    # --- input --------------------------------------------------------------------
+    def xdotool(self, *args):
+        self.note("xdotool " + " ".join(args))
+        subprocess.run(["xdotool", *args], env=self.env, check=True)
+
+    def pointer(self):
+        """Where the pointer is, in screen coordinates."""
+        out = subprocess.run(["xdotool", "getmouselocation", "--shell"], env=self.env, capture_output=True,
+                             text=True, check=True).stdout
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["X"]), int(values["Y"])
+
+    def move_to(self, x, y):
+        """Moves the pointer and waits until the server has moved it (xdotool's --sync waits for a
+        change, so a move to where the pointer already is is not sent)."""
+        if self.pointer() != (x, y):
+            self.xdotool("mousemove", "--sync", str(x), str(y))
+
+    def click_at(self, x, y, button=1, count=1, idle=True):
+        self.move_to(x, y)
+        self.xdotool("click", "--repeat", str(count), "--delay", "60", str(button))
+        if idle:
+            self.wait_idle()
+
+    def click(self, control, window="Larderwise", dx=None, dy=None, button=1, count=1, index=None):
+        """Clicks the control named `control` of the window titled `window`: at its centre, or
+        (dx, dy) from its top left."""
+        c = self.window(window).control(control, index)
+        check(c["visible"], f"control {control!r} is not visible")
+        x = c["x"] + (c["w"] // 2 if dx is None else dx)
+        y = c["y"] + (c["h"] // 2 if dy is None else dy)
+        self.click_at(x, y, button, count)
+
+    def row(self, text, control="recipeList", window="Larderwise"):
+        """The row in view of a list whose first column reads `text` (row, selected, rectangle)."""
+        rows = self.window(window).control(control).get("rows", [])
+        found = next((r for r in rows if r["text"] == text), None)
+        check(found is not None, f"no row {text!r} in view in {control!r}: {[r['text'] for r in rows]}")
+        return found
+
+    def click_row(self, text, control="recipeList", window="Larderwise", count=1):
+        """Clicks the row of a list whose first column reads `text`."""
+        self.click_at(*centre(self.row(text, control, window)), count=count)
+
+    def double_click(self, control, window="Larderwise", **where):
+        self.click(control, window, count=2, **where)
+
+    def control(self, name, window="Larderwise", index=None):
+        """What the probe shows of a control: rectangle, visible, enabled, hasQtFocus, and for
+        editors text, caret, selectionStart, selectionLength, topLine."""
+        return self.window(window).control(name, index)
+
+    def menu(self, title, item, window="Larderwise"):
+        """Clicks the menu `title` in the window's menu bar, then its item `item` (labels without
+        ampersands). Fails if the item is missing or disabled."""
+        bar = self.window(window).data["menus"]
+        entry = next((m for m in bar if m["title"] == title), None)
+        check(entry is not None, f"no menu {title!r} in {window!r}: {[m['title'] for m in bar]}")
+        self.click_at(*centre(entry))
+        popup = []
+
+        def opened():
+            popup[:] = [self.probe()["popup"]] if self.probe()["popup"] else []
+            return bool(popup)
+        self._wait(opened, 5, f"the menu {title!r} to open")
+        found = next((i for i in popup[0]["items"] if i["text"].split("\t")[0] == item), None)
+        check(found is not None, f"menu {title!r} has no item {item!r}: {[i['text'] for i in popup[0]['items']]}")
+        check(found["enabled"], f"menu item {title} > {item} is disabled")
+        self.click_at(*centre(found))
+
+    def menu_items(self, title, window="Larderwise"):
+        """Opens the menu, answers {label: enabled} for its items, and closes it with Escape."""
+        bar = self.window(window).data["menus"]
+        entry = next(m for m in bar if m["title"] == title)
+        self.click_at(*centre(entry))
+        self._wait(lambda: self.probe()["popup"] is not None, 5, f"the menu {title!r} to open")
+        items = {i["text"].split("\t")[0]: i["enabled"] for i in self.probe()["popup"]["items"]}
+        self.key("Escape")
+        return items
+
+    def clipboard(self):
+        """The text on the X clipboard, read as another program would."""
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=self.env, capture_output=True,
+                                timeout=10)
+        return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
+
+    def drag(self, start, end, steps=8, hold_modifier=None):
+        """Presses the left button at `start`, moves in steps to `end`, releases there."""
+        (x0, y0), (x1, y1) = start, end
+        if hold_modifier:
+            self.xdotool("keydown", hold_modifier)
+        self.move_to(x0, y0)
+        self.xdotool("mousedown", "1")
+        for i in range(1, steps + 1):
+            time.sleep(0.03)
+            self.move_to(x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
+        time.sleep(0.1)
+        self.xdotool("mouseup", "1")
+        if hold_modifier:
+            self.xdotool("keyup", hold_modifier)
+        self.wait_idle()
+
+    def type(self, text):
+        """Types text into whatever has the X keyboard focus."""
+        self.xdotool("type", "--delay", "15", "--", text)
+        self.wait_idle()
+
+    def key(self, *keys):
+        """Presses keys or chords in turn, e.g. key("Tab"), key("ctrl+q"), key("Down", "Down")."""
+        self.xdotool("key", "--delay", "40", *keys)
+        if self.running():
+            self.wait_idle()
+
+    def drag_file_from_outside(self, path, to):
+        """Drags the file `path` from another program (tests/larderwise_drag_source, which drags as
+        a file manager does) and drops it at the global point `to`. That program is clicked first,
+        so the target window is inactive during the drop, as with a file manager."""
+        probe = os.path.join(self.scratch, "drag-source-probe.json")
+        env = dict(self.env, QT_QPA_PLATFORM="xcb", LARDERWISE_DESKTOP_PROBE=probe)
+        source = subprocess.Popen([os.path.join(self.build_dir, "tests", "larderwise_drag_source"), path], env=env,
+                                  cwd=self.home, preexec_fn=_end_with_the_driver, stdout=self._logfile("drag-source.log"), stderr=subprocess.STDOUT)
+        self.processes.append(source)
+        found = []
+
+        def shown():
+            try:
+                with open(probe, encoding="utf-8") as f:
+                    found[:] = [w for w in json.load(f)["windows"] if w["title"] == "Drag Source"]
+            except (FileNotFoundError, json.JSONDecodeError):
+                return False
+            return bool(found)
+        self._wait(shown, 15, "the drag source window")
+        label = Window(found[0]).control("draggedFile")
+        start = (label["x"] + 20, label["y"] + 20)
+        self.click_at(*start, idle=False)  # activates the other program, as a user's press would
+        time.sleep(0.3)
+        self.drag(start, to, steps=12)
+        time.sleep(0.3)
+        self.wait_idle()
+        source.terminate()
+        source.wait(5)
+
+    def make_jpeg(self, width, height, colours="red-blue"):
+        """The bytes of a JPEG photo (a gradient) made by ImageMagick."""
+        path = os.path.join(self.scratch, f"photo-{width}x{height}-{colours}.jpg")
+        subprocess.run(["/usr/bin/convert", "-size", f"{width}x{height}", f"gradient:{colours}", "-quality", "90",
+                        path], check=True, env=self.env)
+        with open(path, "rb") as f:
+            return f.read()
+
+    # --- the database -----------------------------------------------------------
+    def db(self):
+        """A second, read-only connection to the program's database file."""
+        return sqlite3.connect(f"file:{self.database_path}?mode=ro", uri=True, timeout=5)
+
+    def recipes(self, columns="recipeName"):
+        """Every row in rowID order: a list of column values (a tuple with several columns)."""
+        con = self.db()
+        try:
+            rows = con.execute(f"select {columns} from recipes order by rowID").fetchall()
+        finally:
+            con.close()
+        return [r[0] for r in rows] if "," not in columns else rows
+
+    # --- evidence -------------------------------------------------------------
+    def screenshot(self, label="screen"):
+        """The whole display as a PNG in the artifacts folder; returns its path."""
+        self.screenshots += 1
+        path = os.path.join(self.artifacts, f"{self.screenshots:02d}-{label}.png")
+        if self.display:
+            subprocess.run(["import", "-window", "root", path], env=self.env, check=False,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return path
+
+    def note(self, message):
+        self.log.write(f"{time.monotonic():.3f} {message}\n")
+        self.log.flush()
+
+    def keep_probe(self):
+        if os.path.exists(self.probe_path):
+            shutil.copy(self.probe_path, os.path.join(self.artifacts, "last-probe.json"))
+
+    def close(self):
+        for p in reversed(self.processes):
+            if p.poll() is None:
+                p.terminate()
+                try:
+                    p.wait(5)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+                    p.wait()
+        self.log.close()
+        shutil.rmtree(self.scratch, ignore_errors=True)
+
+    # --- internals ----------------------------------------------------------------
+    def _logfile(self, name):
+        return open(os.path.join(self.artifacts, name), "w")
+
+    def _wait(self, condition, timeout, what):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if condition():
+                return
+            if self.program is not None and self.program.poll() is not None and what != "the program's first probe":
+                raise ScenarioFailure(f"the program ended ({self.program.returncode}) while waiting for {what}")
+            time.sleep(0.05)
+        raise ScenarioFailure(f"timed out after {timeout} s waiting for {what}")
+
+
+def known_fault(description):
+    """Marks a scenario that fails for a fault not mended yet (see run_scenario.py)."""
+    def mark(function):
+        function.known_fault = description
+        return function
+    return mark

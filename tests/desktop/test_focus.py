@@ -1,0 +1,35 @@
+"""The focus a window gets when it opens, as the window system gives it."""
+from desktop import check, check_equal
+
+
+def test_kitchen_mode_arrows_jump_ten_lines_from_the_first_key(d):
+    d.build_database([{"name": "Long Stew", "text": "\r".join(f"Step {i}" for i in range(80))}])
+    d.start()
+    d.key("ctrl+k")
+    kitchen = d.front_window()
+    check(kitchen is not None and kitchen.title == "Kitchen Mode", f"front window: {kitchen and kitchen.title}")
+    check_equal(d.control("bigRecipeText", "Kitchen Mode")["topLine"], 0, "first line in view at open")
+    d.key("Down")  # no click first: the text has the focus from the moment the window opens
+    check_equal(d.control("bigRecipeText", "Kitchen Mode")["topLine"], 10, "first line in view after Down")
+    d.key("Down")
+    check_equal(d.control("bigRecipeText", "Kitchen Mode")["topLine"], 20, "first line in view after Down twice")
+    d.key("Up")
+    check_equal(d.control("bigRecipeText", "Kitchen Mode")["topLine"], 10, "first line in view after Up")
+    d.quit()
+
+
+def test_help_window_edit_menu_acts_on_the_page_from_the_start(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+    d.key("ctrl+question")
+    help_window = d.front_window()
+    check(help_window is not None and help_window.title != "Larderwise", "the help window is in front")
+    title = help_window.title
+    d.menu("Edit", "Select All", title)
+    page = d.control("helpViewer", title)
+    check(page["selectionLength"] > 0 and page["selectionLength"] == len(page["text"]),
+          f"Select All selects the page: {page['selectionLength']} of {len(page['text'])}")
+    d.menu("Edit", "Copy", title)
+    copied = d.clipboard()
+    check(copied is not None and "Contents" in copied, f"the page is on the clipboard: {copied!r:.80}")
+    d.quit()
