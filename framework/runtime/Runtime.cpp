@@ -117,9 +117,12 @@ int run(int argc, char** argv, const StartupSteps& steps) {
     for (int i = 1; i < args.size(); ++i)
         if (!args[i].startsWith('-')) documents.push_back(args[i].toStdString());
     // A copy already running on the same data folder takes the documents.
-    const std::string dataFolder = services().folderRoot ? services().folderRoot(SpecialFolderKind::ApplicationData) : "";
-    SingleInstance instance(SingleInstance::instanceKey(dataFolder));
-    if (!instance.claim(documents, deliverHandedOver)) return 0;
+    std::unique_ptr<SingleInstance> instance;
+    if (!steps.singleInstanceName.empty()) {
+        const std::string data = services().folderRoot ? services().folderRoot(SpecialFolderKind::ApplicationData) : "";
+        instance = std::make_unique<SingleInstance>(SingleInstance::instanceKey(steps.singleInstanceName, data));
+        if (!instance->claim(documents, deliverHandedOver)) return 0;
+    }
     if (!startOrReport(steps, documents)) return 1;
     int code = QApplication::exec();
     if (steps.releaseGlobals) guarded([&] { steps.releaseGlobals(); });

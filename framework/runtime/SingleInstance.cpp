@@ -226,7 +226,8 @@ bool SingleInstance::claim(const std::vector<std::string>& documents, Delivery d
 
 std::string SingleInstance::channel() const { return impl_->channel; }
 
-std::string SingleInstance::instanceKey(const std::string& dataFolderPath) {
+std::string SingleInstance::instanceKey(const std::string& applicationName, const std::string& dataFolderPath) {
     const QByteArray path = QFileInfo(QString::fromStdString(dataFolderPath)).absoluteFilePath().toUtf8();
-    return QCryptographicHash::hash(path, QCryptographicHash::Sha1).toHex().left(16).toStdString();
+    const QByteArray named = QByteArray::fromStdString(applicationName) + '\0' + path;
+    return QCryptographicHash::hash(named, QCryptographicHash::Sha1).toHex().left(16).toStdString();
 }

@@ -8,7 +8,7 @@
 // running copy owns the bus name "org.larderwise.Larderwise.D<key>" and
 // serves the freedesktop interface org.freedesktop.Application (Activate,
 // Open with file URIs, ActivateAction) at /org/larderwise/Larderwise. The
-// key is a hash of the data folder's path, so copies on different data
+// key is a hash of the application's name and the data folder's path, so copies on different data
 // folders (tests, other users' sessions) stay apart. Without a session bus,
 // a lock file and a local socket in $XDG_RUNTIME_DIR (else the temporary
 // folder) do the same: the lock names the running copy, and a lock or socket
@@ -43,8 +43,9 @@ public:
     // How the copies met: "bus", "socket", or "" (not claimed / on its own).
     std::string channel() const;
 
-    // The key for a data folder: a short hash of its absolute path.
-    static std::string instanceKey(const std::string& dataFolderPath);
+    // The key for an application on a data folder: a short hash of its name
+    // and the folder's absolute path.
+    static std::string instanceKey(const std::string& applicationName, const std::string& dataFolderPath);
 
 private:
     struct Impl;
