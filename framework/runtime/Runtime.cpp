@@ -1,6 +1,7 @@
 #include "framework/runtime/Runtime.h"
 
 #include "framework/files/FolderItem.h"
+#include "framework/files/LeftoverTemporaries.h"
 #include "framework/runtime/Application.h"
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/runtime/ImplicitWindows.h"
@@ -214,6 +215,7 @@ void releaseEverything() {
 
 void resetForTests() {
     releaseEverything();
+    LeftoverTemporaries::stopJournal();
     InputDispatch::resetCapture();
     state() = State{};
 }
