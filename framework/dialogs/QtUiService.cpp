@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QUrl>
 
+#include "framework/dialogs/DragMimeData.h"
 #include "framework/dialogs/QtFileDialogs.h"
 #include "framework/dialogs/QtMessageBoxes.h"
 #include "framework/dialogs/QtPrintSettings.h"
@@ -85,16 +86,7 @@ MenuItem* QtUiService::popUpMenu(MenuItem& menu, int32_t x, int32_t y) {
 DragResult QtUiService::startDrag(const DragRequest& request) {
     QObject* source = QApplication::activeWindow();
     if (!source) return DragResult::None;
-    auto* data = new QMimeData;
-    if (!request.text.empty()) data->setText(QString::fromStdString(request.text));
-    QList<QUrl> urls;
-    for (const std::string& path : request.filePaths) urls << QUrl::fromLocalFile(QString::fromStdString(path));
-    if (!urls.isEmpty()) data->setUrls(urls);
-    if (!request.pngImage.empty()) {
-        QImage image;
-        if (image.loadFromData(request.pngImage.data(), static_cast<int>(request.pngImage.size()), "PNG"))
-            data->setImageData(image);
-    }
+    QMimeData* data = newMimeDataFor(request);
     // Qt deletes the drag itself once it is over, and the drag owns the data.
     auto* drag = new QDrag(source);
     drag->setMimeData(data);

@@ -3,6 +3,7 @@
 #include "framework/dialogs/UiService.h"
 #include "framework/files/FolderItem.h"
 #include "framework/graphics/Picture.h"
+#include "framework/ui/InputDispatch.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -43,11 +44,5 @@ int32_t DragItem::Drag() {
     request.top = Top;
     request.width = Width;
     request.height = Height;
-    switch (uiService().startDrag(request)) {
-        case DragResult::Copy: return ActionCopy;
-        case DragResult::Move: return ActionMove;
-        case DragResult::Link: return ActionLink;
-        case DragResult::None: break;
-    }
-    return ActionDefault;
+    return InputDispatch::drag(request);
 }

@@ -44,7 +44,10 @@ public:
     // The dragged area in the source window's coordinates.
     int32_t Left = 0, Top = 0, Width = 0, Height = 0;
     // Starts the drag (modal, through the UiService); answers the action
-    // the drop target chose (ActionDefault when nothing took it).
+    // the drop target chose (ActionDefault when nothing took it). Called
+    // from a MouseDown handler, the drag waits until the pointer has moved
+    // the platform's drag distance with the button down (answering
+    // ActionDefault now); a release before that is a plain click.
     int32_t Drag();
 
     const std::vector<Entry>& entries() const { return entries_; }

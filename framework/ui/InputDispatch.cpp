@@ -8,8 +8,12 @@
 #include "framework/ui/RectControl.h"
 #include "framework/ui/Window.h"
 
+#include "framework/dialogs/UiService.h"
+
+#include <QApplication>
 #include <QPoint>
 #include <QWidget>
+#include <optional>
 
 namespace {
 // The press whose drag and release belong to a MouseDown that returned True.
@@ -21,12 +25,19 @@ struct Capture {
     // position: a control that follows the pointer (a splitter bar) keeps
     // the same local position while the pointer really moves.
     QPoint lastGlobal;
+    // A drag the MouseDown handler asked for: it starts once the pointer has
+    // moved the platform's drag distance with the button down. Without a
+    // claim, the press is held for the drag alone (no MouseDrag, no MouseUp).
+    std::optional<DragRequest> pendingDrag;
+    bool claimed = true;
+    QPoint pressGlobal;
     bool active() const { return control || window; }
     QWidget* surface() const { return control ? control->widget() : window->contentWidget(); }
     QPoint toLocal(const QPoint& global) const { return surface()->mapFromGlobal(global); }
     void pressedAt(int32_t x, int32_t y) {
         last = QPoint(x, y);
         lastGlobal = surface()->mapToGlobal(last);
+        pressGlobal = lastGlobal;
     }
 };
 Capture capture;
@@ -36,6 +47,55 @@ struct ContextualScope {
     explicit ContextualScope(bool c) { contextualClick = c; }
     ~ContextualScope() { contextualClick = false; }
 };
+
+// While a MouseDown handler runs, a drag it starts waits for the pointer.
+bool dispatchingPress = false;
+std::optional<DragRequest> requestedDrag;
+RectControl* dragSource = nullptr;  // the control a drag in progress started from
+
+struct PressScope {
+    PressScope() {
+        dispatchingPress = true;
+        requestedDrag.reset();
+    }
+    ~PressScope() { dispatchingPress = false; }
+};
+
+// A press on a control or on the window's client area: MouseDown, and the
+// capture its answer (or a drag it asked for) gives.
+template <class Raise>
+bool dispatchPress(Raise&& raise, RectControl* control, Window* window, int32_t x, int32_t y, bool contextual) {
+    capture = Capture{};
+    ContextualScope scope(contextual);
+    bool claimed = false;
+    std::optional<DragRequest> drag;
+    {
+        PressScope press;
+        claimed = raise();
+        drag = std::move(requestedDrag);
+        requestedDrag.reset();
+    }
+    if (!claimed && !drag) return false;
+    // The handler may have closed the window or hidden the control; a claim
+    // still hides the press from Qt (a closed control forgets its capture).
+    capture.control = control;
+    capture.window = window;
+    capture.claimed = claimed;
+    capture.pendingDrag = std::move(drag);
+    capture.pressedAt(x, y);
+    return true;
+}
+
+DragResult runDrag(const DragRequest& request, RectControl* source) {
+    RectControl* outer = dragSource;
+    dragSource = source;
+    struct Restore {
+        RectControl* outer;
+        ~Restore() { dragSource = outer; }
+    } restore{outer};
+    return uiService().startDrag(request);
+}
+
 
 bool ignoredFocusReason(Qt::FocusReason reason) {
     // Pop-up menus take the focus and give it back: no LostFocus for that.
@@ -49,34 +109,29 @@ bool IsContextualClick() { return contextualClick; }
 namespace InputDispatch {
 
 bool mouseDown(RectControl& control, int32_t x, int32_t y, bool contextual) {
-    capture = Capture{};
-    ContextualScope scope(contextual);
-    const bool claimed = guardedHandler(control, [&] { return control.handleMouseDown(x, y); });
-    // The handler may have closed the window or hidden the control; a claim
-    // still hides the press from Qt, but only a live control is captured.
-    if (claimed) {
-        capture.control = &control;
-        capture.pressedAt(x, y);
-    }
-    return claimed;
+    return dispatchPress([&] { return guardedHandler(control, [&] { return control.handleMouseDown(x, y); }); },
+                         &control, nullptr, x, y, contextual);
 }
 
 bool windowMouseDown(Window& window, int32_t x, int32_t y, bool contextual) {
-    capture = Capture{};
-    ContextualScope scope(contextual);
-    const bool claimed = guarded([&] { return window.handleMouseDown(x, y); });
-    if (claimed) {
-        capture.window = &window;
-        capture.pressedAt(x, y);
-    }
-    return claimed;
+    return dispatchPress([&] { return guarded([&] { return window.handleMouseDown(x, y); }); }, nullptr, &window, x, y,
+                         contextual);
 }
 
 bool mouseDragTo(const QPoint& global) {
     if (!capture.active()) return false;
+    if (capture.pendingDrag && (global - capture.pressGlobal).manhattanLength() >= QApplication::startDragDistance()) {
+        // The drag takes over the pointer: its own loop gets the release.
+        const DragRequest request = *capture.pendingDrag;
+        RectControl* source = capture.control;
+        capture = Capture{};
+        guarded([&] { runDrag(request, source); });
+        return true;
+    }
     const Capture c = capture;
     const QPoint p = c.toLocal(global);
     if (global == c.lastGlobal) return true;  // a drag starts only once the pointer moved
+    if (!c.claimed) return true;
     capture.last = p;
     capture.lastGlobal = global;
     if (c.control) guardedHandler(*c.control, [&] { c.control->handleMouseDrag(p.x(), p.y()); });
@@ -88,6 +143,7 @@ bool mouseUpAt(const QPoint& global) {
     if (!capture.active()) return false;
     const Capture c = capture;
     capture = Capture{};
+    if (!c.claimed) return true;  // held for a drag that never started
     const QPoint p = c.toLocal(global);
     if (c.control) guardedHandler(*c.control, [&] { c.control->handleMouseUp(p.x(), p.y()); });
     else guarded([&] { c.window->handleMouseUp(p.x(), p.y()); });
@@ -118,12 +174,31 @@ bool windowKeyDown(Window& window, const std::string& key) {
     return guarded([&] { return window.handleKeyDown(key); });
 }
 
+int32_t drag(const DragRequest& request) {
+    if (dispatchingPress) {
+        requestedDrag = request;
+        return DragItem::ActionDefault;
+    }
+    // From a MouseDrag handler, say: the captured control is the source.
+    switch (runDrag(request, capture.control)) {
+        case DragResult::Copy: return DragItem::ActionCopy;
+        case DragResult::Move: return DragItem::ActionMove;
+        case DragResult::Link: return DragItem::ActionLink;
+        case DragResult::None: break;
+    }
+    return DragItem::ActionDefault;
+}
+
+RectControl* draggingFrom() { return dragSource; }
+
 bool dragOver(RectControl& control, int32_t x, int32_t y, const std::shared_ptr<DragItem>& item, int32_t action) {
+    if (&control == dragSource) return false;  // dropped back on its own source: nothing to do
     if (!control.dropTarget().wants(*item)) return false;
     return !guardedHandler(control, [&] { return control.handleDragOver(x, y, item, action); });
 }
 
 void drop(RectControl& control, const std::shared_ptr<DragItem>& item, int32_t action) {
+    if (&control == dragSource) return;
     guardedHandler(control, [&] { control.handleDropObject(item, action); });
 }
 

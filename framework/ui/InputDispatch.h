@@ -20,6 +20,7 @@
 class QPoint;
 class QWidget;
 class DragItem;
+struct DragRequest;
 class RectControl;
 class Window;
 
@@ -43,6 +44,17 @@ void mouseExit(RectControl& control);
 bool keyDown(RectControl& control, const std::string& key);
 // A key that reached the window: no control consumed it.
 bool windowKeyDown(Window& window, const std::string& key);
+
+// A drag out of the program (DragItem::Drag). Asked for inside a MouseDown
+// handler, it waits: it starts once the pointer has moved the platform's
+// drag distance (QApplication::startDragDistance) with the button down, from
+// the move handler, never inside the press; a release before that is a
+// click, with its MouseUp. Elsewhere it runs at once. Answers the action the
+// target took (ActionDefault while waiting, or when nothing took it).
+int32_t drag(const DragRequest& request);
+// The control a running drag started from (nullptr: none, or from outside).
+// A drop on it is refused: it already holds what is dragged.
+RectControl* draggingFrom();
 
 // A drag over a control at control coordinates: True when the control takes
 // it there (it registered for what the drag offers and DragOver did not

@@ -40,7 +40,7 @@ TEST_F(MainWindowTest, TheFirstRecipeOfAnEmptyTableIsNumberOne) {
     start({});
     EXPECT_EQ(std::string(w().recipeCount->Text), "0 Recipes");
     EXPECT_EQ(w().recRowID, 0);
-    EXPECT_TRUE(ui.chooseMenu("RecipeNewRecipe") || true);
+    EXPECT_TRUE(ui.chooseMenu("RecipeNewRecipe"));
     EXPECT_EQ(value("select rowID || ' ' || recipeName from recipes"), "1 Untitled Recipe 1");
     EXPECT_EQ(std::string(w().recipeCount->Text), "1 Recipes");
 }

@@ -5,6 +5,13 @@
 #include <sstream>
 
 #include "framework/dialogs/DialogButtons.h"
+#include "framework/dialogs/DragMimeData.h"
+#include "tests/support/DropEvents.h"
+
+#include <QMimeData>
+#include <QPoint>
+#include <QWidget>
+#include <memory>
 #include "framework/menus/MenuItem.h"
 
 namespace {
@@ -219,9 +226,27 @@ MenuItem* ScriptedUiService::popUpMenu(MenuItem& menu, int32_t x, int32_t y) {
     return chosen;
 }
 
+void ScriptedUiService::pointerMovedTo(int32_t x, int32_t y) { pointer_ = std::make_pair(x, y); }
+
 DragResult ScriptedUiService::startDrag(const DragRequest& request) {
-    auto e = take(UiCall(UiCallKind::Drag, "", request.text));
-    return e ? e->drag : DragResult::None;
+    UiCall call(UiCallKind::Drag, "", request.text);
+    auto e = take(call);
+    if (!e) return DragResult::None;
+    QPoint local;
+    QWidget* target = pointer_ ? widgetAtScreen(QPoint(pointer_->first, pointer_->second), local) : nullptr;
+    DragResult result = e->drag;
+    if (target) {
+        std::unique_ptr<QMimeData> data(newMimeDataFor(request));
+        result = sendDropEvents(target, local, *data) ? DragResult::Copy : DragResult::None;
+    }
+    UiCall& recorded = calls_.back();
+    recorded.droppedInProgram = target != nullptr;
+    recorded.dragResult = result;
+    if (pointer_) {
+        recorded.x = pointer_->first;
+        recorded.y = pointer_->second;
+    }
+    return result;
 }
 
 void ScriptedUiService::speak(const std::string& text, bool interrupt) {

@@ -31,7 +31,11 @@ struct UiCall {
     std::vector<std::string> captions;
     std::string defaultCaption;
     std::vector<bool> checked;  // pop-up items
-    int32_t x = 0, y = 0;       // pop-up position
+    int32_t x = 0, y = 0;       // pop-up position; for a drag, where it was dropped
+    // A drag: whether one of the program's own windows was under the pointer
+    // at its end, and the action the drop took there.
+    bool droppedInProgram = false;
+    DragResult dragResult = DragResult::None;
     FileDialogRequest file;     // open and save dialogs
 };
 
@@ -52,7 +56,14 @@ public:
     ScriptedUiService& expectPrinterDialog(std::optional<PrintSettings> confirmed);
     // Chooses the first item with this text anywhere in the pop-up; nullopt = dismissed.
     ScriptedUiService& expectPopUp(std::optional<std::string> chooseText);
-    ScriptedUiService& expectDrag(DragResult result);
+    // A drag the program starts. It ends as a real one does: dropped where
+    // the pointer is (pointerMovedTo), on the program's own window or control
+    // if one is there, the source itself included (which refuses it); the
+    // action the target took is the answer. Only a drop outside every window
+    // of the program (another program) answers `elsewhere`.
+    ScriptedUiService& expectDrag(DragResult elsewhere = DragResult::Copy);
+    // The simulated pointer's screen position (the test driver keeps it).
+    void pointerMovedTo(int32_t x, int32_t y);
 
     const std::vector<UiCall>& calls() const { return calls_; }
     // The texts of every MsgBox and MessageDialog message shown, in order.
@@ -101,6 +112,7 @@ private:
     std::vector<UiCall> calls_;
     std::vector<std::pair<std::string, bool>> spoken_;
     std::vector<std::string> urls_;
+    std::optional<std::pair<int32_t, int32_t>> pointer_;
 };
 
 // Installs a ScriptedUiService for its own lifetime (a test body or a

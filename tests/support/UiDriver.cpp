@@ -11,6 +11,7 @@
 #include "framework/ui/controls/ListboxView.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowList.h"
+#include "tests/support/DropEvents.h"
 #include "tests/support/ScriptedUiService.h"
 
 #include "framework/graphics/Picture.h"
@@ -82,20 +83,17 @@ bool sendDrop(QWidget* target, const QPoint& pos, const DropData& data) {
     for (const std::string& path : data.files) urls << QUrl::fromLocalFile(QString::fromStdString(path));
     if (!urls.isEmpty()) mime.setUrls(urls);
     if (data.picture) mime.setImageData(data.picture->image());
-    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
-    QDragEnterEvent enter(pos, actions, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted()) return false;
-    QDragMoveEvent move(pos, actions, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-    if (!move.isAccepted()) return false;
-    QDropEvent dropped(QPointF(pos), actions, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &dropped);
-    return dropped.isAccepted();
+    return sendDropEvents(target, pos, mime);
 }
+
+// Where the simulated pointer is on the screen: a drag the program starts
+// ends there.
+ScriptedUiService* pointerWatcher = nullptr;
 
 void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button,
                Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
+    const QPoint global = target->mapToGlobal(pos);
+    if (pointerWatcher) pointerWatcher->pointerMovedTo(global.x(), global.y());
     QMouseEvent event(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), button, buttons, mods);
     QApplication::sendEvent(target, &event);
 }
@@ -144,11 +142,13 @@ UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
     };
     auto scripted = std::make_unique<ScriptedUiService>();
     dialogs_ = scripted.get();
+    pointerWatcher = dialogs_;
     setUiService(std::move(scripted));
 }
 
 UiDriver::~UiDriver() {
     dialogs_->verifyAllUsed();
+    if (pointerWatcher == dialogs_) pointerWatcher = nullptr;
     setUiService(nullptr);
     for (const auto& [var, value] : savedEnvironment_) qputenv(var, QByteArray::fromStdString(value));
 }

@@ -7,6 +7,7 @@
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
 
+#include <QApplication>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -96,13 +97,116 @@ TEST(Drops, FilesDroppedOnTheWindowItselfComeAsOneItemEach) {
     EXPECT_EQ(w.log, (std::vector<std::string>{"window:/tmp/a.text;/tmp/b.text;"}));
 }
 
-TEST(Drops, DraggingOutGoesThroughTheUiService) {
+
+namespace {
+// Two pictures side by side; each drags itself out from its MouseDown and
+// takes picture drops.
+struct TwoPhotosWindow : Window {
+    std::vector<std::string> log;
+    ProbeControl* left;
+    ProbeControl* right;
+    TwoPhotosWindow() {
+        Width = 300;
+        Height = 200;
+        left = add<ProbeControl>("left");
+        right = add<ProbeControl>("right");
+        right->Left = 150;
+        for (ProbeControl* c : {left, right}) {
+            c->Width = 100;
+            c->Height = 100;
+            c->AcceptPictureDrop();
+            const std::string name = c->Name();
+            c->MouseDown = [this, name](int32_t, int32_t) {
+                auto item = NewDragItem(0, 0, 100, 100);
+                item->setPicture(Picture::fromImage(QImage(3, 3, QImage::Format_ARGB32)));
+                log.push_back(name + ":MouseDown drag " + std::to_string(item->Drag()));
+                return true;
+            };
+            c->MouseUp = [this, name](int32_t x, int32_t y) {
+                log.push_back(name + ":MouseUp " + std::to_string(x) + "," + std::to_string(y));
+            };
+            c->DropObject = [this, name](std::shared_ptr<DragItem>, int32_t) { log.push_back(name + ":DropObject"); };
+        }
+    }
+};
+}  // namespace
+
+TEST(Drags, ADragAskedForOnThePressStartsOnlyPastTheDragDistanceAndAClickStaysAClick) {
     UiDriver ui;
-    PhotoWindow w;
-    ui.dialogs().expectDrag(DragResult::Copy);
+    TwoPhotosWindow w;
+    w.finishBuilding();
+    w.Show();
+    ui.click(*w.left, 10, 10);
+    const int32_t distance = QApplication::startDragDistance();
+    ui.press(*w.left, 10, 10);
+    ui.drag(*w.left, 10 + distance - 1, 10);
+    ui.release(*w.left, 10 + distance - 1, 10);
+    EXPECT_EQ(w.log, (std::vector<std::string>{"left:MouseDown drag 0", "left:MouseUp 10,10", "left:MouseDown drag 0",
+                                               "left:MouseUp " + std::to_string(9 + distance) + ",10"}));
+    EXPECT_TRUE(ui.dialogs().calls().empty()) << "no drag ran inside the press";
+
+    w.log.clear();
+    ui.dialogs().expectDrag();
+    ui.press(*w.left, 10, 10);
+    ui.drag(*w.left, 10 + distance, 10);  // still over the left picture: its own drag comes back
+    ui.release(*w.left, 10 + distance, 10);
+    EXPECT_EQ(w.log, (std::vector<std::string>{"left:MouseDown drag 0"})) << "the drag took the release";
+    ASSERT_EQ(ui.dialogs().calls().size(), 1u);
+    EXPECT_TRUE(ui.dialogs().calls()[0].droppedInProgram);
+    EXPECT_EQ(ui.dialogs().calls()[0].dragResult, DragResult::None);
+
+    w.log.clear();
+    ui.dialogs().expectDrag();
+    ui.press(*w.left, 10, 10);
+    ui.drag(*w.left, 170, 10);  // over the right picture
+    ui.release(*w.left, 170, 10);
+    EXPECT_EQ(w.log, (std::vector<std::string>{"left:MouseDown drag 0", "right:DropObject"}));
+    EXPECT_EQ(ui.dialogs().calls().back().dragResult, DragResult::Copy);
+    // The pointer is free again: a press on the right picture is the right one's.
+    ui.click(*w.right, 20, 20);
+    EXPECT_EQ(w.log.back(), "right:MouseUp 20,20");
+}
+
+TEST(Drags, ADragStartedOutsideAPressRunsAtOnceAndDropsOutsideAnswerTheOtherProgramsAction) {
+    UiDriver ui;
+    TwoPhotosWindow w;
+    ui.dialogs().expectDrag(DragResult::Move);
     auto item = w.NewDragItem(10, 20, 30, 40);
     item->setPicture(Picture::fromImage(QImage(3, 3, QImage::Format_ARGB32)));
-    EXPECT_EQ(item->Drag(), DragItem::ActionCopy);
+    EXPECT_EQ(item->Drag(), DragItem::ActionMove);  // the window is not shown: nothing of ours is under the pointer
     ASSERT_EQ(ui.dialogs().calls().size(), 1u);
-    EXPECT_EQ(ui.dialogs().calls()[0].kind, UiCallKind::Drag);
+    EXPECT_FALSE(ui.dialogs().calls()[0].droppedInProgram);
+}
+
+TEST(Drops, ADropOnAnInactiveWindowLeavesItInactiveAndItsFocusMovesAreOnlyRecorded) {
+    // A file dragged from a file manager: the window under the pointer is not
+    // the active one, and the drop does not activate it.
+    UiDriver ui;
+    RegisteredTypes types;
+    PhotoWindow w;
+    EventJournal journal;
+    auto* notes = w.add<ProbeControl>("notes");
+    notes->Top = 120;
+    journal.watch(*w.photo);
+    journal.watch(*notes);
+    w.finishBuilding();
+    w.Show();
+    journal.clear();
+    ui.click(*w.photo, 5, 5);
+    PhotoWindow other;
+    other.finishBuilding();
+    other.Show();  // the user works in another window now
+    EXPECT_EQ(journal.joined(), "photo:GotFocus photo:LostFocus");
+    w.photo->DropObject = [&](std::shared_ptr<DragItem>, int32_t) {
+        journal.add("photo:DropObject");
+        notes->SetFocus();  // recorded, raised when the window is activated
+        w.photo->SetFocus();
+        notes->SetFocus();
+    };
+    EXPECT_TRUE(ui.drop(*w.photo, DropData{std::nullopt, {"/tmp/cake.jpg"}, nullptr}));
+    EXPECT_FALSE(w.isActive());
+    EXPECT_EQ(journal.joined(), "photo:GotFocus photo:LostFocus photo:DropObject");
+    EXPECT_EQ(w.Focus(), notes);
+    ui.click(*notes, 2, 2);  // the user comes back
+    EXPECT_EQ(journal.joined(), "photo:GotFocus photo:LostFocus photo:DropObject notes:GotFocus");
 }

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 struct BoxWindow : Window {
     EventJournal journal;
@@ -127,4 +129,38 @@ TEST_F(ModalBoxes, ABoxWhileNoWindowIsActiveChangesNothingAndAClosedWindowIsNotR
     ui.key(*w.name, "w");
     EXPECT_FALSE(w.isActive());
     EXPECT_EQ(w.journal.joined(), "window:Deactivate");
+}
+
+// Every focus Qt gives is the model's too.
+using QtGivenFocus = ModalBoxes;
+
+TEST_F(QtGivenFocus, HidingTheFocusedControlMovesTheFocusOnAsQtDoes) {
+    w.name->Visible = false;
+    ui.settle();
+    EXPECT_EQ(w.journal.joined(), "name:LostFocus notes:GotFocus");
+    EXPECT_EQ(w.Focus(), w.notes);
+}
+
+TEST_F(QtGivenFocus, AWindowOpensWithItsFirstFocusableControlFocusedUnlessCodeChoseFirst) {
+    BoxWindow fresh;
+    fresh.name->Enabled = false;  // not focusable: the next one in the chain
+    fresh.finishBuilding();
+    fresh.Show();
+    EXPECT_EQ(fresh.Focus(), nullptr) << "given once Qt's activation arrives, on the next turn";
+    ui.settle();
+    EXPECT_EQ(fresh.Focus(), fresh.notes);
+    EXPECT_EQ(fresh.journal.joined(), "name:Open notes:Open window:Activate notes:GotFocus");
+    fresh.notes->KeyDown = [&](std::string key) {
+        fresh.journal.add("notes:KeyDown " + key);
+        return true;
+    };
+    ui.pressKey("k");  // no click: the key goes where the focus is
+    EXPECT_EQ(fresh.journal.lines().back(), "notes:KeyDown k");
+
+    BoxWindow chosen;
+    chosen.finishBuilding();
+    chosen.Show();
+    chosen.notes->SetFocus();  // the window's own choice at open
+    ui.settle();
+    EXPECT_EQ(chosen.journal.joined(), "name:Open notes:Open window:Activate notes:GotFocus");
 }

@@ -144,10 +144,9 @@ TEST_F(PhotoTest, TheContextualMenuClearsThePhoto) {
     EXPECT_THAT(ui.dialogs().calls().back().captions, ElementsAre("Clear Recipe Picture"));
     EXPECT_EQ(storedStart(), "NULL");
     EXPECT_FALSE(w().myPic);
-    // Nothing to open at full size now; a plain click still starts a drag.
-    ui.dialogs().expectDrag(DragResult::None);
-    ui.dialogs().expectDrag(DragResult::None);
+    // Nothing to open at full size now, and clicks without moving drag nothing.
     ui.doubleClick(photo(), 5, 5);
+    EXPECT_FALSE(ImplicitWindows::find(typeid(PictureWindow)));
 }
 
 TEST_F(PhotoTest, ADismissedMenuLeavesThePhotoAndLetsNoMouseUpThrough) {
@@ -162,13 +161,39 @@ TEST_F(PhotoTest, ADismissedMenuLeavesThePhotoAndLetsNoMouseUpThrough) {
     EXPECT_EQ(storedStart(), kJpegStart);
 }
 
-TEST_F(PhotoTest, APlainClickDragsThePhotoOut) {
+TEST_F(PhotoTest, APressMovedPastTheDragDistanceDragsThePhotoOutAndAClickDoesNot) {
     start(kTwo);
     ui.drop(photo(), pictureDrop(redPicture(20, 20)));
-    ui.dialogs().expectDrag(DragResult::Copy);
+    const size_t before = ui.dialogs().calls().size();
     ui.click(photo(), 5, 5);
+    ui.press(photo(), 5, 5);
+    ui.drag(photo(), 6, 6);  // within the drag distance: still a press
+    ui.release(photo(), 6, 6);
+    EXPECT_EQ(ui.dialogs().calls().size(), before) << "no drag without moving the drag distance";
+
+    ui.dialogs().expectDrag(DragResult::Copy);  // taken by another program
+    ui.press(photo(), 5, 5);
+    ui.drag(photo(), -3000, 5);  // out of the window
+    ui.release(photo(), -3000, 5);
+    ASSERT_EQ(ui.dialogs().calls().size(), before + 1);
     EXPECT_EQ(ui.dialogs().calls().back().kind, UiCallKind::Drag);
+    EXPECT_FALSE(ui.dialogs().calls().back().droppedInProgram);
     EXPECT_EQ(storedStart(), kJpegStart) << "dragging out keeps the photo";
+}
+
+TEST_F(PhotoTest, ThePhotoDroppedBackOnItselfIsNotStoredAgain) {
+    start(kTwo);
+    ui.drop(photo(), pictureDrop(busyPicture(40, 30)));
+    showAgain();  // the photo shown is now the one read back
+    const std::string stored = storedHex();
+    ui.dialogs().expectDrag();
+    ui.press(photo(), 5, 5);
+    ui.drag(photo(), 35, 25);  // past the drag distance, still over the photo
+    ui.release(photo(), 35, 25);
+    ASSERT_EQ(ui.dialogs().calls().back().kind, UiCallKind::Drag);
+    EXPECT_TRUE(ui.dialogs().calls().back().droppedInProgram);
+    EXPECT_EQ(ui.dialogs().calls().back().dragResult, DragResult::None) << "the photo refuses its own drag";
+    EXPECT_EQ(storedHex(), stored);
 }
 
 // The stored JPEG is not decoded and encoded again each time the user
@@ -240,8 +265,6 @@ TEST_F(PhotoTest, ADoubleClickOpensThePhotoAtItsSizeTitledWithTheNameShown) {
     start(kTwo);
     ui.drop(photo(), pictureDrop(redPicture(640, 480)));
     w().recipeName->Text = std::string("Apple Tart, unsaved");
-    ui.dialogs().expectDrag(DragResult::None);
-    ui.dialogs().expectDrag(DragResult::None);
     ui.doubleClick(photo(), 5, 5);
     PictureWindow& window = pictureWIndow();
     EXPECT_TRUE(window.isShown());
@@ -252,8 +275,6 @@ TEST_F(PhotoTest, ADoubleClickOpensThePhotoAtItsSizeTitledWithTheNameShown) {
 
 TEST_F(PhotoTest, WithoutAPhotoADoubleClickOpensNothing) {
     start(kTwo);
-    ui.dialogs().expectDrag(DragResult::None);
-    ui.dialogs().expectDrag(DragResult::None);
     ui.doubleClick(photo(), 5, 5);
     EXPECT_FALSE(ImplicitWindows::find(typeid(PictureWindow)));
 }
