@@ -164,11 +164,17 @@ struct SingleInstance::Impl {
         lock = std::make_unique<QLockFile>(name + ".lock");
         // A lock whose process no longer exists is stale and taken over at once.
         lock->setStaleLockTime(0);
-        if (!lock->tryLock(0)) {
-            if (lock->error() == QLockFile::LockFailedError && handOverOnSocket(name, documents)) {
+        bool locked = lock->tryLock(0);
+        if (!locked && lock->error() == QLockFile::LockFailedError) {
+            if (handOverOnSocket(name, documents)) {
                 handedOver = true;
                 return true;
             }
+            // The running copy did not answer: it may have died meanwhile,
+            // leaving its lock stale.
+            locked = lock->tryLock(0);
+        }
+        if (!locked) {
             lock.reset();
             return false;
         }
