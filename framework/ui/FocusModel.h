@@ -11,7 +11,10 @@
 //
 // While the window is inactive the focused control is only recorded: the
 // window's deactivation raised its LostFocus and reactivation raises its
-// GotFocus.
+// GotFocus (a drop from another program meets exactly that). A window that
+// becomes active with no control recorded gives the focus to its first
+// focusable control, as Qt does. A modal box shown from one of the focused
+// control's own handlers does not take its focus (ModalSession.h).
 #include <deque>
 
 class RectControl;

@@ -96,7 +96,6 @@ DragResult runDrag(const DragRequest& request, RectControl* source) {
     return uiService().startDrag(request);
 }
 
-
 bool ignoredFocusReason(Qt::FocusReason reason) {
     // Pop-up menus take the focus and give it back: no LostFocus for that.
     // Window activation has its own path (LostFocus on deactivation).

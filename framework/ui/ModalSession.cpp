@@ -1,6 +1,7 @@
 #include "framework/ui/ModalSession.h"
 
 #include "framework/runtime/ExceptionRouting.h"
+#include "framework/runtime/Runtime.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowList.h"
 
@@ -28,11 +29,20 @@ ModalSession::ModalSession() {
 
 ModalSession::~ModalSession() {
     --openBoxes;
+    if (!deactivated_ || activeWindow() || Runtime::quitting()) return;  // another window came forward meanwhile
     Window* w = deactivated_;
-    // The handler may have closed or hidden the window meanwhile, or shown
-    // another one that is now in front.
-    if (!w || !WindowList::contains(w) || w->isClosing() || (wasShown_ && !w->isShown()) || activeWindow()) return;
-    guarded([&] { WindowList::activate(*w); });
+    const bool stillThere = WindowList::contains(w) && !w->isClosing() && !(wasShown_ && !w->isShown());
+    if (stillThere) {
+        guarded([&] { WindowList::activate(*w); });
+        return;
+    }
+    // The handler closed or hid the window under the box: the window behind
+    // it becomes active, as if it had been closed while active.
+    for (Window* next : WindowList::frontToBack())
+        if (next != w && next->isShown() && !next->isClosing()) {
+            guarded([&] { WindowList::activate(*next); });
+            return;
+        }
 }
 
 bool ModalSession::deactivatingForBox() { return deactivating; }

@@ -4,7 +4,8 @@
 // display and under the test service: while it is up, the window that was
 // active is not. Opening the box deactivates that window (LostFocus of its
 // focused control, then Deactivate); closing it reactivates the window
-// (Activate, then GotFocus), before the call that showed the box returns.
+// (Activate, then GotFocus), before the call that showed the box returns; if
+// that window closed or hid meanwhile, the visible window behind it instead.
 //
 // The rule product code relies on: while one of a control's own handlers
 // runs (see HandlerScope.h), a box shown from it does not raise that

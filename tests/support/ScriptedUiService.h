@@ -5,6 +5,9 @@
 // does not match the next expectation, fails the running test and answers
 // the harmless choice (Cancel, no file, no item) instead of blocking.
 // Speech and opened URLs are not dialogs: they are recorded, never scripted.
+// Every modal call reaches it through the framework's gate (uiService()), so
+// it deactivates the active window and reactivates it on return, as a real
+// box does on X11; a drag drops where the driver's pointer is.
 #include <gmock/gmock.h>
 
 #include <cstdint>

@@ -10,7 +10,13 @@
 //   ui.click(*list, 5, 20);
 //   ui.key(*field, "k", UiDriver::Command);
 //   ui.type(*field, "flour");
-//   ui.settle();                        // posted events: App.Open, Resized, Quit...
+//   ui.settle();                        // posted events: App.Open, the focus a window
+//                                       // gets when it opens, Resized, Quit...
+//   ui.pressKey("\x1F");                // a key where the focus is, no click
+//
+// Its defaults are the desktop's: boxes deactivate and reactivate the window,
+// drags wait for the drag distance and drop at the pointer, drops land on the
+// window as it is (active or not), Ticks counts from a system start hours ago.
 #include "framework/runtime/Runtime.h"
 
 #include <cstdint>
@@ -96,6 +102,9 @@ public:
 
     // The user moves the focus (a click or Tab), through Qt's focus entry.
     void setFocus(RectControl& control);
+    // The user clicks the window's frame (activate), or another program's
+    // window (deactivate): the activation model does what Qt's activation
+    // change does on a real display.
     void activate(Window& window);
     void deactivate(Window& window);
     void resize(Window& window, int32_t width, int32_t height);

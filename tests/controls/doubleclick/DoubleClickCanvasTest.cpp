@@ -31,7 +31,7 @@ protected:
     void SetUp() override { w.finishBuilding(); }
     void up(int32_t x, int32_t y) { w.photo->handleMouseUp(x, y); }
 
-    UiDriver ui;  // fake clock at tick 1000, interval 20 ticks
+    UiDriver ui;  // fake clock hours after the system started, interval 20 ticks
     PhotoWindow w;
 };
 }  // namespace

@@ -6,6 +6,7 @@
 #include "framework/dialogs/MsgBox.h"
 #include "framework/dialogs/SelectColor.h"
 #include "framework/ui/Window.h"
+#include "framework/ui/controls/EditField.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
@@ -163,4 +164,35 @@ TEST_F(QtGivenFocus, AWindowOpensWithItsFirstFocusableControlFocusedUnlessCodeCh
     chosen.notes->SetFocus();  // the window's own choice at open
     ui.settle();
     EXPECT_EQ(chosen.journal.joined(), "name:Open notes:Open window:Activate notes:GotFocus");
+}
+
+TEST_F(ModalBoxes, ABoxInTheCloseOfTheFrontWindowLeavesTheWindowBehindActive) {
+    BoxWindow front;
+    front.finishBuilding();
+    front.Show();
+    front.name->SetFocus();
+    ui.dialogs().expectMsgBox(::testing::HasSubstr("closing"));
+    front.Close = [&] { MsgBox("The window is closing."); };
+    w.journal.clear();
+    front.Close();
+    EXPECT_TRUE(w.isActive());
+    EXPECT_EQ(w.journal.joined(), "window:Activate name:GotFocus");
+}
+
+TEST_F(ModalBoxes, ABoxFromAFieldsTextChangeKeepsTheFieldsFocusAndItsTyping) {
+    auto* field = w.add<EditField>("field");
+    field->Top = 80;
+    field->AcceptFocus = true;
+    w.journal.watch(*field);
+    ui.settle();
+    ui.click(*field, 3, 3);
+    w.journal.clear();
+    ui.dialogs().expectMsgBox(::testing::HasSubstr("too long"));
+    field->TextChange = [&] {
+        if (field->Text.get().size() == 2) MsgBox("The name is too long.");
+    };
+    ui.type(*field, "abc");
+    EXPECT_EQ(w.journal.joined(), "window:Deactivate window:Activate");
+    EXPECT_EQ(field->Text.get(), "abc");
+    EXPECT_EQ(w.Focus(), field);
 }
