@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 #include "tests/support/RecipeDatabase.h"
@@ -91,15 +92,19 @@ struct SingleInstanceTest : testing::Test {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
     }
-    // The running copy imports in its own time: wait for the rows to appear.
-    Rows recipesOnceThereAre(size_t count) {
+    // The running copy imports in its own time (the new row first, then its
+    // name and text): the rows as they stand once they match, or at the timeout.
+    Rows recipesOnceThey(const std::function<bool(const Rows&)>& done) {
         Rows rows;
         const auto until = Clock::now() + std::chrono::seconds(20);
         do {
             QThread::msleep(100);
             rows = selectRows(database, "select recipeName, recipeText from recipes order by rowID");
-        } while (rows.size() < count && Clock::now() < until);
+        } while (!done(rows) && Clock::now() < until);
         return rows;
+    }
+    Rows recipesOnceThereAre(const Rows& expected) {
+        return recipesOnceThey([&](const Rows& rows) { return rows == expected; });
     }
 };
 
@@ -108,7 +113,8 @@ TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsToTheRunningCopyOverThe
     writeDocument("Pie.txt", "Roll the dough");
     writeDocument("Soup.txt", "Simmer");
     handOver({"Pie.txt", documents + "/Soup.txt"});  // relative to the second launch's folder, and absolute
-    EXPECT_EQ(recipesOnceThereAre(3), (Rows{{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}, {"Soup.txt", "Simmer"}}));
+    const Rows three = {{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}, {"Soup.txt", "Simmer"}};
+    EXPECT_EQ(recipesOnceThereAre(three), three);
     EXPECT_EQ(first.state(), QProcess::Running);
 
     // Killed: its lock and socket stay behind, and must not stop the next start.
@@ -122,7 +128,8 @@ TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsToTheRunningCopyOverThe
     QThread::msleep(200);  // it listens right after taking the lock
     writeDocument("Tart.txt", "Bake");
     handOver({"Tart.txt"});
-    EXPECT_EQ(recipesOnceThereAre(4).back(), (Row{"Tart.txt", "Bake"}));
+    const Row tart = {"Tart.txt", "Bake"};
+    EXPECT_EQ(recipesOnceThey([&](const Rows& rows) { return rows.size() == 4 && rows.back() == tart; }).back(), tart);
 }
 
 TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsOverTheSessionBusWhereThereIsOne) {
@@ -136,7 +143,8 @@ TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsOverTheSessionBusWhereT
     QThread::msleep(1500);  // up and on the bus
     writeDocument("Pie.txt", "Roll the dough");
     handOver({"Pie.txt"});
-    EXPECT_EQ(recipesOnceThereAre(2), (Rows{{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}}));
+    const Rows two = {{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}};
+    EXPECT_EQ(recipesOnceThereAre(two), two);
     EXPECT_FALSE(socketUp()) << "with a session bus the copies meet on the bus";
     EXPECT_EQ(first.state(), QProcess::Running);
     first.kill();
