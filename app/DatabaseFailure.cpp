@@ -1,5 +1,6 @@
 #include "app/DatabaseFailure.h"
 
+#include "app/DatabaseMessages.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/MsgBox.h"
 #include "framework/runtime/Application.h"
@@ -8,4 +9,9 @@ void quitAfterDatabaseFailure(REALSQLDatabase& db, const std::string& message, R
     if (!message.empty()) MsgBox(message);
     if (rollback == Rollback::Yes) db.Rollback();
     Quit(0);
+}
+
+bool quitWithEngineReason(REALSQLDatabase& db, const std::string& message) {
+    quitAfterDatabaseFailure(db, DatabaseMessages::withReason(message, db.ErrorMessage()), Rollback::Yes);
+    return false;
 }

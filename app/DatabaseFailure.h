@@ -9,3 +9,7 @@ class REALSQLDatabase;
 enum class Rollback { No, Yes };
 
 void quitAfterDatabaseFailure(REALSQLDatabase& db, const std::string& message, Rollback rollback);
+
+// The same with the engine's reason for the failure after the message, and
+// a rollback. Answers false, for callers that answer false on a failure.
+bool quitWithEngineReason(REALSQLDatabase& db, const std::string& message);

@@ -56,6 +56,12 @@ inline const char* const kDB008 =
 inline const char* const kDB009 =
     "Error DB009: Could not vacuum the database. Please report this error to the developer. Database not modified.";
 
+// A message of the table above followed by the engine's own reason, so the
+// report to the developer says what actually failed.
+inline std::string withReason(const std::string& message, const std::string& engineText) {
+    return message + EndOfLine() + EndOfLine() + engineText;
+}
+
 inline const char* const kConversionQuestion =
     "The recipe text field appears to be the old style plain text field. Do you wish to back it up before "
     "converting? ";

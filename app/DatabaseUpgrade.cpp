@@ -2,10 +2,10 @@
 
 #include "app/DatabaseFailure.h"
 #include "app/DatabaseMessages.h"
+#include "app/LoopPacing.h"
 #include "app/RecipesTable.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/MsgBox.h"
-#include "framework/runtime/Services.h"
 
 namespace {
 // Whether the column is missing. Any failure counts as "missing", as it
@@ -47,17 +47,14 @@ UpgradeResult addMissingColumns(REALSQLDatabase& db) {
 bool rebuildRecipesTable(REALSQLDatabase& db) {
     db.SQLExecute(RecipesTable::kCreateTemporary);
     if (db.Error()) {
-        quitAfterDatabaseFailure(db, DatabaseMessages::kDB003, Rollback::Yes);
-        return false;
+        return quitWithEngineReason(db, DatabaseMessages::kDB003);
     }
     {
         // Nothing may be dropped unless every row was copied: a failed
         // select is a failed copy.
         auto rows = db.SQLSelect("select rowID,* from recipes order by recipeName");
-        if (!rows || db.Error()) {
-            quitAfterDatabaseFailure(db, DatabaseMessages::kDB004, Rollback::Yes);
-            return false;
-        }
+        if (!rows || db.Error()) return quitWithEngineReason(db, DatabaseMessages::kDB004);
+        LoopPacing pacing;
         while (!rows->EOF_()) {
             // The rowID comes back from the engine as a number: nothing a
             // user typed reaches this statement.
@@ -65,23 +62,18 @@ bool rebuildRecipesTable(REALSQLDatabase& db) {
                 "insert into recipes2 select recipeName,recipeText,recipeRtfText,recipeKeywords,recipeRating,"
                 "recipePhoto from recipes where recipes.rowID = " +
                 std::to_string(rows->IdxField(1).Int64Value()));
-            if (db.Error()) {
-                quitAfterDatabaseFailure(db, DatabaseMessages::kDB004, Rollback::Yes);
-                return false;
-            }
+            if (db.Error()) return quitWithEngineReason(db, DatabaseMessages::kDB004);
             rows->MoveNext();
-            yieldToEventLoop();
+            pacing.rowDone();
         }
     }
     db.SQLExecute("drop table recipes;");
     if (db.Error()) {
-        quitAfterDatabaseFailure(db, DatabaseMessages::kDB005, Rollback::Yes);
-        return false;
+        return quitWithEngineReason(db, DatabaseMessages::kDB005);
     }
     db.SQLExecute("alter table recipes2 rename to recipes;");
     if (db.Error()) {
-        quitAfterDatabaseFailure(db, DatabaseMessages::kDB006, Rollback::Yes);
-        return false;
+        return quitWithEngineReason(db, DatabaseMessages::kDB006);
     }
     return true;
 }

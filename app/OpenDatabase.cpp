@@ -15,6 +15,17 @@
 #include "framework/text/Strings.h"
 
 namespace {
+// While the program starts, a lock held by another copy of it (compacting
+// the same file, say) is waited out rather than reported: it lasts seconds.
+constexpr int32_t kStartBusyTimeout = 30000;
+
+// The usual patience again when the start is over, whichever way it ends.
+struct StartBusyTimeout {
+    REALSQLDatabase& db;
+    explicit StartBusyTimeout(REALSQLDatabase& database) : db(database) { db.SetBusyTimeout(kStartBusyTimeout); }
+    ~StartBusyTimeout() { db.SetBusyTimeout(REALSQLDatabase::kDefaultBusyTimeout); }
+};
+
 // The folder "Larderwise" in Application Support, created when missing;
 // nothing when it cannot be had (a file of that name is no folder either).
 std::shared_ptr<FolderItem> databaseFolder() {
@@ -37,11 +48,13 @@ bool createOnRequest(REALSQLDatabase& db, FolderItem& file, MessageDialog& dialo
     }
     if (db.CreateDatabaseFile()) {
         db.SQLExecute(RecipesTable::kCreate);
+        // Committed before the box says so: a program ended while the box
+        // shows leaves a database with its table.
+        if (!db.Error()) db.Commit();
         if (!db.Error()) {
             MsgBox(DatabaseMessages::kCreated);
             file.setMacCreator("laWi");
             file.setMacType("RSdb");
-            db.Commit();
             return true;
         }
         // A file without the table would fail the same way at every start:
@@ -53,24 +66,52 @@ bool createOnRequest(REALSQLDatabase& db, FolderItem& file, MessageDialog& dialo
     return false;
 }
 
-// Compacts the file when it has free pages to give back; answers false on
-// a fatal failure. Any pending work is committed before (a vacuum cannot run
-// inside a transaction) and after.
+// A file without any table: 0 bytes, or a creation that ended before its
+// table was committed. It holds no recipe, so it is a new database. Such a
+// file is a page or two; a larger one is not looked at again at each start.
+constexpr int64_t kTablelessFileAtMost = 64 * 1024;
+
+bool holdsNoTables(REALSQLDatabase& db) {
+    auto tables = db.SQLSelect("select count(*) from sqlite_schema");
+    return tables && !db.Error() && !tables->EOF_() && tables->IdxField(1).Int64Value() == 0;
+}
+
+int64_t pragmaValue(REALSQLDatabase& db, const char* pragma) {
+    auto value = db.SQLSelect(pragma);
+    return value && !db.Error() && !value->EOF_() ? value->IdxField(1).Int64Value() : -1;
+}
+
+// Rewriting the whole file pays only when it gives a good share of it back:
+// a deleted recipe or two leave a few free pages that the next recipes
+// reuse anyway, and rewriting hundreds of MB for them costs seconds.
+constexpr int64_t kFreeShareDivisor = 4;              // at least a quarter of the file free
+constexpr int64_t kFreeBytesAtLeast = 4 * 1024 * 1024;  // and at least 4 MB
+
+bool compactionPays(REALSQLDatabase& db) {
+    const int64_t freePages = pragmaValue(db, "pragma freelist_count");
+    if (freePages <= 0) return false;
+    const int64_t pages = pragmaValue(db, "pragma page_count");
+    const int64_t pageSize = pragmaValue(db, "pragma page_size");
+    if (pages <= 0 || pageSize <= 0) return false;
+    return freePages * kFreeShareDivisor >= pages && freePages * pageSize >= kFreeBytesAtLeast;
+}
+
+// Commits what the upgrade left pending, then compacts the file when that
+// pays. Answers false on a fatal failure. The compaction is optional: while
+// another program uses the file it is left to a later start, without
+// waiting for the file to be free.
 bool compact(REALSQLDatabase& db) {
-    auto free = db.SQLSelect("pragma freelist_count");
-    const bool worthIt = !free || db.Error() || free->EOF_() || free->IdxField(1).Int64Value() > 0;
-    free.reset();
-    if (worthIt) {
-        db.Commit();
-        db.SQLExecute("vacuum;");
-        if (db.Error()) {
-            quitAfterDatabaseFailure(db, DatabaseMessages::kDB009, Rollback::Yes);
-            return false;
-        }
-    }
     db.Commit();
+    if (db.Error()) return quitWithEngineReason(db, DatabaseMessages::kDB009);
+    if (!compactionPays(db)) return true;
+    db.SetBusyTimeout(0);
+    db.SQLExecute("vacuum;");
+    const bool failed = db.Error() && !db.Busy();
+    db.SetBusyTimeout(kStartBusyTimeout);
+    if (failed) return quitWithEngineReason(db, DatabaseMessages::kDB009);
     return true;
 }
+
 }  // namespace
 
 void Larderwise::openDatabase() {
@@ -82,11 +123,18 @@ void Larderwise::openDatabase() {
     }
     dbfile = folder->Child("recipeDB.rsd");
     db->SetDatabaseFile(dbfile->AbsolutePath());
-    if (!dbfile->Exists() && !createOnRequest(*db, *dbfile, dialog)) return;
+    const StartBusyTimeout patience(*db);
+    bool isNew = !dbfile->Exists();
+    if (!isNew && dbfile->Length() <= kTablelessFileAtMost && db->Connect() && holdsNoTables(*db)) {
+        db->Close();
+        isNew = true;
+    }
+    if (isNew && !createOnRequest(*db, *dbfile, dialog)) return;
     if (!db->Connect()) {
         quitAfterDatabaseFailure(*db, DatabaseMessages::notConnected(db->ErrorMessage()), Rollback::No);
         return;
     }
+
     const UpgradeResult upgrade = addMissingColumns(*db);
     if (!upgrade.ok) return;
     if (upgrade.rebuildDue && !rebuildRecipesTable(*db)) return;
@@ -102,7 +150,7 @@ void Larderwise::openDatabase() {
             "select recipeRtfText,recipeText from recipes where coalesce(recipeText,'') <> '' "
             "or coalesce(recipeRtfText,'') <> '' order by rowID limit 1;");
         if (!first || db->Error()) {
-            quitAfterDatabaseFailure(*db, DatabaseMessages::kDB008, Rollback::Yes);
+            quitWithEngineReason(*db, DatabaseMessages::kDB008);
             return;
         }
         if (first->EOF_()) return;  // no recipe text yet: nothing to convert or compact

@@ -3,13 +3,13 @@
 #include "app/ConvertingWindow.h"
 #include "app/DatabaseFailure.h"
 #include "app/DatabaseMessages.h"
+#include "app/LoopPacing.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/MessageDialog.h"
 #include "framework/runtime/Application.h"
-#include "framework/runtime/Services.h"
 #include "framework/text/Strings.h"
 #include "framework/ui/controls/ProgressBar.h"
-#include "recipe_window/Main.h"
+#include "recipe_window/DatabaseBackup.h"
 
 namespace {
 enum class Answer { Backup, Go, Quit };
@@ -52,7 +52,10 @@ bool convertRow(REALSQLDatabase& db, RecordSet& row) {
 
 bool convertRecipeText(REALSQLDatabase& db, MessageDialog& dialog, bool rtfInRecipeText, bool rtfInRtfColumn) {
     switch (askAboutBackup(dialog)) {
-        case Answer::Backup: Main().backupDB(); break;  // whatever its outcome, the conversion follows
+        // The backup is the database as it was found: a rebuild of its table
+        // made in this start stays pending, so the copy holds the old table.
+        // Whatever the backup's outcome, the conversion follows.
+        case Answer::Backup: backupDatabaseFile(PendingChanges::LeftOut); break;
         case Answer::Go: break;
         case Answer::Quit: Quit(0); return false;
     }
@@ -68,17 +71,21 @@ bool convertRecipeText(REALSQLDatabase& db, MessageDialog& dialog, bool rtfInRec
         // Both columns of the first row styled: the database is current and
         // no row is touched.
         const bool touchRows = !(rtfInRecipeText && rtfInRtfColumn);
+        // The bar moves and the window repaints with the first row and then
+        // about 30 times a second: a repaint per row cost more than the
+        // conversion itself. User input waits until the end either way.
+        LoopPacing pacing(30);
         for (int32_t n = 1; touchRows && !rows->EOF_(); ++n) {
-            Converting().conversionBar->Value = n;
-            Converting().conversionBar->Refresh();
-            if (!convertRow(db, *rows)) {
-                quitAfterDatabaseFailure(db, DatabaseMessages::kDB007, Rollback::Yes);
-                return false;
+            if (n == 1 || pacing.due()) {
+                Converting().conversionBar->Value = n;
+                Converting().conversionBar->Refresh();
+                pacing.turn();
             }
+            if (!convertRow(db, *rows)) return quitWithEngineReason(db, DatabaseMessages::kDB007);
             rows->MoveNext();
-            yieldToEventLoop();
         }
         db.Commit();
+        if (db.Error()) return quitWithEngineReason(db, DatabaseMessages::kDB007);
     }
     Converting().Close();
     return true;

@@ -14,5 +14,7 @@ class MessageDialog;
 class REALSQLDatabase;
 
 // Answers false when the application is quitting (the user chose "&Quit",
-// or a select or row update failed: message, rollback, quit).
+// or the select, a row update or the commit failed: message, rollback,
+// quit). The backup that "&Yes" makes is the file as last committed: work
+// still pending from this start (a rebuilt table) is not in it.
 bool convertRecipeText(REALSQLDatabase& db, MessageDialog& dialog, bool rtfInRecipeText, bool rtfInRtfColumn);

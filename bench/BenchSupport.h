@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,17 @@ inline const std::filesystem::path& benchFolder() {
 }
 
 inline std::filesystem::path liveFile() { return benchFolder() / "data" / "Larderwise" / "recipeDB.rsd"; }
+
+// The peak resident memory of this process so far, in MB, and its reset, so
+// one path's peak can be told from an earlier one's (Linux: VmHWM, and
+// clear_refs 5 resets it).
+inline double peakResidentMB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return static_cast<double>(std::stoll(line.substr(6))) / 1024.0;
+    return 0;
+}
+inline void resetPeakResident() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 // Message boxes are answered with OK, the three-button question with
 // `dialogChoice`, save dialogs with `saveAnswer`; everything else declines.

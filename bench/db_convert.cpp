@@ -13,6 +13,7 @@
 #include <sqlite3.h>
 
 #include <QApplication>
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <map>
@@ -174,12 +175,14 @@ BENCHMARK(BM_OpenCurrent)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond
 void BM_UpgradeConvert(benchmark::State& state) {
     const fs::path source = sourceDatabase(static_cast<int>(state.range(0)), false);
     Larderwise app;
-    double ours = 0, bare = 0;
+    double ours = 0, bare = 0, peak = 0;
     for (auto _ : state) {
         placeDatabase(source);
+        bench::resetPeakResident();
         auto t0 = std::chrono::steady_clock::now();
         openWithApplication(app);
         auto t1 = std::chrono::steady_clock::now();
+        peak = std::max(peak, bench::peakResidentMB());
         app.db->Close();
         placeDatabase(source);
         auto t2 = std::chrono::steady_clock::now();
@@ -189,8 +192,10 @@ void BM_UpgradeConvert(benchmark::State& state) {
         bare += seconds(t3 - t2);
     }
     state.counters["ratio_to_bare"] = ours / bare;
+    state.counters["peak_rss_mb"] = peak;
 }
 BENCHMARK(BM_UpgradeConvert)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_UpgradeConvert)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

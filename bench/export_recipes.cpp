@@ -6,12 +6,14 @@
 //
 //   BM_ExportRecipes/N   exportRecipes end to end: the save dialog's answer,
 //                        the query, the lines, the atomic replace, type and
-//                        creator, the closing message
+//                        creator, the closing message; with the peak resident
+//                        memory of the export and of the bare statement
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
 #include <QApplication>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -134,12 +136,16 @@ Session& session() {
 void BM_ExportRecipes(benchmark::State& state) {
     MainWindow& w = session().open(static_cast<int>(state.range(0)));
     const int yieldsBefore = yieldCount();
-    double ours = 0, bare = 0;
+    double ours = 0, bare = 0, peakOurs = 0, peakBare = 0;
     for (auto _ : state) {
+        bench::resetPeakResident();
         auto t0 = std::chrono::steady_clock::now();
         w.exportRecipes();
         ours += seconds(std::chrono::steady_clock::now() - t0);
+        peakOurs = std::max(peakOurs, bench::peakResidentMB());
+        bench::resetPeakResident();
         bare += bareSeconds();
+        peakBare = std::max(peakBare, bench::peakResidentMB());
     }
     if (ui->lastMessage != "Recipe export complete.") state.SkipWithError(ui->lastMessage.c_str());
     else if (contents(ourExport()) != contents(bareExport())) state.SkipWithError("the exports differ");
@@ -148,6 +154,8 @@ void BM_ExportRecipes(benchmark::State& state) {
     state.counters["ms_ours"] = 1000 * ours / runs;
     state.counters["ms_bare"] = 1000 * bare / runs;
     state.counters["yields_per_export"] = (yieldCount() - yieldsBefore) / runs;
+    state.counters["peak_rss_mb"] = peakOurs;
+    state.counters["peak_rss_mb_bare"] = peakBare;
     state.counters["file_mb"] = static_cast<double>(fs::file_size(ourExport())) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_ExportRecipes)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);

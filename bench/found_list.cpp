@@ -7,7 +7,13 @@
 //                               kind 0 empty search, 1 Everywhere without a match,
 //                               2 Everywhere matching every recipe, 3 keywords
 //                               scope without a match
-//   BM_SearchKeystroke/N        one keystroke in the search field to idle
+//   BM_SearchKeystroke/N        one keystroke in the search field to idle, against
+//                               the bare statement on copied pages ("ratio_to_bare")
+//                               and read through a memory map ("..._mapped")
+//   BM_TypeWord/N               "salt" typed at 120 ms a key: time from the last key
+//                               until the list shows it, in searches
+//   BM_StartUpAfterDelete/N     a start-up after one recipe was deleted against one
+//                               without free pages; peak memory of each
 //   BM_NameFieldLeave/N         leaving the name field: save, commit and refill
 //   BM_StartUp/N                open the database, build and open the window
 //                               until the list is filled; peak memory in MB
@@ -16,7 +22,12 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <algorithm>
+#include <QWidget>
+#include <QWindow>
 #include <chrono>
+#include <qpa/qwindowsysteminterface.h>
+#include <thread>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -69,11 +80,14 @@ fs::path sourceDatabase(int n) {
 
 double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
-// The statement alone: prepared, bound, stepped to the end, both columns read.
-double bareSeconds(const RecipeStatement& statement) {
+// The statement alone: prepared, bound, stepped to the end, both columns
+// read; its pages copied out of the kernel (pread), or with `mapped` read
+// through a memory map.
+double bareSeconds(const RecipeStatement& statement, bool mapped = false) {
     auto t0 = std::chrono::steady_clock::now();
     sqlite3* db = nullptr;
     sqlite3_open_v2(liveFile().c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (mapped) sqlite3_exec(db, "PRAGMA mmap_size=1099511627776", nullptr, nullptr, nullptr);
     sqlite3_stmt* stmt = nullptr;
     sqlite3_prepare_v2(db, statement.sql.c_str(), -1, &stmt, nullptr);
     if (!statement.values.empty()) {
@@ -125,13 +139,6 @@ Session& session() {
     return s;
 }
 
-int64_t peakResidentKB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0) return std::stoll(line.substr(6));
-    return 0;
-}
-
 void BM_StartUp(benchmark::State& state) {
     session().close();
     const int n = static_cast<int>(state.range(0));
@@ -145,10 +152,59 @@ void BM_StartUp(benchmark::State& state) {
         total += seconds(std::chrono::steady_clock::now() - t0);
     }
     state.counters["ms_to_filled_list"] = 1000 * total / static_cast<double>(state.iterations());
-    state.counters["peak_rss_mb"] = static_cast<double>(peakResidentKB()) / 1024.0;
+    state.counters["peak_rss_mb"] = bench::peakResidentMB();
 }
 // Registered first, so the peak memory is the start-up's and not a later benchmark's.
 BENCHMARK(BM_StartUp)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Deletes recipes from the database in place, as the user's last session
+// did: their pages become free pages of the file. One recipe, or (`many`)
+// every third one, which makes the compaction worth its time.
+void deleteRecipes(bool many) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(liveFile().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_exec(db, many ? "delete from recipes where rowID % 3 = 0" : "delete from recipes where rowID = 7",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+// A start-up after recipes were deleted against a start-up of the same
+// database without free pages, and each against the bare open and list
+// statement. Peak memory of each path separately. The second argument: 0
+// one recipe deleted, 1 every third recipe (the start then compacts).
+void BM_StartUpAfterDelete(benchmark::State& state) {
+    session().close();
+    const int n = static_cast<int>(state.range(0));
+    sourceDatabase(n);
+    double afterDelete = 0, plain = 0, bare = 0, peakAfterDelete = 0, peakPlain = 0;
+    for (auto _ : state) {
+        for (const bool deleted : {true, false}) {
+            session().close();
+            Session::place(n);
+            if (deleted) deleteRecipes(state.range(1) == 1);
+            bench::resetPeakResident();
+            auto t0 = std::chrono::steady_clock::now();
+            session().open(n, true);
+            const double took = seconds(std::chrono::steady_clock::now() - t0);
+            (deleted ? afterDelete : plain) += took;
+            double& peak = deleted ? peakAfterDelete : peakPlain;
+            peak = std::max(peak, bench::peakResidentMB());
+        }
+        bare += bareSeconds(foundListStatement("Everywhere", ""));
+    }
+    session().close();
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["after_delete_over_plain"] = afterDelete / plain;
+    state.counters["ratio_to_bare"] = afterDelete / bare;
+    state.counters["ms_after_delete"] = 1000 * afterDelete / runs;
+    state.counters["ms_plain"] = 1000 * plain / runs;
+    state.counters["peak_rss_mb_after_delete"] = peakAfterDelete;
+    state.counters["peak_rss_mb_plain"] = peakPlain;
+}
+BENCHMARK(BM_StartUpAfterDelete)
+    ->ArgsProduct({{10000, 100000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 
 const char* const kScopes[] = {"Everywhere", "Everywhere", "Everywhere", "RecipeKeywords"};
 const char* const kTexts[] = {"", "zzqq", "pasta", "zzqq"};
@@ -181,7 +237,7 @@ void BM_SearchKeystroke(benchmark::State& state) {
     w.searchWhere = "Everywhere";
     w.searchControl->SearchWhere = std::string("Everywhere");
     const std::string texts[] = {"pasta 1", "pasta 12"};
-    double ours = 0, bare = 0;
+    double ours = 0, bare = 0, bareMapped = 0;
     int i = 0;
     for (auto _ : state) {
         const std::string& text = texts[i++ % 2];
@@ -190,11 +246,87 @@ void BM_SearchKeystroke(benchmark::State& state) {
         QApplication::processEvents();
         ours += seconds(std::chrono::steady_clock::now() - t0);
         bare += bareSeconds(foundListStatement("Everywhere", text));
+        bareMapped += bareSeconds(foundListStatement("Everywhere", text), true);
     }
     state.counters["ratio_to_bare"] = ours / bare;
+    state.counters["ratio_to_bare_mapped"] = ours / bareMapped;
     state.counters["ms_over_bare"] = 1000 * (ours - bare) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_SearchKeystroke)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(6);
+
+// Typing "salt" into the search field at 120 ms a key. Each key enters the
+// window system's queue at its time, as a keyboard's does: a key whose time
+// comes while a search runs waits in the queue until the search is over.
+// "settle_over_search" is the time from the last key until the list shows
+// "salt", over the time of one search for "salt".
+void BM_TypeWord(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    MainWindow& w = session().open(static_cast<int>(state.range(0)));
+    w.searchWhere = "Everywhere";
+    w.searchControl->SearchWhere = std::string("Everywhere");
+    w.Show();  // a window of the window system, to take the keys
+    w.Searchfield().SetFocus();
+    QApplication::processEvents();
+    QWindow* window = w.Searchfield().widget()->window()->windowHandle();
+    if (!window) return state.SkipWithError("the window has no window of the window system");
+    const std::string word = "salt";
+    Clock::time_point start;
+    size_t typed = 0;
+    auto typeDueKeys = [&] {
+        for (; typed < word.size() && Clock::now() >= start + typed * std::chrono::milliseconds(120); ++typed) {
+            const QString text(QChar::fromLatin1(word[typed]));
+            const int key = Qt::Key_A + (word[typed] - 'a');
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window, QEvent::KeyPress, key, Qt::NoModifier, text);
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window, QEvent::KeyRelease, key, Qt::NoModifier, text);
+        }
+    };
+    int searches = 0;
+    std::string lastSearched;
+    Clock::time_point searchEnd;
+    double lastSearchSeconds = 0;
+    w.searchControl->Search = [&](std::string text, std::string where) {
+        auto t0 = Clock::now();
+        w.RecipeSearchCntl_Search(text, where);
+        searchEnd = Clock::now();
+        lastSearchSeconds = seconds(searchEnd - t0);
+        lastSearched = text;
+        ++searches;
+        typeDueKeys();  // the keys that came meanwhile
+    };
+    double settle = 0, oneSearch = 0;
+    int searchesTotal = 0;
+    for (auto _ : state) {
+        w.Searchfield().Text = std::string();
+        QApplication::processEvents();
+        searches = 0;
+        typed = 0;
+        lastSearched.clear();
+        start = Clock::now();
+        while (typed < word.size() || lastSearched != word) {
+            typeDueKeys();
+            // The loop waits for the next key as the application's own does:
+            // handling whatever comes meanwhile.
+            do {
+                QApplication::processEvents();
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            } while (typed < word.size() && Clock::now() < start + typed * std::chrono::milliseconds(120));
+        }
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        settle += seconds(searchEnd - (start + (word.size() - 1) * std::chrono::milliseconds(120)));
+        oneSearch += lastSearchSeconds;
+        searchesTotal += searches;
+        if (w.Searchfield().Text.get() != word) state.SkipWithError("the field does not hold the word");
+    }
+    w.searchControl->Search = [&w](std::string text, std::string where) { w.RecipeSearchCntl_Search(text, where); };
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["settle_over_search"] = settle / oneSearch;
+    state.counters["ms_settle"] = 1000 * settle / runs;
+    state.counters["ms_one_search"] = 1000 * oneSearch / runs;
+    state.counters["searches_per_word"] = searchesTotal / runs;
+}
+BENCHMARK(BM_TypeWord)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_NameFieldLeave(benchmark::State& state) {
     MainWindow& w = session().open(static_cast<int>(state.range(0)));

@@ -26,7 +26,7 @@ std::string backupFileName(const Date& moment) {
            std::to_string(moment.Minute()) + ".rsd";
 }
 
-void backupDatabaseFile() {
+void backupDatabaseFile(PendingChanges pending) {
     const Date now;
     const std::shared_ptr<FolderItem> source = App().dbfile;
     const std::shared_ptr<FolderItem> folder = source ? source->Parent() : nullptr;
@@ -39,9 +39,10 @@ void backupDatabaseFile() {
         MsgBox(kAlreadyTaken);
         return;
     }
-    // The file on disk holds what was last committed; commit what is
-    // pending so the copy holds everything the user sees.
-    if (App().db && App().db->InTransaction()) App().db->Commit();
+    // The file on disk holds what was last committed (nothing pending ever
+    // reaches it before its commit), so leaving the pending work out is
+    // simply not committing it.
+    if (pending == PendingChanges::Committed && App().db && App().db->InTransaction()) App().db->Commit();
     if (!completeCopy(*source, *copy)) {
         MsgBox(kNotBackedUp);
         return;

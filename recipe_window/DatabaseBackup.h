@@ -10,5 +10,11 @@ class Date;
 // The backup's file name for that moment.
 std::string backupFileName(const Date& moment);
 
+// What happens to changes not yet committed when the backup is made.
+enum class PendingChanges {
+    Committed,  // first committed: the copy holds everything the user sees
+    LeftOut,    // left pending: the copy is the file as last committed
+};
+
 // Makes the backup of App().dbfile now and shows the outcome.
-void backupDatabaseFile();
+void backupDatabaseFile(PendingChanges pending = PendingChanges::Committed);

@@ -12,6 +12,9 @@ bool MainWindow::_FileRestorefrombackup_Action() {
 }
 
 void MainWindow::restoreDB() {
+    // An edit that cannot be stored would be lost with the old file: the
+    // restore is not even offered until it is.
+    if (!commitPendingEdit()) return;
     const std::shared_ptr<FolderItem> backup = chooseBackupToRestore();
     if (!backup) return;
     // The editor in use saves now, into the database it belongs to, and no
@@ -19,7 +22,9 @@ void MainWindow::restoreDB() {
     // would go to a closed connection, or into the restored recipes.
     RectControl* editing = Focus();
     ClearFocus();
-    if (!restoreDatabaseFrom(*backup)) {
+    // An edit made since (none can be, the dialogs being modal) must not be
+    // written into the restored recipes, nor thrown away.
+    if (!commitPendingEdit() || !restoreDatabaseFrom(*backup)) {
         if (editing && !Runtime::quitting()) editing->SetFocus();
         return;
     }

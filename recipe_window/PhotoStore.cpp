@@ -9,6 +9,7 @@
 #include "framework/db/RecordSet.h"
 #include "framework/dialogs/MsgBox.h"
 #include "recipe_window/Main.h"
+#include "recipe_window/SavingScope.h"
 
 std::shared_ptr<RecordSet> MainWindow::photoRow() {
     if (!saveAllowed()) return nullptr;
@@ -22,12 +23,20 @@ bool MainWindow::writePhoto(RecordSet& row, const std::shared_ptr<Picture>& pict
     row.Field("recipePhoto").SetJPEGValue(picture);
     if (db.Error()) return false;
     row.Update();
-    if (db.Error()) return false;
-    db.Commit();
-    return !db.Error();
+    if (!db.Error() && db.RowsChanged() == 1) {  // 0: deleted since it was read
+        db.Commit();
+        if (!db.Error()) return true;
+    }
+    // The photo stays kept for the next try; an open transaction would hold
+    // a lock that stops other programs reading the file.
+    db.Rollback();
+    return false;
 }
 
 void MainWindow::replacePhoto(const std::shared_ptr<Picture>& picture, const char* failure) {
+    // The failure's box takes the focus from the photo area: its LostFocus
+    // must not write the photo again and say so a second time.
+    SavingScope scope(saving_);
     std::shared_ptr<RecordSet> row = photoRow();
     if (!row) return;
     myPic = picture;
@@ -43,19 +52,28 @@ void MainWindow::clearPhoto() {
 }
 
 void MainWindow::recipePhoto_LostFocus() {
+    if (!focusLossSaves()) return;
+    SavingScope scope(saving_);
+    noteSave(savePhoto());
+}
+
+bool MainWindow::savePhoto() {
     // Only a photo that is still the one shown, of the recipe still shown,
     // is written: a photo another recipe replaced in the meantime is gone.
     if (!photoUnsaved_ || photoUnsavedRowID_ != recRowID || photoUnsavedPicture_ != myPic) {
         photoUnsaved_ = false;
         photoUnsavedPicture_.reset();
-        return;
+        return true;
     }
+    if (!saveAllowed()) return true;
     std::shared_ptr<RecordSet> row = photoRow();
-    if (!row) return;
-    if (writePhoto(*row, myPic)) {
-        photoUnsaved_ = false;
-        photoUnsavedPicture_.reset();
-    } else {
+    if (row && row->EOF_()) {
+        sayRecipeGone("photo");
+    } else if (!row || !writePhoto(*row, myPic)) {
         MsgBox("Error 400 occurred while updating the recipe.");
+        return false;
     }
+    photoUnsaved_ = false;
+    photoUnsavedPicture_.reset();
+    return true;
 }

@@ -1,6 +1,9 @@
 // The recipe export: every recipe as one line of a tab-separated text file
 // the user names: name, keywords and plain text, ordered by name.
 //
+// The rows are read one at a time as they are written, so the export's
+// memory stays the same however many recipes there are.
+//
 // The file only ever appears whole. Lines go to a temporary file beside the
 // chosen one, which replaces it only once every line is written; a failed
 // query, a full disk or anything thrown on the way leaves an existing file of
@@ -19,7 +22,7 @@
 #include "framework/files/AtomicFileWriter.h"
 #include "framework/files/FolderItem.h"
 #include "framework/files/SpecialFolder.h"
-#include "recipe_window/ExportPacing.h"
+#include "app/LoopPacing.h"
 #include "recipe_window/Main.h"
 
 namespace {
@@ -52,7 +55,9 @@ std::string MainWindow::filterTabs(const std::string& s) const {
 }
 
 void MainWindow::exportRecipes() {
-    commitPendingEdit();  // the shown recipe is exported as the user sees it
+    // The shown recipe is exported as the user sees it; an edit that cannot
+    // be stored has just been reported, and the export waits for it.
+    if (!commitPendingEdit()) return;
 
     SaveAsDialog dialog;
     dialog.Title = "Save Recipe Export";
@@ -68,7 +73,8 @@ void MainWindow::exportRecipes() {
 
     // Queried before the file is touched, so a failed query leaves it alone.
     REALSQLDatabase& db = *App().db;
-    std::shared_ptr<RecordSet> rows = db.SQLSelect(kExportQuery);
+    db.SetReadThroughMemoryMap(false);  // a map would keep every page read counted against the program
+    std::shared_ptr<RecordSet> rows = db.SQLSelectRowByRow(kExportQuery);
     if (!rows || db.Error()) {
         MsgBox("Error EX001 querying the database." + EndOfLine() + db.ErrorMessage());
         return;
@@ -77,7 +83,7 @@ void MainWindow::exportRecipes() {
     AtomicFileWriter writer(file->path());
     const std::string lineEnd = EndOfLine();
     std::string batch;
-    ExportPacing pacing;
+    LoopPacing pacing;
     for (; writer.isOpen() && !rows->EOF_(); rows->MoveNext()) {
         batch += filterTabs(rows->IdxField(1).StringValue());
         batch += tab();
@@ -90,6 +96,12 @@ void MainWindow::exportRecipes() {
             batch.clear();
         }
         pacing.rowDone();
+    }
+    // A read that failed on the way ended the rows early: that file would
+    // lack recipes, so it never replaces anything.
+    if (db.Error()) {
+        MsgBox("Error EX001 querying the database." + EndOfLine() + db.ErrorMessage());
+        return;
     }
     if (!batch.empty()) writer.write(batch);
     if (!writer.isOpen() || !writer.commit()) {

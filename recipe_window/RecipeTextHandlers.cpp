@@ -14,6 +14,7 @@
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/RecipeStatements.h"
+#include "recipe_window/SavingScope.h"
 #include "utility_windows/font_palette/FontWindow.h"
 #include "utility_windows/unit_converter/RecipeUnits.h"
 
@@ -25,24 +26,36 @@ std::string updateFailure(const std::string& heading, const RecipeStatement& sta
 }
 }  // namespace
 
-// Both forms are written on every exit from the field, each on its own: if
-// one fails the other still lands, and the next save repairs the first.
 void MainWindow::RecipeText_LostFocus() {
-    if (saving_) return;  // a message box of this very save took the focus
-    const std::unique_ptr<bool, void (*)(bool*)> savingUntilDone(&(saving_ = true), [](bool* flag) { *flag = false; });
-
-    if (saveAllowed()) {
-        const RecipeStatement plain = updateColumnStatement("recipeText", RecipeText->Text, recRowID);
-        if (!execute(plain)) MsgBox(updateFailure("Error 301 occurred while updating the recipe.", plain));
-        else App().db->SQLExecute("commit");
-    }
-    if (saveAllowed()) {
-        const RecipeStatement rtf =
-            updateColumnStatement("recipeRtfText", RecipeText->StyledText.RTFData, recRowID);
-        if (!execute(rtf)) MsgBox(updateFailure("Error 301A occurred while updating the recipe.", rtf));
-        else App().db->SQLExecute("commit");
-    }
+    if (!focusLossSaves()) return;
+    SavingScope scope(saving_);
+    noteSave(saveRecipeText());
     RecipeText->SelLength = 0;
+}
+
+// Both forms change in one transaction, so the plain column the search reads
+// and the RTF the field is loaded from never disagree. The field's change
+// count also grows with style changes (the font palette, the Format menu),
+// which the plain text alone would not show.
+bool MainWindow::saveRecipeText() {
+    const uint64_t changes = RecipeText->ChangeCount();
+    if (!saveAllowed() || changes == stored_.textChanges) return true;
+    REALSQLDatabase& db = *App().db;
+    bool gone = false;
+    const RecipeStatement plain = updateColumnStatement("recipeText", RecipeText->Text, recRowID);
+    const bool plainWritten = execute(plain);
+    if (!plainWritten) MsgBox(updateFailure("Error 301 occurred while updating the recipe.", plain));
+    else gone = db.RowsChanged() != 1;
+    const RecipeStatement rtf = updateColumnStatement("recipeRtfText", RecipeText->StyledText.RTFData, recRowID);
+    const bool rtfWritten = !gone && execute(rtf);
+    if (!gone && !rtfWritten) MsgBox(updateFailure("Error 301A occurred while updating the recipe.", rtf));
+    if (!plainWritten || (!gone && !rtfWritten)) {
+        db.SQLExecute("rollback");  // never one column without the other
+        return false;
+    }
+    if (commitUpdateOf("text") == UpdateOutcome::Failed) return false;
+    stored_.textChanges = changes;
+    return true;
 }
 
 void MainWindow::RecipeText_SelChange() {

@@ -150,7 +150,7 @@ bool SearchControl::Searchfield_MouseDown(int32_t, int32_t) {
 
 void SearchControl::Searchfield_TextChange() {
     cancelWidget_->Visible = Len(searchfield_->Text.get()) > 0;
-    if (LiveSearch.get()) raiseSearch();
+    if (LiveSearch.get()) searchUnlessOvertaken();
     RefreshControl();
 }
 
@@ -194,7 +194,31 @@ void SearchControl::handleOpen() { clearWindowFocus(); }
 
 // --- helpers ----------------------------------------------------------------------
 
-void SearchControl::raiseSearch() { Search(searchfield_->Text.get(), SearchWhere.get()); }
+void SearchControl::raiseSearch() {
+    searchPending_ = false;
+    Search(searchfield_->Text.get(), SearchWhere.get());
+}
+
+// A search over many recipes can take longer than the time between two
+// keys. Keys typed meanwhile wait, and searching for each of them in turn
+// would keep the list behind the typing: while keys wait, the search is
+// left to the last of them. Should the waiting keys change no text (an
+// arrow key), the search left over still runs once they are handled.
+void SearchControl::searchUnlessOvertaken() {
+    if (!Keyboard::KeysWaiting()) {
+        raiseSearch();
+        return;
+    }
+    if (searchPending_) return;
+    searchPending_ = true;
+    searchfield_->CallLater([this] { runPendingSearch(); });
+}
+
+void SearchControl::runPendingSearch() {
+    if (!searchPending_) return;  // searched meanwhile, by a later key or Return
+    searchPending_ = false;
+    if (LiveSearch.get()) searchUnlessOvertaken();
+}
 
 void SearchControl::clearWindowFocus() { Window()->ClearFocus(); }
 

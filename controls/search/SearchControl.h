@@ -5,7 +5,8 @@
 // and unfocused, and a cancel widget that empties the field.
 //
 // One event, Search(text, where), carries the field's whole text and the
-// scope. It is raised on every change of the text while LiveSearch is on, on
+// scope. It is raised on every change of the text while LiveSearch is on
+// (while more typed keys wait to be handled, only for the last of them), on
 // Return (not Enter), on every choice from the scope menu, and by the cancel
 // widget - there twice with LiveSearch on, once from the text change and
 // once of its own.
@@ -89,6 +90,8 @@ private:
     using ContainerControl::Open;
 
     void raiseSearch();
+    void searchUnlessOvertaken();
+    void runPendingSearch();
     void clearWindowFocus();
     void setPlaceholderText(const std::string& text);
 
@@ -98,4 +101,5 @@ private:
     StaticText* placeholder_ = nullptr;
     // Placeholder text set before the children existed.
     std::optional<std::string> placeholderText_;
+    bool searchPending_ = false;  // a live search left to keys that were waiting
 };

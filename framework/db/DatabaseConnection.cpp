@@ -4,11 +4,11 @@
 
 #include <memory>
 
+#include "framework/db/REALSQLDatabase.h"
+#include "framework/db/RowStream.h"
 #include "framework/text/Strings.h"
 
 namespace {
-
-constexpr int busyTimeoutMilliseconds = 2000;
 
 struct StatementDeleter {
     void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
@@ -41,6 +41,8 @@ std::vector<std::string> leadingWords(const char* sql, size_t count) {
 }
 
 }  // namespace
+
+DatabaseConnection::DatabaseConnection() : busyTimeout_(REALSQLDatabase::kDefaultBusyTimeout) {}
 
 DatabaseConnection::~DatabaseConnection() { close(); }
 
@@ -84,7 +86,7 @@ bool DatabaseConnection::open(const std::string& path, bool create) {
     }
     db_ = handle;
     sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, busyTimeoutMilliseconds);
+    sqlite3_busy_timeout(db_, busyTimeout_);
     // Reading the schema is what tells a database from any other file.
     bool ok = execute("SELECT count(*) FROM sqlite_schema") && execute("PRAGMA journal_mode=DELETE") &&
               execute("PRAGMA cache_spill=OFF");
@@ -100,6 +102,7 @@ bool DatabaseConnection::open(const std::string& path, bool create) {
         return false;
     }
     ++generation_;
+    mapBytes_ = 0;
     return true;
 }
 
@@ -115,12 +118,63 @@ bool DatabaseConnection::inTransaction() const { return db_ && !sqlite3_get_auto
 
 int64_t DatabaseConnection::lastRowID() const { return db_ ? sqlite3_last_insert_rowid(db_) : 0; }
 
+int64_t DatabaseConnection::rowsChanged() const { return db_ ? sqlite3_changes64(db_) : 0; }
+
 bool DatabaseConnection::compiles(const std::string& sql) const {
     if (!db_) return false;
     sqlite3_stmt* stmt = nullptr;
     const bool ok = sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) == SQLITE_OK;
     sqlite3_finalize(stmt);
     return ok && stmt != nullptr;
+}
+
+std::unique_ptr<RowStream> DatabaseConnection::stream(const std::string& sql, QueryResult& columns) {
+    clearError();
+    if (!db_) {
+        failNotConnected();
+        return nullptr;
+    }
+    sqlite3_stmt* raw = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &raw, &tail) != SQLITE_OK) {
+        failFromEngine();
+        return nullptr;
+    }
+    Statement stmt(raw);
+    if (!stmt || leadingWords(tail, 1).size() > 0 || sql.find('\0') != std::string::npos) {
+        setError(SQLITE_MISUSE, "Rows are read one at a time from one select only.");
+        return nullptr;
+    }
+    if (!sqlite3_stmt_readonly(stmt.get())) {
+        setError(SQLITE_MISUSE, "Rows are read one at a time only from a statement that changes nothing.");
+        return nullptr;
+    }
+    readColumns(stmt.get(), columns, false);
+    return std::make_unique<RowStream>(*this, stmt.release());
+}
+
+void DatabaseConnection::setBusyTimeout(int32_t milliseconds) {
+    busyTimeout_ = milliseconds;
+    if (db_) sqlite3_busy_timeout(db_, milliseconds);
+}
+
+void DatabaseConnection::mapFile(int64_t bytes) {
+    if (!db_ || bytes == mapBytes_) return;
+    if (sqlite3_exec(db_, ("PRAGMA mmap_size=" + std::to_string(bytes)).c_str(), nullptr, nullptr, nullptr) ==
+        SQLITE_OK)
+        mapBytes_ = bytes;
+}
+
+bool DatabaseConnection::vacuum(sqlite3_stmt* stmt) {
+    if (!execute("PRAGMA cache_spill=ON")) return false;
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_DONE) failFromEngine();
+    const int32_t code = errorCode_;
+    const std::string message = errorMessage_;
+    // Back to a file that holds only committed pages, whatever the vacuum did.
+    const bool restored = execute("PRAGMA cache_spill=OFF");
+    if (rc != SQLITE_DONE) setError(code, message);
+    return rc == SQLITE_DONE && restored;
 }
 
 bool DatabaseConnection::endTransaction(const char* statement) {
@@ -304,6 +358,10 @@ std::optional<QueryResult> DatabaseConnection::run(const std::string& sql, const
         else if (!sqlite3_stmt_readonly(stmt.get())) ready = scope.beforeChange();
         if (!ready || (params && !bindAll(stmt.get(), *params))) return scope.fail();
 
+        if (kind == Kind::Vacuum) {
+            if (!vacuum(stmt.get())) return scope.fail();
+            continue;
+        }
         const bool hasColumns = sqlite3_column_count(stmt.get()) > 0;
         if (hasColumns) readColumns(stmt.get(), result, hiddenRowID);
         int rc;

@@ -6,7 +6,9 @@
 //
 // Rules (see docs/architecture/data-and-db.md):
 // - journal_mode=DELETE and cache_spill=OFF: the file holds the last
-//   committed state, so a plain copy is a consistent backup.
+//   committed state, so a plain copy is a consistent backup. Only "vacuum",
+//   which rewrites the whole file and commits at once, lets its cache spill,
+//   so its memory stays bounded however large the file is.
 // - A statement that changes anything opens a transaction when none is
 //   open; "commit"/"rollback" and commit()/rollback() end it and are silent
 //   successes when none is open; "vacuum" commits a pending one first.
@@ -14,6 +16,7 @@
 //   (the whole transaction when the call opened it, else back to a savepoint
 //   taken before its first change), and the connection stays usable.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,9 +26,11 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+class RowStream;
 
 class DatabaseConnection {
 public:
+    DatabaseConnection();
     ~DatabaseConnection();
 
     // Opens `path`; with `create` the file is made (and written at once)
@@ -45,11 +50,25 @@ public:
     std::optional<QueryResult> run(const std::string& sql, const std::vector<SQLValue>* params, bool hiddenRowID);
     // Prepares only, to test a statement text; no effect, no error change.
     bool compiles(const std::string& sql) const;
+    // Starts a one-statement select whose rows are then read one at a time;
+    // `columns` receives its columns. Refuses a statement that changes
+    // anything. nullptr on failure, with the error set.
+    std::unique_ptr<RowStream> stream(const std::string& sql, QueryResult& columns);
 
+    // How long a statement waits for another connection's lock before it
+    // fails with SQLITE_BUSY; kept for later opens too.
+    void setBusyTimeout(int32_t milliseconds);
+    // Reads the file through a memory map of up to `bytes` (0: by copying
+    // pages, the default). Writes always go through the rollback journal.
+    // Only a way of reading: it leaves the error alone, and where it fails
+    // pages are copied as before. Every open starts without a map.
+    void mapFile(int64_t bytes);
     bool commit();
     bool rollback();
     bool inTransaction() const;
     int64_t lastRowID() const;
+    // Rows the last insert, update or delete statement changed.
+    int64_t rowsChanged() const;
 
     bool error() const { return errorCode_ != 0; }
     int32_t errorCode() const { return errorCode_ & 0xFF; }
@@ -59,9 +78,11 @@ public:
     void setError(int32_t code, std::string message);
 
 private:
+    friend class RowStream;
     enum class Kind { Commit, Rollback, Vacuum, Other };
     static Kind classify(sqlite3_stmt* stmt);
     bool execute(const char* sql);
+    bool vacuum(sqlite3_stmt* stmt);
     bool endTransaction(const char* statement);  // COMMIT or ROLLBACK, a no-op when none is open
     bool failNotConnected();  // internal statements; sets the error on failure
     bool bindAll(sqlite3_stmt* stmt, const std::vector<SQLValue>& params);
@@ -72,6 +93,8 @@ private:
 
     sqlite3* db_ = nullptr;
     uint64_t generation_ = 0;
+    int32_t busyTimeout_;
+    int64_t mapBytes_ = 0;
     int32_t errorCode_ = 0;
     std::string errorMessage_;
 };

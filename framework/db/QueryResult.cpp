@@ -49,3 +49,12 @@ void QueryResult::replace(size_t row, size_t column, const SQLValue& value) {
     case SQLType::Null: cell = {SQLType::Null, 0, {0}}; break;
     }
 }
+
+void QueryResult::clearRows() {
+    cells_.clear();
+    rowIDs.clear();
+    rowCount = 0;
+    largeValues_.clear();
+    if (chunks_.size() > 1) chunks_.resize(1);
+    chunkUsed_ = chunks_.empty() ? chunkSize : 0;
+}

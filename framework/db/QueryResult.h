@@ -29,6 +29,9 @@ public:
     SQLRef at(size_t row, size_t column) const;
     // Replaces the value at (row, column), after an update wrote it.
     void replace(size_t row, size_t column, const SQLValue& value);
+    // Drops every row but keeps the columns, and one chunk to fill again:
+    // a result read row by row reuses the same memory for each row.
+    void clearRows();
 
 private:
     struct Cell {

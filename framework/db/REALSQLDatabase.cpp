@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "framework/db/EditableSelect.h"
+#include "framework/db/RowStream.h"
 #include "framework/files/FolderItem.h"
 
 REALSQLDatabase::REALSQLDatabase() : connection_(std::make_shared<DatabaseConnection>()) {}
@@ -72,6 +73,23 @@ std::shared_ptr<RecordSet> REALSQLDatabase::select(const std::string& sql, const
     return nullptr;
 }
 
+std::shared_ptr<RecordSet> REALSQLDatabase::SQLSelectRowByRow(const std::string& sql) {
+    QueryResult columns;
+    std::unique_ptr<RowStream> stream = connection_->stream(sql, columns);
+    if (!stream) return nullptr;
+    auto rows = std::make_shared<RecordSet>(connection_, std::move(columns), std::move(stream));
+    return connection_->error() ? nullptr : rows;
+}
+
+void REALSQLDatabase::SetBusyTimeout(int32_t milliseconds) { connection_->setBusyTimeout(milliseconds); }
+
+bool REALSQLDatabase::Busy() const {
+    return connection_->errorCode() == SQLITE_BUSY || connection_->errorCode() == SQLITE_LOCKED;
+}
+
+// On: larger than any recipe file; the engine takes the most it allows.
+void REALSQLDatabase::SetReadThroughMemoryMap(bool on) { connection_->mapFile(on ? int64_t{1} << 40 : 0); }
+
 void REALSQLDatabase::Commit() { connection_->commit(); }
 void REALSQLDatabase::Rollback() { connection_->rollback(); }
 bool REALSQLDatabase::InTransaction() const { return connection_->inTransaction(); }
@@ -80,3 +98,4 @@ int32_t REALSQLDatabase::ErrorCode() const { return connection_->errorCode(); }
 int32_t REALSQLDatabase::ExtendedErrorCode() const { return connection_->extendedErrorCode(); }
 std::string REALSQLDatabase::ErrorMessage() const { return connection_->errorMessage(); }
 int64_t REALSQLDatabase::LastRowID() const { return connection_->lastRowID(); }
+int64_t REALSQLDatabase::RowsChanged() const { return connection_->rowsChanged(); }

@@ -48,16 +48,37 @@ public:
     // statement text they built.
     void SQLExecute(const std::string& sql, const std::vector<Variant>& values);
     std::shared_ptr<RecordSet> SQLSelect(const std::string& sql, const std::vector<Variant>& values);
+    // A select of one statement whose rows are read as the record set moves
+    // forward, so memory stays flat however many rows there are. After the
+    // walk, Error tells whether it ended early on a failure.
+    std::shared_ptr<RecordSet> SQLSelectRowByRow(const std::string& sql);
 
     void Commit();
     void Rollback();
     bool InTransaction() const;
 
+    // Reads the file through a memory map (on) or by copying its pages out
+    // of the kernel (off, as after every Connect). A scan of every recipe's
+    // text costs about half through the map, but the pages it touched stay
+    // counted against the program while the map lasts: a search turns it on,
+    // and reads of everything that are no search turn it off first.
+    void SetReadThroughMemoryMap(bool on);
+
+    // How long a statement waits for another program's lock on the file
+    // before it fails "database is locked".
+    static constexpr int32_t kDefaultBusyTimeout = 2000;  // milliseconds
+    void SetBusyTimeout(int32_t milliseconds);
+
     bool Error() const;
+    // The last call failed only because another connection holds the file.
+    bool Busy() const;
     int32_t ErrorCode() const;          // SQLite's primary result code, 0 for success
     int32_t ExtendedErrorCode() const;  // SQLite's extended result code
     std::string ErrorMessage() const;
     int64_t LastRowID() const;
+    // Rows changed by the last insert, update or delete that ran (a trigger's
+    // own changes not counted): an update aimed at a row that is gone changes 0.
+    int64_t RowsChanged() const;
 
 private:
     std::shared_ptr<RecordSet> select(const std::string& sql, const std::vector<Variant>* values);
@@ -66,3 +87,4 @@ private:
     std::string path_;
     std::shared_ptr<DatabaseConnection> connection_;
 };
+

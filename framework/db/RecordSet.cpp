@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "framework/db/RowStream.h"
 #include "framework/runtime/RuntimeException.h"
 #include "framework/text/Strings.h"
 
@@ -17,23 +18,47 @@ RecordSet::RecordSet(std::shared_ptr<DatabaseConnection> connection, QueryResult
       rows_(std::move(rows)),
       editableTable_(std::move(editableTable)) {}
 
+RecordSet::RecordSet(std::shared_ptr<DatabaseConnection> connection, QueryResult columns,
+                     std::unique_ptr<RowStream> stream)
+    : connection_(std::move(connection)),
+      generation_(connection_->generation()),
+      rows_(std::move(columns)),
+      stream_(std::move(stream)) {
+    stream_->next(rows_);
+}
+
+RecordSet::~RecordSet() = default;
+
 void RecordSet::MoveNext() {
     dropEdit();
+    if (stream_) {
+        stream_->next(rows_);  // at the end (or on failure) no row is left: EOF
+        return;
+    }
     if (current_ < rows_.rowCount) ++current_;
+}
+
+bool RecordSet::refuseBackwards() {
+    if (!stream_) return false;
+    connection_->setError(SQLITE_MISUSE, "A record set read row by row only moves forward.");
+    return true;
 }
 
 void RecordSet::MoveFirst() {
     dropEdit();
+    if (refuseBackwards()) return;
     current_ = 0;
 }
 
 void RecordSet::MoveLast() {
     dropEdit();
+    if (refuseBackwards()) return;
     current_ = rows_.rowCount == 0 ? 0 : rows_.rowCount - 1;
 }
 
 void RecordSet::Close() {
     dropEdit();
+    stream_.reset();
     rows_ = QueryResult();
     current_ = 0;
 }

@@ -5,6 +5,10 @@
 // ("select * from recipes where rowID = 5") can be edited: it carries each
 // row's rowid out of sight and Update writes the changed columns back by it,
 // with bound values, through the connection's transaction rules.
+//
+// A record set read row by row (REALSQLDatabase::SQLSelectRowByRow) holds
+// only its current row: it moves forward only, its RecordCount is -1, and a
+// failure on the way ends it early with the database's error set.
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -14,14 +18,19 @@
 #include "framework/db/DatabaseConnection.h"
 #include "framework/db/DatabaseField.h"
 
+class RowStream;
+
 class RecordSet {
 public:
     RecordSet(std::shared_ptr<DatabaseConnection> connection, QueryResult rows, std::string editableTable);
+    // Row by row: `columns` holds the columns, `stream` gives the rows.
+    RecordSet(std::shared_ptr<DatabaseConnection> connection, QueryResult columns, std::unique_ptr<RowStream> stream);
+    ~RecordSet();
 
     // True past the last row. (Named with an underscore because the C
     // library defines EOF as a macro.)
     bool EOF_() const { return current_ >= rows_.rowCount; }
-    int32_t RecordCount() const { return static_cast<int32_t>(rows_.rowCount); }
+    int32_t RecordCount() const { return stream_ ? -1 : static_cast<int32_t>(rows_.rowCount); }
     int32_t FieldCount() const { return static_cast<int32_t>(rows_.columns.size()); }
     void MoveNext();
     void MoveFirst();
@@ -50,6 +59,7 @@ private:
     SQLRef cell(int32_t column) const;  // raises when there is no current row
     void set(int32_t column, SQLValue value);
     void dropEdit();
+    bool refuseBackwards();  // true (with the error set) when read row by row
 
     std::shared_ptr<DatabaseConnection> connection_;
     uint64_t generation_;
@@ -58,4 +68,5 @@ private:
     size_t current_ = 0;
     bool editing_ = false;
     std::map<int32_t, SQLValue> pending_;
+    std::unique_ptr<RowStream> stream_;  // only when read row by row; after connection_, so it goes first
 };

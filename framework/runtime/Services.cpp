@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QStandardPaths>
+#include <qpa/qwindowsysteminterface_p.h>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cstdio>
@@ -66,6 +67,11 @@ Services makeRealServices() {
         const QPoint p = QCursor::pos();
         x = p.x();
         y = p.y();
+    };
+    // The window system's events wait in Qt's queue until the loop delivers
+    // them one by one; a key still in it has come but not been handled.
+    s.keysWaiting = [] {
+        return QWindowSystemInterfacePrivate::peekWindowSystemEvent(QWindowSystemInterfacePrivate::Key) != nullptr;
     };
     s.yield = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     s.exitLoop = [](int code) { QCoreApplication::exit(code); };

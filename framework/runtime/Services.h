@@ -51,6 +51,8 @@ struct Services {
     // Modifier keys held right now, and the pointer in screen coordinates.
     std::function<KeyModifiers()> modifiers;
     std::function<void(int32_t& x, int32_t& y)> pointerPosition;
+    // Whether key events from the window system wait to be delivered.
+    std::function<bool()> keysWaiting;
     // One turn of the event loop without user input (see yieldToEventLoop).
     std::function<void()> yield;
     // Ends the event loop with the quit code (tests: record it instead).

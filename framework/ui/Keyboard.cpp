@@ -9,6 +9,7 @@ bool MenuShortcutKey() { return CommandKey(); }
 bool ShiftKey() { return services().modifiers().shift; }
 bool OptionKey() { return services().modifiers().option; }
 bool ControlKey() { return services().modifiers().control; }
+bool KeysWaiting() { return services().keysWaiting && services().keysWaiting(); }
 }  // namespace Keyboard
 
 namespace System {

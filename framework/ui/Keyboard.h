@@ -9,6 +9,10 @@ bool MenuShortcutKey();  // the same as CommandKey
 bool ShiftKey();
 bool OptionKey();
 bool ControlKey();
+// True while keys the user has typed wait to be handled (they came in while
+// a handler was busy): a handler that would only be overtaken by them can
+// leave its work to the last of them.
+bool KeysWaiting();
 }  // namespace Keyboard
 
 // The pointer in screen coordinates.

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -148,6 +149,10 @@ void RectControl::routeInputFrom(QWidget* inner) {
     ControlRegistry::add(inner, this);
     installControlInputFilter(inner, this);
     inner->setMouseTracking(true);
+}
+
+void RectControl::CallLater(std::function<void()> action) {
+    if (widget_) QTimer::singleShot(0, widget_, std::move(action));
 }
 
 void RectControl::SetFocus() {

@@ -25,6 +25,7 @@
 #include "framework/ui/DropTarget.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -69,6 +70,10 @@ public:
     virtual void Refresh(bool eraseBackground = true);
     virtual void RefreshRect(int32_t x, int32_t y, int32_t width, int32_t height, bool eraseBackground = true);
     virtual void UpdateNow();
+    // Runs `action` once the event loop has dealt with what is waiting now
+    // (the input that came meanwhile included); never after the control is
+    // gone.
+    void CallLater(std::function<void()> action);
     // What a drop on the control may carry (see DropTarget.h).
     void AcceptTextDrop();
     void AcceptPictureDrop();

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/ConvertingWindow.h"
+#include "framework/runtime/Clock.h"
 #include "framework/runtime/Services.h"
 #include "framework/text/StyledText.h"
 #include "framework/ui/controls/ProgressBar.h"
@@ -87,24 +88,41 @@ TEST_F(Conversion, BothColumnsStyledStillAsksButChangesNoRow) {
     EXPECT_EQ(rows("recipeText,recipeRtfText"), before);
 }
 
-TEST_F(Conversion, TheProgressBarCountsTheRows) {
+// The bar shows the first row at once, then moves as time passes (about 30
+// times a second), not with every row: a repaint per row cost more than the
+// conversion.
+TEST_F(Conversion, TheProgressBarShowsTheRowReachedAsTimePasses) {
     buildDatabase(databasePath(), {"create table recipes (recipeName varChar, recipeText varChar, recipeKeywords "
                                    "varChar, recipeRating integer, recipePhoto Blob)",
                                    "insert into recipes (recipeName, recipeText) values ('a', 'x')",
                                    "insert into recipes (recipeName, recipeText) values ('b', 'y')",
                                    "insert into recipes (recipeName, recipeText) values ('c', 'z')"});
-    std::vector<std::pair<int32_t, int32_t>> progress;  // (Value, Maximum) as each row is handed back
-    services().yield = [&] {
-        ConvertingWindow& w = Converting();
-        progress.emplace_back(w.conversionBar->Value, w.conversionBar->Maximum);
-        EXPECT_TRUE(w.isShown());
-    };
-    ui.dialogs().expectMsgBox(M::kAddingRtf);
-    answer("&No");
-    startApp();
-    EXPECT_EQ(progress, (std::vector<std::pair<int32_t, int32_t>>{{1, 3}, {2, 3}, {3, 3}}));
-    services().yield = [] {};
-    EXPECT_EQ(WindowList::frontToBack().size(), 1u);  // the progress window closed again: only Main
+    for (const int64_t microsPerReading : {34000, 0}) {  // a row takes over 1/30 s, then no time at all
+        SCOPED_TRACE(microsPerReading);
+        int64_t now = 0;
+        Clock::setFake([&] { return now += microsPerReading; });
+        std::vector<std::pair<int32_t, int32_t>> progress;  // (Value, Maximum) at each turn of the loop
+        services().yield = [&] {
+            ConvertingWindow& w = Converting();
+            progress.emplace_back(w.conversionBar->Value, w.conversionBar->Maximum);
+            EXPECT_TRUE(w.isShown());
+        };
+        if (microsPerReading) {
+            ui.dialogs().expectMsgBox(M::kAddingRtf);
+            answer("&No");
+            startApp();
+        } else {
+            runStatements(databasePath(), {"update recipes set recipeRtfText = NULL"});
+            answer("&No");
+            App().db->Close();
+            App().openDatabase();
+        }
+        services().yield = [] {};
+        EXPECT_EQ(progress, microsPerReading ? (std::vector<std::pair<int32_t, int32_t>>{{1, 3}, {2, 3}, {3, 3}})
+                                             : (std::vector<std::pair<int32_t, int32_t>>{{1, 3}}));
+        EXPECT_THAT(*rows("recipeRtfText")[2][0], StartsWith("{\\rtf"));
+        EXPECT_EQ(WindowList::frontToBack().size(), 1u);  // the progress window closed again: only Main
+    }
 }
 
 TEST_F(Conversion, QuitChangesNothingAndEndsTheProgram) {
@@ -135,7 +153,7 @@ TEST_F(Conversion, AFailedRowWriteRollsEveryRowBack) {
     const Rows before = rows("recipeText,recipeRtfText");
     SqlStatementFault fault("update \"recipes\"", 2);
     answer("&No");
-    ui.dialogs().expectMsgBox(M::kDB007);
+    ui.dialogs().expectMsgBox(M::withReason(M::kDB007, "interrupted"));
     startApp();
     EXPECT_TRUE(fault.fired());
     EXPECT_TRUE(ui.loopEnded());
@@ -149,4 +167,41 @@ TEST_F(Conversion, AFailedSelectEndsWithDB007) {
     ui.dialogs().expectMsgBox(M::kDB007);
     startApp();
     EXPECT_TRUE(ui.loopEnded());
+}
+
+// A commit that fails (a full disk) is no conversion: DB007 with the
+// engine's reason, every row as it was, and the program ends.
+TEST_F(Conversion, AFailedCommitIsReportedAndRolledBack) {
+    buildCurrentDatabase(databasePath(), {{"a", "x", std::nullopt}, {"b", "y", std::nullopt}});
+    const Rows before = rows("recipeText,recipeRtfText");
+    SqlStatementFault fault("commit");
+    answer("&No");
+    ui.dialogs().expectMsgBox(M::withReason(M::kDB007, "interrupted"));
+    startApp();
+    EXPECT_TRUE(fault.fired());
+    EXPECT_TRUE(ui.loopEnded());
+    EXPECT_FALSE(Main().isShown());
+    EXPECT_EQ(rows("recipeText,recipeRtfText"), before);
+}
+
+// The backup offered before the conversion is the database as the program
+// found it: the table rebuilt in this start (renumbered by name) is not
+// committed into it, so a conversion that then fails leaves the old table
+// in both the file and the backup.
+TEST_F(Conversion, TheBackupHoldsTheTableAsFoundNotTheRebuiltOne) {
+    buildDatabase(databasePath(), {"create table recipes (recipeName varChar, recipeText varChar, "
+                                   "recipeKeywords varChar, recipePhoto Blob)",
+                                   "insert into recipes (recipeName, recipeText) values ('pie', 'bake')",
+                                   "insert into recipes (recipeName, recipeText) values ('apple', 'peel')"});
+    const Rows found = rows("rowID,recipeName");
+    SqlStatementFault fault("update \"recipes\"", 1);
+    ui.dialogs().expectMsgBox(M::kAddingRating).expectMsgBox(M::kAddingRtf);
+    answer("&Yes");
+    ui.dialogs()
+        .expectMsgBox(StartsWith("File backed up as: "))
+        .expectMsgBox(M::withReason(M::kDB007, "interrupted"));
+    startApp();
+    ASSERT_EQ(backups().size(), 1u);
+    EXPECT_EQ(selectRows(backups()[0], "select rowID,recipeName from recipes order by rowID"), found);
+    EXPECT_EQ(rows("rowID,recipeName"), found);
 }

@@ -58,9 +58,11 @@ ScriptedUiService& ScriptedUiService::expect(Expectation expectation) {
     return *this;
 }
 
-ScriptedUiService& ScriptedUiService::expectMsgBox(TextMatcher text, int32_t answer) {
+ScriptedUiService& ScriptedUiService::expectMsgBox(TextMatcher text, int32_t answer,
+                                                   std::function<void()> whileShown) {
     Expectation e(UiCallKind::MsgBox, text);
     e.msgBoxAnswer = answer;
+    e.whileShown = std::move(whileShown);
     return expect(std::move(e));
 }
 
@@ -157,6 +159,7 @@ int32_t ScriptedUiService::MsgBox(const MsgBoxRequest& request) {
     DialogButtons buttons = msgBoxButtons(request.buttons);
     recordButtons(call, buttons);
     auto e = take(call);
+    if (e && e->whileShown) e->whileShown();
     return e ? e->msgBoxAnswer : buttons.escapeAnswer;
 }
 

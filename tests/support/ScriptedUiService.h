@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,7 +48,9 @@ public:
     using TextMatcher = testing::Matcher<const std::string&>;
 
     // Scripting, in the order the calls must come. Each returns *this.
-    ScriptedUiService& expectMsgBox(TextMatcher text, int32_t answer = 1);
+    // `whileShown` runs while the box is up, to look at what the program
+    // has done by then.
+    ScriptedUiService& expectMsgBox(TextMatcher text, int32_t answer = 1, std::function<void()> whileShown = {});
     ScriptedUiService& expectMessageDialog(TextMatcher message, MessageDialogChoice answer);
     // Presses the visible button with this caption ("&Yes").
     ScriptedUiService& expectMessageDialogPressing(TextMatcher message, std::string caption);
@@ -97,6 +100,7 @@ private:
         UiCallKind kind;
         std::optional<TextMatcher> text;
         int32_t msgBoxAnswer = 1;
+        std::function<void()> whileShown;
         MessageDialogChoice choice = MessageDialogChoice::Cancel;
         std::optional<std::string> pressCaption;
         std::optional<std::string> path;

@@ -62,3 +62,16 @@ Rows selectRows(const std::string& path, const std::string& sql) {
     db.Close();
     return rows;
 }
+
+OtherProgramReading::OtherProgramReading(const std::string& path) : db_(std::make_unique<REALSQLDatabase>()) {
+    db_->SetDatabaseFile(path);
+    EXPECT_TRUE(db_->Connect()) << db_->ErrorMessage();
+    db_->SQLExecute("begin");
+    EXPECT_FALSE(db_->Error()) << db_->ErrorMessage();
+    db_->SQLSelect("select count(*) from recipes");
+    EXPECT_FALSE(db_->Error()) << db_->ErrorMessage();
+}
+
+OtherProgramReading::~OtherProgramReading() { release(); }
+
+void OtherProgramReading::release() { db_->Close(); }

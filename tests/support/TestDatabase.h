@@ -2,6 +2,7 @@
 // Database files of a test's own, written and read through connections of
 // their own, apart from whatever connection the program under test holds:
 // what the program stored is checked the way a later start would find it.
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,3 +29,21 @@ void runStatements(const std::string& path, const std::vector<BoundStatement>& s
                    bool createWhenMissing = false);
 // Every row of the select, NULL as nullopt, text and blobs as their bytes.
 Rows selectRows(const std::string& path, const std::string& sql);
+
+class REALSQLDatabase;
+
+// Another program reading the database file: a read transaction held open on
+// a connection of its own (BEGIN; SELECT ...) until release() or the end of
+// its life. Meanwhile the program under test can read, but its commits wait
+// out the busy timeout and fail with "database is locked".
+class OtherProgramReading {
+public:
+    explicit OtherProgramReading(const std::string& path);
+    ~OtherProgramReading();
+    OtherProgramReading(const OtherProgramReading&) = delete;
+    OtherProgramReading& operator=(const OtherProgramReading&) = delete;
+    void release();
+
+private:
+    std::unique_ptr<REALSQLDatabase> db_;
+};

@@ -192,6 +192,7 @@ void EditField::changeByCode(const std::function<void()>& change) {
 }
 
 void EditField::textChangedInQt() {
+    ++changeCount_;
     // Changes made by code are reported once, when the change is complete.
     if (codeDepth_ > 0) return;
     guardedHandler(*this, [this] { raiseTextChangeIfChanged(); });

@@ -75,6 +75,11 @@ public:
     void Cut();
     void Paste();
 
+    // Grows with every change of the text or of any of its styles, by the
+    // user or by code; never for a selection change. Its owner keeps the
+    // count it last saved at and compares, as TextChange ignores styles.
+    uint64_t ChangeCount() const { return changeCount_; }
+
     Event<void()> TextChange, SelChange;
     virtual void handleTextChange() { TextChange(); }
     virtual void handleSelChange() { SelChange(); }
@@ -125,4 +130,5 @@ private:
     std::string lastText_;
     std::pair<int32_t, int32_t> lastSelection_{0, 0};
     int codeDepth_ = 0;
+    uint64_t changeCount_ = 0;
 };

@@ -115,6 +115,10 @@ public:
 
     // Opens the cell for editing in place.
     void EditCell(int32_t row, int32_t column);
+    // Ends an open cell edit as Return does: the cell keeps the editor's
+    // text and CellLostFocus is raised. Nothing happens when none is open.
+    void EndCellEdit();
+    bool CellEditing() const { return editing(); }
     // Sorts by SortedColumn in its current direction.
     void Sort();
 

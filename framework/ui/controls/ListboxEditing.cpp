@@ -24,6 +24,13 @@ void Listbox::EditCell(int32_t row, int32_t column) {
     }
 }
 
+void Listbox::EndCellEdit() {
+    QLineEdit* editor = delegate_->editor();
+    if (!editor) return;
+    emit delegate_->commitData(editor);
+    emit delegate_->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 bool Listbox::canStandardEdit(const std::string& itemName) const {
     if (!editing()) return false;
     QLineEdit* e = delegate_->editor();

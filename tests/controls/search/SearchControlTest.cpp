@@ -2,6 +2,7 @@
 // Return, the scope menu, the cancel widget and the placeholder.
 #include <gtest/gtest.h>
 
+#include "framework/runtime/Services.h"
 #include "tests/controls/search/SearchTestWindow.h"
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
@@ -71,6 +72,34 @@ TEST_F(SearchControlTest, TypingSearchesLiveAndReturnSearchesAgainButEnterDoesNo
     EXPECT_EQ(w.searches.back(), (std::pair<std::string, std::string>{"ab", "Everywhere"}));
     EXPECT_EQ(w.field().Text.get(), "ab");
     EXPECT_FALSE(w.search->Searchfield_KeyDown("x")) << "keys always go on to the field";
+}
+
+// Keys that came in while a search ran wait in the window system's queue:
+// only the last of them is searched for. When the waiting keys change no
+// text (an arrow), the search left over runs once they are handled.
+TEST_F(SearchControlTest, KeysTypedDuringASearchAreSearchedForOnce) {
+    int keysBehind = 0;  // keys still waiting while the current one is handled
+    services().keysWaiting = [&] { return keysBehind > 0; };
+    ui.type(w.field(), "s");
+    keysBehind = 3;  // "alt" came while "s" was searched for
+    for (const char* key : {"a", "l", "t"}) {
+        --keysBehind;
+        ui.type(w.field(), key);
+    }
+    EXPECT_EQ(w.searches, (Searches{{"s", "Everywhere"}, {"salt", "Everywhere"}}));
+
+    keysBehind = 3;  // " p" and an arrow key
+    for (const char* key : {" ", "p"}) {
+        --keysBehind;
+        ui.type(w.field(), key);
+    }
+    --keysBehind;
+    ui.key(w.field(), "\x1C");  // Left: the field's text stays
+    EXPECT_EQ(w.searches.size(), 2u);
+    ui.settle();
+    EXPECT_EQ(w.searches, (Searches{{"s", "Everywhere"}, {"salt", "Everywhere"}, {"salt p", "Everywhere"}}));
+    ui.settle();
+    EXPECT_EQ(w.searches.size(), 3u) << "searched once";
 }
 
 TEST_F(SearchControlTest, TypeReturnChooseAScopeThenCancel) {

@@ -225,6 +225,24 @@ TEST_F(ListFixture, EditingInPlaceReportsKeystrokesAndTheEndOfTheEdit) {
     EXPECT_FALSE(list->canStandardEdit("EditSelectAll")) << "no editor, no standard editing";
 }
 
+TEST_F(ListFixture, EndCellEditFromCodeKeepsTheTextAndReportsTheEnd) {
+    fill({"Bread", "Cake"});
+    window.Show();
+    std::vector<std::string> ended;
+    list->CellLostFocus = [&](int32_t r, int32_t) { ended.push_back(list->Cell(r, 0).str()); };
+    list->EndCellEdit();
+    EXPECT_TRUE(ended.empty()) << "nothing open, nothing ended";
+    list->EditCell(1, 0);
+    ASSERT_TRUE(list->CellEditing());
+    QLineEdit* editor = list->view()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    typeText(editor, "Rye");
+    list->EndCellEdit();
+    EXPECT_FALSE(list->CellEditing());
+    EXPECT_EQ(ended, std::vector<std::string>{"Rye"});
+    EXPECT_EQ(list->Cell(1, 0).str(), "Rye");
+}
+
 TEST_F(ListFixture, TheEditMenuWorksOnTheCellEditor) {
     fill({"Bread"});
     window.Show();

@@ -223,3 +223,37 @@ TEST_F(DatabaseTest, ManySmallAndSomeLargeValuesReadBackIntact) {
     rs->MoveNext();
     EXPECT_EQ(rs->Field("recipeName").StringValue(), "Recipe 1+");
 }
+
+// Row by row: the same rows as a materialised select, forward only, with no
+// count; a walk that cannot go on (the connection closed under it) ends
+// early with the error set, so a caller never takes a cut-short walk for all.
+TEST_F(DatabaseTest, RowByRowGivesTheRowsInOrderAndReportsAWalkCutShort) {
+    auto db = createRecipes({"Soup", "Bread", "Jam"});
+    auto rows = db->SQLSelectRowByRow("select recipeName, length(recipeText) from recipes order by recipeName");
+    ASSERT_TRUE(rows) << db->ErrorMessage();
+    EXPECT_EQ(rows->RecordCount(), -1);
+    std::vector<std::string> names;
+    for (; !rows->EOF_(); rows->MoveNext())
+        names.push_back(rows->Field("recipeName").StringValue() + rows->IdxField(2).StringValue());
+    EXPECT_EQ(names, (std::vector<std::string>{"Bread4", "Jam4", "Soup4"}));
+    EXPECT_FALSE(db->Error());
+    rows->MoveFirst();
+    EXPECT_TRUE(db->Error());  // forward only
+
+    auto cut = db->SQLSelectRowByRow("select recipeName from recipes");
+    ASSERT_TRUE(cut && !cut->EOF_());
+    db->Close();
+    ASSERT_TRUE(db->Connect());
+    cut->MoveNext();
+    EXPECT_TRUE(cut->EOF_());
+    EXPECT_TRUE(db->Error());
+}
+
+TEST_F(DatabaseTest, RowByRowTakesOneSelectThatChangesNothing) {
+    auto db = createRecipes({"Soup"});
+    for (const char* sql : {"delete from recipes", "select 1; select 2", "select * from nowhere"}) {
+        EXPECT_EQ(db->SQLSelectRowByRow(sql), nullptr) << sql;
+        EXPECT_TRUE(db->Error()) << sql;
+    }
+    EXPECT_EQ(peek("select count(*) from recipes"), "1");
+}

@@ -1,5 +1,7 @@
 #include "DatabaseTestSupport.h"
 
+#include <filesystem>
+
 TEST_F(DatabaseTest, AChangeOpensATransactionThatCommitMakesVisible) {
     auto db = createRecipes({});
     EXPECT_FALSE(db->InTransaction());
@@ -116,4 +118,34 @@ TEST_F(DatabaseTest, AStatementHoldingANulCharacterFailsInsteadOfRunningCutShort
     EXPECT_EQ(db->SQLSelect(std::string("select 1\0", 9)), nullptr);
     EXPECT_EQ(peek("select count(*) from recipes"), "1");
     EXPECT_FALSE(db->InTransaction());
+}
+
+TEST_F(DatabaseTest, RowsChangedTellsAnUpdateOfAVanishedRowFromASuccess) {
+    auto db = createRecipes({"Soup", "Bread"});
+    db->SQLExecute("update recipes set recipeName = ?1 where rowID = ?2", {Variant("Stew"), Variant(int64_t(1))});
+    EXPECT_EQ(db->RowsChanged(), 1);
+    db->SQLExecute("update recipes set recipeName = 'Stew' where rowID = 9");
+    EXPECT_FALSE(db->Error());
+    EXPECT_EQ(db->RowsChanged(), 0);
+    db->SQLExecute("delete from recipes");
+    EXPECT_EQ(db->RowsChanged(), 2);
+}
+
+// A vacuum lets its cache spill (its memory stays bounded), and afterwards
+// the file again holds only committed pages: pending changes far larger than
+// the cache still stay out of it until the commit, so a copy is a backup.
+TEST_F(DatabaseTest, AfterAVacuumPendingChangesStillStayOutOfTheFile) {
+    auto db = createRecipes({"Soup"});
+    db->SQLExecute("create table scratch (x); insert into scratch values (zeroblob(3000000)); drop table scratch");
+    db->Commit();
+    db->SQLExecute("vacuum");
+    ASSERT_FALSE(db->Error()) << db->ErrorMessage();
+    const auto committedSize = std::filesystem::file_size(path());
+    for (int i = 0; i < 40; ++i)  // about 20 MB, ten times the page cache
+        db->SQLExecute("insert into recipes (recipeText) values (?)", {std::string(500000, 'a' + i % 26)});
+    EXPECT_TRUE(db->InTransaction());
+    EXPECT_EQ(std::filesystem::file_size(path()), committedSize);
+    EXPECT_EQ(peek("select count(*) from recipes"), "1");
+    db->Commit();
+    EXPECT_GT(std::filesystem::file_size(path()), committedSize);
 }

@@ -151,3 +151,20 @@ TEST_F(StyledFieldTest, TypedParagraphsAndLineBreaksKeepTheParagraphsAlignment) 
     EXPECT_EQ(field->StyledText.RTFData.get(), rtf);
     EXPECT_EQ(value().ParagraphCount(), 3u);
 }
+
+// TextChange ignores styles, so an owner that must store styled text counts
+// changes instead: every text or style change counts, a selection does not.
+TEST_F(StyledFieldTest, TheChangeCountGrowsWithStylesAndTextButNotWithTheSelection) {
+    load(kMixed);
+    uint64_t count = field->ChangeCount();
+    select(0, 4);
+    EXPECT_EQ(field->ChangeCount(), count) << "selecting";
+    field->SelTextSize = 36;
+    EXPECT_GT(field->ChangeCount(), count) << "a size";
+    count = field->ChangeCount();
+    field->SelAlignment = 2;
+    EXPECT_GT(field->ChangeCount(), count) << "an alignment";
+    count = field->ChangeCount();
+    field->Text = std::string("new");
+    EXPECT_GT(field->ChangeCount(), count) << "the text";
+}

@@ -238,26 +238,41 @@ TEST_F(PhotoTest, AFailedClearSaysError501AndIsWrittenWhenThePhotoLosesTheFocus)
     EXPECT_EQ(storedStart(), "NULL");
 }
 
-TEST_F(PhotoTest, ARetryThatFailsAgainSaysError400) {
+TEST_F(PhotoTest, AFailedWriteIsOneBoxAndItsRetryBeforeAnotherRecipeFailingAgainKeepsTheRecipe) {
+    start(kTwo);
+    execute({"create trigger photoLocked before update of recipePhoto on recipes "
+             "begin select raise(abort, 'photo locked'); end"});
+    ui.dialogs().expectMsgBox("Error 500: There was an error updating the picture in the database.");
+    ui.drop(photo(), pictureDrop(redPicture(40, 30)));
+    EXPECT_EQ(ui.dialogs().messages().size(), 1u) << "one failure, one box";
+
+    // Another recipe would replace the unsaved photo: it is tried first, and
+    // as it fails again the recipe stays shown with its photo.
+    ui.dialogs().expectMsgBox("Error 400 occurred while updating the recipe.");
+    ui.clickCell(*w().recipeList, 1);
+    EXPECT_EQ(w().recRowID, 1);
+    EXPECT_EQ(w().recipeList->ListIndex, 0);
+    EXPECT_TRUE(w().myPic);
+
+    execute({"drop trigger photoLocked"});
+    ui.advanceMicroseconds(500'000);  // a later click, not the one just told of the failure
+    ui.clickCell(*w().recipeList, 1);
+    EXPECT_EQ(w().recRowID, 2);
+    EXPECT_EQ(storedStart(1), kJpegStart) << "written before the other recipe was shown";
+}
+
+TEST_F(PhotoTest, APhotoWhoseRecipeIsGoneSaysSoOnceAndLetsTheUserMoveOn) {
     SqlStatementFault fault("where _rowid_ = ?", 1);
     start(kTwo);
     ui.dialogs().expectMsgBox("Error 500: There was an error updating the picture in the database.");
     ui.drop(photo(), pictureDrop(redPicture(40, 30)));
     execute({"delete from recipes where rowID = 1"});  // gone behind the window's back
-    ui.dialogs().expectMsgBox("Error 400 occurred while updating the recipe.");
+    ui.dialogs().expectMsgBox(
+        "Error 303: Could not save the recipe's photo. The recipe is no longer in the database.");
     ui.setFocus(photo());
     ui.setFocus(*w().recipeList);
-}
-
-TEST_F(PhotoTest, AnUnsavedPhotoOfAnotherRecipeIsNotWrittenOnFocusLoss) {
-    SqlStatementFault fault("where _rowid_ = ?", 1);
-    start(kTwo);
-    ui.dialogs().expectMsgBox("Error 500: There was an error updating the picture in the database.");
-    ui.drop(photo(), pictureDrop(redPicture(40, 30)));
-    w().recipeList->ListIndex = 1;  // another recipe is shown
-    ui.setFocus(photo());
-    ui.setFocus(*w().recipeList);
-    EXPECT_EQ(storedStart(1), "NULL");
+    ui.clickCell(*w().recipeList, 1);
+    EXPECT_EQ(w().recRowID, 2);
     EXPECT_EQ(storedStart(2), "NULL");
 }
 

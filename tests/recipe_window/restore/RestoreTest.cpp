@@ -142,6 +142,22 @@ TEST_F(RestoreTest, AnEditInProgressDoesNotLeakIntoTheRestoredRecipes) {
     EXPECT_EQ(std::string(w().recipeKeywords->Text), "");
 }
 
+// An edit that cannot be stored would be lost with the old file: the
+// restore is not offered, and the edit stays on screen.
+TEST_F(RestoreTest, AnEditThatCannotBeStoredStopsTheRestore) {
+    start(kCurrent);
+    const std::string backup = makeDatabase(kBackupName, {"Soup"});
+    execute({"create trigger keywordsLocked before update of recipeKeywords on recipes "
+             "begin select raise(abort, 'locked'); end"});
+    ui.setFocus(*w().recipeKeywords);
+    w().recipeKeywords->Text = std::string("edited before the restore");
+    ui.dialogs().expectMsgBox("Error 300 occurred while updating the recipe.");
+    restore();
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"Apple Tart", "Bread"})) << "not restored";
+    EXPECT_EQ(ui.dialogs().messages().size(), 1u) << "not even offered";
+    EXPECT_EQ(std::string(w().recipeKeywords->Text), "edited before the restore");
+}
+
 // The restored file is opened as at start-up; when that fails the program
 // ends, and the next start must find the database the user had.
 TEST_F(RestoreTest, WhenTheRestoredFileCannotBeOpenedTheOldDatabaseIsPutBack) {

@@ -1,0 +1,211 @@
+"""The edit in progress on a real display: every path that replaces or changes the shown recipe stores
+the user's edit first, into the recipe it belongs to, and says so when it cannot."""
+import os
+import sqlite3
+
+from desktop import centre, check, check_equal
+
+
+def run_sql(d, *statements):
+    """Changes the database file before the start, as another program or an older version would."""
+    con = sqlite3.connect(d.database_path)
+    for statement in statements:
+        con.execute(statement)
+    con.commit()
+    con.close()
+
+
+def stored(d, name, column):
+    return dict(d.recipes(f"recipeName, {column}")).get(name)
+
+
+def three_recipes(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Bread", "text": "Knead."},
+                      {"name": "Cake", "text": "Mix."}])
+
+
+def test_failed_new_recipe_renames_no_other_recipe(d):
+    three_recipes(d)
+    run_sql(d, "create trigger noNewRecipes before insert on recipes begin select raise(abort, 'full'); end")
+    d.start()
+    d.click("recipeName")  # where the focus is after any New Recipe
+    d.click("AddRecipe")
+    box = d.box()
+    check_equal(box["text"], "Error NR002 creating new recipe record.", "the box")
+    d.answer("OK")
+    d.no_box()
+    d.click_row("Bread")
+    d.quit()
+    check_equal(d.recipes(), ["Apple Pie", "Bread", "Cake"], "recipes after the failed New Recipe")
+
+
+def test_next_and_previous_recipe_store_the_edit_first(d):
+    three_recipes(d)
+    d.start()
+    d.click_row("Apple Pie")
+    d.click("recipeKeywords")
+    d.type("dessert")
+    d.key("ctrl+bracketright")  # Next Recipe, the keywords field keeps the focus
+    check_equal(d.control("recipeName")["text"], "Bread", "shown after Next Recipe")
+    check_equal(stored(d, "Apple Pie", "recipeKeywords"), "dessert", "keywords stored by Next Recipe")
+
+    d.click("RecipeText")
+    d.key("ctrl+End")
+    d.type(" Rest.")
+    d.menu("Recipe", "Previous Recipe")
+    check_equal(d.control("recipeName")["text"], "Apple Pie", "shown after Previous Recipe")
+    check_equal(stored(d, "Bread", "recipeText"), "Knead. Rest.", "text stored by Previous Recipe")
+
+    d.click("recipeName")
+    d.key("ctrl+a")
+    d.type("Apple Tart")
+    d.key("ctrl+bracketleft")
+    check_equal(d.recipes(), ["Apple Tart", "Bread", "Cake"], "name stored by Previous Recipe")
+    d.quit()
+
+
+def test_search_scope_and_cancel_store_the_edit_first(d):
+    three_recipes(d)
+    d.start()
+    d.click("Searchfield")
+    d.type("a")
+    d.click_row("Bread")
+    d.click("recipeKeywords")
+    d.type("daily")
+    d.click("CancelWidget")
+    check_equal(stored(d, "Bread", "recipeKeywords"), "daily", "keywords stored by the cancel button")
+
+    d.click_row("Cake")
+    d.click("RecipeText")
+    d.key("ctrl+End")
+    d.type(" Bake.")
+    d.click("BgCanvas", dx=12)  # the magnifying glass: the scope menu
+    popup = d.probe()["popup"]
+    check(popup is not None, "the scope menu is open")
+    d.click_at(*centre(next(i for i in popup["items"] if i["text"] == "Recipe Keywords")))
+    check_equal(stored(d, "Cake", "recipeText"), "Mix. Bake.", "text stored by choosing a scope")
+    d.quit()
+
+
+def test_rename_in_a_list_cell_is_stored_by_another_row_plus_and_close(d):
+    three_recipes(d)
+    d.start()
+    d.click_row("Apple Pie", count=2)
+    d.key("ctrl+a")
+    d.type("Apple Crumble")
+    d.click_row("Cake")
+    check_equal(d.recipes(), ["Apple Crumble", "Bread", "Cake"], "rename stored by a click on another row")
+
+    d.click_row("Bread", count=2)
+    d.key("ctrl+a")
+    d.type("Brown Bread")
+    d.click("AddRecipe")
+    check_equal(d.recipes()[:3], ["Apple Crumble", "Brown Bread", "Cake"], "rename stored by +")
+
+    d.click_row("Cake", count=2)
+    d.key("ctrl+a")
+    d.type("Carrot Cake")
+    d.key("ctrl+w")  # File > Close ends the program
+    check_equal(d.wait_exit(), 0, "exit code")
+    check_equal(d.recipes()[:3], ["Apple Crumble", "Brown Bread", "Carrot Cake"], "rename stored by closing")
+
+
+def test_delete_names_and_deletes_the_recipe_the_user_was_on(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Cherry Pie", "text": "Pit them."}])
+    d.start()
+    d.click("Searchfield")
+    d.type("Pie")
+    d.click_row("Cherry Pie")
+    d.click("recipeName")
+    d.key("ctrl+a")
+    d.type("Mom's Tart")  # no longer matches the search
+    d.click("deleteSelectedRecipe")
+    box = d.box()
+    check_equal(box["text"], "Delete the recipe 'Mom's Tart'?", "the question")
+    d.answer("Delete Recipe")
+    d.no_box()
+    check_equal(d.recipes(), ["Apple Pie"], "recipes after the delete")
+    d.quit()
+
+
+def test_text_styled_from_the_font_palette_is_stored_at_quit(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+    d.click("RecipeText")
+    d.key("ctrl+a")
+    d.key("ctrl+t")  # Show Fonts
+    d.window("Font")
+    d.click_row("36", control="SizeList", window="Font")
+    check(d.window("Font").active, "the palette is in front")
+    d.quit()
+    check("\\fs72" in stored(d, "Apple Pie", "recipeRtfText"), "the text is stored at 36 points")
+
+
+def test_name_refused_twice_returns_to_the_name_selected(d):
+    os.makedirs(os.path.dirname(d.database_path), exist_ok=True)
+    run_sql(d, "create table recipes (recipeName varChar UNIQUE, recipeText varChar, recipeRtfText varChar, "
+               "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)",
+            "insert into recipes (recipeName) values ('Apple'), ('Apple copy'), ('Bread')")
+    d.start()
+    d.click_row("Bread")
+    d.click("recipeName")
+    d.key("ctrl+a")
+    d.type("Apple")
+    d.click_row("Apple")  # another recipe: the refused name's recipe must stay, with the focus
+    check(d.box()["text"].startswith("Recipe names in certain old databases must be unique!"), "the copy notice")
+    d.answer("OK")
+    check_equal(d.box()["text"], "Error 300 occurred while updating the recipe.", "the second refusal")
+    d.answer("OK")
+    d.no_box()
+    check_equal(d.focus(), "recipeName", "focus after the refusal")
+    name = d.control("recipeName")
+    check_equal(name["text"], "Apple copy", "the name kept")
+    check_equal((name["selectionStart"], name["selectionLength"]), (0, len("Apple copy")), "the whole name selected")
+    check_equal(sorted(d.recipes()), ["Apple", "Apple copy", "Bread"], "nothing stored yet")
+    d.key("ctrl+q")  # quitting tries the name again, as leaving the field would
+    check(d.box()["text"].endswith("Saving as 'Apple copy copy'."), "the notice at quit")
+    d.answer("OK")
+    check_equal(d.wait_exit(), 0, "exit code")
+    check_equal(sorted(d.recipes()), ["Apple", "Apple copy", "Apple copy copy"], "stored names")
+
+
+def test_failed_commit_is_said_kept_and_stored_once_the_database_is_free(d):
+    three_recipes(d)
+    d.start()
+    reader = sqlite3.connect(d.database_path, isolation_level=None, timeout=1)
+    reader.execute("begin")
+    reader.execute("select count(*) from recipes").fetchall()  # another program reading: commits fail
+    d.click_row("Bread")
+    d.click("recipeName")
+    d.key("ctrl+a")
+    d.type("Rye Bread")
+    d.key("Tab")
+    box = d.box()
+    check(box["text"].startswith("Error 302: Could not save the recipe's name.") and "locked" in box["text"],
+          f"the box says what failed and why: {box['text']!r}")
+    d.answer("OK")
+    d.no_box()
+    check_equal(d.control("recipeName")["text"], "Rye Bread", "the name stays in the field")
+    reader.execute("rollback")
+    reader.close()
+    d.click_row("Cake")
+    check_equal(d.recipes(), ["Apple Pie", "Rye Bread", "Cake"], "stored by the next save")
+    d.quit()
+
+
+def test_commit_failing_at_quit_is_shown_before_the_program_ends(d):
+    three_recipes(d)
+    d.start()
+    d.click_row("Cake")
+    d.click("recipeKeywords")
+    reader = sqlite3.connect(d.database_path, isolation_level=None, timeout=1)
+    reader.execute("begin")
+    reader.execute("select count(*) from recipes").fetchall()
+    d.type("sweet")
+    d.key("ctrl+q")
+    box = d.box()
+    check(box["text"].startswith("Error 302: Could not save the recipe's keywords."), f"the box: {box['text']!r}")
+    d.answer("OK")
+    check_equal(d.wait_exit(), 0, "exit code")
+    reader.execute("rollback")
+    reader.close()

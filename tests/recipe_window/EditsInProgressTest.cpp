@@ -1,0 +1,261 @@
+// The edit in progress: stored before anything replaces the shown recipe,
+// wherever the focus is; failed commits said, kept on screen and retried;
+// nothing written that did not change, and nothing written into another
+// recipe.
+#include <limits>
+
+#include "framework/ui/controls/BevelButton.h"
+#include "tests/support/MainWindowFixture.h"
+#include "utility_windows/font_palette/FontWindow.h"
+
+using ::testing::AllOf;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+namespace {
+
+const std::vector<TestRecipe> kThree = {recipe("Bread", "daily"), recipe("Cake", "sweet"), recipe("Soup", "hot")};
+
+const char* const kLocked = "database is locked";
+
+// A trigger that makes every update of the column fail with `why`.
+std::string failingUpdatesOf(const std::string& column, const std::string& why) {
+    return "create trigger " + column + "Locked before update of " + column + " on recipes begin select raise(abort, '" +
+           why + "'); end";
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, AFailedCommitIsSaidTheEditKeptOnScreenAndStoredByTheNextSave) {
+    start(kThree);
+    ui.clickCell(*w().recipeList, 1);  // Cake
+    ui.setFocus(*w().recipeName);
+    w().recipeName->SelStart = 4;
+    ui.type(*w().recipeName, "s");
+    OtherProgramReading reader(databasePath());
+
+    ui.dialogs().expectMsgBox(AllOf(StartsWith("Error 302: Could not save the recipe's name. "), HasSubstr(kLocked)));
+    ui.setFocus(*w().recipeKeywords);
+    EXPECT_EQ(std::string(w().recipeName->Text), "Cakes") << "kept in the field";
+    EXPECT_EQ(w().recRowID, 2);
+    EXPECT_FALSE(App().db->InTransaction()) << "no lock kept that would stop other programs reading";
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "Cake");
+
+    // The same user action does not try again: the user was just told.
+    ui.clickCell(*w().recipeList, 0);
+    EXPECT_EQ(w().recRowID, 2);
+    EXPECT_EQ(w().recipeList->ListIndex, 1) << "the selection is put back";
+    EXPECT_EQ(ui.dialogs().messages().size(), 1u);
+
+    // A later click on another recipe tries the save first; it fails again,
+    // and the recipe stays shown and selected.
+    ui.advanceMicroseconds(500'000);
+    ui.dialogs().expectMsgBox(StartsWith("Error 302: Could not save the recipe's name. "));
+    ui.clickCell(*w().recipeList, 0);
+    EXPECT_EQ(w().recRowID, 2);
+    EXPECT_EQ(w().recipeList->ListIndex, 1);
+    EXPECT_EQ(std::string(w().recipeName->Text), "Cakes");
+
+    reader.release();
+    ui.advanceMicroseconds(500'000);
+    ui.clickCell(*w().recipeList, 0);
+    EXPECT_EQ(w().recRowID, 1);
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "Cakes");
+}
+
+TEST_F(MainWindowTest, AtQuitEveryEditIsTriedOnceMoreAndALastFailureIsShown) {
+    start(kThree);
+    OtherProgramReading reader(databasePath());
+    ui.setFocus(*w().recipeKeywords);
+    ui.type(*w().recipeKeywords, "rye ");
+    ui.dialogs().expectMsgBox(
+        AllOf(StartsWith("Error 302: Could not save the recipe's keywords. "), HasSubstr(kLocked)));
+    ui.setFocus(*w().RecipeText);
+    ui.type(*w().RecipeText, "Knead. ");
+    // At quit each edit is tried once more (the text's LostFocus leaves it
+    // to Close): one box for each that fails.
+    ui.dialogs()
+        .expectMsgBox(StartsWith("Error 302: Could not save the recipe's keywords. "))
+        .expectMsgBox(AllOf(StartsWith("Error 302: Could not save the recipe's text. "), HasSubstr(kLocked)));
+    quit();
+    EXPECT_EQ(ui.dialogs().messages().size(), 3u);
+    reader.release();
+    EXPECT_EQ(value("select recipeKeywords from recipes where rowID = 1"), "daily");
+}
+
+TEST_F(MainWindowTest, TextWhoseSaveFailedIsNeverReplacedByTheStoredText) {
+    start(kThree);
+    execute({failingUpdatesOf("recipeText", "text locked")});
+    ui.setFocus(*w().RecipeText);
+    w().RecipeText->Text = std::string("Rye flour");
+    ui.dialogs().expectMsgBox(StartsWith("Error 301 occurred while updating the recipe.\rtext locked\r\r"));
+    ui.setFocus(*w().recipeName);
+    EXPECT_EQ(value("select recipeRtfText from recipes where rowID = 1"), "{\\rtf1\\ansi text}")
+        << "the RTF is not stored without the plain text";
+
+    // Leaving the name field refills the list, which would reload the text.
+    ui.advanceMicroseconds(500'000);
+    ui.dialogs().expectMsgBox(StartsWith("Error 301 occurred while updating the recipe."));
+    ui.setFocus(*w().recipeKeywords);
+    EXPECT_EQ(std::string(w().RecipeText->Text), "Rye flour");
+
+    execute({"drop trigger recipeTextLocked"});
+    ui.advanceMicroseconds(500'000);
+    ui.clickCell(*w().recipeList, 2);
+    EXPECT_EQ(w().recRowID, 3);
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 1"), "Rye flour");
+    EXPECT_THAT(value("select recipeRtfText from recipes where rowID = 1"), HasSubstr("Rye flour"));
+}
+
+TEST_F(MainWindowTest, ASaveToARecipeThatNoLongerExistsSaysSoAndLetsTheUserMoveOn) {
+    start(kThree);
+    ui.setFocus(*w().recipeKeywords);
+    ui.type(*w().recipeKeywords, " rye");
+    execute({"delete from recipes where rowID = 1"});  // another copy of the program deleted it
+    ui.dialogs().expectMsgBox(
+        "Error 303: Could not save the recipe's keywords. The recipe is no longer in the database.");
+    ui.clickCell(*w().recipeList, 1);
+    EXPECT_EQ(w().recRowID, 2);
+    EXPECT_FALSE(App().db->InTransaction()) << "no write lock kept";
+    EXPECT_EQ(value("select count(*) from recipes"), "2") << "nothing was made of it";
+}
+
+TEST_F(MainWindowTest, OldMacRomanNamesSurviveAndUnchangedFieldsAreNotWritten) {
+    const std::string macRoman = "Cr\x8F" "me br\x9E" "l\x8E" "e";  // "Crème brûlée" as older versions stored it
+    start({recipe(macRoman, "d\x8E" "ssert"), recipe("Soup")});
+    EXPECT_EQ(std::string(w().recipeName->Text), "Crème brûlée");
+    EXPECT_EQ(std::string(w().recipeKeywords->Text), "déssert");
+    EXPECT_EQ(w().recipeList->List(0), "Crème brûlée");
+
+    // Visiting every editor writes nothing: the old bytes stay as they are.
+    execute({"create trigger readOnly before update on recipes begin select raise(abort, 'read-only'); end"});
+    for (RectControl* editor : std::vector<RectControl*>{w().recipeName, w().recipeKeywords, w().RecipeText})
+        ui.setFocus(*editor);
+    ui.setFocus(*w().recipeList);
+    EXPECT_EQ(value("select hex(recipeName) from recipes where rowID = 1"), "43728F6D652062729E6C8E65");
+
+    execute({"drop trigger readOnly"});
+    ui.setFocus(*w().recipeKeywords);
+    ui.type(*w().recipeKeywords, "!");
+    ui.setFocus(*w().recipeList);
+    EXPECT_EQ(value("select recipeKeywords from recipes where rowID = 1"), "!déssert");
+}
+
+TEST_F(MainWindowTest, NewRecipeAtTheLargestRowIDIsRefusedAndChangesNothing) {
+    TestRecipe last = recipe("Last");
+    last.rowID = std::numeric_limits<int64_t>::max();
+    start({recipe("Bread"), last});
+    ui.setFocus(*w().recipeName);
+    ui.dialogs().expectMsgBox("Error NR002 creating new recipe record.");
+    ui.click(*w().AddRecipe, 5, 5);
+    EXPECT_EQ(value("select count(*) from recipes"), "2");
+    EXPECT_EQ(value("select group_concat(recipeName, ',') from (select recipeName from recipes order by rowID)"),
+              "Bread,Last");
+}
+
+TEST_F(MainWindowTest, AFailedNewRecipeLeavesTheShownRecipesNameAlone) {
+    start(kThree);
+    execute({"create trigger full before insert on recipes begin select raise(abort, 'disk full'); end"});
+    ui.setFocus(*w().recipeName);
+    ui.dialogs().expectMsgBox("Error NR002 creating new recipe record.");
+    ui.click(*w().AddRecipe, 5, 5);
+    EXPECT_EQ(std::string(w().recipeName->Text), "Bread");
+    ui.setFocus(*w().recipeList);
+    EXPECT_THAT(listedNames(), ElementsAre("Bread", "Cake", "Soup"));
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 1"), "Bread");
+}
+
+TEST_F(MainWindowTest, EveryPathThatReplacesTheRecipeStoresTheEditWhereverTheFocusIs) {
+    start(kThree);
+    // Next Recipe from the keywords field.
+    ui.setFocus(*w().recipeKeywords);
+    ui.type(*w().recipeKeywords, "loaf ");
+    EXPECT_TRUE(ui.chooseMenu("RecipeNextRecipe"));
+    EXPECT_EQ(w().recRowID, 2);
+    EXPECT_EQ(value("select recipeKeywords from recipes where rowID = 1"), "loaf daily");
+
+    // A scope chosen with the text field still focused.
+    ui.setFocus(*w().RecipeText);
+    ui.type(*w().RecipeText, "Whisk. ");
+    chooseScope("Recipe Keywords");
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 2"), "Whisk. text");
+
+    // A rename in a list cell, ended by "+".
+    ui.doubleClick(*w().recipeList, 20, 28);
+    ui.type(*w().recipeList, "Apple Bread");
+    ui.click(*w().AddRecipe, 5, 5);
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 1"), "Apple Bread");
+    EXPECT_EQ(w().recRowID, 4) << "the new recipe is shown";
+}
+
+TEST_F(MainWindowTest, DeleteNamesAndDeletesTheRecipeTheUserWasOn) {
+    start({recipe("Apple Pie"), recipe("Cherry Pie")});
+    search("Pie");
+    ui.clickCell(*w().recipeList, 1);
+    ui.setFocus(*w().recipeName);
+    w().recipeName->Text = std::string("Mom's Tart");  // no longer found by "Pie"
+    ui.dialogs().expectMessageDialog("Delete the recipe 'Mom's Tart'?", MessageDialogChoice::Action);
+    EXPECT_TRUE(ui.chooseMenu("RecipeDeleteRecipe"));
+    EXPECT_EQ(value("select group_concat(recipeName) from recipes"), "Apple Pie");
+}
+
+TEST_F(MainWindowTest, TextStyledFromThePaletteIsStoredAtQuit) {
+    start(kThree);
+    ui.setFocus(*w().RecipeText);
+    ui.key(*w().RecipeText, "a", UiDriver::Command);  // Select All
+    EXPECT_TRUE(ui.chooseMenu("FontShowFonts"));
+    FontPaletteWindow& palette = FontWindow();
+    ui.activate(palette);
+    const int32_t row = [&] {
+        for (int32_t i = 0; i < palette.SizeList->ListCount(); ++i)
+            if (palette.SizeList->List(i) == "36") return i;
+        return -1;
+    }();
+    ASSERT_GE(row, 0);
+    ui.clickCell(*palette.SizeList, row);
+    quit();
+    EXPECT_THAT(value("select recipeRtfText from recipes where rowID = 1"), HasSubstr("\\fs72"));
+}
+
+TEST_F(MainWindowTest, ANameRefusedTwiceTakesTheFocusBackFromWhereverTheUserWent) {
+    start({recipe("Bread"), recipe("Soup"), recipe("Soup copy")},
+          "create table recipes (recipeName varChar UNIQUE, recipeText varChar, recipeRtfText varChar, "
+          "recipeKeywords varChar, recipeRating integer, recipePhoto Blob)");
+    ui.setFocus(*w().recipeName);
+    w().recipeName->Text = std::string("Soup");
+    ui.dialogs()
+        .expectMsgBox("Recipe names in certain old databases must be unique!. Saving as 'Soup copy'.")
+        .expectMsgBox("Error 300 occurred while updating the recipe.");
+    ui.click(*w().recipeList, 20, 45);  // the next recipe's row
+    ui.settle();
+    EXPECT_EQ(w().Focus(), w().recipeName);
+    EXPECT_EQ(w().recipeName->SelLength, 9) << "the whole name selected";
+    EXPECT_EQ(w().recRowID, 1) << "the refused name's recipe stays shown";
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 1"), "Bread");
+}
+
+TEST_F(MainWindowTest, NewAndDeleteWhoseCommitFailsSaySoAndChangeNothing) {
+    start(kThree);
+    OtherProgramReading reader(databasePath());
+    ui.dialogs().expectMsgBox(AllOf(StartsWith("Error NR002 creating new recipe record.\r"), HasSubstr(kLocked)));
+    ui.click(*w().AddRecipe, 5, 5);
+    EXPECT_THAT(listedNames(), ElementsAre("Bread", "Cake", "Soup")) << "no recipe that would vanish at quit";
+
+    ui.dialogs()
+        .expectMessageDialog("Delete the recipe 'Bread'?", MessageDialogChoice::Action)
+        .expectMsgBox(AllOf(StartsWith("Error DR001:  Could not delete the recipe. "), HasSubstr(kLocked)));
+    EXPECT_TRUE(ui.chooseMenu("RecipeDeleteRecipe"));
+    EXPECT_THAT(listedNames(), ElementsAre("Bread", "Cake", "Soup")) << "a delete that would come back is not shown";
+    reader.release();
+    EXPECT_EQ(value("select count(*) from recipes"), "3");
+}
+
+TEST_F(MainWindowTest, TheTwoTextColumnsChangeTogetherOrNotAtAll) {
+    start(kThree);
+    execute({failingUpdatesOf("recipeRtfText", "rtf locked")});
+    ui.dialogs().expectMsgBox(StartsWith("Error 301A occurred while updating the recipe.\rrtf locked\r\r"));
+    ui.type(*w().RecipeText, "Rye ");
+    ui.setFocus(*w().recipeKeywords);
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 1"), "text") << "not the plain text alone";
+}
