@@ -5,6 +5,27 @@
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/ProgressBar.h"
 
+namespace {
+
+// The bar the conversion refreshes as rows go by. Refreshing it repaints
+// the whole window, as the window's own refresh would: a repaint of the bar
+// alone leaves the rest of a window that was covered, or has just been
+// shown, unpainted while the conversion keeps the program busy.
+class ConversionBar : public ProgressBar {
+public:
+    void Refresh(bool eraseBackground = true) override {
+        if (refreshingWindow_) return ProgressBar::Refresh(eraseBackground);
+        refreshingWindow_ = true;
+        Window()->Refresh(eraseBackground);  // which refreshes this bar too
+        refreshingWindow_ = false;
+    }
+
+private:
+    bool refreshingWindow_ = false;
+};
+
+}  // namespace
+
 ConvertingWindow::ConvertingWindow() {
     Title = std::string("Converting Database...");
     Width = 345;
@@ -19,6 +40,7 @@ ConvertingWindow::ConvertingWindow() {
     Visible = true;
 
     TempField = add<EditField>("TempField");
+    TempField->Styled = true;
     TempField->MultiLine = true;
     TempField->Left = 20;
     TempField->Top = 14;
@@ -33,7 +55,7 @@ ConvertingWindow::ConvertingWindow() {
     TempField->TextSize = 0.0;
     TempField->TextColor = Color(0x000000);
 
-    conversionBar = add<ProgressBar>("conversionBar");
+    conversionBar = add<ConversionBar>("conversionBar");
     conversionBar->Left = 20;
     conversionBar->Top = 38;
     conversionBar->Width = 305;

@@ -2,7 +2,8 @@
 // The small floating window that shows how far the conversion of the recipe
 // texts has got. Its hidden styled field TempField is the converter: its
 // font, size and colour are the style plain text takes when it becomes RTF.
-// It has no menu bar and binds no menu item.
+// It has no menu bar and binds no menu item. Refreshing its bar repaints the
+// whole window.
 #include <optional>
 #include <string>
 

@@ -4,8 +4,10 @@
 #include "app/LarderwiseSplash.h"
 #include "app/MenuBar1.h"
 #include "app/file_types/FileTypeSets.h"
+#include "controls/search/MagnifyingGlass.h"
 #include "prefs/BPrefs.h"
 #include "recipe_window/Main.h"
+#include "recipe_window/print/PrintModule.h"
 
 std::unique_ptr<Larderwise> _NewAppInstance() {
     auto app = std::make_unique<Larderwise>();
@@ -24,15 +26,18 @@ void _MakeDefaultView() { (void)Main(); }
 
 void releaseGlobals() {
     releaseLarderwiseSplash();
+    releaseMagnifyingGlass();
     Runtime::releaseWindows();
     if (Application* app = currentApplication()) app->MenuBar.reset();
     releaseMenuBar1();
     releaseFileTypes();
+    PrintModule::EndPrinting();
     BPrefs::Unload();
 }
 
 Runtime::StartupSteps larderwiseStartupSteps() {
     Runtime::StartupSteps steps;
+    steps.applicationName = "Larderwise";
     steps.initFileTypes = _InitFileTypes;
     steps.newAppInstance = [] { return std::unique_ptr<Application>(_NewAppInstance()); };
     steps.addMenuHandlers = _ApplicationAddMenuHandlers;

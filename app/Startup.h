@@ -13,8 +13,8 @@ class Larderwise;
 std::unique_ptr<Larderwise> _NewAppInstance();
 void _ApplicationAddMenuHandlers();
 void _MakeDefaultView();
-// The splash picture, windows, the menu bar, the file types, the
-// preferences store, in that order.
+// The splash picture, the magnifying glass, windows, the menu bar, the file
+// types, the print job's text printer, the preferences store, in that order.
 void releaseGlobals();
 
 // The steps above as the runtime takes them (tests start the same way).

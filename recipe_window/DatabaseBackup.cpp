@@ -42,9 +42,19 @@ void backupDatabaseFile(PendingChanges pending) {
     // The file on disk holds what was last committed (nothing pending ever
     // reaches it before its commit), so leaving the pending work out is
     // simply not committing it.
-    if (pending == PendingChanges::Committed && App().db && App().db->InTransaction()) App().db->Commit();
-    if (!completeCopy(*source, *copy)) {
-        MsgBox(kNotBackedUp);
+    REALSQLDatabase* db = App().db.get();
+    if (pending == PendingChanges::Committed && db && db->InTransaction()) db->Commit();
+    // Another program writing the file meanwhile would leave a copy of
+    // half its work, or of changes it then takes back: the copy waits for
+    // it, and is not made when it does not finish.
+    bool tried = false;
+    const auto copyFile = [&] {
+        tried = true;
+        return completeCopy(*source, *copy);
+    };
+    if (!(db ? db->WhileNoOneWrites(copyFile) : copyFile())) {
+        // Kept from being made by another program: the database says why.
+        MsgBox(tried ? std::string(kNotBackedUp) : kNotBackedUp + EndOfLine() + db->ErrorMessage());
         return;
     }
     copy->setMacCreator("laWi");

@@ -59,8 +59,9 @@ bool MainWindow::_SizeSmaller_Action() {
 }
 
 // The picker may take the focus, and leaving the text clears its selection,
-// so the selection is put back before the colour goes on. Whatever the
-// picker answers is applied: after Cancel that is the colour read before.
+// so the selection is put back, and only then the chosen colour goes on.
+// Cancel changes nothing: applying the colour read before would paint a
+// selection of several colours in its first one.
 bool MainWindow::_FormatColor_Action() {
     if (RecipeText->SelLength() == 0) {
         MsgBox("You have no text selected in the Recipe Text field.");
@@ -69,10 +70,10 @@ bool MainWindow::_FormatColor_Action() {
     const int32_t start = RecipeText->SelStart;
     const int32_t length = RecipeText->SelLength;
     Color color = RecipeText->SelTextColor;
-    SelectColor(color, "Choose a color for the text:");
+    const bool chosen = SelectColor(color, "Choose a color for the text:");
     RecipeText->SelStart = start;
     RecipeText->SelLength = length;
-    RecipeText->SelTextColor = color;
+    if (chosen) RecipeText->SelTextColor = color;
     return false;
 }
 

@@ -1,5 +1,7 @@
 // The found list: refilling it from the database, the live search, showing
 // the selected recipe and emptying the editors.
+#include <algorithm>
+
 #include "app/Larderwise.h"
 #include "controls/doubleclick/DoubleClickCanvas.h"
 #include "controls/doubleclick/DoubleClickListbox.h"
@@ -73,8 +75,20 @@ void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
         recipeList->CellTag(last, 0) = Variant(rowID);
         if (rowID == selectID) selectRow = i;
     }
+    // Once the user has sorted by the heading, every refill comes in the
+    // order its mark shows, not in the order the query gave.
+    if (recipeList->SortedColumn() >= 0) {
+        recipeList->Sort();
+        selectRow = std::max(0, rowShowing(selectID));
+    }
     recipeCount->Text = std::to_string(count) + " Recipes";
     recipeList->ListIndex = selectRow;  // names no row on an empty list
+}
+
+int32_t MainWindow::rowShowing(int64_t rowID) {
+    for (int32_t row = 0; row <= recipeList->LastIndex(); ++row)
+        if (static_cast<ListboxTag>(recipeList->CellTag(row, 0)).Int64Value() == rowID) return row;
+    return -1;
 }
 
 void MainWindow::RecipeSearchCntl_Search(const std::string& text, const std::string& where) {
@@ -98,6 +112,9 @@ void MainWindow::recipeList_Change() {
     std::shared_ptr<RecordSet> recipe = select(showRecipeStatement(rowID));
     if (!recipe || recipe->RecordCount() <= 0) {
         MsgBox("Error RL001 updating the recipeList.");
+        // The highlight goes back to the recipe the editors still show, so
+        // the row lit is the recipe that edits and Delete act on.
+        reselectShownRecipe();
         return;
     }
     showRecipe(*recipe);

@@ -13,8 +13,9 @@ ImportKind importKindOf(const std::string& macType, const std::string& typeName)
 std::string importedRecipeName(const std::string& fileName, const std::string& suffix) {
     std::string name = fileName;
     if (!suffix.empty()) {
+        // What comes before the first suffix; without one, nothing does.
         const int32_t at = InStr(fileName, suffix);
-        if (at > 0) name = Left(fileName, at - 1);
+        name = at > 0 ? Left(fileName, at - 1) : std::string();
     }
     return Trim(name).empty() ? std::string("Untitled Recipe") : name;
 }

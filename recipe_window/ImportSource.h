@@ -16,9 +16,9 @@ ImportKind importKindOf(const std::string& macType, const std::string& typeName)
 // The recipe name for a file: for a clipping or an RTF file the part of the
 // file name before the first `suffix` (".TextClipping", ".rtf"; any case),
 // for plain text the whole name (no suffix given). A name that holds no
-// suffix is kept whole, and one that would be blank (empty after trimming)
-// becomes "Untitled Recipe": the text save stores nothing under an empty
-// name, so an empty name would lose the imported text.
+// suffix has nothing before it, so like one that would be blank (empty after
+// trimming) it becomes "Untitled Recipe": the text save stores nothing under
+// an empty name, so an empty name would lose the imported text.
 std::string importedRecipeName(const std::string& fileName, const std::string& suffix = std::string());
 
 // What an imported file becomes: the recipe's name and its text in both

@@ -27,7 +27,9 @@ bool MainWindow::recipeList_KeyDown(const std::string& key) {
     // its editor), the keys the editor passes on, Return and Escape, end the
     // rename there: they are no type-ahead and no command of the list.
     if (recipeList->canStandardEdit("EditSelectAll")) return false;
-    if (key == Chr(8)) deleteRecipe();
+    // Backspace or the forward Delete key: both are "the delete key" the
+    // list's help tag names.
+    if (key == Chr(8) || key == Chr(127)) deleteRecipe();
     else if (commandWith(key, "]") || key == Chr(31) || Keyboard::AsyncKeyDown(kDownArrow)) selectNextRow();
     else if (commandWith(key, "[") || key == Chr(30) || Keyboard::AsyncKeyDown(kUpArrow)) selectPreviousRow();
     else if (commandWith(key, "k")) showKitchenModeFromList();

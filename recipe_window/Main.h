@@ -4,9 +4,10 @@
 // to the recipe's row when the user leaves it; the list is refilled in one
 // step by updateFoundList, and selecting a row loads that one recipe.
 //
-// The code is split by concern:
-//   MainLayout.cpp      window properties, the fourteen controls, bindings
-//   MainEvents.cpp      Open, resizing, Close, menu enabling, the splitters
+// The code is split by concern (the full list: docs/architecture/main-window.md):
+//   MainLayout.cpp      window properties, the fourteen controls, their event bindings
+//   MainEvents.cpp      Open, resizing, Close, the splitters, backup
+//   MenuBinding.cpp     the menu items' bindings and the menu enabling
 //   FoundList.cpp       updateFoundList, the search, showing a recipe
 //   EditsInProgress.cpp commitPendingEdit, the gate before the shown recipe
 //                       is replaced; the checked commit of every save
@@ -211,6 +212,8 @@ private:
     bool execute(const RecipeStatement& statement);
     std::shared_ptr<RecordSet> select(const RecipeStatement& statement);
     void fillList(RecordSet& rows, int64_t selectID);
+    // The list row holding this recipe, -1 when none does.
+    int32_t rowShowing(int64_t rowID);
     void showRecipe(RecordSet& recipe);
     // Each save below answers True when nothing of its editor is left
     // unstored (stored now, unchanged, or not to be written under the save

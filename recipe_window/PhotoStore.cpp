@@ -37,11 +37,13 @@ void MainWindow::replacePhoto(const std::shared_ptr<Picture>& picture, const cha
     // The failure's box takes the focus from the photo area: its LostFocus
     // must not write the photo again and say so a second time.
     SavingScope scope(saving_);
+    if (!saveAllowed()) return;  // no recipe shown: nothing to change
+    // A row that cannot even be read (another program holds the database)
+    // is a failed write like any other: said, and kept for the retry.
     std::shared_ptr<RecordSet> row = photoRow();
-    if (!row) return;
     myPic = picture;
     drawNScale(myPic, *recipePhoto);
-    photoUnsaved_ = !writePhoto(*row, myPic);
+    photoUnsaved_ = !row || !writePhoto(*row, myPic);
     photoUnsavedRowID_ = recRowID;
     photoUnsavedPicture_ = photoUnsaved_ ? myPic : nullptr;
     if (photoUnsaved_) MsgBox(failure);

@@ -1,5 +1,6 @@
 // The recipe export: every recipe as one line of a tab-separated text file
-// the user names: name, keywords and plain text, ordered by name.
+// the user names: name, keywords and plain text, ordered by name. Lines end
+// with LF; paragraph breaks inside a field are CRs.
 //
 // The rows are read one at a time as they are written, so the export's
 // memory stays the same however many recipes there are.
@@ -32,6 +33,12 @@ namespace {
 const char* const kExportQuery =
     "select recipeName, recipeKeywords, recipeText from recipes order by recipeName";
 
+// A record ends with this platform's line end, so `wc -l` counts recipes and
+// `cut`, `sort` or a spreadsheet see one recipe per line; a paragraph break
+// inside a field is written as CR (filterTabs), which no tool here takes for
+// the end of a line.
+const char* const kRecordEnd = "\n";
+
 // Lines are handed to the file in batches of about this many bytes.
 constexpr size_t kBatchBytes = 256 * 1024;
 
@@ -47,9 +54,11 @@ std::string MainWindow::tab() const { return "\t"; }
 std::string MainWindow::filterTabs(const std::string& s) const {
     std::string out;
     out.reserve(s.size());
-    for (char c : s) {
+    for (size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
         if (c == '\t') continue;
-        out += c == '\r' ? '\n' : c;
+        if (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n') continue;  // CR LF is one break
+        out += c == '\n' ? '\r' : c;
     }
     return out;
 }
@@ -81,7 +90,7 @@ void MainWindow::exportRecipes() {
     }
 
     AtomicFileWriter writer(file->path());
-    const std::string lineEnd = EndOfLine();
+    const std::string lineEnd = kRecordEnd;
     std::string batch;
     LoopPacing pacing;
     for (; writer.isOpen() && !rows->EOF_(); rows->MoveNext()) {

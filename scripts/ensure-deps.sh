@@ -12,6 +12,8 @@ packages=(
   xvfb xauth
   # the desktop tests: display, window manager, real X input, screenshots, the driver
   openbox xdotool x11-utils xclip imagemagick python3
+  # the print tests read back the PDFs they print
+  poppler-utils
 )
 
 missing=()

@@ -113,6 +113,9 @@ void SearchControl::ClearSearchText() {
     raiseSearch();
     cancelWidget_->Visible = false;
     clearWindowFocus();
+    // The focus may have left the field before, with text in it: then no
+    // focus loss shows the placeholder, and the empty field must show it.
+    if (Len(searchfield_->Text.get()) == 0) placeholder_->Visible = true;
     RefreshControl();
 }
 

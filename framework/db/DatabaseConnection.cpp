@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <functional>
 #include <memory>
 
 #include "framework/db/REALSQLDatabase.h"
@@ -184,6 +185,25 @@ bool DatabaseConnection::endTransaction(const char* statement) {
 }
 
 bool DatabaseConnection::commit() { return endTransaction("COMMIT"); }
+
+bool DatabaseConnection::whileNoOneWrites(const std::function<bool()>& work) {
+    if (!db_) return failNotConnected();
+    clearError();
+    // This connection's own open transaction has written, so it holds the
+    // lock that keeps every other writer out; its work is not in the file.
+    if (!sqlite3_get_autocommit(db_)) return work();
+    // A read inside an explicit transaction keeps its shared lock until the
+    // transaction ends; another program then cannot write the file, and one
+    // in the middle of writing it makes this wait and then fail.
+    if (!execute("BEGIN")) return false;
+    if (!execute("SELECT count(*) FROM sqlite_schema")) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        return false;
+    }
+    const bool done = work();
+    sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);  // ends a read: nothing to write
+    return done;
+}
 bool DatabaseConnection::rollback() { return endTransaction("ROLLBACK"); }
 
 bool DatabaseConnection::failNotConnected() {

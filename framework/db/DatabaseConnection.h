@@ -6,9 +6,10 @@
 //
 // Rules (see docs/architecture/data-and-db.md):
 // - journal_mode=DELETE and cache_spill=OFF: the file holds the last
-//   committed state, so a plain copy is a consistent backup. Only "vacuum",
-//   which rewrites the whole file and commits at once, lets its cache spill,
-//   so its memory stays bounded however large the file is.
+//   committed state, so a plain copy is a consistent backup as long as no
+//   other program writes the file meanwhile (whileNoOneWrites). Only
+//   "vacuum", which rewrites the whole file and commits at once, lets its
+//   cache spill, so its memory stays bounded however large the file is.
 // - A statement that changes anything opens a transaction when none is
 //   open; "commit"/"rollback" and commit()/rollback() end it and are silent
 //   successes when none is open; "vacuum" commits a pending one first.
@@ -16,6 +17,7 @@
 //   (the whole transaction when the call opened it, else back to a savepoint
 //   taken before its first change), and the connection stays usable.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -66,6 +68,10 @@ public:
     bool commit();
     bool rollback();
     bool inTransaction() const;
+    // Runs `work` under a read lock (or the lock of this connection's own
+    // open transaction): false, with the error set, when another program is
+    // writing the file and the lock cannot be had; else work's result.
+    bool whileNoOneWrites(const std::function<bool()>& work);
     int64_t lastRowID() const;
     // Rows the last insert, update or delete statement changed.
     int64_t rowsChanged() const;

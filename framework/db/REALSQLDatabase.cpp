@@ -93,6 +93,7 @@ void REALSQLDatabase::SetReadThroughMemoryMap(bool on) { connection_->mapFile(on
 void REALSQLDatabase::Commit() { connection_->commit(); }
 void REALSQLDatabase::Rollback() { connection_->rollback(); }
 bool REALSQLDatabase::InTransaction() const { return connection_->inTransaction(); }
+bool REALSQLDatabase::WhileNoOneWrites(const std::function<bool()>& work) { return connection_->whileNoOneWrites(work); }
 bool REALSQLDatabase::Error() const { return connection_->error(); }
 int32_t REALSQLDatabase::ErrorCode() const { return connection_->errorCode(); }
 int32_t REALSQLDatabase::ExtendedErrorCode() const { return connection_->extendedErrorCode(); }

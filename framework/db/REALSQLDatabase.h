@@ -6,6 +6,7 @@
 // the first change opens one, Commit / Rollback (or the statements "commit"
 // and "rollback") end it, and Close rolls back what was never committed.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,6 +57,12 @@ public:
     void Commit();
     void Rollback();
     bool InTransaction() const;
+    // Runs `work` (a copy of the database file, say) while no other program
+    // can write the file, so it holds one committed state throughout. False
+    // with Error set when the file is being written by another program;
+    // else work's result. This connection's own uncommitted changes are
+    // not in the file.
+    bool WhileNoOneWrites(const std::function<bool()>& work);
 
     // Reads the file through a memory map (on) or by copying its pages out
     // of the kernel (off, as after every Connect). A scan of every recipe's

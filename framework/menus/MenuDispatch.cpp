@@ -10,6 +10,15 @@ void runEnablingPass(MenuContext& context) {
     context.raiseFocusedControlEnableMenuItems();
     context.raiseFrontWindowEnableMenuItems();
     context.raiseApplicationEnableMenuItems();
+    // A command nobody in the chain carries out is not offered: with the
+    // help window in front, "Delete Recipe..." would otherwise be enabled
+    // and do nothing. Menus and submenus stay as the handlers left them.
+    if (bar)
+        bar->forEach([&](MenuItem& item) {
+            if (item.Enabled && item.Count() == 0 && !item.isSeparator() && item.Parent() &&
+                !hasHandlerInChain(context, item))
+                item.Enabled = false;
+        });
     if (bar) bar->notifyChanged();
 }
 

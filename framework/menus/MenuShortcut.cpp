@@ -69,7 +69,10 @@ std::optional<KeyChord> parseShortcut(const std::string& shortcut) {
 }
 
 bool shortcutMatches(const KeyChord& shortcut, const KeyChord& pressed) {
-    if (shortcut.key != pressed.key) return false;
+    // "+" is the shifted level of the "=" key on most keyboards, so a "+"
+    // shortcut also answers that key unshifted (Ctrl+= for Ctrl++).
+    const bool plusOnItsKey = shortcut.key == "+" && pressed.key == "=" && !pressed.shift;
+    if (shortcut.key != pressed.key && !plusOnItsKey) return false;
     if (shortcut.command != pressed.command || shortcut.option != pressed.option ||
         shortcut.control != pressed.control)
         return false;

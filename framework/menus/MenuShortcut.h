@@ -27,7 +27,8 @@ std::optional<KeyChord> parseShortcut(const std::string& shortcut);
 
 // Whether a pressed key chord triggers a shortcut. Shift is ignored for
 // symbol keys unless the shortcut names it, because the symbol already says
-// which level of the key was pressed.
+// which level of the key was pressed. A "+" shortcut also answers "=" without
+// Shift, the key "+" is on.
 bool shortcutMatches(const KeyChord& shortcut, const KeyChord& pressed);
 
 // The text shown beside a menu item: "Ctrl+Shift+P", "Ctrl++".

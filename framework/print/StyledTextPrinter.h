@@ -34,6 +34,11 @@ public:
     // Draws the next lines that fit in (x, y, Width, height), y the top.
     // Does nothing once all the text is drawn.
     void DrawBlock(int32_t x, int32_t y, int32_t height);
+    // Moves past the lines DrawBlock would draw with this height, drawing
+    // nothing: the pages before a chosen range leave no trace on paper.
+    void SkipBlock(int32_t height);
+    // How many blocks of this height the text not yet drawn fills (0 at the end).
+    int32_t BlockCount(int32_t height) const;
 
     // True when every line has been drawn (at once for an empty text).
     bool Eof() const;
@@ -43,6 +48,9 @@ public:
 
 private:
     struct Layout;
+    // The line after the block of this height that starts at `first`.
+    size_t blockEnd(size_t first, int32_t height) const;
+
     Graphics& graphics_;
     int32_t width_;
     std::unique_ptr<Layout> layout_;

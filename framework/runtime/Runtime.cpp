@@ -3,6 +3,7 @@
 #include "framework/files/FolderItem.h"
 #include "framework/files/LeftoverTemporaries.h"
 #include "framework/runtime/Application.h"
+#include "framework/runtime/ApplicationIdentity.h"
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
@@ -151,6 +152,7 @@ bool startOrReport(const StartupSteps& steps, const std::vector<std::string>& do
 
 void start(const StartupSteps& steps, const std::vector<std::string>& documents) {
     state().documents = documents;
+    applyApplicationIdentity(steps.applicationName);
     if (steps.initFileTypes) steps.initFileTypes();
     if (steps.newAppInstance) adoptApplication(steps.newAppInstance());
     if (steps.addMenuHandlers) steps.addMenuHandlers();

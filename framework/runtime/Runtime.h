@@ -24,6 +24,7 @@ class Window;
 namespace Runtime {
 
 struct StartupSteps {
+    std::string applicationName;  // the name windows without a title show (ApplicationIdentity.h)
     std::function<void()> initFileTypes;                        // before the application object
     std::function<std::unique_ptr<Application>()> newAppInstance;  // the application object
     std::function<void()> addMenuHandlers;                      // the application's menu handlers

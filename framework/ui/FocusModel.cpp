@@ -1,5 +1,7 @@
 #include "framework/ui/FocusModel.h"
 
+#include "framework/ui/MenuIntegration.h"
+
 #include "framework/ui/HandlerScope.h"
 #include "framework/ui/ModalSession.h"
 #include "framework/ui/RectControl.h"
@@ -38,6 +40,7 @@ void FocusModel::setFocus(RectControl* target) {
         throw;
     }
     mirrorToQt();
+    scheduleMenuEnablingPass();  // menus that follow the focus
 }
 
 void FocusModel::transition(RectControl* target) {
@@ -119,6 +122,7 @@ void FocusModel::windowActivated() {
         control->handleGotFocus();
         mirrorToQt();
     }
+    scheduleMenuEnablingPass();  // the menus of the window now in front
 }
 
 void FocusModel::windowDeactivated() {

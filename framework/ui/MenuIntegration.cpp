@@ -8,11 +8,14 @@
 #include "framework/menus/MenuShortcutFilter.h"
 #include "framework/runtime/Application.h"
 #include "framework/runtime/ExceptionRouting.h"
+#include "framework/runtime/Runtime.h"
 #include "framework/ui/RectControl.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowList.h"
 
+#include <QApplication>
 #include <QMainWindow>
+#include <QTimer>
 #include <QMenuBar>
 
 namespace {
@@ -101,6 +104,17 @@ void installMenuBar(Window& window, const std::shared_ptr<MenuBar>& bar) {
 void runMenuEnablingPass() {
     setMenuContext(&context());
     runEnablingPass(context());
+}
+
+void scheduleMenuEnablingPass() {
+    static bool scheduled = false;
+    if (scheduled || !qApp) return;
+    scheduled = true;
+    QTimer::singleShot(0, qApp, [] {
+        scheduled = false;
+        if (Runtime::quitting()) return;
+        guarded([] { runMenuEnablingPass(); });
+    });
 }
 
 bool chooseMenuItem(const std::string& itemName) {

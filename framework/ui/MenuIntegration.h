@@ -19,6 +19,12 @@ void installMenuBar(Window& window, const std::shared_ptr<MenuBar>& bar);
 // window's and the application's EnableMenuItems.
 void runMenuEnablingPass();
 
+// Runs the enabling pass once the event loop turns, however often it is
+// asked before then. The focus model asks after every change of the focus,
+// so a menu that depends on the focus (the Format menu) shows enabled or
+// greyed as soon as the focus moves, not only when a menu is next opened.
+void scheduleMenuEnablingPass();
+
 // Runs the enabling pass, then the item's handler chain. True when a
 // handler or a standard editing action took it.
 bool chooseMenuItem(const std::string& itemName);

@@ -135,6 +135,10 @@ protected:
     virtual void attached() {}
     // Runs after the display geometry changed (the widget has the new size).
     virtual void geometryApplied() {}
+    // Runs after the window became active or inactive (Activate or
+    // Deactivate has been raised); a control whose look depends on Active()
+    // repaints here.
+    virtual void windowActivationChanged() {}
 
 private:
     friend class Window;

@@ -171,4 +171,6 @@ void Window::setActive(bool active) {
         guarded([&] { handleActivate(); });
         if (active_) guarded([&] { focus_->windowActivated(); });
     }
+    if (active_ == active)
+        for (const auto& c : controls_) c->windowActivationChanged();
 }

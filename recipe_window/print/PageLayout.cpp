@@ -37,6 +37,19 @@ void drawThumbnail(Graphics& g, const Picture& photo, int32_t boxLeft) {
     g.DrawPicture(&photo, boxLeft, 90 - scaledH, scaledW, scaledH, 0, 0, w, h);
 }
 
+// The footer line from x: where it would come within a few points of the
+// page number at pageNumberX (wide margins, a wide default font), the date
+// goes on a line of its own below, so it neither runs into "Page N" nor is
+// split in two.
+void drawFooterLine(Graphics& g, const std::string& lead, const std::string& date, int32_t x, int32_t pageNumberX,
+                    int32_t y) {
+    constexpr int32_t gap = 6;
+    const int32_t room = pageNumberX - gap - x;
+    const std::string line = lead + " " + date;
+    if (g.StringWidth(line) <= room) g.DrawString(line, x, y);
+    else g.DrawString(lead + "\r" + date, x, y, std::max(room, 1));
+}
+
 void setPen(Graphics& g, int32_t size) {
     g.PenWidth = size;
     g.PenHeight = size;
@@ -50,7 +63,7 @@ bool PrintSomeInformation(Graphics& g, PrinterSetup& ps) {
     const PrintedRecipe& shown = recipe();
     const int32_t left = ps.Left(), width = ps.Width(), height = ps.Height();
 
-    if (mStp) mStp->DrawBlock(75, 110, height - 150);
+    if (mStp) mStp->DrawBlock(75, 110, TextBlockHeight(ps));
 
     g.Bold = true;
     g.TextSize = 14;
@@ -63,14 +76,20 @@ bool PrintSomeInformation(Graphics& g, PrinterSetup& ps) {
 
     g.Bold = false;
     g.TextSize = 8;
-    g.DrawString("Recipe printed from Quillmere Larderwise, available at " LARDERWISE_WEB_SITE " - " +
-                     Date().AbbreviatedDate(),
-                 left + 75, height - 20);
+    drawFooterLine(g, "Recipe printed from Quillmere Larderwise, available at " LARDERWISE_WEB_SITE " -",
+                   Date().AbbreviatedDate(), left + 75, width - 103, height - 20);
     g.DrawString("Page " + Str(curPageNo), width - 103, height - 20);
     setPen(g, 1);
     g.DrawLine(left + 75, height - 30, left + width - 75, height - 30);
 
     return mStp && !mStp->Eof();
 }
+
+bool SkipPage(PrinterSetup& ps) {
+    if (mStp) mStp->SkipBlock(TextBlockHeight(ps));
+    return mStp && !mStp->Eof();
+}
+
+int32_t TextBlockHeight(PrinterSetup& ps) { return ps.Height() - 150; }
 
 }  // namespace PrintModule

@@ -1,5 +1,8 @@
 #include "recipe_window/print/PrintModule.h"
 
+#include <algorithm>
+
+#include "framework/dialogs/MsgBox.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/print/OpenPrinterDialog.h"
 #include "framework/print/PrinterSetup.h"
@@ -15,9 +18,10 @@ namespace {
 
 const PrintedRecipe* recipeSource = nullptr;
 
-// Paints the sheet white so the page drawn on it is not output; the next
-// page is drawn in its place.
-void eraseSheet(Graphics& g) { g.ClearRect(0, 0, g.Width(), g.Height()); }
+// The recipe's text laid out for the page's text block.
+std::unique_ptr<StyledTextPrinter> textPrinter(Graphics& g, PrinterSetup& ps) {
+    return std::make_unique<StyledTextPrinter>(recipe().Text(), g, ps.Width() - 150);
+}
 
 // The text printer goes with its copy, also when drawing fails half-way.
 struct CopyInProgress {
@@ -40,6 +44,11 @@ void doPrint(PrinterSetup& setup) {
 
 void DoPrinting(Graphics* g, PrinterSetup* ps) {
     if (!g || !ps) return;
+    // Nothing is drawn for a range past the end, so no blank sheet goes out.
+    if (g->FirstPage > PageCount(*g, *ps)) {
+        MsgBox(kRangePastTheEnd);
+        return;
+    }
     for (int32_t copy = 1; copy <= g->Copies; ++copy) {
         // Each copy on sheets of its own, numbered from 1 like the first:
         // a copy is the same printout again.
@@ -54,22 +63,26 @@ void DoPrinting(Graphics* g, PrinterSetup* ps) {
 
 void PrintOneCopy(Graphics& g, PrinterSetup& ps) {
     CopyInProgress copy(g, ps);
-    for (int32_t page = 1;; ++page) {
-        if (!PrintSomeInformation(g, ps)) {
-            // The text ended before the chosen range began: none of it was asked for.
-            if (page < g.FirstPage) eraseSheet(g);
-            return;
-        }
-        if (page < g.FirstPage) eraseSheet(g);
-        else if (page >= g.LastPage) return;
-        else g.NextPage();
+    // The pages before the range only move the text on: drawn, even in
+    // white, they would still be in the file a PDF job writes.
+    for (int32_t page = 1; page < g.FirstPage; ++page) {
+        if (!SkipPage(ps)) return;
+        ++curPageNo;
+    }
+    for (int32_t page = g.FirstPage;; ++page) {
+        if (!PrintSomeInformation(g, ps) || page >= g.LastPage) return;
+        g.NextPage();
         ++curPageNo;
         yieldToEventLoop();
     }
 }
 
 void BeginPrinting(Graphics& g, PrinterSetup& ps) {
-    mStp = std::make_unique<StyledTextPrinter>(recipe().Text(), g, ps.Width() - 150);
+    mStp = textPrinter(g, ps);
+}
+
+int32_t PageCount(Graphics& g, PrinterSetup& ps) {
+    return std::max(1, textPrinter(g, ps)->BlockCount(TextBlockHeight(ps)));
 }
 
 void EndPrinting() { mStp.reset(); }

@@ -21,6 +21,9 @@ extern std::unique_ptr<StyledTextPrinter> mStp;
 // The page number the footer shows.
 extern int32_t curPageNo;
 
+// Said instead of printing when the chosen first page comes after the last.
+inline constexpr const char* kRangePastTheEnd = "The chosen pages are past the end of the recipe.";
+
 // The recipe the job prints. Unset, it is the main window's.
 const PrintedRecipe& recipe();
 void setRecipe(const PrintedRecipe* source);
@@ -30,13 +33,22 @@ void setRecipe(const PrintedRecipe* source);
 void doPrint();
 // The same for any page setup.
 void doPrint(PrinterSetup& setup);
-// Prints g's copies; does nothing without a graphics or a setup.
+// Prints g's copies; does nothing without a graphics or a setup. A range
+// that starts after the recipe's last page prints nothing and says so.
 void DoPrinting(Graphics* g, PrinterSetup* ps);
-// One copy: its pages from g.FirstPage to g.LastPage, or to the end of the text.
+// One copy: its pages from g.FirstPage to g.LastPage, or to the end of the
+// text; the pages before the range are laid out but not drawn.
 void PrintOneCopy(Graphics& g, PrinterSetup& ps);
 void BeginPrinting(Graphics& g, PrinterSetup& ps);
 void EndPrinting();
 // Draws one page; answers whether text is left for another.
 bool PrintSomeInformation(Graphics& g, PrinterSetup& ps);
+// Moves mStp past one page's text without drawing; answers whether text is left.
+bool SkipPage(PrinterSetup& ps);
+// The height of a page's text block.
+int32_t TextBlockHeight(PrinterSetup& ps);
+// How many pages the recipe takes (at least one: a recipe without text
+// still prints its header).
+int32_t PageCount(Graphics& g, PrinterSetup& ps);
 
 }  // namespace PrintModule

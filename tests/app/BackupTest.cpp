@@ -1,5 +1,7 @@
 // The database backup: its name at a given moment, one a minute, and a copy
 // that is the database byte for byte or nothing at all.
+#include <sqlite3.h>
+
 #include <filesystem>
 
 #include "framework/data/Date.h"
@@ -70,4 +72,25 @@ TEST_F(Backup, PendingChangesAreCommittedIntoTheCopy) {
     ui.dialogs().expectMsgBox(::testing::StartsWith("File backed up as: "));
     backupAt(9, 5);
     EXPECT_EQ(selectRows(backupPath("95"), "select count(*) from recipes")[0][0], "2");
+}
+
+// Another program in the middle of writing the database: a copy now could
+// hold half its work, or changes it then takes back. No backup is made and
+// the box says why; once the other program is done, the backup is made.
+TEST_F(Backup, NoCopyIsMadeWhileAnotherProgramWritesTheDatabase) {
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(databasePath().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "begin exclusive; update recipes set recipeName = 'Half written'", nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    ui.dialogs().expectMsgBox(
+        "Error -1002: Database not backed up. Make sure you can write to the folder.\rdatabase is locked");
+    backupAt(9, 5);
+    EXPECT_FALSE(fileExists(backupPath("95")));
+
+    sqlite3_exec(other, "rollback", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    ui.dialogs().expectMsgBox(::testing::StartsWith("File backed up as: "));
+    backupAt(9, 6);
+    EXPECT_EQ(selectRows(backupPath("96"), "select recipeName from recipes")[0][0], "Bread");
 }

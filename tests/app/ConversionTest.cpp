@@ -7,6 +7,8 @@
 #include "framework/runtime/Clock.h"
 #include "framework/runtime/Services.h"
 #include "framework/text/StyledText.h"
+#include "framework/ui/controls/Canvas.h"
+#include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/ProgressBar.h"
 #include "framework/ui/WindowList.h"
 #include "recipe_window/Main.h"
@@ -102,10 +104,20 @@ TEST_F(Conversion, TheProgressBarShowsTheRowReachedAsTimePasses) {
         int64_t now = 0;
         Clock::setFake([&] { return now += microsPerReading; });
         std::vector<std::pair<int32_t, int32_t>> progress;  // (Value, Maximum) at each turn of the loop
+        // Something else in the window, to see whether each refresh of the bar repaints it all.
+        Canvas* elsewhere = nullptr;
+        int paintsElsewhere = 0;
         services().yield = [&] {
             ConvertingWindow& w = Converting();
             progress.emplace_back(w.conversionBar->Value, w.conversionBar->Maximum);
             EXPECT_TRUE(w.isShown());
+            EXPECT_TRUE(w.TempField->Styled.get());
+            if (!elsewhere) {
+                elsewhere = w.add<Canvas>("elsewhere");
+                elsewhere->Width = elsewhere->Height = 10;
+                elsewhere->Paint = [&](::Graphics&) { ++paintsElsewhere; };
+            }
+            elsewhere->UpdateNow();
         };
         if (microsPerReading) {
             ui.dialogs().expectMsgBox(M::kAddingRtf);
@@ -120,6 +132,7 @@ TEST_F(Conversion, TheProgressBarShowsTheRowReachedAsTimePasses) {
         services().yield = [] {};
         EXPECT_EQ(progress, microsPerReading ? (std::vector<std::pair<int32_t, int32_t>>{{1, 3}, {2, 3}, {3, 3}})
                                              : (std::vector<std::pair<int32_t, int32_t>>{{1, 3}}));
+        EXPECT_EQ(paintsElsewhere, static_cast<int>(progress.size())) << "each refresh repaints the whole window";
         EXPECT_THAT(*rows("recipeRtfText")[2][0], StartsWith("{\\rtf"));
         EXPECT_EQ(WindowList::frontToBack().size(), 1u);  // the progress window closed again: only Main
     }

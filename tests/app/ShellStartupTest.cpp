@@ -7,6 +7,11 @@
 
 #include "app/LarderwiseSplash.h"
 #include "app/MenuBar1.h"
+#include "controls/search/MagnifyingGlass.h"
+#include "framework/graphics/Picture.h"
+#include "framework/graphics/RecordingGraphics.h"
+#include "framework/text/StyledText.h"
+#include "recipe_window/print/PrintModule.h"
 #include "framework/files/FileType.h"
 #include "framework/ui/WindowList.h"
 #include "framework/db/REALSQLDatabase.h"
@@ -241,15 +246,23 @@ TEST_F(Startup, AnExceptionFromAMenuShortcutShowsError610) {
     EXPECT_TRUE(ui.loopEnded());
 }
 
-TEST_F(Startup, TheReleaseAtExitLeavesNoWindowMenuBarOrFileType) {
+TEST_F(Startup, TheReleaseAtExitLeavesNoWindowMenuBarFileTypePictureOrPrintJob) {
     startWithDatabase();
     auto bar = MenuBar1();
     ASSERT_NE(larderwiseSplash(), nullptr);
     EXPECT_EQ(larderwiseSplash(), larderwiseSplash());  // drawn once, kept
+    const std::weak_ptr<Picture> splash = larderwiseSplash();
+    const std::weak_ptr<Picture> glass = MagnifyingGlass();
+    ASSERT_FALSE(glass.expired()) << "the search pill's picture is loaded";
+    RecordingGraphics paper;
+    PrintModule::mStp = std::make_unique<StyledTextPrinter>(StyledText("Stew"), paper, 100);
     quitApp();
     releaseGlobals();
     EXPECT_TRUE(WindowList::frontToBack().empty());
     EXPECT_TRUE(registeredFileTypes().empty());
     EXPECT_EQ(App().MenuBar, nullptr);
     EXPECT_NE(MenuBar1(), bar);  // the next use would build a fresh one
+    EXPECT_TRUE(splash.expired());
+    EXPECT_TRUE(glass.expired());
+    EXPECT_EQ(PrintModule::mStp, nullptr);
 }

@@ -115,6 +115,9 @@ class Desktop:
         self.display = None
         self.log = open(os.path.join(self.artifacts, "driver.log"), "w", encoding="utf-8")
         self.screenshots = 0
+        # The display's size and depth, as Xvfb's -screen takes it; a scenario may set another
+        # before its start() (a narrow screen, say).
+        self.screen = SCREEN
 
     # --- the display ---------------------------------------------------------
     def start_display(self):
@@ -126,7 +129,7 @@ class Desktop:
         subprocess.run(["xauth", "-f", auth, "add", ":0", ".", cookie], check=True, env=self.env)
         read_end, write_end = os.pipe()
         xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-auth", auth, "-nolisten", "tcp", "-screen", "0", SCREEN,
+            ["Xvfb", "-displayfd", str(write_end), "-auth", auth, "-nolisten", "tcp", "-screen", "0", self.screen,
              "-noreset"],
             pass_fds=(write_end,), env=self.env, preexec_fn=_end_with_the_driver, stdout=self._logfile("xvfb.log"), stderr=subprocess.STDOUT)
         self.processes.append(xvfb)

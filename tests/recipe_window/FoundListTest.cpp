@@ -100,6 +100,7 @@ TEST_F(MainWindowTest, SelectingARowShowsThatRecipeAndADeletedOneLeavesTheEditor
     EXPECT_EQ(w().recRowID, 1);
     EXPECT_EQ(std::string(w().recipeName->Text), "Mom's Pie");
     EXPECT_EQ(std::string(w().RecipeText->Text), "apples");
+    EXPECT_EQ(w().recipeList->ListIndex, 2) << "the row lit is the recipe shown";
 }
 
 TEST_F(MainWindowTest, ARowWithoutRtfShowsItsPlainTextAndKeepsIt) {

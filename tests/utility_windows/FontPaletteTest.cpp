@@ -204,3 +204,22 @@ TEST_F(PaletteTest, SizeControlsUpdateEachOtherWithoutRecursing) {
 }
 
 }  // namespace
+
+// A click into the size field selects what it shows, so the size typed next
+// replaces it ("36", not "2436").
+TEST_F(PaletteTest, AClickIntoTheSizeFieldSelectsItsTextForTheNextSize) {
+    startWithRecipe("Flour and sugar");
+    openPalette();
+    userSelects(0, 5);
+    palette->Show();
+    ui.settle();
+    ui.click(*palette->SizeList, 10, 5 + 16 * 8);  // a row of the size list first
+    const std::string shown = palette->fontSize->Text();
+    ASSERT_FALSE(shown.empty());
+    ui.click(*palette->fontSize, 40, 10);  // near the end of the text
+    EXPECT_EQ(palette->Focus(), palette->fontSize);
+    EXPECT_EQ(palette->fontSize->SelLength.get(), static_cast<int32_t>(shown.size()));
+    ui.type(*palette->fontSize, "36");
+    EXPECT_EQ(palette->fontSize->Text(), "36");
+    EXPECT_EQ(sizeAt(0), 36);
+}

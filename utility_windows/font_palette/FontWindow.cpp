@@ -3,6 +3,7 @@
 #include "utility_windows/font_palette/FontWindow.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/Larderwise.h"
 #include "framework/runtime/ImplicitWindows.h"
@@ -45,6 +46,18 @@ void FontPaletteWindow::Event_Open() {
     // listed; here every entry is a real family, so all of them are listed.
     for (const std::string& family : services().fontFamilies())
         if (!StrEq(family, "System")) FontList->AddRow(family);
+}
+
+void FontPaletteWindow::AddMenuHandlers() {
+    AddMenuHandler("FontShowFonts", [this] { return _FontShowFonts_Action(); });
+}
+
+// Clicking the palette makes it the active window; the menu command that
+// opened it (Command-T) must still close it from here. Close clears the
+// application's flag, so the next Show Fonts opens it again.
+bool FontPaletteWindow::_FontShowFonts_Action() {
+    Close();
+    return true;
 }
 
 void FontPaletteWindow::Event_Activate() { setFont(); }
@@ -115,6 +128,7 @@ void FontPaletteWindow::SizeList_Change() {
 
 void FontPaletteWindow::fontSize_TextChange() {
     if (showingIndicators_) return;
+    sizeSelectedOnEntry_ = false;  // the user is typing in the field
     setFontSizeIndicators(Val(fontSize->Text));
     fontSize->SelStart = Len(fontSize->Text);
 }
@@ -122,6 +136,19 @@ void FontPaletteWindow::fontSize_TextChange() {
 void FontPaletteWindow::fontSize_GotFocus() {
     fontSize->SelStart = 0;
     fontSize->SelLength = Len(fontSize->Text);
+    sizeSelectedOnEntry_ = true;
+}
+
+// The desktop gives the field the focus before it hands it the click that
+// did so; left to the field, that click would put the caret where it landed
+// and undo the selection the focus gain made. So the first click after the
+// user came into the field keeps the whole size selected, and the size typed
+// next replaces it; later clicks place the caret as usual.
+bool FontPaletteWindow::fontSize_MouseDown(int32_t, int32_t) {
+    if (!std::exchange(sizeSelectedOnEntry_, false)) return false;
+    fontSize->SelStart = 0;
+    fontSize->SelLength = Len(fontSize->Text);
+    return true;
 }
 
 void FontPaletteWindow::FontSizeSlider_ValueChanged() {

@@ -40,9 +40,13 @@ public:
     void SizeList_Change();
     void fontSize_TextChange();
     void fontSize_GotFocus();
+    bool fontSize_MouseDown(int32_t x, int32_t y);
     void FontSizeSlider_ValueChanged();
 
-    void AddMenuHandlers() {}
+    // Show Fonts while the palette is the active window closes it, as it
+    // does from the main window: the same command turns the palette off.
+    void AddMenuHandlers();
+    bool _FontShowFonts_Action();
     void Event_Open();
     void Event_Activate();
     void Event_Close();
@@ -70,6 +74,9 @@ private:
     bool restoreSavedSelection();
 
     bool showingIndicators_ = false;
+    // The focus came into the size field (which selected its text) and the
+    // user has neither clicked nor typed there since.
+    bool sizeSelectedOnEntry_ = false;
 };
 
 // The open palette, or a new one; never nil.

@@ -101,6 +101,7 @@ void FontPaletteWindow::bindHandlers() {
     SizeList->Change = [this] { SizeList_Change(); };
     fontSize->TextChange = [this] { fontSize_TextChange(); };
     fontSize->GotFocus = [this] { fontSize_GotFocus(); };
+    fontSize->MouseDown = [this](int32_t x, int32_t y) { return fontSize_MouseDown(x, y); };
     FontSizeSlider->ValueChanged = [this] { FontSizeSlider_ValueChanged(); };
     Open = [this] { Event_Open(); };
     Activate = [this] { Event_Activate(); };

@@ -1,5 +1,7 @@
 #include "utility_windows/help/HelpWindow.h"
 
+#include <algorithm>
+
 #include "app/MenuBar1.h"
 #include "framework/dialogs/MsgBox.h"
 #include "framework/files/FolderItem.h"
@@ -74,10 +76,20 @@ void HelpWindow::Event_Open() {
         Close();
         return;
     }
-    // The right edge 20 pixels in from the main screen's usable area; the
-    // top stays where the window was placed.
-    Left = Screen(0).AvailableWidth - Width.get() - 20;
+    placeOnScreen(Screen(0));
     helpViewer->LoadURL(index->URLPath());
+}
+
+// The right edge 20 pixels in from the main screen's usable area; the top
+// stays where the window was placed. On a screen too narrow for that the
+// window narrows (keeping those 20 pixels for its frame) and starts at the
+// area's left edge, so its menus and close button are never off screen.
+void HelpWindow::placeOnScreen(const ScreenInfo& screen) {
+    constexpr int32_t kMargin = 20;
+    if (screen.AvailableWidth <= 0) return;
+    if (Width.get() + kMargin > screen.AvailableWidth)
+        Width = std::max(screen.AvailableWidth - kMargin, MinWidth.get());
+    Left = std::max(screen.AvailableLeft, screen.AvailableLeft + screen.AvailableWidth - Width.get() - kMargin);
 }
 
 void HelpWindow::Event_EnableMenuItems() {

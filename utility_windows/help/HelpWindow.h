@@ -5,6 +5,7 @@
 // viewer through the framework's standard editing while it has the focus.
 #include <string>
 
+#include "framework/runtime/Services.h"
 #include "framework/ui/Window.h"
 
 class HTMLViewer;
@@ -28,6 +29,7 @@ public:
     void handleEnableMenuItems() override { Event_EnableMenuItems(); }
 
 private:
+    void placeOnScreen(const ScreenInfo& screen);
     void Layout();
     void _CreateControls0();
     void AddMenuHandlers();

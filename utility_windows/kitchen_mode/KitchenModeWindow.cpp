@@ -32,6 +32,9 @@ void KitchenModeWindow::bigRecipeText_SelChange() {
 }
 
 bool KitchenModeWindow::bigRecipeText_KeyDown(const std::string&) {
+    // Shift with an arrow extends the selection (to read a part aloud); the
+    // field does that itself, so there is no jump then.
+    if (Keyboard::ShiftKey()) return false;
     const bool down = Keyboard::AsyncKeyDown(kDownArrow), up = Keyboard::AsyncKeyDown(kUpArrow);
     // Ten lines a jump, never above the first line; the field itself stops
     // a jump down at its last line.

@@ -43,6 +43,9 @@ public:
 
 protected:
     void geometryApplied() override;
+    // Paint may read Active(): the desktop redraws a window's canvases when
+    // the window becomes active or inactive.
+    void windowActivationChanged() override { Refresh(EraseBackground.get()); }
 
 private:
     void paintFromSurface(::Graphics& g);

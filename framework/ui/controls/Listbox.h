@@ -161,6 +161,9 @@ public:
     bool userPressed(int x, int y);
     // The user pressed a column header.
     void userPressedHeader(int32_t column);
+    // Puts the header's sort mark back to HeadingIndex and its direction
+    // (the header turns it over by itself at the end of a click).
+    void syncSortMark();
     // Brings the view up to date with the rows now.
     void syncView();
 

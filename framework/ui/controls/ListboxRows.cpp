@@ -111,14 +111,17 @@ bool ListboxRows::setCellBold(int32_t row, int32_t column, bool bold) {
 }
 
 std::vector<int32_t> ListboxRows::sortByColumn(int32_t column, bool ascending) {
+    // Case-blind order: each key is folded once here, rather than on every
+    // one of the n log n comparisons (which made a sorted refill of 100,000
+    // rows half as slow again as its query).
     std::vector<QString> keys;
     keys.reserve(rows_.size());
-    for (int32_t r = 0; r < count(); ++r) keys.push_back(QString::fromStdString(cell(r, column)));
+    for (int32_t r = 0; r < count(); ++r) keys.push_back(QString::fromStdString(cell(r, column)).toCaseFolded());
 
     std::vector<int32_t> order(rows_.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
-        int cmp = keys[a].compare(keys[b], Qt::CaseInsensitive);
+        const int cmp = keys[a].compare(keys[b]);
         return ascending ? cmp < 0 : cmp > 0;
     });
 

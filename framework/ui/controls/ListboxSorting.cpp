@@ -21,11 +21,19 @@ void Listbox::userPressedHeader(int32_t column) {
 // HeadingIndex: the column whose heading shows the sort mark, -1 for none.
 void Listbox::showSortMark(int32_t column) {
     headingIndex_ = column >= 0 && column < ColumnCount.get() ? column : -1;
+    syncSortMark();
+}
+
+void Listbox::syncSortMark() {
     QHeaderView* header = view_->horizontalHeader();
-    header->setSortIndicatorShown(headingIndex_ >= 0);
-    if (headingIndex_ < 0) return;
-    bool down = headingIndex_ < static_cast<int32_t>(descending_.size()) && descending_[headingIndex_];
-    header->setSortIndicator(headingIndex_, down ? Qt::DescendingOrder : Qt::AscendingOrder);
+    const bool down = headingIndex_ >= 0 && headingIndex_ < static_cast<int32_t>(descending_.size()) &&
+                      descending_[headingIndex_];
+    const Qt::SortOrder order = down ? Qt::DescendingOrder : Qt::AscendingOrder;
+    if (header->isSortIndicatorShown() != (headingIndex_ >= 0)) header->setSortIndicatorShown(headingIndex_ >= 0);
+    // Only a real difference is set, so the header's change signal, which
+    // calls this again, ends here.
+    if (headingIndex_ >= 0 && (header->sortIndicatorSection() != headingIndex_ || header->sortIndicatorOrder() != order))
+        header->setSortIndicator(headingIndex_, order);
 }
 
 void Listbox::Sort() {

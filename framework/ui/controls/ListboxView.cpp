@@ -32,6 +32,14 @@ ListboxView::ListboxView(Listbox& list) : list_(list) {
     QObject::disconnect(horizontalHeader(), SIGNAL(sectionEntered(int)), this, SLOT(_q_selectColumn(int)));
     connect(horizontalHeader(), &QHeaderView::sectionPressed, this,
             [this](int column) { guardedHandler(list_, [&] { list_.userPressedHeader(column); }); });
+    // A second quick click on a heading comes as a double click, which the
+    // header does not report as a press; it is one all the same (two quick
+    // clicks sort one way and back, as two slow ones do).
+    connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
+            [this](int column) { guardedHandler(list_, [&] { list_.userPressedHeader(column); }); });
+    // The header turns its own mark over when a click on a marked heading
+    // ends, after the list has sorted; the mark must show the list's order.
+    connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this] { list_.syncSortMark(); });
 }
 
 bool ListboxView::viewportEvent(QEvent* event) {

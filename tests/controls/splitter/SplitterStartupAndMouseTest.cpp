@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "framework/ui/controls/Canvas.h"
+#include "framework/ui/WindowList.h"
 #include "framework/ui/controls/TabPanel.h"
 #include "tests/controls/splitter/SplitterTestSupport.h"
 #include "tests/support/ScriptedUiService.h"
@@ -203,4 +204,21 @@ TEST(SplitterMouse, SteadyDragStepsEachMoveTheBar) {
     EXPECT_EQ(drags, 2);
     EXPECT_EQ(w.bar->Left.get(), 120) << "released where the pointer is";
     EXPECT_EQ(w.left->Width.get(), 110);
+}
+
+// The grip is drawn paler in an inactive window: a change of the window's
+// state alone must repaint it, with no other reason to.
+TEST(SplitterPaint, TheGripRepaintsWhenTheWindowBecomesActiveOrInactive) {
+    ScopedScriptedUi ui;
+    TwoPanes w;
+    w.runOpenEvents();
+    WindowList::activate(w);
+    w.bar->UpdateNow();
+    const QImage active = w.bar->image().copy();
+    WindowList::deactivate(w);
+    w.bar->UpdateNow();
+    EXPECT_NE(w.bar->image(), active);
+    WindowList::activate(w);
+    w.bar->UpdateNow();
+    EXPECT_EQ(w.bar->image(), active);
 }

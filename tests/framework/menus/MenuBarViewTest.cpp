@@ -55,6 +55,7 @@ TEST_F(MenuBarViewTest, OpeningAMenuRunsTheEnablingPassAndEveryWindowShowsTheRes
     QWidget secondWindow;
     QMenuBar* second = MenuBarView::createMenuBarWidget(menus.bar, &secondWindow);
     menus.controlEnable = [&] { menus.bar->FindItem("FormatMenu")->Enabled = false; };
+    menus.editable = {StandardEdit::Copy};
 
     emit menuOf("FormatMenu")->aboutToShow();
     EXPECT_EQ(menus.log.front(), "control.EnableMenuItems");

@@ -20,6 +20,7 @@ protected:
 };
 
 TEST_F(MenuDispatchTest, EnablingPassResetsToAutoEnableThenAsksControlWindowAndApplication) {
+    for (const char* name : {"StyleBold", "RecipeKitchenmode"}) menus.bind(menus.window, "window", name);
     item("EditUndo").Enabled = true;
     item("StyleBold").Enabled = false;
     menus.windowEnable = [&] { item("RecipeKitchenmode").Enabled = true; };
@@ -28,6 +29,20 @@ TEST_F(MenuDispatchTest, EnablingPassResetsToAutoEnableThenAsksControlWindowAndA
     EXPECT_FALSE(item("EditUndo").Enabled);  // nobody enables it
     EXPECT_TRUE(item("StyleBold").Enabled);
     EXPECT_TRUE(item("RecipeKitchenmode").Enabled);
+}
+
+TEST_F(MenuDispatchTest, ACommandNobodyCarriesOutIsNotOffered) {
+    menus.bind(menus.window, "window", "StyleBold");
+    menus.bind(menus.application, "app", "FileQuit");
+    menus.editable = {StandardEdit::Copy};
+    menus.windowEnable = [&] { item("RecipeNewRecipe").Enabled = true; };
+    runEnablingPass(menus);
+    EXPECT_TRUE(item("StyleBold").Enabled);
+    EXPECT_TRUE(item("FileQuit").Enabled);
+    EXPECT_TRUE(item("EditCopy").Enabled) << "the focused control copies";
+    EXPECT_FALSE(item("EditPaste").Enabled);
+    EXPECT_FALSE(item("RecipeNewRecipe").Enabled) << "enabled, but nobody handles it";
+    EXPECT_TRUE(item("FormatFont").Enabled) << "a submenu is left to the handlers";
 }
 
 TEST_F(MenuDispatchTest, EnablingPassTellsTheViewsOfTheBar) {

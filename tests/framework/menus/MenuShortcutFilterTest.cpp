@@ -76,6 +76,7 @@ TEST_F(MenuShortcutFilterTest, ShiftedSymbolsReachTheirItemsWithOrWithoutShift) 
                  {Qt::Key_Bar, shifted, "window.TextCenter"},
                  {Qt::Key_BraceRight, shifted, "window.TextAlignRight"},
                  {Qt::Key_Plus, shifted, "window.SizeBigger"},
+                 {Qt::Key_Equal, Qt::ControlModifier, "window.SizeBigger"},
                  {Qt::Key_Question, shifted, "window.HelpProgramHelp"}};
     for (const Case& c : cases) {
         menus.log.clear();

@@ -51,6 +51,13 @@ TEST(MenuShortcut, ShiftIsIgnoredForSymbolsButNotForLetters) {
     EXPECT_TRUE(shortcutMatches(pageSetup, chord("P", true, true)));
     EXPECT_FALSE(shortcutMatches(pageSetup, chord("P")));
 
+    // "+" needs Shift on most keyboards; its unshifted key "=" is as good.
+    const KeyChord bigger = *parseShortcut("Cmd++");
+    EXPECT_TRUE(shortcutMatches(bigger, chord("+", true, true)));
+    EXPECT_TRUE(shortcutMatches(bigger, chord("=", true, false)));
+    EXPECT_FALSE(shortcutMatches(bigger, chord("=", false, false)));
+    EXPECT_FALSE(shortcutMatches(*parseShortcut("Cmd+="), chord("+", true, true)));
+
     KeyChord withAlt = chord("N");
     withAlt.option = true;
     EXPECT_FALSE(shortcutMatches(*parseShortcut("Cmd+N"), withAlt));

@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <regex>
+#include <sstream>
 
 #include "framework/graphics/ImageGraphics.h"
 #include "framework/graphics/PrinterGraphics.h"
@@ -16,6 +17,7 @@
 #include "framework/text/StyledText.h"
 #include "framework/ui/controls/EditField.h"
 #include "tests/framework/controls/ControlTestSupport.h"
+#include "tests/framework/print/PdfText.h"
 
 namespace {
 
@@ -111,6 +113,30 @@ TEST(StyledTextPrinter, DrawsInsideItsBoxOnly) {
     EXPECT_EQ(outside, 0);
 }
 
+// Drawn line by line, the text keeps its styles: colours and alignment.
+TEST(StyledTextPrinter, LinesKeepTheirColourAndAlignment) {
+    QImage image(300, 100, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    ImageGraphics g(image);
+    StyledText text("Red words here\rRight", TextStyle{"Helvetica", 14});
+    text.SetTextColor(0, 3, 0xFF0000);
+    text.SetAlignment(1, TextAlignment::Right);
+    StyledTextPrinter printer(text, g, 300);
+    printer.DrawBlock(0, 0, 100);
+    int red = 0, darkOnTheRight = 0, darkOnTheLeftOfLineTwo = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            const bool dark = qGray(c.rgb()) < 100 && c.red() < 100;
+            if (y > 20 && x > 250) darkOnTheRight += dark;
+            if (y > 20 && x < 150) darkOnTheLeftOfLineTwo += dark;
+        }
+    EXPECT_GT(red, 10);
+    EXPECT_GT(darkOnTheRight, 10);
+    EXPECT_EQ(darkOnTheLeftOfLineTwo, 0);
+}
+
 TEST(StyledTextPrinter, TakesTheFieldsTextWhenCreated) {
     TestWindow window;
     window.finishBuilding();
@@ -152,4 +178,44 @@ TEST(StyledTextPrinter, FlowsOverThePagesOfAPrintJob) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), blocks);
+}
+
+// What goes into a PDF's text layer is what a block drew: each word of a
+// wrapped paragraph on exactly one page, none of a skipped block, none of the
+// lines just above or below a block (clipped away, they would still be text).
+TEST(StyledTextPrinter, APdfHoldsEachDrawnLineOnceAndNothingOfSkippedBlocks) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("wrapped.pdf").toStdString();
+    std::string text;
+    for (int i = 0; i < 300; ++i) text += "w" + std::to_string(i) + " ";
+    std::vector<int> lastWordOfBlock;
+    int32_t blocks = 0;
+    {
+        QPdfWriter writer(QString::fromStdString(path));
+        writer.setResolution(600);
+        PrinterGraphics g(writer);
+        StyledTextPrinter printer(StyledText(text, TextStyle{"Helvetica", 12}), g, 200);
+        blocks = printer.BlockCount(100);
+        printer.DrawBlock(0, 0, 100);
+        printer.SkipBlock(100);
+        EXPECT_EQ(printer.BlockCount(100), blocks - 2);
+        while (!printer.Eof()) {
+            g.NextPage();
+            printer.DrawBlock(0, 0, 100);
+        }
+        EXPECT_EQ(printer.BlockCount(100), 0);
+    }
+    ASSERT_GT(blocks, 4) << "300 words do not fit 2 blocks of 100 at width 200";
+    std::istringstream words(pdfText(path));
+    std::vector<int> seen;
+    for (std::string word; words >> word;) seen.push_back(std::stoi(word.substr(1)));
+    ASSERT_FALSE(seen.empty()) << "pdftotext read nothing";
+    // The first block's words, then a gap (the skipped block), then the rest to the end, each once.
+    size_t gap = 1;
+    while (gap < seen.size() && seen[gap] == seen[gap - 1] + 1) ++gap;
+    ASSERT_LT(gap, seen.size()) << "the skipped block's words were printed";
+    EXPECT_EQ(seen.front(), 0);
+    EXPECT_GT(seen[gap], seen[gap - 1] + 1);
+    for (size_t i = gap + 1; i < seen.size(); ++i) EXPECT_EQ(seen[i], seen[i - 1] + 1) << "at word " << i;
+    EXPECT_EQ(seen.back(), 299);
 }

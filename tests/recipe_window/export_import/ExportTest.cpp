@@ -13,6 +13,7 @@
 #include "framework/runtime/Clock.h"
 #include "framework/runtime/Services.h"
 #include "tests/framework/files/FileTestSupport.h"
+#include "tests/support/CommandOutput.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
 
@@ -33,17 +34,20 @@ struct ExportTest : MainWindowTest {
     }
 };
 
-TEST_F(ExportTest, OneLinePerRecipeByNameWithTabsDroppedAndReturnsTurnedIntoLineFeeds) {
-    start({recipe("Bread", "yeast\tflour", 0, std::string("Knead\r\tRise\rBake")),
+TEST_F(ExportTest, OneLinePerRecipeByNameWithTabsDroppedAndParagraphBreaksAsReturns) {
+    start({recipe("Bread", "yeast\tflour", 0, std::string("Knead\r\tRise\rBake\nCool\r\nSlice")),
            recipe("apple pie", "", 5, std::string("Peel")), recipe("Apple", "fruit", 0, std::nullopt),
            recipe("Cake\tbig", "sweet", 3, std::string("It's done"))});
     exportAnswering("Recipe export complete.");
     // Name order as the database sorts it: upper case before lower case.
     EXPECT_EQ(readBytes(exportPath()),
-              "Apple\tfruit\t\r"
-              "Bread\tyeastflour\tKnead\nRise\nBake\r"
-              "Cakebig\tsweet\tIt's done\r"
-              "apple pie\t\tPeel\r");
+              "Apple\tfruit\t\n"
+              "Bread\tyeastflour\tKnead\rRise\rBake\rCool\rSlice\n"
+              "Cakebig\tsweet\tIt's done\n"
+              "apple pie\t\tPeel\n");
+    // As the tools of this platform read it: one recipe a line.
+    EXPECT_EQ(commandOutput("wc -l < '" + exportPath() + "'"), "4\n");
+    EXPECT_EQ(commandOutput("cut -f1 '" + exportPath() + "'"), "Apple\nBread\nCakebig\napple pie\n");
 }
 
 TEST_F(ExportTest, TheFileIsTypedAsTextForTheTextEditor) {
@@ -78,7 +82,7 @@ TEST_F(ExportTest, AnExistingFileIsReplacedWhole) {
     start({recipe("Bread", "", 0, std::string("Knead"))});
     writeBytes(exportPath(), std::string(10000, 'x'));
     exportAnswering("Recipe export complete.");
-    EXPECT_EQ(readBytes(exportPath()), "Bread\t\tKnead\r");
+    EXPECT_EQ(readBytes(exportPath()), "Bread\t\tKnead\n");
 }
 
 TEST_F(ExportTest, TheRecipeBeingEditedIsExportedAsTheUserSeesIt) {
@@ -86,7 +90,7 @@ TEST_F(ExportTest, TheRecipeBeingEditedIsExportedAsTheUserSeesIt) {
     ui.setFocus(*w().RecipeText);
     w().RecipeText->Text = std::string("Knead twice");
     exportAnswering("Recipe export complete.");
-    EXPECT_EQ(readBytes(exportPath()), "Bread\t\tKnead twice\r");
+    EXPECT_EQ(readBytes(exportPath()), "Bread\t\tKnead twice\n");
 }
 
 TEST_F(ExportTest, AFailedQueryLeavesTheOldFileAndIsNotReportedAsComplete) {
@@ -146,13 +150,13 @@ TEST_F(ExportTest, ALongExportLetsTheWindowPaintAboutOnceATickNotOncePerRow) {
     EXPECT_GE(turns, 10);
     EXPECT_LE(turns, 20);
     const std::string lines = readBytes(exportPath());
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\r'), 60);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 60);
 }
 
-TEST_F(ExportTest, FilterTabsDropsTabsBeforeTurningReturnsIntoLineFeeds) {
+TEST_F(ExportTest, FilterTabsDropsTabsAndWritesEachParagraphBreakAsOneReturn) {
     start({});
     EXPECT_EQ(w().tab(), "\t");
-    EXPECT_EQ(w().filterTabs("a\t\rb\r\nc\t"), "a\nb\n\nc");
+    EXPECT_EQ(w().filterTabs("a\t\rb\r\nc\t\n\nd"), "a\rb\rc\r\rd");
     EXPECT_EQ(w().filterTabs(std::string("\0\t\0", 3)), std::string("\0\0", 2));
 }
 

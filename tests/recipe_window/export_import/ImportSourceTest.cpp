@@ -27,8 +27,10 @@ TEST(ImportedRecipeName, CutBeforeTheFirstSuffixInAnyCaseAndNeverBlank) {
     EXPECT_EQ(importedRecipeName("Soup.rtf.rtf", ".rtf"), "Soup");
     EXPECT_EQ(importedRecipeName("Note.textClipping", ".TextClipping"), "Note");
     EXPECT_EQ(importedRecipeName("Crème brûlée.textClipping", ".TextClipping"), "Crème brûlée");
-    // No suffix: the whole name rather than an empty one.
-    EXPECT_EQ(importedRecipeName("Soup", ".rtf"), "Soup");
+    // No suffix: nothing comes before it, so the name is as for a blank one.
+    EXPECT_EQ(importedRecipeName("Soup", ".rtf"), "Untitled Recipe");
+    EXPECT_EQ(importedRecipeName("Soup.txt", ".rtf"), "Untitled Recipe");
+    EXPECT_EQ(importedRecipeName("Note", ".TextClipping"), "Untitled Recipe");
     EXPECT_EQ(importedRecipeName(".rtf", ".rtf"), "Untitled Recipe");
     EXPECT_EQ(importedRecipeName("  .TextClipping", ".TextClipping"), "Untitled Recipe");
     EXPECT_EQ(importedRecipeName("   "), "Untitled Recipe");

@@ -130,7 +130,7 @@ TEST_F(ImportTest, AClippingTypeWinsOverTheFileNameAndABlankStemIsUntitled) {
     const std::string disguised = clipping("Stew.txt", "Beef");
     FolderItem::fromPath(disguised)->setMacType("clpt");
     w().droppedRecipe(FolderItem::fromPath(disguised));
-    EXPECT_EQ(stored()[2][0], "Stew.txt");
+    EXPECT_EQ(stored()[2][0], "Untitled Recipe");  // nothing before a ".TextClipping"
     EXPECT_EQ(stored()[2][1], "Beef");
 }
 

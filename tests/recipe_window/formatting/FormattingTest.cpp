@@ -91,15 +91,19 @@ TEST_F(FormattingTest, TheChosenColourGoesOnTheSelectionKeptThroughThePicker) {
     EXPECT_EQ(text().SelLength(), 3);
 }
 
-TEST_F(FormattingTest, CancellingThePickerGivesAMixedSelectionItsFirstColour) {
+TEST_F(FormattingTest, CancellingThePickerLeavesAMixedSelectionAsItWas) {
     startWith("Flour and sugar");
     select(0, 5);
     text().SelTextColor = Color(0xAA0000);
     select(0, 9);
+    const StyledText before = text().StyledText;
     ui.dialogs().expectSelectColor(std::nullopt);
     ui.chooseMenu("FormatColor");
-    for (size_t i = 0; i < 9; ++i) EXPECT_EQ(styleAt(i).TextColor, 0xAA0000u) << i;
-    EXPECT_EQ(styleAt(9).TextColor, 0u);
+    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(styleAt(i).TextColor, 0xAA0000u) << i;
+    for (size_t i = 5; i < 15; ++i) EXPECT_EQ(styleAt(i).TextColor, 0u) << i;
+    EXPECT_EQ(StyledText(text().StyledText).RTFData(), before.RTFData());
+    EXPECT_EQ(text().SelStart(), 0);
+    EXPECT_EQ(text().SelLength(), 9);
 }
 
 TEST_F(FormattingTest, ColourWithoutASelectionSaysSo) {

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/controls/Listbox.h"
 #include "tests/support/MainWindowFixture.h"
 #include "utility_windows/font_palette/FontWindow.h"
 #include "utility_windows/kitchen_mode/KitchenModeWindow.h"
@@ -61,12 +62,34 @@ TEST_F(HandoffsTest, ShowFontsOpensThePaletteAndClosesItAgain) {
     ui.chooseMenu("FontShowFonts");
     EXPECT_TRUE(paletteOpen());
     EXPECT_TRUE(FontWindow().isShown());
-    EXPECT_TRUE(App().fontWindowVisible);
-    ui.activate(w());
-    ui.setFocus(text());
     ui.chooseMenu("FontShowFonts");
     EXPECT_FALSE(paletteOpen());
-    EXPECT_FALSE(App().fontWindowVisible);
+    ui.settle();
+
+    // Command-T twice, as typed.
+    ui.pressKey("t", UiDriver::Command);
+    EXPECT_TRUE(paletteOpen());
+    ui.pressKey("t", UiDriver::Command);
+    EXPECT_FALSE(paletteOpen());
+}
+
+// The user clicked the palette, so it is the active window: Command-T (the
+// only way to the menu command there) still closes it.
+TEST_F(HandoffsTest, ShowFontsClosesThePaletteAlsoWhenThePaletteIsActive) {
+    startWith("Flour");
+    ui.setFocus(text());
+    ui.pressKey("t", UiDriver::Command);
+    ASSERT_TRUE(paletteOpen());
+    FontPaletteWindow& palette = FontWindow();
+    ui.click(*palette.FontList, 10, 10);
+    ASSERT_TRUE(palette.isActive());
+    ui.pressKey("t", UiDriver::Command);
+    EXPECT_FALSE(paletteOpen());
+    EXPECT_FALSE(App().fontWindowVisible) << "the next Command-T opens it again";
+    ui.settle();
+    ui.setFocus(text());
+    ui.pressKey("t", UiDriver::Command);
+    EXPECT_TRUE(paletteOpen());
 }
 
 TEST_F(HandoffsTest, KitchenModeShowsTheStyledTextAtThirtyPoints) {

@@ -6,6 +6,7 @@
 #include "utility_windows/unit_converter/RecipeUnits.h"
 
 using ::testing::_;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -123,6 +124,19 @@ TEST_F(ListKeysTest, DeleteWithOrWithoutCommandAsksAndDeletesTheShownRecipe) {
     ui.dialogs().expectMessageDialog(_, MessageDialogChoice::Cancel);
     press("\x08");
     EXPECT_EQ(value("select count(*) from recipes"), "2");
+}
+
+TEST_F(ListKeysTest, TheForwardDeleteKeyAsksAndDeletesLikeBackspace) {
+    start(kThree);
+    list().ListIndex = 1;
+    ui.dialogs().expectMessageDialog("Delete the recipe 'Cake'?", MessageDialogChoice::Cancel);
+    press("\x7F");
+    EXPECT_EQ(shownName(), "Cake") << "cancelled: the recipe stays shown";
+    EXPECT_EQ(list().ListIndex, 1);
+    ui.dialogs().expectMessageDialogPressing("Delete the recipe 'Cake'?", "&Delete Recipe");
+    press("\x7F");
+    EXPECT_EQ(value("select count(*) from recipes where recipeName = 'Cake'"), "0");
+    EXPECT_THAT(std::string(list().HelpTag), HasSubstr("Hit the delete key"));
 }
 
 TEST_F(ListKeysTest, TabGoesToTheNameField) {

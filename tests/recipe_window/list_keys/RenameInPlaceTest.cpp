@@ -1,7 +1,9 @@
 // Renaming a recipe in its list cell, and the header click that re-reads
 // the list and sorts it.
+#include <QHeaderView>
 #include <algorithm>
 
+#include "framework/ui/controls/ListboxView.h"
 #include "tests/support/MainWindowFixture.h"
 
 namespace {
@@ -66,4 +68,27 @@ TEST_F(MainWindowTest, TheHeaderReReadsTheListKeepingTheRecipeAndThenSortsIt) {
     std::vector<std::string> descending = listedNames();
     std::reverse(descending.begin(), descending.end());
     EXPECT_EQ(descending, ascending);
+}
+
+// The mark on the heading says how the rows are ordered, so a refill (here a
+// search and its clearing) comes in the mark's order, not the query's, whose
+// order puts capitals first.
+TEST_F(MainWindowTest, AfterEveryRefillTheRowsFollowTheSortMark) {
+    start(kThree);
+    DoubleClickListbox& list = *w().recipeList;
+    const QHeaderView& header = *list.view()->horizontalHeader();
+    const std::vector<std::string> ascending = {"Apple Tart", "bread", "Cake"};
+    ui.click(list, 20, 5);
+    ASSERT_TRUE(header.isSortIndicatorShown());
+    ASSERT_EQ(header.sortIndicatorOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(listedNames(), ascending);
+    search("a");
+    EXPECT_EQ(listedNames(), ascending);
+
+    ui.click(list, 20, 5);
+    ASSERT_EQ(header.sortIndicatorOrder(), Qt::DescendingOrder);
+    search("\b");  // the search emptied: every recipe again
+    EXPECT_EQ(listedNames(), (std::vector<std::string>{"Cake", "bread", "Apple Tart"}));
+    EXPECT_EQ(list.ListIndex.get(), 0) << "the first row the user sees is shown";
+    EXPECT_EQ(w().recRowID, 2);
 }

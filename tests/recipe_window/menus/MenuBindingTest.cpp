@@ -55,6 +55,21 @@ TEST_F(MenuBindingTest, TheFormatMenuIsOfferedOnlyWhileTheRecipeTextHasTheFocus)
     EXPECT_FALSE(formatOffered());
 }
 
+// The menu bar shows the Format menu enabled or grey as the focus moves,
+// before any menu is opened: a click on a grey title would open nothing.
+TEST_F(MenuBindingTest, TheFormatMenuTitleFollowsTheFocusWithoutAMenuBeingOpened) {
+    start({recipe("Cake")});
+    ui.setFocus(*w().recipeName);
+    ui.settle();
+    EXPECT_FALSE(item("FormatMenu").Enabled);
+    ui.click(*w().RecipeText, 20, 10);
+    ui.settle();
+    EXPECT_TRUE(item("FormatMenu").Enabled);
+    ui.click(*w().recipeKeywords, 20, 10);
+    ui.settle();
+    EXPECT_FALSE(item("FormatMenu").Enabled);
+}
+
 TEST_F(MenuBindingTest, FormatShortcutsDoNothingOutsideTheRecipeText) {
     start({recipe("Cake", "", 0, std::string("Flour"))});
     ui.setFocus(*w().RecipeText);

@@ -44,7 +44,10 @@ DropData pictureDrop(std::shared_ptr<Picture> picture) {
 }
 
 class PhotoTest : public MainWindowTest {
-protected:
+public:  // for the shared steps below
+    using MainWindowTest::start;
+    using MainWindowTest::ui;
+    using MainWindowTest::w;
     DoubleClickCanvas& photo() { return *w().recipePhoto; }
 
     std::string writeFile(const std::string& name, const std::string& bytes) {
@@ -224,18 +227,32 @@ TEST_F(PhotoTest, AFailedDropSaysError500AndIsWrittenWhenThePhotoLosesTheFocus) 
     EXPECT_EQ(storedStart(), kJpegStart);
 }
 
+// A clear whose step `failing` fails says Error 501 and is kept for the next
+// focus loss, not dropped as though it had worked. The second statement
+// matching fails: the drop's own works, the clear's does not.
+void clearFailsAndIsWrittenLater(PhotoTest& t, const char* failing) {
+    SqlStatementFault fault(failing, 2);
+    t.start(kTwo);
+    t.ui.drop(t.photo(), pictureDrop(redPicture(40, 30)));
+    t.ui.dialogs().expectPopUp(std::string("Clear Recipe Picture"));
+    t.ui.dialogs().expectMsgBox("Error 501: There was an error updating the picture in the database.");
+    t.ui.click(t.photo(), 5, 5, UiDriver::None, true);
+    EXPECT_TRUE(fault.fired());
+    EXPECT_EQ(t.storedStart(), kJpegStart);
+    EXPECT_FALSE(t.w().myPic);
+    t.ui.setFocus(t.photo());
+    t.ui.setFocus(*t.w().recipeList);
+    EXPECT_EQ(t.storedStart(), "NULL");
+}
+
 TEST_F(PhotoTest, AFailedClearSaysError501AndIsWrittenWhenThePhotoLosesTheFocus) {
-    SqlStatementFault fault("where _rowid_ = ?", 2);  // the drop's write succeeds, the clear's fails
-    start(kTwo);
-    ui.drop(photo(), pictureDrop(redPicture(40, 30)));
-    ui.dialogs().expectPopUp(std::string("Clear Recipe Picture"));
-    ui.dialogs().expectMsgBox("Error 501: There was an error updating the picture in the database.");
-    ui.click(photo(), 5, 5, UiDriver::None, true);
-    EXPECT_EQ(storedStart(), kJpegStart);
-    EXPECT_FALSE(w().myPic);
-    ui.setFocus(photo());
-    ui.setFocus(*w().recipeList);
-    EXPECT_EQ(storedStart(), "NULL");
+    clearFailsAndIsWrittenLater(*this, "where _rowid_ = ?");
+}
+
+// Another program holding the whole database makes even the read of the
+// photo's row fail.
+TEST_F(PhotoTest, AClearWhoseRowCannotBeReadSaysError501AndIsWrittenLater) {
+    clearFailsAndIsWrittenLater(*this, "select recipePhoto");
 }
 
 TEST_F(PhotoTest, AFailedWriteIsOneBoxAndItsRetryBeforeAnotherRecipeFailingAgainKeepsTheRecipe) {

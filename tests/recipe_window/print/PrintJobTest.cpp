@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <regex>
 
 #include "recipe_window/print/PrintModule.h"
 #include "tests/framework/print/PdfPages.h"
+#include "tests/framework/print/PdfText.h"
 #include "tests/recipe_window/print/PrintTestSupport.h"
 #include "tests/support/ScriptedUiService.h"
 
@@ -76,15 +79,23 @@ TEST_F(PrintJob, APageRangeOutputsExactlyThosePagesWithTheirOwnNumbersAndText) {
     EXPECT_EQ(pageNumbers(sheets), (std::vector<std::string>{"Page 2", "Page 3"}));
     EXPECT_EQ(sheets[0].textBlock.rfind("lines " + std::to_string(perPage) + "-", 0), 0u);
     EXPECT_EQ(count("NextPage"), 1);
-    EXPECT_EQ(count("ClearRect"), 1);  // page 1, drawn to move the text on, then wiped
+    EXPECT_EQ(count("ClearRect"), 0);  // page 1 is laid out, never drawn
+    EXPECT_EQ(count("Custom"), 2);
 }
 
-TEST_F(PrintJob, ARangePastTheEndOfTheTextOutputsNothingOfIt) {
+TEST_F(PrintJob, ARangePastTheEndOfTheTextDrawsNothingAndSaysSo) {
     textOfPages(2);
-    const auto sheets = print(1, 5, 6);
-    ASSERT_EQ(sheets.size(), 1u);
-    EXPECT_TRUE(sheets[0].pageNumbers.empty());
-    EXPECT_TRUE(sheets[0].textBlock.empty());
+    ScopedScriptedUi ui;
+    ui->expectMsgBox(PrintModule::kRangePastTheEnd);
+    print(1, 3, 6);
+    EXPECT_TRUE(g.calls().empty());
+
+    // A recipe without text is one page long.
+    recipe.text = StyledText("");
+    ui->expectMsgBox(PrintModule::kRangePastTheEnd);
+    print(2, 2, 2);
+    EXPECT_TRUE(g.calls().empty());
+    EXPECT_EQ(pageNumbers(print(1, 1, 1)), std::vector<std::string>{"Page 1"});
 }
 
 TEST_F(PrintJob, EachCopyStartsOnANewSheetFromTheStartOfTheTextNumberedFromOne) {
@@ -132,4 +143,62 @@ TEST_F(PrintJob, PrintingToAPdfFileMakesOneSheetPerChosenPage) {
     EXPECT_EQ(pdfPageCount(chosen.outputFile), 4);  // two pages, twice
     std::remove(pdfPath("all").c_str());
     std::remove(pdfPath("range").c_str());
+}
+
+// What a reader finds in the file: only the chosen pages' lines, even in
+// its text layer (a page drawn and covered in white would still be there).
+TEST_F(PrintJob, APdfOfAPageRangeHoldsOnlyTheTextOfThosePages) {
+    textOfPages(4);
+    const int perPage = linesPerPage(setup);
+    PrintSettings chosen = setup.Settings();
+    chosen.outputFile = pdfPath("text");
+    chosen.firstPage = 2;
+    chosen.lastPage = 3;
+    ScopedScriptedUi ui;
+    ui->expectPrinterDialog(chosen);
+    PrintModule::doPrint(setup);
+    const std::string text = pdfText(chosen.outputFile);
+    ASSERT_FALSE(text.empty()) << "pdftotext read nothing";
+    auto holds = [&](int line) { return text.find("Line " + std::to_string(line) + "\n") != std::string::npos; };
+    EXPECT_FALSE(holds(1));
+    EXPECT_FALSE(holds(perPage));
+    EXPECT_TRUE(holds(perPage + 1));
+    EXPECT_TRUE(holds(perPage * 3));
+    EXPECT_FALSE(holds(perPage * 3 + 1));
+    EXPECT_NE(text.find("Page 2"), std::string::npos);
+    EXPECT_EQ(text.find("Page 1"), std::string::npos);
+    std::remove(chosen.outputFile.c_str());
+
+    // Past the end: no file at all, and the user is told.
+    chosen.outputFile = pdfPath("past");
+    chosen.firstPage = 5;
+    chosen.lastPage = 9999;
+    ui->expectPrinterDialog(chosen).expectMsgBox(PrintModule::kRangePastTheEnd);
+    PrintModule::doPrint(setup);
+    EXPECT_FALSE(std::filesystem::exists(chosen.outputFile));
+}
+
+TEST_F(PrintJob, TheFooterLineAndThePageNumberNeverTouchOnLetterPaper) {
+    for (double margin : {0.0, 18.0, 36.0, 72.0}) {
+        PrinterSetup letter = letterSetup(margin);
+        PrintSettings chosen = letter.Settings();
+        chosen.outputFile = pdfPath("footer");
+        ScopedScriptedUi ui;
+        ui->expectPrinterDialog(chosen);
+        PrintModule::doPrint(letter);
+        const std::vector<PdfWord> words = pdfWords(chosen.outputFile);
+        const auto page = std::find_if(words.begin(), words.end(), [](const PdfWord& w) { return w.text == "Page"; });
+        ASSERT_NE(page, words.end()) << "margin " << margin;
+        for (const PdfWord& word : words) {
+            if (&word == &*page || word.yMax < page->yMin || word.yMin > page->yMax || word.text == "1") continue;
+            EXPECT_LT(word.xMax + 2, page->xMin) << "\"" << word.text << "\" reaches the page number, margin " << margin;
+        }
+        // The date stays whole: its weekday and its year on one line.
+        const std::regex weekday("[A-Z][a-z][a-z],"), year("[0-9]{4}");
+        const auto first = std::find_if(words.begin(), words.end(), [&](const PdfWord& w) { return std::regex_match(w.text, weekday); });
+        const auto last = std::find_if(words.begin(), words.end(), [&](const PdfWord& w) { return std::regex_match(w.text, year); });
+        ASSERT_TRUE(first != words.end() && last != words.end()) << "margin " << margin;
+        EXPECT_EQ(first->yMin, last->yMin) << "the date is split, margin " << margin;
+        std::remove(chosen.outputFile.c_str());
+    }
 }

@@ -8,6 +8,10 @@
 
 #include "framework/files/FolderItem.h"
 #include "framework/runtime/Application.h"
+#include "framework/runtime/Services.h"
+#include "app/MenuBar1.h"
+#include "framework/menus/MenuDispatch.h"
+#include "framework/menus/MenuItem.h"
 #include "framework/ui/controls/HTMLViewer.h"
 #include "framework/ui/controls/Separator.h"
 #include "recipe_window/Main.h"
@@ -33,6 +37,18 @@ TEST_F(HelpWindowTest, OpensOnTheIndexPageBesideTheExecutableAtTheRightOfTheScre
     EXPECT_EQ(help.Left.get(), 500);
     EXPECT_EQ(help.Width.get(), 760);
     EXPECT_EQ(ui.dialogs().messages().size(), messagesBefore);
+}
+
+TEST_F(HelpWindowTest, OnAScreenNarrowerThanTheWindowItStaysOnScreen) {
+    services().screen = [](int32_t index) {
+        return index == 0 ? ScreenInfo{0, 0, 700, 500, 0, 22, 700, 478, 32} : ScreenInfo{};
+    };
+    ui.chooseMenu("HelpProgramHelp");
+    HelpWindow& help = helpWindow();
+    ASSERT_TRUE(help.isShown());
+    EXPECT_EQ(help.Left.get(), 0);
+    EXPECT_EQ(help.Width.get(), 680);  // 20 pixels left for the window's frame
+    EXPECT_EQ(help.helpViewer->Width.get(), 680);  // the page narrows with it
 }
 
 TEST_F(HelpWindowTest, FollowsALinkClickedOnThePage) {
@@ -111,4 +127,22 @@ TEST_F(HelpWindowTest, EditSelectAllAndCopyWorkOnThePageTheWindowOpenedWith) {
     EXPECT_TRUE(ui.chooseMenu("EditSelectAll"));
     EXPECT_TRUE(ui.chooseMenu("EditCopy"));
     EXPECT_THAT(QGuiApplication::clipboard()->text().toStdString(), ::testing::HasSubstr("Larderwise"));
+}
+
+// The shared menu bar offers, with the help window in front, only what
+// works there: its Close, the application's items and the page's editing.
+TEST_F(HelpWindowTest, OnlyCommandsThatWorkInTheHelpWindowAreOffered) {
+    auto offered = [](const char* name) { return isEffectivelyEnabled(*MenuBar1()->FindItem(name)); };
+    ui.chooseMenu("EditSelectAll");  // the main window in front
+    EXPECT_TRUE(offered("RecipeDeleteRecipe"));
+    ui.chooseMenu("HelpProgramHelp");
+    ui.settle();
+    ui.chooseMenu("EditSelectAll");  // runs the pass with the help window in front
+    ui.chooseMenu("EditSelectAll");  // and again, now with the page selected
+    EXPECT_FALSE(offered("RecipeDeleteRecipe"));
+    EXPECT_FALSE(offered("RecipeNewRecipe"));
+    EXPECT_FALSE(offered("StyleBold"));
+    EXPECT_FALSE(offered("EditPaste")) << "the page is read-only";
+    for (const char* name : {"FileClose", "FileQuit", "HelpProgramHelp", "EditCopy", "EditSelectAll"})
+        EXPECT_TRUE(offered(name)) << name;
 }

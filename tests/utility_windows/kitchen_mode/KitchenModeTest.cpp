@@ -137,13 +137,29 @@ TEST_F(KitchenMode, ArrowKeysJumpTenLinesWithoutLeavingTheText) {
     EXPECT_TRUE(ui.dialogs().spoken().empty());
 }
 
+TEST_F(KitchenMode, ShiftWithTheArrowsExtendsTheSelectionInsteadOfJumping) {
+    KitchenModeWindow& kitchen = open(manyLines(200));
+    EditField& text = *kitchen.bigRecipeText;
+    ui.pressKey("\x1F");  // a jump first: the caret stays where it was
+    ASSERT_EQ(text.ScrollPosition.get(), 10);
+    text.SelStart = 0;
+    text.SelLength = 0;
+    ui.pressKey("\x1F", UiDriver::Shift);
+    ui.pressKey("\x1F", UiDriver::Shift);
+    EXPECT_EQ(text.SelStart.get(), 0);
+    EXPECT_EQ(text.SelText.get(), "Step 1\rStep 2\r");
+    EXPECT_EQ(kitchen.readRecipe->Caption.get(), "Read Selection");
+    ui.pressKey("\x1E", UiDriver::Shift);
+    EXPECT_EQ(text.SelText.get(), "Step 1\r");
+}
+
 TEST_F(KitchenMode, PutsAnOpenFontPaletteAwayAndBringsItBack) {
     FontWindow().Show();
     App().fontWindowVisible = true;
     KitchenModeWindow* kitchen = &open("Chop the onions.");
     EXPECT_FALSE(App().fontWindowVisible);
-    EXPECT_TRUE(kitchen->fontWindowVisible);
     ui.settle();
+    EXPECT_EQ(ImplicitWindows::find(typeid(FontPaletteWindow)), nullptr) << "the palette is put away";
 
     ui.click(*kitchen->closeWindow, 5, 5);
     ui.settle();
@@ -166,10 +182,10 @@ TEST_F(KitchenMode, AQuitDoesNotBuildThePaletteAgain) {
 
 TEST_F(KitchenMode, AClosedPaletteStaysClosed) {
     KitchenModeWindow& kitchen = open("Chop the onions.");
-    EXPECT_FALSE(kitchen.fontWindowVisible);
     kitchen.Close();
     ui.settle();
     EXPECT_FALSE(App().fontWindowVisible);
+    EXPECT_EQ(ImplicitWindows::find(typeid(FontPaletteWindow)), nullptr) << "no palette is shown";
 }
 
 TEST_F(KitchenMode, TheNextOpeningStartsAfresh) {

@@ -1,0 +1,107 @@
+"""Keys and menus as the user meets them: the list's Delete key, kitchen mode's Shift+arrows,
+the menus offered with the help window in front, the font palette, the Format menu."""
+from desktop import check, check_equal
+
+
+def test_forward_delete_in_the_list_asks_to_delete_the_recipe(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Bread", "text": "Knead."}])
+    d.start()
+    d.click_row("Bread")
+    d.key("Delete")
+    check_equal(d.box()["text"], "Delete the recipe 'Bread'?", "the question")
+    d.answer("Delete Recipe")
+    check_equal(d.recipes(), ["Apple Pie"], "recipes after the delete")
+    d.quit()
+
+
+def test_kitchen_mode_shift_arrows_extend_the_selection(d):
+    d.build_database([{"name": "Long Stew", "text": "\r".join(f"Step {i}" for i in range(80))}])
+    d.start()
+    d.key("ctrl+k")
+    check_equal(d.front_window().title, "Kitchen Mode", "front window")
+    d.key("ctrl+Home")
+    d.key("shift+Down", "shift+Down")
+    text = d.control("bigRecipeText", "Kitchen Mode")
+    check(text["selectionLength"] > 0, f"Shift+Down selects: {text['selectionLength']}")
+    check_equal(text["topLine"], 0, "no jump with Shift")
+    d.quit()
+
+
+def test_delete_recipe_is_not_offered_with_the_help_window_in_front(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+    check(d.menu_items("Edit")["Delete Recipe..."], "offered in the main window")
+    d.key("ctrl+question")
+    title = d.front_window().title
+    check(title != "Larderwise", "the help window is in front")
+    items = d.menu_items("Edit", title)
+    check(not items["Delete Recipe..."], f"not offered in the help window: {items}")
+    check(items["Select All"], f"Select All offered for the page: {items}")
+    d.quit()
+
+
+def test_a_click_into_the_palette_size_field_lets_a_new_size_replace_the_old(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+    d.click("RecipeText")
+    d.key("ctrl+a")
+    d.key("ctrl+t")
+    palette = d.window("Font")
+    shown = palette.control("fontSize")["text"]
+    check(shown != "", "the palette shows the selection's size")
+    d.click("fontSize", "Font", dx=palette.control("fontSize")["w"] - 6)  # near the end of the text
+    d.type("36")
+    check_equal(d.control("fontSize", "Font")["text"], "36", "the size field after typing 36")
+    d.quit()
+
+
+def test_show_fonts_twice_opens_and_closes_the_palette(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+    d.click("RecipeText")
+    d.key("ctrl+t")
+    d.window("Font")
+    d.key("ctrl+t")
+    check("Font" not in [w.title for w in d.windows()], "the second Ctrl+T closes the palette")
+    # Once more, with the palette made the active window by a click on it.
+    d.click("RecipeText")
+    d.key("ctrl+t")
+    d.click("FontList", "Font")
+    check_equal(d.front_window().title, "Font", "the palette is active")
+    d.key("ctrl+t")
+    check("Font" not in [w.title for w in d.windows()], "Ctrl+T from the active palette closes it")
+    d.quit()
+
+
+def test_the_format_menu_follows_the_focus_and_opens_on_the_first_click(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+
+    def format_title():
+        return next(m for m in d.window("Larderwise").data["menus"] if m["title"] == "Format")
+
+    d.click("recipeName")
+    check(not format_title()["enabled"], "the Format menu is grey outside the recipe text")
+    d.click("RecipeText")
+    check(format_title()["enabled"], "the Format menu is enabled once the recipe text has the focus")
+    items = d.menu_items("Format")  # one click on the title opens it
+    check(len(items) > 0, f"the Format menu opened: {items}")
+    d.click("recipeKeywords")
+    check(not format_title()["enabled"], "grey again after leaving the recipe text")
+    d.quit()
+
+
+def test_the_list_keeps_the_order_its_heading_shows_after_a_search(d):
+    def names():
+        return [row["text"] for row in d.control("recipeList")["rows"]]
+
+    d.build_database(["Apple Tart", "Cake", "bread"])
+    d.start()
+    d.click("recipeList", dy=5)  # the heading: ascending, letter case aside
+    check_equal(names(), ["Apple Tart", "bread", "Cake"], "rows after one click")
+    d.click("recipeList", dy=5)  # descending
+    check_equal(names(), ["Cake", "bread", "Apple Tart"], "rows after two clicks")
+    d.click("Searchfield")
+    d.type("a")  # every name has an "a": the list is read again
+    check_equal(names(), ["Cake", "bread", "Apple Tart"], "rows after the search")
+    d.quit()
