@@ -21,6 +21,6 @@ ctest --test-dir build --output-on-failure -j "$(nproc)"
 # launch it) and the desktop tests' drag source; the benchmarks are not needed.
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLARDERWISE_SANITIZE=ON >/dev/null
 targets=$(ctest --test-dir build-sanitize -N | sed -n 's/^ *Test *#[0-9]*: //p' | grep '^test_')
-cmake --build build-sanitize -j "$(nproc)" --target $targets larderwise larderwise_drag_source
+cmake --build build-sanitize -j "$(nproc)" --target $targets larderwise larderwise_drag_source larderwise_resources
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
