@@ -13,6 +13,7 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/runtime/Application.h"
 #include "framework/text/Strings.h"
+#include "framework/ui/Keyboard.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/StaticText.h"
 #include "recipe_window/Main.h"
@@ -42,7 +43,13 @@ bool MainWindow::execute(const RecipeStatement& statement) {
     return !App().db->Error();
 }
 
-void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
+void MainWindow::updateFoundList(int64_t selectID, const std::string& text) { refillFoundList(selectID, text, false); }
+
+// With `giveWayToKeys` the select is given up as soon as a key is waiting:
+// its list would be out of date before it showed, and at 100,000 recipes the
+// key would otherwise wait a whole search before its own search could start.
+// Only the select gives way; the stored edit before it never does.
+void MainWindow::refillFoundList(int64_t selectID, const std::string& text, bool giveWayToKeys) {
     if (!commitPendingEdit()) return;  // the unsaved edit stays on screen
     // A search reads the text of every recipe: through a memory map the
     // kernel lends the pages instead of copying each one out, which halves
@@ -51,7 +58,16 @@ void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
     // emptied search) reads copied pages and drops the map, so the file's
     // pages are not kept counted against the program.
     App().db->SetReadThroughMemoryMap(!text.empty());
-    std::shared_ptr<RecordSet> rows = select(foundListStatement(searchWhere, text));
+    const RecipeStatement statement = foundListStatement(searchWhere, text);
+    static const std::function<bool()> keysWaiting = [] { return Keyboard::KeysWaiting(); };
+    std::shared_ptr<RecordSet> rows = giveWayToKeys
+                                          ? App().db->SQLSelectUnless(statement.sql, statement.values, keysWaiting)
+                                          : select(statement);
+    if (App().db->Abandoned()) {
+        // The list stays as it was; the waiting keys search for their text.
+        searchControl->SearchAgainAfterKeys();
+        return;
+    }
     if (App().db->Error()) {
         MsgBox("Error UFL001: Could not update the recipe list. Please report this error to the developer.");
         Quit(0);  // queued: during start-up it takes effect once the loop runs
@@ -93,7 +109,7 @@ int32_t MainWindow::rowShowing(int64_t rowID) {
 
 void MainWindow::RecipeSearchCntl_Search(const std::string& text, const std::string& where) {
     searchWhere = ReplaceAllB(where, " ", "");
-    updateFoundList(0, text);
+    refillFoundList(0, text, true);
 }
 
 void MainWindow::recipeList_Open() {

@@ -211,6 +211,7 @@ private:
     // Runs the statement on App().db; answers whether it succeeded.
     bool execute(const RecipeStatement& statement);
     std::shared_ptr<RecordSet> select(const RecipeStatement& statement);
+    void refillFoundList(int64_t selectID, const std::string& text, bool giveWayToKeys);
     void fillList(RecordSet& rows, int64_t selectID);
     // The list row holding this recipe, -1 when none does.
     int32_t rowShowing(int64_t rowID);

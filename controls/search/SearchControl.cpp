@@ -199,6 +199,7 @@ void SearchControl::handleOpen() { clearWindowFocus(); }
 
 void SearchControl::raiseSearch() {
     searchPending_ = false;
+    searchOwed_ = false;
     Search(searchfield_->Text.get(), SearchWhere.get());
 }
 
@@ -208,10 +209,16 @@ void SearchControl::raiseSearch() {
 // left to the last of them. Should the waiting keys change no text (an
 // arrow key), the search left over still runs once they are handled.
 void SearchControl::searchUnlessOvertaken() {
-    if (!Keyboard::KeysWaiting()) {
-        raiseSearch();
-        return;
-    }
+    if (Keyboard::KeysWaiting()) deferSearch();
+    else raiseSearch();
+}
+
+void SearchControl::SearchAgainAfterKeys() {
+    searchOwed_ = true;
+    deferSearch();
+}
+
+void SearchControl::deferSearch() {
     if (searchPending_) return;
     searchPending_ = true;
     searchfield_->CallLater([this] { runPendingSearch(); });
@@ -220,7 +227,7 @@ void SearchControl::searchUnlessOvertaken() {
 void SearchControl::runPendingSearch() {
     if (!searchPending_) return;  // searched meanwhile, by a later key or Return
     searchPending_ = false;
-    if (LiveSearch.get()) searchUnlessOvertaken();
+    if (LiveSearch.get() || searchOwed_) searchUnlessOvertaken();
 }
 
 void SearchControl::clearWindowFocus() { Window()->ClearFocus(); }

@@ -49,11 +49,13 @@ DatabaseConnection::~DatabaseConnection() { close(); }
 
 void DatabaseConnection::clearError() {
     errorCode_ = 0;
+    abandoned_ = false;
     errorMessage_.clear();
 }
 
 void DatabaseConnection::setError(int32_t code, std::string message) {
     errorCode_ = code;
+    abandoned_ = false;
     errorMessage_ = std::move(message);
 }
 
@@ -368,6 +370,10 @@ std::optional<QueryResult> DatabaseConnection::run(const std::string& sql, const
         }
 
         const Kind kind = classify(stmt.get());
+        if (giveUp_ && (kind != Kind::Other || !sqlite3_stmt_readonly(stmt.get()))) {
+            setError(SQLITE_MISUSE, "Only a statement that changes nothing may be abandoned.");
+            return scope.fail();
+        }
         if (kind == Kind::Commit || kind == Kind::Rollback) {
             if (!scope.endTransaction(kind == Kind::Commit)) return scope.fail();
             continue;
@@ -388,10 +394,45 @@ std::optional<QueryResult> DatabaseConnection::run(const std::string& sql, const
         while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW)
             if (hasColumns) readRow(stmt.get(), result, hiddenRowID);
         if (rc != SQLITE_DONE) {
+            if (gaveUp_ && rc == SQLITE_INTERRUPT) {
+                setError(SQLITE_INTERRUPT, "The select was abandoned.");
+                abandoned_ = true;
+                return std::nullopt;  // it changed nothing, so there is nothing to undo
+            }
             failFromEngine();
             return scope.fail();
         }
     }
     if (!scope.finish()) return scope.fail();
     return result;
+}
+
+// The engine asks every few thousand steps of its program; the answer true
+// interrupts the statement, which for one that changes nothing leaves any
+// open transaction as it was.
+std::optional<QueryResult> DatabaseConnection::runUnless(const std::string& sql, const std::vector<SQLValue>* params,
+                                                         bool hiddenRowID, const std::function<bool()>& giveUp) {
+    if (!db_) return run(sql, params, hiddenRowID);
+    constexpr int kStepsBetweenChecks = 4000;
+    // Removed however the call ends, so no later statement can be given up.
+    struct Check {
+        DatabaseConnection& c;
+        Check(DatabaseConnection& connection, const std::function<bool()>& giveUp) : c(connection) {
+            c.giveUp_ = &giveUp;
+            c.gaveUp_ = false;
+            sqlite3_progress_handler(c.db_, kStepsBetweenChecks, &Check::ask, &c);
+        }
+        ~Check() {
+            sqlite3_progress_handler(c.db_, 0, nullptr, nullptr);
+            c.giveUp_ = nullptr;
+            c.gaveUp_ = false;
+        }
+        // Remembers the answer, so an interruption is told from a fault.
+        static int ask(void* connection) {
+            auto& c = *static_cast<DatabaseConnection*>(connection);
+            c.gaveUp_ = c.gaveUp_ || (*c.giveUp_)();
+            return c.gaveUp_ ? 1 : 0;
+        }
+    } check(*this, giveUp);
+    return run(sql, params, hiddenRowID);
 }

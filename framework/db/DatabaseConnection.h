@@ -50,6 +50,13 @@ public:
     // last statement that has result columns (an empty result when none),
     // or nullopt on failure.
     std::optional<QueryResult> run(const std::string& sql, const std::vector<SQLValue>* params, bool hiddenRowID);
+    // The same for statements that change nothing, abandoned as soon as
+    // `giveUp` (asked every few thousand steps of the engine, so it must be
+    // cheap) says true: then nullopt with abandoned() set. A statement text
+    // that would change anything is refused before it runs, so no save or
+    // commit can ever be cut short. The check ends with the call.
+    std::optional<QueryResult> runUnless(const std::string& sql, const std::vector<SQLValue>* params,
+                                         bool hiddenRowID, const std::function<bool()>& giveUp);
     // Prepares only, to test a statement text; no effect, no error change.
     bool compiles(const std::string& sql) const;
     // Starts a one-statement select whose rows are then read one at a time;
@@ -77,6 +84,8 @@ public:
     int64_t rowsChanged() const;
 
     bool error() const { return errorCode_ != 0; }
+    // The last call failed only because its caller gave it up.
+    bool abandoned() const { return abandoned_; }
     int32_t errorCode() const { return errorCode_ & 0xFF; }
     int32_t extendedErrorCode() const { return errorCode_; }
     const std::string& errorMessage() const { return errorMessage_; }
@@ -103,4 +112,7 @@ private:
     int64_t mapBytes_ = 0;
     int32_t errorCode_ = 0;
     std::string errorMessage_;
+    const std::function<bool()>* giveUp_ = nullptr;  // set only during runUnless
+    bool gaveUp_ = false;                            // giveUp_ said true
+    bool abandoned_ = false;
 };

@@ -56,7 +56,18 @@ std::shared_ptr<RecordSet> REALSQLDatabase::SQLSelect(const std::string& sql, co
     return select(sql, &values);
 }
 
-std::shared_ptr<RecordSet> REALSQLDatabase::select(const std::string& sql, const std::vector<Variant>* values) {
+std::shared_ptr<RecordSet> REALSQLDatabase::SQLSelectUnless(const std::string& sql, const std::vector<Variant>& values,
+                                                            const std::function<bool()>& giveUp) {
+    return select(sql, &values, &giveUp);
+}
+
+std::optional<QueryResult> REALSQLDatabase::run(const std::string& sql, const std::vector<SQLValue>* params,
+                                                bool hiddenRowID, const std::function<bool()>* giveUp) {
+    return giveUp ? connection_->runUnless(sql, params, hiddenRowID, *giveUp) : connection_->run(sql, params, hiddenRowID);
+}
+
+std::shared_ptr<RecordSet> REALSQLDatabase::select(const std::string& sql, const std::vector<Variant>* values,
+                                                   const std::function<bool()>* giveUp) {
     std::optional<std::vector<SQLValue>> bound;
     if (values && !(bound = bindable(*values))) return nullptr;
     const std::vector<SQLValue>* params = values ? &*bound : nullptr;
@@ -64,11 +75,11 @@ std::shared_ptr<RecordSet> REALSQLDatabase::select(const std::string& sql, const
     // edited. Should the rewritten text not compile (a view, a table
     // without rowid), the statement runs as written and is read-only.
     if (auto editable = makeEditableSelect(sql); editable && connection_->compiles(editable->sql)) {
-        if (auto rows = connection_->run(editable->sql, params, true))
+        if (auto rows = run(editable->sql, params, true, giveUp))
             return std::make_shared<RecordSet>(connection_, std::move(*rows), editable->table);
         return nullptr;
     }
-    if (auto rows = connection_->run(sql, params, false))
+    if (auto rows = run(sql, params, false, giveUp))
         return std::make_shared<RecordSet>(connection_, std::move(*rows), "");
     return nullptr;
 }
@@ -95,6 +106,7 @@ void REALSQLDatabase::Rollback() { connection_->rollback(); }
 bool REALSQLDatabase::InTransaction() const { return connection_->inTransaction(); }
 bool REALSQLDatabase::WhileNoOneWrites(const std::function<bool()>& work) { return connection_->whileNoOneWrites(work); }
 bool REALSQLDatabase::Error() const { return connection_->error(); }
+bool REALSQLDatabase::Abandoned() const { return connection_->abandoned(); }
 int32_t REALSQLDatabase::ErrorCode() const { return connection_->errorCode(); }
 int32_t REALSQLDatabase::ExtendedErrorCode() const { return connection_->extendedErrorCode(); }
 std::string REALSQLDatabase::ErrorMessage() const { return connection_->errorMessage(); }

@@ -2,6 +2,7 @@
 #include "app/Larderwise.h"
 #include "framework/graphics/Picture.h"
 #include "framework/db/REALSQLDatabase.h"
+#include "framework/runtime/Services.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
 
@@ -140,6 +141,36 @@ TEST_F(MainWindowTest, AFailingListQueryTellsTheUserAndQuits) {
     EXPECT_TRUE(fault.fired()) << fault.matches();
     EXPECT_TRUE(ui.loopEnded());
     EXPECT_EQ(ui.exitCode(), 0);
+}
+
+// A key that comes while the search runs takes its place: the search is
+// given up, the list and the shown recipe stay, no error is shown, and the
+// key's own text is searched for. The edit stored before the search is
+// never given up, even with a key waiting.
+TEST_F(MainWindowTest, AKeyTypedDuringASearchTakesItsPlace) {
+    start(kPies);
+    // Enough recipes for the search to ask many times whether a key waits.
+    ASSERT_NO_FATAL_FAILURE(runStatements(
+        databasePath(), {"with recursive c(i) as (select 1 union all select i + 1 from c where i < 3000) "
+                         "insert into recipes (recipeName, recipeText) select 'Salt ' || i, 'text' from c"}));
+    w().recipeName->Text = std::string("Apple Pie");  // an edit not yet stored
+    int asked = 0;
+    services().keysWaiting = [&] { return ++asked > 1; };  // "a" comes once "s" is being searched for
+    search("s");
+    EXPECT_GT(asked, 1) << "the search asked";
+    EXPECT_THAT(listedNames(), ElementsAre("Apple Pie", "Bread", "Mom's Pie", "pie crust"));
+    EXPECT_EQ(std::string(w().recipeCount->Text), "4 Recipes");
+    EXPECT_EQ(w().recRowID, 2);
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "Apple Pie");
+
+    services().keysWaiting = [] { return false; };
+    search("alt");
+    EXPECT_EQ(std::string(w().recipeCount->Text), "3000 Recipes");
+    EXPECT_EQ(listedNames().front(), "Salt 1");
+    ui.settle();
+    EXPECT_EQ(std::string(w().recipeCount->Text), "3000 Recipes");
+    EXPECT_FALSE(ui.loopEnded());
+    EXPECT_TRUE(ui.dialogs().calls().empty()) << "no error shown";
 }
 
 TEST_F(MainWindowTest, AShownRecipeBringsItsPhotoAndOneWithoutLeavesNone) {

@@ -15,25 +15,23 @@ std::string lowered(std::string text) {
 }  // namespace
 
 struct SqlStatementFaultHooks {
-    // A statement starts running: decide whether it is the one to fail.
-    static int onTrace(unsigned type, void*, void*, void* x) {
+    // A statement starts running: when it is the one to fail, the engine is
+    // told to stop it at its next step. (An interruption, not a progress
+    // handler: the program's own handler may stand in the connection's only
+    // slot for one.)
+    static int onTrace(unsigned type, void*, void* statement, void* x) {
         if (type != SQLITE_TRACE_STMT || !active || !x) return 0;
         const std::string text = static_cast<const char*>(x);
         if (text.rfind("--", 0) == 0) return 0;  // a trigger's inner statement
         const bool match = lowered(text).find(active->pattern_) != std::string::npos;
-        active->armed_ = match && ++active->matches_ == active->occurrence_;
+        if (match && ++active->matches_ == active->occurrence_) {
+            active->fired_ = true;
+            sqlite3_interrupt(sqlite3_db_handle(static_cast<sqlite3_stmt*>(statement)));
+        }
         return 0;
-    }
-    // Called while statements run: interrupts the chosen one.
-    static int onProgress(void*) {
-        if (!active || !active->armed_) return 0;
-        active->armed_ = false;
-        active->fired_ = true;
-        return 1;
     }
     static int onOpen(sqlite3* db, const char**, const sqlite3_api_routines*) {
         sqlite3_trace_v2(db, SQLITE_TRACE_STMT, &SqlStatementFaultHooks::onTrace, nullptr);
-        sqlite3_progress_handler(db, 1, &SqlStatementFaultHooks::onProgress, nullptr);
         return SQLITE_OK;
     }
 };

@@ -25,6 +25,5 @@ private:
     std::string pattern_;
     int occurrence_;
     int matches_ = 0;
-    bool armed_ = false;
     bool fired_ = false;
 };
