@@ -397,8 +397,11 @@ class Desktop:
                                 timeout=10)
         return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
 
-    def drag(self, start, end, steps=8, hold_modifier=None):
-        """Presses the left button at `start`, moves in steps to `end`, releases there."""
+    def drag(self, start, end, steps=8, hold_modifier=None, hover=0.0):
+        """Presses the left button at `start`, moves in steps to `end`, releases there. With
+        `hover`, the pointer lingers over `end` and nudges once before the release, as a hand
+        does: a drag between two programs needs the target's answer to the pointer's position
+        before the drop, and on a busy machine that answer can lag behind the last move."""
         (x0, y0), (x1, y1) = start, end
         if hold_modifier:
             self.xdotool("keydown", hold_modifier)
@@ -407,7 +410,11 @@ class Desktop:
         for i in range(1, steps + 1):
             time.sleep(0.03)
             self.move_to(x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
-        time.sleep(0.1)
+        if hover:
+            for x in (x1 + 2, x1):
+                time.sleep(hover)
+                self.move_to(x, y1)
+        time.sleep(0.1 + hover)
         self.xdotool("mouseup", "1")
         if hold_modifier:
             self.xdotool("keyup", hold_modifier)
@@ -447,7 +454,7 @@ class Desktop:
         start = (label["x"] + 20, label["y"] + 20)
         self.click_at(*start, idle=False)  # activates the other program, as a user's press would
         time.sleep(0.3)
-        self.drag(start, to, steps=12)
+        self.drag(start, to, steps=12, hover=0.3)
         time.sleep(0.3)
         self.wait_idle()
         source.terminate()
