@@ -103,6 +103,23 @@ TEST_F(MainWindowTest, WithNoRecipeShownTheEditorsTakeNoInputUntilOneIsShownAgai
     EXPECT_EQ(value("select count(*) from recipes where recipeName in ('', 'q') or recipeKeywords = 'x'"), "0");
 }
 
+// The last found recipe renamed out of the search: its name is stored, and
+// the keywords the user tabbed into close with the rest, handing the focus on
+// to a control that takes keys.
+TEST_F(MainWindowTest, RenamingTheOnlyFoundRecipeOutOfTheSearchStoresItAndClosesTheEditors) {
+    start(kThree);
+    search("Cake");
+    ui.click(*w().recipeName, 5, 5);
+    w().recipeName->SelectAll();
+    ui.pressKey("P");
+    ui.tab(*w().recipeName);
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "P");
+    EXPECT_EQ(w().recipeList->ListCount(), 0);
+    EXPECT_EQ(w().recRowID, 0);
+    EXPECT_FALSE(w().recipeKeywords->Enabled.get());
+    EXPECT_EQ(w().Focus(), w().recipeList) << "the first control after the closed editors";
+}
+
 TEST_F(MainWindowTest, OnAnEmptyDatabaseNewRecipeOpensTheEditorsWithTheNameToTypeOver) {
     start({});
     EXPECT_FALSE(w().recipeName->Enabled.get());
