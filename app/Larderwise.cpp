@@ -1,6 +1,7 @@
 #include "app/Larderwise.h"
 
 #include "app/ApplicationTexts.h"
+#include "app/LeftoverFiles.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/MsgBox.h"
 #include "framework/files/FolderItem.h"
@@ -28,6 +29,7 @@ void setItemText(const std::shared_ptr<MenuBar>& bar, const std::string& name, c
 }  // namespace
 
 void Larderwise::Event_Open() {
+    removeLeftoverFiles();  // before anything here writes a file
     db = std::make_shared<REALSQLDatabase>();
     setItemText(MenuBar, "FileAboutLarderwise", "About Larderwise...");
     setItemText(MenuBar, "HelpProgramHelp", "Larderwise Help");

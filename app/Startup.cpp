@@ -43,6 +43,7 @@ Runtime::StartupSteps larderwiseStartupSteps() {
     steps.addMenuHandlers = _ApplicationAddMenuHandlers;
     steps.makeDefaultView = _MakeDefaultView;
     steps.releaseGlobals = releaseGlobals;
+    steps.singleInstanceName = "Larderwise";
     return steps;
 }
 

@@ -45,9 +45,6 @@ function(lw_add_test_folders root)
     set_tests_properties(${name} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LARDERWISE_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
       TIMEOUT 600)
-    if(name IN_LIST LARDERWISE_SANITIZE_TESTS)
-      set_tests_properties(${name} PROPERTIES LABELS sanitize)
-    endif()
   endforeach()
 endfunction()
 

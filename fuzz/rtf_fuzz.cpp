@@ -2,7 +2,7 @@
 // by hand with clang when hunting for faults:
 //
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I.
-//       fuzz/rtf_fuzz.cpp framework/text/StyledText*.cpp framework/text/Rtf*.cpp \
+//       fuzz/rtf_fuzz.cpp framework/text/StyledText*.cpp framework/text/Rtf*.cpp
 //       framework/text/StringsUtf8.cpp framework/data/TextEncoding.cpp -o rtf_fuzz
 //   ./rtf_fuzz -dict=fuzz/rtf.dict fuzz/corpus/rtf
 //

@@ -128,3 +128,15 @@ bool restoreDatabaseFrom(FolderItem& backup) {
     MsgBox("Database restored from backup.");
     return true;
 }
+
+int removeRestoreLeftovers(const FolderItem& databaseFolder) {
+    // Killed before the swap, the database is the one the user had; killed
+    // after it, the database is the checked backup the user chose. Either
+    // way the working copies are no longer needed.
+    int removed = 0;
+    for (const char* name : {kIncomingName, kPreviousName}) {
+        std::shared_ptr<FolderItem> file = databaseFolder.Child(name);
+        if (file && file->Exists() && file->Delete()) ++removed;
+    }
+    return removed;
+}

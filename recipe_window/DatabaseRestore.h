@@ -18,3 +18,7 @@ bool restoreDatabaseFrom(FolderItem& backup);
 
 // Whether the file is an intact database holding the recipes table.
 bool isRecipeDatabase(const FolderItem& file);
+
+// Removes the restore's working copies from the database's folder, left there
+// when a restore was killed; answers how many there were.
+int removeRestoreLeftovers(const FolderItem& databaseFolder);

@@ -36,6 +36,7 @@ class RecordSet;
 class REALSQLDatabase;
 class SmartSplitter;
 class StaticText;
+struct ImportedRecipe;
 struct RecipeStatement;
 
 class MainWindow : public Window {
@@ -187,6 +188,8 @@ public:
     std::string tab() const;
     std::string Remove(const std::string& s, const std::string& chars) const;
     void droppedRecipe(std::shared_ptr<FolderItem> item);
+    // Makes a new recipe holding the import and shows it.
+    void storeImport(const ImportedRecipe& imported);
     // Every file handed to droppedRecipe, in order (whatever became of it).
     std::vector<std::shared_ptr<FolderItem>> droppedItems;
 

@@ -14,23 +14,34 @@ std::string searchScopeColumn(const std::string& searchWhere) {
     return "Everywhere";
 }
 
+std::string likeEscaped(const std::string& s) {
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s) {
+        if (c == '\\' || c == '%' || c == '_') out += '\\';
+        out += c;
+    }
+    return out;
+}
+
 RecipeStatement foundListStatement(const std::string& searchWhere, const std::string& searchText) {
     const std::string head = "select recipeName,rowID from recipes ";
     const std::string order = "order by recipeName";
     if (searchText.empty()) return {head + order, head + order, {}};
-    const std::string q = stringIn(searchText);
+    // The text is found as typed: its %, _ and backslash are escaped, never wildcards.
+    const std::string pattern = likeEscaped(searchText);
+    const std::string shown = "'%" + stringIn(pattern) + "%' escape '\\' ";
+    const std::string bound = "'%' || ?1 || '%' escape '\\' ";
     const std::string scope = searchScopeColumn(searchWhere);
     if (scope == "Everywhere") {
-        return {head + "where recipeName like '%" + q + "%' or recipeKeywords like '%" + q +
-                    "%' or recipeText like '%" + q + "%' " + order,
-                head +
-                    "where recipeName like '%' || ?1 || '%' or recipeKeywords like '%' || ?1 || '%' "
-                    "or recipeText like '%' || ?1 || '%' " +
-                    order,
-                {Variant(searchText)}};
+        return {head + "where recipeName like " + shown + "or recipeKeywords like " + shown + "or recipeText like " +
+                    shown + order,
+                head + "where recipeName like " + bound + "or recipeKeywords like " + bound + "or recipeText like " +
+                    bound + order,
+                {Variant(pattern)}};
     }
-    return {head + "where " + scope + " like '%" + q + "%' " + order,
-            head + "where " + scope + " like '%' || ?1 || '%' " + order, {Variant(searchText)}};
+    return {head + "where " + scope + " like " + shown + order, head + "where " + scope + " like " + bound + order,
+            {Variant(pattern)}};
 }
 
 RecipeStatement showRecipeStatement(int64_t rowID) {

@@ -29,9 +29,13 @@ std::string stringIn(const std::string& s);
 // is not a searchable column.
 std::string searchScopeColumn(const std::string& searchWhere);
 
+// s with the LIKE escape character (backslash) put before every %, _ and
+// backslash, so LIKE ... ESCAPE '\' matches exactly those characters.
+std::string likeEscaped(const std::string& s);
+
 // The found list: every recipe for an empty search text, else those whose
 // scope column (or name, keywords and text for Everywhere) contains it under
-// LIKE, ordered by name.
+// LIKE, ordered by name. The text is matched literally (see likeEscaped).
 RecipeStatement foundListStatement(const std::string& searchWhere, const std::string& searchText);
 
 // One recipe with all its columns.

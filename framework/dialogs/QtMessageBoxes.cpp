@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <functional>
 
+#include "framework/dialogs/BoxText.h"
 #include "framework/dialogs/DialogButtons.h"
-#include "framework/dialogs/DisplayText.h"
 
 namespace {
 
@@ -57,9 +57,15 @@ BuiltMessageBox build(const std::string& title, const std::string& text, const s
     QMessageBox& box = *built.box;
     box.setTextFormat(Qt::PlainText);
     box.setWindowTitle(QString::fromStdString(title));
-    box.setText(toDisplayText(text));
+    const BoxText main = boxText(text);
+    const BoxText more = boxText(explanation);
+    box.setText(main.shown);
+    // A cut text is whole in the details, the message's own text first.
+    QString details = main.details;
+    if (!more.details.isEmpty()) details += (details.isEmpty() ? QString() : QStringLiteral("\n\n")) + more.details;
+    if (!details.isEmpty()) box.setDetailedText(details);
     if (!explanation.empty()) {
-        box.setInformativeText(toDisplayText(explanation));
+        box.setInformativeText(more.shown);
         // QMessageBox applies its text format to the main text only; the
         // informative label would take a "<b>" in the text for markup.
         for (QLabel* label : box.findChildren<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))

@@ -1,10 +1,13 @@
 #include "framework/files/AtomicFileWriter.h"
 
+#include "framework/files/LeftoverTemporaries.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,16 +48,32 @@ AtomicFileWriter::AtomicFileWriter(fs::path target) : target_(resolveLinks(targe
     // Named after the target where the name leaves room, so a leftover from
     // a crash says what it was; names are limited to 255 bytes.
     const std::string name = target_.filename().string();
-    const std::string temporaryName = name.size() <= 200 ? "." + name + ".tmp-XXXXXX" : ".tmp-XXXXXX";
-    std::string pattern = (target_.parent_path() / temporaryName).string();
-    fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd_ < 0) {
+    const std::string prefix = name.size() <= 200 ? "." + name + ".tmp-" : ".tmp-";
+    // The name is chosen here rather than by mkstemp, so the journal of
+    // leftovers names the file before it exists (a kill right after the
+    // creation still leaves it noted).
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+        std::string suffix(6, 'x');
+        for (char& c : suffix) c = kLetters[random() % (sizeof(kLetters) - 1)];
+        const std::string candidate = (target_.parent_path() / (prefix + suffix)).string();
+        LeftoverTemporaries::note(candidate);
+        fd_ = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd_ >= 0) {
+            temporary_ = candidate;
+            break;
+        }
         error_ = errno;
+        LeftoverTemporaries::forget(candidate);
+        if (error_ != EEXIST) break;
+    }
+    if (fd_ < 0) {
         finished_ = true;
         return;
     }
-    temporary_ = pattern;
-    // mkostemp makes the file private; give it the old file's permissions, or
+    error_ = 0;
+    // The file is private until here; give it the old file's permissions, or
     // those any newly created file would get.
     struct stat old {};
     const mode_t mode = ::stat(target_.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~currentUmask());
@@ -89,10 +108,12 @@ bool AtomicFileWriter::commit() {
     if (error_ == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) error_ = errno;
     if (error_ != 0) {
         ::unlink(temporary_.c_str());
+        LeftoverTemporaries::forget(temporary_.string());
         finished_ = true;
         return false;
     }
     finished_ = true;
+    LeftoverTemporaries::forget(temporary_.string());
     syncFolder(target_.parent_path());
     return true;
 }
@@ -103,6 +124,7 @@ void AtomicFileWriter::discard() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
     ::unlink(temporary_.c_str());
+    LeftoverTemporaries::forget(temporary_.string());
 }
 
 int replaceFileAtomically(const fs::path& target, std::string_view contents) {

@@ -8,6 +8,7 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "framework/graphics/ImageGraphics.h"
 #include "framework/graphics/JpegStructure.h"
@@ -20,6 +21,20 @@ constexpr int32_t maxSide = 32000;
 constexpr int64_t maxPixels = int64_t(1) << 28;
 
 constexpr qint64 maxFileBytes = qint64(512) << 20;
+
+// Larger pictures are decoded scaled down to this many pixels (aspect kept):
+// a 48-megapixel photo would pass the toolkit's allocation limit at full size
+// and not show at all, and no screen or printed page shows more.
+constexpr int64_t maxDecodedPixels = int64_t(4096) * 4096;
+
+// The size a picture of `size` is decoded at: itself, or scaled down to
+// maxDecodedPixels.
+QSize decodedSize(const QSize& size) {
+    const int64_t pixels = int64_t(size.width()) * size.height();
+    if (pixels <= maxDecodedPixels) return size;
+    const double scale = std::sqrt(double(maxDecodedPixels) / double(pixels));
+    return QSize(std::max(1, int(size.width() * scale)), std::max(1, int(size.height() * scale)));
+}
 
 bool failAllocations = false;
 
@@ -47,6 +62,7 @@ QImage readImage(QIODevice& device, std::string_view bytes) {
     if ((format == "jpeg" || format == "jpg") && !jpegIsComplete(bytes)) return {};
     const QSize size = reader.size();
     if (size.isValid() && !acceptableSize(size.width(), size.height())) return {};
+    if (size.isValid() && decodedSize(size) != size) reader.setScaledSize(decodedSize(size));
     QImage image;
     if (!reader.read(&image) || image.isNull()) return {};
     if (!acceptableSize(image.width(), image.height())) return {};

@@ -40,7 +40,9 @@ public:
     bool hasMask() const { return mask_ != nullptr; }
 
     // Reads JPEG, PNG, GIF, TIFF or BMP, judged by content, not by name.
-    // Malformed, truncated, empty or oversized input gives nullptr.
+    // Malformed, truncated, empty or oversized input gives nullptr. A picture
+    // of more than 16 megapixels (4096 x 4096) is decoded scaled down to that
+    // many pixels, its aspect kept: more than any screen or page shows.
     static std::shared_ptr<Picture> fromFile(const std::string& path);
     static std::shared_ptr<Picture> fromData(std::string_view bytes);
 

@@ -1,11 +1,13 @@
 #include "framework/runtime/Runtime.h"
 
 #include "framework/files/FolderItem.h"
+#include "framework/files/LeftoverTemporaries.h"
 #include "framework/runtime/Application.h"
 #include "framework/runtime/ApplicationIdentity.h"
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
+#include "framework/runtime/SingleInstance.h"
 #include "framework/ui/ApplicationInputFilter.h"
 #include "framework/ui/DesktopProbe.h"
 #include "framework/ui/FocusModel.h"
@@ -17,6 +19,7 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace {
 struct State {
@@ -65,18 +68,42 @@ void openWaitingWindows() {
     }
 }
 
+void openDocuments(Application* app, const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        if (Runtime::quitting() || !app) break;
+        auto item = FolderItem::fromPath(path);
+        guarded([&] { app->handleOpenDocument(item); });
+    }
+}
+
+// Documents a later launch handed over: opened as those named on the command
+// line are, once start-up is complete and no modal dialog runs; a launch
+// without documents brings the front window forward.
+void deliverHandedOver(const std::vector<std::string>& paths) {
+    if (Runtime::quitting()) return;
+    if (!state().appOpenFinished) {
+        state().documents.insert(state().documents.end(), paths.begin(), paths.end());
+        return;
+    }
+    if (!atTopLevelOfLoop()) {
+        QTimer::singleShot(50, qApp, [paths] { deliverHandedOver(paths); });
+        return;
+    }
+    if (paths.empty()) {
+        const std::vector<Window*> windows = WindowList::frontToBack();
+        if (!windows.empty()) guarded([&] { windows.front()->Show(); });
+        return;
+    }
+    openDocuments(currentApplication(), paths);
+}
+
 void raiseAppOpen() {
     Application* app = currentApplication();
     if (app && !Runtime::quitting()) guarded([&] { app->handleOpen(); });
     state().appOpenFinished = true;
     openWaitingWindows();
     // Documents opened from the desktop arrive once start-up is complete.
-    for (const std::string& path : state().documents) {
-        if (Runtime::quitting() || !app) break;
-        auto item = FolderItem::fromPath(path);
-        guarded([&] { app->handleOpenDocument(item); });
-    }
-    state().documents.clear();
+    openDocuments(app, std::exchange(state().documents, {}));
 }
 }  // namespace
 
@@ -91,6 +118,13 @@ int run(int argc, char** argv, const StartupSteps& steps) {
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i)
         if (!args[i].startsWith('-')) documents.push_back(args[i].toStdString());
+    // A copy already running on the same data folder takes the documents.
+    std::unique_ptr<SingleInstance> instance;
+    if (!steps.singleInstanceName.empty()) {
+        const std::string data = services().folderRoot ? services().folderRoot(SpecialFolderKind::ApplicationData) : "";
+        instance = std::make_unique<SingleInstance>(SingleInstance::instanceKey(steps.singleInstanceName, data));
+        if (!instance->claim(documents, deliverHandedOver)) return 0;
+    }
     if (!startOrReport(steps, documents)) return 1;
     int code = QApplication::exec();
     if (steps.releaseGlobals) guarded([&] { steps.releaseGlobals(); });
@@ -183,6 +217,7 @@ void releaseEverything() {
 
 void resetForTests() {
     releaseEverything();
+    LeftoverTemporaries::stopJournal();
     InputDispatch::resetCapture();
     state() = State{};
 }

@@ -30,6 +30,10 @@ struct StartupSteps {
     std::function<void()> addMenuHandlers;                      // the application's menu handlers
     std::function<void()> makeDefaultView;                      // the first window (not shown)
     std::function<void()> releaseGlobals;                       // product globals, in order, at exit
+    // Set, run() keeps one running copy of the application of this name per
+    // data folder: a later launch hands its documents over and ends (see
+    // SingleInstance.h). Empty, every launch runs on its own.
+    std::string singleInstanceName;
 };
 
 // The process's life: returns the exit status (the Quit code).

@@ -87,19 +87,35 @@ TEST_F(Startup, AFatalDatabaseErrorQuitsWithoutShowingTheMainWindowOrTakingDocum
     makeDataFolder();
     const std::string document = ui.folder("Home") + "/dropped.txt";
     writeBytes(document, "Tea\rsteep");
-    MainWindow* main = nullptr;
+    // The main window is gone by the time start-up returns (the quit closed
+    // it): what happened to it is recorded while it exists.
+    struct CountingLarderwise : Larderwise {
+        int documents = 0;
+        void handleOpenDocument(std::shared_ptr<FolderItem> item) override {
+            ++documents;
+            Larderwise::handleOpenDocument(std::move(item));
+        }
+    };
+    CountingLarderwise* app = nullptr;
+    bool mainShown = false;
     Runtime::StartupSteps steps = larderwiseStartupSteps();
+    steps.newAppInstance = [&] {
+        auto made = std::make_unique<CountingLarderwise>();
+        made->MenuBar = MenuBar1();
+        app = made.get();
+        return std::unique_ptr<Application>(std::move(made));
+    };
     auto makeView = steps.makeDefaultView;
     steps.makeDefaultView = [&] {
         makeView();
-        main = &Main();
+        Main().Activate = [&] { mainShown = true; };
     };
     ui.dialogs().expectMessageDialogPressing(DatabaseMessages::missingFileQuestion(),
                                              DatabaseMessages::kQuitMoveBackButton);
     ui.start(steps, {document});
-    ASSERT_NE(main, nullptr);
-    EXPECT_FALSE(main->isShown());
-    EXPECT_TRUE(main->droppedItems.empty());
+    ASSERT_NE(app, nullptr);
+    EXPECT_FALSE(mainShown);
+    EXPECT_EQ(app->documents, 0);
     ui.settle();
     EXPECT_TRUE(ui.loopEnded());
     EXPECT_EQ(ui.exitCode(), 0);

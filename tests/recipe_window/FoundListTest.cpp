@@ -42,10 +42,15 @@ TEST_F(MainWindowTest, LiveSearchMatchesAsLikeDoesInEveryScope) {
 
     w().Searchfield().Text = std::string("PIE");  // LIKE ignores ASCII case
     EXPECT_THAT(listedNames(), ElementsAre("Mom's Pie", "pie crust"));
+    // What was typed is found, nothing else: %, _ and the escape character are no wildcards.
     w().Searchfield().Text = std::string("%");
-    EXPECT_THAT(listedNames(), ElementsAre("Apple Tart", "Bread", "Mom's Pie", "pie crust")) << "% is any run";
-    w().Searchfield().Text = std::string("r_w");
-    EXPECT_THAT(listedNames(), ElementsAre("Bread")) << "_ is any one character";
+    EXPECT_THAT(listedNames(), ElementsAre("Apple Tart"));
+    w().Searchfield().Text = std::string("o_r");  // a wildcard would find "flour"
+    EXPECT_THAT(listedNames(), IsEmpty());
+    w().Searchfield().Text = std::string("_");
+    EXPECT_THAT(listedNames(), ElementsAre("Bread"));
+    w().Searchfield().Text = std::string("\\");
+    EXPECT_THAT(listedNames(), IsEmpty());
 
     w().RecipeSearchCntl_Search("'s", "Recipe Name");
     EXPECT_EQ(w().searchWhere, "RecipeName");

@@ -181,12 +181,14 @@ TEST_F(PaletteTest, SizeControlsUpdateEachOtherWithoutRecursing) {
     startWithRecipe("Flour and sugar");
     openPalette();
     userSelects(0, 5);
-    int depth = 0, deepest = 0;
-    auto counted = [&](void (FontPaletteWindow::*handler)()) {
-        return [&, handler] {
-            deepest = std::max(deepest, ++depth);
-            (palette->*handler)();
-            --depth;
+    // The handlers stay bound until the palette goes, after this test's
+    // locals and fixture: they hold what they use.
+    auto depth = std::make_shared<int>(0), deepest = std::make_shared<int>(0);
+    auto counted = [depth, deepest, window = palette](void (FontPaletteWindow::*handler)()) {
+        return [depth, deepest, window, handler] {
+            *deepest = std::max(*deepest, ++*depth);
+            (window->*handler)();
+            --*depth;
         };
     };
     palette->SizeList->Change = counted(&FontPaletteWindow::SizeList_Change);
@@ -195,7 +197,7 @@ TEST_F(PaletteTest, SizeControlsUpdateEachOtherWithoutRecursing) {
     palette->SizeList->ListIndex = 13;
     palette->FontSizeSlider->Value = 20;
     palette->fontSize->Text = std::string("48");
-    EXPECT_LE(deepest, 2);  // a control moved by another returns at once
+    EXPECT_LE(*deepest, 2);  // a control moved by another returns at once
     EXPECT_EQ(sizeAt(0), 48);
     EXPECT_EQ(palette->SizeList->ListIndex(), 12);
     EXPECT_EQ(palette->FontSizeSlider->Value(), 48);

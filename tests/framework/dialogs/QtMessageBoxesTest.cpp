@@ -3,7 +3,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <chrono>
 
+#include "framework/dialogs/BoxText.h"
 #include "framework/dialogs/MessageDialog.h"
 #include "framework/dialogs/MsgBox.h"
 #include "framework/dialogs/QtMessageBoxes.h"
@@ -74,6 +77,43 @@ TEST(QtMessageBoxes, RealServiceAnswersTheButtonPressed) {
 
     answerNextModal<QMessageBox>([](QMessageBox& box) { box.reject(); });
     EXPECT_EQ(service.showMessageDialog(request), MessageDialogChoice::Cancel);
+}
+
+// A failed save quotes its statement, which holds the whole recipe: the box
+// must come up at once and fit the screen, its message first, the rest in
+// the details.
+TEST(QtMessageBoxes, AHugeTextIsQuotedByItsStartAndKeptWholeInTheDetails) {
+    const std::string head = "Error 301 occurred while updating the recipe.\rdisk I/O error\r\r";
+    const std::string statement = "update recipes set recipeText = '" + std::string(20 * 1024 * 1024, 'x') + "'";
+    QtUiService service;
+    QSize shownSize;
+    QString shownText;
+    QString details;
+    answerNextModal<QMessageBox>([&](QMessageBox& box) {
+        shownSize = box.size();
+        shownText = box.text();
+        details = box.detailedText();
+        box.accept();
+    });
+    const auto begin = std::chrono::steady_clock::now();
+    service.MsgBox(MsgBoxRequest{head + statement, 0, ""});
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count(), 1.0);
+
+    EXPECT_TRUE(shownText.startsWith("Error 301 occurred while updating the recipe.\ndisk I/O error\n\nupdate"));
+    EXPECT_LE(shownText.size(), 420);
+    EXPECT_TRUE(details.startsWith("Error 301 occurred while updating the recipe.\ndisk I/O error\n\nupdate"));
+    EXPECT_TRUE(details.endsWith(QString("x\u2026\n(%1 more characters)")
+                                     .arg(head.size() + statement.size() - kBoxDetailsCharacters)));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(shownSize.width(), screen.width());
+    EXPECT_LE(shownSize.height(), screen.height());
+}
+
+TEST(QtMessageBoxes, AShortMessageHasNoDetailsAndALongWordIsBrokenToFit) {
+    BuiltMessageBox plain = buildMsgBox(MsgBoxRequest{"Error 300 occurred while updating the recipe.", 0, ""}, nullptr);
+    EXPECT_TRUE(plain.box->detailedText().isEmpty());
+    BuiltMessageBox word = buildMsgBox(MsgBoxRequest{std::string(250, 'y'), 0, ""}, nullptr);
+    EXPECT_EQ(word.box->text(), QString(100, 'y') + "\n" + QString(100, 'y') + "\n" + QString(50, 'y'));
 }
 
 }  // namespace

@@ -3,12 +3,15 @@
 #include "framework/files/AtomicFileWriter.h"
 #include "framework/files/BinaryStream.h"
 #include "framework/files/FolderItem.h"
+#include "framework/files/LeftoverTemporaries.h"
 #include "framework/files/TextOutputStream.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -116,4 +119,39 @@ TEST(AtomicReplace, AnUncommittedWriterChangesNothing) {
     }
     EXPECT_EQ(readBytes(target), kOldContent);
     EXPECT_EQ(entriesIn(folder.path()), 1u);
+}
+
+// A process killed while writing leaves its temporary file; the next start
+// removes it through the journal, and removes nothing else.
+TEST(AtomicReplace, TemporaryFilesOfAKilledProcessAreRemovedAtTheNextStart) {
+    TempFolder folder;
+    const auto journal = folder / "journal";
+    const auto target = folder / "export.txt";
+    writeBytes(target, kOldContent);
+    writeBytes(folder / ".export.txt.tmp-keepme", "a file of the user's that only looks like ours");
+    LeftoverTemporaries::startJournal(journal.string());
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        AtomicFileWriter writer(target);
+        writer.write(std::string(100000, 'x'));
+        ::kill(::getpid(), SIGKILL);  // killed with the file half written
+        ::_exit(1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(entriesIn(folder.path()), 4u) << "the killed writer's temporary file is left";
+
+    EXPECT_EQ(LeftoverTemporaries::startJournal(journal.string()), 1);
+    EXPECT_EQ(readBytes(target), kOldContent);
+    EXPECT_TRUE(std::filesystem::exists(folder / ".export.txt.tmp-keepme"));
+    EXPECT_EQ(entriesIn(folder.path()), 2u) << "nor is the emptied journal";
+
+    // Finished writers, committed or not, leave no entry behind.
+    EXPECT_EQ(replaceFileAtomically(target, "new"), 0);
+    { AtomicFileWriter dropped(target); }
+    EXPECT_EQ(entriesIn(folder.path()), 2u);
+    LeftoverTemporaries::stopJournal();
 }

@@ -263,3 +263,28 @@ TEST(Picture, MalformedBytesAreRefused) {
     // Formats outside the photo's set are refused even when well formed.
     EXPECT_FALSE(Picture::fromData(encoded(twoColourImage(), "xpm")));
 }
+
+// A 48-megapixel photo passes the toolkit's allocation limit at full size;
+// it is decoded scaled down, aspect kept, and shows.
+TEST(Picture, AFortyEightMegapixelPhotoIsDecodedScaledDown) {
+    QImage photo(8000, 6000, QImage::Format_RGB32);
+    ASSERT_FALSE(photo.isNull());
+    photo.fill(QColor(255, 0, 0));
+    for (int y = 0; y < 6000; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 4000; x < 8000; ++x) row[x] = qRgb(0, 0, 255);
+    }
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QImageWriter(&buffer, "jpeg").write(photo));
+    photo = QImage();
+
+    auto picture = Picture::fromData(std::string_view(jpeg.constData(), size_t(jpeg.size())));
+    ASSERT_TRUE(picture) << "the photo is shown";
+    EXPECT_LE(int64_t(picture->Width()) * picture->Height(), int64_t(4096) * 4096);
+    EXPECT_GE(picture->Width(), 4000);
+    EXPECT_NEAR(double(picture->Width()) / picture->Height(), 8000.0 / 6000.0, 0.01);
+    EXPECT_TRUE(near(colorAt(picture->image(), picture->Width() / 4, 100), 0xFF0000));
+    EXPECT_TRUE(near(colorAt(picture->image(), picture->Width() * 3 / 4, 100), 0x0000FF));
+}

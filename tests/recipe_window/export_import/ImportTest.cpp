@@ -3,12 +3,14 @@
 // and shown selected in the whole list.
 #include <gmock/gmock.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "framework/files/FolderItem.h"
 #include "framework/text/RtfReader.h"
 #include "tests/framework/files/FileTestSupport.h"
 #include "tests/support/MainWindowFixture.h"
+#include "recipe_window/ImportSource.h"
 #include "tests/support/SqlStatementFault.h"
 
 namespace {
@@ -176,6 +178,69 @@ TEST_F(ImportTest, ADocumentOpenedFromTheDesktopIsImportedLikeADrop) {
     App().Event_OpenDocument(FolderItem::fromPath(file("Pasta.txt", "Boil water")));
     EXPECT_EQ(selectedName(), "Pasta.txt");
     EXPECT_EQ(value("select recipeText from recipes where recipeName = 'Pasta.txt'"), "Boil water");
+}
+
+// A drop from another program arrives while the window is inactive: no
+// editor saves on a focus move then, yet the name and text are stored.
+TEST_F(ImportTest, AFileDroppedOnTheInactiveWindowIsStored) {
+    start({recipe("Bread")});
+    ui.deactivate(w());
+    ASSERT_TRUE(dropFiles({file("Pie.txt", "Roll the dough", "TEXT")}));
+    ASSERT_TRUE(dropFiles({file("Soup.rtf", kSoupRtf)}));
+    EXPECT_EQ(stored()[1], (Row{"Pie.txt", "Roll the dough", std::nullopt, std::nullopt, std::nullopt}));
+    EXPECT_EQ(stored()[2][0], "Soup");
+    EXPECT_EQ(stored()[2][1], "Hot soup\rServe it");
+    EXPECT_EQ(selectedName(), "Soup");
+    EXPECT_EQ(std::string(w().RecipeText->Text), "Hot soup\rServe it");
+}
+
+TEST_F(ImportTest, AFileThatYieldsNoTextMakesNoRecipeAndSaysSo) {
+    start({recipe("Bread")});
+    const std::string deep = "{\\rtf1 " + std::string(500000, '{') + "lost" + std::string(500000, '}') + "}";
+    ui.dialogs().expectMsgBox("Error IM002: Could not read the file 'Deep.rtf': it holds no text.");
+    ASSERT_TRUE(dropFiles({file("Deep.rtf", deep)}));
+    ui.dialogs().expectMsgBox("Error IM002: Could not read the file 'Empty.txt': it holds no text.");
+    ASSERT_TRUE(dropFiles({file("Empty.txt", "", "TEXT")}));
+    EXPECT_EQ(stored().size(), 1u);
+}
+
+TEST_F(ImportTest, AFileAboveTheSizeLimitIsRefusedBeforeAnythingIsMade) {
+    start({recipe("Bread")});
+    const std::string path = file("Huge.txt", "", "TEXT");
+    std::filesystem::resize_file(path, kLargestImportedFile + 1);
+    ui.dialogs().expectMsgBox(
+        "Error IM003: The file 'Huge.txt' is too large to import. Files of up to 4 MB become recipes.");
+    ASSERT_TRUE(dropFiles({path}));
+    EXPECT_EQ(stored().size(), 1u);
+}
+
+// Showing grows linearly with the size (the text field lays out every line):
+// a file at the size limit is imported and shown in a few seconds (2.5 s in
+// the ordinary build; the bound leaves room for the sanitizer build, which
+// is several times slower, and still catches growth faster than linear).
+TEST_F(ImportTest, AFileAtTheSizeLimitIsImportedAndShownInAFewSeconds) {
+    start({recipe("Bread")});
+    const std::string line = "2 cups of flour, sifted twice, then folded into the butter and sugar\n";
+    std::string text;
+    while (text.size() + line.size() <= size_t(kLargestImportedFile)) text += line;
+    const std::string path = file("Big.txt", text, "TEXT");
+    const auto begin = std::chrono::steady_clock::now();
+    ASSERT_TRUE(dropFiles({path}));
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    EXPECT_LT(seconds, 30.0);
+    EXPECT_EQ(value("select length(recipeText) from recipes where recipeName = 'Big.txt'"),
+              std::to_string(text.size()));
+    EXPECT_EQ(selectedName(), "Big.txt");
+}
+
+TEST_F(ImportTest, AFailedStoreSaysWhyAndTouchesNoOtherRecipe) {
+    SqlStatementFault fault("update recipes set recipeText");
+    start({recipe("Bread", "", 0, std::string("Knead"))});
+    ui.dialogs().expectMsgBox(HasSubstr("Error IM004: The imported text could not be stored."));
+    ASSERT_TRUE(dropFiles({file("Pasta.txt", "Boil water")}));
+    EXPECT_TRUE(fault.fired());
+    EXPECT_EQ(stored()[0], (Row{"Bread", "Knead", "", "0", std::nullopt}));
+    EXPECT_EQ(stored()[1][1], std::nullopt);
 }
 
 }  // namespace

@@ -176,3 +176,14 @@ TEST_F(RestoreTest, WhenTheRestoredFileCannotBeOpenedTheOldDatabaseIsPutBack) {
     EXPECT_THAT(storedNames(), ElementsAre("Apple Tart", "Bread"));
     EXPECT_THAT(folderEntries(), ElementsAre(kBackupName, "recipeDB.rsd"));
 }
+
+// A restore killed half way leaves its working copies beside the database;
+// the next start removes them and keeps the database.
+TEST_F(RestoreTest, WorkingCopiesOfAKilledRestoreAreRemovedAtTheNextStart) {
+    std::filesystem::create_directories(dataFolder());
+    makeDatabase(".recipeDB restoring.rsd", {"Soup"});
+    makeDatabase(".recipeDB before restore.rsd", {"Apple Tart"});
+    start(kCurrent);
+    EXPECT_THAT(folderEntries(), ElementsAre("recipeDB.rsd"));
+    EXPECT_THAT(storedNames(), ElementsAre("Apple Tart", "Bread"));
+}

@@ -1,0 +1,156 @@
+// One running copy per data folder, tried on the real program: a second
+// launch hands its documents to the running copy, which imports them, and
+// ends at once; after the running copy was killed, the next launch starts
+// and becomes the running copy although its lock and socket are left over.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QThread>
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include "tests/support/RecipeDatabase.h"
+#include "tests/support/TestDatabase.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string program() { return (QCoreApplication::applicationDirPath() + "/../bin/larderwise").toStdString(); }
+
+struct SingleInstanceTest : testing::Test {
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString documents = QDir::tempPath() + "/larderwise-single-instance-" + QString::number(QCoreApplication::applicationPid());
+    std::string database = (data + "/Larderwise/recipeDB.rsd").toStdString();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    std::vector<std::unique_ptr<QProcess>> running;
+
+    void SetUp() override {
+        QDir(data + "/Larderwise").removeRecursively();
+        QDir().mkpath(data + "/Larderwise");
+        QDir().mkpath(documents);
+        for (const QString& name : QDir(runtime).entryList({"larderwise-*"}, QDir::Files | QDir::System))
+            QFile::remove(runtime + "/" + name);
+        // A database of the current layout: the program starts without a question.
+        buildCurrentDatabase(database, {{"Bread", std::string("Knead"), std::string("{\\rtf1 Knead}")}});
+        environment.remove("DBUS_SESSION_BUS_ADDRESS");
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+    }
+    void TearDown() override {
+        for (auto& p : running) {
+            p->kill();
+            p->waitForFinished(5000);
+        }
+        QDir(documents).removeRecursively();
+    }
+
+    QProcess& launch(const QStringList& arguments) {
+        running.push_back(std::make_unique<QProcess>());
+        QProcess& p = *running.back();
+        p.setProcessEnvironment(environment);
+        p.setWorkingDirectory(documents);
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.start(QString::fromStdString(program()), arguments);
+        EXPECT_TRUE(p.waitForStarted(5000));
+        return p;
+    }
+    // The first copy is running once it answers: its socket or bus name is up.
+    QProcess& launchRunningCopy(const std::function<bool()>& up) {
+        QProcess& p = launch({});
+        const auto until = Clock::now() + std::chrono::seconds(20);
+        while (!up() && Clock::now() < until) QThread::msleep(50);
+        EXPECT_TRUE(up()) << "the first copy never came up";
+        return p;
+    }
+    // The process the lock file names (its first line), 0 for none.
+    qint64 lockHolder() const {
+        const QStringList locks = QDir(runtime).entryList({"larderwise-*.lock"}, QDir::Files);
+        if (locks.isEmpty()) return 0;
+        QFile lock(runtime + "/" + locks.first());
+        return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
+    }
+    bool socketUp() const { return !QDir(runtime).entryList({"larderwise-*.socket"}, QDir::System).isEmpty(); }
+    // The second launch ends at once, successfully, having handed over.
+    void handOver(const QStringList& files) {
+        QProcess& second = launch(files);
+        const bool ended = second.waitForFinished(10000);
+        EXPECT_TRUE(ended) << "the second launch started a copy of its own";
+        if (ended) {
+            EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(second.exitCode(), 0);
+        }
+    }
+    void writeDocument(const QString& name, const QByteArray& text) {
+        QFile file(documents + "/" + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    // The running copy imports in its own time (the new row first, then its
+    // name and text): the rows as they stand once they match, or at the timeout.
+    Rows recipesOnceThey(const std::function<bool(const Rows&)>& done) {
+        Rows rows;
+        const auto until = Clock::now() + std::chrono::seconds(20);
+        do {
+            QThread::msleep(100);
+            rows = selectRows(database, "select recipeName, recipeText from recipes order by rowID");
+        } while (!done(rows) && Clock::now() < until);
+        return rows;
+    }
+    Rows recipesOnceThereAre(const Rows& expected) {
+        return recipesOnceThey([&](const Rows& rows) { return rows == expected; });
+    }
+};
+
+TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsToTheRunningCopyOverTheSocket) {
+    QProcess& first = launchRunningCopy([this] { return socketUp(); });
+    writeDocument("Pie.txt", "Roll the dough");
+    writeDocument("Soup.txt", "Simmer");
+    handOver({"Pie.txt", documents + "/Soup.txt"});  // relative to the second launch's folder, and absolute
+    const Rows three = {{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}, {"Soup.txt", "Simmer"}};
+    EXPECT_EQ(recipesOnceThereAre(three), three);
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    // Killed: its lock and socket stay behind, and must not stop the next start.
+    first.kill();
+    first.waitForFinished(5000);
+    ASSERT_TRUE(socketUp());
+    QProcess& again = launch({});
+    const auto until = Clock::now() + std::chrono::seconds(20);
+    while (lockHolder() != again.processId() && Clock::now() < until) QThread::msleep(50);
+    ASSERT_EQ(lockHolder(), again.processId()) << "the lock left by the killed copy was not taken over";
+    QThread::msleep(200);  // it listens right after taking the lock
+    writeDocument("Tart.txt", "Bake");
+    handOver({"Tart.txt"});
+    const Row tart = {"Tart.txt", "Bake"};
+    EXPECT_EQ(recipesOnceThey([&](const Rows& rows) { return rows.size() == 4 && rows.back() == tart; }).back(), tart);
+}
+
+TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsOverTheSessionBusWhereThereIsOne) {
+    QProcess bus;
+    bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    if (!bus.waitForStarted(5000)) GTEST_SKIP() << "no dbus-daemon on this machine";
+    ASSERT_TRUE(bus.waitForReadyRead(5000));
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromUtf8(bus.readLine()).trimmed());
+
+    QProcess& first = launchRunningCopy([this] { return selectRows(database, "select 1").size() == 1; });
+    QThread::msleep(1500);  // up and on the bus
+    writeDocument("Pie.txt", "Roll the dough");
+    handOver({"Pie.txt"});
+    const Rows two = {{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}};
+    EXPECT_EQ(recipesOnceThereAre(two), two);
+    EXPECT_FALSE(socketUp()) << "with a session bus the copies meet on the bus";
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished(5000);
+    bus.kill();
+    bus.waitForFinished(5000);
+}
+
+}  // namespace
