@@ -14,6 +14,8 @@ packages=(
   openbox xdotool x11-utils xclip imagemagick python3
   # the print tests read back the PDFs they print
   poppler-utils
+  # the hand-over to a running copy is also tested over a private session bus
+  dbus-daemon
 )
 
 missing=()
