@@ -1,6 +1,7 @@
 // The found list: refilling it from the database, the live search, showing
 // the selected recipe and emptying the editors.
 #include <algorithm>
+#include <initializer_list>
 
 #include "app/Larderwise.h"
 #include "controls/doubleclick/DoubleClickCanvas.h"
@@ -83,6 +84,7 @@ void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
     }
     recipeCount->Text = std::to_string(count) + " Recipes";
     recipeList->ListIndex = selectRow;  // names no row on an empty list
+    matchEditorsToShownRecipe();
 }
 
 int32_t MainWindow::rowShowing(int64_t rowID) {
@@ -133,6 +135,7 @@ void MainWindow::showRecipe(RecordSet& recipe) {
     RecipeText->SelStart = 0;
     RecipeText->ScrollPosition = 0;
     rememberShownValues();
+    matchEditorsToShownRecipe();
     App().EnableMenuItems();
 }
 
@@ -152,4 +155,17 @@ bool MainWindow::clearFields() {
     recipePhoto->Refresh(true);
     rememberShownValues();
     return true;
+}
+
+// Whatever is typed, rated or dropped with no recipe shown has no row to be
+// stored in: the editors take no input then, rather than taking it and
+// throwing it away. They follow the outcome of a refill, a type-ahead or a
+// shown recipe, not clearFields, which every refill calls on its way: a
+// focused editor disabled even for a moment would lose the focus (and the
+// user's place in the Tab order) to the next control.
+void MainWindow::matchEditorsToShownRecipe() {
+    const bool shown = recRowID != 0;
+    for (RectControl* editor : std::initializer_list<RectControl*>{recipeName, recipeKeywords, RecipeText,
+                                                                   recipeRating, recipePhoto})
+        editor->Enabled = shown;
 }

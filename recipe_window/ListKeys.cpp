@@ -77,4 +77,5 @@ void MainWindow::typeAhead(const std::string& key) {
                                               [&list](int32_t i) { return list.List(i); });
     if (row != 0) clearFields();  // nothing matches, or the match is further down
     if (row >= 0) recipeList->ListIndex = row;
+    matchEditorsToShownRecipe();
 }

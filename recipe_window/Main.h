@@ -234,6 +234,8 @@ private:
     // The list row holding this recipe, -1 when none does.
     int32_t rowShowing(int64_t rowID);
     void showRecipe(RecordSet& recipe);
+    // The editors take input exactly while a recipe is shown (recRowID).
+    void matchEditorsToShownRecipe();
     // Each save below answers True when nothing of its editor is left
     // unstored (stored now, unchanged, or not to be written under the save
     // guard) and False when the user was told it failed; the editor keeps

@@ -82,6 +82,7 @@ public:
     bool eventFilter(QObject* obj, QEvent* event) override {
         auto* receiver = qobject_cast<QWidget*>(obj);
         if (!receiver || !control_->widget()) return false;
+        if (!receiver->isEnabled()) return refuseWhileDisabled(event);
         switch (event->type()) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick: {
@@ -156,6 +157,22 @@ public:
     }
 
 private:
+    // A disabled control takes no click and no drop. Qt's own widgets refuse
+    // them in QWidget::event, which runs after this filter: without this a
+    // disabled control would still raise MouseDown and DropObject. Its
+    // clicks go on to the parents as Qt passes them; a drag over it is
+    // refused. Everything else takes its usual way.
+    static bool refuseWhileDisabled(QEvent* event) {
+        switch (event->type()) {
+            case QEvent::DragEnter:
+            case QEvent::DragMove:
+            case QEvent::Drop:
+                event->ignore();
+                return true;
+            default: return false;
+        }
+    }
+
     // Through screen coordinates: a routed widget need not lie inside the
     // control's own widget.
     QPoint toControl(QWidget* receiver, const QPoint& pos) const {

@@ -47,11 +47,20 @@ void FocusModel::transition(RectControl* target) {
     if (target == focused_ && (holding_ || !window_.isActive())) return;  // duplicate
     RectControl* old = focused_;
     const bool oldHeld = holding_;
+    const bool targetTookFocus = takesFocus(target);
     focused_ = target;
     holding_ = false;
     if (old && oldHeld && old != target) {
         HandlerScope scope(old);
         old->handleLostFocus();
+    }
+    // The LostFocus handler may have disabled the control the focus was
+    // going to (a save that leaves nothing to edit): as Qt does for a
+    // disabled focus widget, the focus goes on to the next control that can
+    // take it, so keys never go to a control that refuses them.
+    if (target && focused_ == target && !holding_ && targetTookFocus && !takesFocus(target)) {
+        target = firstFocusableAfter(target->widget());
+        focused_ = target;
     }
     // The LostFocus handler may have shown a dialog: the window was then
     // deactivated and reactivated, and the reactivation already raised the
@@ -76,11 +85,13 @@ void FocusModel::focusArrivedFromQt(RectControl* target) {
 // Qt's own choice when a window becomes active with no focus widget: the
 // first widget of its focus chain that takes the focus by Tab, is enabled
 // and would be visible.
-RectControl* FocusModel::firstFocusable() const {
+RectControl* FocusModel::firstFocusable() const { return firstFocusableAfter(window_.widget()); }
+
+RectControl* FocusModel::firstFocusableAfter(QWidget* start) const {
     QWidget* top = window_.widget();
-    if (!top) return nullptr;
-    for (QWidget* w = top->nextInFocusChain(); w && w != top; w = w->nextInFocusChain()) {
-        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisibleTo(top)) continue;
+    if (!top || !start) return nullptr;
+    for (QWidget* w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain()) {
+        if (w == top || !(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisibleTo(top)) continue;
         RectControl* control = ControlRegistry::controlFor(w);
         if (control && takesFocus(control)) return control;
     }

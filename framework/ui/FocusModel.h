@@ -17,6 +17,7 @@
 // control's own handlers does not take its focus (ModalSession.h).
 #include <deque>
 
+class QWidget;
 class RectControl;
 class Window;
 
@@ -60,6 +61,9 @@ public:
     RectControl* firstFocusable() const;
 
 private:
+    // The first control after `start` in Qt's focus chain that can take the
+    // focus now (wrapping round), or nullptr.
+    RectControl* firstFocusableAfter(QWidget* start) const;
     void giveInitialFocus();
     void transition(RectControl* target);
     void mirrorToQt();

@@ -15,3 +15,22 @@ def test_text_file_dropped_from_outside_becomes_a_recipe(d):
                 "recipes while the program runs")
     d.quit()
     check_equal(d.recipes("recipeName, recipeText"), rows, "recipes after quitting")
+
+
+
+def test_with_no_recipe_shown_a_file_dropped_on_the_text_becomes_a_recipe(d):
+    # The text field takes no drop while no recipe is shown (its text could not be stored), so the
+    # file reaches the window, which imports it as it imports any file dropped on it.
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    dropped = d.write_file("Pie.txt", "Pie crust")
+    d.start()
+    d.click("Searchfield")
+    d.type("zzz")  # finds nothing: no recipe is shown
+    d.drag_file_from_outside(dropped, centre(d.control("RecipeText")))
+    d.no_box()
+    rows = d.recipes("recipeName, recipeText")
+    check_equal(len(rows), 2, f"recipes after the drop: {rows}")
+    check_equal(rows[1][1], "Pie crust", "the dropped file's text is stored in a recipe of its own")
+    check_equal(d.control("RecipeText")["text"], "Pie crust", "the new recipe is shown")
+    check(d.control("RecipeText")["enabled"], "its editors take input")
+    d.quit()

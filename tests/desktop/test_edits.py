@@ -209,3 +209,31 @@ def test_commit_failing_at_quit_is_shown_before_the_program_ends(d):
     check_equal(d.wait_exit(), 0, "exit code")
     reader.execute("rollback")
     reader.close()
+
+
+def test_with_no_recipe_shown_the_editors_take_no_typing_until_one_is_shown(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it.", "keywords": "sweet"}])
+    d.start()
+    d.click("Searchfield")
+    d.type("zzz")  # finds nothing: no recipe is shown
+    d.click("RecipeText")
+    d.type("Knead")
+    d.click("recipeKeywords")
+    d.type("daily")
+    check_equal(d.control("RecipeText")["text"], "", "the text field took no typing")
+    check_equal(d.control("recipeKeywords")["text"], "", "the keywords took no typing")
+    check_equal(d.control("Searchfield")["text"], "zzzKneaddaily", "the typing stayed where the user sees it")
+    check_equal(d.focus(), "Searchfield", "the focus stayed in the search field")
+
+    d.key("ctrl+a", "BackSpace")  # Apple Pie is shown again and its editors take typing
+    check_equal(d.control("recipeName")["text"], "Apple Pie", "the recipe shown")
+    d.click("recipeKeywords")
+    d.key("End")
+    d.type(" daily")
+    d.key("Tab")
+    check_equal(d.focus(), "RecipeText", "Tab goes on from the keywords to the text")
+    d.key("ctrl+End")
+    d.type(" Knead.")
+    d.key("shift+Tab")
+    check_equal(d.recipes("recipeKeywords, recipeText"), [("sweet daily", "Bake it. Knead.")], "stored")
+    d.quit()

@@ -33,3 +33,19 @@ def test_help_window_edit_menu_acts_on_the_page_from_the_start(d):
     copied = d.clipboard()
     check(copied is not None and "Contents" in copied, f"the page is on the clipboard: {copied!r:.80}")
     d.quit()
+
+
+def test_renaming_the_only_found_recipe_out_of_the_search_hands_the_focus_to_the_list(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Cake", "text": "Mix."}])
+    d.start()
+    d.click("Searchfield")
+    d.type("Cake")
+    d.click("recipeName")
+    d.key("ctrl+a")
+    d.type("Sponge")
+    d.key("Tab")  # the name is stored and leaves the search: no recipe is shown
+    check_equal(sorted(d.recipes()), ["Apple Pie", "Sponge"], "the name stored")
+    check(not d.control("recipeKeywords")["enabled"], "the keywords closed with the other editors")
+    check_equal(d.focus(), "recipeList", "the focus went on to a control that takes keys")
+    check(d.control("recipeList")["hasQtFocus"], "and the window system agrees")
+    d.quit()

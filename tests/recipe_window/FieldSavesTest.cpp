@@ -1,5 +1,6 @@
 // The road of one request and the saves of name, keywords and rating as the
 // user leaves each editor.
+#include "framework/ui/controls/BevelButton.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
 
@@ -73,14 +74,63 @@ TEST_F(MainWindowTest, NamesAreStoredAsTypedAndAnEmptyOneIsNeverWritten) {
     EXPECT_EQ(value("select recipeKeywords from recipes where rowID = 1"), "daily");
 }
 
-TEST_F(MainWindowTest, WithNoRecipeShownTypedNameIsErasedAndNothingWritten) {
+// Nothing typed, rated or dropped with no recipe shown could be stored, so
+// the editors take none of it; a key the user presses lands where the focus
+// stayed, in sight.
+TEST_F(MainWindowTest, WithNoRecipeShownTheEditorsTakeNoInputUntilOneIsShownAgain) {
     start(kThree);
     search("zzz");
-    ui.setFocus(*w().recipeName);
-    ui.type(*w().recipeName, "Pie");
-    ui.setFocus(*w().recipeKeywords);
+    ASSERT_EQ(w().recRowID, 0);
+    ui.click(*w().recipeKeywords, 5, 5);
+    ui.pressKey("x");
+    ui.click(*w().recipeName, 5, 5);
+    ui.pressKey("q");
+    EXPECT_EQ(std::string(w().recipeKeywords->Text), "");
     EXPECT_EQ(std::string(w().recipeName->Text), "");
-    EXPECT_EQ(value("select count(*) from recipes where recipeName = 'Pie'"), "0");
+    EXPECT_EQ(std::string(w().Searchfield().Text), "zzzxq") << "the keys stayed in the search field";
+    ui.click(*w().recipeRating, 80, 10);
+    EXPECT_EQ(w().recipeRating->rating, 0);
+    EXPECT_FALSE(ui.drop(*w().RecipeText, DropData{std::string("Knead well."), {}, nullptr}));
+    EXPECT_EQ(std::string(w().RecipeText->Text), "");
+
+    for (int i = 0; i < 5; ++i) ui.pressKey("\x08");  // the search emptied: a recipe is shown again
+    ASSERT_EQ(w().recRowID, 1);
+    ui.click(*w().recipeKeywords, 5, 5);
+    ui.pressKey("x");
+    ui.click(*w().recipeRating, 80, 10);
+    ui.click(*w().RecipeText, 5, 5);
+    EXPECT_EQ(value("select recipeKeywords || ' ' || recipeRating from recipes where rowID = 1"), "xdaily 5");
+    EXPECT_EQ(value("select count(*) from recipes where recipeName in ('', 'q') or recipeKeywords = 'x'"), "0");
+}
+
+// The last found recipe renamed out of the search: its name is stored, and
+// the keywords the user tabbed into close with the rest, handing the focus on
+// to a control that takes keys.
+TEST_F(MainWindowTest, RenamingTheOnlyFoundRecipeOutOfTheSearchStoresItAndClosesTheEditors) {
+    start(kThree);
+    search("Cake");
+    ui.click(*w().recipeName, 5, 5);
+    w().recipeName->SelectAll();
+    ui.pressKey("P");
+    ui.tab(*w().recipeName);
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "P");
+    EXPECT_EQ(w().recipeList->ListCount(), 0);
+    EXPECT_EQ(w().recRowID, 0);
+    EXPECT_FALSE(w().recipeKeywords->Enabled.get());
+    EXPECT_EQ(w().Focus(), w().recipeList) << "the first control after the closed editors";
+}
+
+TEST_F(MainWindowTest, OnAnEmptyDatabaseNewRecipeOpensTheEditorsWithTheNameToTypeOver) {
+    start({});
+    EXPECT_FALSE(w().recipeName->Enabled.get());
+    EXPECT_FALSE(w().RecipeText->Enabled.get());
+    ui.click(*w().AddRecipe, 5, 5);
+    ASSERT_EQ(w().recRowID, 1);
+    EXPECT_EQ(w().Focus(), w().recipeName);
+    ui.pressKey("P");
+    ui.tab(*w().recipeName);
+    EXPECT_EQ(w().Focus(), w().recipeKeywords) << "Tab moves on into the keywords";
+    EXPECT_EQ(value("select recipeName from recipes"), "P");
 }
 
 TEST_F(MainWindowTest, KeywordsAndRatingAreStoredAsTheUserFinishesWithThem) {

@@ -210,3 +210,29 @@ TEST(Drops, ADropOnAnInactiveWindowLeavesItInactiveAndItsFocusMovesAreOnlyRecord
     ui.click(*notes, 2, 2);  // the user comes back
     EXPECT_EQ(journal.joined(), "photo:GotFocus photo:LostFocus photo:DropObject notes:GotFocus");
 }
+
+// A disabled control is out of reach, as Qt's own widgets are: no DragOver,
+// no DropObject, no MouseDown; enabled again, it takes them as before.
+TEST(Drops, ADisabledControlTakesNoDropAndNoClick) {
+    UiDriver ui;
+    RegisteredTypes types;
+    PhotoWindow w;
+    w.finishBuilding();
+    w.photo->DragOver = [&](int32_t, int32_t, std::shared_ptr<DragItem>, int32_t) {
+        w.log.push_back("photo:DragOver");
+        return false;
+    };
+    w.photo->MouseDown = [&](int32_t, int32_t) {
+        w.log.push_back("photo:MouseDown");
+        return false;
+    };
+    w.photo->Enabled = false;
+    EXPECT_FALSE(ui.drop(*w.photo, DropData{std::nullopt, {"/tmp/a.jpeg"}, nullptr}));
+    ui.click(*w.photo, 4, 5);
+    EXPECT_TRUE(w.log.empty());
+    w.photo->Enabled = true;
+    EXPECT_TRUE(ui.drop(*w.photo, DropData{std::nullopt, {"/tmp/a.jpeg"}, nullptr}));
+    ui.click(*w.photo, 4, 5);
+    EXPECT_EQ(w.log.back(), "photo:MouseDown");
+    EXPECT_EQ(w.log.front(), "photo:DragOver");
+}

@@ -50,6 +50,20 @@ TEST(Focus, SetFocusRaisesLostFocusOfTheOldControlThenGotFocusOfTheNewAtOnce) {
     EXPECT_EQ(w.Focus(), nullptr);
 }
 
+// A save on leaving one control can leave nothing to edit in the next: the
+// focus then goes on to the first control after it that can take it.
+TEST(Focus, AControlDisabledByTheLostFocusBeforeItIsHandsTheFocusOn) {
+    UiDriver ui;
+    FormWindow w;
+    w.finishBuilding();
+    ui.activate(w);
+    w.name->SetFocus();
+    w.name->LostFocus = [&] { w.notes->Enabled = false; };
+    w.notes->SetFocus();
+    EXPECT_EQ(w.Focus(), w.list);
+    EXPECT_EQ(w.journal.joined(), "name:GotFocus list:GotFocus") << "notes never had the focus";
+}
+
 TEST(Focus, SetFocusFromAFocusHandlerIsAppliedAfterTheTransitionInOrder) {
     UiDriver ui;
     FormWindow w;

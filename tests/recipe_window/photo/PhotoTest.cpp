@@ -129,13 +129,12 @@ TEST_F(PhotoTest, BmpAndPictFilesAreRefused) {
     EXPECT_EQ(storedStart(), "NULL");
 }
 
-TEST_F(PhotoTest, WithNoRecipeShownADropOrAClearChangesNothing) {
+TEST_F(PhotoTest, WithNoRecipeShownThePhotoTakesNoDropAndOffersNoClear) {
     start(kTwo);
     search("no such recipe");
-    ui.drop(photo(), pictureDrop(redPicture(20, 20)));
+    EXPECT_FALSE(ui.drop(photo(), pictureDrop(redPicture(20, 20))));
     EXPECT_FALSE(w().myPic);
-    ui.dialogs().expectPopUp(std::string("Clear Recipe Picture"));
-    ui.click(photo(), 5, 5, UiDriver::None, true);
+    ui.click(photo(), 5, 5, UiDriver::None, true);  // an unexpected pop-up fails the test
     EXPECT_EQ(value("select count(*) from recipes where recipePhoto is not null"), "0");
 }
 
