@@ -16,6 +16,7 @@
 //   PhotoDrawing.cpp    drawNScale
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -208,6 +209,24 @@ private:
     void bindControlEvents();
     // The save guard: a recipe is shown and its name is not empty.
     bool saveAllowed() const;
+    // The steps before a new recipe, shared by New and an import: the
+    // shown recipe's edits stored, the whole list shown, and the rowID the
+    // new row takes. Answers 0 when no recipe may be made (an edit could not
+    // be stored, or NR001 / NR002 was shown). (NewAndDelete.cpp)
+    int64_t nextNewRecipeID();
+    // Why a new recipe's insert was not stored: which step failed (the
+    // insert itself, else its commit) and the engine's text.
+    struct NewRowFailure {
+        bool inInsert = false;
+        std::string why;
+    };
+    // Runs the one insert of a new recipe and commits it: the row is stored
+    // with all the insert gives it, or nothing is (rolled back). Says
+    // nothing; answers the failure, none when stored.
+    std::optional<NewRowFailure> insertNewRecipe(const RecipeStatement& insert);
+    // Shows the new recipe selected in the whole list, its name selected for
+    // typing; answers whether the list shows it.
+    bool showNewRecipe(int64_t rowID);
     // Runs the statement on App().db; answers whether it succeeded.
     bool execute(const RecipeStatement& statement);
     std::shared_ptr<RecordSet> select(const RecipeStatement& statement);

@@ -1,6 +1,7 @@
 // Creating and deleting recipes, from the buttons below the list and from
 // the Recipe menu.
 #include <limits>
+#include <optional>
 
 #include "app/EndOfLine.h"
 #include "app/Larderwise.h"
@@ -20,8 +21,8 @@ const char* const kNewRecipeFailed = "Error NR002 creating new recipe record.";
 
 }  // namespace
 
-bool MainWindow::newRecipe() {
-    if (!clearFields()) return false;  // an edit that could not be stored stays on screen
+int64_t MainWindow::nextNewRecipeID() {
+    if (!clearFields()) return 0;  // an edit that could not be stored stays on screen
     searchWhere = "Everywhere";
     Searchfield().Text = std::string();
     searchControl->SearchWhere = searchWhere;
@@ -31,7 +32,7 @@ bool MainWindow::newRecipe() {
     std::shared_ptr<RecordSet> top = db.SQLSelect("select max(rowID) from recipes");
     if (db.Error() || !top) {
         MsgBox("Error NR001 querying the database.");
-        return false;
+        return 0;
     }
     // A NULL maximum (no recipes) reads as 0. At the largest rowID there is
     // no next one: the database would pick a random free rowID, which the
@@ -39,30 +40,45 @@ bool MainWindow::newRecipe() {
     const int64_t largest = top->EOF_() ? 0 : top->IdxField(1).Int64Value();
     if (largest == std::numeric_limits<int64_t>::max()) {
         MsgBox(kNewRecipeFailed);
-        return false;
+        return 0;
     }
-    const int64_t id = largest + 1;
-    // The generated name goes into the name field only once its row exists:
-    // until then the field belongs to the recipe shown, and the failure's box
-    // taking the focus would have the name field store it there.
-    const std::string name = "Untitled Recipe " + std::to_string(id);
-    if (!execute(newRecipeStatement(name))) {
-        MsgBox(kNewRecipeFailed);
-        db.SQLExecute("rollback");
-        return false;
+    return largest + 1;
+}
+
+std::optional<MainWindow::NewRowFailure> MainWindow::insertNewRecipe(const RecipeStatement& insert) {
+    REALSQLDatabase& db = *App().db;
+    const bool inserted = execute(insert);
+    if (inserted) {
+        db.SQLExecute("commit");
+        if (!db.Error()) return std::nullopt;
     }
-    db.SQLExecute("commit");
-    if (db.Error()) {
-        MsgBox(kNewRecipeFailed + EndOfLine() + db.ErrorMessage());
-        db.SQLExecute("rollback");
-        return false;
-    }
-    updateFoundList(id, "");
-    if (recRowID != id) return false;  // made, but the list cannot show it
+    // The reason is read before the rollback replaces it; the rollback comes
+    // before any message box, so no lock is held while the user reads it.
+    NewRowFailure failure{!inserted, db.ErrorMessage()};
+    db.SQLExecute("rollback");
+    return failure;
+}
+
+bool MainWindow::showNewRecipe(int64_t rowID) {
+    updateFoundList(rowID, "");
+    if (recRowID != rowID) return false;  // made, but the list cannot show it
     recipeName->SetFocus();
     recipeName->SelStart = 0;
     recipeName->SelLength = Len(recipeName->Text);
     return true;
+}
+
+bool MainWindow::newRecipe() {
+    const int64_t id = nextNewRecipeID();
+    if (id == 0) return false;
+    // The generated name goes into the name field only once its row exists:
+    // until then the field belongs to the recipe shown, and the failure's box
+    // taking the focus would have the name field store it there.
+    if (std::optional<NewRowFailure> failure = insertNewRecipe(newRecipeStatement(untitledRecipeName(id)))) {
+        MsgBox(failure->inInsert ? std::string(kNewRecipeFailed) : kNewRecipeFailed + EndOfLine() + failure->why);
+        return false;
+    }
+    return showNewRecipe(id);
 }
 
 // The recipe deleted is the one the user was on when they asked, after its

@@ -4,8 +4,8 @@
 //
 // The file is read and turned into text before anything is made, so a file
 // that cannot be read, is too large or holds no text leaves no recipe
-// behind. The new recipe's name, plain text and RTF are then written with
-// update statements of bound values in one transaction and the recipe is
+// behind. The new recipe's row is then inserted with its name, plain text
+// and RTF as bound values in one statement and one commit, and the recipe is
 // shown from the database. Nothing depends on focus moves: a drop arrives
 // while the window is inactive, when no editor saves anything.
 //
@@ -17,8 +17,6 @@
 #include <string>
 
 #include "app/EndOfLine.h"
-#include "app/Larderwise.h"
-#include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/MsgBox.h"
 #include "framework/files/BinaryStream.h"
 #include "framework/files/FolderItem.h"
@@ -55,10 +53,6 @@ ImportedRecipe fromStyled(std::string name, const StyledText& styled) {
 
 // Plain text of unknown encoding, decoded as a text file is.
 std::string decodedText(const std::string& bytes) { return TextInputStream(bytes).ReadAll(); }
-
-std::string errorLines(const std::string& heading) {
-    return heading + EndOfLine() + App().db->ErrorMessage();
-}
 
 }  // namespace
 
@@ -108,25 +102,18 @@ void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) {
 }
 
 void MainWindow::storeImport(const ImportedRecipe& imported) {
-    // After a failed insert newRecipe shows another recipe; the imported
-    // text must never be written into that one.
-    if (!newRecipe()) return;
-    // A clipping without text keeps the new recipe's own name, empty.
-    if (imported.plain.empty()) return;
-    const int64_t created = recRowID;
-
-    REALSQLDatabase& db = *App().db;
-    bool stored = execute(updateColumnStatement("recipeText", imported.plain, created)) &&
-                  execute(updateColumnStatement("recipeRtfText", imported.rtf, created)) &&
-                  execute(updateColumnStatement("recipeName", imported.name, created));
-    if (stored) {
-        db.SQLExecute("commit");
-        stored = !db.Error();
+    const int64_t created = nextNewRecipeID();
+    if (created == 0) return;
+    // One insert carries the name, text and RTF, committed once: a kill or a
+    // failure at any moment leaves the whole recipe or nothing, never an
+    // empty new recipe without its text. A clipping without text makes the
+    // new recipe of its own name, empty, as New does.
+    const RecipeStatement insert = imported.plain.empty()
+                                       ? newRecipeStatement(untitledRecipeName(created))
+                                       : newRecipeStatement(imported.name, imported.plain, imported.rtf);
+    if (std::optional<NewRowFailure> failure = insertNewRecipe(insert)) {
+        MsgBox("Error IM004: The imported text could not be stored." + EndOfLine() + failure->why);
+        return;
     }
-    if (!stored) {
-        const std::string failure = errorLines("Error IM004: The imported text could not be stored.");
-        db.SQLExecute("rollback");
-        MsgBox(failure);
-    }
-    updateFoundList(created, "");
+    showNewRecipe(created);
 }

@@ -55,9 +55,17 @@ RecipeStatement updateColumnStatement(const std::string& column, const std::stri
             head + "?1 where rowID = ?2", {Variant(value), Variant(rowID)}};
 }
 
+std::string untitledRecipeName(int64_t rowID) { return "Untitled Recipe " + std::to_string(rowID); }
+
 RecipeStatement newRecipeStatement(const std::string& name) {
     return {"insert into recipes (recipeName) Values ( '" + stringIn(name) + "')",
             "insert into recipes (recipeName) Values ( ?1)", {Variant(name)}};
+}
+
+RecipeStatement newRecipeStatement(const std::string& name, const std::string& plain, const std::string& rtf) {
+    const std::string head = "insert into recipes (recipeName, recipeText, recipeRtfText) Values ( ";
+    return {head + "'" + stringIn(name) + "', '" + stringIn(plain) + "', '" + stringIn(rtf) + "')",
+            head + "?1, ?2, ?3)", {Variant(name), Variant(plain), Variant(rtf)}};
 }
 
 RecipeStatement deleteRecipeStatement(int64_t rowID) {

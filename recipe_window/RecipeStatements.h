@@ -44,5 +44,9 @@ RecipeStatement showRecipeStatement(int64_t rowID);
 // "update recipes set <column> = '<value>' where rowID = <rowID>".
 RecipeStatement updateColumnStatement(const std::string& column, const std::string& value, int64_t rowID);
 
+// The name a new recipe is given until the user names it.
+std::string untitledRecipeName(int64_t rowID);
 RecipeStatement newRecipeStatement(const std::string& name);
+// A new recipe with its name, plain text and RTF in one statement: an import.
+RecipeStatement newRecipeStatement(const std::string& name, const std::string& plain, const std::string& rtf);
 RecipeStatement deleteRecipeStatement(int64_t rowID);

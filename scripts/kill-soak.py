@@ -8,8 +8,10 @@ Each round starts build/bin/larderwise (offscreen, private folders), hands it do
 way a second launch does, and kills it with SIGKILL at a random moment: while it imports,
 between two imports, or while it starts. Before each kill the recipes already in the file
 are noted as committed; after every round PRAGMA integrity_check must say "ok", every noted
-recipe must be there with its whole text, and no temporary file may be left once the next
-copy has started. Prints the figures and exits 1 on any loss.
+recipe must be there with its whole text, every other recipe must be an imported file with
+its whole text (an import is one transaction: a kill leaves all of it or nothing, never an
+empty new recipe), and no temporary file may be left once the next copy has started. Prints
+the figures and exits 1 on any loss or partial import.
 """
 import os
 import random
@@ -25,7 +27,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 def main():
     rounds = int(sys.argv[1]) if len(sys.argv) > 1 else 30
-    build = sys.argv[2] if len(sys.argv) > 2 else os.path.join(ROOT, "build")
+    build = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else os.path.join(ROOT, "build")
     program = os.path.join(build, "bin", "larderwise")
     scratch = tempfile.mkdtemp(prefix="larderwise-soak-")
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", ASAN_OPTIONS="detect_leaks=0")
@@ -45,8 +47,11 @@ def main():
 
     rng = random.Random(20261207)
     committed = {"Bread": "Knead"}
-    kills = imports = partial = 0
+    kills = imports = 0
     lost = []
+    partial = set()  # names of recipes that are not a whole imported file
+    cut = []
+    written = {"Bread": "Knead"}  # every recipe the file may hold, with its whole text
     serial = 0
     for round_ in range(rounds):
         first = subprocess.Popen([program], env=env, cwd=scratch, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -58,6 +63,7 @@ def main():
             text = f"Step {serial}: " + "stir well. " * rng.randint(1, 4000)
             with open(os.path.join(scratch, name), "w") as f:
                 f.write(text)
+            written[name] = text
             subprocess.run([program, name], env=env, cwd=scratch, timeout=30,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             imports += 1
@@ -68,12 +74,13 @@ def main():
             if name.endswith(".txt"):
                 committed[name] = text
         con.close()
-        # One more import under way when the kill comes: it may land whole, as the new empty
-        # recipe alone (the insert is committed before the text), or not at all.
+        # One more import under way when the kill comes: it must land whole or not at all.
         serial += 1
         name = f"Recipe {serial}.txt"
+        text = f"Step {serial}: " + "stir well. " * rng.randint(1000, 40000)
         with open(os.path.join(scratch, name), "w") as f:
-            f.write(f"Step {serial}: " + "stir well. " * rng.randint(1000, 40000))
+            f.write(text)
+        written[name] = text
         inflight = subprocess.Popen([program, name], env=env, cwd=scratch,
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         imports += 1
@@ -93,7 +100,10 @@ def main():
         check = con.execute("pragma integrity_check").fetchone()[0]
         stored = dict(con.execute("select recipeName, recipeText from recipes"))
         con.close()
-        partial += sum(1 for n, t in stored.items() if n.startswith("Untitled Recipe") and not t) - partial
+        for name, text in stored.items():
+            if written.get(name) != text and name not in partial:
+                partial.add(name)
+                cut.append(f"round {round_}: {name!r} holds {len(text or '')} bytes of text, not its file's")
         if check != "ok":
             lost.append(f"round {round_}: integrity_check says {check}")
         for name, text in committed.items():
@@ -107,10 +117,12 @@ def main():
     leftovers = [n for n in os.listdir(folder) if ".tmp-" in n or n.startswith(".recipeDB")]
     print(f"kills survived: {kills}, imports handed over: {imports}, recipes committed and checked: "
           f"{len(committed)}, integrity checks: {kills}, data lost: {len(lost)}, temporary files left: {len(leftovers)}, "
-          f"imports cut short by a kill leaving an empty new recipe: {partial}")
+          f"imports cut short by a kill (an empty or partial recipe left): {len(partial)}")
     for line in lost[:20]:
         print("LOST:", line)
-    return 1 if lost or leftovers else 0
+    for line in cut[:20]:
+        print("CUT SHORT:", line)
+    return 1 if lost or leftovers or partial else 0
 
 
 if __name__ == "__main__":
