@@ -145,7 +145,8 @@ void MainWindow::showRecipe(RecordSet& recipe) {
     recipeRating->rating = recipe.Field("recipeRating").IntegerValue();
     showRecipeText(*RecipeText, recipe.Field("recipeRtfText").StringValue(),
                    storedText(recipe.Field("recipeText").StringValue()));
-    myPic = recipe.Field("recipePhoto").JPEGValue();
+    // Kept as stored and decoded only at the size the photo area draws it.
+    myPic.setStored(recipe.Field("recipePhoto").BlobValue());
     drawNScale(myPic, *recipePhoto);
     // A fresh recipe starts at its top with the caret at the start.
     RecipeText->SelStart = 0;

@@ -23,6 +23,7 @@
 #include "controls/search/SearchControl.h"
 #include "framework/dialogs/PrintSettings.h"
 #include "framework/ui/Window.h"
+#include "recipe_window/ShownPhoto.h"
 
 class BevelButton;
 class DoubleClickCanvas;
@@ -49,7 +50,7 @@ public:
     MainWindow();
 
     // --- state ---------------------------------------------------------------
-    std::shared_ptr<Picture> myPic;  // photo of the shown recipe, or none
+    ShownPhoto myPic;                // photo of the shown recipe, or none
     std::string lastKeyPressed;      // type-ahead prefix typed into the list
     int32_t lastKeyPressedAt = 0;    // ticks of the last type-ahead key
     std::string searchWhere = "recipeName";
@@ -171,7 +172,7 @@ public:
     // its edits are stored (commitPendingEdit); answers whether it did.
     bool clearFields();
     // Blanks the canvas and draws the picture into it, scaled down to fit.
-    void drawNScale(const std::shared_ptr<Picture>& picture, DoubleClickCanvas& canvas);
+    void drawNScale(const ShownPhoto& photo, DoubleClickCanvas& canvas);
     std::string stringIn(const std::string& s) const;
     // Creates, selects and shows a new recipe; answers whether a row was made.
     bool newRecipe();

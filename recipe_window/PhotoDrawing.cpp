@@ -7,22 +7,26 @@
 
 namespace {
 
-// Blanks the canvas in the window's colour, then draws the picture if any.
+// Blanks the canvas in the window's colour, then draws the photo if any. The
+// place comes from the whole picture's size; a stored photo is drawn from a
+// copy decoded at just that size.
 // The blanking rectangle is as large as the window; the canvas clips it.
-void drawScaled(::Graphics& g, const std::shared_ptr<Picture>& picture, const Window& window, int32_t canvasWidth,
+void drawScaled(::Graphics& g, const ShownPhoto& photo, const Window& window, int32_t canvasWidth,
                 int32_t canvasHeight) {
     g.ForeColor = window.BackColor;
     g.FillRect(0, 0, window.Width - 1, window.Height - 1);
-    if (!picture || picture->Width() <= 0 || picture->Height() <= 0) return;  // no pixels counts as no picture
-    const int32_t pw = picture->Width(), ph = picture->Height();
+    const int32_t pw = photo.fullWidth(), ph = photo.fullHeight();
+    if (!photo || pw <= 0 || ph <= 0) return;  // no pixels counts as no picture
+    const std::shared_ptr<Picture> picture = photo.forCanvas(canvasWidth, canvasHeight);
+    if (!picture) return;
     const PhotoPlacement at = placePhoto(pw, ph, canvasWidth, canvasHeight);
-    g.DrawPicture(picture, at.x, at.y, at.width, at.height, 0, 0, pw, ph);
+    g.DrawPicture(picture, at.x, at.y, at.width, at.height, 0, 0, picture->Width(), picture->Height());
 }
 
 }  // namespace
 
-void MainWindow::drawNScale(const std::shared_ptr<Picture>& picture, DoubleClickCanvas& canvas) {
-    drawScaled(canvas.Graphics(), picture, *this, canvas.Width, canvas.Height);
+void MainWindow::drawNScale(const ShownPhoto& photo, DoubleClickCanvas& canvas) {
+    drawScaled(canvas.Graphics(), photo, *this, canvas.Width, canvas.Height);
 }
 
 // A real repaint of the canvas (shown, uncovered, resized) draws the photo

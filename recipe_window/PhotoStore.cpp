@@ -45,7 +45,7 @@ void MainWindow::replacePhoto(const std::shared_ptr<Picture>& picture, const cha
     drawNScale(myPic, *recipePhoto);
     photoUnsaved_ = !row || !writePhoto(*row, myPic);
     photoUnsavedRowID_ = recRowID;
-    photoUnsavedPicture_ = photoUnsaved_ ? myPic : nullptr;
+    photoUnsavedPicture_ = photoUnsaved_ ? picture : nullptr;
     if (photoUnsaved_) MsgBox(failure);
 }
 

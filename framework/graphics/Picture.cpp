@@ -51,18 +51,30 @@ bool acceptableDepth(int32_t depth) {
 constexpr uint32_t transparentArgb = 0x00000000;
 constexpr uint32_t whiteArgb = 0xFFFFFFFF;
 
-// Reads one image from the bytes (which the device reads), or a null image when the content is not a
-// well-formed picture of a format we take.
-QImage readImage(QIODevice& device, std::string_view bytes) {
-    QImageReader reader(&device);
+// Whether the reader's content is a picture of a format we take (a JPEG only when complete) whose
+// header size, when it tells one, is acceptable.
+bool acceptableContent(QImageReader& reader, std::string_view bytes) {
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format().toLower();
     static const QList<QByteArray> accepted = {"jpeg", "jpg", "png", "gif", "tiff", "tif", "bmp"};
-    if (!accepted.contains(format)) return {};
-    if ((format == "jpeg" || format == "jpg") && !jpegIsComplete(bytes)) return {};
+    if (!accepted.contains(format)) return false;
+    if ((format == "jpeg" || format == "jpg") && !jpegIsComplete(bytes)) return false;
     const QSize size = reader.size();
-    if (size.isValid() && !acceptableSize(size.width(), size.height())) return {};
-    if (size.isValid() && decodedSize(size) != size) reader.setScaledSize(decodedSize(size));
+    return !size.isValid() || acceptableSize(size.width(), size.height());
+}
+
+// Reads one image from the bytes (which the device reads), or a null image when the content is not a
+// well-formed picture of a format we take. A valid `fit` caps the decoded size (never enlarging).
+QImage readImage(QIODevice& device, std::string_view bytes, const QSize& fit = QSize()) {
+    QImageReader reader(&device);
+    if (!acceptableContent(reader, bytes)) return {};
+    const QSize size = reader.size();
+    if (size.isValid()) {
+        QSize target = decodedSize(size);
+        if (fit.isValid() && (fit.width() < target.width() || fit.height() < target.height()))
+            target = target.boundedTo(fit);
+        if (target != size) reader.setScaledSize(target);
+    }
     QImage image;
     if (!reader.read(&image) || image.isNull()) return {};
     if (!acceptableSize(image.width(), image.height())) return {};
@@ -142,6 +154,29 @@ std::shared_ptr<Picture> Picture::fromData(std::string_view bytes) {
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     return fromImage(readImage(buffer, bytes));
+}
+
+bool Picture::dataSize(std::string_view bytes, int32_t& width, int32_t& height) {
+    if (bytes.empty()) return false;
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    if (!acceptableContent(reader, bytes)) return false;
+    const QSize size = reader.size();
+    if (!size.isValid()) return false;
+    const QSize decoded = decodedSize(size);
+    width = decoded.width();
+    height = decoded.height();
+    return true;
+}
+
+std::shared_ptr<Picture> Picture::fromData(std::string_view bytes, int32_t width, int32_t height) {
+    if (bytes.empty() || width <= 0 || height <= 0) return nullptr;
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    return fromImage(readImage(buffer, bytes, QSize(width, height)));
 }
 
 std::string Picture::toJPEG(int quality) const {

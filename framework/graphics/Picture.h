@@ -45,6 +45,14 @@ public:
     // many pixels, its aspect kept: more than any screen or page shows.
     static std::shared_ptr<Picture> fromFile(const std::string& path);
     static std::shared_ptr<Picture> fromData(std::string_view bytes);
+    // The size fromData gives for these bytes, read from the header alone
+    // (nothing is decoded); false for bytes it plainly refuses or whose
+    // header tells no size.
+    static bool dataSize(std::string_view bytes, int32_t& width, int32_t& height);
+    // As fromData, but decoded straight at width x height when that is
+    // smaller than what fromData gives (never larger): a photo drawn small
+    // costs only the pixels drawn. Callers keep the aspect in the size asked.
+    static std::shared_ptr<Picture> fromData(std::string_view bytes, int32_t width, int32_t height);
 
     // JPEG bytes at quality 0..100 (clamped); clear areas become white.
     // Empty when encoding fails.

@@ -282,9 +282,43 @@ TEST(Picture, AFortyEightMegapixelPhotoIsDecodedScaledDown) {
 
     auto picture = Picture::fromData(std::string_view(jpeg.constData(), size_t(jpeg.size())));
     ASSERT_TRUE(picture) << "the photo is shown";
+    int32_t width = 0, height = 0;
+    ASSERT_TRUE(Picture::dataSize(std::string_view(jpeg.constData(), size_t(jpeg.size())), width, height));
+    EXPECT_EQ(width, picture->Width()) << "the size the picture is decoded at";
+    EXPECT_EQ(height, picture->Height());
     EXPECT_LE(int64_t(picture->Width()) * picture->Height(), int64_t(4096) * 4096);
     EXPECT_GE(picture->Width(), 4000);
     EXPECT_NEAR(double(picture->Width()) / picture->Height(), 8000.0 / 6000.0, 0.01);
     EXPECT_TRUE(near(colorAt(picture->image(), picture->Width() / 4, 100), 0xFF0000));
     EXPECT_TRUE(near(colorAt(picture->image(), picture->Width() * 3 / 4, 100), 0x0000FF));
+}
+
+// A photo drawn small is decoded at the size asked and no larger; its size
+// is known from the header without decoding it.
+TEST(Picture, DecodingAtASizeShrinksButNeverEnlarges) {
+    const std::string jpeg = encoded(twoColourImage(), "jpeg");
+    int32_t width = 0, height = 0;
+    ASSERT_TRUE(Picture::dataSize(jpeg, width, height));
+    EXPECT_EQ(width, 40);
+    EXPECT_EQ(height, 30);
+
+    auto small = Picture::fromData(jpeg, 20, 15);
+    ASSERT_TRUE(small);
+    EXPECT_EQ(small->Width(), 20);
+    EXPECT_EQ(small->Height(), 15);
+    EXPECT_TRUE(near(colorAt(small->image(), 4, 7), 0xFF0000));
+    EXPECT_TRUE(near(colorAt(small->image(), 15, 7), 0x0000FF));
+
+    auto whole = Picture::fromData(jpeg, 400, 300);
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->Width(), 40);
+    EXPECT_EQ(whole->Height(), 30);
+
+    // What fromData refuses, these refuse too.
+    EXPECT_FALSE(Picture::dataSize("", width, height));
+    EXPECT_FALSE(Picture::dataSize("not a picture at all", width, height));
+    EXPECT_FALSE(Picture::dataSize(jpeg.substr(0, jpeg.size() * 3 / 4), width, height));
+    EXPECT_FALSE(Picture::dataSize(pngHeaderClaiming(100000, 100000), width, height));
+    EXPECT_FALSE(Picture::fromData(jpeg.substr(0, jpeg.size() * 3 / 4), 20, 15));
+    EXPECT_FALSE(Picture::fromData(jpeg, 0, 15));
 }

@@ -2,9 +2,11 @@
 // files stored as JPEG, the contextual clear, the drag out, failed writes.
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/Picture.h"
+#include "framework/graphics/RecordingGraphics.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
+#include "recipe_window/PhotoScaling.h"
 #include "tests/support/TestFiles.h"
 #include "utility_windows/photo/PictureWindow.h"
 
@@ -308,4 +310,39 @@ TEST_F(PhotoTest, WithoutAPhotoADoubleClickOpensNothing) {
     start(kTwo);
     ui.doubleClick(photo(), 5, 5);
     EXPECT_FALSE(ImplicitWindows::find(typeid(PictureWindow)));
+}
+
+// A large stored photo is decoded only at the size the photo area draws it;
+// the photo window still gets it whole, and the stored bytes stay as they were.
+TEST_F(PhotoTest, AStoredPhotoIsDecodedAtItsDrawnSizeAndOpensWhole) {
+    start(kTwo);
+    ASSERT_NO_FATAL_FAILURE(runStatements(databasePath(), {{"update recipes set recipePhoto = ? where rowID = 1",
+                                                            {Variant(busyPicture(3000, 2000)->toJPEG(80))}}}));
+    const std::string stored = storedHex();
+    showAgain();
+    ASSERT_TRUE(w().myPic);
+    const int32_t cw = photo().Width, ch = photo().Height;
+    ASSERT_LT(cw, 3000);
+    const PhotoPlacement at = placePhoto(3000, 2000, cw, ch);
+    const std::shared_ptr<Picture>& drawn = w().myPic.drawnPicture();
+    ASSERT_TRUE(drawn) << "shown without asking for the whole picture";
+    EXPECT_EQ(drawn->Width(), at.width);
+    EXPECT_EQ(drawn->Height(), at.height);
+
+    // A paint draws that picture unscaled, where the whole one would go.
+    RecordingGraphics g(cw, ch);
+    photo().handlePaint(g);
+    ASSERT_FALSE(g.calls().empty());
+    const RecordedCall& draw = g.calls().back();
+    EXPECT_EQ(draw.name, "DrawPicture");
+    EXPECT_THAT(draw.args, ElementsAre(at.x, at.y, at.width, at.height, 0, 0, at.width, at.height));
+
+    ui.doubleClick(photo(), cw / 2, ch / 2);
+    PictureWindow& window = pictureWIndow();
+    EXPECT_TRUE(window.isShown());
+    EXPECT_EQ(window.Width.get(), 3000);
+    EXPECT_EQ(window.Height.get(), 2000);
+    ASSERT_TRUE(w().myPic.full());
+    EXPECT_EQ(w().myPic->Width(), 3000);
+    EXPECT_EQ(storedHex(), stored) << "showing never writes the photo";
 }
