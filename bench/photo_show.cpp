@@ -28,7 +28,8 @@ const std::string& storedPhoto() {
         std::shared_ptr<Picture> p = NewPicture(4000, 3000);
         ::Graphics& g = *p->Graphics();
         for (int32_t x = 0; x < 4000; ++x) {
-            g.ForeColor = static_cast<uint32_t>((x * 0x3B7) ^ (x * x * 0x1F00) ^ (x << 17)) & 0xFFFFFF;
+            const uint32_t u = static_cast<uint32_t>(x);  // wraps, as the colour wants
+            g.ForeColor = ((u * 0x3B7) ^ (u * u * 0x1F00) ^ (u << 17)) & 0xFFFFFF;
             g.DrawLine(x, (x * 7) % 3000, x, 2999);
         }
         return p->toJPEG(90);

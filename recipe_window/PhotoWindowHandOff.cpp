@@ -6,10 +6,13 @@
 #include "utility_windows/photo/PictureWindow.h"
 
 void MainWindow::recipePhoto_DoubleClick() {
-    if (!myPic) return;
+    // A stored photo is decoded whole only now; one that fails to decode
+    // opens nothing, as no photo does.
+    const std::shared_ptr<Picture> picture = myPic.full();
+    if (!picture) return;
     PictureWindow& window = pictureWIndow();
-    window.Width = myPic->Width();
-    window.Height = myPic->Height();
+    window.Width = picture->Width();
+    window.Height = picture->Height();
     window.Title = std::string(recipeName->Text);
     window.Show();
 }

@@ -1,5 +1,6 @@
 """The recipe photo under the real mouse: clicks, double clicks, drags and drops."""
 import sqlite3
+import subprocess
 
 from desktop import centre, check, check_equal
 
@@ -85,3 +86,32 @@ def test_photo_file_dropped_from_outside_on_an_inactive_window_is_stored(d):
     d.quit()
     check(stored_photo(d) == stored, "the dropped photo is kept after quitting")
     check_equal(stored_photo(d, "Bread"), None, "the other recipe has no photo")
+
+
+def pixel(path, x, y):
+    """The (red, green, blue) of one pixel of a screenshot, 0-255."""
+    at = "p{" + str(x) + "," + str(y) + "}"
+    spec = " ".join("%[fx:int(255*" + at + "." + channel + ")]" for channel in "rgb")
+    out = subprocess.run(["/usr/bin/convert", path, "-format", spec, "info:"],
+                         check=True, capture_output=True, text=True).stdout
+    return tuple(int(v) for v in out.split())
+
+
+def test_a_twelve_megapixel_photo_shows_in_the_photo_area(d):
+    photo = d.make_jpeg(4000, 3000)  # red at the top, blue at the bottom
+    d.build_database([{"name": "Apple Pie", "text": "Bake it.", "photo": photo}, {"name": "Bread", "text": "Knead."}])
+    d.start()
+    area = d.control("recipePhoto")
+    shot = d.screenshot("photo-shown")
+    # Drawn 4:3 across the area's width, centred: its top red, its bottom blue.
+    drawn_height = area["w"] * 3 // 4
+    top = area["y"] + (area["h"] - drawn_height) // 2
+    x = area["x"] + area["w"] // 2
+    red, green, blue = pixel(shot, x, top + 3)
+    check(red > 200 and blue < 60, f"the photo's top is red, not {red, green, blue}")
+    red, green, blue = pixel(shot, x, top + drawn_height - 4)
+    check(blue > 200 and red < 60, f"the photo's bottom is blue, not {red, green, blue}")
+    d.click_row("Bread")
+    d.click_row("Apple Pie")
+    d.quit()
+    check(stored_photo(d) == photo, "showing the photo leaves it byte-identical")

@@ -33,7 +33,8 @@ std::shared_ptr<Picture> redPicture(int32_t width, int32_t height) {
 std::shared_ptr<Picture> busyPicture(int32_t width, int32_t height) {
     std::shared_ptr<Picture> p = NewPicture(width, height);
     for (int32_t x = 0; x < width; ++x) {
-        p->Graphics()->ForeColor = static_cast<uint32_t>((x * 0x3B7) ^ (x * x * 0x1F00) ^ (x << 17)) & 0xFFFFFF;
+        const uint32_t u = static_cast<uint32_t>(x);  // wraps, as the colour wants
+        p->Graphics()->ForeColor = ((u * 0x3B7) ^ (u * u * 0x1F00) ^ (u << 17)) & 0xFFFFFF;
         p->Graphics()->DrawLine(x, (x * 7) % height, x, height - 1);
     }
     return p;
