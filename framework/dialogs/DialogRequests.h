@@ -3,6 +3,7 @@
 // every text and caption, so the test service can record and check them and
 // the real service can build the Qt dialog from them alone.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,10 @@ struct FileDialogRequest {
 struct DragRequest {
     std::string text;
     std::vector<std::string> filePaths;
-    std::vector<uint8_t> pngImage;  // encoded picture, empty = none
+    // The picture, encoded (PNG) only when the drag really starts: a press asks
+    // for its drag at once, and encoding a large photo for a press that turns
+    // out to be a click would hold up the click. Empty = none.
+    std::function<std::vector<uint8_t>()> pngImage;
     // The dragged area in the source window's coordinates.
     int32_t left = 0, top = 0, width = 0, height = 0;
 };

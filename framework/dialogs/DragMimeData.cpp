@@ -13,9 +13,10 @@ QMimeData* newMimeDataFor(const DragRequest& request) {
     QList<QUrl> urls;
     for (const std::string& path : request.filePaths) urls << QUrl::fromLocalFile(QString::fromStdString(path));
     if (!urls.isEmpty()) data->setUrls(urls);
-    if (!request.pngImage.empty()) {
+    if (request.pngImage) {
+        const std::vector<uint8_t> png = request.pngImage();
         QImage image;
-        if (image.loadFromData(request.pngImage.data(), static_cast<int>(request.pngImage.size()), "PNG"))
+        if (!png.empty() && image.loadFromData(png.data(), static_cast<int>(png.size()), "PNG"))
             data->setImageData(image);
     }
     return data;

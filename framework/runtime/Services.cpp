@@ -58,8 +58,11 @@ Services makeRealServices() {
     s.screen = realScreen;
     s.fontFamilies = installedFontFamilies;
     s.folderRoot = realFolderRoot;
+    // The modifiers as the input being handled saw them, not as the keyboard is
+    // now: on a busy machine a Shift+Down can be handled after Shift was
+    // released, and a handler asking then must still see Shift held.
     s.modifiers = [] {
-        const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
+        const Qt::KeyboardModifiers m = QGuiApplication::keyboardModifiers();
         return KeyModifiers{bool(m & Qt::ControlModifier), bool(m & Qt::ShiftModifier), bool(m & Qt::AltModifier),
                             bool(m & Qt::MetaModifier)};
     };

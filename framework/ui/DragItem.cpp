@@ -34,11 +34,13 @@ int32_t DragItem::Drag() {
     for (const Entry& entry : entries_)
         if (entry.filePath) request.filePaths.push_back(*entry.filePath);
     if (e.picture) {
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        e.picture->composedImage().save(&buffer, "PNG");
-        request.pngImage.assign(png.begin(), png.end());
+        request.pngImage = [picture = e.picture] {
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            picture->composedImage().save(&buffer, "PNG");
+            return std::vector<uint8_t>(png.begin(), png.end());
+        };
     }
     request.left = Left;
     request.top = Top;
