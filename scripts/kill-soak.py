@@ -53,17 +53,23 @@ def main():
     cut = []
     written = {"Bread": "Knead"}  # every recipe the file may hold, with its whole text
     serial = 0
+
+    def write_recipe(number, fewest, most):
+        """Writes a recipe file of a random length to import; returns its name."""
+        name = f"Recipe {number}.txt"
+        text = f"Step {number}: " + "stir well. " * rng.randint(fewest, most)
+        with open(os.path.join(scratch, name), "w") as f:
+            f.write(text)
+        written[name] = text
+        return name
+
     for round_ in range(rounds):
         first = subprocess.Popen([program], env=env, cwd=scratch, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         time.sleep(rng.uniform(0.3, 0.8))
         deadline = time.monotonic() + rng.uniform(0.0, 1.5)
         while time.monotonic() < deadline:
             serial += 1
-            name = f"Recipe {serial}.txt"
-            text = f"Step {serial}: " + "stir well. " * rng.randint(1, 4000)
-            with open(os.path.join(scratch, name), "w") as f:
-                f.write(text)
-            written[name] = text
+            name = write_recipe(serial, 1, 4000)
             subprocess.run([program, name], env=env, cwd=scratch, timeout=30,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             imports += 1
@@ -76,11 +82,7 @@ def main():
         con.close()
         # One more import under way when the kill comes: it must land whole or not at all.
         serial += 1
-        name = f"Recipe {serial}.txt"
-        text = f"Step {serial}: " + "stir well. " * rng.randint(1000, 40000)
-        with open(os.path.join(scratch, name), "w") as f:
-            f.write(text)
-        written[name] = text
+        name = write_recipe(serial, 1000, 40000)
         inflight = subprocess.Popen([program, name], env=env, cwd=scratch,
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         imports += 1
