@@ -8,6 +8,7 @@
 #include "app/file_types/FileTypeSets.h"
 #include "framework/files/FileType.h"
 #include "framework/files/FolderItem.h"
+#include "tests/framework/files/FileTestSupport.h"
 
 namespace {
 class FileTypes : public ::testing::Test {
@@ -16,11 +17,9 @@ protected:
     void TearDown() override { releaseFileTypes(); }
 
     // A file of this name in a private folder (so no stored Mac type interferes).
-    FolderItem file(const std::string& name) {
-        const auto path = std::filesystem::temp_directory_path() / ("lw-types-" + std::to_string(::getpid())) / name;
-        std::filesystem::create_directories(path.parent_path());
-        return FolderItem(path);
-    }
+    FolderItem file(const std::string& name) { return FolderItem(folder / name); }
+
+    TempFolder folder;
 };
 }  // namespace
 

@@ -134,7 +134,8 @@ TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsToTheRunningCopyOverThe
 
 TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsOverTheSessionBusWhereThereIsOne) {
     QProcess bus;
-    bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    // Its socket goes in the test's private runtime folder, so killing it leaves nothing in /tmp.
+    bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1", "--address=unix:dir=" + runtime});
     if (!bus.waitForStarted(5000)) GTEST_SKIP() << "no dbus-daemon on this machine";
     ASSERT_TRUE(bus.waitForReadyRead(5000));
     environment.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromUtf8(bus.readLine()).trimmed());
