@@ -3,6 +3,7 @@
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/Window.h"
+#include "framework/ui/controls/StyledFormats.h"
 #include "framework/ui/controls/TextScrolling.h"
 #include "framework/ui/WindowList.h"
 
@@ -21,8 +22,12 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <set>
 
@@ -65,6 +70,27 @@ QJsonArray menuTitles(const Window& window) {
     return titles;
 }
 
+// The selected text's runs of one size and colour, so a test can see a style
+// command (or a cancelled one) take effect. Capped: the probe is rewritten often.
+QJsonArray styleRuns(const QTextDocument& document, const QTextCursor& selection) {
+    constexpr int kMostRuns = 64;
+    const int from = selection.selectionStart(), to = selection.selectionEnd();
+    QJsonArray runs;
+    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() < to; block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd() && runs.size() < kMostRuns; ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int start = std::max(from, fragment.position());
+            const int end = std::min(to, fragment.position() + fragment.length());
+            if (start >= end) continue;
+            const QTextCharFormat format = fragment.charFormat();
+            runs.append(QJsonObject{{"start", start}, {"length", end - start},
+                                    {"size", styleOf(format, TextStyle{}).Size},  // as SelTextSize reads it
+                                    {"color", format.foreground().color().name()}});
+        }
+    }
+    return runs;
+}
+
 // What an editing control shows: its text, caret, selection and the first
 // line in view (multi-line editors), so a test can see keys take effect.
 void addEditorState(QJsonObject& object, QWidget* widget) {
@@ -78,6 +104,7 @@ void addEditorState(QJsonObject& object, QWidget* widget) {
         object.insert("selectionLength", cursor.selectionEnd() - cursor.selectionStart());
         object.insert("topLine", topVisibleLine(*text));  // as ScrollPosition counts
         object.insert("scroll", text->verticalScrollBar()->value());
+        if (cursor.hasSelection()) object.insert("selectionRuns", styleRuns(*text->document(), cursor));
         return;
     }
     auto* line = qobject_cast<QLineEdit*>(widget);
