@@ -7,6 +7,7 @@
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
+#include "framework/runtime/SessionEnd.h"
 #include "framework/runtime/SingleInstance.h"
 #include "framework/ui/ApplicationInputFilter.h"
 #include "framework/ui/DesktopProbe.h"
@@ -118,6 +119,7 @@ int run(int argc, char** argv, const StartupSteps& steps) {
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i)
         if (!args[i].startsWith('-')) documents.push_back(args[i].toStdString());
+    SessionEnd::install();  // logout, shutdown, a closed terminal and Ctrl+C quit as File > Quit does
     // A copy already running on the same data folder takes the documents.
     std::unique_ptr<SingleInstance> instance;
     if (!steps.singleInstanceName.empty()) {
@@ -126,7 +128,16 @@ int run(int argc, char** argv, const StartupSteps& steps) {
         if (!instance->claim(documents, deliverHandedOver)) return 0;
     }
     if (!startOrReport(steps, documents)) return 1;
+    SessionEnd::eventLoopRunning(true);
     int code = QApplication::exec();
+    SessionEnd::eventLoopRunning(false);
+    if (!state().shutdownDone) {
+        // The loop ended without our Quit (the session manager's "die" or
+        // Qt's own quit): the edits and the application's Close still run.
+        requestQuit(0);
+        runShutdown();
+        code = quitCode();
+    }
     if (steps.releaseGlobals) guarded([&] { steps.releaseGlobals(); });
     releaseEverything();
     return code;
@@ -216,6 +227,7 @@ void releaseEverything() {
 }
 
 void resetForTests() {
+    SessionEnd::uninstall();
     releaseEverything();
     LeftoverTemporaries::stopJournal();
     InputDispatch::resetCapture();

@@ -1,0 +1,124 @@
+"""The end of the desktop session: logout or shutdown (SIGTERM, with SIGHUP right behind it), a closed
+terminal (SIGHUP) and Ctrl+C in the terminal (SIGINT) quit the program as File > Quit does, storing the
+edit in progress, even with a box open that nobody will answer. A display that goes away under the
+program leaves the database intact."""
+import os
+import signal
+import sqlite3
+import time
+
+from desktop import check, check_equal
+
+TEMPORARIES = ".temporaries"
+
+
+def integrity(d):
+    con = sqlite3.connect(f"file:{d.database_path}?mode=ro", uri=True)
+    try:
+        return con.execute("pragma integrity_check").fetchone()[0]
+    finally:
+        con.close()
+
+
+def leftovers(d):
+    """Files beside the database other than the database itself: temporary files, journals."""
+    folder = os.path.dirname(d.database_path)
+    return sorted(name for name in os.listdir(folder) if name != "recipeDB.rsd")
+
+
+def edit_field(d, row, field, text):
+    """Shows the recipe, then replaces the field's text by typing, leaving the focus in it."""
+    d.click_row(row)
+    d.click(field)
+    d.key("ctrl+a")
+    d.type(text)
+    check_equal(d.control(field)["text"].replace("\r", "\n"), text, f"{field} on screen")
+
+
+def ends_with(d, code, within):
+    started = time.monotonic()
+    check_equal(d.wait_exit(timeout=within + 5), code, "exit code")
+    took = time.monotonic() - started
+    check(took <= within, f"the program ended {took:.1f} s after the signal (at most {within} s)")
+
+
+def orderly_end(d):
+    check_equal(integrity(d), "ok", "integrity of the database")
+    check_equal(leftovers(d), [], "files left beside the database")
+    check(os.path.exists(d.prefs_path), "the preferences were written on the way out")
+
+
+def test_sigterm_stores_the_name_being_typed(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, "Bread"])
+    d.start()
+    edit_field(d, "Apple Pie", "recipeName", "Apple Crumble")
+    os.kill(d.program.pid, signal.SIGTERM)
+    ends_with(d, 0, within=3)
+    check_equal(d.recipes(), ["Apple Crumble", "Bread"], "recipes after the signal")
+    orderly_end(d)
+
+
+def test_logout_sigterm_and_sighup_together_store_the_keywords_being_typed(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it.", "keywords": "old"}])
+    d.start()
+    edit_field(d, "Apple Pie", "recipeKeywords", "dessert, autumn")
+    os.kill(d.program.pid, signal.SIGTERM)
+    os.kill(d.program.pid, signal.SIGHUP)  # the session's scope sends both at once
+    ends_with(d, 0, within=3)
+    check_equal(d.recipes("recipeName, recipeKeywords"), [("Apple Pie", "dessert, autumn")], "keywords stored")
+    orderly_end(d)
+
+
+def test_ctrl_c_stores_the_recipe_text_being_typed(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+    d.click_row("Apple Pie")
+    d.click("RecipeText")
+    d.key("ctrl+End")
+    d.type(" Serve warm.")
+    os.kill(d.program.pid, signal.SIGINT)
+    ends_with(d, 0, within=3)
+    check_equal(d.recipes("recipeText"), ["Bake it. Serve warm."], "recipe text stored")
+    orderly_end(d)
+
+
+def test_sigterm_with_a_question_open_answers_cancel_and_quits(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, "Bread"])
+    d.start()
+    edit_field(d, "Apple Pie", "recipeName", "Apple Crumble")
+    d.click("deleteSelectedRecipe")
+    check_equal(d.box()["text"], "Delete the recipe 'Apple Crumble'?", "the question")
+    os.kill(d.program.pid, signal.SIGTERM)
+    ends_with(d, 0, within=3)
+    check_equal(d.recipes(), ["Apple Crumble", "Bread"], "nothing deleted, the rename stored")
+    orderly_end(d)
+
+
+def test_save_refused_on_the_way_out_is_reported_and_the_program_still_ends(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+    edit_field(d, "Apple Pie", "recipeName", "Apple Crumble")
+    other = sqlite3.connect(d.database_path, isolation_level=None)
+    other.execute("begin exclusive")  # another program holds the file: the save cannot be made
+    try:
+        os.kill(d.program.pid, signal.SIGTERM)
+        ends_with(d, 0, within=4)
+    finally:
+        other.execute("rollback")
+        other.close()
+    check("Error 30" in d.stderr() and "Apple Crumble" not in d.recipes(),
+          f"the refused save is reported, not shown in a box nobody answers: {d.stderr()!r}")
+    check_equal(integrity(d), "ok", "integrity of the database")
+
+
+def test_display_gone_leaves_the_database_intact(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, "Bread"])
+    d.start()
+    edit_field(d, "Apple Pie", "recipeName", "Apple Crumble")
+    xvfb = d.processes[0]
+    xvfb.terminate()
+    xvfb.wait(10)
+    check_equal(d.wait_exit(), 1, "exit code (a failure, not a crash)")
+    check_equal(d.recipes(), ["Apple Crumble", "Bread"], "the edit in progress stored")
+    orderly_end(d)
+    check_equal(os.listdir(d.home), [], "files made in the folder the program ran in")
