@@ -12,6 +12,8 @@ packages=(
   xvfb xauth
   # the desktop tests: display, window manager, real X input, screenshots, the driver
   openbox xdotool x11-utils xclip imagemagick python3
+  # a desktop test ends the session through an X session manager (xsm)
+  x11-session-utils
   # the print tests read back the PDFs they print
   poppler-utils
   # the hand-over to a running copy is also tested over a private session bus

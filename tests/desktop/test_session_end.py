@@ -3,11 +3,13 @@ terminal (SIGHUP) and Ctrl+C in the terminal (SIGINT) quit the program as File >
 edit in progress, even with a box open that nobody will answer. A display that goes away under the
 program leaves the database intact."""
 import os
+import re
 import signal
 import sqlite3
+import subprocess
 import time
 
-from desktop import check, check_equal
+from desktop import _end_with_the_driver, check, check_equal
 
 TEMPORARIES = ".temporaries"
 
@@ -122,3 +124,41 @@ def test_display_gone_leaves_the_database_intact(d):
     check_equal(d.recipes(), ["Apple Crumble", "Bread"], "the edit in progress stored")
     orderly_end(d)
     check_equal(os.listdir(d.home), [], "files made in the folder the program ran in")
+
+
+def start_session_manager(d):
+    """xsm on the test's display, its window clear of the program's; the program is then started as
+    one of its clients."""
+    d.start_display()
+    told = d.write_file("session-manager", "")
+    d.write_file(".xsmstartup", f'echo "$SESSION_MANAGER" > "{told}"\n')
+    resources = d.write_file("xsm-resources", "xsm.geometry: +950+20\n")
+    xsm = subprocess.Popen(["xsm"], env=dict(d.env, XENVIRONMENT=resources), cwd=d.home, preexec_fn=_end_with_the_driver,
+                           stdout=d._logfile("xsm.log"), stderr=subprocess.STDOUT)
+    d.processes.append(xsm)
+    d._wait(lambda: open(told).read().strip(), 10, "the session manager's address")
+    # Its local socket only: the program reaches it as a desktop's clients do.
+    addresses = open(told).read().strip().split(",")
+    d.env["SESSION_MANAGER"] = ",".join(a for a in addresses if a.startswith(("local/", "unix/")))
+    for made in (told, resources, os.path.join(d.home, ".xsmstartup")):
+        os.remove(made)
+
+
+def test_session_manager_shutdown_runs_the_whole_quit(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    start_session_manager(d)
+    d.start()
+    edit_field(d, "Apple Pie", "recipeName", "Apple Crumble")
+    d.screenshot("before-shutdown")
+    found = subprocess.run(["xwininfo", "-name", "xsm: Default"], env=d.env, capture_output=True, text=True,
+                           check=True).stdout
+    x, y = (int(re.search(rf"Absolute upper-left {axis}: +(-?\d+)", found).group(1)) for axis in "XY")
+    # xsm's Shutdown menu, item Immediately: the manager tells each client to die.
+    d.xdotool("mousemove", str(x + 146), str(y + 49), "mousedown", "1")
+    time.sleep(0.5)
+    d.xdotool("mousemove", str(x + 150), str(y + 104))
+    time.sleep(0.3)
+    d.xdotool("mouseup", "1")
+    check_equal(d.wait_exit(), 0, "exit code")
+    check_equal(d.recipes(), ["Apple Crumble"], "recipes after the session ended")
+    orderly_end(d)
