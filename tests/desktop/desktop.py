@@ -112,6 +112,7 @@ class Desktop:
         self.processes = []
         self.program = None
         self.exit_code = None
+        self.active_at_drop = {}  # set by drag_file_from_outside
         self.display = None
         self.log = open(os.path.join(self.artifacts, "driver.log"), "w", encoding="utf-8")
         self.screenshots = 0
@@ -434,7 +435,8 @@ class Desktop:
     def drag_file_from_outside(self, path, to):
         """Drags the file `path` from another program (tests/larderwise_drag_source, which drags as
         a file manager does) and drops it at the global point `to`. That program is clicked first,
-        so the target window is inactive during the drop, as with a file manager."""
+        so the target window is inactive during the drop, as with a file manager; `active_at_drop`
+        then tells, by title, which of this program's windows were active right after the drop."""
         probe = os.path.join(self.scratch, "drag-source-probe.json")
         env = dict(self.env, QT_QPA_PLATFORM="xcb", LARDERWISE_DESKTOP_PROBE=probe)
         source = subprocess.Popen([os.path.join(self.build_dir, "tests", "larderwise_drag_source"), path], env=env,
@@ -457,6 +459,8 @@ class Desktop:
         self.drag(start, to, steps=12, hover=0.3)
         time.sleep(0.3)
         self.wait_idle()
+        # Read before the other program ends: its window going away hands the focus back.
+        self.active_at_drop = {w.title: w.active for w in self.windows()}
         source.terminate()
         source.wait(5)
 

@@ -79,7 +79,7 @@ def test_photo_file_dropped_from_outside_on_an_inactive_window_is_stored(d):
     dropped = d.write_file("Pictures/green.jpg", d.make_jpeg(120, 90, "green-yellow"))
     d.start()
     d.drag_file_from_outside(dropped, centre(d.control("recipePhoto")))
-    check(not d.window("Larderwise").active, "the drop came while the main window was inactive")
+    check(not d.active_at_drop["Larderwise"], "the drop came while the main window was inactive")
     stored = stored_photo(d)
     check(stored is not None and stored[:2] == b"\xff\xd8" and stored != before,
           "the dropped file is stored as the JPEG photo while the program runs")
