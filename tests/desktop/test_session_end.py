@@ -113,6 +113,42 @@ def test_save_refused_on_the_way_out_is_reported_and_the_program_still_ends(d):
     check_equal(integrity(d), "ok", "integrity of the database")
 
 
+def test_sigterm_at_the_missing_database_question_creates_nothing_and_quits(d):
+    d.start(wait_for=None)
+    check("recipeDB.rsd not found" in d.box()["text"], "the question about the missing database")
+    os.kill(d.program.pid, signal.SIGTERM)
+    ends_with(d, 0, within=3)
+    check(not os.path.exists(d.database_path), "no database created for a question nobody answered")
+    check(os.path.exists(d.prefs_path), "the preferences were written on the way out")
+
+
+def test_closed_error_output_does_not_end_the_quit(d):
+    """Started from a pipe whose reader is gone (a pager quit): reporting a refused save on the way
+    out must not kill the program halfway."""
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start_display()
+    reader, writer = os.pipe()
+    os.close(reader)
+    d.program = subprocess.Popen([os.path.join(d.build_dir, "bin", "larderwise")], cwd=d.home,
+                                 env=dict(d.env, QT_QPA_PLATFORM="xcb", LARDERWISE_DESKTOP_PROBE=d.probe_path),
+                                 stdout=writer, stderr=writer, preexec_fn=_end_with_the_driver)
+    os.close(writer)
+    d.processes.append(d.program)
+    d.window("Larderwise")
+    d.wait_idle()
+    edit_field(d, "Apple Pie", "recipeName", "Apple Crumble")
+    other = sqlite3.connect(d.database_path, isolation_level=None)
+    other.execute("begin exclusive")
+    try:
+        os.kill(d.program.pid, signal.SIGTERM)
+        ends_with(d, 0, within=4)
+    finally:
+        other.execute("rollback")
+        other.close()
+    check_equal(integrity(d), "ok", "integrity of the database")
+    check(os.path.exists(d.prefs_path), "the rest of the quit ran")
+
+
 def test_display_gone_leaves_the_database_intact(d):
     d.build_database([{"name": "Apple Pie", "text": "Bake it."}, "Bread"])
     d.start()
