@@ -44,6 +44,18 @@ def ends_with(d, code, within):
     check(took <= within, f"the program ended {took:.1f} s after the signal (at most {within} s)")
 
 
+def sigterm_while_another_program_holds_the_file(d):
+    """The save on the way out cannot be made; the program must still end, within the grace."""
+    other = sqlite3.connect(d.database_path, isolation_level=None)
+    other.execute("begin exclusive")
+    try:
+        os.kill(d.program.pid, signal.SIGTERM)
+        ends_with(d, 0, within=4)
+    finally:
+        other.execute("rollback")
+        other.close()
+
+
 def orderly_end(d):
     check_equal(integrity(d), "ok", "integrity of the database")
     check_equal(leftovers(d), [], "files left beside the database")
@@ -100,14 +112,7 @@ def test_save_refused_on_the_way_out_is_reported_and_the_program_still_ends(d):
     d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
     d.start()
     edit_field(d, "Apple Pie", "recipeName", "Apple Crumble")
-    other = sqlite3.connect(d.database_path, isolation_level=None)
-    other.execute("begin exclusive")  # another program holds the file: the save cannot be made
-    try:
-        os.kill(d.program.pid, signal.SIGTERM)
-        ends_with(d, 0, within=4)
-    finally:
-        other.execute("rollback")
-        other.close()
+    sigterm_while_another_program_holds_the_file(d)
     check("Error 30" in d.stderr() and "Apple Crumble" not in d.recipes(),
           f"the refused save is reported, not shown in a box nobody answers: {d.stderr()!r}")
     check_equal(integrity(d), "ok", "integrity of the database")
@@ -137,14 +142,7 @@ def test_closed_error_output_does_not_end_the_quit(d):
     d.window("Larderwise")
     d.wait_idle()
     edit_field(d, "Apple Pie", "recipeName", "Apple Crumble")
-    other = sqlite3.connect(d.database_path, isolation_level=None)
-    other.execute("begin exclusive")
-    try:
-        os.kill(d.program.pid, signal.SIGTERM)
-        ends_with(d, 0, within=4)
-    finally:
-        other.execute("rollback")
-        other.close()
+    sigterm_while_another_program_holds_the_file(d)
     check_equal(integrity(d), "ok", "integrity of the database")
     check(os.path.exists(d.prefs_path), "the rest of the quit ran")
 
