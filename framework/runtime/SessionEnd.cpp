@@ -97,7 +97,7 @@ void onExitInsideLoop() {
     if (!loopRunning) return;
     loopRunning = false;
     takenIn = true;  // no box can show on a display that is gone
-    if (firstSignal == 0) {
+    if (firstSignal == 0) {  // the same grace bounds this quit
         firstSignal = SIGTERM;
         alarm(SessionEnd::kGraceSeconds);
     }
