@@ -7,7 +7,7 @@ def test_text_file_dropped_from_outside_becomes_a_recipe(d):
     dropped = d.write_file("Pie.txt", "Pie crust\rMix and bake.")
     d.start()
     d.drag_file_from_outside(dropped, centre(d.control("recipeList")))
-    check(not d.window("Larderwise").active, "the drop came while the main window was inactive")
+    check(not d.active_at_drop["Larderwise"], "the drop came while the main window was inactive")
     d.no_box()
     rows = d.recipes("recipeName, recipeText")
     # A plain text file's recipe is named by the whole file name.
