@@ -397,6 +397,27 @@ class Desktop:
                                 timeout=10)
         return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
 
+    def clipboard_targets(self):
+        """The formats the X clipboard's owner offers (its TARGETS), or [] when nobody owns it."""
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-t", "TARGETS", "-o"], env=self.env,
+                                capture_output=True, timeout=10)
+        return result.stdout.decode().split() if result.returncode == 0 else []
+
+    def clipboard_as(self, target):
+        """The clipboard's contents in one format (bytes), read as another program would; None if not offered."""
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-t", target, "-o"], env=self.env,
+                                capture_output=True, timeout=10)
+        return result.stdout if result.returncode == 0 else None
+
+    def put_on_clipboard(self, data, target="text/plain"):
+        """Puts bytes (or text) on the X clipboard in one format, as another program copying would
+        (xclip stays behind to serve it); waits until the clipboard offers it."""
+        data = data.encode("utf-8") if isinstance(data, str) else data
+        self.note(f"xclip -i -t {target} ({len(data)} bytes)")
+        subprocess.run(["xclip", "-selection", "clipboard", "-t", target, "-i"], input=data, env=self.env,
+                       check=True, timeout=30, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self._wait(lambda: target in self.clipboard_targets(), 10, f"the clipboard to offer {target}")
+
     def drag(self, start, end, steps=8, hold_modifier=None, hover=0.0):
         """Presses the left button at `start`, moves in steps to `end`, releases there. With
         `hover`, the pointer lingers over `end` and nudges once before the release, as a hand

@@ -12,6 +12,7 @@
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/ui/ControlInputFilter.h"
 #include "framework/ui/controls/LineEditorAdapter.h"
+#include "framework/ui/controls/OneLineEdit.h"
 #include "framework/ui/controls/StyledMimeData.h"
 #include "framework/ui/controls/TextEditAdapter.h"
 #include "framework/ui/controls/TextPositions.h"
@@ -237,11 +238,11 @@ bool EditField::canStandardEdit(const std::string& itemName) const {
 bool EditField::doStandardEdit(const std::string& itemName) {
     if (!canStandardEdit(itemName)) return false;
     QWidget* w = adapter_->widget();
-    auto* line = qobject_cast<QLineEdit*>(w);
+    auto* line = dynamic_cast<OneLineEdit*>(w);
     auto* multi = textEdit();
     if (itemName == "EditCopy") line ? line->copy() : multi->copy();
     else if (itemName == "EditCut") line ? line->cut() : multi->cut();
-    else if (itemName == "EditPaste") line ? line->paste() : multi->paste();
+    else if (itemName == "EditPaste") line ? line->pasteOneLine() : multi->paste();
     else if (itemName == "EditSelectAll") line ? line->selectAll() : multi->selectAll();
     else if (itemName == "EditClear") adapter_->replaceSelection(QString());
     return true;

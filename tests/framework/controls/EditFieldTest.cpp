@@ -16,6 +16,7 @@
 #include "framework/ui/controls/TextEditorAdapter.h"
 #include "framework/ui/controls/TextPositions.h"
 #include "tests/framework/controls/ControlTestSupport.h"
+#include "tests/support/DropEvents.h"
 #include "tests/support/UiDriver.h"
 
 namespace {
@@ -277,4 +278,31 @@ TEST(EditFieldGeometry, SmallFieldsKeepTheirDesignSize) {
     EXPECT_EQ(multi->adapter().widget()->size(), QSize(40, 16));
     EXPECT_EQ(single->widget()->size(), QSize(20, 12));
     EXPECT_EQ(single->adapter().widget()->size(), QSize(20, 12));
+}
+
+// A one-line field never takes a line break from outside: what is pasted or
+// dropped loses the breaks at its ends and each run inside becomes one space,
+// in one step the user can undo. A multi-line field keeps its lines.
+TEST(EditFieldSingleLine, PastedAndDroppedLinesBecomeOneLine) {
+    TestWindow window;
+    window.finishBuilding();
+    auto* field = window.add<EditField>("field");
+    field->Text = "Soup: ";
+    field->SelStart = 6;
+    QApplication::clipboard()->setText("Leek\r\n\r\nPotato\u2029and cream\n");
+    ASSERT_TRUE(field->doStandardEdit("EditPaste"));
+    EXPECT_EQ(field->Text(), "Soup: Leek Potato and cream");
+    auto* line = qobject_cast<QLineEdit*>(field->adapter().widget());
+    line->undo();
+    EXPECT_EQ(field->Text(), "Soup: ");
+
+    QMimeData dropped;
+    dropped.setText("\nBread\nand butter");
+    EXPECT_TRUE(sendDropEvents(line, QPoint(line->width() - 2, line->height() / 2), dropped));
+    EXPECT_EQ(field->Text(), "Soup: Bread and butter");
+
+    auto* multi = window.add<EditField>("multi");
+    multi->MultiLine = true;
+    ASSERT_TRUE(multi->doStandardEdit("EditPaste"));
+    EXPECT_EQ(multi->Text(), "Leek\r\rPotato\rand cream\r");
 }
