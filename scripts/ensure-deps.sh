@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   # the desktop tests: display, window manager, real X input, screenshots, the driver
-  openbox xdotool x11-utils xclip imagemagick python3
+  openbox xdotool x11-utils x11-xserver-utils xclip imagemagick python3 python3-xlib
   # the print tests read back the PDFs they print
   poppler-utils
   # the hand-over to a running copy is also tested over a private session bus
