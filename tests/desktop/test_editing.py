@@ -155,3 +155,26 @@ def test_text_dragged_into_the_keywords_is_stored_from_both_fields(d):
     check_equal(d.recipes("recipeName, recipeKeywords, recipeText")[0], ("Apple Pie", "dessertit ", "Bake well."),
                 "stored")
     d.quit()
+
+
+def test_a_photo_copied_in_a_file_manager_never_pastes_its_bytes_as_text(d):
+    two_recipes(d)
+    photo = d.write_file("cake.jpg", d.make_jpeg(40, 30))
+    notes = d.write_file("notes.txt", "Serve warm.\n")
+    d.start()
+    d.click_row("Apple Pie")
+    d.put_on_clipboard(f"file://{photo}\r\n", "text/uri-list")  # Copy on a photo in a file manager
+    for field in ("recipeName", "RecipeText"):
+        d.click(field)
+        check_equal(d.menu_items("Edit")["Paste"], False, f"Paste offered in {field} for a photo file")
+        d.key("ctrl+End", "ctrl+v")
+    d.click("recipeKeywords")
+    check_equal(d.recipes("recipeName, recipeText")[0], ("Apple Pie", "Bake it well."), "stored after Ctrl+V")
+
+    d.put_on_clipboard(f"file://{notes}\r\n", "text/uri-list")
+    d.click("RecipeText")
+    d.key("ctrl+End", "Return")
+    d.menu("Edit", "Paste")
+    d.click("recipeKeywords")
+    check_equal(stored(d, "recipeText", "Apple Pie"), "Bake it well.\rServe warm.\r", "a text file's text pasted")
+    d.quit()

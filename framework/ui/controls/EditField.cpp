@@ -13,7 +13,6 @@
 #include "framework/ui/ControlInputFilter.h"
 #include "framework/ui/controls/LineEditorAdapter.h"
 #include "framework/ui/controls/OneLineEdit.h"
-#include "framework/ui/controls/StyledMimeData.h"
 #include "framework/ui/controls/TextEditAdapter.h"
 #include "framework/ui/controls/TextPositions.h"
 #include "framework/ui/controls/TextScrolling.h"
@@ -227,8 +226,7 @@ bool EditField::canStandardEdit(const std::string& itemName) const {
     if (itemName == "EditCut" || itemName == "EditClear") return hasSelection && writable && !Password.get();
     if (itemName == "EditPaste") {
         const QMimeData* data = QApplication::clipboard()->mimeData();
-        return writable && data &&
-               (data->hasText() || (textEdit() && data->hasUrls()) || (isStyled() && hasStyledMimeData(*data)));
+        return writable && data && (textEdit() ? textEdit()->canTake(*data) : data->hasText());
     }
     if (itemName == "EditSelectAll") return !adapter_->qtText().isEmpty();
     return false;

@@ -13,8 +13,11 @@ public:
     explicit FieldTextEdit(QWidget* parent = nullptr);
 
     void setLimit(int limit) { limit_ = limit; }
-    // Dropped or pasted files insert their text, not their names.
+    // Dropped or pasted files insert their text, not their names; files that
+    // are not text insert nothing.
     static constexpr qint64 kLargestInsertedFile = 1 << 20;
+    // Whether a paste or drop of `source` would insert something.
+    bool canTake(const QMimeData& source) const;
     int limit() const { return limit_; }
 
     // A styled field (rich text accepted) takes pasted and dropped RTF and

@@ -306,3 +306,35 @@ TEST(EditFieldSingleLine, PastedAndDroppedLinesBecomeOneLine) {
     ASSERT_TRUE(multi->doStandardEdit("EditPaste"));
     EXPECT_EQ(multi->Text(), "Leek\r\rPotato\rand cream\r");
 }
+
+// A file copied in a file manager pastes its text only when it is a text
+// file: a photo's bytes never become the recipe's text, and Paste is not
+// offered for it. A link to elsewhere pastes as the text it comes with.
+TEST(EditFieldMultiLine, OnlyTextFilesPasteTheirContents) {
+    QTemporaryDir dir;
+    QFile photo(dir.filePath("cake.jpg"));
+    ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
+    photo.write(QByteArray("\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01", 12));
+    photo.close();
+
+    TestWindow window;
+    window.finishBuilding();
+    auto* field = window.add<EditField>("RecipeText");
+    field->MultiLine = true;
+    field->Text = "Bake.";
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(photo.fileName())});
+    data->setText(photo.fileName());
+    QApplication::clipboard()->setMimeData(data);
+    EXPECT_FALSE(field->canStandardEdit("EditPaste"));
+    EXPECT_FALSE(field->doStandardEdit("EditPaste"));
+    EXPECT_EQ(field->Text(), "Bake.");
+
+    auto* link = new QMimeData;
+    link->setUrls({QUrl("https://example.org/cake")});
+    link->setText("https://example.org/cake");
+    QApplication::clipboard()->setMimeData(link);
+    field->SelStart = 5;
+    ASSERT_TRUE(field->doStandardEdit("EditPaste"));
+    EXPECT_EQ(field->Text(), "Bake.https://example.org/cake");
+}
