@@ -178,3 +178,27 @@ def test_a_photo_copied_in_a_file_manager_never_pastes_its_bytes_as_text(d):
     d.click("recipeKeywords")
     check_equal(stored(d, "recipeText", "Apple Pie"), "Bake it well.\rServe warm.\r", "a text file's text pasted")
     d.quit()
+
+
+def test_alt_f4_while_typing_keywords_stores_them(d):
+    two_recipes(d)
+    d.start()
+    d.click_row("Apple Pie")
+    d.click("recipeKeywords")
+    d.key("End")
+    d.type(", autumn")
+    d.xdotool("key", "alt+F4")  # openbox closes the active window
+    check_equal(d.wait_exit(), 0, "exit code after Alt+F4")
+    check_equal(stored(d, "recipeKeywords", "Apple Pie"), "dessert, autumn", "keywords stored")
+
+
+def test_a_rename_in_its_list_cell_is_stored_when_the_close_button_ends_it(d):
+    two_recipes(d)
+    d.start()
+    d.click_row("Bread", count=2)
+    d.key("End")
+    d.type(" Loaf")
+    check_equal(d.control("recipeList")["text"], "Bread Loaf", "the cell being edited")
+    d.click_close_button()
+    check_equal(d.wait_exit(), 0, "exit code after the close button")
+    check_equal(d.recipes(), ["Apple Pie", "Bread Loaf"], "names stored")
