@@ -1,7 +1,9 @@
 #include "framework/ui/controls/FieldTextEdit.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMimeData>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -63,6 +65,19 @@ bool looksLikeText(const QByteArray& bytes) {
 bool FieldTextEdit::canTake(const QMimeData& source) const {
     if (hasLocalFiles(source)) return !textOfFiles(source.urls()).isNull();
     return source.hasText() || (acceptRichText() && hasStyledMimeData(source));
+}
+
+// A move that still reports the left button after the button went up is
+// stale: Qt delivers one when a drag of the selection ended where nothing
+// took it, before the release it deferred reaches the editor, and the editor
+// would start a second drag from it, which then held the pointer and the
+// keyboard until the next click dropped the text wherever that click was.
+void FieldTextEdit::mouseMoveEvent(QMouseEvent* event) {
+    if ((event->buttons() & Qt::LeftButton) && !(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        event->accept();
+        return;
+    }
+    QTextEdit::mouseMoveEvent(event);
 }
 
 bool FieldTextEdit::canInsertFromMimeData(const QMimeData* source) const { return canTake(*source); }
