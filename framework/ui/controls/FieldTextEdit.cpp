@@ -60,10 +60,23 @@ bool looksLikeText(const QByteArray& bytes) {
     return true;
 }
 
+// Asked at every menu enabling and drag move, so it reads only the start of
+// each file until one looks like text: a photo gives itself away in its
+// first bytes, and a clipboard may hold hundreds of copied files.
+bool hasTextFile(const QList<QUrl>& urls) {
+    for (const QUrl& url : urls) {
+        if (!url.isLocalFile()) continue;
+        QFile file(url.toLocalFile());
+        if (file.size() > FieldTextEdit::kLargestInsertedFile || !file.open(QIODevice::ReadOnly)) continue;
+        if (looksLikeText(file.read(8192))) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool FieldTextEdit::canTake(const QMimeData& source) const {
-    if (hasLocalFiles(source)) return !textOfFiles(source.urls()).isNull();
+    if (hasLocalFiles(source)) return hasTextFile(source.urls());
     return source.hasText() || (acceptRichText() && hasStyledMimeData(source));
 }
 
