@@ -80,17 +80,30 @@ bool FieldTextEdit::canTake(const QMimeData& source) const {
     return source.hasText() || (acceptRichText() && hasStyledMimeData(source));
 }
 
-// A move that still reports the left button after the button went up is
-// stale: Qt delivers one when a drag of the selection ended where nothing
-// took it, before the release it deferred reaches the editor, and the editor
-// would start a second drag from it, which then held the pointer and the
-// keyboard until the next click dropped the text wherever that click was.
+// A drag of the selection runs inside the move that starts it. When it ends
+// where nothing takes the text, a move that still reports the left button
+// can reach the editor before the release Qt deferred, and the editor would
+// start a second drag from it, which held the pointer and the keyboard until
+// the next click dropped the text wherever that click was. Until the next
+// press or release, such moves are stale.
 void FieldTextEdit::mouseMoveEvent(QMouseEvent* event) {
-    if ((event->buttons() & Qt::LeftButton) && !(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+    if (dragEnded_ && (event->buttons() & Qt::LeftButton)) {
         event->accept();
         return;
     }
+    const bool held = QGuiApplication::mouseButtons() & Qt::LeftButton;
     QTextEdit::mouseMoveEvent(event);
+    if (held && !(QGuiApplication::mouseButtons() & Qt::LeftButton)) dragEnded_ = true;
+}
+
+void FieldTextEdit::mousePressEvent(QMouseEvent* event) {
+    dragEnded_ = false;
+    QTextEdit::mousePressEvent(event);
+}
+
+void FieldTextEdit::mouseReleaseEvent(QMouseEvent* event) {
+    dragEnded_ = false;
+    QTextEdit::mouseReleaseEvent(event);
 }
 
 bool FieldTextEdit::canInsertFromMimeData(const QMimeData* source) const { return canTake(*source); }

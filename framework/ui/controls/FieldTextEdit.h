@@ -29,6 +29,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     QMimeData* createMimeDataFromSelection() const override;
@@ -42,5 +44,6 @@ private:
     static QString textOfFiles(const QList<QUrl>& urls);
 
     int limit_ = 0;
+    bool dragEnded_ = false;  // a drag of the selection ended; no press or release since
     TextStyle fieldStyle_;
 };
