@@ -204,6 +204,10 @@ class Desktop:
                    "the program's first probe")
         if wait_for:
             self.window(wait_for)
+            # Until openbox has framed the window, the program reports it where the frame will
+            # go, and a click meant for a row lands a title bar's height above it.
+            self._wait(lambda: any(w.title == wait_for and w.data["frame"]["x"] < w.data["x"] for w in self.windows()),
+                       10, f"the window manager to frame {wait_for!r}")
         self.wait_idle()
 
     def probe(self):
@@ -382,6 +386,19 @@ class Desktop:
         check(found["enabled"], f"menu item {title} > {item} is disabled")
         self.click_at(*centre(found))
 
+    def submenu(self, title, submenu, item, window="Larderwise"):
+        """Clicks the menu `title`, then its submenu `submenu`, then that submenu's item `item`."""
+        self.menu(title, submenu, window)
+        found = []
+
+        def opened():
+            popup = self.probe()["popup"]
+            found[:] = [i for i in (popup["items"] if popup else []) if i["text"].split("\t")[0] == item]
+            return bool(found)
+        self._wait(opened, 5, f"the submenu {submenu!r} to show {item!r}")
+        check(found[0]["enabled"], f"menu item {title} > {submenu} > {item} is disabled")
+        self.click_at(*centre(found[0]))
+
     def menu_items(self, title, window="Larderwise"):
         """Opens the menu, answers {label: enabled} for its items, and closes it with Escape."""
         bar = self.window(window).data["menus"]
@@ -397,6 +414,43 @@ class Desktop:
         result = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=self.env, capture_output=True,
                                 timeout=10)
         return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
+
+    def clipboard_targets(self):
+        """The formats the X clipboard's owner offers (its TARGETS), or [] when nobody owns it."""
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-t", "TARGETS", "-o"], env=self.env,
+                                capture_output=True, timeout=10)
+        return result.stdout.decode().split() if result.returncode == 0 else []
+
+    def clipboard_as(self, target):
+        """The clipboard's contents in one format (bytes), read as another program would; None if not offered."""
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-t", target, "-o"], env=self.env,
+                                capture_output=True, timeout=10)
+        return result.stdout if result.returncode == 0 else None
+
+    def start_clipboard_manager(self):
+        """Runs a clipboard manager as desktop environments do (clipboard_manager.py): it keeps what
+        a program copied once that program has quit."""
+        if self.display is None:
+            self.start_display()
+        manager = subprocess.Popen(["/usr/bin/python3", os.path.join(os.path.dirname(__file__), "clipboard_manager.py")],
+                                   env=self.env, preexec_fn=_end_with_the_driver, stdout=subprocess.PIPE,
+                                   stderr=self._logfile("clipboard-manager.log"), text=True)
+        self.processes.append(manager)
+        check(manager.stdout.readline().strip() == "ready", "the clipboard manager did not start")
+
+    def put_on_clipboard(self, data, target="text/plain"):
+        """Puts bytes (or text) on the X clipboard in one format, as another program copying would
+        (xclip stays behind to serve it); waits until the clipboard offers it."""
+        data = data.encode("utf-8") if isinstance(data, str) else data
+        self.note(f"xclip -i -t {target} ({len(data)} bytes)")
+        subprocess.run(["xclip", "-selection", "clipboard", "-t", target, "-i"], input=data, env=self.env,
+                       check=True, timeout=30, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self._wait(lambda: target in self.clipboard_targets(), 10, f"the clipboard to offer {target}")
+
+    def click_close_button(self, title="Larderwise"):
+        """Clicks the close button at the right end of the window's title bar, drawn by openbox."""
+        frame = self.window(title).data["frame"]
+        self.click_at(frame["x"] + frame["w"] - 11, frame["y"] + 9, idle=False)
 
     def drag(self, start, end, steps=8, hold_modifier=None, hover=0.0):
         """Presses the left button at `start`, moves in steps to `end`, releases there. With
@@ -420,6 +474,20 @@ class Desktop:
         if hold_modifier:
             self.xdotool("keyup", hold_modifier)
         self.wait_idle()
+
+    def add_to_keyboard(self, text):
+        """Puts every character of `text` that the display's keyboard lacks on a key of its own,
+        as a user's layout would have them (xdotool would otherwise remap a key for each such
+        character while typing, which a program may read before the new mapping reaches it)."""
+        if self.display is None:
+            self.start_display()
+        table = subprocess.run(["xmodmap", "-pke"], env=self.env, capture_output=True, text=True, check=True).stdout
+        free = [int(line.split()[1]) for line in table.splitlines() if line.strip().endswith("=")]
+        wanted = sorted({c for c in text if ord(c) > 0x7e})
+        check(len(free) >= len(wanted), "not enough free keys on the keyboard")
+        for code, c in zip(free, wanted):
+            subprocess.run(["xmodmap", "-e", f"keycode {code} = U{ord(c):04X}"], env=self.env, check=True)
+        self.note(f"keys added for {''.join(wanted)!r}")
 
     def type(self, text):
         """Types text into whatever has the X keyboard focus."""

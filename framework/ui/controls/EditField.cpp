@@ -12,7 +12,7 @@
 #include "framework/runtime/ExceptionRouting.h"
 #include "framework/ui/ControlInputFilter.h"
 #include "framework/ui/controls/LineEditorAdapter.h"
-#include "framework/ui/controls/StyledMimeData.h"
+#include "framework/ui/controls/OneLineEdit.h"
 #include "framework/ui/controls/TextEditAdapter.h"
 #include "framework/ui/controls/TextPositions.h"
 #include "framework/ui/controls/TextScrolling.h"
@@ -226,8 +226,7 @@ bool EditField::canStandardEdit(const std::string& itemName) const {
     if (itemName == "EditCut" || itemName == "EditClear") return hasSelection && writable && !Password.get();
     if (itemName == "EditPaste") {
         const QMimeData* data = QApplication::clipboard()->mimeData();
-        return writable && data &&
-               (data->hasText() || (textEdit() && data->hasUrls()) || (isStyled() && hasStyledMimeData(*data)));
+        return writable && data && (textEdit() ? textEdit()->canTake(*data) : data->hasText());
     }
     if (itemName == "EditSelectAll") return !adapter_->qtText().isEmpty();
     return false;
@@ -237,11 +236,11 @@ bool EditField::canStandardEdit(const std::string& itemName) const {
 bool EditField::doStandardEdit(const std::string& itemName) {
     if (!canStandardEdit(itemName)) return false;
     QWidget* w = adapter_->widget();
-    auto* line = qobject_cast<QLineEdit*>(w);
+    auto* line = dynamic_cast<OneLineEdit*>(w);
     auto* multi = textEdit();
     if (itemName == "EditCopy") line ? line->copy() : multi->copy();
     else if (itemName == "EditCut") line ? line->cut() : multi->cut();
-    else if (itemName == "EditPaste") line ? line->paste() : multi->paste();
+    else if (itemName == "EditPaste") line ? line->pasteOneLine() : multi->paste();
     else if (itemName == "EditSelectAll") line ? line->selectAll() : multi->selectAll();
     else if (itemName == "EditClear") adapter_->replaceSelection(QString());
     return true;

@@ -13,8 +13,11 @@ public:
     explicit FieldTextEdit(QWidget* parent = nullptr);
 
     void setLimit(int limit) { limit_ = limit; }
-    // Dropped or pasted files insert their text, not their names.
+    // Dropped or pasted files insert their text, not their names; files that
+    // are not text insert nothing.
     static constexpr qint64 kLargestInsertedFile = 1 << 20;
+    // Whether a paste or drop of `source` would insert something.
+    bool canTake(const QMimeData& source) const;
     int limit() const { return limit_; }
 
     // A styled field (rich text accepted) takes pasted and dropped RTF and
@@ -25,6 +28,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     QMimeData* createMimeDataFromSelection() const override;
@@ -38,5 +44,6 @@ private:
     static QString textOfFiles(const QList<QUrl>& urls);
 
     int limit_ = 0;
+    bool dragEnded_ = false;  // a drag of the selection ended; no press or release since
     TextStyle fieldStyle_;
 };

@@ -1,7 +1,7 @@
 #include "framework/ui/controls/LineEditorAdapter.h"
 
 
-LineEditorAdapter::LineEditorAdapter() : edit_(new QLineEdit) {
+LineEditorAdapter::LineEditorAdapter() : edit_(new OneLineEdit) {
     edit_->setContextMenuPolicy(Qt::NoContextMenu);
     QObject::connect(edit_, &QLineEdit::textChanged, [this] {
         if (onTextChanged) onTextChanged();

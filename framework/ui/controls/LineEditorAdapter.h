@@ -1,6 +1,6 @@
 #pragma once
 // Framework-internal: a single-line EditField's QLineEdit.
-#include <QLineEdit>
+#include "framework/ui/controls/OneLineEdit.h"
 
 #include "framework/ui/controls/TextEditorAdapter.h"
 
@@ -27,5 +27,5 @@ public:
     void setBorder(bool border) override { edit_->setFrame(border); }
 
 private:
-    QLineEdit* edit_;
+    OneLineEdit* edit_;
 };

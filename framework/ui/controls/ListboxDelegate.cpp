@@ -45,7 +45,7 @@ void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 }
 
 QWidget* ListboxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
-    auto* edit = new QLineEdit(parent);
+    auto* edit = new OneLineEdit(parent);
     edit->setFrame(false);
     editor_ = edit;
     row_ = index.row();

@@ -3,15 +3,16 @@
 //  - Each cell's background may be painted by the list's CellBackgroundPaint
 //    handler through a Graphics the size of the cell. When the handler
 //    answers False the list still draws its selection over it and the text.
-//  - In-place editing uses a QLineEdit: every keystroke is reported, and when
+//  - In-place editing uses a one-line editor (OneLineEdit): every keystroke is reported, and when
 //    the editor closes (it lost the focus, or Return or Escape) the list
 //    hears of it after the edited text was stored.
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <functional>
 
+#include "framework/ui/controls/OneLineEdit.h"
+
 class Graphics;
-#include <QLineEdit>
 
 class ListboxDelegate : public QStyledItemDelegate {
     Q_OBJECT
@@ -28,11 +29,11 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
 
-    QLineEdit* editor() const { return editor_; }
+    OneLineEdit* editor() const { return editor_; }
     int editingRow() const { return row_; }
     int editingColumn() const { return column_; }
 
 private:
-    mutable QPointer<QLineEdit> editor_;
+    mutable QPointer<OneLineEdit> editor_;
     mutable int row_ = -1, column_ = -1;
 };

@@ -41,10 +41,10 @@ bool Listbox::canStandardEdit(const std::string& itemName) const {
 
 bool Listbox::doStandardEdit(const std::string& itemName) {
     if (!canStandardEdit(itemName)) return false;
-    QLineEdit* e = delegate_->editor();
+    OneLineEdit* e = delegate_->editor();
     if (itemName == "EditCopy") e->copy();
     else if (itemName == "EditCut") e->cut();
-    else if (itemName == "EditPaste") e->paste();
+    else if (itemName == "EditPaste") e->pasteOneLine();
     else if (itemName == "EditClear") e->del();
     else e->selectAll();
     return true;

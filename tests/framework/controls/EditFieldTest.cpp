@@ -16,6 +16,7 @@
 #include "framework/ui/controls/TextEditorAdapter.h"
 #include "framework/ui/controls/TextPositions.h"
 #include "tests/framework/controls/ControlTestSupport.h"
+#include "tests/support/DropEvents.h"
 #include "tests/support/UiDriver.h"
 
 namespace {
@@ -277,4 +278,63 @@ TEST(EditFieldGeometry, SmallFieldsKeepTheirDesignSize) {
     EXPECT_EQ(multi->adapter().widget()->size(), QSize(40, 16));
     EXPECT_EQ(single->widget()->size(), QSize(20, 12));
     EXPECT_EQ(single->adapter().widget()->size(), QSize(20, 12));
+}
+
+// A one-line field never takes a line break from outside: what is pasted or
+// dropped loses the breaks at its ends and each run inside becomes one space,
+// in one step the user can undo. A multi-line field keeps its lines.
+TEST(EditFieldSingleLine, PastedAndDroppedLinesBecomeOneLine) {
+    TestWindow window;
+    window.finishBuilding();
+    auto* field = window.add<EditField>("field");
+    field->Text = "Soup: ";
+    field->SelStart = 6;
+    QApplication::clipboard()->setText("Leek\r\n\r\nPotato\u2029and cream\n");
+    ASSERT_TRUE(field->doStandardEdit("EditPaste"));
+    EXPECT_EQ(field->Text(), "Soup: Leek Potato and cream");
+    auto* line = qobject_cast<QLineEdit*>(field->adapter().widget());
+    line->undo();
+    EXPECT_EQ(field->Text(), "Soup: ");
+
+    QMimeData dropped;
+    dropped.setText("\nBread\nand butter");
+    EXPECT_TRUE(sendDropEvents(line, QPoint(line->width() - 2, line->height() / 2), dropped));
+    EXPECT_EQ(field->Text(), "Soup: Bread and butter");
+
+    auto* multi = window.add<EditField>("multi");
+    multi->MultiLine = true;
+    ASSERT_TRUE(multi->doStandardEdit("EditPaste"));
+    EXPECT_EQ(multi->Text(), "Leek\r\rPotato\rand cream\r");
+}
+
+// A file copied in a file manager pastes its text only when it is a text
+// file: a photo's bytes never become the recipe's text, and Paste is not
+// offered for it. A link to elsewhere pastes as the text it comes with.
+TEST(EditFieldMultiLine, OnlyTextFilesPasteTheirContents) {
+    QTemporaryDir dir;
+    QFile photo(dir.filePath("cake.jpg"));
+    ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
+    photo.write(QByteArray("\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01", 12));
+    photo.close();
+
+    TestWindow window;
+    window.finishBuilding();
+    auto* field = window.add<EditField>("RecipeText");
+    field->MultiLine = true;
+    field->Text = "Bake.";
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(photo.fileName())});
+    data->setText(photo.fileName());
+    QApplication::clipboard()->setMimeData(data);
+    EXPECT_FALSE(field->canStandardEdit("EditPaste"));
+    EXPECT_FALSE(field->doStandardEdit("EditPaste"));
+    EXPECT_EQ(field->Text(), "Bake.");
+
+    auto* link = new QMimeData;
+    link->setUrls({QUrl("https://example.org/cake")});
+    link->setText("https://example.org/cake");
+    QApplication::clipboard()->setMimeData(link);
+    field->SelStart = 5;
+    ASSERT_TRUE(field->doStandardEdit("EditPaste"));
+    EXPECT_EQ(field->Text(), "Bake.https://example.org/cake");
 }

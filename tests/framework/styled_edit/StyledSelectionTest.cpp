@@ -168,3 +168,25 @@ TEST_F(StyledFieldTest, TheChangeCountGrowsWithStylesAndTextButNotWithTheSelecti
     field->Text = std::string("new");
     EXPECT_GT(field->ChangeCount(), count) << "the text";
 }
+
+// The user's Undo and Redo change the text or its styles like any edit: the
+// owner that stored the styled text must see them to store them again.
+TEST_F(StyledFieldTest, UndoAndRedoOfAStyleOrTypingCountAsChanges) {
+    load(kMixed);
+    select(5, 5);  // "plain"
+    field->SelItalic = true;
+    FieldTextEdit& edit = *field->textEdit();
+    uint64_t count = field->ChangeCount();
+    edit.undo();
+    EXPECT_FALSE(value().StyleAt(5).Italic);
+    EXPECT_GT(field->ChangeCount(), count) << "undoing a style";
+    count = field->ChangeCount();
+    edit.redo();
+    EXPECT_TRUE(value().StyleAt(5).Italic);
+    EXPECT_GT(field->ChangeCount(), count) << "redoing a style";
+    select(0, 0);
+    edit.insertPlainText("x");
+    count = field->ChangeCount();
+    edit.undo();
+    EXPECT_GT(field->ChangeCount(), count) << "undoing typing";
+}
