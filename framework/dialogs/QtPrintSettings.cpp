@@ -20,17 +20,20 @@ QPageSize pageSizeNamed(const std::string& name) {
 
 }  // namespace
 
+QPageLayout pageLayoutOf(const PrintSettings& settings) {
+    return QPageLayout(pageSizeNamed(settings.paperName),
+                       settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(settings.marginLeft, settings.marginTop, settings.marginRight, settings.marginBottom),
+                       QPageLayout::Point);
+}
+
 void applyPrintSettings(const PrintSettings& settings, QPrinter& printer) {
     if (!settings.printerName.empty()) printer.setPrinterName(QString::fromStdString(settings.printerName));
     if (!settings.outputFile.empty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(settings.outputFile));
     }
-    QPageLayout layout(pageSizeNamed(settings.paperName),
-                       settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(settings.marginLeft, settings.marginTop, settings.marginRight, settings.marginBottom),
-                       QPageLayout::Point);
-    printer.setPageLayout(layout);
+    printer.setPageLayout(pageLayoutOf(settings));
     printer.setCopyCount(settings.copies);
     if (settings.firstPage > 1 || settings.lastPage < 9999)
         printer.setFromTo(settings.firstPage, settings.lastPage);

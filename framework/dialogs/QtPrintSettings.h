@@ -3,7 +3,10 @@
 // it, and so does printing when it makes the printer for a job.
 #include "framework/dialogs/PrintSettings.h"
 
+class QPageLayout;
 class QPrinter;
 
+// Paper, orientation and margins (in points) of the settings.
+QPageLayout pageLayoutOf(const PrintSettings& settings);
 void applyPrintSettings(const PrintSettings& settings, QPrinter& printer);
 void readPrintSettings(const QPrinter& printer, PrintSettings& settings);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/EndOfLine.h"
 #include "framework/dialogs/MsgBox.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/print/OpenPrinterDialog.h"
@@ -36,10 +37,12 @@ const PrintedRecipe& recipe() { return recipeSource ? *recipeSource : mainWindow
 void setRecipe(const PrintedRecipe* source) { recipeSource = source; }
 
 void doPrint(PrinterSetup& setup) {
-    std::unique_ptr<Graphics> g = OpenPrinterDialog(setup);
+    std::unique_ptr<PrinterGraphics> g = OpenPrinterDialog(setup);
     if (!g) return;
     curPageNo = 1;
     DoPrinting(g.get(), &setup);
+    // A job that never reached its paper or file must not pass for printed.
+    if (!g->EndJob()) MsgBox(kNotPrinted + EndOfLine() + g->Failure());
 }
 
 void DoPrinting(Graphics* g, PrinterSetup* ps) {

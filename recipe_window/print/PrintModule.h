@@ -24,12 +24,16 @@ extern int32_t curPageNo;
 // Said instead of printing when the chosen first page comes after the last.
 inline constexpr const char* kRangePastTheEnd = "The chosen pages are past the end of the recipe.";
 
+// Said, with the reason below it, when the job did not reach its printer or file.
+inline constexpr const char* kNotPrinted = "The recipe could not be printed.";
+
 // The recipe the job prints. Unset, it is the main window's.
 const PrintedRecipe& recipe();
 void setRecipe(const PrintedRecipe* source);
 
 // The job for the main window's page setup: shows the printer dialog; on
-// Cancel nothing happens (curPageNo included).
+// Cancel nothing happens (curPageNo included). A job that fails to reach
+// its printer or file says so.
 void doPrint();
 // The same for any page setup.
 void doPrint(PrinterSetup& setup);

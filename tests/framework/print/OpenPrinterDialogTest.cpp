@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "framework/print/OpenPrinterDialog.h"
@@ -81,4 +82,31 @@ TEST(OpenPrinterDialog, APdfJobHasOneSheetPerPage) {
         g->DrawLine(0, 0, 10, 10);
     }
     EXPECT_EQ(pdfPageCount(path), 3);
+}
+
+TEST(OpenPrinterDialog, APdfJobSaysWhenItsFileCouldNotBeWritten) {
+    QTemporaryDir dir;
+    const std::string good = dir.filePath("good.pdf").toStdString();
+    {
+        auto g = startPrintJob(toFile(good));
+        EXPECT_TRUE(g->EndJob());  // nothing drawn: no file, no failure
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(good)));
+    }
+    auto g = startPrintJob(toFile(good));
+    g->DrawString("Soup", 10, 20);
+    EXPECT_TRUE(g->EndJob());
+    EXPECT_EQ(g->Failure(), "");
+    EXPECT_EQ(pdfPageCount(good), 1);
+
+    // No such folder: the file cannot be made. /dev/full: every write fails as on a full disk.
+    const std::string missing = dir.filePath("no/such/folder.pdf").toStdString();
+    for (const std::string& path : {missing, std::string("/dev/full")}) {
+        auto failing = startPrintJob(toFile(path));
+        failing->DrawString("Soup", 10, 20);
+        failing->NextPage();
+        failing->DrawString("More soup", 10, 20);
+        EXPECT_FALSE(failing->EndJob()) << path;
+        EXPECT_NE(failing->Failure().find(path), std::string::npos) << failing->Failure();
+        EXPECT_FALSE(failing->EndJob()) << "ending twice keeps the failure";
+    }
 }
