@@ -149,3 +149,11 @@ def test_page_setup_is_kept_for_the_next_prints_and_shown_again_and_cancel_keeps
     press(d, "Print")
     check_equal(pdf_pages(again), (1, "842 x 595 pts (A4)"), "paper after the cancelled page setup")
     d.quit()
+
+    # The help says the choice is kept until the program quits: a new start opens on the defaults.
+    d.start()
+    d.key("ctrl+shift+p")
+    shown = {b["label"]: b.get("checked") for b in front_dialog(d)["buttons"]}
+    check_equal((shown["Portrait"], shown["Landscape"]), (True, False), "orientation after a restart")
+    press(d, "Cancel")
+    d.quit()
