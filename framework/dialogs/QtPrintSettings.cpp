@@ -35,6 +35,8 @@ void applyPrintSettings(const PrintSettings& settings, QPrinter& printer) {
     }
     printer.setPageLayout(pageLayoutOf(settings));
     printer.setCopyCount(settings.copies);
+    printer.setCollateCopies(settings.collate);
+    printer.setPageOrder(settings.reverse ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
     if (settings.firstPage > 1 || settings.lastPage < 9999)
         printer.setFromTo(settings.firstPage, settings.lastPage);
 }
@@ -51,6 +53,8 @@ void readPrintSettings(const QPrinter& printer, PrintSettings& settings) {
     settings.printerName = printer.printerName().toStdString();
     settings.outputFile = printer.outputFileName().toStdString();
     settings.copies = printer.copyCount();
+    settings.collate = printer.collateCopies();
+    settings.reverse = printer.pageOrder() == QPrinter::LastPageFirst;
     // 0 means "all pages" to Qt.
     settings.firstPage = printer.fromPage() > 0 ? printer.fromPage() : 1;
     settings.lastPage = printer.toPage() > 0 ? printer.toPage() : 9999;

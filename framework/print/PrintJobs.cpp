@@ -16,6 +16,8 @@ void takeJobValues(const PrintSettings& settings, PrinterGraphics& job) {
     job.FirstPage = std::max(1, settings.firstPage);
     // A range that ends before it starts prints its first page only.
     job.LastPage = std::max(job.FirstPage, settings.lastPage);
+    job.Collate = settings.collate;
+    job.Reverse = settings.reverse;
 }
 
 // The device must exist before the graphics that draws on it is built, and

@@ -48,8 +48,13 @@ void doPrint(PrinterSetup& setup) {
 void DoPrinting(Graphics* g, PrinterSetup* ps) {
     if (!g || !ps) return;
     // Nothing is drawn for a range past the end, so no blank sheet goes out.
-    if (g->FirstPage > PageCount(*g, *ps)) {
+    const int32_t pages = PageCount(*g, *ps);
+    if (g->FirstPage > pages) {
         MsgBox(kRangePastTheEnd);
+        return;
+    }
+    if (g->Reverse || (!g->Collate && g->Copies > 1)) {
+        PrintPagesInOrder(*g, *ps, PageOrder(*g, pages));
         return;
     }
     for (int32_t copy = 1; copy <= g->Copies; ++copy) {

@@ -90,6 +90,31 @@ def test_the_shown_recipe_prints_to_a_file_with_its_unsaved_edit_and_only_the_ch
     check(d.recipes("recipeText")[0].startswith("Typed now. Step 1"), "the edit is still stored after quitting")
 
 
+def page_numbers(path):
+    return [int(line.split("Page ")[-1]) for line in pdf_text(path).splitlines() if "Page " in line]
+
+
+def test_the_dialogs_reverse_and_uncollated_copies_order_the_pages(d):
+    d.build_database([{"name": "Apple Pie", "text": METHOD}])
+    d.start()
+    path = os.path.join(d.home, "reversed.pdf")
+    open_print_dialog_for(d, path)
+    press(d, "Options >>")
+    type_into(d, front_dialog(d)["edits"][4], "2")  # copies
+    press(d, "Collate")
+    press(d, "Reverse")
+    checked = {b["label"]: b.get("checked") for b in front_dialog(d)["buttons"]}
+    check_equal((checked["Collate"], checked["Reverse"]), (False, True), "the boxes ticked")
+    press(d, "Print")
+    d.no_box()
+    pages = pdf_pages(path)[0] // 2
+    check(pages >= 4, f"the method fills several pages, got {pages}")
+    expected = [n for n in range(pages, 0, -1) for _ in range(2)]
+    check_equal(page_numbers(path), expected, "page numbers in the file's order")
+    check("Step 300 of the method." in pdf_text(path).split("Page")[0], "the first sheet has the last page's text")
+    d.quit()
+
+
 def test_cancel_writes_nothing_and_with_no_recipe_found_the_print_says_so(d):
     d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
     d.start()

@@ -37,6 +37,8 @@ TEST(OpenPrinterDialog, ConfirmedDialogGivesAJobWithItsCopiesAndPagesAndThePaper
     chosen.copies = 3;
     chosen.firstPage = 2;
     chosen.lastPage = 5;
+    chosen.collate = false;
+    chosen.reverse = true;
     ui->expectPrinterDialog(chosen);
     PrinterSetup setup;
 
@@ -45,6 +47,11 @@ TEST(OpenPrinterDialog, ConfirmedDialogGivesAJobWithItsCopiesAndPagesAndThePaper
     EXPECT_EQ(g->Copies, 3);
     EXPECT_EQ(g->FirstPage, 2);
     EXPECT_EQ(g->LastPage, 5);
+    EXPECT_FALSE(g->Collate);
+    EXPECT_TRUE(g->Reverse);
+    // The order is the job's, not the page format's.
+    EXPECT_TRUE(setup.Settings().collate);
+    EXPECT_FALSE(setup.Settings().reverse);
     // The layout read from the setup fits the sheets of the job.
     EXPECT_TRUE(setup.Settings().landscape);
     EXPECT_EQ(setup.Settings().copies, 1);
