@@ -4,8 +4,28 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <map>
+#include <optional>
 
 namespace {
+
+// A paper the page-setup dialog's "Custom" size made: its key reads
+// "Custom.100x150mm" (width x height and a unit).
+std::optional<QPageSize> customPageSize(const QString& key) {
+    static const QRegularExpression pattern(QStringLiteral("^Custom\\.([0-9.]+)x([0-9.]+)(mm|pt|in|pc|DD|CC)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(key);
+    if (!match.hasMatch()) return std::nullopt;
+    bool wideRead = false, highRead = false;
+    const double width = match.captured(1).toDouble(&wideRead), height = match.captured(2).toDouble(&highRead);
+    if (!wideRead || !highRead || width <= 0 || height <= 0) return std::nullopt;
+    static const std::map<QString, QPageSize::Unit> units{
+        {"mm", QPageSize::Millimeter}, {"pt", QPageSize::Point}, {"in", QPageSize::Inch},
+        {"pc", QPageSize::Pica},       {"dd", QPageSize::Didot}, {"cc", QPageSize::Cicero}};
+    const QPageSize size(QSizeF(width, height), units.at(match.captured(3).toLower()));
+    return size.isValid() ? std::optional<QPageSize>(size) : std::nullopt;
+}
 
 QPageSize pageSizeNamed(const std::string& name) {
     const QString wanted = QString::fromStdString(name);
@@ -15,10 +35,16 @@ QPageSize pageSizeNamed(const std::string& name) {
             QPageSize::key(size).compare(wanted, Qt::CaseInsensitive) == 0)
             return QPageSize(size);
     }
+    // Without this, a custom paper chosen in the page-setup dialog printed on A4.
+    if (auto custom = customPageSize(wanted)) return *custom;
     return QPageSize(QPageSize::A4);
 }
 
 }  // namespace
+
+bool isCustomPaper(const std::string& paperName) {
+    return customPageSize(QString::fromStdString(paperName)).has_value();
+}
 
 QPageLayout pageLayoutOf(const PrintSettings& settings) {
     return QPageLayout(pageSizeNamed(settings.paperName),

@@ -6,6 +6,8 @@
 class QPageLayout;
 class QPrinter;
 
+// Whether the paper is one the page-setup dialog's "Custom" size made.
+bool isCustomPaper(const std::string& paperName);
 // Paper, orientation and margins (in points) of the settings.
 QPageLayout pageLayoutOf(const PrintSettings& settings);
 void applyPrintSettings(const PrintSettings& settings, QPrinter& printer);

@@ -182,3 +182,26 @@ def test_page_setup_is_kept_for_the_next_prints_and_shown_again_and_cancel_keeps
     check_equal((shown["Portrait"], shown["Landscape"]), (True, False), "orientation after a restart")
     press(d, "Cancel")
     d.quit()
+
+
+def test_a_custom_paper_chosen_in_page_setup_is_the_paper_printed_on(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+    d.key("ctrl+shift+p")
+    size = front_dialog(d)["edits"][0]  # the paper's width, grey until the size is Custom
+    d.click_at(size["x"] + 40, size["y"] - 20)  # the page-size list just above it
+    d.type("Custom")
+    d.key("Return")
+    edits = front_dialog(d)["edits"]
+    type_into(d, edits[0], "100")
+    type_into(d, edits[1], "150")
+    d.key("Tab")
+    d.screenshot("custom-paper")
+    check_equal([e["text"] for e in front_dialog(d)["edits"][:2]], ["100.00mm", "150.00mm"], "paper typed")
+    press(d, "OK")
+
+    path = os.path.join(d.home, "custom.pdf")
+    open_print_dialog_for(d, path)
+    press(d, "Print")
+    check_equal(pdf_pages(path), (1, "283 x 425 pts"), "pages and paper of the print")
+    d.quit()
