@@ -4,6 +4,7 @@
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "controls/splitter/SmartSplitter.h"
 #include "framework/runtime/Application.h"
+#include "framework/print/PrinterSetup.h"
 #include "framework/runtime/SystemInfo.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/StaticText.h"
@@ -11,7 +12,7 @@
 #include "recipe_window/Main.h"
 
 void MainWindow::Event_Open() {
-    psetup = std::make_shared<PrintSettings>();
+    psetup = std::make_shared<PrintSettings>(PrinterSetup().Settings());
     // Text, text clipping, read-only text and RTF files become new recipes.
     AcceptFileDrop("TEXT");
     AcceptFileDrop("clpt");

@@ -18,4 +18,7 @@ struct PrintSettings {
     int32_t copies = 1;
     int32_t firstPage = 1;
     int32_t lastPage = 9999;  // 9999 = to the end, as in the old framework
+    // With several copies: each copy whole (collated), or each page its copies over.
+    bool collate = true;
+    bool reverse = false;  // the last page first
 };

@@ -4,8 +4,28 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <map>
+#include <optional>
 
 namespace {
+
+// A paper the page-setup dialog's "Custom" size made: its key reads
+// "Custom.100x150mm" (width x height and a unit).
+std::optional<QPageSize> customPageSize(const QString& key) {
+    static const QRegularExpression pattern(QStringLiteral("^Custom\\.([0-9.]+)x([0-9.]+)(mm|pt|in|pc|DD|CC)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(key);
+    if (!match.hasMatch()) return std::nullopt;
+    bool wideRead = false, highRead = false;
+    const double width = match.captured(1).toDouble(&wideRead), height = match.captured(2).toDouble(&highRead);
+    if (!wideRead || !highRead || width <= 0 || height <= 0) return std::nullopt;
+    static const std::map<QString, QPageSize::Unit> units{
+        {"mm", QPageSize::Millimeter}, {"pt", QPageSize::Point}, {"in", QPageSize::Inch},
+        {"pc", QPageSize::Pica},       {"dd", QPageSize::Didot}, {"cc", QPageSize::Cicero}};
+    const QPageSize size(QSizeF(width, height), units.at(match.captured(3).toLower()));
+    return size.isValid() ? std::optional<QPageSize>(size) : std::nullopt;
+}
 
 QPageSize pageSizeNamed(const std::string& name) {
     const QString wanted = QString::fromStdString(name);
@@ -15,10 +35,23 @@ QPageSize pageSizeNamed(const std::string& name) {
             QPageSize::key(size).compare(wanted, Qt::CaseInsensitive) == 0)
             return QPageSize(size);
     }
+    // Without this, a custom paper chosen in the page-setup dialog printed on A4.
+    if (auto custom = customPageSize(wanted)) return *custom;
     return QPageSize(QPageSize::A4);
 }
 
 }  // namespace
+
+bool isCustomPaper(const std::string& paperName) {
+    return customPageSize(QString::fromStdString(paperName)).has_value();
+}
+
+QPageLayout pageLayoutOf(const PrintSettings& settings) {
+    return QPageLayout(pageSizeNamed(settings.paperName),
+                       settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(settings.marginLeft, settings.marginTop, settings.marginRight, settings.marginBottom),
+                       QPageLayout::Point);
+}
 
 void applyPrintSettings(const PrintSettings& settings, QPrinter& printer) {
     if (!settings.printerName.empty()) printer.setPrinterName(QString::fromStdString(settings.printerName));
@@ -26,12 +59,10 @@ void applyPrintSettings(const PrintSettings& settings, QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(settings.outputFile));
     }
-    QPageLayout layout(pageSizeNamed(settings.paperName),
-                       settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(settings.marginLeft, settings.marginTop, settings.marginRight, settings.marginBottom),
-                       QPageLayout::Point);
-    printer.setPageLayout(layout);
+    printer.setPageLayout(pageLayoutOf(settings));
     printer.setCopyCount(settings.copies);
+    printer.setCollateCopies(settings.collate);
+    printer.setPageOrder(settings.reverse ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
     if (settings.firstPage > 1 || settings.lastPage < 9999)
         printer.setFromTo(settings.firstPage, settings.lastPage);
 }
@@ -48,6 +79,8 @@ void readPrintSettings(const QPrinter& printer, PrintSettings& settings) {
     settings.printerName = printer.printerName().toStdString();
     settings.outputFile = printer.outputFileName().toStdString();
     settings.copies = printer.copyCount();
+    settings.collate = printer.collateCopies();
+    settings.reverse = printer.pageOrder() == QPrinter::LastPageFirst;
     // 0 means "all pages" to Qt.
     settings.firstPage = printer.fromPage() > 0 ? printer.fromPage() : 1;
     settings.lastPage = printer.toPage() > 0 ? printer.toPage() : 9999;

@@ -28,6 +28,14 @@ std::optional<std::string> runFileDialog(QFileDialog& dialog) {
     return dialog.selectedFiles().front().toStdString();
 }
 
+// Whether a dialog the print dialog opened over itself (its Properties) was
+// confirmed.
+bool propertiesConfirmed(const QDialog& printDialog) {
+    for (const QDialog* inner : printDialog.findChildren<QDialog*>())
+        if (inner->result() == QDialog::Accepted) return true;
+    return false;
+}
+
 }  // namespace
 
 int32_t QtUiService::MsgBox(const MsgBoxRequest& request) {
@@ -70,7 +78,19 @@ bool QtUiService::printerDialog(PrintSettings& settings) {
     QPrintDialog dialog(&printer, dialogParent());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     if (dialog.exec() != QDialog::Accepted) return false;
+    const PrintSettings before = settings;
     readPrintSettings(printer, settings);
+    // Qt's print dialog puts its default paper in place of a custom one when
+    // it hands the printer back; unless the user confirmed the paper in the
+    // dialog's Properties, the page setup's paper is the one to print on.
+    if (isCustomPaper(before.paperName) && !propertiesConfirmed(dialog)) {
+        settings.paperName = before.paperName;
+        settings.landscape = before.landscape;
+        settings.marginLeft = before.marginLeft;
+        settings.marginTop = before.marginTop;
+        settings.marginRight = before.marginRight;
+        settings.marginBottom = before.marginBottom;
+    }
     return true;
 }
 

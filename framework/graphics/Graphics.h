@@ -42,6 +42,8 @@ public:
     int32_t Copies = 1;
     int32_t FirstPage = 1;
     int32_t LastPage = 1;
+    bool Collate = true;   // several copies: each copy whole, else each page its copies over
+    bool Reverse = false;  // the chosen pages from the last to the first
 
     virtual int32_t Width() const = 0;
     virtual int32_t Height() const = 0;

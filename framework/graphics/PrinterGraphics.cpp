@@ -19,15 +19,25 @@ int32_t PrinterGraphics::Height() const {
     return static_cast<int32_t>(device_.height() * pointsPerInch / device_.logicalDpiY());
 }
 
+void PrinterGraphics::fail(std::string why) {
+    if (failure_.empty()) failure_ = why.empty() ? "The printer did not take the job." : std::move(why);
+}
+
 QPainter* PrinterGraphics::beginPainting() {
     if (ended_) return nullptr;
     if (!painter_) {
+        // Every later call draws nothing once the device has refused the job.
+        if (std::string why = openDevice(); !why.empty()) {
+            fail(why);
+            ended_ = true;
+            return nullptr;
+        }
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(&device_)) {
-            // The device refused the job (no printer, unwritable file): every
-            // later call draws nothing instead of failing.
+            fail({});
             ended_ = true;
             painter_.reset();
+            closeDevice();
             return nullptr;
         }
     }
@@ -43,11 +53,17 @@ void PrinterGraphics::NextPage() {
     QPainter* painter = beginPainting();
     if (!painter) return;
     endPainting(painter);
-    device_.newPage();
+    if (!device_.newPage()) fail({});
 }
 
-void PrinterGraphics::EndJob() {
-    if (painter_) painter_->end();
-    painter_.reset();
+bool PrinterGraphics::EndJob() {
+    if (painter_) {
+        const bool ended = painter_->end();
+        painter_.reset();
+        std::string why = closeDevice();
+        if (!why.empty()) fail(why);
+        else if (!ended) fail({});
+    }
     ended_ = true;
+    return failure_.empty();
 }

@@ -3,8 +3,13 @@
 // painter serves the whole job, because ending a painter on a printer ends the
 // job. Units are points: 72 to the inch, as the product's page layouts were
 // drawn, whatever the device's resolution.
+//
+// A job that does not reach its device (a file that cannot be written, a
+// printer that refuses it) draws nothing more and says why in Failure(), so
+// the caller can tell the user instead of letting the job pass for printed.
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "framework/graphics/PainterGraphics.h"
 
@@ -21,16 +26,31 @@ public:
     int32_t Height() const override;
 
     void NextPage() override;
-    // Ends the job now; later drawing does nothing.
-    void EndJob();
+    // Ends the job now; later drawing does nothing. Answers whether all that
+    // was drawn reached the device (True for a job that drew nothing).
+    bool EndJob();
+    // Why the job failed, for the user; empty while nothing has gone wrong.
+    const std::string& Failure() const { return failure_; }
 
 protected:
     QPainter* beginPainting() override;
     void endPainting(QPainter* painter) override;
     uint32_t clearColor() const override { return 0xFFFFFFFF; }
 
+    // Hooks of a job that owns its device. openDevice runs once, before the
+    // first drawing; closeDevice once, after the painter has ended a job that
+    // started. Each answers an empty text or why the device failed.
+    virtual std::string openDevice() { return {}; }
+    virtual std::string closeDevice() { return {}; }
+    // Ends the job before the object goes: a subclass that owns the device
+    // calls it in its own destructor, while its closeDevice can still run.
+    void endJobNow() { EndJob(); }
+
 private:
+    void fail(std::string why);
+
     QPagedPaintDevice& device_;
     std::unique_ptr<QPainter> painter_;
     bool ended_ = false;
+    std::string failure_;
 };

@@ -8,6 +8,10 @@
 //
 // Copies and pages are the caller's to draw: the job itself prints every
 // page drawn once, so the dialog's choice is never applied twice.
+//
+// The caller ends the job with EndJob() and tells the user its Failure()
+// when it answers False: a file that could not be written (no such folder,
+// a full disk) or a printer that refused the job.
 #include <memory>
 
 #include "framework/dialogs/PrintSettings.h"
@@ -20,5 +24,5 @@ class Window;
 std::unique_ptr<PrinterGraphics> OpenPrinterDialog(PrinterSetup& setup, Window* parent = nullptr);
 
 // The job without the dialog: a print job for these settings, as the dialog
-// would start it.
+// would start it (PrintJobs.cpp). A PDF file is made at the first drawing.
 std::unique_ptr<PrinterGraphics> startPrintJob(const PrintSettings& settings);

@@ -23,5 +23,7 @@ PrintSettings pageFormatOf(const PrintSettings& settings) {
     format.copies = 1;
     format.firstPage = 1;
     format.lastPage = 9999;
+    format.collate = true;
+    format.reverse = false;
     return format;
 }

@@ -12,7 +12,8 @@ struct PageGeometry {
 
 PageGeometry pageGeometryOf(const PrintSettings& settings);
 
-// The settings without the values of one job (copies and page range): what a
+// The settings without the values of one job (copies, page range, collation
+// and page order): what a
 // page setup keeps, and what a job's device is made from. The program draws
 // each copy and each chosen page itself, so the device must not repeat or
 // filter them a second time.

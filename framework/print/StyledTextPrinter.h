@@ -40,6 +40,9 @@ public:
     // How many blocks of this height the text not yet drawn fills (0 at the end).
     int32_t BlockCount(int32_t height) const;
 
+    // Back to the text's first line, for pages printed out of their order.
+    void Rewind() { nextLine_ = 0; }
+
     // True when every line has been drawn (at once for an empty text).
     bool Eof() const;
 

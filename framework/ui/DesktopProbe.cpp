@@ -181,8 +181,10 @@ QJsonObject describeDialog(QWidget* top) {
     QJsonArray buttons;
     for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
         if (!button->isVisible() || button->window() != top) continue;  // not a box stacked on this one
-        buttons.append(withRect({{"label", plainLabel(button->text())}, {"enabled", button->isEnabled()}},
-                                rectOf(button)));
+        QJsonObject about{{"label", plainLabel(button->text())}, {"enabled", button->isEnabled()}};
+        // Radio buttons and check boxes: which choice the dialog holds.
+        if (button->isCheckable()) about.insert("checked", button->isChecked());
+        buttons.append(withRect(about, rectOf(button)));
     }
     QJsonArray edits;
     for (QLineEdit* edit : top->findChildren<QLineEdit*>()) {

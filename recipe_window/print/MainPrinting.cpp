@@ -40,8 +40,11 @@ void PrintModule::doPrint() {
 namespace MainPrinting {
 
 bool _FilePageSetup_Action(MainWindow& main) {
-    PrinterSetup fresh;
-    if (fresh.PageSetupDialog(&main)) main.psetup = std::make_shared<PrintSettings>(fresh.Settings());
+    // The dialog shows the setup in force: opened on the defaults, it would
+    // show a paper and orientation the next print does not use, and an OK
+    // given for a change of margins would drop the orientation chosen before.
+    PrinterSetup edited = main.psetup ? PrinterSetup(*main.psetup) : PrinterSetup();
+    if (edited.PageSetupDialog(&main)) main.psetup = std::make_shared<PrintSettings>(edited.Settings());
     return false;
 }
 

@@ -5,8 +5,8 @@ class MainWindow;
 
 namespace MainPrinting {
 
-// Page Setup...: the dialog starts from default settings; OK replaces the
-// window's page setup, Cancel keeps it. Answers False (done).
+// Page Setup...: the dialog starts from the window's page setup; OK replaces
+// it, Cancel keeps it. Answers False (done).
 bool _FilePageSetup_Action(MainWindow& main);
 // Print...: printRecipe. Answers False (done).
 bool _FileAppkFilePrint_Action(MainWindow& main);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/EndOfLine.h"
 #include "framework/dialogs/MsgBox.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/print/OpenPrinterDialog.h"
@@ -36,17 +37,24 @@ const PrintedRecipe& recipe() { return recipeSource ? *recipeSource : mainWindow
 void setRecipe(const PrintedRecipe* source) { recipeSource = source; }
 
 void doPrint(PrinterSetup& setup) {
-    std::unique_ptr<Graphics> g = OpenPrinterDialog(setup);
+    std::unique_ptr<PrinterGraphics> g = OpenPrinterDialog(setup);
     if (!g) return;
     curPageNo = 1;
     DoPrinting(g.get(), &setup);
+    // A job that never reached its paper or file must not pass for printed.
+    if (!g->EndJob()) MsgBox(kNotPrinted + EndOfLine() + g->Failure());
 }
 
 void DoPrinting(Graphics* g, PrinterSetup* ps) {
     if (!g || !ps) return;
     // Nothing is drawn for a range past the end, so no blank sheet goes out.
-    if (g->FirstPage > PageCount(*g, *ps)) {
+    const int32_t pages = PageCount(*g, *ps);
+    if (g->FirstPage > pages) {
         MsgBox(kRangePastTheEnd);
+        return;
+    }
+    if (g->Reverse || (!g->Collate && g->Copies > 1)) {
+        PrintPagesInOrder(*g, *ps, PageOrder(*g, pages));
         return;
     }
     for (int32_t copy = 1; copy <= g->Copies; ++copy) {

@@ -7,6 +7,7 @@
 // and every copy.
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "framework/print/StyledTextPrinter.h"
 
@@ -24,12 +25,16 @@ extern int32_t curPageNo;
 // Said instead of printing when the chosen first page comes after the last.
 inline constexpr const char* kRangePastTheEnd = "The chosen pages are past the end of the recipe.";
 
+// Said, with the reason below it, when the job did not reach its printer or file.
+inline constexpr const char* kNotPrinted = "The recipe could not be printed.";
+
 // The recipe the job prints. Unset, it is the main window's.
 const PrintedRecipe& recipe();
 void setRecipe(const PrintedRecipe* source);
 
 // The job for the main window's page setup: shows the printer dialog; on
-// Cancel nothing happens (curPageNo included).
+// Cancel nothing happens (curPageNo included). A job that fails to reach
+// its printer or file says so.
 void doPrint();
 // The same for any page setup.
 void doPrint(PrinterSetup& setup);
@@ -39,6 +44,13 @@ void DoPrinting(Graphics* g, PrinterSetup* ps);
 // One copy: its pages from g.FirstPage to g.LastPage, or to the end of the
 // text; the pages before the range are laid out but not drawn.
 void PrintOneCopy(Graphics& g, PrinterSetup& ps);
+// The pages a job outputs, in the order it outputs them, when the dialog
+// asked for the last page first or for copies not collated: the chosen
+// pages up to the recipe's `pages`, reversed, each copy whole or each page
+// its copies over. (PagesOutOfOrder.cpp)
+std::vector<int32_t> PageOrder(const Graphics& g, int32_t pages);
+// Prints these pages in this order, each on its own sheet with its own number.
+void PrintPagesInOrder(Graphics& g, PrinterSetup& ps, const std::vector<int32_t>& pages);
 void BeginPrinting(Graphics& g, PrinterSetup& ps);
 void EndPrinting();
 // Draws one page; answers whether text is left for another.

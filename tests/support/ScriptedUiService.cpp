@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <memory>
 #include "framework/menus/MenuItem.h"
+#include "framework/print/PrintSettingsText.h"
 
 namespace {
 
@@ -201,14 +202,15 @@ bool ScriptedUiService::selectColor(uint32_t& color, const std::string& prompt) 
 }
 
 bool ScriptedUiService::pageSetup(PrintSettings& settings) {
-    auto e = take(UiCall(UiCallKind::PageSetup));
+    // The settings the dialog opens on, as their text.
+    auto e = take(UiCall(UiCallKind::PageSetup, "", printSettingsText(settings)));
     if (!e || !e->settings) return false;
     settings = *e->settings;
     return true;
 }
 
 bool ScriptedUiService::printerDialog(PrintSettings& settings) {
-    auto e = take(UiCall(UiCallKind::PrinterDialog));
+    auto e = take(UiCall(UiCallKind::PrinterDialog, "", printSettingsText(settings)));
     if (!e || !e->settings) return false;
     settings = *e->settings;
     return true;

@@ -28,7 +28,8 @@ struct UiCall {
 
     UiCallKind kind;
     std::string title;
-    std::string text;         // MsgBox text, dialog message, file prompt, colour prompt
+    std::string text;         // MsgBox text, dialog message, file prompt, colour prompt,
+                              // the page format a page-setup or printer dialog opens on
     std::string explanation;  // MessageDialog explanation
     // Visible buttons (Action, Cancel, Alternate for a MessageDialog; the
     // MsgBox set's buttons), or the items of a pop-up menu.

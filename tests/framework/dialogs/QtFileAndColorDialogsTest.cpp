@@ -114,6 +114,18 @@ TEST(QtPrintDialogs, CancelLeavesTheSettingsAndOKReadsThemBack) {
     EXPECT_EQ(settings.copies, 3);
 }
 
+TEST(QtPrintDialogs, ACustomPaperFromThePageSetupSurvivesThePrintDialog) {
+    QtUiService service;
+    PrintSettings settings;
+    settings.paperName = "Custom.100x150mm";
+    settings.marginLeft = 3;
+    settings.outputFile = "recipe.pdf";
+    answerNextModal<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
+    ASSERT_TRUE(service.printerDialog(settings));
+    EXPECT_EQ(settings.paperName, "Custom.100x150mm");
+    EXPECT_DOUBLE_EQ(settings.marginLeft, 3);
+}
+
 TEST(QtPrintSettings, SurviveARoundTripThroughAPrinter) {
     PrintSettings settings;
     settings.paperName = "Letter";
@@ -132,6 +144,33 @@ TEST(QtPrintSettings, SurviveARoundTripThroughAPrinter) {
     EXPECT_EQ(back.copies, 2);
     EXPECT_EQ(back.firstPage, 2);
     EXPECT_EQ(back.lastPage, 3);
+    EXPECT_TRUE(back.collate);
+    EXPECT_FALSE(back.reverse);
+
+    settings.collate = false;
+    settings.reverse = true;
+    applyPrintSettings(settings, printer);
+    readPrintSettings(printer, back);
+    EXPECT_FALSE(back.collate);
+    EXPECT_TRUE(back.reverse);
+}
+
+TEST(QtPrintSettings, ACustomPaperFromThePageSetupKeepsItsSize) {
+    QPrinter printer;
+    printer.setPageSize(QPageSize(QSizeF(100, 150), QPageSize::Millimeter));
+    PrintSettings chosen;
+    readPrintSettings(printer, chosen);
+    QPrinter job;
+    applyPrintSettings(chosen, job);
+    const QSizeF size = job.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    EXPECT_NEAR(size.width(), 100, 0.5) << chosen.paperName;
+    EXPECT_NEAR(size.height(), 150, 0.5) << chosen.paperName;
+
+    for (const char* damaged : {"Custom.x150mm", "Custom.0x150mm", "Custom.100x150furlongs", "Custom.1e400x2mm"}) {
+        chosen.paperName = damaged;
+        applyPrintSettings(chosen, job);
+        EXPECT_EQ(job.pageLayout().pageSize().id(), QPageSize::A4) << damaged;
+    }
 }
 
 }  // namespace

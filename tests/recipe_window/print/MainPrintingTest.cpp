@@ -63,4 +63,24 @@ TEST_F(MainWindowTest, PageSetupReplacesTheWindowsSetupOnlyWhenConfirmed) {
     ASSERT_NE(w().psetup, nullptr);
     EXPECT_TRUE(w().psetup->landscape);
     EXPECT_EQ(w().psetup->paperName, "Letter");
+
+    // Opened again, the dialog shows the setup in force, not the defaults.
+    ui.dialogs().expectPageSetup(std::nullopt);
+    MainPrinting::_FilePageSetup_Action(w());
+    const std::string shown = ui.dialogs().calls().back().text;
+    EXPECT_NE(shown.find("orientation=landscape"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("paper=Letter"), std::string::npos) << shown;
+    EXPECT_TRUE(w().psetup->landscape);
+}
+
+TEST_F(MainWindowTest, APrintThatCannotWriteItsFileSaysSo) {
+    start({recipe("Soup", "", 0, "Simmer.")});
+    for (const std::string path : {"/no/such/folder/soup.pdf", "/dev/full"}) {
+        PrintSettings chosen;
+        chosen.outputFile = path;
+        ui.dialogs().expectPrinterDialog(chosen);
+        ui.dialogs().expectMsgBox(testing::StartsWith(PrintModule::kNotPrinted));
+        MainPrinting::printRecipe(w());
+        EXPECT_NE(ui.dialogs().calls().back().text.find(path), std::string::npos) << ui.dialogs().calls().back().text;
+    }
 }

@@ -109,6 +109,29 @@ TEST_F(PrintJob, EachCopyStartsOnANewSheetFromTheStartOfTheTextNumberedFromOne) 
     EXPECT_EQ(pageNumbers(print(3, 2, 2)), (std::vector<std::string>{"Page 2", "Page 2", "Page 2"}));
 }
 
+TEST_F(PrintJob, ReversedOrUncollatedPagesComeInTheDialogsOrderEachWithItsOwnText) {
+    textOfPages(4);
+    const int perPage = linesPerPage(setup);
+    g.Reverse = true;
+    auto sheets = print(1, 2, 9999);
+    EXPECT_EQ(pageNumbers(sheets), (std::vector<std::string>{"Page 4", "Page 3", "Page 2"}));
+    EXPECT_EQ(sheets[0].textBlock.rfind("lines " + std::to_string(perPage * 3) + "-", 0), 0u) << sheets[0].textBlock;
+    EXPECT_EQ(sheets[2].textBlock.rfind("lines " + std::to_string(perPage) + "-", 0), 0u) << sheets[2].textBlock;
+    EXPECT_EQ(count("NextPage"), 2);
+
+    g = RecordingGraphics{612, 792};
+    g.Collate = false;
+    sheets = print(2, 1, 2);
+    EXPECT_EQ(pageNumbers(sheets), (std::vector<std::string>{"Page 1", "Page 1", "Page 2", "Page 2"}));
+    EXPECT_EQ(sheets[1].textBlock, sheets[0].textBlock);
+    EXPECT_EQ(sheets[0].textBlock, "lines 0-" + std::to_string(perPage - 1));
+
+    g = RecordingGraphics{612, 792};
+    g.Collate = false;
+    g.Reverse = true;
+    EXPECT_EQ(pageNumbers(print(2, 3, 9999)), (std::vector<std::string>{"Page 4", "Page 4", "Page 3", "Page 3"}));
+}
+
 TEST_F(PrintJob, WithoutGraphicsOrSetupNothingIsPrinted) {
     PrintModule::DoPrinting(nullptr, &setup);
     PrintModule::DoPrinting(&g, nullptr);
