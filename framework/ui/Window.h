@@ -197,6 +197,11 @@ private:
     bool shown_ = false;
     int32_t lastWidth_ = 0, lastHeight_ = 0;  // client size the locks were last applied for
     int32_t normalGeometry_[4] = {0, 0, 0, 0};  // Left, Top, Width, Height before FullScreen
+    int32_t fullScreenFrame_[4] = {0, 0, 0, 0};  // frame margins (left, top, right, bottom) it was fitted for
     void applyFullScreen(bool full);
+    void fitFullScreen();
+    // The window manager's frame became known or changed: a full-screen
+    // window is fitted again so the frame, not only the client, fills the screen.
+    void frameMayHaveChanged();
     int resizedGeneration_ = 0;
 };

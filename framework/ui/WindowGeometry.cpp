@@ -53,22 +53,47 @@ void Window::applyClientSize() {
 }
 
 // Not Qt's full-screen mode: that would hide the menu bar the product keeps.
+// The window keeps its title bar and close button too, so it is the frame
+// that fills the screen's usable area: the client is that area less the
+// window manager's decoration, which is known only once the window is shown
+// (frameMayHaveChanged fits it again then).
 void Window::applyFullScreen(bool full) {
     if (full) {
         normalGeometry_[0] = Left.get();
         normalGeometry_[1] = Top.get();
         normalGeometry_[2] = Width.get();
         normalGeometry_[3] = Height.get();
-        const ScreenInfo screen = services().screen(0);
-        const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
-        Left = screen.AvailableLeft;
-        Top = screen.AvailableTop;
-        clientResized(screen.AvailableWidth, screen.AvailableHeight - menuHeight);
+        fitFullScreen();
     } else {
         Left = normalGeometry_[0];
         Top = normalGeometry_[1];
         clientResized(normalGeometry_[2], normalGeometry_[3]);
+        applySizeLimits();
     }
+}
+
+void Window::fitFullScreen() {
+    const QRect frame = widget_->frameGeometry(), client = widget_->geometry();
+    fullScreenFrame_[0] = std::max(0, client.left() - frame.left());
+    fullScreenFrame_[1] = std::max(0, client.top() - frame.top());
+    fullScreenFrame_[2] = std::max(0, frame.right() - client.right());
+    fullScreenFrame_[3] = std::max(0, frame.bottom() - client.bottom());
+    const ScreenInfo screen = services().screen(0);
+    const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+    Left = screen.AvailableLeft;
+    Top = screen.AvailableTop;
+    clientResized(screen.AvailableWidth - fullScreenFrame_[0] - fullScreenFrame_[2],
+                  screen.AvailableHeight - menuHeight - fullScreenFrame_[1] - fullScreenFrame_[3]);
+    applySizeLimits();  // a fixed size follows the new one
+}
+
+void Window::frameMayHaveChanged() {
+    if (!FullScreen.get() || closing_) return;
+    const QRect frame = widget_->frameGeometry(), client = widget_->geometry();
+    const int32_t margins[4] = {client.left() - frame.left(), client.top() - frame.top(),
+                                frame.right() - client.right(), frame.bottom() - client.bottom()};
+    if (std::equal(margins, margins + 4, fullScreenFrame_)) return;
+    guarded([&] { fitFullScreen(); });
 }
 
 void Window::applyPosition() { widget_->move(Left.get(), Top.get()); }
