@@ -23,3 +23,37 @@ def test_kitchen_mode_fills_the_screen_with_its_frame_and_the_whole_text_field_s
     check_equal(client_bottom - (text["y"] + text["h"]), 20, "the text field's margin to the window's bottom")
     check(text["y"] + text["h"] <= height, f"the text field's bottom edge is on screen: {text}")
     d.quit()
+
+
+def converter_line(d):
+    return d.control("amtCvt", "Units Reference")["text"]
+
+
+def test_converter_typed_amounts_and_a_click_below_the_rows(d):
+    d.build_database([{"name": "Apple Pie", "text": "1/2 cup milk\r350 F oven"}])
+    d.start()
+    d.click("RecipeText", dx=5, dy=5)
+    d.key("ctrl+Home", "shift+End")  # the first line: "1/2 cup milk"
+    d.key("ctrl+shift+u")
+    converter = d.window("Units Reference")
+    check_equal(converter.focus, "monto", "the amount field has the focus")
+    check_equal(converter_line(d), "1/2 lb. = 0.23 kg", "the selection's amount converted")
+    d.click_row("Cups (C)", "UnitsTable", "Units Reference")
+    check_equal(converter_line(d), "1/2 C = 0.12 L", "after choosing cups")
+    d.click("monto", "Units Reference")
+    d.key("ctrl+a")
+    d.type("2x-")  # a letter and a minus are refused, the field keeps the 2
+    check_equal(d.control("monto", "Units Reference")["text"], "2", "the amount after 2, x and -")
+    check_equal(converter_line(d), "2 C = 0.47 L", "after typing 2")
+    table = d.control("UnitsTable", "Units Reference")
+    d.click("UnitsTable", "Units Reference", dy=table["h"] - 4)  # below the last row: no unit pair
+    check_equal(converter_line(d), "", "no line without a unit pair")
+    d.click("monto", "Units Reference")
+    d.type("5")
+    amount = d.control("monto", "Units Reference")["text"]
+    check(amount in ("25", "52"), f"the amount after typing 5: {amount!r}")
+    check_equal(converter_line(d), "", "no line for an amount without a unit pair")
+    d.click_row("Degrees Fahrenheit (°F)", "UnitsTable", "Units Reference")
+    expected = {"25": "25 °F = -4 °C", "52": "52 °F = 11 °C"}[amount]
+    check_equal(converter_line(d), expected, "the amount as it now stands")
+    d.quit()
