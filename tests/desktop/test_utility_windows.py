@@ -57,3 +57,29 @@ def test_converter_typed_amounts_and_a_click_below_the_rows(d):
     expected = {"25": "25 °F = -4 °C", "52": "52 °F = 11 °C"}[amount]
     check_equal(converter_line(d), expected, "the amount as it now stands")
     d.quit()
+
+
+NOT_HEARD = "The text cannot be read aloud: no sound output or speech voice was found on this computer."
+
+
+def test_speech_without_a_sound_device_says_so_and_nothing_waits_for_it(d):
+    # The display has no sound card: espeak speaks into nothing, and the user is told.
+    long_text = " ".join(f"Step {i}: stir the pot slowly and add a pinch of salt." for i in range(400))
+    d.build_database([{"name": "Apple Pie", "text": long_text}])
+    d.start()
+    d.click("RecipeText")
+    d.key("ctrl+a")
+    d.menu("Recipe", "Speak selection")
+    check_equal(d.box()["text"], NOT_HEARD, "Speak selection's box")
+    d.answer("OK")
+    d.no_box()
+    d.key("ctrl+k")
+    d.click("readRecipe", "Kitchen Mode")
+    check_equal(d.box()["text"], NOT_HEARD, "kitchen mode's Read")
+    d.answer("OK")
+    check(not d.control("shutUp", "Kitchen Mode")["visible"], "no Shut up button: nothing is being read")
+    d.key("ctrl+r")  # the same by its key
+    check_equal(d.box()["text"], NOT_HEARD, "kitchen mode's Command-R")
+    d.answer("OK")
+    d.quit()
+    check_equal(d.recipes("recipeText"), [long_text], "the recipe is untouched")

@@ -252,8 +252,9 @@ DragResult ScriptedUiService::startDrag(const DragRequest& request) {
     return result;
 }
 
-void ScriptedUiService::speak(const std::string& text, bool interrupt) {
+bool ScriptedUiService::speak(const std::string& text, bool interrupt) {
     spoken_.emplace_back(text, interrupt);
+    return speechHeard_;
 }
 
 bool ScriptedUiService::openURL(const std::string& url) {

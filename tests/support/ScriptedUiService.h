@@ -75,6 +75,9 @@ public:
     // The texts of every MsgBox and MessageDialog message shown, in order.
     std::vector<std::string> messages() const;
     const std::vector<std::pair<std::string, bool>>& spoken() const { return spoken_; }
+    // Speech is recorded and counts as heard, unless a test plays a computer
+    // without sound output.
+    void setSpeechHeard(bool heard) { speechHeard_ = heard; }
     const std::vector<std::string>& openedURLs() const { return urls_; }
     size_t pendingExpectations() const { return script_.size(); }
     // Fails the test for every expectation not used yet, and forgets them.
@@ -89,7 +92,7 @@ public:
     bool printerDialog(PrintSettings& settings) override;
     MenuItem* popUpMenu(MenuItem& menu, int32_t x, int32_t y) override;
     DragResult startDrag(const DragRequest& request) override;
-    void speak(const std::string& text, bool interrupt) override;
+    bool speak(const std::string& text, bool interrupt) override;
     bool openURL(const std::string& url) override;
 
 private:
@@ -118,6 +121,7 @@ private:
     std::deque<Expectation> script_;
     std::vector<UiCall> calls_;
     std::vector<std::pair<std::string, bool>> spoken_;
+    bool speechHeard_ = true;
     std::vector<std::string> urls_;
     std::optional<std::pair<int32_t, int32_t>> pointer_;
 };

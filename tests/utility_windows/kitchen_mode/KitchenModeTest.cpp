@@ -3,6 +3,7 @@
 // font palette put away while it is open.
 #include <gtest/gtest.h>
 
+#include "app/SpeakAloud.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/PopupMenu.h"
@@ -56,6 +57,17 @@ TEST_F(KitchenMode, FillsTheScreenWithTheTextGrowingAndStartsInItsDesignState) {
     EXPECT_FALSE(kitchen.shutUp->Visible.get());
     EXPECT_EQ(kitchen.textSize->Text.get(), "30");
     EXPECT_TRUE(kitchen.bigRecipeText->ReadOnly.get());
+}
+
+TEST_F(KitchenMode, ReadingThatCannotBeHeardSaysWhyAndOffersNothingToStop) {
+    KitchenModeWindow& kitchen = open("Whisk the eggs.");
+    ui.dialogs().setSpeechHeard(false);  // no sound output on this computer
+    ui.dialogs().expectMsgBox(kSpeechNotHeardMessage);
+    ui.click(*kitchen.readRecipe, 5, 5);
+    ui.dialogs().verifyAllUsed();
+    EXPECT_EQ(spoken(), (Spoken{{"Whisk the eggs.", true}}));
+    EXPECT_FALSE(kitchen.shutUp->Visible.get()) << "nothing is being read";
+    EXPECT_TRUE(kitchen.isShown());
 }
 
 TEST_F(KitchenMode, ReadsTheWholeTextOrTheSelectionAndTheButtonSaysWhich) {
