@@ -3,6 +3,16 @@ device, and the photo, help and about windows closed by the window manager's clo
 from desktop import check, check_equal
 
 
+def titles(d):
+    return sorted(w.title for w in d.windows())
+
+
+def close_by_title_bar(d, title):
+    """Clicks the close button at the right end of the window manager's title bar."""
+    frame = d.window(title).data["frame"]
+    d.click_at(frame["x"] + frame["w"] - 10, frame["y"] + 9)
+
+
 def screen_size(d):
     width, height, _depth = (int(n) for n in d.screen.split("x"))
     return width, height
@@ -83,3 +93,43 @@ def test_speech_without_a_sound_device_says_so_and_nothing_waits_for_it(d):
     d.answer("OK")
     d.quit()
     check_equal(d.recipes("recipeText"), [long_text], "the recipe is untouched")
+
+
+def test_about_link_without_a_browser_says_so(d):
+    d.build_database(["Apple Pie"])
+    d.start()
+    d.menu("File", "About Larderwise...")
+    d.click("StaticText1", "")  # the link; the about window has no title of its own
+    box = d.box()
+    check_equal(box["text"], "The web page http://quillmere.example/ could not be opened: no web browser was found.",
+                "the box")
+    d.answer("OK")
+    check_equal(titles(d), ["", "Larderwise"], "the about window stays open")
+    d.quit()
+
+
+def test_utility_windows_close_by_the_title_bar_and_by_their_keys_leaving_the_main_window(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake.", "photo": d.make_jpeg(200, 150)}])
+    d.start()
+    openers = {
+        "Units Reference": lambda: d.key("ctrl+shift+u"),
+        "Kitchen Mode": lambda: d.key("ctrl+k"),
+        "Apple Pie": lambda: d.double_click("recipePhoto"),
+        "Larderwise Help": lambda: d.key("ctrl+question"),
+        "": lambda: d.menu("File", "About Larderwise..."),
+    }
+    for title, open_it in openers.items():
+        open_it()
+        d.window(title)
+        close_by_title_bar(d, title)
+        d.wait_idle()
+        check_equal(titles(d), ["Larderwise"], f"after the close button of {title!r}")
+        check(d.window("Larderwise").active, f"the main window is active after closing {title!r}")
+        if title:  # the about window serves no menu command; the others close with Ctrl+W
+            open_it()
+            d.window(title)
+            d.key("ctrl+w")
+            d.wait_idle()
+            check_equal(titles(d), ["Larderwise"], f"after Ctrl+W in {title!r}")
+    d.quit()
+    check_equal(d.recipes(), ["Apple Pie"], "the recipes after quitting")

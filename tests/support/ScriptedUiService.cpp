@@ -259,7 +259,7 @@ bool ScriptedUiService::speak(const std::string& text, bool interrupt) {
 
 bool ScriptedUiService::openURL(const std::string& url) {
     urls_.push_back(url);
-    return true;
+    return browserAvailable_;
 }
 
 ScopedScriptedUi::ScopedScriptedUi() {

@@ -78,6 +78,9 @@ public:
     // Speech is recorded and counts as heard, unless a test plays a computer
     // without sound output.
     void setSpeechHeard(bool heard) { speechHeard_ = heard; }
+    // Opened addresses are recorded and count as opened, unless a test plays
+    // a computer without a web browser.
+    void setBrowserAvailable(bool available) { browserAvailable_ = available; }
     const std::vector<std::string>& openedURLs() const { return urls_; }
     size_t pendingExpectations() const { return script_.size(); }
     // Fails the test for every expectation not used yet, and forgets them.
@@ -122,6 +125,7 @@ private:
     std::vector<UiCall> calls_;
     std::vector<std::pair<std::string, bool>> spoken_;
     bool speechHeard_ = true;
+    bool browserAvailable_ = true;
     std::vector<std::string> urls_;
     std::optional<std::pair<int32_t, int32_t>> pointer_;
 };
