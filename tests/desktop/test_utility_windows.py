@@ -55,6 +55,15 @@ def test_converter_typed_amounts_and_a_click_below_the_rows(d):
     d.type("2x-")  # a letter and a minus are refused, the field keeps the 2
     check_equal(d.control("monto", "Units Reference")["text"], "2", "the amount after 2, x and -")
     check_equal(converter_line(d), "2 C = 0.47 L", "after typing 2")
+    d.click_row("Pounds (lb.)", "UnitsTable", "Units Reference")
+    d.click("monto", "Units Reference")
+    d.key("ctrl+a")
+    d.type("1" + "0" * 24)  # more than a double holds: no invented digits in the result
+    check_equal(converter_line(d), "1" + "0" * 24 + " lb. = 453,592,370,000,000,000,000,000.00 kg", "a huge amount")
+    d.click_row("Cups (C)", "UnitsTable", "Units Reference")
+    d.click("monto", "Units Reference")
+    d.key("ctrl+a")
+    d.type("2")
     table = d.control("UnitsTable", "Units Reference")
     d.click("UnitsTable", "Units Reference", dy=table["h"] - 4)  # below the last row: no unit pair
     check_equal(converter_line(d), "", "no line without a unit pair")
