@@ -142,3 +142,16 @@ def test_utility_windows_close_by_the_title_bar_and_by_their_keys_leaving_the_ma
             check_equal(titles(d), ["Larderwise"], f"after Ctrl+W in {title!r}")
     d.quit()
     check_equal(d.recipes(), ["Apple Pie"], "the recipes after quitting")
+
+
+def test_quit_with_kitchen_mode_in_front_keeps_the_edit_made_before(d):
+    # Kitchen mode has no menu bar of its own: Ctrl+Q still reaches the application.
+    d.build_database([{"name": "Apple Pie", "text": "Bake."}])
+    d.start()
+    d.click("recipeName")
+    d.key("End")
+    d.type(" Deluxe")
+    d.key("ctrl+k")
+    check_equal(d.front_window().title, "Kitchen Mode", "the window in front")
+    d.quit()
+    check_equal(d.recipes(), ["Apple Pie Deluxe"], "the name typed before kitchen mode opened")
