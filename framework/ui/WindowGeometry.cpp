@@ -74,26 +74,59 @@ void Window::applyFullScreen(bool full) {
 
 void Window::fitFullScreen() {
     const QRect frame = widget_->frameGeometry(), client = widget_->geometry();
-    fullScreenFrame_[0] = std::max(0, client.left() - frame.left());
-    fullScreenFrame_[1] = std::max(0, client.top() - frame.top());
-    fullScreenFrame_[2] = std::max(0, frame.right() - client.right());
-    fullScreenFrame_[3] = std::max(0, frame.bottom() - client.bottom());
+    frameMargins_[0] = std::max(0, client.left() - frame.left());
+    frameMargins_[1] = std::max(0, client.top() - frame.top());
+    frameMargins_[2] = std::max(0, frame.right() - client.right());
+    frameMargins_[3] = std::max(0, frame.bottom() - client.bottom());
     const ScreenInfo screen = services().screen(0);
     const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
     Left = screen.AvailableLeft;
     Top = screen.AvailableTop;
-    clientResized(screen.AvailableWidth - fullScreenFrame_[0] - fullScreenFrame_[2],
-                  screen.AvailableHeight - menuHeight - fullScreenFrame_[1] - fullScreenFrame_[3]);
+    clientResized(screen.AvailableWidth - frameMargins_[0] - frameMargins_[2],
+                  screen.AvailableHeight - menuHeight - frameMargins_[1] - frameMargins_[3]);
     applySizeLimits();  // a fixed size follows the new one
 }
 
+void Window::fitFrameOnScreen() {
+    if (!keepFrameOnScreen_ || FullScreen.get() || closing_) return;
+    const QRect frame = widget_->frameGeometry(), client = widget_->geometry();
+    frameMargins_[0] = std::max(0, client.left() - frame.left());
+    frameMargins_[1] = std::max(0, client.top() - frame.top());
+    frameMargins_[2] = std::max(0, frame.right() - client.right());
+    frameMargins_[3] = std::max(0, frame.bottom() - client.bottom());
+    const ScreenInfo screen = services().screen(0);
+    if (screen.AvailableWidth <= 0 || screen.AvailableHeight <= 0) return;
+    const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+    const int32_t widest = screen.AvailableWidth - frameMargins_[0] - frameMargins_[2];
+    const int32_t tallest = screen.AvailableHeight - menuHeight - frameMargins_[1] - frameMargins_[3];
+    const int32_t width = std::max(MinWidth.get(), std::min(Width.get(), widest));
+    const int32_t height = std::max(MinHeight.get(), std::min(Height.get(), tallest));
+    if (width != Width.get() || height != Height.get()) {
+        clientResized(width, height);
+        applySizeLimits();
+    }
+    const int32_t frameWidth = width + frameMargins_[0] + frameMargins_[2];
+    const int32_t frameHeight = height + menuHeight + frameMargins_[1] + frameMargins_[3];
+    const int32_t left = std::clamp(frame.left(), screen.AvailableLeft,
+                                    std::max(screen.AvailableLeft, screen.AvailableLeft + screen.AvailableWidth - frameWidth));
+    const int32_t top = std::clamp(frame.top(), screen.AvailableTop,
+                                   std::max(screen.AvailableTop, screen.AvailableTop + screen.AvailableHeight - frameHeight));
+    if (left != frame.left() || top != frame.top()) {
+        Left = left;
+        Top = top;
+    }
+}
+
 void Window::frameMayHaveChanged() {
-    if (!FullScreen.get() || closing_) return;
+    if ((!FullScreen.get() && !keepFrameOnScreen_) || closing_) return;
     const QRect frame = widget_->frameGeometry(), client = widget_->geometry();
     const int32_t margins[4] = {client.left() - frame.left(), client.top() - frame.top(),
                                 frame.right() - client.right(), frame.bottom() - client.bottom()};
-    if (std::equal(margins, margins + 4, fullScreenFrame_)) return;
-    guarded([&] { fitFullScreen(); });
+    if (std::equal(margins, margins + 4, frameMargins_)) return;
+    guarded([&] {
+        if (FullScreen.get()) fitFullScreen();
+        else fitFrameOnScreen();
+    });
 }
 
 void Window::applyPosition() { widget_->move(Left.get(), Top.get()); }

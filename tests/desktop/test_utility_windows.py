@@ -155,3 +155,19 @@ def test_quit_with_kitchen_mode_in_front_keeps_the_edit_made_before(d):
     check_equal(d.front_window().title, "Kitchen Mode", "the window in front")
     d.quit()
     check_equal(d.recipes(), ["Apple Pie Deluxe"], "the name typed before kitchen mode opened")
+
+
+def test_a_photo_larger_than_the_screen_opens_a_window_whose_frame_stays_on_screen(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake.", "photo": d.make_jpeg(3000, 2000)}])
+    d.start()
+    d.double_click("recipePhoto")
+    d.wait_idle(ticks=20)  # the window manager's frame arrives after the window shows
+    window = d.window("Apple Pie")
+    width, height = screen_size(d)
+    frame = window.data["frame"]
+    check(frame["x"] >= 0 and frame["y"] >= 0, f"the frame starts on screen: {frame}")
+    check(frame["x"] + frame["w"] <= width and frame["y"] + frame["h"] <= height, f"the frame ends on screen: {frame}")
+    close_by_title_bar(d, "Apple Pie")  # its close button can be reached
+    d.wait_idle()
+    check_equal(titles(d), ["Larderwise"], "after the close button")
+    d.quit()
