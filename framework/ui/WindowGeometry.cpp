@@ -45,6 +45,18 @@ void Window::raiseResizedLater(int delayMs) {
     });
 }
 
+namespace {
+// The window manager's decoration around the client: left, top, right,
+// bottom; zeros until the window manager has framed the window.
+void readFrameMargins(const QWidget& widget, int32_t margins[4]) {
+    const QRect frame = widget.frameGeometry(), client = widget.geometry();
+    margins[0] = std::max(0, client.left() - frame.left());
+    margins[1] = std::max(0, client.top() - frame.top());
+    margins[2] = std::max(0, frame.right() - client.right());
+    margins[3] = std::max(0, frame.bottom() - client.bottom());
+}
+}  // namespace
+
 void Window::applyClientSize() {
     const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
     const int w = std::max(0, Width.get()), h = std::max(0, Height.get());
@@ -73,11 +85,7 @@ void Window::applyFullScreen(bool full) {
 }
 
 void Window::fitFullScreen() {
-    const QRect frame = widget_->frameGeometry(), client = widget_->geometry();
-    frameMargins_[0] = std::max(0, client.left() - frame.left());
-    frameMargins_[1] = std::max(0, client.top() - frame.top());
-    frameMargins_[2] = std::max(0, frame.right() - client.right());
-    frameMargins_[3] = std::max(0, frame.bottom() - client.bottom());
+    readFrameMargins(*widget_, frameMargins_);
     const ScreenInfo screen = services().screen(0);
     const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
     Left = screen.AvailableLeft;
@@ -89,11 +97,8 @@ void Window::fitFullScreen() {
 
 void Window::fitFrameOnScreen() {
     if (!keepFrameOnScreen_ || FullScreen.get() || closing_) return;
-    const QRect frame = widget_->frameGeometry(), client = widget_->geometry();
-    frameMargins_[0] = std::max(0, client.left() - frame.left());
-    frameMargins_[1] = std::max(0, client.top() - frame.top());
-    frameMargins_[2] = std::max(0, frame.right() - client.right());
-    frameMargins_[3] = std::max(0, frame.bottom() - client.bottom());
+    const QRect frame = widget_->frameGeometry();
+    readFrameMargins(*widget_, frameMargins_);
     const ScreenInfo screen = services().screen(0);
     if (screen.AvailableWidth <= 0 || screen.AvailableHeight <= 0) return;
     const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
@@ -107,10 +112,10 @@ void Window::fitFrameOnScreen() {
     }
     const int32_t frameWidth = width + frameMargins_[0] + frameMargins_[2];
     const int32_t frameHeight = height + menuHeight + frameMargins_[1] + frameMargins_[3];
-    const int32_t left = std::clamp(frame.left(), screen.AvailableLeft,
-                                    std::max(screen.AvailableLeft, screen.AvailableLeft + screen.AvailableWidth - frameWidth));
-    const int32_t top = std::clamp(frame.top(), screen.AvailableTop,
-                                   std::max(screen.AvailableTop, screen.AvailableTop + screen.AvailableHeight - frameHeight));
+    const int32_t rightmost = screen.AvailableLeft + std::max(0, screen.AvailableWidth - frameWidth);
+    const int32_t lowest = screen.AvailableTop + std::max(0, screen.AvailableHeight - frameHeight);
+    const int32_t left = std::clamp(frame.left(), screen.AvailableLeft, rightmost);
+    const int32_t top = std::clamp(frame.top(), screen.AvailableTop, lowest);
     if (left != frame.left() || top != frame.top()) {
         Left = left;
         Top = top;
@@ -119,9 +124,8 @@ void Window::fitFrameOnScreen() {
 
 void Window::frameMayHaveChanged() {
     if ((!FullScreen.get() && !keepFrameOnScreen_) || closing_) return;
-    const QRect frame = widget_->frameGeometry(), client = widget_->geometry();
-    const int32_t margins[4] = {client.left() - frame.left(), client.top() - frame.top(),
-                                frame.right() - client.right(), frame.bottom() - client.bottom()};
+    int32_t margins[4];
+    readFrameMargins(*widget_, margins);
     if (std::equal(margins, margins + 4, frameMargins_)) return;
     guarded([&] {
         if (FullScreen.get()) fitFullScreen();
