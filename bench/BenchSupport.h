@@ -56,7 +56,7 @@ public:
     bool printerDialog(PrintSettings&) override { return false; }
     MenuItem* popUpMenu(MenuItem&, int32_t, int32_t) override { return nullptr; }
     DragResult startDrag(const DragRequest&) override { return DragResult::None; }
-    void speak(const std::string&, bool) override {}
+    bool speak(const std::string&, bool) override { return true; }
     bool openURL(const std::string&) override { return false; }
 };
 

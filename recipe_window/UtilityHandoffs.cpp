@@ -2,7 +2,7 @@
 // palette, kitchen mode and the unit converter.
 #include "app/Larderwise.h"
 #include "framework/dialogs/MsgBox.h"
-#include "framework/speech/Speak.h"
+#include "app/SpeakAloud.h"
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 #include "utility_windows/font_palette/FontWindow.h"
@@ -30,7 +30,7 @@ std::string firstLine(const std::string& text) {
 bool MainWindow::_UtilitySpeakselection_Action() {
     for (EditField* field : {recipeName, recipeKeywords, RecipeText}) {
         if (field->SelLength() >= 1) {
-            Speak(field->SelText, true);
+            speakAloud(field->SelText);
             return false;
         }
     }

@@ -20,7 +20,7 @@ public:
     // Pop-up menus and drags do not deactivate the window.
     MenuItem* popUpMenu(MenuItem& menu, int32_t x, int32_t y) override { return inner_->popUpMenu(menu, x, y); }
     DragResult startDrag(const DragRequest& request) override { return inner_->startDrag(request); }
-    void speak(const std::string& text, bool interrupt) override { inner_->speak(text, interrupt); }
+    bool speak(const std::string& text, bool interrupt) override { return inner_->speak(text, interrupt); }
     bool openURL(const std::string& url) override { return inner_->openURL(url); }
 
 private:

@@ -118,8 +118,9 @@ DragResult QtUiService::startDrag(const DragRequest& request) {
     }
 }
 
-void QtUiService::speak(const std::string& text, bool interrupt) {
-    if (const auto& engine = speechEngine()) engine(text, interrupt);
+bool QtUiService::speak(const std::string& text, bool interrupt) {
+    const auto& engine = speechEngine();
+    return engine && engine(text, interrupt);
 }
 
 bool QtUiService::openURL(const std::string& url) {

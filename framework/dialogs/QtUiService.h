@@ -13,6 +13,6 @@ public:
     bool printerDialog(PrintSettings& settings) override;
     MenuItem* popUpMenu(MenuItem& menu, int32_t x, int32_t y) override;
     DragResult startDrag(const DragRequest& request) override;
-    void speak(const std::string& text, bool interrupt) override;
+    bool speak(const std::string& text, bool interrupt) override;
     bool openURL(const std::string& url) override;
 };

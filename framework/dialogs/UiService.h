@@ -34,12 +34,15 @@ public:
     // item (somewhere below menu) or nullptr.
     virtual MenuItem* popUpMenu(MenuItem& menu, int32_t x, int32_t y) = 0;
     virtual DragResult startDrag(const DragRequest& request) = 0;
-    virtual void speak(const std::string& text, bool interrupt) = 0;
+    // Answers whether the speech can be heard: false when this computer has
+    // no sound output or no speech voice, so the caller can say so instead
+    // of leaving the user waiting for a voice that never comes.
+    virtual bool speak(const std::string& text, bool interrupt) = 0;
     virtual bool openURL(const std::string& url) = 0;
 
     // The speech engine the real service hands speak() to. The speech module
-    // installs it; without one, speaking does nothing.
-    using SpeechEngine = std::function<void(const std::string& text, bool interrupt)>;
+    // installs it; without one, speaking does nothing and is not heard.
+    using SpeechEngine = std::function<bool(const std::string& text, bool interrupt)>;
     static void setSpeechEngine(SpeechEngine engine);
     static const SpeechEngine& speechEngine();
 };

@@ -19,6 +19,8 @@ namespace {
 // happens on the one engine thread below; callers only queue requests.
 
 constexpr size_t kMaxBufferedSamples = 22050u * 60 * 10;  // ten minutes
+// How long a speech request waits for espeak to load its voice (normally milliseconds).
+constexpr std::chrono::seconds kStartWait{3};
 
 // Where synchronous synthesis puts its samples; set only around a buffer
 // synthesis on the engine thread. Atomic because during playback espeak's
@@ -52,12 +54,16 @@ public:
         if (thread_.joinable()) thread_.join();
     }
 
-    void speak(const std::string& text, bool interrupt) {
-        std::lock_guard lock(mutex_);
+    bool speak(const std::string& text, bool interrupt) {
+        std::unique_lock lock(mutex_);
         if (interrupt)  // speech still waiting here is cut off as well
             std::erase_if(queue_, [](const Job& job) { return job.kind == Job::Speak; });
         queue_.push_back({Job::Speak, text, interrupt, {}});
         startLocked();
+        // Whether espeak has a voice is known once it has started. Should it
+        // take unusually long, the speech is not called unheard on a guess.
+        if (!idle_.wait_for(lock, kStartWait, [&] { return initialised_; })) return true;
+        return status_.available && audibleLocked();
     }
 
     std::optional<SynthesizedSpeech> toBuffer(const std::string& text, std::chrono::milliseconds timeout) {
@@ -146,6 +152,8 @@ private:
         // can never fail on audio; playback is switched on when speaking.
         const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
         std::lock_guard lock(mutex_);
+        initialised_ = true;
+        idle_.notify_all();
         if (rate <= 0) return;  // no voice data installed: stay silent
         espeak_SetSynthCallback(collectSamples);
         espeak_SetVoiceByName("en");
@@ -154,11 +162,13 @@ private:
         status_.sampleRate = rate;
     }
 
+    bool audibleLocked() const {
+        return audio_ == SpeechAudio::Playback || (audio_ == SpeechAudio::Automatic && soundOutputLooksAvailable());
+    }
+
     bool wantsAudio() {
         std::lock_guard lock(mutex_);
-        const bool audible = audio_ == SpeechAudio::Playback ||
-                             (audio_ == SpeechAudio::Automatic && soundOutputLooksAvailable());
-        status_.audible = status_.available && audible;
+        status_.audible = status_.available && audibleLocked();
         return status_.audible;
     }
 
@@ -204,6 +214,7 @@ private:
     std::thread thread_;
     bool stopping_ = false;
     bool busy_ = false;
+    bool initialised_ = false;  // espeak_Initialize has answered
     SpeechAudio audio_ = SpeechAudio::Automatic;
     EspeakStatus status_;
     Output output_ = Output::None;  // engine thread only
@@ -216,7 +227,7 @@ Engine& engine() {
 
 }  // namespace
 
-void speakWithEspeak(const std::string& text, bool interrupt) { engine().speak(text, interrupt); }
+bool speakWithEspeak(const std::string& text, bool interrupt) { return engine().speak(text, interrupt); }
 
 void setEspeakAudio(SpeechAudio audio) { engine().setAudio(audio); }
 

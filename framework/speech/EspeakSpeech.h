@@ -13,9 +13,12 @@
 
 // Speaks `text`. With `interrupt`, speech in progress (and speech still
 // waiting) is cut off first; otherwise `text` follows it. A text of blanks
-// only speaks nothing, so Speak(" ", true) just stops speech. Returns at once.
-// Fits UiService::setSpeechEngine.
-void speakWithEspeak(const std::string& text, bool interrupt);
+// only speaks nothing, so Speak(" ", true) just stops speech. Returns at
+// once (the first request waits for espeak to load its voice, a matter of
+// milliseconds), answering whether the speech goes to a sound device: false
+// when it is spoken silently for want of a device or a voice. Fits
+// UiService::setSpeechEngine.
+bool speakWithEspeak(const std::string& text, bool interrupt);
 
 // Where speech goes. Automatic (the default) plays through the sound device
 // when there looks to be one and is silent otherwise; Playback always tries

@@ -7,7 +7,7 @@ void installEspeakSpeech() {
     if (!UiService::speechEngine()) UiService::setSpeechEngine(speakWithEspeak);
 }
 
-void Speak(const std::string& text, bool interrupt) {
+bool Speak(const std::string& text, bool interrupt) {
     installEspeakSpeech();
-    uiService().speak(text, interrupt);
+    return uiService().speak(text, interrupt);
 }

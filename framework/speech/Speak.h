@@ -6,8 +6,9 @@
 #include <string>
 
 // Starts speaking and returns at once; `interrupt` cuts off speech in
-// progress, and Speak(" ", true) only stops it.
-void Speak(const std::string& text, bool interrupt = false);
+// progress, and Speak(" ", true) only stops it. Answers whether the speech
+// can be heard (false: no sound output or no speech voice on this computer).
+bool Speak(const std::string& text, bool interrupt = false);
 
 // Makes espeak the UI service's speech engine unless another one has been
 // installed. Speak does this itself; start-up may call it so that speech

@@ -1,4 +1,6 @@
 // Numbers to text and back: Val, Str, CStr, Format, Hex.
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +33,23 @@ double radixValue(std::string_view s, size_t pos, int radix) {
     return value;
 }
 
+// The shortest decimal text that reads back as `magnitude` (finite, not
+// negative), written without an exponent; "" if it cannot be made.
+std::string shortestFixed(double magnitude) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    if (result.ec != std::errc()) return std::string();
+    const std::string text(buffer, result.ptr);  // "4.5359237e+25"
+    const size_t e = text.find('e');
+    std::string digits = text.substr(0, e);
+    digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
+    const int exponent = std::atoi(text.c_str() + e + 1);
+    const int n = static_cast<int>(digits.size());
+    if (exponent >= n - 1) return digits + std::string(static_cast<size_t>(exponent - (n - 1)), '0');
+    if (exponent >= 0) return digits.substr(0, exponent + 1) + "." + digits.substr(exponent + 1);
+    return "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+}
+
 // Rounds |value| * 10^decimals half away from zero and returns the digits
 // with the decimal point put back, e.g. (176.7, 0) -> "177", (0.125, 2) -> "0.13".
 std::string roundedDigits(double magnitude, int decimals) {
@@ -40,9 +59,22 @@ std::string roundedDigits(double magnitude, int decimals) {
         char buffer[32];
         std::snprintf(buffer, sizeof buffer, "%.0f", std::round(scaled));
         digits = buffer;
-    } else {  // beyond exact integers: let printf place the digits
+    } else {
+        // Beyond exact integers. A double holds at most 17 significant
+        // digits; the exact binary expansion printf would give past those
+        // is noise ("45,359,236,999,999,998,004,297,728" for 4.5359237e25).
+        // The shortest text that reads back as the same double shows only
+        // the digits the value has.
         char buffer[400];
-        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, magnitude);
+        const std::string text = shortestFixed(magnitude);
+        const size_t point = text.find('.');
+        const size_t fractionDigits = point == std::string::npos ? 0 : text.size() - point - 1;
+        if (!text.empty() && fractionDigits <= static_cast<size_t>(decimals)) {
+            if (decimals == 0) return text;
+            return text + (point == std::string::npos ? "." : "") +
+                   std::string(static_cast<size_t>(decimals) - fractionDigits, '0');
+        }
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, magnitude);  // fewer than 17 integer digits
         return buffer;
     }
     if (decimals == 0) return digits;

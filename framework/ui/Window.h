@@ -75,6 +75,11 @@ public:
     // front. Does nothing once Quit was requested.
     void Show();
     void Hide();
+    // Keeps the whole frame (title bar, close button, edges) on screen 0's
+    // usable area when the window is shown: a client sized larger than the
+    // screen is made smaller, and a frame that would start off the area is
+    // moved onto it. Off by default; a window sized to its content sets it.
+    void keepFrameOnScreen(bool keep) { keepFrameOnScreen_ = keep; }
     // Close is both the method (`Close()`) and the event (`Close = handler`):
     // LostFocus of the focused control, the window's Close event, the
     // controls' Close events, then the window is gone. A second Close from
@@ -197,6 +202,13 @@ private:
     bool shown_ = false;
     int32_t lastWidth_ = 0, lastHeight_ = 0;  // client size the locks were last applied for
     int32_t normalGeometry_[4] = {0, 0, 0, 0};  // Left, Top, Width, Height before FullScreen
+    int32_t frameMargins_[4] = {0, 0, 0, 0};  // the frame (left, top, right, bottom) last fitted for
+    bool keepFrameOnScreen_ = false;
     void applyFullScreen(bool full);
+    void fitFullScreen();
+    void fitFrameOnScreen();
+    // The window manager's frame became known or changed: a full-screen
+    // window is fitted again so the frame, not only the client, fills the screen.
+    void frameMayHaveChanged();
     int resizedGeneration_ = 0;
 };

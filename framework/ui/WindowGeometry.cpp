@@ -45,6 +45,18 @@ void Window::raiseResizedLater(int delayMs) {
     });
 }
 
+namespace {
+// The window manager's decoration around the client: left, top, right,
+// bottom; zeros until the window manager has framed the window.
+void readFrameMargins(const QWidget& widget, int32_t margins[4]) {
+    const QRect frame = widget.frameGeometry(), client = widget.geometry();
+    margins[0] = std::max(0, client.left() - frame.left());
+    margins[1] = std::max(0, client.top() - frame.top());
+    margins[2] = std::max(0, frame.right() - client.right());
+    margins[3] = std::max(0, frame.bottom() - client.bottom());
+}
+}  // namespace
+
 void Window::applyClientSize() {
     const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
     const int w = std::max(0, Width.get()), h = std::max(0, Height.get());
@@ -53,22 +65,72 @@ void Window::applyClientSize() {
 }
 
 // Not Qt's full-screen mode: that would hide the menu bar the product keeps.
+// The window keeps its title bar and close button too, so it is the frame
+// that fills the screen's usable area: the client is that area less the
+// window manager's decoration, which is known only once the window is shown
+// (frameMayHaveChanged fits it again then).
 void Window::applyFullScreen(bool full) {
     if (full) {
         normalGeometry_[0] = Left.get();
         normalGeometry_[1] = Top.get();
         normalGeometry_[2] = Width.get();
         normalGeometry_[3] = Height.get();
-        const ScreenInfo screen = services().screen(0);
-        const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
-        Left = screen.AvailableLeft;
-        Top = screen.AvailableTop;
-        clientResized(screen.AvailableWidth, screen.AvailableHeight - menuHeight);
+        fitFullScreen();
     } else {
         Left = normalGeometry_[0];
         Top = normalGeometry_[1];
         clientResized(normalGeometry_[2], normalGeometry_[3]);
+        applySizeLimits();
     }
+}
+
+void Window::fitFullScreen() {
+    readFrameMargins(*widget_, frameMargins_);
+    const ScreenInfo screen = services().screen(0);
+    const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+    Left = screen.AvailableLeft;
+    Top = screen.AvailableTop;
+    clientResized(screen.AvailableWidth - frameMargins_[0] - frameMargins_[2],
+                  screen.AvailableHeight - menuHeight - frameMargins_[1] - frameMargins_[3]);
+    applySizeLimits();  // a fixed size follows the new one
+}
+
+void Window::fitFrameOnScreen() {
+    if (!keepFrameOnScreen_ || FullScreen.get() || closing_) return;
+    const QRect frame = widget_->frameGeometry();
+    readFrameMargins(*widget_, frameMargins_);
+    const ScreenInfo screen = services().screen(0);
+    if (screen.AvailableWidth <= 0 || screen.AvailableHeight <= 0) return;
+    const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+    const int32_t widest = screen.AvailableWidth - frameMargins_[0] - frameMargins_[2];
+    const int32_t tallest = screen.AvailableHeight - menuHeight - frameMargins_[1] - frameMargins_[3];
+    const int32_t width = std::max(MinWidth.get(), std::min(Width.get(), widest));
+    const int32_t height = std::max(MinHeight.get(), std::min(Height.get(), tallest));
+    if (width != Width.get() || height != Height.get()) {
+        clientResized(width, height);
+        applySizeLimits();
+    }
+    const int32_t frameWidth = width + frameMargins_[0] + frameMargins_[2];
+    const int32_t frameHeight = height + menuHeight + frameMargins_[1] + frameMargins_[3];
+    const int32_t rightmost = screen.AvailableLeft + std::max(0, screen.AvailableWidth - frameWidth);
+    const int32_t lowest = screen.AvailableTop + std::max(0, screen.AvailableHeight - frameHeight);
+    const int32_t left = std::clamp(frame.left(), screen.AvailableLeft, rightmost);
+    const int32_t top = std::clamp(frame.top(), screen.AvailableTop, lowest);
+    if (left != frame.left() || top != frame.top()) {
+        Left = left;
+        Top = top;
+    }
+}
+
+void Window::frameMayHaveChanged() {
+    if ((!FullScreen.get() && !keepFrameOnScreen_) || closing_) return;
+    int32_t margins[4];
+    readFrameMargins(*widget_, margins);
+    if (std::equal(margins, margins + 4, frameMargins_)) return;
+    guarded([&] {
+        if (FullScreen.get()) fitFullScreen();
+        else fitFrameOnScreen();
+    });
 }
 
 void Window::applyPosition() { widget_->move(Left.get(), Top.get()); }

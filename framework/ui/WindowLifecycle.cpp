@@ -8,6 +8,7 @@
 #include "framework/ui/WindowList.h"
 #include "framework/ui/WindowWidget.h"
 
+#include <QTimer>
 #include <QWindow>
 
 void Window::finishBuilding() {
@@ -61,6 +62,14 @@ void Window::Show() {
     Visible.setQuietly(true);
     floatAboveDocument();
     mirrorVisibility(true);
+    if (keepFrameOnScreen_) {
+        fitFrameOnScreen();
+        // The window manager reports its frame a moment after mapping, with
+        // no event that Qt passes on when the client does not move: look
+        // again while it settles.
+        for (int delayMs : {50, 200, 600})
+            QTimer::singleShot(delayMs, widget_, [this] { frameMayHaveChanged(); });
+    }
     widget_->raise();
     widget_->activateWindow();
     WindowList::activate(*this);

@@ -14,6 +14,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -92,6 +93,12 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
     const std::string key = keyStringFor(event->key(), event->modifiers(), event->text().toStdString());
     if (owner_ && !key.empty() && InputDispatch::windowKeyDown(*owner_, key)) return;
     QMainWindow::keyPressEvent(event);
+}
+
+void WindowWidget::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // The window manager's frame arrives with the first moves after showing.
+    if (owner_) owner_->frameMayHaveChanged();
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {

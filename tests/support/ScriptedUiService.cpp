@@ -254,13 +254,14 @@ DragResult ScriptedUiService::startDrag(const DragRequest& request) {
     return result;
 }
 
-void ScriptedUiService::speak(const std::string& text, bool interrupt) {
+bool ScriptedUiService::speak(const std::string& text, bool interrupt) {
     spoken_.emplace_back(text, interrupt);
+    return speechHeard_;
 }
 
 bool ScriptedUiService::openURL(const std::string& url) {
     urls_.push_back(url);
-    return true;
+    return browserAvailable_;
 }
 
 ScopedScriptedUi::ScopedScriptedUi() {

@@ -76,6 +76,12 @@ public:
     // The texts of every MsgBox and MessageDialog message shown, in order.
     std::vector<std::string> messages() const;
     const std::vector<std::pair<std::string, bool>>& spoken() const { return spoken_; }
+    // Speech is recorded and counts as heard, unless a test plays a computer
+    // without sound output.
+    void setSpeechHeard(bool heard) { speechHeard_ = heard; }
+    // Opened addresses are recorded and count as opened, unless a test plays
+    // a computer without a web browser.
+    void setBrowserAvailable(bool available) { browserAvailable_ = available; }
     const std::vector<std::string>& openedURLs() const { return urls_; }
     size_t pendingExpectations() const { return script_.size(); }
     // Fails the test for every expectation not used yet, and forgets them.
@@ -90,7 +96,7 @@ public:
     bool printerDialog(PrintSettings& settings) override;
     MenuItem* popUpMenu(MenuItem& menu, int32_t x, int32_t y) override;
     DragResult startDrag(const DragRequest& request) override;
-    void speak(const std::string& text, bool interrupt) override;
+    bool speak(const std::string& text, bool interrupt) override;
     bool openURL(const std::string& url) override;
 
 private:
@@ -119,6 +125,8 @@ private:
     std::deque<Expectation> script_;
     std::vector<UiCall> calls_;
     std::vector<std::pair<std::string, bool>> spoken_;
+    bool speechHeard_ = true;
+    bool browserAvailable_ = true;
     std::vector<std::string> urls_;
     std::optional<std::pair<int32_t, int32_t>> pointer_;
 };

@@ -45,14 +45,15 @@ TEST_F(ConverterFixture, AHeadingRowPassesItsSelectionToTheRowBelow) {
     EXPECT_EQ(w->amtCvt->Text(), "1 gal. = 3.79 L");
 }
 
-TEST_F(ConverterFixture, WithNoRowSelectedTheLineStays) {
+TEST_F(ConverterFixture, WithNoRowSelectedNoLineForAnotherAmountStays) {
     w->monto->Text = std::string("2");
     w->UnitsTable->ListIndex = -1;
-    EXPECT_EQ(w->amtCvt->Text(), "2 lb. = 0.91 kg");
+    EXPECT_EQ(w->amtCvt->Text(), "") << "no unit pair: nothing converted";
     w->monto->Text = std::string("5");
     w->ConvertDir->ListIndex = 1;
-    w->convert();
-    EXPECT_EQ(w->amtCvt->Text(), "2 lb. = 0.91 kg");
+    EXPECT_EQ(w->amtCvt->Text(), "") << "a line for 2 must not stand beside the amount 5";
+    w->UnitsTable->ListIndex = kPounds;
+    EXPECT_EQ(w->amtCvt->Text(), "5 kg = 11.02 lb.");
 }
 
 TEST_F(ConverterFixture, HeadingRowsAreBoldOnGreen) {

@@ -2,6 +2,7 @@
 
 #include "app/Larderwise.h"
 #include "app/LarderwiseSplash.h"
+#include "framework/dialogs/MsgBox.h"
 #include "framework/dialogs/UiService.h"
 #include "framework/graphics/Color.h"
 #include "framework/runtime/ImplicitWindows.h"
@@ -96,8 +97,9 @@ bool AboutBox::StaticText1_MouseDown(int32_t, int32_t) {
 }
 
 void AboutBox::StaticText1_MouseUp(int32_t, int32_t) {
-    // With no browser to hand the page to there is nothing useful to say.
-    uiService().openURL(AboutTexts::kWebAddress);
+    // Without a browser to hand the page to, the click would seem to do
+    // nothing: the user is told, with the address to open elsewhere.
+    if (!uiService().openURL(AboutTexts::kWebAddress)) MsgBox(AboutTexts::pageNotOpenedMessage());
 }
 
 bool AboutBox::Event_MouseDown(int32_t, int32_t) { return true; }

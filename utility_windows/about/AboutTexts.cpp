@@ -13,6 +13,10 @@ std::string credits() {
            "For everyone who cooks for someone.";
 }
 
+std::string pageNotOpenedMessage() {
+    return std::string("The web page ") + kWebAddress + " could not be opened: no web browser was found.";
+}
+
 std::string versionLine(int32_t major, int32_t minor, int32_t bug, const std::string& stageName) {
     return "Version " + Str(major) + "." + Str(minor) + "." + Str(bug) + " " + stageName;
 }

@@ -9,6 +9,9 @@ namespace AboutTexts {
 // short enough for the link's 154 pixels.
 inline constexpr const char* kWebAddress = "http://quillmere.example/";
 
+// Shown when no web browser takes the address.
+std::string pageNotOpenedMessage();
+
 // Three paragraphs separated by empty lines (CR line ends).
 std::string credits();
 

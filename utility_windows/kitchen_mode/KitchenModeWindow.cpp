@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/Larderwise.h"
+#include "app/SpeakAloud.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/speech/Speak.h"
 #include "framework/text/Strings.h"
@@ -23,8 +24,10 @@ void stopSpeaking() { Speak(" ", true); }
 }  // namespace
 
 void KitchenModeWindow::readRecipe_Action() {
-    Speak(bigRecipeText->SelLength.get() == 0 ? bigRecipeText->Text.get() : bigRecipeText->SelText.get(), true);
-    shutUp->Visible = true;
+    // Shut up is offered once something is being read; when nothing can be
+    // heard the user is told why, and there is nothing to stop.
+    if (speakAloud(bigRecipeText->SelLength.get() == 0 ? bigRecipeText->Text.get() : bigRecipeText->SelText.get()))
+        shutUp->Visible = true;
 }
 
 void KitchenModeWindow::bigRecipeText_SelChange() {

@@ -38,6 +38,10 @@ void PictureWindow::Layout() {
     HasBackColor = false;
     MenuBarVisible = true;
     BackColor = 0xFFFFFF;
+    // Sized to the photo, which may be larger than the screen: the title bar
+    // and close button stay reachable; the photo keeps its size and shows
+    // from its top left corner as far as the window reaches.
+    keepFrameOnScreen(true);
 }
 
 void PictureWindow::_CreateControls0() {

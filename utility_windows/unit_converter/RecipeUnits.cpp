@@ -22,7 +22,12 @@ RecipeUnitsWindow& recipeUnits() { return implicitInstance<RecipeUnitsWindow>();
 
 void RecipeUnitsWindow::convert() {
     const int32_t r = UnitsTable->ListIndex;
-    if (r < 0) return;  // nothing to convert to: keep the line the user last saw
+    // With no unit pair chosen there is nothing to convert, and a line kept
+    // from before would stand beside an amount or direction it is not for.
+    if (r < 0) {
+        amtCvt->Text = std::string();
+        return;
+    }
     const Listbox& table = *UnitsTable;
     const UnitRow row{table.Cell(r, 0), table.Cell(r, 1), table.Cell(r, 2), table.Cell(r, 3)};
     amtCvt->Text = conversionLine(monto->Text, row, EnglishToMetric);

@@ -51,7 +51,7 @@ public:
     bool _FileClose_Action();
 
     // Writes the line for monto's amount, the selected row and the direction
-    // into amtCvt. With no row selected the line stays as it is.
+    // into amtCvt. With no row selected the line is emptied.
     void convert();
 
 private:

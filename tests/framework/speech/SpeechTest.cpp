@@ -47,6 +47,18 @@ TEST_F(Speech, SpeakReturnsAtOnceAndTheEngineNeverHangs) {
     EXPECT_FALSE(status.audible);
 }
 
+TEST_F(Speech, SpeakingAnswersWhetherTheSpeechCanBeHeard) {
+    // Blanks only: each request stops speech and makes no sound.
+    EXPECT_FALSE(speakWithEspeak(" ", true)) << "silent output is not heard";
+    ASSERT_TRUE(waitForEspeakIdle(30s));
+    setEspeakAudio(SpeechAudio::Automatic);
+    EXPECT_EQ(speakWithEspeak(" ", true), soundOutputLooksAvailable()) << "heard exactly when there is a device";
+    ASSERT_TRUE(waitForEspeakIdle(30s));
+    setEspeakAudio(SpeechAudio::Playback);
+    EXPECT_TRUE(speakWithEspeak(" ", true)) << "the device is tried";
+    ASSERT_TRUE(waitForEspeakIdle(30s));
+}
+
 TEST_F(Speech, SynthesisToABufferProducesRealSpeech) {
     const auto speech = synthesizeSpeechToBuffer("Hello world");
     ASSERT_TRUE(speech.has_value());

@@ -54,6 +54,16 @@ TEST(Format, RoundsHalvesAwayFromZeroAndGroupsThousands) {
     EXPECT_EQ(Format(1.5, "#.00"), "1.50");
 }
 
+TEST(Format, NumbersBeyondADoublesPrecisionShowNoInventedDigits) {
+    // The double nearest 4.5359237e25 is 45359236999999998004297728 exactly;
+    // the digits past its seventeenth say nothing about the number meant.
+    EXPECT_EQ(Format(4.5359237e25, "-#,###,##0.00"), "45,359,237,000,000,000,000,000,000.00");
+    EXPECT_EQ(Format(-1e20, "-#,###,##0"), "-100,000,000,000,000,000,000");
+    EXPECT_EQ(Format(1e300, "0").size(), 301u);
+    EXPECT_EQ(Format(12345678901234.567, "0.00"), "12345678901234.57");  // rounded as before
+    EXPECT_EQ(Format(9007199254740993.0, "0.0"), "9007199254740992.0");  // the double's own value
+}
+
 TEST(Format, SignsSectionsPercentAndLiterals) {
     EXPECT_EQ(Format(5, "+#"), "+5");
     EXPECT_EQ(Format(-5, "+#"), "-5");

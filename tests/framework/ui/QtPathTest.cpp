@@ -133,6 +133,21 @@ TEST(QtMapping, FullScreenTakesTheAvailableAreaAndGrowsLockedControlsThenGoesBac
     EXPECT_EQ(w.second->Width(), 100);
 }
 
+TEST(QtMapping, AShownFullScreenWindowFitsItsFrameIntoTheAvailableArea) {
+    UiDriver ui;  // screen 0: 1280 x 778 available from (0, 22)
+    FramedWindow w;
+    w.finishBuilding();
+    w.FullScreen = true;  // before showing, as a window's Open event does: no frame is known yet
+    w.Resizeable = false;
+    w.Show();
+    waitUntil([&] { return w.widget()->frameGeometry() == QRect(0, 22, 1280, 778); });
+    const QRect frame = w.widget()->frameGeometry(), client = w.widget()->geometry();
+    ASSERT_NE(frame, client) << "the platform draws a frame";
+    EXPECT_EQ(frame, QRect(0, 22, 1280, 778)) << "the title bar and borders stay on the screen";
+    EXPECT_EQ(w.Width(), client.width());
+    EXPECT_EQ(w.second->Width(), 100 + client.width() - 200);  // the locked control follows
+}
+
 TEST(QtMapping, TheBackdropIsDrawnBehindTheControls) {
     FramedWindow w;
     w.finishBuilding();

@@ -2,6 +2,7 @@
 // palette, and the amount the unit converter gets from the recipe text.
 #include <gmock/gmock.h>
 
+#include "app/SpeakAloud.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/ui/controls/Listbox.h"
 #include "tests/support/MainWindowFixture.h"
@@ -54,6 +55,17 @@ TEST_F(HandoffsTest, NothingSelectedAnywhereSaysSoAndSpeaksNothing) {
     ui.dialogs().expectMsgBox("No speakable text selected.");
     ui.chooseMenu("UtilitySpeakselection");
     EXPECT_TRUE(ui.dialogs().spoken().empty());
+}
+
+TEST_F(HandoffsTest, ASelectionThatCannotBeHeardSaysWhy) {
+    startWith("Flour and sugar");
+    ui.setFocus(text());
+    select(text(), 0, 5);
+    ui.dialogs().setSpeechHeard(false);  // no sound output on this computer
+    ui.dialogs().expectMsgBox(kSpeechNotHeardMessage);
+    ui.chooseMenu("UtilitySpeakselection");
+    EXPECT_THAT(ui.dialogs().spoken(), ElementsAre(Pair("Flour", true)));
+    ui.dialogs().verifyAllUsed();
 }
 
 TEST_F(HandoffsTest, ShowFontsOpensThePaletteAndClosesItAgain) {

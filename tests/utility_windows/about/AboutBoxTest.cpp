@@ -66,6 +66,15 @@ TEST_F(AboutWindow, ThePressOnTheLinkOpensThePageWhereverItIsReleased) {
     EXPECT_EQ(ui.dialogs().openedURLs().back(), AboutTexts::kWebAddress);
 }
 
+TEST_F(AboutWindow, ALinkNoBrowserCanOpenSaysSoWithTheAddress) {
+    aboutBox().Show();
+    ui.dialogs().setBrowserAvailable(false);
+    ui.dialogs().expectMsgBox("The web page http://quillmere.example/ could not be opened: no web browser was found.");
+    ui.click(*aboutBox().StaticText1, 5, 5);
+    ui.dialogs().verifyAllUsed();
+    EXPECT_TRUE(aboutBox().isShown());
+}
+
 TEST_F(AboutWindow, ClicksOnThePictureChangeNothing) {
     AboutBox& about = aboutBox();
     about.Show();

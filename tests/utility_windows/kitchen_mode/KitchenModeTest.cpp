@@ -3,6 +3,7 @@
 // font palette put away while it is open.
 #include <gtest/gtest.h>
 
+#include "app/SpeakAloud.h"
 #include "framework/runtime/ImplicitWindows.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/PopupMenu.h"
@@ -42,18 +43,31 @@ TEST_F(KitchenMode, FillsTheScreenWithTheTextGrowingAndStartsInItsDesignState) {
     EXPECT_TRUE(kitchen.isShown());
     EXPECT_EQ(kitchen.Title.get(), "Kitchen Mode");
     EXPECT_EQ(kitchen.MenuBar.get(), nullptr);
-    // The driver's screen offers 1280 x 778: the text keeps 20-pixel margins.
-    EXPECT_EQ(kitchen.Width.get(), 1280);
-    EXPECT_EQ(kitchen.Height.get(), 778);
+    // The driver's screen offers 1280 x 778, and the frame fills it: the
+    // offscreen platform's frame takes 2 pixels a side, the client the rest.
+    // The text keeps 20-pixel margins.
+    EXPECT_EQ(kitchen.Width.get(), 1276);
+    EXPECT_EQ(kitchen.Height.get(), 774);
     EXPECT_EQ(kitchen.bigRecipeText->Left.get(), 20);
     EXPECT_EQ(kitchen.bigRecipeText->Top.get(), 74);
-    EXPECT_EQ(kitchen.bigRecipeText->Width.get(), 1240);
-    EXPECT_EQ(kitchen.bigRecipeText->Height.get(), 684);
+    EXPECT_EQ(kitchen.bigRecipeText->Width.get(), 1236);
+    EXPECT_EQ(kitchen.bigRecipeText->Height.get(), 680);
     EXPECT_EQ(kitchen.closeWindow->Left.get(), 540);  // the buttons stay where they were designed
     EXPECT_EQ(kitchen.readRecipe->Caption.get(), "Read Recipe");
     EXPECT_FALSE(kitchen.shutUp->Visible.get());
     EXPECT_EQ(kitchen.textSize->Text.get(), "30");
     EXPECT_TRUE(kitchen.bigRecipeText->ReadOnly.get());
+}
+
+TEST_F(KitchenMode, ReadingThatCannotBeHeardSaysWhyAndOffersNothingToStop) {
+    KitchenModeWindow& kitchen = open("Whisk the eggs.");
+    ui.dialogs().setSpeechHeard(false);  // no sound output on this computer
+    ui.dialogs().expectMsgBox(kSpeechNotHeardMessage);
+    ui.click(*kitchen.readRecipe, 5, 5);
+    ui.dialogs().verifyAllUsed();
+    EXPECT_EQ(spoken(), (Spoken{{"Whisk the eggs.", true}}));
+    EXPECT_FALSE(kitchen.shutUp->Visible.get()) << "nothing is being read";
+    EXPECT_TRUE(kitchen.isShown());
 }
 
 TEST_F(KitchenMode, ReadsTheWholeTextOrTheSelectionAndTheButtonSaysWhich) {
