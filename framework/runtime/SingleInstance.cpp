@@ -16,6 +16,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const char* const kInterface = "org.freedesktop.Application";
@@ -119,6 +122,23 @@ QString runtimeFolder() {
     return QDir::tempPath();
 }
 
+// A socket's address holds at most 107 bytes of path. A runtime folder deeper
+// than that (a long home or test folder) would leave the running copy unable to
+// listen and every later launch running as a copy of its own, so the socket
+// then goes into a private folder of this user's in /tmp, checked to be ours.
+QString socketFolder(const QString& socketFileName) {
+    constexpr qsizetype kLongestSocketPath = 107;
+    const QString runtime = runtimeFolder();
+    if ((runtime + "/" + socketFileName).toLocal8Bit().size() <= kLongestSocketPath) return runtime;
+    const QString shortFolder = QStringLiteral("/tmp/larderwise-") + QString::number(::getuid());
+    const QByteArray path = shortFolder.toLocal8Bit();
+    ::mkdir(path.constData(), 0700);
+    struct stat info {};
+    const bool ours = ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid() &&
+                      (info.st_mode & 077) == 0;
+    return ours ? shortFolder : runtime;
+}
+
 }  // namespace
 
 struct SingleInstance::Impl {
@@ -131,7 +151,8 @@ struct SingleInstance::Impl {
     QString busService;
 
     QString serviceName() const { return QStringLiteral("org.larderwise.Larderwise.D") + QString::fromStdString(key); }
-    QString socketName() const { return runtimeFolder() + "/larderwise-" + QString::fromStdString(key) + ".socket"; }
+    QString socketFileName() const { return "larderwise-" + QString::fromStdString(key) + ".socket"; }
+    QString socketName() const { return socketFolder(socketFileName()) + "/" + socketFileName(); }
 
     // Answers True when the copy claimed the bus name or handed over on it;
     // sets `handedOver` in the second case.
@@ -161,7 +182,8 @@ struct SingleInstance::Impl {
 
     bool claimOnSocket(const std::vector<std::string>& documents, bool& handedOver) {
         const QString name = socketName();
-        lock = std::make_unique<QLockFile>(name + ".lock");
+        // The lock stays in the runtime folder, whatever folder the socket is in.
+        lock = std::make_unique<QLockFile>(runtimeFolder() + "/" + socketFileName() + ".lock");
         // A lock whose process no longer exists is stale and taken over at once.
         lock->setStaleLockTime(0);
         bool locked = lock->tryLock(0);

@@ -15,6 +15,8 @@
 #include <functional>
 #include <memory>
 
+#include <unistd.h>
+
 #include "tests/support/RecipeDatabase.h"
 #include "tests/support/TestDatabase.h"
 
@@ -130,6 +132,31 @@ TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsToTheRunningCopyOverThe
     handOver({"Tart.txt"});
     const Row tart = {"Tart.txt", "Bake"};
     EXPECT_EQ(recipesOnceThey([&](const Rows& rows) { return rows.size() == 4 && rows.back() == tart; }).back(), tart);
+}
+
+TEST_F(SingleInstanceTest, ARuntimeFolderTooDeepForASocketStillMakesTheSecondLaunchHandOver) {
+    // Deeper than a socket's address can hold: the socket goes to the user's private folder in /tmp.
+    runtime += "/" + QString(100, 'r');
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    environment.insert("XDG_RUNTIME_DIR", runtime);
+    const QString shortFolder = "/tmp/larderwise-" + QString::number(::getuid());
+    const QStringList before = QDir(shortFolder).entryList({"larderwise-*.socket"}, QDir::System);
+    const auto newSockets = [&] {
+        QStringList made = QDir(shortFolder).entryList({"larderwise-*.socket"}, QDir::System);
+        for (const QString& old : before) made.removeAll(old);
+        return made;
+    };
+
+    QProcess& first = launchRunningCopy([&] { return lockHolder() > 0 && !newSockets().isEmpty(); });
+    EXPECT_EQ(QFileInfo(shortFolder).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+    writeDocument("Pie.txt", "Roll the dough");
+    handOver({"Pie.txt"});
+    const Rows two = {{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}};
+    EXPECT_EQ(recipesOnceThereAre(two), two);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished(5000);
+    for (const QString& made : newSockets()) QFile::remove(shortFolder + "/" + made);
 }
 
 TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsOverTheSessionBusWhereThereIsOne) {
