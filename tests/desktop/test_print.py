@@ -4,6 +4,7 @@ The machine has no printers, so the print dialog offers Qt's "Print to File (PDF
 are read back with pdftotext and pdfinfo."""
 import os
 import subprocess
+import time
 
 from desktop import check, check_equal
 
@@ -41,12 +42,25 @@ def open_print_dialog_for(d, path, keys="ctrl+p"):
     type_into(d, dialog["edits"][0], path)
 
 
+def finished_pdf(path, timeout=20):
+    """The printed file once it is whole: the job may still be drawing its pages when the program
+    first looks idle (the print dialog's loop ends before the job starts)."""
+    until = time.monotonic() + timeout
+    while True:
+        info = subprocess.run(["pdfinfo", path], capture_output=True, text=True)
+        if info.returncode == 0 or time.monotonic() > until:
+            check(info.returncode == 0, f"{path} is a whole PDF: {info.stderr.strip()}")
+            return info.stdout
+        time.sleep(0.2)
+
+
 def pdf_text(path):
+    finished_pdf(path)
     return subprocess.run(["pdftotext", "-layout", path, "-"], capture_output=True, text=True, check=True).stdout
 
 
 def pdf_pages(path):
-    info = subprocess.run(["pdfinfo", path], capture_output=True, text=True, check=True).stdout
+    info = finished_pdf(path)
     fields = dict(line.split(":", 1) for line in info.splitlines() if ":" in line)
     return int(fields["Pages"]), fields["Page size"].strip()
 
