@@ -80,8 +80,12 @@ bool isRecipeDatabase(const FolderItem& file) {
     auto check = db.SQLSelect("pragma quick_check");
     const bool intact = check && !check->EOF_() && check->IdxField(1).StringValue() == "ok";
     check.reset();
-    auto table = db.SQLSelect("select 1 from sqlite_master where type = 'table' and lower(name) = 'recipes'");
-    const bool hasRecipes = table && !table->EOF_();
+    // Another program's table called "recipes" is no recipe table: opening
+    // it would try to upgrade it, fail on the columns it lacks and end the
+    // program. Only the rating and the RTF copy came later and are added when
+    // missing; the other columns every recipe database has always had.
+    auto table = db.SQLSelect("select recipeName, recipeText, recipeKeywords, recipePhoto from recipes limit 0");
+    const bool hasRecipes = table && !db.Error();
     table.reset();
     db.Close();
     return intact && hasRecipes;

@@ -16,7 +16,8 @@ std::shared_ptr<FolderItem> chooseBackupToRestore();
 // replaced and is open again.
 bool restoreDatabaseFrom(FolderItem& backup);
 
-// Whether the file is an intact database holding the recipes table.
+// Whether the file is an intact database holding a recipes table with the
+// columns every recipe database has.
 bool isRecipeDatabase(const FolderItem& file);
 
 // Removes the restore's working copies from the database's folder, left there

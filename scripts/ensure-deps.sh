@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   # the desktop tests: display, window manager, real X input, screenshots, the driver
-  openbox xdotool x11-utils x11-xserver-utils xclip imagemagick python3 python3-xlib
+  openbox xdotool x11-utils x11-xserver-utils xclip imagemagick python3 python3-xlib e2fsprogs
   # a desktop test ends the session through an X session manager (xsm)
   x11-session-utils
   # the print tests read back the PDFs they print

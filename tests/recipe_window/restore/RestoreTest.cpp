@@ -102,7 +102,10 @@ TEST_F(RestoreTest, AFileThatIsNoRecipeDatabaseIsRefusedAndTheDatabaseStaysOpen)
     const std::string junk = dataFolder() + "/junk.rsd";
     writeBytes(junk, "these are not the recipes you are looking for");
     const std::string otherTable = makeDatabase("other.rsd", {}, "create table notes (body varchar)");
-    for (const std::string& choice : {junk, otherTable, dataFolder() + "/missing.rsd"}) {
+    // Another program's table of that name: opening it would end the program.
+    const std::string otherRecipes =
+        makeDatabase("other recipes.rsd", {}, "create table recipes (id integer primary key, title varchar)");
+    for (const std::string& choice : {junk, otherTable, otherRecipes, dataFolder() + "/missing.rsd"}) {
         expectQuestionAnswered("Restore");
         ui.dialogs().expectOpenFile(choice);
         ui.dialogs().expectMsgBox("Error -10 restoring the database.");
@@ -110,9 +113,10 @@ TEST_F(RestoreTest, AFileThatIsNoRecipeDatabaseIsRefusedAndTheDatabaseStaysOpen)
     }
     EXPECT_THAT(storedNames(), ElementsAre("Apple Tart", "Bread"));
     EXPECT_TRUE(App().db->IsConnected());
+    EXPECT_FALSE(Runtime::quitting());
     search("Bread");
     EXPECT_THAT(listedNames(), ElementsAre("Bread")) << "the connection still works";
-    EXPECT_THAT(folderEntries(), ElementsAre("junk.rsd", "other.rsd", "recipeDB.rsd"));
+    EXPECT_THAT(folderEntries(), ElementsAre("junk.rsd", "other recipes.rsd", "other.rsd", "recipeDB.rsd"));
 }
 
 TEST_F(RestoreTest, ChoosingTheDatabaseItselfLosesNothing) {
