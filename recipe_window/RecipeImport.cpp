@@ -93,7 +93,10 @@ void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) {
             imported = fromStyled(importedRecipeName(item->Name(), ".rtf"),
                                   styled ? *styled : plainStyled(decodedText(*bytes)));
         }
-        if (imported->plain.empty()) {
+        // A NUL byte is never text: a picture or program renamed .txt would
+        // become a recipe of garbage whose stored text ends at the first NUL
+        // while its styled copy goes on.
+        if (imported->plain.empty() || imported->plain.find('\0') != std::string::npos) {
             MsgBox("Error IM002: Could not read the file '" + item->Name() + "': it holds no text.");
             return;
         }

@@ -109,3 +109,20 @@ def test_export_over_an_existing_file_asks_and_no_keeps_it_and_a_read_only_folde
     finally:
         subprocess.run(["chattr", "-i", locked], check=True)
         os.chmod(locked, 0o755)
+
+
+def test_a_picture_named_txt_dropped_from_outside_is_told_once_and_makes_nothing(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    picture = d.write_file("Photo.txt", d.make_jpeg(40, 30))
+    good = d.write_file("Soup.txt", "Boil it.")
+    d.start()
+    d.drag_file_from_outside(picture, centre(d.control("recipeList")))
+    check_equal(d.answer("OK")["text"], "Error IM002: Could not read the file 'Photo.txt': it holds no text.",
+                "the picture is refused")
+    d.no_box()
+    check_equal(d.recipes(), ["Apple Pie"], "nothing made of the picture")
+    d.drag_file_from_outside(good, centre(d.control("recipeList")))
+    d.no_box()
+    check_equal(d.recipes("recipeName, recipeText"), [("Apple Pie", "Bake it."), ("Soup.txt", "Boil it.")],
+                "a text file dropped next is imported")
+    d.quit()

@@ -240,6 +240,9 @@ TEST_F(ImportTest, AFileThatYieldsNoTextMakesNoRecipeAndSaysSo) {
     ASSERT_TRUE(dropFiles({file("Deep.rtf", deep)}));
     ui.dialogs().expectMsgBox("Error IM002: Could not read the file 'Empty.txt': it holds no text.");
     ASSERT_TRUE(dropFiles({file("Empty.txt", "", "TEXT")}));
+    // A picture renamed .txt: its bytes hold NULs, which no text does.
+    ui.dialogs().expectMsgBox("Error IM002: Could not read the file 'Photo.txt': it holds no text.");
+    ASSERT_TRUE(dropFiles({file("Photo.txt", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01", 12), "TEXT")}));
     EXPECT_EQ(stored().size(), 1u);
 }
 
