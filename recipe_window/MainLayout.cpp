@@ -110,6 +110,9 @@ MainWindow::MainWindow() {
     Frame = static_cast<int32_t>(DocumentFrame);
     Placement = 0;
     Title = std::string("Larderwise");
+    // Opened at its usual place, the window's right edge and close button
+    // would lie beyond a screen narrower than 860 pixels.
+    keepFrameOnScreen(true);
     // Shown by the application once the database is open, not when built.
     Visible = false;
     // FullScreen stays False: assigning it restores the size from before full screen.

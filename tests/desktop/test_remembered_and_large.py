@@ -80,3 +80,27 @@ def test_large_file_starts_searches_scrolls_and_sorts_quickly(d):
     check_equal(selected_rows(d), [shown], "the recipe selected before sorting, in view")
     check_equal(d.control("recipeName")["text"], shown, "the recipe shown after sorting")
     d.quit()
+
+
+def frame_on_screen(d, title):
+    width, height, _depth = (int(n) for n in d.screen.split("x"))
+    frame = d.window(title).data["frame"]
+    return frame["x"] >= 0 and frame["y"] >= 0 and frame["x"] + frame["w"] <= width and \
+        frame["y"] + frame["h"] <= height, frame
+
+
+def test_font_palette_beside_the_window_stays_on_a_small_screen(d):
+    # The palette opens to the right of the main window; on a screen with no room there it must
+    # still show whole, its title bar within reach.
+    d.screen = "800x600x24"
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+    on_screen, frame = frame_on_screen(d, "Larderwise")
+    check(on_screen, f"the main window on screen: {frame}")
+    d.click("RecipeText")
+    d.key("ctrl+t")
+    d.wait_idle(ticks=20)  # the window manager's frame arrives after the window shows
+    d.screenshot("palette")
+    on_screen, frame = frame_on_screen(d, "Font")
+    check(on_screen, f"the font palette on screen: {frame}")
+    d.quit()
