@@ -104,3 +104,19 @@ def test_font_palette_beside_the_window_stays_on_a_small_screen(d):
     on_screen, frame = frame_on_screen(d, "Font")
     check(on_screen, f"the font palette on screen: {frame}")
     d.quit()
+
+
+def test_damaged_preferences_file_is_replaced_at_quit_without_a_word(d):
+    # Empty, cut short, or not a preferences file at all: the program starts as with none and
+    # writes a whole one when it quits.
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    for damaged in (b"", b"BPre", b"BPrefs\x01\x00\x00" + b"\xff" * 40, b"\x00" * 5000):
+        with open(d.prefs_path, "wb") as f:
+            f.write(damaged)
+        d.start()
+        d.no_box()
+        check_equal([r["text"] for r in d.control("recipeList")["rows"]], ["Apple Pie"], "the list")
+        d.quit()
+        with open(d.prefs_path, "rb") as f:
+            written = f.read()
+        check(written.startswith(b"BPrefs") and len(written) > 9, f"the file after {damaged[:12]!r}: {written[:12]!r}")
