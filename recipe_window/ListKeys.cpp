@@ -2,6 +2,9 @@
 // Command-] / Command-[), the hand-offs to kitchen mode, printing and the
 // unit converter, Tab to the name field, and type-ahead for everything else.
 // Moving the selection goes through ListIndex, whose Change shows the recipe.
+#include <algorithm>
+#include <optional>
+
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "framework/runtime/Clock.h"
 #include "framework/text/Strings.h"
@@ -36,7 +39,7 @@ bool MainWindow::recipeList_KeyDown(const std::string& key) {
     else if (commandWith(key, "p")) printRecipe();
     else if (commandWith(key, "u")) showUnitConverterFromList();
     else if (key == Chr(9)) recipeName->SetFocus();
-    else typeAhead(key);
+    else if (!moveByKey(key)) typeAhead(key);
     return true;  // the list does none of its own key handling
 }
 
@@ -52,6 +55,20 @@ void MainWindow::selectPreviousRow() {
     if (!commitPendingEdit()) return;
     const int32_t row = previousRow(recipeList->ListIndex, recipeList->ListCount());
     if (row >= 0) recipeList->ListIndex = row;
+}
+
+// Home, End, Page Up and Page Down move the selection as in any list; taken
+// as type-ahead they would empty the editors and leave the list where it
+// was, and a list of thousands of recipes could only be walked row by row.
+bool MainWindow::moveByKey(const std::string& key) {
+    const int32_t rowHeight = std::max(1, static_cast<int32_t>(recipeList->DefaultRowHeight));
+    const int32_t pageRows = (recipeList->Height - rowHeight) / rowHeight - 1;  // less the heading
+    const std::optional<int32_t> row =
+        rowAfterMoveKey(key, recipeList->ListIndex, recipeList->ListCount(), pageRows);
+    if (!row) return false;
+    if (*row < 0 || !commitPendingEdit()) return true;
+    recipeList->ListIndex = *row;
+    return true;
 }
 
 bool MainWindow::_RecipeNextRecipe_Action() {

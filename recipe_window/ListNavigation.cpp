@@ -1,5 +1,7 @@
 #include "recipe_window/ListNavigation.h"
 
+#include <algorithm>
+
 #include "framework/runtime/Numbers.h"
 #include "framework/text/Strings.h"
 
@@ -27,4 +29,17 @@ int32_t firstRowBeginningWith(const std::string& prefix, int32_t count,
         if (Lowercase(Left(name, length)) == wanted) return row;
     }
     return -1;
+}
+
+std::optional<int32_t> rowAfterMoveKey(const std::string& key, int32_t index, int32_t count, int32_t pageRows) {
+    if (key.size() != 1 || (key[0] != 1 && key[0] != 4 && key[0] != 11 && key[0] != 12)) return std::nullopt;
+    if (count <= 0) return -1;
+    const int32_t page = std::max(1, pageRows);
+    const int32_t from = std::max(0, index);
+    switch (key[0]) {
+        case 1: return 0;
+        case 4: return count - 1;
+        case 11: return std::max(0, from - page);
+        default: return index < 0 ? 0 : std::min(count - 1, from + page);
+    }
 }

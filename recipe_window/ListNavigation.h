@@ -4,6 +4,7 @@
 // dispatcher and the rules are tested on their own.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 // The row after `index` in a list of `count` rows, wrapping from the last
@@ -27,3 +28,9 @@ std::string extendTypeAhead(const std::string& prefix, int32_t prefixTicks, int3
 // ignored; -1 when none does. `nameOf` answers a row's name.
 int32_t firstRowBeginningWith(const std::string& prefix, int32_t count,
                               const std::function<std::string(int32_t row)>& nameOf);
+
+// Where Home, End, Page Up and Page Down (the key texts Chr(1), Chr(4),
+// Chr(11), Chr(12)) take the selection in a list of `count` rows of which
+// `pageRows` are in view: the first or last row, or a page up or down, kept
+// inside the list; -1 on an empty list; nothing for any other key.
+std::optional<int32_t> rowAfterMoveKey(const std::string& key, int32_t index, int32_t count, int32_t pageRows);

@@ -299,6 +299,7 @@ private:
     void selectNextRow();
     void selectPreviousRow();
     void typeAhead(const std::string& key);
+    bool moveByKey(const std::string& key);
     void showKitchenModeFromList();
     void showUnitConverterFromList();
     // The shown recipe's photo row, ready to be written; nullptr when no

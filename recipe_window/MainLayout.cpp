@@ -110,6 +110,10 @@ MainWindow::MainWindow() {
     Frame = static_cast<int32_t>(DocumentFrame);
     Placement = 0;
     Title = std::string("Larderwise");
+    // Opened at its usual place, the window's right edge and close button
+    // would lie beyond a screen narrower than 860 pixels. Its size is the
+    // open event's to fit: only the position is kept on screen.
+    keepFrameOnScreen(true, false);
     // Shown by the application once the database is open, not when built.
     Visible = false;
     // FullScreen stays False: assigning it restores the size from before full screen.

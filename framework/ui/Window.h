@@ -79,7 +79,13 @@ public:
     // usable area when the window is shown: a client sized larger than the
     // screen is made smaller, and a frame that would start off the area is
     // moved onto it. Off by default; a window sized to its content sets it.
-    void keepFrameOnScreen(bool keep) { keepFrameOnScreen_ = keep; }
+    // With `shrink` False the size is left alone and only the position is
+    // kept: a frame larger than the area then starts at its top left, so the
+    // title bar stays in reach.
+    void keepFrameOnScreen(bool keep, bool shrink = true) {
+        keepFrameOnScreen_ = keep;
+        shrinkToScreen_ = shrink;
+    }
     // Close is both the method (`Close()`) and the event (`Close = handler`):
     // LostFocus of the focused control, the window's Close event, the
     // controls' Close events, then the window is gone. A second Close from
@@ -204,6 +210,7 @@ private:
     int32_t normalGeometry_[4] = {0, 0, 0, 0};  // Left, Top, Width, Height before FullScreen
     int32_t frameMargins_[4] = {0, 0, 0, 0};  // the frame (left, top, right, bottom) last fitted for
     bool keepFrameOnScreen_ = false;
+    bool shrinkToScreen_ = true;
     void applyFullScreen(bool full);
     void fitFullScreen();
     void fitFrameOnScreen();

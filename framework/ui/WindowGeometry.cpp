@@ -104,8 +104,8 @@ void Window::fitFrameOnScreen() {
     const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
     const int32_t widest = screen.AvailableWidth - frameMargins_[0] - frameMargins_[2];
     const int32_t tallest = screen.AvailableHeight - menuHeight - frameMargins_[1] - frameMargins_[3];
-    const int32_t width = std::max(MinWidth.get(), std::min(Width.get(), widest));
-    const int32_t height = std::max(MinHeight.get(), std::min(Height.get(), tallest));
+    const int32_t width = shrinkToScreen_ ? std::max(MinWidth.get(), std::min(Width.get(), widest)) : Width.get();
+    const int32_t height = shrinkToScreen_ ? std::max(MinHeight.get(), std::min(Height.get(), tallest)) : Height.get();
     if (width != Width.get() || height != Height.get()) {
         clientResized(width, height);
         applySizeLimits();

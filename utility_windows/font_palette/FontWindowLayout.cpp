@@ -46,6 +46,9 @@ FontPaletteWindow::FontPaletteWindow() {
     MinHeight = 250;
     Resizeable = true;
     CloseButton = true;
+    // It opens beside the main window, which on a small screen, or with the
+    // main window moved to the right, is beyond the screen's edge.
+    keepFrameOnScreen(true);
     Visible = true;
     _CreateControls0();
     bindHandlers();

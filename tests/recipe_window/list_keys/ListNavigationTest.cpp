@@ -39,3 +39,18 @@ TEST(ListNavigation, FirstRowBeginningWithThePrefixIgnoresCase) {
     EXPECT_EQ(firstRowBeginningWith("z", count, nameOf), -1);
     EXPECT_EQ(firstRowBeginningWith("a", 0, nameOf), -1);
 }
+
+TEST(ListNavigation, HomeEndAndPageKeysStayInsideTheListAndOtherKeysAreNotMoves) {
+    const std::string home(1, '\1'), end(1, '\4'), pageUp(1, '\13'), pageDown(1, '\14');
+    EXPECT_EQ(rowAfterMoveKey(home, 500, 1000, 20), 0);
+    EXPECT_EQ(rowAfterMoveKey(end, 5, 1000, 20), 999);
+    EXPECT_EQ(rowAfterMoveKey(pageDown, 5, 1000, 20), 25);
+    EXPECT_EQ(rowAfterMoveKey(pageDown, 990, 1000, 20), 999) << "no wrap past the last row";
+    EXPECT_EQ(rowAfterMoveKey(pageDown, -1, 1000, 20), 0) << "from no selection, the first row";
+    EXPECT_EQ(rowAfterMoveKey(pageUp, 25, 1000, 20), 5);
+    EXPECT_EQ(rowAfterMoveKey(pageUp, 5, 1000, 20), 0);
+    EXPECT_EQ(rowAfterMoveKey(pageDown, 0, 1000, 0), 1) << "a list too short for a page moves a row";
+    EXPECT_EQ(rowAfterMoveKey(end, -1, 0, 20), -1) << "an empty list";
+    EXPECT_EQ(rowAfterMoveKey("a", 3, 1000, 20), std::nullopt);
+    EXPECT_EQ(rowAfterMoveKey(std::string(1, '\r'), 3, 1000, 20), std::nullopt);
+}
