@@ -20,8 +20,8 @@ namespace {
 constexpr int kEndingSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 int wakePipe[2] = {-1, -1};
-struct sigaction before[5];  // SIGTERM, SIGHUP, SIGINT, SIGALRM, SIGPIPE as they were
 constexpr int kTouched[] = {SIGTERM, SIGHUP, SIGINT, SIGALRM, SIGPIPE};
+struct sigaction before[std::size(kTouched)];  // each as it was before install()
 volatile sig_atomic_t firstSignal = 0;
 volatile sig_atomic_t interrupts = 0;
 bool takenIn = false;

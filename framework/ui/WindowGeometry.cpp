@@ -55,10 +55,21 @@ void readFrameMargins(const QWidget& widget, int32_t margins[4]) {
     margins[2] = std::max(0, frame.right() - client.right());
     margins[3] = std::max(0, frame.bottom() - client.bottom());
 }
+
+// The menu bar sits inside the widget but above the client area.
+int menuBarHeight(const QMainWindow& widget) {
+    return widget.menuWidget() ? widget.menuWidget()->sizeHint().height() : 0;
+}
+
+// The largest client whose frame (decoration and menu bar around it) fits
+// the screen's usable area.
+QSize largestClient(const ScreenInfo& screen, const int32_t margins[4], int menuHeight) {
+    return {screen.AvailableWidth - margins[0] - margins[2], screen.AvailableHeight - menuHeight - margins[1] - margins[3]};
+}
 }  // namespace
 
 void Window::applyClientSize() {
-    const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+    const int menuHeight = menuBarHeight(*widget_);
     const int w = std::max(0, Width.get()), h = std::max(0, Height.get());
     widget_->resize(w, h + menuHeight);
     widget_->content()->resize(w, h);
@@ -87,11 +98,10 @@ void Window::applyFullScreen(bool full) {
 void Window::fitFullScreen() {
     readFrameMargins(*widget_, frameMargins_);
     const ScreenInfo screen = services().screen(0);
-    const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+    const QSize client = largestClient(screen, frameMargins_, menuBarHeight(*widget_));
     Left = screen.AvailableLeft;
     Top = screen.AvailableTop;
-    clientResized(screen.AvailableWidth - frameMargins_[0] - frameMargins_[2],
-                  screen.AvailableHeight - menuHeight - frameMargins_[1] - frameMargins_[3]);
+    clientResized(client.width(), client.height());
     applySizeLimits();  // a fixed size follows the new one
 }
 
@@ -101,11 +111,12 @@ void Window::fitFrameOnScreen() {
     readFrameMargins(*widget_, frameMargins_);
     const ScreenInfo screen = services().screen(0);
     if (screen.AvailableWidth <= 0 || screen.AvailableHeight <= 0) return;
-    const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
-    const int32_t widest = screen.AvailableWidth - frameMargins_[0] - frameMargins_[2];
-    const int32_t tallest = screen.AvailableHeight - menuHeight - frameMargins_[1] - frameMargins_[3];
-    const int32_t width = shrinkToScreen_ ? std::max(MinWidth.get(), std::min(Width.get(), widest)) : Width.get();
-    const int32_t height = shrinkToScreen_ ? std::max(MinHeight.get(), std::min(Height.get(), tallest)) : Height.get();
+    const int menuHeight = menuBarHeight(*widget_);
+    const QSize largest = largestClient(screen, frameMargins_, menuHeight);
+    const int32_t width =
+        shrinkToScreen_ ? std::max(MinWidth.get(), std::min(Width.get(), largest.width())) : Width.get();
+    const int32_t height =
+        shrinkToScreen_ ? std::max(MinHeight.get(), std::min(Height.get(), largest.height())) : Height.get();
     if (width != Width.get() || height != Height.get()) {
         clientResized(width, height);
         applySizeLimits();
@@ -136,7 +147,7 @@ void Window::frameMayHaveChanged() {
 void Window::applyPosition() { widget_->move(Left.get(), Top.get()); }
 
 void Window::applySizeLimits() {
-    const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
+    const int menuHeight = menuBarHeight(*widget_);
     if (!Resizeable.get()) {
         widget_->setFixedSize(std::max(0, Width.get()), std::max(0, Height.get()) + menuHeight);
         return;

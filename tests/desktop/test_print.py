@@ -43,8 +43,8 @@ def open_print_dialog_for(d, path, keys="ctrl+p"):
 
 
 def finished_pdf(path, timeout=20):
-    """The printed file once it is whole: the job may still be drawing its pages when the program
-    first looks idle (the print dialog's loop ends before the job starts)."""
+    """The printed file once it is whole: the job hands control back between pages, so the program
+    can look idle before its last page is drawn."""
     until = time.monotonic() + timeout
     while True:
         info = subprocess.run(["pdfinfo", path], capture_output=True, text=True)
