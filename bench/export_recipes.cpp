@@ -25,7 +25,7 @@
 #include "app/RecipesTable.h"
 #include "app/Larderwise.h"
 #include "framework/db/REALSQLDatabase.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/runtime/Services.h"
 #include "recipe_window/Main.h"
 

@@ -39,7 +39,7 @@
 #include "app/Larderwise.h"
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "framework/db/REALSQLDatabase.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/RecipeStatements.h"

@@ -1,13 +1,16 @@
 # Helpers that keep the build free of per-file bookkeeping: a folder's sources
 # are found by glob, so adding a file never means editing a CMakeLists.
 
-# lw_add_library(target folder [EXCLUDE file...])
-# A static library of every .cpp below folder (recursively). A folder with no
-# sources yet becomes an empty library so that targets can link to it.
+# lw_add_library(target folder [folder...] [EXCLUDE file...])
+# A static library of every .cpp below the folders (recursively). A folder
+# with no sources yet becomes an empty library so that targets can link to it.
 function(lw_add_library target folder)
   cmake_parse_arguments(ARG "" "" "EXCLUDE" ${ARGN})
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
-       ${CMAKE_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_SOURCE_DIR}/${folder}/*.h)
+  set(sources "")
+  foreach(f ${folder} ${ARG_UNPARSED_ARGUMENTS})
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${f}/*.cpp ${CMAKE_SOURCE_DIR}/${f}/*.h)
+    list(APPEND sources ${found})
+  endforeach()
   foreach(ex ${ARG_EXCLUDE})
     list(REMOVE_ITEM sources ${CMAKE_SOURCE_DIR}/${ex})
   endforeach()

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "app/Larderwise.h"
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
 #include "framework/text/Strings.h"
 #include "framework/ui/controls/EditField.h"

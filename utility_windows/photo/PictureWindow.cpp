@@ -4,8 +4,8 @@
 #include "controls/doubleclick/DoubleClickCanvas.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/menus/MenuItem.h"
-#include "framework/runtime/ImplicitWindows.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/ImplicitWindows.h"
+#include "framework/ui/Runtime.h"
 #include "recipe_window/Main.h"
 
 PictureWindow& pictureWIndow() { return implicitInstance<PictureWindow>(); }

@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "startup/Startup.h"
 
 #include "app/Larderwise.h"
 #include "app/LarderwiseSplash.h"
@@ -8,10 +8,19 @@
 #include "prefs/BPrefs.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/print/PrintModule.h"
+#include "utility_windows/about/AboutBox.h"
+#include "utility_windows/help/HelpWindow.h"
 
 std::unique_ptr<Larderwise> _NewAppInstance() {
     auto app = std::make_unique<Larderwise>();
     app->MenuBar = MenuBar1();
+    app->windows.showMain = [] { Main().Show(); };
+    app->windows.openInMain = [](std::shared_ptr<FolderItem> item) {
+        Main().Show();
+        Main().droppedRecipe(std::move(item));
+    };
+    app->windows.showAbout = [] { aboutBox().Show(); };
+    app->windows.showHelp = [] { helpWindow().Show(); };
     return app;
 }
 

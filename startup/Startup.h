@@ -6,7 +6,7 @@
 // a fixed order while the toolkit still exists.
 #include <memory>
 
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 
 class Larderwise;
 
