@@ -97,3 +97,35 @@ function(lw_add_desktop_tests root)
     endforeach()
   endforeach()
 endfunction()
+
+# lw_add_fuzz_target(name QT module... SOURCES glob...)
+# A libFuzzer program built straight from the sources with clang++ (the rest
+# of the build may use another compiler), into build/fuzz/<name>. The globs
+# are relative to the source root. Run it from there: ./build/fuzz/<name>
+# fuzz/corpus/<corpus>.
+function(lw_add_fuzz_target name)
+  cmake_parse_arguments(ARG "" "" "QT;SOURCES" ${ARGN})
+  set(sources "")
+  foreach(pattern ${ARG_SOURCES})
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${pattern})
+    list(APPEND sources ${found})
+  endforeach()
+  file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/framework/*.h ${CMAKE_SOURCE_DIR}/prefs/*.h)
+  set(qt_flags "")
+  foreach(module ${ARG_QT})
+    get_target_property(includes Qt6::${module} INTERFACE_INCLUDE_DIRECTORIES)
+    foreach(dir ${includes})
+      list(APPEND qt_flags -I${dir})
+    endforeach()
+    list(APPEND qt_flags $<TARGET_LINKER_FILE:Qt6::${module}>)
+  endforeach()
+  set(output ${CMAKE_BINARY_DIR}/fuzz/${name})
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/fuzz
+    COMMAND ${LARDERWISE_CLANGXX} -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC
+            -I${CMAKE_SOURCE_DIR} ${sources} ${qt_flags} -o ${output}
+    DEPENDS ${sources} ${headers}
+    COMMENT "Building fuzz target ${name} with clang"
+    COMMAND_EXPAND_LISTS VERBATIM)
+  add_custom_target(${name} ALL DEPENDS ${output})
+endfunction()
