@@ -43,6 +43,9 @@ function(lw_add_test_folders root)
     file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
     add_executable(${name} ${srcs})
     target_link_libraries(${name} PRIVATE larderwise_testsupport)
+    # Tests read the help pages and pictures where the program finds them, so
+    # building one test program alone brings them along.
+    add_dependencies(${name} larderwise_resources)
     set_target_properties(${name} PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
