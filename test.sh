@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/ensure-deps.sh
+# An include against the layer order fails at once, before any build.
+scripts/check-layers.py
 scripts/build.sh
 
 # The whole suite is built a second time under AddressSanitizer and

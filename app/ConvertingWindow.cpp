@@ -1,6 +1,6 @@
 #include "app/ConvertingWindow.h"
 
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/text/StyledText.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/ProgressBar.h"

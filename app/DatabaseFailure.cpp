@@ -3,7 +3,7 @@
 #include "app/DatabaseMessages.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/MsgBox.h"
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 
 void quitAfterDatabaseFailure(REALSQLDatabase& db, const std::string& message, Rollback rollback) {
     if (!message.empty()) MsgBox(message);

@@ -6,11 +6,8 @@
 #include "framework/dialogs/MsgBox.h"
 #include "framework/files/FolderItem.h"
 #include "framework/menus/MenuItem.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "prefs/BPrefs.h"
-#include "recipe_window/Main.h"
-#include "utility_windows/about/AboutBox.h"
-#include "utility_windows/help/HelpWindow.h"
 
 Larderwise::Larderwise() = default;
 Larderwise::~Larderwise() = default;
@@ -40,15 +37,14 @@ void Larderwise::Event_Open() {
     // After a fatal database error the quit is under way: the main window
     // must not open against a connection that is not there.
     if (Runtime::quitting()) return;
-    Main().Show();
+    if (windows.showMain) windows.showMain();
 }
 
 void Larderwise::Event_OpenDocument(std::shared_ptr<FolderItem> item) {
     // Documents come from the desktop's launcher as paths; only files that
     // exist are documents (a desktop would never hand over anything else).
     if (!item || !item->Exists() || item->Directory()) return;
-    Main().Show();
-    Main().droppedRecipe(item);
+    if (windows.openInMain) windows.openInMain(std::move(item));
 }
 
 void Larderwise::Event_Close() {
@@ -64,7 +60,7 @@ bool Larderwise::Event_UnhandledException(RuntimeException& error) {
 }
 
 bool Larderwise::_FileAboutLarderwise_Action() {
-    aboutBox().Show();
+    if (windows.showAbout) windows.showAbout();
     return false;
 }
 
@@ -74,6 +70,6 @@ bool Larderwise::_FileQuit_Action() {
 }
 
 bool Larderwise::_HelpProgramHelp_Action() {
-    helpWindow().Show();
+    if (windows.showHelp) windows.showHelp();
     return false;
 }

@@ -3,10 +3,11 @@
 // and the database file for the life of the process, answers the About,
 // Quit and Program Help commands whatever window is in front, and reports
 // any exception nobody caught.
+#include <functional>
 #include <memory>
 #include <string>
 
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 
 class FolderItem;
 class MessageDialog;
@@ -28,6 +29,17 @@ public:
     bool mbarActive = false;
     // Whether the floating font palette is shown (kept by the windows).
     bool fontWindowVisible = false;
+
+    // The windows this object shows. They sit above it (they use it), so the
+    // start-up, which knows them, fills these in when it builds the object;
+    // left unset, nothing is shown.
+    struct Windows {
+        std::function<void()> showMain;
+        // Shows the main window and hands it a document opened from the desktop.
+        std::function<void(std::shared_ptr<FolderItem>)> openInMain;
+        std::function<void()> showAbout;
+        std::function<void()> showHelp;
+    } windows;
 
     void Event_Open();
     void Event_OpenDocument(std::shared_ptr<FolderItem> item);

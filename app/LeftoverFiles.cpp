@@ -3,7 +3,7 @@
 #include "framework/files/FolderItem.h"
 #include "framework/files/LeftoverTemporaries.h"
 #include "framework/files/SpecialFolder.h"
-#include "recipe_window/DatabaseRestore.h"
+#include "app/DatabaseRestore.h"
 
 std::string temporariesJournalFolder() {
     const auto support = SpecialFolder::ApplicationData();

@@ -11,7 +11,7 @@
 #include "framework/dialogs/MsgBox.h"
 #include "framework/files/FolderItem.h"
 #include "framework/files/SpecialFolder.h"
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 #include "framework/text/Strings.h"
 
 namespace {

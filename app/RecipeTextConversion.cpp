@@ -6,10 +6,10 @@
 #include "app/LoopPacing.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/MessageDialog.h"
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 #include "framework/text/Strings.h"
 #include "framework/ui/controls/ProgressBar.h"
-#include "recipe_window/DatabaseBackup.h"
+#include "app/DatabaseBackup.h"
 
 namespace {
 enum class Answer { Backup, Go, Quit };

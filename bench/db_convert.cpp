@@ -22,7 +22,7 @@
 #include "app/RecipesTable.h"
 #include "app/Larderwise.h"
 #include "framework/db/REALSQLDatabase.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/text/StyledText.h"
 
 #include "bench/BenchSupport.h"

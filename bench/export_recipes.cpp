@@ -22,14 +22,14 @@
 #include <sstream>
 #include <string>
 
-#include "app/RecipesTable.h"
 #include "app/Larderwise.h"
 #include "framework/db/REALSQLDatabase.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/runtime/Services.h"
 #include "recipe_window/Main.h"
 
 #include "bench/BenchSupport.h"
+#include "bench/RecipeFill.h"
 
 namespace fs = std::filesystem;
 using bench::benchFolder;
@@ -44,27 +44,7 @@ bench::AnsweringUi* ui = nullptr;
 
 // Random names, 2 KB text holding CRs and TABs, 5 KB RTF, keywords, ratings,
 // no photos.
-void buildDatabase(int n) {
-    fs::remove(liveFile());
-    sqlite3* db = nullptr;
-    sqlite3_open(liveFile().c_str(), &db);
-    sqlite3_exec(db,
-                 RecipesTable::kCreate,
-                 nullptr, nullptr, nullptr);
-    sqlite3_stmt* fill = nullptr;
-    sqlite3_prepare_v2(db,
-                       "WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM c WHERE i < ?1) "
-                       "INSERT INTO recipes SELECT 'Recipe ' || hex(randomblob(6)) || ' ' || i, "
-                       "replace(replace(substr(hex(randomblob(1100)),1,2000),'A',char(13)),'B',char(9)), "
-                       "'{\\rtf1\\ansi {\\fonttbl\\f0\\fswiss Helvetica;}\\f0\\fs24 ' || "
-                       "substr(replace(hex(randomblob(2600)),'A',' '),1,5000) || '}', "
-                       "'italian dinner' || char(9) || 'pasta ' || hex(randomblob(8)), abs(random()) % 6, NULL FROM c",
-                       -1, &fill, nullptr);
-    sqlite3_bind_int(fill, 1, n);
-    sqlite3_step(fill);
-    sqlite3_finalize(fill);
-    sqlite3_close(db);
-}
+void buildDatabase(int n) { bench::fillRecipeDatabase(liveFile(), n, bench::RecipeText::CarriageReturnsAndTabs); }
 
 double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
 

@@ -35,16 +35,16 @@
 #include <map>
 #include <string>
 
-#include "app/RecipesTable.h"
 #include "app/Larderwise.h"
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "framework/db/REALSQLDatabase.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/RecipeStatements.h"
 
 #include "bench/BenchSupport.h"
+#include "bench/RecipeFill.h"
 
 namespace fs = std::filesystem;
 using bench::benchFolder;
@@ -59,24 +59,7 @@ fs::path sourceDatabase(int n) {
     fs::path& path = built[n];
     if (!path.empty()) return path;
     path = benchFolder() / ("recipes-" + std::to_string(n) + ".rsd");
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    sqlite3_exec(db,
-                 RecipesTable::kCreate,
-                 nullptr, nullptr, nullptr);
-    sqlite3_stmt* fill = nullptr;
-    sqlite3_prepare_v2(db,
-                       "WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM c WHERE i < ?1) "
-                       "INSERT INTO recipes SELECT 'Recipe ' || hex(randomblob(6)) || ' ' || i, "
-                       "substr(replace(hex(randomblob(1100)),'A',' '),1,2000), "
-                       "'{\\rtf1\\ansi {\\fonttbl\\f0\\fswiss Helvetica;}\\f0\\fs24 ' || "
-                       "substr(replace(hex(randomblob(2600)),'A',' '),1,5000) || '}', "
-                       "'italian dinner pasta ' || hex(randomblob(8)), abs(random()) % 6, NULL FROM c",
-                       -1, &fill, nullptr);
-    sqlite3_bind_int(fill, 1, n);
-    sqlite3_step(fill);
-    sqlite3_finalize(fill);
-    sqlite3_close(db);
+    bench::fillRecipeDatabase(path, n, bench::RecipeText::Spaces);
     return path;
 }
 

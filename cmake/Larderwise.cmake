@@ -1,13 +1,16 @@
 # Helpers that keep the build free of per-file bookkeeping: a folder's sources
 # are found by glob, so adding a file never means editing a CMakeLists.
 
-# lw_add_library(target folder [EXCLUDE file...])
-# A static library of every .cpp below folder (recursively). A folder with no
-# sources yet becomes an empty library so that targets can link to it.
+# lw_add_library(target folder [folder...] [EXCLUDE file...])
+# A static library of every .cpp below the folders (recursively). A folder
+# with no sources yet becomes an empty library so that targets can link to it.
 function(lw_add_library target folder)
   cmake_parse_arguments(ARG "" "" "EXCLUDE" ${ARGN})
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
-       ${CMAKE_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_SOURCE_DIR}/${folder}/*.h)
+  set(sources "")
+  foreach(f ${folder} ${ARG_UNPARSED_ARGUMENTS})
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${f}/*.cpp ${CMAKE_SOURCE_DIR}/${f}/*.h)
+    list(APPEND sources ${found})
+  endforeach()
   foreach(ex ${ARG_EXCLUDE})
     list(REMOVE_ITEM sources ${CMAKE_SOURCE_DIR}/${ex})
   endforeach()
@@ -40,6 +43,9 @@ function(lw_add_test_folders root)
     file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
     add_executable(${name} ${srcs})
     target_link_libraries(${name} PRIVATE larderwise_testsupport)
+    # Tests read the help pages and pictures where the program finds them, so
+    # building one test program alone brings them along.
+    add_dependencies(${name} larderwise_resources)
     set_target_properties(${name} PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
@@ -93,4 +99,36 @@ function(lw_add_desktop_tests root)
       set(marked FALSE)
     endforeach()
   endforeach()
+endfunction()
+
+# lw_add_fuzz_target(name QT module... SOURCES glob...)
+# A libFuzzer program built straight from the sources with clang++ (the rest
+# of the build may use another compiler), into build/fuzz/<name>. The globs
+# are relative to the source root. Run it from there: ./build/fuzz/<name>
+# fuzz/corpus/<corpus>.
+function(lw_add_fuzz_target name)
+  cmake_parse_arguments(ARG "" "" "QT;SOURCES" ${ARGN})
+  set(sources "")
+  foreach(pattern ${ARG_SOURCES})
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${pattern})
+    list(APPEND sources ${found})
+  endforeach()
+  file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/framework/*.h ${CMAKE_SOURCE_DIR}/prefs/*.h)
+  set(qt_flags "")
+  foreach(module ${ARG_QT})
+    get_target_property(includes Qt6::${module} INTERFACE_INCLUDE_DIRECTORIES)
+    foreach(dir ${includes})
+      list(APPEND qt_flags -I${dir})
+    endforeach()
+    list(APPEND qt_flags $<TARGET_LINKER_FILE:Qt6::${module}>)
+  endforeach()
+  set(output ${CMAKE_BINARY_DIR}/fuzz/${name})
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/fuzz
+    COMMAND ${LARDERWISE_CLANGXX} -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC
+            -I${CMAKE_SOURCE_DIR} ${sources} ${qt_flags} -o ${output}
+    DEPENDS ${sources} ${headers}
+    COMMENT "Building fuzz target ${name} with clang"
+    COMMAND_EXPAND_LISTS VERBATIM)
+  add_custom_target(${name} ALL DEPENDS ${output})
 endfunction()

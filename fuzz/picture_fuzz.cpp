@@ -1,12 +1,7 @@
 // libFuzzer target for the picture reader: photos dropped on the recipe and
-// stored in old databases come from anywhere. Not part of the CMake build;
-// from the repository root, one command:
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. fuzz/picture_fuzz.cpp
-//     framework/graphics/Picture.cpp framework/graphics/JpegStructure.cpp
-//     framework/graphics/ImageGraphics.cpp framework/graphics/PainterGraphics.cpp
-//     framework/graphics/Graphics.cpp framework/graphics/TextLines.cpp framework/graphics/FontMapping.cpp
-//     -fPIC $(pkg-config --cflags --libs Qt6Gui) -o picture_fuzz
-//   ./picture_fuzz
+// stored in old databases come from anywhere. CMake builds it with clang
+// where clang++ is installed (build/fuzz/picture_fuzz; run it on a copy of
+// fuzz/corpus/picture); the graphics tests replay that corpus.
 // Whatever the bytes, reading ends in a picture of a sane size or nothing,
 // and a picture that was read encodes as JPEG. The unit tests feed mutated
 // pictures of every accepted format to the same reader (PictureFuzzTest).

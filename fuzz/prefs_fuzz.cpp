@@ -1,10 +1,7 @@
-// Fuzz target for the preferences reader (libFuzzer). Not part of the CMake
-// build; from the repository root, one command:
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. fuzz/prefs_fuzz.cpp
-//     prefs/BlockReader.cpp prefs/BlockWriter.cpp prefs/ByteCipher.cpp prefs/PrefsFileFormat.cpp
-//     framework/data/*.cpp framework/text/Strings*.cpp framework/runtime/Clock.cpp -fPIC
-//     $(pkg-config --cflags --libs Qt6Core) -o prefs_fuzz
-//   ./prefs_fuzz
+// Fuzz target for the preferences reader (libFuzzer). CMake builds it with
+// clang where clang++ is installed (build/fuzz/prefs_fuzz; run it on a copy
+// of fuzz/corpus/prefs); the prefs tests replay that corpus through this
+// entry point on every run.
 // File references in a block are stood in for below, so the target needs no
 // file system or window code.
 // Whatever the bytes, reading must end in a dictionary or nil, and writing a
@@ -18,9 +15,12 @@
 #include "prefs/FolderItemSaveInfo.h"
 #include "prefs/PrefsFileFormat.h"
 
-// Stand-ins for the file-reference coding: a reference reads as nil.
+// Stand-ins for the file-reference coding: a reference reads as nil. The
+// tests that replay the corpus link the real coding and define the macro.
+#ifndef LARDERWISE_FUZZ_WITH_FILE_REFERENCES
 std::string BDictionary::folderItemSaveInfo(const FolderItem&) { return std::string(); }
 std::shared_ptr<FolderItem> BDictionary::folderItemFromSaveInfo(const std::string&) { return nullptr; }
+#endif
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -4,7 +4,7 @@
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I.
 //     fuzz/resource_fork_fuzz.cpp framework/files/ResourceFork.cpp
 //     framework/files/AppleDouble.cpp framework/files/ExtendedAttributes.cpp
-//     framework/data/TextEncoding.cpp framework/text/StringsUtf8.cpp
+//     framework/text/TextEncoding.cpp framework/text/StringsUtf8.cpp
 //     framework/files/ClippingPropertyList.cpp -fPIC
 //     $(pkg-config --cflags --libs Qt6Core) -o resource_fork_fuzz
 // The file tests also run this entry point over a corpus of damaged forks.

@@ -3,7 +3,7 @@
 //
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I.
 //       fuzz/rtf_fuzz.cpp framework/text/StyledText*.cpp framework/text/Rtf*.cpp
-//       framework/text/StringsUtf8.cpp framework/data/TextEncoding.cpp -o rtf_fuzz
+//       framework/text/StringsUtf8.cpp framework/text/TextEncoding.cpp -o rtf_fuzz
 //   ./rtf_fuzz -dict=fuzz/rtf.dict fuzz/corpus/rtf
 //
 // Beyond "no crash, no hang, no read outside the input", it checks that

@@ -2,8 +2,8 @@
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "framework/files/FolderItem.h"
 #include "framework/ui/controls/EditField.h"
-#include "recipe_window/DatabaseRestore.h"
-#include "framework/runtime/Runtime.h"
+#include "app/DatabaseRestore.h"
+#include "framework/ui/Runtime.h"
 #include "recipe_window/Main.h"
 
 bool MainWindow::_FileRestorefrombackup_Action() {

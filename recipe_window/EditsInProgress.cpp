@@ -11,7 +11,7 @@
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/MsgBox.h"
 #include "framework/runtime/Clock.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/SavingScope.h"

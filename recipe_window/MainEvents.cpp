@@ -3,12 +3,12 @@
 #include "controls/doubleclick/DoubleClickCanvas.h"
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "controls/splitter/SmartSplitter.h"
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 #include "framework/print/PrinterSetup.h"
 #include "framework/runtime/SystemInfo.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/StaticText.h"
-#include "recipe_window/DatabaseBackup.h"
+#include "app/DatabaseBackup.h"
 #include "recipe_window/Main.h"
 
 void MainWindow::Event_Open() {

@@ -6,7 +6,8 @@
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "controls/rating/RatingWidget.h"
 #include "controls/splitter/SmartSplitter.h"
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ControlPlacement.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/text/Strings.h"
 #include "framework/ui/controls/BevelButton.h"
 #include "framework/ui/controls/EditField.h"
@@ -14,18 +15,6 @@
 #include "recipe_window/Main.h"
 
 namespace {
-
-void place(RectControl& c, int32_t left, int32_t top, int32_t width, int32_t height, bool lockLeft, bool lockTop,
-           bool lockRight, bool lockBottom) {
-    c.Left = left;
-    c.Top = top;
-    c.Width = width;
-    c.Height = height;
-    c.LockLeft = lockLeft;
-    c.LockTop = lockTop;
-    c.LockRight = lockRight;
-    c.LockBottom = lockBottom;
-}
 
 void styleSplitter(SmartSplitter& s, int32_t maxLimit, int32_t minLimit) {
     s.MaxLimit = maxLimit;

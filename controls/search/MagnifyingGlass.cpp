@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "framework/graphics/Picture.h"
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 
 namespace {
 std::shared_ptr<Picture>& cached() {

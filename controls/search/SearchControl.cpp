@@ -4,23 +4,11 @@
 #include "framework/graphics/Color.h"
 #include "framework/menus/MenuItem.h"
 #include "framework/text/Strings.h"
+#include "framework/ui/ControlPlacement.h"
 #include "framework/ui/Keyboard.h"
 #include "framework/ui/controls/Canvas.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/StaticText.h"
-
-namespace {
-void place(RectControl& c, int32_t left, int32_t top, int32_t width, int32_t height, bool lockLeft, bool lockRight) {
-    c.Left = left;
-    c.Top = top;
-    c.Width = width;
-    c.Height = height;
-    c.LockLeft = lockLeft;
-    c.LockTop = false;
-    c.LockRight = lockRight;
-    c.LockBottom = false;
-}
-}  // namespace
 
 SearchControl::SearchControl()
     : SearchMenuItems(std::string()),
@@ -34,7 +22,7 @@ SearchControl::SearchControl()
                   }),
       ShowMagnifyingGlass(true) {
     // The container's own design; the embedding window then places it.
-    place(*this, 32, 32, 292, 38, false, true);
+    place(*this, 32, 32, 292, 38, false, false, true, false);
     AcceptFocus = false;
     UseFocusRing = false;
 }
@@ -43,13 +31,13 @@ void SearchControl::CreateControls() {
     // Written relative to wherever the container stands now.
     const int32_t x = Left.get(), y = Top.get();
     bgCanvas_ = add<Canvas>("BgCanvas");
-    place(*bgCanvas_, x + 0, y + 6, 286, 26, true, true);
+    place(*bgCanvas_, x + 0, y + 6, 286, 26, true, false, true, false);
     bgCanvas_->AcceptFocus = false;
     bgCanvas_->EraseBackground = true;
 
     // A single-line field: the EditField default, so no rebuild of its editor.
     searchfield_ = Window()->add<EditField>("Searchfield", bgCanvas_);
-    place(*searchfield_, x + 28, y + 9, 230, 18, true, true);
+    place(*searchfield_, x + 28, y + 9, 230, 18, true, false, true, false);
     searchfield_->Border = false;
     searchfield_->UseFocusRing = false;
     searchfield_->AcceptTabs = false;
@@ -58,12 +46,12 @@ void SearchControl::CreateControls() {
     searchfield_->TextColor = Color(0x000000);
 
     cancelWidget_ = Window()->add<Canvas>("CancelWidget", bgCanvas_);
-    place(*cancelWidget_, x + 268, y + 10, 14, 14, false, true);
+    place(*cancelWidget_, x + 268, y + 10, 14, 14, false, false, true, false);
     cancelWidget_->AcceptFocus = false;
     cancelWidget_->EraseBackground = true;
 
     placeholder_ = Window()->add<StaticText>("Placeholder", bgCanvas_);
-    place(*placeholder_, x + 28, y + 7, 220, 20, false, false);
+    place(*placeholder_, x + 28, y + 7, 220, 20, false, false, false, false);
     placeholder_->Text = placeholderText_.value_or("Placeholder");
     placeholder_->TextAlign = 0;
     placeholder_->Multiline = false;

@@ -11,7 +11,7 @@
 #include <variant>
 
 #include "framework/data/Date.h"
-#include "framework/data/TextEncoding.h"
+#include "framework/text/TextEncoding.h"
 
 class Dictionary;
 class MemoryBlock;

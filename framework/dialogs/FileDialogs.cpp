@@ -1,7 +1,10 @@
 #include "framework/dialogs/FileDialogs.h"
 
 #include "framework/dialogs/UiService.h"
+#include "framework/files/FileType.h"
 #include "framework/files/FolderItem.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -16,8 +19,25 @@ void setFileFilterResolver(FileFilterResolver resolver) {
     installedResolver() = std::move(resolver);
 }
 
+std::vector<FileFilter> fileDialogFilters(const std::string& filter) {
+    std::vector<FileFilter> filters;
+    for (const auto& type : registeredFileTypesInFilter(filter)) {
+        FileFilter entry{type.name, {}};
+        for (const auto& extension : type.extensions) {
+            std::string pattern = "*." + extension;
+            if (std::find(entry.patterns.begin(), entry.patterns.end(), pattern) == entry.patterns.end())
+                entry.patterns.push_back(std::move(pattern));
+        }
+        // No patterns would mean "every file" to a dialog; such a type is
+        // told apart only by its Mac type, which a dialog cannot see.
+        if (!entry.patterns.empty()) filters.push_back(std::move(entry));
+    }
+    return filters;
+}
+
 std::vector<FileFilter> resolveFileFilter(const std::string& filter) {
     if (installedResolver()) return installedResolver()(filter);
+    if (fileTypesInUse()) return fileDialogFilters(filter);
     std::vector<FileFilter> filters;
     size_t start = 0;
     while (start <= filter.size()) {

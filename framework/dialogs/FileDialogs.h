@@ -12,11 +12,17 @@
 class FolderItem;
 
 // Turns a Filter string of file type names ("REALSQLDatabase;") into the
-// dialog's type list. The file-type registry installs the real resolver;
-// without one, each name becomes an entry that admits every file.
+// dialog's type list: the resolver set here, else, once file types are
+// registered, fileDialogFilters; before that each name becomes an entry that
+// admits every file.
 using FileFilterResolver = std::function<std::vector<FileFilter>(const std::string& filter)>;
 void setFileFilterResolver(FileFilterResolver resolver);
 std::vector<FileFilter> resolveFileFilter(const std::string& filter);
+
+// The filter as the registry's type list: one entry per named type that has
+// extensions, e.g. {"REALSQLDatabase", {"*.rsd", "*.RBD", "*.RSD"}}. Types
+// known only by Mac type cannot be told apart by name and are left out.
+std::vector<FileFilter> fileDialogFilters(const std::string& filter);
 
 // What the open and save dialogs share, as in the old framework's
 // FolderItemDialog.

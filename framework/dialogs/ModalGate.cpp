@@ -1,7 +1,7 @@
 #include "framework/dialogs/ModalGate.h"
 
 #include "framework/dialogs/DialogButtons.h"
-#include "framework/runtime/SessionEnd.h"
+#include "framework/ui/SessionEnd.h"
 #include "framework/ui/ModalSession.h"
 
 #include <cstdio>

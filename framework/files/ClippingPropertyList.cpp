@@ -1,6 +1,6 @@
 #include "framework/files/ClippingPropertyList.h"
 
-#include "framework/data/TextEncoding.h"
+#include "framework/text/TextEncoding.h"
 #include "framework/files/BoundedBytes.h"
 
 #include <QXmlStreamReader>

@@ -1,6 +1,5 @@
 #include "framework/files/FileType.h"
 
-#include "framework/files/FileTypeFilter.h"
 #include "framework/text/Strings.h"
 
 #include <algorithm>
@@ -26,6 +25,11 @@ std::vector<Registration>& registry() {
 
 std::atomic<uint64_t> nextId{1};
 
+std::atomic<bool>& typesInUse() {
+    static std::atomic<bool> inUse{false};
+    return inUse;
+}
+
 std::vector<std::string> splitList(const std::string& list) {
     std::vector<std::string> parts;
     size_t start = 0;
@@ -44,6 +48,8 @@ std::string withoutLeadingDot(std::string extension) {
 }
 
 }  // namespace
+
+bool fileTypesInUse() { return typesInUse(); }
 
 FileType::FileType() : id_(nextId++) {}
 
@@ -70,9 +76,8 @@ void FileType::setMacCreator(std::string value) {
 }
 
 std::string FileType::toString() {
-    // Dialog filters and drop targets name registered types from now on.
-    static const bool filtersInstalled = (installFileTypeFilters(), true);
-    (void)filtersInstalled;
+    // Dialog filters and drop targets go by the registry from now on.
+    typesInUse() = true;
     std::lock_guard lock(registryMutex());
     auto& r = registry();
     const bool registered = std::any_of(r.begin(), r.end(), [&](const Registration& e) { return e.owner == id_; });

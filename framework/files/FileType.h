@@ -53,6 +53,10 @@ struct RegisteredFileType {
     std::string macCreator;
 };
 
+// True once the first type was registered: open and save dialogs and drop
+// targets go by the registry from then on.
+bool fileTypesInUse();
+
 // Registered types in registration order.
 std::vector<RegisteredFileType> registeredFileTypes();
 

@@ -2,7 +2,7 @@
 
 #include "framework/files/AppleDouble.h"
 #include "framework/files/ExtendedAttributes.h"
-#include "framework/data/TextEncoding.h"
+#include "framework/text/TextEncoding.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "framework/files/ResourceFork.h"
 
 #include "framework/files/BoundedBytes.h"
-#include "framework/data/TextEncoding.h"
+#include "framework/text/TextEncoding.h"
 
 #include <algorithm>
 #include <optional>

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/data/TextEncoding.h"
+#include "framework/text/TextEncoding.h"
 
 class TextInputStream {
 public:

@@ -1,6 +1,5 @@
 #include "framework/runtime/Services.h"
 
-#include "framework/dialogs/MsgBox.h"
 #include "framework/graphics/FontFamilies.h"
 
 #include <QApplication>
@@ -10,7 +9,6 @@
 #include <qpa/qwindowsysteminterface_p.h>
 #include <QGuiApplication>
 #include <QScreen>
-#include <cstdio>
 
 namespace {
 int yields = 0;
@@ -78,10 +76,6 @@ Services makeRealServices() {
     };
     s.yield = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     s.exitLoop = [](int code) { QCoreApplication::exit(code); };
-    s.reportFatalError = [](const std::string& message) {
-        std::fprintf(stderr, "larderwise: %s\n", message.c_str());
-        MsgBox(message);
-    };
     return s;
 }
 

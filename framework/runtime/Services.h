@@ -57,7 +57,9 @@ struct Services {
     std::function<void()> yield;
     // Ends the event loop with the quit code (tests: record it instead).
     std::function<void(int code)> exitLoop;
-    // The framework's own report of an error nobody handled.
+    // The framework's own report of an error nobody handled. Unset, the error
+    // output and a message box carry it (reportFatalError in ExceptionRouting.h:
+    // the box belongs to the layers above this one).
     std::function<void(const std::string& message)> reportFatalError;
 
     HeldKeys heldKeys;

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "framework/data/TextEncoding.h"
+#include "framework/text/TextEncoding.h"
 #include "framework/text/StringsUtf8.h"
 
 namespace {

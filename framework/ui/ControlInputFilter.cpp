@@ -1,6 +1,6 @@
 #include "framework/ui/ControlInputFilter.h"
 
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/KeyMapping.h"

@@ -1,6 +1,6 @@
 #include "framework/ui/DesktopProbe.h"
 
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/controls/StyledFormats.h"

@@ -1,6 +1,8 @@
 #include "framework/ui/DropTarget.h"
 
 #include "framework/files/FileType.h"
+#include "framework/files/FileTypeFilter.h"
+#include "framework/files/FolderItem.h"
 #include "framework/ui/DragItem.h"
 
 #include <QFileInfo>
@@ -17,15 +19,12 @@ bool isOfType(const std::string& path, const std::string& typeName) {
             if (suffix.compare(QString::fromStdString(extension), Qt::CaseInsensitive) == 0) return true;
     return false;
 }
-std::function<bool(const std::string&, const std::string&)>& matcher() {
-    static auto* installed = new std::function<bool(const std::string&, const std::string&)>(isOfType);
-    return *installed;
+// Once file types are registered, a file is of a type by its registered
+// type name or its Mac type as well (FileTypeFilter.h).
+bool matches(const std::string& path, const std::string& typeName) {
+    return fileTypesInUse() ? fileMatchesFilter(FolderItem(path), typeName) : isOfType(path, typeName);
 }
 }  // namespace
-
-void setFileTypeMatcher(std::function<bool(const std::string&, const std::string&)> m) {
-    matcher() = m ? std::move(m) : isOfType;
-}
 
 bool DropTarget::wants(const DragItem& item) const {
     for (const DragItem::Entry& e : item.entries()) {
@@ -33,7 +32,7 @@ bool DropTarget::wants(const DragItem& item) const {
         if (picture_ && e.picture) return true;
         if (e.filePath)
             for (const std::string& type : fileTypes_)
-                if (matcher()(*e.filePath, type)) return true;
+                if (matches(*e.filePath, type)) return true;
     }
     return false;
 }

@@ -26,7 +26,3 @@ private:
     std::vector<std::string> fileTypes_;
 };
 
-// Whether a file belongs to a named file type. The files layer installs its
-// rule; the default compares the file's extension with the extensions of
-// the registered types of that name or Mac type, ignoring case.
-void setFileTypeMatcher(std::function<bool(const std::string& path, const std::string& typeName)> matcher);

@@ -7,7 +7,7 @@
 #include "framework/ui/RectControl.h"
 #include "framework/ui/Window.h"
 
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 #include "framework/ui/ControlInputFilter.h"
 
 #include <QApplication>

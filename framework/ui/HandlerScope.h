@@ -10,7 +10,7 @@
 // and the focus model asks running() when a modal box deactivates the window.
 #include <utility>
 
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 
 class RectControl;
 

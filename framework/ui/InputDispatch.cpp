@@ -1,6 +1,6 @@
 #include "framework/ui/InputDispatch.h"
 
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 #include "framework/ui/ControlInputFilter.h"
 #include "framework/ui/DragItem.h"
 #include "framework/ui/FocusModel.h"

@@ -1,8 +1,8 @@
 #include "framework/ui/Window.h"
 
-#include "framework/runtime/ExceptionRouting.h"
-#include "framework/runtime/ImplicitWindows.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/ExceptionRouting.h"
+#include "framework/ui/ImplicitWindows.h"
+#include "framework/ui/Runtime.h"
 #include "framework/runtime/Services.h"
 #include "framework/text/Strings.h"
 #include "framework/ui/ApplicationInputFilter.h"

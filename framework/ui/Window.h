@@ -4,7 +4,7 @@
 // A product window derives from Window, sets its design values and creates
 // its controls in its constructor (`add<T>(name)`), and binds its handlers
 // last. It is built through an accessor (implicitInstance<W>() in
-// framework/runtime/ImplicitWindows.h), which lets the framework run the
+// framework/ui/ImplicitWindows.h), which lets the framework run the
 // Open events at the right moment and show the window if its design
 // Visible is True.
 //

@@ -1,6 +1,6 @@
 // A window's client size, position, limits and frame kind. Client size
 // changes from code, the user and the test driver all apply the locks here.
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 #include "framework/runtime/Services.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowWidget.h"

@@ -1,8 +1,8 @@
 // Building, opening, showing and closing a window: the Open-event order and
 // the close sequence that lets the focused control save first.
-#include "framework/runtime/ExceptionRouting.h"
-#include "framework/runtime/ImplicitWindows.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/ExceptionRouting.h"
+#include "framework/ui/ImplicitWindows.h"
+#include "framework/ui/Runtime.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowList.h"

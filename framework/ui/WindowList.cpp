@@ -1,7 +1,7 @@
 #include "framework/ui/WindowList.h"
 
-#include "framework/runtime/ExceptionRouting.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/ExceptionRouting.h"
+#include "framework/ui/Runtime.h"
 #include "framework/ui/Window.h"
 
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "framework/ui/WindowWidget.h"
 
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 #include "framework/graphics/Picture.h"
 #include "framework/ui/DropConversion.h"
 #include "framework/ui/InputDispatch.h"

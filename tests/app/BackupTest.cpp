@@ -7,7 +7,7 @@
 #include "framework/data/Date.h"
 #include "framework/files/FolderItem.h"
 #include "framework/runtime/Clock.h"
-#include "recipe_window/DatabaseBackup.h"
+#include "app/DatabaseBackup.h"
 #include "recipe_window/Main.h"
 #include "tests/app/ShellTestSupport.h"
 

@@ -4,8 +4,8 @@
 
 #include "app/MenuBar1.h"
 #include "framework/menus/MenuItem.h"
-#include "framework/runtime/Application.h"
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/Window.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/UiDriver.h"

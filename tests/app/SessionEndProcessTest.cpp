@@ -15,7 +15,7 @@
 #include <functional>
 #include <memory>
 
-#include "framework/runtime/SessionEnd.h"
+#include "framework/ui/SessionEnd.h"
 #include "tests/support/DatabaseLock.h"
 #include "tests/support/RecipeDatabase.h"
 #include "tests/support/TestDatabase.h"

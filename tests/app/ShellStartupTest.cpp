@@ -16,7 +16,7 @@
 #include "framework/ui/WindowList.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/files/FolderItem.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/ui/Window.h"
 #include "recipe_window/Main.h"
 #include "tests/app/ShellTestSupport.h"

@@ -11,7 +11,7 @@
 
 #include "app/DatabaseMessages.h"
 #include "app/Larderwise.h"
-#include "app/Startup.h"
+#include "startup/Startup.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "tests/support/LarderwiseTest.h"
 #include "tests/support/RecipeDatabase.h"

@@ -4,8 +4,8 @@
 #include <csignal>
 #include <filesystem>
 
-#include "framework/runtime/Runtime.h"
-#include "framework/runtime/SessionEnd.h"
+#include "framework/ui/Runtime.h"
+#include "framework/ui/SessionEnd.h"
 #include "tests/support/DatabaseLock.h"
 #include "tests/support/MainWindowFixture.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "app/DatabaseMessages.h"
-#include "app/Startup.h"
+#include "startup/Startup.h"
 
 LarderwiseTest::~LarderwiseTest() { releaseGlobals(); }
 

@@ -1,10 +1,14 @@
 #pragma once
 // Whole files read and written as bytes, for tests that lay out the files a
 // program meets or check the ones it wrote.
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Replaces the file's content with these bytes.
 inline void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
@@ -16,4 +20,22 @@ inline void writeBytes(const std::filesystem::path& file, const std::string& byt
 inline std::string readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The checked-in corpus of one fuzz target (fuzz/corpus/<target>), which the
+// ordinary tests replay through the target's entry point.
+inline std::filesystem::path fuzzCorpusFolder(const std::string& target) {
+    const char* source = std::getenv("LARDERWISE_SOURCE_DIR");
+    const std::filesystem::path root =
+        source ? std::filesystem::path(source) : std::filesystem::path(__FILE__).parent_path() / ".." / "..";
+    return root / "fuzz" / "corpus" / target;
+}
+
+// Its files as (name, bytes), in name order.
+inline std::vector<std::pair<std::string, std::string>> fuzzCorpus(const std::string& target) {
+    std::vector<std::pair<std::string, std::string>> files;
+    for (const auto& entry : std::filesystem::directory_iterator(fuzzCorpusFolder(target)))
+        files.emplace_back(entry.path().filename().string(), readBytes(entry.path()));
+    std::sort(files.begin(), files.end());
+    return files;
 }

@@ -1,7 +1,7 @@
 #include "tests/support/TestReset.h"
 
 #include "framework/runtime/Clock.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/runtime/Services.h"
 
 #include <QCoreApplication>

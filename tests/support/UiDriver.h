@@ -17,7 +17,7 @@
 // Its defaults are the desktop's: boxes deactivate and reactivate the window,
 // drags wait for the drag distance and drop at the pointer, drops land on the
 // window as it is (active or not), Ticks counts from a system start hours ago.
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 
 #include <cstdint>
 #include <memory>

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/Listbox.h"
 #include "framework/ui/controls/PopupMenu.h"

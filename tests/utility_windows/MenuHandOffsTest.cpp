@@ -1,7 +1,7 @@
 // Kitchen mode reached by its shortcut while the user is in the recipe text:
 // Command-K must open it rather than reach the text field, whose own
 // Command-K deletes to the end of the line (and that loss would be saved).
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "tests/utility_windows/MainWindowSupport.h"
 #include "utility_windows/kitchen_mode/KitchenModeWindow.h"
 

@@ -5,7 +5,7 @@
 
 #include "framework/graphics/MouseCursor.h"
 #include "framework/menus/MenuItem.h"
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/text/RtfReader.h"
 #include "tests/utility_windows/MainWindowSupport.h"
 #include "utility_windows/font_palette/FontWindow.h"

@@ -6,7 +6,7 @@
 
 #include "app/DatabaseMessages.h"
 #include "app/Larderwise.h"
-#include "app/Startup.h"
+#include "startup/Startup.h"
 #include "tests/support/LarderwiseTest.h"
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"

@@ -5,7 +5,7 @@
 #include "framework/dialogs/MsgBox.h"
 #include "framework/dialogs/UiService.h"
 #include "framework/graphics/Color.h"
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/controls/StaticText.h"
 #include "utility_windows/about/AboutTexts.h"
 

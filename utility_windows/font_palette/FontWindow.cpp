@@ -6,18 +6,23 @@
 #include <utility>
 
 #include "app/Larderwise.h"
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ImplicitWindows.h"
+#include "framework/runtime/RuntimeException.h"
 #include "framework/runtime/Services.h"
 #include "framework/text/Strings.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/Listbox.h"
 #include "framework/ui/controls/Slider.h"
-#include "recipe_window/Main.h"
 #include "utility_windows/font_palette/FontSizeIndicators.h"
 
 namespace {
 // Gap between the main window's right edge and the palette.
 constexpr int32_t kGapBesideMain = 5;
+
+FontPaletteTarget paletteTarget() {
+    if (!FontPaletteWindow::target) throw NilObjectException("the font palette has no text to style");
+    return FontPaletteWindow::target();
+}
 
 // Marks the palette as busy (moving its indicators, or putting the recorded
 // selection back) for as long as it takes, however that ends.
@@ -35,12 +40,13 @@ private:
 FontPaletteWindow& FontWindow() { return implicitInstance<FontPaletteWindow>(); }
 
 bool FontPaletteWindow::restoringSelection = false;
+std::function<FontPaletteTarget()> FontPaletteWindow::target;
 
 // --- the window --------------------------------------------------------------
 
 void FontPaletteWindow::Event_Open() {
-    MainWindow& main = Main();
-    Left = main.Left + main.Width + kGapBesideMain;
+    const FontPaletteTarget main = paletteTarget();
+    Left = main.beside.Left + main.beside.Width + kGapBesideMain;
     FontList->DeleteAllRows();
     // The old platform's font 0 was the system font, which the palette never
     // listed; here every entry is a real family, so all of them are listed.
@@ -67,9 +73,9 @@ void FontPaletteWindow::Event_Close() { App().fontWindowVisible = false; }
 // --- following the text ------------------------------------------------------
 
 void FontPaletteWindow::setFont() {
-    MainWindow& main = Main();
-    showSize(wholeSize(main.RecipeText->SelTextSize));
-    showFamily(main.recipeTextSelFont);
+    const FontPaletteTarget main = paletteTarget();
+    showSize(wholeSize(main.text.SelTextSize));
+    showFamily(main.recordedSelFont);
 }
 
 void FontPaletteWindow::showSize(int32_t size) {
@@ -93,32 +99,32 @@ void FontPaletteWindow::showFamily(const std::string& family) {
 // --- styling the recorded selection ----------------------------------------------
 
 bool FontPaletteWindow::restoreSavedSelection() {
-    MainWindow& main = Main();
     // Read the record before touching the field: moving its selection may
     // first report a selection change still pending from before, and the
     // record must not be replaced by that.
-    const int32_t savedStart = main.recipeTextSelStart;
-    const int32_t savedLength = main.recipeTextSelLength;
+    const FontPaletteTarget main = paletteTarget();
+    const int32_t savedStart = main.recordedSelStart;
+    const int32_t savedLength = main.recordedSelLength;
     if (savedLength <= 0) return false;
     // The record may be older than the text (a shorter recipe shown since):
     // style what is left of it, never a range the text does not have.
-    const int32_t length = Len(main.RecipeText->Text);
+    const int32_t length = Len(main.text.Text);
     const int32_t start = std::clamp(savedStart, 0, length);
     ShowingScope restoring(restoringSelection);
-    main.RecipeText->SelStart = start;
-    main.RecipeText->SelLength = std::min(savedLength, length - start);
+    main.text.SelStart = start;
+    main.text.SelLength = std::min(savedLength, length - start);
     return true;
 }
 
 void FontPaletteWindow::setFontSizeIndicators(double size) {
     const int32_t n = wholeSize(size);
     showSize(n);
-    if (restoreSavedSelection()) Main().RecipeText->SelTextSize = appliedTextSize(n);
+    if (restoreSavedSelection()) paletteTarget().text.SelTextSize = appliedTextSize(n);
 }
 
 void FontPaletteWindow::FontList_Change() {
     if (showingIndicators_ || FontList->ListIndex < 0) return;
-    if (restoreSavedSelection()) Main().RecipeText->SelTextFont = FontList->List(FontList->ListIndex);
+    if (restoreSavedSelection()) paletteTarget().text.SelTextFont = FontList->List(FontList->ListIndex);
 }
 
 void FontPaletteWindow::SizeList_Change() {

@@ -1,6 +1,7 @@
 // The palette's layout: window design values, its controls in creation
 // order, then the handlers bound by event name.
 #include "framework/graphics/Color.h"
+#include "framework/ui/ControlPlacement.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/Line.h"
 #include "framework/ui/controls/Listbox.h"
@@ -10,18 +11,6 @@
 #include "utility_windows/font_palette/FontWindow.h"
 
 namespace {
-void place(RectControl& control, int32_t left, int32_t top, int32_t width, int32_t height, bool lockLeft,
-           bool lockTop, bool lockRight, bool lockBottom) {
-    control.Left = left;
-    control.Top = top;
-    control.Width = width;
-    control.Height = height;
-    control.LockLeft = lockLeft;
-    control.LockTop = lockTop;
-    control.LockRight = lockRight;
-    control.LockBottom = lockBottom;
-}
-
 void styleList(Listbox& list) {
     list.TextFont = std::string("SmallSystem");
     list.ColumnCount = 1;

@@ -1,6 +1,7 @@
 // Kitchen mode as it is built: the window's design values, its six
 // controls, and the binding of their events to the window's handlers.
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ImplicitWindows.h"
+#include "framework/ui/ControlPlacement.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/PopupMenu.h"
 #include "framework/ui/controls/PushButton.h"
@@ -8,13 +9,6 @@
 #include "utility_windows/kitchen_mode/KitchenModeWindow.h"
 
 namespace {
-
-void place(RectControl& c, int32_t left, int32_t top, int32_t width, int32_t height) {
-    c.Left = left;
-    c.Top = top;
-    c.Width = width;
-    c.Height = height;
-}
 
 PushButton& button(Window& window, const std::string& name, const std::string& caption, const std::string& help) {
     auto* b = window.add<PushButton>(name);

@@ -6,7 +6,7 @@
 
 #include "app/Larderwise.h"
 #include "app/SpeakAloud.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/speech/Speak.h"
 #include "framework/text/Strings.h"
 #include "framework/ui/Keyboard.h"

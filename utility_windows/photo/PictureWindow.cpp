@@ -4,11 +4,13 @@
 #include "controls/doubleclick/DoubleClickCanvas.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/menus/MenuItem.h"
-#include "framework/runtime/ImplicitWindows.h"
-#include "framework/runtime/Runtime.h"
-#include "recipe_window/Main.h"
+#include "framework/ui/ImplicitWindows.h"
+#include "framework/graphics/Picture.h"
+#include "framework/ui/Runtime.h"
 
 PictureWindow& pictureWIndow() { return implicitInstance<PictureWindow>(); }
+
+std::function<std::shared_ptr<Picture>()> PictureWindow::photo;
 
 PictureWindow::PictureWindow() {
     Layout();
@@ -70,7 +72,7 @@ void PictureWindow::fsPicCanvas_Paint(::Graphics& g) {
     // main window again just to ask it for its photo.
     if (Runtime::quitting()) return;
     // No photo draws nothing: the erased canvas stays blank.
-    g.DrawPicture(Main().myPic, 0, 0);
+    if (photo) g.DrawPicture(photo(), 0, 0);
 }
 
 void PictureWindow::Event_EnableMenuItems() {

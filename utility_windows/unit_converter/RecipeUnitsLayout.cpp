@@ -1,6 +1,7 @@
 // The converter's layout: window design values and its controls in creation
 // order, then the handlers bound by event name.
 #include "app/MenuBar1.h"
+#include "framework/ui/ControlPlacement.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/Listbox.h"
 #include "framework/ui/controls/PopupMenu.h"
@@ -11,15 +12,6 @@
 #include "utility_windows/unit_converter/UnitsTableDesign.h"
 
 namespace {
-template <class T>
-void place(T* control, int32_t left, int32_t top, int32_t width, int32_t height, int32_t tab) {
-    control->Left = left;
-    control->Top = top;
-    control->Width = width;
-    control->Height = height;
-    control->TabPanelIndex = tab;
-}
-
 // Tab indexes of the panel, from 0.
 constexpr int32_t kConversionsTab = 0;
 constexpr int32_t kEquivalencyTab = 1;
@@ -54,7 +46,7 @@ void RecipeUnitsWindow::_CreateControls0() {
     TabPanel1->Value = kConversionsTab;
 
     UnitsTable = add<Listbox>("UnitsTable", TabPanel1);
-    place(UnitsTable, 58, 60, 364, 235, kConversionsTab);
+    place(*UnitsTable, 58, 60, 364, 235).TabPanelIndex = kConversionsTab;
     UnitsTable->TextFont = std::string("SmallSystem");
     UnitsTable->ColumnCount = 3;
     UnitsTable->ColumnWidths = std::string(",,0");
@@ -73,14 +65,14 @@ void RecipeUnitsWindow::_CreateControls0() {
         "counterparts.");
 
     StaticText1 = add<StaticText>("StaticText1", TabPanel1);
-    place(StaticText1, 58, 313, 107, 20, kConversionsTab);
+    place(*StaticText1, 58, 313, 107, 20).TabPanelIndex = kConversionsTab;
     StaticText1->Text = std::string("Amount to convert:");
     StaticText1->TextAlign = 2;
     StaticText1->TextColor = 0x000000;
     StaticText1->TextFont = std::string("SmallSystem");
 
     monto = add<EditField>("monto", TabPanel1);
-    place(monto, 172, 313, 81, 22, kConversionsTab);
+    place(*monto, 172, 313, 81, 22).TabPanelIndex = kConversionsTab;
     monto->Text = std::string("0");
     monto->Alignment = 3;
     monto->Border = true;
@@ -91,7 +83,7 @@ void RecipeUnitsWindow::_CreateControls0() {
 
     EditField1 = add<EditField>("EditField1", TabPanel1);
     EditField1->MultiLine = true;
-    place(EditField1, 52, 52, 376, 352, kEquivalencyTab);
+    place(*EditField1, 52, 52, 376, 352).TabPanelIndex = kEquivalencyTab;
     EditField1->ReadOnly = true;
     EditField1->AcceptTabs = true;
     EditField1->Border = true;
@@ -101,14 +93,14 @@ void RecipeUnitsWindow::_CreateControls0() {
     EditField1->Text = equivalencySheet("\r");
 
     ConvertDir = add<PopupMenu>("ConvertDir", TabPanel1);
-    place(ConvertDir, 58, 361, 195, 20, kConversionsTab);
+    place(*ConvertDir, 58, 361, 195, 20).TabPanelIndex = kConversionsTab;
     ConvertDir->InitialValue = std::string("US Customary to Metric\rMetric to US Customary");
     ConvertDir->ListIndex = 0;
     ConvertDir->TextFont = std::string("SmallSystem");
     ConvertDir->HelpTag = std::string("Select the conversion direction you require");
 
     amtCvt = add<EditField>("amtCvt", TabPanel1);
-    place(amtCvt, 271, 313, 149, 22, kConversionsTab);
+    place(*amtCvt, 271, 313, 149, 22).TabPanelIndex = kConversionsTab;
     amtCvt->ReadOnly = true;
     amtCvt->Border = true;
     amtCvt->Alignment = 1;

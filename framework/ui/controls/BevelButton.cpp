@@ -4,7 +4,7 @@
 #include <QToolButton>
 
 #include "framework/ui/controls/ControlFont.h"
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 
 BevelButton::BevelButton()
     : Caption(std::string()), TextFont(std::string("System")), TextSize(0.0), Bold(false), Value(false),

@@ -1,7 +1,7 @@
 #include "framework/ui/controls/Canvas.h"
 
 #include "framework/graphics/Picture.h"
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 #include "framework/ui/controls/CanvasSurface.h"
 
 Canvas::Canvas() : EraseBackground(true), surface_(new CanvasSurface) {

@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "framework/graphics/FontMapping.h"
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 #include "framework/ui/ControlInputFilter.h"
 #include "framework/ui/controls/LineEditorAdapter.h"
 #include "framework/ui/controls/OneLineEdit.h"

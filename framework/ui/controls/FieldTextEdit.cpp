@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include "framework/data/TextEncoding.h"
+#include "framework/text/TextEncoding.h"
 #include "framework/ui/controls/StyledDocument.h"
 #include "framework/ui/controls/StyledMimeData.h"
 #include "framework/ui/controls/TextPositions.h"

@@ -4,7 +4,7 @@
 #include <QUrl>
 
 #include "framework/dialogs/UiService.h"
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 
 HTMLViewer::HTMLViewer() : browser_(new QTextBrowser) {
     browser_->setOpenLinks(false);

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 
 #include "framework/graphics/FontMapping.h"
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 #include "framework/ui/controls/ColumnWidths.h"
 #include "framework/ui/controls/ListText.h"
 #include "framework/ui/controls/ListboxDelegate.h"

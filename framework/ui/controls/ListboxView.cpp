@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 #include "framework/ui/controls/Listbox.h"
 
 ListboxView::ListboxView(Listbox& list) : list_(list) {

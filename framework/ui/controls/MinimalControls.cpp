@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 #include "framework/graphics/Picture.h"
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 
 namespace {
 QColor qtColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }

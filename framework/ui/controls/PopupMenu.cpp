@@ -4,7 +4,7 @@
 #include <QComboBox>
 
 #include "framework/ui/controls/ControlFont.h"
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 #include "framework/ui/controls/ListText.h"
 
 PopupMenu::PopupMenu()

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "framework/ui/controls/ControlFont.h"
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 #include "framework/ui/Window.h"
 
 PushButton::PushButton()

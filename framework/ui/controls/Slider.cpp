@@ -3,7 +3,7 @@
 
 #include <QSlider>
 
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 
 Slider::Slider()
     : Minimum([this] { return slider_->minimum(); }, [this](const int32_t& v) { slider_->setMinimum(v); }),

@@ -7,7 +7,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 
 namespace {
 class ShowWatcher : public QObject {

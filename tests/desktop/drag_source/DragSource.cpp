@@ -3,9 +3,9 @@
 // mouse on it and moving drags that file out, to any program on the display,
 // through the same X drag-and-drop a file manager uses. Built on our own
 // framework, so it drags the way the framework drags.
-#include "framework/runtime/Application.h"
-#include "framework/runtime/ImplicitWindows.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/ImplicitWindows.h"
+#include "framework/ui/Runtime.h"
 #include "framework/ui/DragItem.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/controls/StaticText.h"

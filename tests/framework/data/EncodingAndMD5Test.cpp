@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/data/MD5.h"
-#include "framework/data/TextEncoding.h"
+#include "framework/text/TextEncoding.h"
 
 TEST(TextEncoding, SingleByteEncodingsRoundTripEveryByte) {
     for (int32_t code : {EncodingCode::MacRoman, EncodingCode::WindowsLatin1}) {

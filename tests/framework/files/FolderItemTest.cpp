@@ -6,8 +6,8 @@
 #include "framework/graphics/Picture.h"
 #include "framework/files/SpecialFolder.h"
 #include "framework/runtime/RuntimeException.h"
-#include "framework/runtime/Application.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/Runtime.h"
 #include "framework/runtime/Services.h"
 #include "tests/support/UiDriver.h"
 

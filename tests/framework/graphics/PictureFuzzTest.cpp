@@ -1,5 +1,6 @@
 // Damaged pictures must be refused or read, never crash or hang: every
-// reader sees mutations of valid JPEG, PNG, GIF, TIFF and BMP files.
+// reader sees mutations of valid JPEG, PNG, GIF, TIFF and BMP files, and the
+// fuzz target's corpus goes through the fuzz entry point itself.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -8,6 +9,8 @@
 #include <random>
 
 #include "framework/graphics/Picture.h"
+#include "fuzz/picture_fuzz.cpp"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -51,4 +54,13 @@ TEST(PictureFuzz, MutatedFilesNeverCrash) {
         }
     }
     SUCCEED() << read << " mutated files were still readable";
+}
+
+// The entry point aborts on a picture of an insane size or one that will not
+// encode; every corpus file must get through it.
+TEST(PictureFuzz, CorpusReadsAsASanePictureOrNothing) {
+    const auto files = fuzzCorpus("picture");
+    ASSERT_GE(files.size(), 8u) << fuzzCorpusFolder("picture");
+    for (const auto& [name, bytes] : files)
+        EXPECT_EQ(LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), 0) << name;
 }

@@ -1,8 +1,8 @@
 // Start-up order, deferred Quit, and exception routing.
 #include "framework/dialogs/MsgBox.h"
-#include "framework/runtime/Application.h"
-#include "framework/runtime/ExceptionRouting.h"
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/ExceptionRouting.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
 #include "framework/files/FolderItem.h"
 #include "framework/ui/Window.h"

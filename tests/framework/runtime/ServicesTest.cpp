@@ -1,6 +1,6 @@
 #include "framework/files/FolderItem.h"
 #include "framework/files/SpecialFolder.h"
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 #include "framework/runtime/Services.h"
 #include "framework/runtime/SystemInfo.h"
 #include "framework/ui/Keyboard.h"

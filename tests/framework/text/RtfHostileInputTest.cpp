@@ -16,25 +16,13 @@
 
 namespace {
 
-std::filesystem::path corpusFolder() {
-    if (const char* source = std::getenv("LARDERWISE_SOURCE_DIR")) return std::filesystem::path(source) / "fuzz/corpus/rtf";
-    return std::filesystem::path(__FILE__).parent_path() / "../../../fuzz/corpus/rtf";
-}
-
-std::vector<std::pair<std::string, std::string>> corpus() {
-    std::vector<std::pair<std::string, std::string>> files;
-    for (const auto& entry : std::filesystem::directory_iterator(corpusFolder()))
-        files.emplace_back(entry.path().filename().string(), readBytes(entry.path()));
-    return files;
-}
-
 void replay(const std::string& input) {
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(input.data()), input.size());
 }
 
 TEST(RtfHostileInput, CorpusAndEveryPrefixOfItReadSafely) {
-    const auto files = corpus();
-    ASSERT_GE(files.size(), 10u) << corpusFolder();
+    const auto files = fuzzCorpus("rtf");
+    ASSERT_GE(files.size(), 10u) << fuzzCorpusFolder("rtf");
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(name);
         for (size_t length = 0; length <= bytes.size(); ++length) replay(bytes.substr(0, length));
@@ -42,7 +30,7 @@ TEST(RtfHostileInput, CorpusAndEveryPrefixOfItReadSafely) {
 }
 
 TEST(RtfHostileInput, CorpusFilesFromOtherProgramsGiveTheirText) {
-    for (const auto& [name, bytes] : corpus()) {
+    for (const auto& [name, bytes] : fuzzCorpus("rtf")) {
         StyledText t;
         ASSERT_TRUE(t.SetRTFData(bytes)) << name;
         if (name == "word_with_pictures.rtf") {

@@ -1,8 +1,8 @@
 // The focus model carries the saving of edits: LostFocus of the old control
 // must come before anything the new one does, and no close or quit may skip it.
 #include "framework/dialogs/MsgBox.h"
-#include "framework/runtime/Application.h"
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/controls/Listbox.h"

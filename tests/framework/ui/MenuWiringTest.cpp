@@ -1,6 +1,6 @@
 // Windows and the application wired to the shared menu model.
 #include "framework/menus/MenuItem.h"
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 #include "framework/ui/Window.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/UiDriver.h"

@@ -1,6 +1,6 @@
 // The mapping from Qt itself to the framework: window flags, the close box,
 // a frame resized by the user, and Tab moving the focus.
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowList.h"
 #include "tests/support/ProbeControl.h"

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "app/SpeakAloud.h"
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/controls/Listbox.h"
 #include "tests/support/MainWindowFixture.h"
 #include "utility_windows/font_palette/FontWindow.h"

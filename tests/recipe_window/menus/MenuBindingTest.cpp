@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "framework/menus/MenuItem.h"
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "tests/support/MainWindowFixture.h"
 #include "utility_windows/kitchen_mode/KitchenModeWindow.h"
 #include "utility_windows/unit_converter/RecipeUnits.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "app/RecipesTable.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/RecipeDatabase.h"
 #include "tests/support/SqlStatementFault.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/LarderwiseSplash.h"
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 #include "framework/ui/controls/StaticText.h"
 #include "tests/utility_windows/StartedLarderwise.h"
 #include "utility_windows/about/AboutBox.h"

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "framework/files/FolderItem.h"
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 #include "tests/support/TestFiles.h"
 #include "utility_windows/help/HelpPages.h"
 

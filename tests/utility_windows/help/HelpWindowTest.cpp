@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 
 #include "framework/files/FolderItem.h"
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 #include "framework/runtime/Services.h"
 #include "app/MenuBar1.h"
 #include "framework/menus/MenuDispatch.h"

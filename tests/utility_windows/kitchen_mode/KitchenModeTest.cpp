@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/SpeakAloud.h"
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/PopupMenu.h"
 #include "framework/ui/controls/PushButton.h"

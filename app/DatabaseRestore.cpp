@@ -1,4 +1,4 @@
-#include "recipe_window/DatabaseRestore.h"
+#include "app/DatabaseRestore.h"
 
 #include "app/Larderwise.h"
 #include "app/file_types/DatabaseFileTypes.h"
@@ -7,7 +7,7 @@
 #include "framework/dialogs/MessageDialog.h"
 #include "framework/dialogs/MsgBox.h"
 #include "framework/files/FolderItem.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "recipe_window/DatabaseBackup.h"
+#include "app/DatabaseBackup.h"
 
 #include "app/EndOfLine.h"
 #include "app/Larderwise.h"

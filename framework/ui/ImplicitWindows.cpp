@@ -1,4 +1,4 @@
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ImplicitWindows.h"
 
 #include <map>
 

@@ -1,6 +1,6 @@
-#include "framework/runtime/SessionEnd.h"
+#include "framework/ui/SessionEnd.h"
 
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/ui/ModalSession.h"
 
 #include <QApplication>

@@ -1,9 +1,10 @@
-#include "framework/runtime/ExceptionRouting.h"
+#include "framework/ui/ExceptionRouting.h"
 
-#include "framework/runtime/Application.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/dialogs/MsgBox.h"
 #include "framework/runtime/RuntimeException.h"
 #include "framework/runtime/Services.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/Runtime.h"
 
 #include <cstdio>
 #include <string>
@@ -36,7 +37,7 @@ void deliver(RuntimeException& e) {
     // handler's own message was all: the quit already under way ends it.
     if (handled || Runtime::quitting()) return;
     // Nobody took it: the framework's own report, then quit.
-    services().reportFatalError("An exception of class " + e.className() +
+    reportFatalError("An exception of class " + e.className() +
                                 " was not handled. The application must shut down." +
                                 (e.Message.empty() ? std::string() : "\r" + e.Message));
     Quit(1);
@@ -55,6 +56,15 @@ void routeCurrentException() {
         RuntimeException converted("unknown exception", 0);
         deliver(converted);
     }
+}
+
+void reportFatalError(const std::string& message) {
+    if (services().reportFatalError) {
+        services().reportFatalError(message);
+        return;
+    }
+    std::fprintf(stderr, "larderwise: %s\n", message.c_str());
+    MsgBox(message);
 }
 
 int routedExceptionCount() { return routedCount; }

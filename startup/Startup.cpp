@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "startup/Startup.h"
 
 #include "app/Larderwise.h"
 #include "app/LarderwiseSplash.h"
@@ -8,10 +8,21 @@
 #include "prefs/BPrefs.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/print/PrintModule.h"
+#include "utility_windows/about/AboutBox.h"
+#include "utility_windows/font_palette/FontWindow.h"
+#include "utility_windows/help/HelpWindow.h"
+#include "utility_windows/photo/PictureWindow.h"
 
 std::unique_ptr<Larderwise> _NewAppInstance() {
     auto app = std::make_unique<Larderwise>();
     app->MenuBar = MenuBar1();
+    app->windows.showMain = [] { Main().Show(); };
+    app->windows.openInMain = [](std::shared_ptr<FolderItem> item) {
+        Main().Show();
+        Main().droppedRecipe(std::move(item));
+    };
+    app->windows.showAbout = [] { aboutBox().Show(); };
+    app->windows.showHelp = [] { helpWindow().Show(); };
     return app;
 }
 
@@ -22,7 +33,17 @@ void _ApplicationAddMenuHandlers() {
     app.AddMenuHandler("HelpProgramHelp", [&app] { return app._HelpProgramHelp_Action(); });
 }
 
-void _MakeDefaultView() { (void)Main(); }
+void _MakeDefaultView() {
+    // The utility windows sit below the main window; what they show of it
+    // they reach through these.
+    FontPaletteWindow::target = [] {
+        MainWindow& main = Main();
+        return FontPaletteTarget{main, *main.RecipeText, main.recipeTextSelStart, main.recipeTextSelLength,
+                                 main.recipeTextSelFont};
+    };
+    PictureWindow::photo = [] { return std::shared_ptr<Picture>(Main().myPic); };
+    (void)Main();
+}
 
 void releaseGlobals() {
     releaseLarderwiseSplash();

@@ -1,12 +1,15 @@
 #pragma once
 // The program's start-up and its release at exit, as steps the framework
 // runtime runs in order: register the file types, create the application
-// object with its menu bar, bind the application's menu items, build (not
-// show) the main window; then the event loop; then the globals released in
-// a fixed order while the toolkit still exists.
+// object with its menu bar and the windows it shows, bind the application's
+// menu items, connect the utility windows to the main window and build (not
+// show) it; then the event loop; then the globals released in a fixed order
+// while the toolkit still exists. This is the top layer: the only code that
+// knows every window, so the layers below reach upward only through the
+// hooks set here.
 #include <memory>
 
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 
 class Larderwise;
 

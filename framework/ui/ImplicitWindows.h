@@ -6,7 +6,7 @@
 // builds a fresh one in its design state. Never nil.
 //
 //   MainWindow& Main() { return implicitInstance<MainWindow>(); }
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/ui/WindowList.h"
 
 #include <memory>

@@ -1,13 +1,13 @@
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 
 #include "framework/files/FolderItem.h"
 #include "framework/files/LeftoverTemporaries.h"
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 #include "framework/runtime/ApplicationIdentity.h"
-#include "framework/runtime/ExceptionRouting.h"
-#include "framework/runtime/ImplicitWindows.h"
+#include "framework/ui/ExceptionRouting.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/runtime/Services.h"
-#include "framework/runtime/SessionEnd.h"
+#include "framework/ui/SessionEnd.h"
 #include "framework/runtime/SingleInstance.h"
 #include "framework/ui/ApplicationInputFilter.h"
 #include "framework/ui/DesktopProbe.h"
@@ -152,9 +152,9 @@ bool startOrReport(const StartupSteps& steps, const std::vector<std::string>& do
         try {
             throw;
         } catch (const std::exception& e) {
-            services().reportFatalError(std::string("Larderwise could not start: ") + e.what());
+            reportFatalError(std::string("Larderwise could not start: ") + e.what());
         } catch (...) {
-            services().reportFatalError("Larderwise could not start.");
+            reportFatalError("Larderwise could not start.");
         }
         releaseEverything();
         return false;

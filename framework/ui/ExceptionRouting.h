@@ -11,6 +11,7 @@
 // further exceptions are only written to the error output, so one fault
 // never restarts the handling.
 #include <exception>
+#include <string>
 #include <type_traits>
 #include <utility>
 
@@ -29,6 +30,10 @@ auto guarded(F&& f) -> decltype(f()) {
         if constexpr (!std::is_void_v<R>) return R{};
     }
 }
+
+// The framework's own report of an error nobody handled: the replacement
+// in services() where one is set, else the error output and a message box.
+void reportFatalError(const std::string& message);
 
 // For tests and the start-up code: how many exceptions were routed so far.
 int routedExceptionCount();

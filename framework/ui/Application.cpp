@@ -1,7 +1,7 @@
-#include "framework/runtime/Application.h"
+#include "framework/ui/Application.h"
 
 #include "framework/ui/MenuIntegration.h"
-#include "framework/runtime/Runtime.h"
+#include "framework/ui/Runtime.h"
 #include "framework/files/FolderItem.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "startup/Startup.h"
 
 int main(int argc, char** argv) { return _Main(argc, argv); }
 

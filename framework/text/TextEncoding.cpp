@@ -1,4 +1,4 @@
-#include "framework/data/TextEncoding.h"
+#include "framework/text/TextEncoding.h"
 
 #include <array>
 #include <cstdio>
