@@ -226,6 +226,7 @@ void focusIn(RectControl& control, Qt::FocusReason reason) {
         return;
     }
     if (ignoredFocusReason(reason)) return;
+    if (reason == Qt::MouseFocusReason) guarded([&] { control.pressTakingFocus(); });
     guarded([&] { window->focusModel().focusArrivedFromQt(&control); });
 }
 

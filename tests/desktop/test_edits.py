@@ -110,6 +110,42 @@ def test_rename_in_a_list_cell_is_stored_by_another_row_plus_and_close(d):
     check_equal(d.recipes()[:3], ["Apple Crumble", "Brown Bread", "Carrot Cake"], "rename stored by closing")
 
 
+def test_a_click_acts_on_the_recipe_under_the_pointer_when_the_button_went_down(d):
+    # Each rename below is stored by the press on another row, before that press reaches the list,
+    # and moves the renamed recipe down: the rows below it move up under the pointer.
+    d.build_database([{"name": name, "text": name} for name in ("Apple Pie", "Bread", "Cake", "Mom's Pie",
+                                                                  "Zucchini Bread")])
+    d.start()
+
+    def rename_shown_recipe(name):
+        d.click("recipeName")
+        d.key("ctrl+a")
+        d.type(name)
+
+    d.click_row("Apple Pie")
+    rename_shown_recipe("Zzz Pie")
+    d.click_row("Mom's Pie")
+    check_equal(d.control("recipeName")["text"], "Mom's Pie", "the recipe clicked is shown")
+    check_equal(d.control("RecipeText")["text"], "Mom's Pie", "with its text")
+    d.key("BackSpace")
+    check_equal(d.box()["text"], "Delete the recipe 'Mom's Pie'?", "Backspace asks about the recipe clicked")
+    d.answer("Cancel")
+
+    rename_shown_recipe("Zzzz Pie")
+    d.click_row("Zucchini Bread", count=2)  # the double click opens the cell of the recipe clicked
+    d.key("ctrl+a")
+    d.type("Courgette Bread")
+    d.key("Return")  # the name field has the focus and stores the rename when it loses it
+
+    d.click_row("Bread", count=2)  # a rename in the cell is stored by the click on another row too
+    d.key("ctrl+a")
+    d.type("Zz Bread")
+    d.click_row("Cake")
+    check_equal(d.control("recipeName")["text"], "Cake", "the recipe clicked after a rename in its cell")
+    check_equal(sorted(d.recipes()), ["Cake", "Courgette Bread", "Zz Bread", "Zzz Pie", "Zzzz Pie"], "the renames")
+    d.quit()
+
+
 def test_delete_names_and_deletes_the_recipe_the_user_was_on(d):
     d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Cherry Pie", "text": "Pit them."}])
     d.start()

@@ -17,6 +17,7 @@
 #include "framework/graphics/Picture.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -179,10 +180,13 @@ void UiDriver::settle() {
 void UiDriver::press(RectControl& control, int32_t x, int32_t y, unsigned modifiers, bool contextual) {
     Window* window = control.Window();
     if (!window->isActive()) activate(*window);
-    if (control.AcceptFocus.get() && control.Enabled.get() && window->Focus() != &control)
-        InputDispatch::focusIn(control, Qt::MouseFocusReason);
     QPoint pos(x, y);
     QWidget* target = targetAt(control, pos);
+    // As on a display: the pointer is where the button goes down before the
+    // press moves the focus.
+    QCursor::setPos(target->mapToGlobal(pos));
+    if (control.AcceptFocus.get() && control.Enabled.get() && window->Focus() != &control)
+        InputDispatch::focusIn(control, Qt::MouseFocusReason);
     const Qt::MouseButton button = contextual ? Qt::RightButton : Qt::LeftButton;
     heldModifiers_ = modifiers;
     sendMouse(target, QEvent::MouseButtonPress, pos, button, button, qtModifiers(modifiers));
