@@ -1,6 +1,7 @@
 """The edit in progress on a real display: every path that replaces or changes the shown recipe stores
 the user's edit first, into the recipe it belongs to, and says so when it cannot."""
 import os
+import re
 import sqlite3
 
 from desktop import centre, check, check_equal
@@ -175,6 +176,35 @@ def test_text_styled_from_the_font_palette_is_stored_at_quit(d):
     check(d.window("Font").active, "the palette is in front")
     d.quit()
     check("\\fs72" in stored(d, "Apple Pie", "recipeRtfText"), "the text is stored at 36 points")
+
+
+def test_the_font_palette_styles_only_what_the_user_selected_in_the_recipe_shown(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Bread", "text": "Knead the dough."}])
+    d.start()
+    d.click_row("Apple Pie")
+    d.click("RecipeText", dx=5, dy=5)
+    d.key("ctrl+Home", "ctrl+shift+Right")  # "Bake"
+    d.key("ctrl+t")
+    d.window("Font")
+    d.click_row("Bread")  # nothing is selected in its text
+    d.click_row("DejaVu Serif", control="FontList", window="Font")
+    d.click_row("48", control="SizeList", window="Font")
+    d.click_row("Apple Pie")  # would store what the palette did to Bread
+    d.click_row("Bread")
+    bread = stored(d, "Bread", "recipeRtfText")
+    check("\\fs96" not in bread and "DejaVu Serif" not in bread, f"Bread is left as it was: {bread!r}")
+    check("\\fs96" not in stored(d, "Apple Pie", "recipeRtfText"), "and so is the recipe shown before")
+
+    # A family alone keeps the size the text is shown at, also for text that has no size of its own.
+    d.click("RecipeText", dx=5, dy=5)
+    d.key("ctrl+Home", "ctrl+shift+Right")  # "Knead"
+    check_equal(d.control("fontSize", "Font")["text"], "13", "the size the palette shows")
+    d.click_row("DejaVu Sans Mono", control="FontList", window="Font")
+    d.click("recipeName")
+    bread = stored(d, "Bread", "recipeRtfText")
+    check(re.search(r"\\fs26(\\cf1)? Knead", bread) and "DejaVu Sans Mono" in bread,
+          f"Knead in the new family at 13: {bread!r}")
+    d.quit()
 
 
 def test_name_refused_twice_returns_to_the_name_selected(d):
