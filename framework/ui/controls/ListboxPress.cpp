@@ -1,16 +1,18 @@
 // Listbox: a press in the rows acts on the row it was aimed at, even when
 // the rows moved between the button going down and the press arriving.
 #include <QApplication>
-#include <QCursor>
 #include <QTimer>
 
+#include "framework/runtime/Services.h"
 #include "framework/ui/controls/Listbox.h"
 #include "framework/ui/controls/ListboxModel.h"
 #include "framework/ui/controls/ListboxView.h"
 
 void Listbox::pressTakingFocus() {
     syncView();
-    const QPoint pointer = QCursor::pos();
+    int32_t x = 0, y = 0;
+    services().pointerPosition(x, y);
+    const QPoint pointer(x, y);
     const QModelIndex index = view_->indexAt(view_->viewport()->mapFromGlobal(pointer));
     aimedAt_ = Aim{index.isValid() ? std::optional(rows_.key(index.row())) : std::nullopt, pointer.x(), pointer.y()};
     // Qt delivers the press right after the focus change, in the same turn
