@@ -35,7 +35,10 @@ bool Listbox::userPressed(int x, int y, bool secondOfDoubleClick) {
     aimedAt_.reset();
     if (aimed) {
         const int32_t row = rows_.find(*aimed, index.isValid() ? index.row() : -1);
-        if (row < 0) return true;  // the row aimed at is gone: nothing the user meant is there
+        if (row < 0) {
+            lastPressed_ = aimed;  // a double click's second press finds it gone too
+            return true;  // nothing the user meant is there
+        }
         index = model_->index(row, index.isValid() ? index.column() : 0);
     }
     lastPressed_ = index.isValid() ? std::optional(rows_.key(index.row())) : std::nullopt;
