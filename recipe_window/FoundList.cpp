@@ -151,6 +151,8 @@ void MainWindow::showRecipe(RecordSet& recipe) {
     // A fresh recipe starts at its top with the caret at the start.
     RecipeText->SelStart = 0;
     RecipeText->ScrollPosition = 0;
+    // The selection the font palette styles belonged to the text shown before.
+    RecipeText_SelChange();
     rememberShownValues();
     matchEditorsToShownRecipe();
     App().EnableMenuItems();
@@ -163,6 +165,7 @@ bool MainWindow::clearFields() {
     recipeName->Text = std::string();
     RecipeText->Text = std::string();
     recipeRating->rating = 0;
+    RecipeText_SelChange();  // no text left for the font palette to style
     // Nothing shown means no photo either: a stale one would be redrawn into
     // empty editors by the next paint.
     myPic.reset();

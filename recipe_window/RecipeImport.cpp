@@ -25,6 +25,7 @@
 #include "framework/text/RtfReader.h"
 #include "framework/text/StyledText.h"
 #include "framework/ui/DragItem.h"
+#include "framework/ui/controls/EditField.h"
 #include "recipe_window/ImportSource.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/RecipeStatements.h"
@@ -118,5 +119,7 @@ void MainWindow::storeImport(const ImportedRecipe& imported) {
         MsgBox("Error IM004: The imported text could not be stored." + EndOfLine() + failure->why);
         return;
     }
-    showNewRecipe(created);
+    // The focus ends in the imported text, so typing goes on there rather
+    // than replacing the imported name.
+    if (showNewRecipe(created)) RecipeText->SetFocus();
 }

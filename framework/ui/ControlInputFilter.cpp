@@ -10,6 +10,7 @@
 #include "framework/ui/DropConversion.h"
 
 #include <QApplication>
+#include <QMimeData>
 #include <QDropEvent>
 #include <QEvent>
 #include <QFocusEvent>
@@ -131,8 +132,14 @@ public:
             }
             case QEvent::DragEnter:
             case QEvent::DragMove: {
-                if (!control_->dropTarget().acceptsAnything()) return false;
                 auto* e = static_cast<QDragMoveEvent*>(event);
+                if (control_->insertsDropsItself() && e->mimeData()->hasUrls() &&
+                    !control_->dropTarget().takesFilesOf(*dragItemFromMime(*e->mimeData()))) {
+                    // Refused here, the drag goes on to the parents and the window.
+                    e->ignore();
+                    return true;
+                }
+                if (!control_->dropTarget().acceptsAnything()) return false;
                 const QPoint local = toControl(receiver, e->position().toPoint());
                 const auto item = dragItemFromMime(*e->mimeData());
                 if (!InputDispatch::dragOver(*control_, local.x(), local.y(), item, dragActionFrom(e->proposedAction()))) {

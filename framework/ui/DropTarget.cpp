@@ -36,3 +36,14 @@ bool DropTarget::wants(const DragItem& item) const {
     }
     return false;
 }
+
+bool DropTarget::takesFilesOf(const DragItem& item) const {
+    bool files = false;
+    for (const DragItem::Entry& e : item.entries()) {
+        if (!e.filePath) continue;
+        files = true;
+        for (const std::string& type : fileTypes_)
+            if (matches(*e.filePath, type)) return true;
+    }
+    return !files;
+}

@@ -19,6 +19,10 @@ public:
     bool acceptsAnything() const { return text_ || picture_ || !fileTypes_.empty(); }
     // Some item of the drag offers something registered here.
     bool wants(const DragItem& item) const;
+    // The drag carries no file, or a file of a type registered here. An
+    // editor that inserts drops itself would paste any file's text; files
+    // of types it did not register go on to the window instead.
+    bool takesFilesOf(const DragItem& item) const;
 
 private:
     bool text_ = false;

@@ -171,7 +171,7 @@ void FocusModel::mirrorToQt() {
         if (w->focusProxy()) w = w->focusProxy();
         if (QApplication::focusWidget() != w && !w->isAncestorOf(QApplication::focusWidget()))
             w->setFocus(Qt::OtherFocusReason);
-    } else if (QWidget* current = top->focusWidget()) {
+    } else if (QWidget* current = top->focusWidget(); current && ControlRegistry::controlFor(current)) {
         current->clearFocus();
     }
 }

@@ -5,7 +5,11 @@
 // unreliable, so the control that has the focus is ours: SetFocus and
 // ClearFocus raise LostFocus of the old control and then GotFocus of the new
 // one at once, and Qt's own focus changes (clicks, Tab) are fed through the
-// same transition, duplicates dropped. A focus request made from inside a
+// same transition, duplicates dropped. That record is the one truth for which
+// control has the focus: Qt's focus widget follows it (mirrorToQt) and moves
+// it only through that transition. Pop-up menus and the menu bar (Alt, or a
+// menu closed with Escape) borrow Qt's focus without touching the record and
+// give it back to the recorded control. A focus request made from inside a
 // LostFocus or GotFocus handler is queued and applied after the current
 // transition, in order, so every GotFocus is followed by its LostFocus.
 //
@@ -60,13 +64,17 @@ public:
     bool takesFocus(const RectControl* control) const;
     RectControl* firstFocusable() const;
 
+    // Points Qt's focus at the recorded control: the one place Qt's focus is
+    // set from the record. With no control recorded, a widget that is no
+    // control (the menu bar holding the keys) keeps Qt's focus.
+    void mirrorToQt();
+
 private:
     // The first control after `start` in Qt's focus chain that can take the
     // focus now (wrapping round), or nullptr.
     RectControl* firstFocusableAfter(QWidget* start) const;
     void giveInitialFocus();
     void transition(RectControl* target);
-    void mirrorToQt();
 
     Window& window_;
     RectControl* focused_ = nullptr;

@@ -97,9 +97,12 @@ DragResult runDrag(const DragRequest& request, RectControl* source) {
 }
 
 bool ignoredFocusReason(Qt::FocusReason reason) {
-    // Pop-up menus take the focus and give it back: no LostFocus for that.
+    // Pop-up menus and the menu bar (Alt, or a menu closed with Escape) take
+    // Qt's focus and give it back: the recorded control keeps the focus, no
+    // LostFocus, so the menus act on it and keys reach it afterwards.
     // Window activation has its own path (LostFocus on deactivation).
-    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+    return reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason ||
+           reason == Qt::ActiveWindowFocusReason;
 }
 }  // namespace
 
@@ -209,6 +212,13 @@ void windowDrop(Window& window, const std::shared_ptr<DragItem>& item, int32_t a
 
 void focusIn(RectControl& control, Qt::FocusReason reason) {
     Window* window = control.Window();
+    if (reason == Qt::MenuBarFocusReason) {
+        // The menu bar hands back the keyboard it borrowed. The record never
+        // moved, so Qt goes back to the recorded control (the same one, unless
+        // code moved the focus while the bar held the keys).
+        guarded([&] { window->focusModel().mirrorToQt(); });
+        return;
+    }
     if (reason == Qt::ActiveWindowFocusReason) {
         // The focus Qt gives a window as it becomes active: learnt when the
         // model has none (a window just opened), never raised twice.
@@ -216,6 +226,7 @@ void focusIn(RectControl& control, Qt::FocusReason reason) {
         return;
     }
     if (ignoredFocusReason(reason)) return;
+    if (reason == Qt::MouseFocusReason) guarded([&] { control.pressTakingFocus(); });
     guarded([&] { window->focusModel().focusArrivedFromQt(&control); });
 }
 

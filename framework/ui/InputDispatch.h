@@ -7,8 +7,9 @@
 // Qt behaviour handle the click and no MouseUp follows. Keys: the focused
 // control's KeyDown sees a key first; True consumes it. Focus: Qt's focus
 // changes feed the window's focus model, except those caused by pop-up
-// menus (which raise nothing) and by window activation (which the
-// activation model handles).
+// menus and the menu bar (which borrow Qt's focus and raise nothing) and by
+// window activation (which the activation model handles). A press that
+// gives a control the focus tells it first (pressTakingFocus).
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -125,6 +125,10 @@ public:
     // True for widgets that insert dropped data themselves (text editors):
     // the framework then raises DragOver only and lets Qt do the drop.
     virtual bool insertsDropsItself() const { return false; }
+    // A mouse press is giving this control the focus: called before the focus
+    // moves (and before the LostFocus of the control that had it runs), while
+    // the control still shows what the user pressed on.
+    virtual void pressTakingFocus() {}
 
 protected:
     // Called once by the concrete control's constructor; the control owns it.

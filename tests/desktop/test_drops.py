@@ -34,3 +34,31 @@ def test_with_no_recipe_shown_a_file_dropped_on_the_text_becomes_a_recipe(d):
     check_equal(d.control("RecipeText")["text"], "Pie crust", "the new recipe is shown")
     check(d.control("RecipeText")["enabled"], "its editors take input")
     d.quit()
+
+
+def test_files_dropped_on_the_name_or_the_keywords_become_recipes_and_the_fields_keep_their_text(d):
+    # Neither field takes files: each file reaches the window, which imports it as it imports any file
+    # dropped on it; the imported recipe is shown with the focus in its text.
+    d.build_database([{"name": "Apple Pie", "text": "Bake it.", "keywords": "sweet"}])
+    rtf = d.write_file("Crust.rtf", r"{\rtf1\ansi{\fonttbl{\f0\fnil Helvetica;}}\f0\fs24 Pie crust\par}")
+    txt = d.write_file("Soup.txt", "Leek soup\rSimmer.")
+    d.start()
+    d.drag_file_from_outside(rtf, centre(d.control("recipeName")))
+    d.no_box()
+    check_equal(d.control("recipeName")["text"], "Crust", "the imported recipe is shown")
+    d.drag_file_from_outside(txt, centre(d.control("recipeKeywords")))
+    d.no_box()
+    check_equal(d.control("recipeName")["text"], "Soup.txt", "the second imported recipe is shown")
+    check_equal(d.control("recipeKeywords")["text"], "", "its keywords")
+    rows = d.recipes("recipeName, recipeKeywords, recipeText")
+    check_equal(rows, [("Apple Pie", "sweet", "Bake it."), ("Crust", None, "Pie crust\r"),
+                       ("Soup.txt", None, "Leek soup\rSimmer.")], "recipes after the drops")
+
+    frame = d.window("Larderwise").data["frame"]
+    d.click_at(frame["x"] + frame["w"] // 3, frame["y"] + 9)  # the title bar: activates, moves no focus
+    check_equal(d.focus(), "RecipeText", "the focus is in the imported text")
+    d.type("Hot ")
+    check_equal(d.control("recipeName")["text"], "Soup.txt", "typing leaves the imported name")
+    d.quit()
+    rows[2] = ("Soup.txt", None, "Hot Leek soup\rSimmer.")
+    check_equal(d.recipes("recipeName, recipeKeywords, recipeText"), rows, "recipes after quitting")

@@ -1,6 +1,7 @@
 """The edit in progress on a real display: every path that replaces or changes the shown recipe stores
 the user's edit first, into the recipe it belongs to, and says so when it cannot."""
 import os
+import re
 import sqlite3
 
 from desktop import centre, check, check_equal
@@ -110,6 +111,42 @@ def test_rename_in_a_list_cell_is_stored_by_another_row_plus_and_close(d):
     check_equal(d.recipes()[:3], ["Apple Crumble", "Brown Bread", "Carrot Cake"], "rename stored by closing")
 
 
+def test_a_click_acts_on_the_recipe_under_the_pointer_when_the_button_went_down(d):
+    # Each rename below is stored by the press on another row, before that press reaches the list,
+    # and moves the renamed recipe down: the rows below it move up under the pointer.
+    d.build_database([{"name": name, "text": name} for name in ("Apple Pie", "Bread", "Cake", "Mom's Pie",
+                                                                  "Zucchini Bread")])
+    d.start()
+
+    def rename_shown_recipe(name):
+        d.click("recipeName")
+        d.key("ctrl+a")
+        d.type(name)
+
+    d.click_row("Apple Pie")
+    rename_shown_recipe("Zzz Pie")
+    d.click_row("Mom's Pie")
+    check_equal(d.control("recipeName")["text"], "Mom's Pie", "the recipe clicked is shown")
+    check_equal(d.control("RecipeText")["text"], "Mom's Pie", "with its text")
+    d.key("BackSpace")
+    check_equal(d.box()["text"], "Delete the recipe 'Mom's Pie'?", "Backspace asks about the recipe clicked")
+    d.answer("Cancel")
+
+    rename_shown_recipe("Zzzz Pie")
+    d.click_row("Zucchini Bread", count=2)  # the double click opens the cell of the recipe clicked
+    d.key("ctrl+a")
+    d.type("Courgette Bread")
+    d.key("Return")  # the name field has the focus and stores the rename when it loses it
+
+    d.click_row("Bread", count=2)  # a rename in the cell is stored by the click on another row too
+    d.key("ctrl+a")
+    d.type("Zz Bread")
+    d.click_row("Cake")
+    check_equal(d.control("recipeName")["text"], "Cake", "the recipe clicked after a rename in its cell")
+    check_equal(sorted(d.recipes()), ["Cake", "Courgette Bread", "Zz Bread", "Zzz Pie", "Zzzz Pie"], "the renames")
+    d.quit()
+
+
 def test_delete_names_and_deletes_the_recipe_the_user_was_on(d):
     d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Cherry Pie", "text": "Pit them."}])
     d.start()
@@ -139,6 +176,35 @@ def test_text_styled_from_the_font_palette_is_stored_at_quit(d):
     check(d.window("Font").active, "the palette is in front")
     d.quit()
     check("\\fs72" in stored(d, "Apple Pie", "recipeRtfText"), "the text is stored at 36 points")
+
+
+def test_the_font_palette_styles_only_what_the_user_selected_in_the_recipe_shown(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Bread", "text": "Knead the dough."}])
+    d.start()
+    d.click_row("Apple Pie")
+    d.click("RecipeText", dx=5, dy=5)
+    d.key("ctrl+Home", "ctrl+shift+Right")  # "Bake"
+    d.key("ctrl+t")
+    d.window("Font")
+    d.click_row("Bread")  # nothing is selected in its text
+    d.click_row("DejaVu Serif", control="FontList", window="Font")
+    d.click_row("48", control="SizeList", window="Font")
+    d.click_row("Apple Pie")  # would store what the palette did to Bread
+    d.click_row("Bread")
+    bread = stored(d, "Bread", "recipeRtfText")
+    check("\\fs96" not in bread and "DejaVu Serif" not in bread, f"Bread is left as it was: {bread!r}")
+    check("\\fs96" not in stored(d, "Apple Pie", "recipeRtfText"), "and so is the recipe shown before")
+
+    # A family alone keeps the size the text is shown at, also for text that has no size of its own.
+    d.click("RecipeText", dx=5, dy=5)
+    d.key("ctrl+Home", "ctrl+shift+Right")  # "Knead"
+    check_equal(d.control("fontSize", "Font")["text"], "13", "the size the palette shows")
+    d.click_row("DejaVu Sans Mono", control="FontList", window="Font")
+    d.click("recipeName")
+    bread = stored(d, "Bread", "recipeRtfText")
+    check(re.search(r"\\fs26(\\cf1)? Knead", bread) and "DejaVu Sans Mono" in bread,
+          f"Knead in the new family at 13: {bread!r}")
+    d.quit()
 
 
 def test_name_refused_twice_returns_to_the_name_selected(d):

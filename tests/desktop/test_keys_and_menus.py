@@ -1,6 +1,6 @@
 """Keys and menus as the user meets them: the list's Delete key, kitchen mode's Shift+arrows,
 the menus offered with the help window in front, the font palette, the Format menu."""
-from desktop import check, check_equal
+from desktop import centre, check, check_equal
 
 
 def test_forward_delete_in_the_list_asks_to_delete_the_recipe(d):
@@ -104,4 +104,70 @@ def test_the_list_keeps_the_order_its_heading_shows_after_a_search(d):
     d.click("Searchfield")
     d.type("a")  # every name has an "a": the list is read again
     check_equal(names(), ["Cake", "bread", "Apple Tart"], "rows after the search")
+    d.quit()
+
+
+
+def test_keys_typed_after_the_menu_bar_lets_go_reach_the_control_that_had_the_focus(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Bread", "text": "Knead."}])
+    d.start()
+
+    def let_the_menu_bar_go(window="Larderwise", alt=None, escapes=2):
+        """Opens the Edit menu (by its title, or by Alt and a letter), then presses Escape until the
+        menu bar lets go: the first closes the menu, the second leaves the bar."""
+        if alt:
+            d.key(alt)
+            d._wait(lambda: d.probe()["popup"] is not None, 5, f"{alt} to open a menu")
+        else:
+            d.menu_items("Edit", window)  # closes the menu with one Escape
+            escapes -= 1
+        d.key(*["Escape"] * escapes)
+
+    def check_focus(name, window="Larderwise"):
+        check_equal(d.focus(window), name, f"the focus in {window!r}")
+        check(d.control(name, window)["hasQtFocus"], f"{name!r} has the window system's focus")
+
+    def format_enabled():
+        return next(m for m in d.window("Larderwise").data["menus"] if m["title"] == "Format")["enabled"]
+
+    d.click_row("Apple Pie")
+    d.click("RecipeText", dx=5, dy=5)
+    d.key("ctrl+End")
+    let_the_menu_bar_go()
+    check_focus("RecipeText")
+    check(format_enabled(), "the Format menu follows the text")
+    d.type("X")
+    check_equal(d.control("RecipeText")["text"], "Bake it.X", "a key typed after the menu")
+    d.key("ctrl+a")
+    let_the_menu_bar_go(alt="alt+f", escapes=3)  # a third Escape reaches the text and does no harm
+    d.key("ctrl+b")
+    d.click("recipeName")
+    check("\\b" in d.recipes("recipeRtfText")[0], f"Ctrl+B made the text bold: {d.recipes('recipeRtfText')[0]!r}")
+
+    d.key("End")
+    let_the_menu_bar_go(alt="alt+e", escapes=3)
+    check_focus("recipeName")
+    d.type(" Tart")
+    d.key("Tab")
+    check_equal(sorted(d.recipes()), ["Apple Pie Tart", "Bread"], "the name typed after the menu")
+
+    d.click_row("Apple Pie Tart")
+    let_the_menu_bar_go()
+    check_focus("recipeList")
+    d.key("Down")
+    check_equal(d.control("recipeName")["text"], "Bread", "Down after the menu moves down the list")
+
+    d.click("RecipeText")
+    d.key("ctrl+shift+u")
+    let_the_menu_bar_go("Units Reference")
+    check_focus("monto", "Units Reference")
+    d.key("ctrl+a")
+    d.type("3")
+    check_equal(d.control("monto", "Units Reference")["text"], "3", "the amount typed after the menu")
+
+    d.key("ctrl+question")
+    help_title = d.front_window().title
+    check(help_title not in ("Larderwise", "Units Reference"), "the help window is in front")
+    let_the_menu_bar_go(help_title)
+    check_focus("helpViewer", help_title)
     d.quit()

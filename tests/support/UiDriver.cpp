@@ -122,7 +122,10 @@ UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
         return KeyModifiers{bool(heldModifiers_ & Command), bool(heldModifiers_ & Shift), bool(heldModifiers_ & Option),
                             bool(heldModifiers_ & Control)};
     };
-    s.pointerPosition = [](int32_t& x, int32_t& y) { x = 100, y = 100; };
+    s.pointerPosition = [this](int32_t& x, int32_t& y) {
+        x = pressPointer_ ? pressPointer_->first : 100;
+        y = pressPointer_ ? pressPointer_->second : 100;
+    };
     s.yield = [] {};
     s.exitLoop = [this](int code) {
         loopEnded_ = true;
@@ -179,14 +182,19 @@ void UiDriver::settle() {
 void UiDriver::press(RectControl& control, int32_t x, int32_t y, unsigned modifiers, bool contextual) {
     Window* window = control.Window();
     if (!window->isActive()) activate(*window);
-    if (control.AcceptFocus.get() && control.Enabled.get() && window->Focus() != &control)
-        InputDispatch::focusIn(control, Qt::MouseFocusReason);
     QPoint pos(x, y);
     QWidget* target = targetAt(control, pos);
+    // As on a display: the pointer is where the button went down while the
+    // press moves the focus and is delivered.
+    const QPoint global = target->mapToGlobal(pos);
+    pressPointer_ = std::pair(global.x(), global.y());
+    if (control.AcceptFocus.get() && control.Enabled.get() && window->Focus() != &control)
+        InputDispatch::focusIn(control, Qt::MouseFocusReason);
     const Qt::MouseButton button = contextual ? Qt::RightButton : Qt::LeftButton;
     heldModifiers_ = modifiers;
     sendMouse(target, QEvent::MouseButtonPress, pos, button, button, qtModifiers(modifiers));
     heldModifiers_ = None;
+    pressPointer_.reset();
 }
 
 void UiDriver::drag(RectControl& control, int32_t x, int32_t y) {

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,9 @@ private:
     std::vector<std::pair<const char*, std::string>> savedEnvironment_;
     ScriptedUiService* dialogs_ = nullptr;
     unsigned heldModifiers_ = None;  // while a simulated key or press is delivered
+    // Where a simulated press is on the screen while it is delivered (the
+    // pointer reads 100, 100 otherwise).
+    std::optional<std::pair<int32_t, int32_t>> pressPointer_;
     bool loopEnded_ = false;
     int exitCode_ = 0;
 };

@@ -7,6 +7,7 @@
 #include "framework/runtime/Services.h"
 #include "framework/ui/controls/Listbox.h"
 #include "framework/ui/controls/Slider.h"
+#include "tests/support/RecipeDatabase.h"
 #include "tests/utility_windows/MainWindowSupport.h"
 #include "utility_windows/font_palette/FontSizeIndicators.h"
 #include "utility_windows/font_palette/FontWindow.h"
@@ -144,13 +145,17 @@ TEST_F(PaletteTest, LettersInTheSizeFieldGiveTheDefaultSizeAndKeepTheSelection) 
     EXPECT_EQ(sizeAt(6), 2);
 }
 
-TEST_F(PaletteTest, AFamilyChoiceStylesOnlyTheSavedSelection) {
+TEST_F(PaletteTest, AFamilyChoiceStylesOnlyTheSavedSelectionAndKeepsTheSizeShown) {
     startWithRecipe("Flour and sugar");
+    text().StyledText.RTFData = std::string("{\\rtf1\\ansi Flour and sugar}");  // no size of its own
     openPalette();
     userSelects(10, 5);
+    ASSERT_EQ(palette->fontSize->Text(), "13");  // the system font's default
     palette->FontList->ListIndex = 1;
     EXPECT_EQ(fontAt(10), "DejaVu Sans Mono");
     EXPECT_NE(fontAt(0), "DejaVu Sans Mono");
+    EXPECT_EQ(sizeAt(10), 13);
+    EXPECT_NE(std::string(text().StyledText.RTFData).find("\\fs26 sugar"), std::string::npos);
 }
 
 TEST_F(PaletteTest, WithNoSavedSelectionTheTextIsUntouched) {
@@ -165,16 +170,22 @@ TEST_F(PaletteTest, WithNoSavedSelectionTheTextIsUntouched) {
     EXPECT_EQ(palette->fontSize->Text(), "40");
 }
 
-TEST_F(PaletteTest, AStaleSavedSelectionIsHeldToTheText) {
-    startWithRecipe("Flour and sugar");
+TEST_F(PaletteTest, ShowingAnotherRecipeLeavesThePaletteNothingToStyle) {
+    makeDataFolder();
+    const std::string bread = "Knead the dough well";
+    ASSERT_NO_FATAL_FAILURE(buildCurrentDatabase(
+        databasePath(), {{"Bread", bread, "{\\rtf1\\ansi " + bread + "}"}, {"Cake", "Flour and sugar", std::nullopt}}));
+    ASSERT_NO_FATAL_FAILURE(showMainWindow());
     openPalette();
-    main().recipeTextSelStart = 10;
-    main().recipeTextSelLength = 500;
-    palette->SizeList->ListIndex = 0;
-    EXPECT_EQ(text().SelStart(), 10);
-    EXPECT_EQ(text().SelLength(), 5);
-    EXPECT_EQ(sizeAt(14), 9);
-    EXPECT_EQ(main().recipeTextSelLength, 500);  // the record is the user's, not the clamp
+    ui.clickCell(*main().recipeList, 1, 0);
+    userSelects(10, 5);  // "sugar" in the cake
+    ui.clickCell(*main().recipeList, 0, 0);
+    ASSERT_EQ(main().recipeName->Text(), "Bread");
+    const std::string shown = text().StyledText.RTFData;
+    palette->SizeList->ListIndex = 12;
+    palette->FontList->ListIndex = 1;
+    EXPECT_EQ(std::string(text().StyledText.RTFData), shown);
+    EXPECT_EQ(main().recipeTextSelLength, 0);
 }
 
 TEST_F(PaletteTest, SizeControlsUpdateEachOtherWithoutRecursing) {

@@ -152,9 +152,17 @@ Property<Color> EditField::selectionColor() {
                            [this](const Color& v) { changeSelectionStyle([&](TextStyle& s) { s.TextColor = v & 0xFFFFFF; }); });
 }
 
+// A new family keeps the size the text is shown at: text with no size of its
+// own is shown at its family's default (the system font's is larger), so it
+// takes that size first rather than grow or shrink with the family.
 Property<std::string> EditField::selectionFont() {
     return Property<std::string>([this] { return selectionStyle().Font; },
-                                 [this](const std::string& v) { changeSelectionStyle([&](TextStyle& s) { s.Font = v; }); });
+                                 [this](const std::string& v) {
+                                     changeSelectionStyle([&](TextStyle& s) {
+                                         if (s.Size < 1) s.Size = shownSize(s);
+                                         s.Font = v;
+                                     });
+                                 });
 }
 
 // Alignment acts on paragraphs, so with no selection the caret's paragraph

@@ -198,20 +198,6 @@ void Listbox::showSelection() {
     --showing_;
 }
 
-bool Listbox::userPressed(int x, int y) {
-    syncView();
-    QModelIndex index = view_->indexAt(QPoint(x, y));
-    if (!index.isValid()) {
-        // A click below the rows clears the selection unless one is required.
-        if (!RequiresSelection.get()) userSelected(-1);
-        return true;
-    }
-    QRect cell = view_->visualRect(index);
-    if (handleCellClick(index.row(), index.column(), x - cell.x(), y - cell.y())) return true;
-    userSelected(index.row());
-    return true;
-}
-
 // --- look -------------------------------------------------------------------
 
 void Listbox::syncView() { model_->sync(); }

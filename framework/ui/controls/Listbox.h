@@ -13,6 +13,7 @@
 //    with them) after those handlers ran, then the sort mark.
 //  - A refill of many rows reaches the view in one model reset.
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/graphics/Graphics.h"
@@ -157,8 +158,16 @@ public:
     ListboxModel* model() const { return model_.get(); }
     const ListboxRows& rows() const { return rows_; }
     // The user pressed the mouse at (x, y) in the view's viewport: CellClick,
-    // then selection. Answers whether the press was used.
-    bool userPressed(int x, int y);
+    // then selection, on the row the press was aimed at (see
+    // pressTakingFocus); `secondOfDoubleClick` (the window system's double
+    // click) goes to the row the first press went to. Answers whether the
+    // press was used.
+    bool userPressed(int x, int y, bool secondOfDoubleClick = false);
+    // A press is giving the list the focus. The focus change comes first and
+    // may refill or re-sort the rows (the control that loses the focus saves
+    // its edit), so the row under the pointer now is the one the press is
+    // aimed at; it is found again by its key when the press arrives.
+    void pressTakingFocus() override;
     // The user pressed a column header.
     void userPressedHeader(int32_t column);
     // Puts the header's sort mark back to HeadingIndex and its direction
@@ -199,5 +208,13 @@ private:
     int32_t headingIndex_ = -1;
     int32_t sortedColumn_ = -1;
     std::vector<bool> descending_;
+    // The row the press that gave the focus was aimed at (nullopt: none) and
+    // where the pointer was, kept until that press arrives or the loop turns.
+    struct Aim {
+        std::optional<ListboxRows::RowKey> row;
+        int32_t pointerX = 0, pointerY = 0;  // on the screen
+    };
+    std::optional<Aim> aimedAt_;
+    std::optional<ListboxRows::RowKey> lastPressed_;
     int showing_ = 0;
 };

@@ -131,3 +131,22 @@ std::vector<int32_t> ListboxRows::sortByColumn(int32_t column, bool ascending) {
     rows_ = std::move(sorted);
     return order;
 }
+
+ListboxRows::RowKey ListboxRows::key(int32_t row) const {
+    RowKey key;
+    if (!hasRow(row)) return key;
+    const Row& r = rows_[row];
+    key.tags.push_back(r.tag);
+    for (const Cell& c : r.cells) key.tags.push_back(c.tag);
+    while (!key.tags.empty() && key.tags.back().IsNull()) key.tags.pop_back();
+    if (!key.tags.empty()) return key;
+    for (const Cell& c : r.cells) key.text += c.text + '\t';
+    return key;
+}
+
+int32_t ListboxRows::find(const RowKey& wanted, int32_t hint) const {
+    if (hasRow(hint) && key(hint) == wanted) return hint;
+    for (int32_t row = 0; row < count(); ++row)
+        if (key(row) == wanted) return row;
+    return -1;
+}

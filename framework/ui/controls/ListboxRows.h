@@ -40,6 +40,18 @@ public:
     bool cellBold(int32_t row, int32_t column) const;
     bool setCellBold(int32_t row, int32_t column, bool bold);
 
+    // What tells a row apart when the rows are refilled or re-sorted under
+    // it: its tags when it has any (the product keeps record ids there),
+    // else the text of its cells.
+    struct RowKey {
+        std::vector<ListboxTag> tags;
+        std::string text;
+        bool operator==(const RowKey&) const = default;
+    };
+    RowKey key(int32_t row) const;
+    // The row with that key now (`hint` is tried first), or -1.
+    int32_t find(const RowKey& key, int32_t hint) const;
+
     // Stable sort by the text of one column, case-blind. Whole rows move, so
     // tags and bold marks stay with their cells. Answers, for each new
     // position, the old index of the row now there.

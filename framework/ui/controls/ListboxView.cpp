@@ -55,7 +55,8 @@ bool ListboxView::viewportEvent(QEvent* event) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             QPoint p = mouse->position().toPoint();
-            guardedHandler(list_, [&] { list_.userPressed(p.x(), p.y()); });
+            const bool second = event->type() == QEvent::MouseButtonDblClick;
+            guardedHandler(list_, [&] { list_.userPressed(p.x(), p.y(), second); });
             event->accept();
             return true;
         }
