@@ -14,7 +14,6 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/runtime/Application.h"
 #include "framework/text/Strings.h"
-#include "framework/ui/Keyboard.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/StaticText.h"
 #include "recipe_window/Main.h"
@@ -44,36 +43,60 @@ bool MainWindow::execute(const RecipeStatement& statement) {
     return !App().db->Error();
 }
 
-void MainWindow::updateFoundList(int64_t selectID, const std::string& text) { refillFoundList(selectID, text, false); }
-
-// With `giveWayToKeys` the select is given up as soon as a key is waiting:
-// its list would be out of date before it showed, and at 100,000 recipes the
-// key would otherwise wait a whole search before its own search could start.
-// Only the select gives way; the stored edit before it never does.
-void MainWindow::refillFoundList(int64_t selectID, const std::string& text, bool giveWayToKeys) {
+// A refill of its own: the live search still reading would show a list
+// older than this one, so it is given up.
+void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
+    liveSearch_.Cancel();
     if (!commitPendingEdit()) return;  // the unsaved edit stays on screen
-    // A search reads the text of every recipe: through a memory map the
-    // kernel lends the pages instead of copying each one out, which halves
-    // the time of a keystroke at 100,000 recipes; the map stays while
-    // searches follow one another. The list of every name (the start, an
-    // emptied search) reads copied pages and drops the map, so the file's
-    // pages are not kept counted against the program.
-    App().db->SetReadThroughMemoryMap(!text.empty());
-    const RecipeStatement statement = foundListStatement(searchWhere, text);
-    static const std::function<bool()> keysWaiting = [] { return Keyboard::KeysWaiting(); };
-    std::shared_ptr<RecordSet> rows = giveWayToKeys
-                                          ? App().db->SQLSelectUnless(statement.sql, statement.values, keysWaiting)
-                                          : select(statement);
-    if (App().db->Abandoned()) {
-        // The list stays as it was; the waiting keys search for their text.
-        searchControl->SearchAgainAfterKeys();
+    std::shared_ptr<RecordSet> rows = select(foundListStatement(searchWhere, text));
+    if (!rows) {
+        sayListQueryFailed();
         return;
     }
-    if (App().db->Error()) {
-        MsgBox("Error UFL001: Could not update the recipe list. Please report this error to the developer.");
-        Quit(0);  // queued: during start-up it takes effect once the loop runs
+    fillList(*rows, selectID);
+}
+
+void MainWindow::sayListQueryFailed() {
+    MsgBox("Error UFL001: Could not update the recipe list. Please report this error to the developer.");
+    Quit(0);  // queued: during start-up it takes effect once the loop runs
+}
+
+// At 100,000 recipes a search takes longer than the pause between two keys.
+// Read on a connection and thread of their own, the keys typed meanwhile
+// show in the field at once, and each one's search replaces the one before,
+// so only the list of the newest text is ever shown. The edit in progress
+// is stored first, so the search finds it as stored.
+void MainWindow::searchInBackground(const std::string& text, int64_t selectID) {
+    liveSearch_.Cancel();  // lets go of the file before the save below writes it
+    if (!commitPendingEdit()) {
+        searchOwed_ = true;  // the list keeps the search before until a save goes through
+        return;
     }
-    if (rows) fillList(*rows, selectID);
+    searchOwed_ = false;  // this search is the one owed
+    const RecipeStatement statement = foundListStatement(searchWhere, text);
+    liveSearch_.Start(*App().db, statement.sql, statement.values,
+                      [this, text, selectID](std::shared_ptr<RecordSet> rows, const std::string&) {
+                          showSearchResult(text, selectID, rows);
+                      });
+}
+
+void MainWindow::showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows) {
+    if (!rows) {
+        sayListQueryFailed();
+        return;
+    }
+    // An edit made while the search read (a rating clicked) is stored before
+    // the list is replaced, and whatever was stored since the search began
+    // makes it read again: the list shows what the file holds.
+    if (!commitPendingEdit()) {
+        searchOwed_ = true;
+        return;
+    }
+    if (!liveSearch_.ReadsCurrent(*App().db)) {
+        searchInBackground(text, selectID);
+        return;
+    }
+    fillList(*rows, selectID);
 }
 
 // The whole list is rebuilt in one pass and reaches the view in one reset;
@@ -81,6 +104,7 @@ void MainWindow::refillFoundList(int64_t selectID, const std::string& text, bool
 // a name stays part of the name.
 void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
     if (!clearFields()) return;
+    searchOwed_ = false;  // whichever refill this is, the list is the newest
     recipeList->DeleteAllRows();
     int32_t selectRow = 0;
     const int32_t count = rows.RecordCount();
@@ -111,7 +135,7 @@ int32_t MainWindow::rowShowing(int64_t rowID) {
 
 void MainWindow::RecipeSearchCntl_Search(const std::string& text, const std::string& where) {
     searchWhere = ReplaceAllB(where, " ", "");
-    refillFoundList(0, text, true);
+    searchInBackground(text, 0);
 }
 
 void MainWindow::recipeList_Open() {

@@ -1,5 +1,6 @@
 #include "framework/ui/DesktopProbe.h"
 
+#include "framework/db/BackgroundSelect.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/Window.h"
@@ -232,6 +233,7 @@ QByteArray snapshot(qint64 serial) {
     QJsonObject root{{"serial", serial},
                      {"pid", QCoreApplication::applicationPid()},
                      {"quitting", Runtime::quitting()},
+                     {"busy", BackgroundSelect::AnyPending()},
                      {"activeWindowTitle", active ? QJsonValue(active->windowTitle()) : QJsonValue()},
                      {"windows", windows},
                      {"dialogs", dialogs},

@@ -8,6 +8,8 @@
 //   serial      counts the writes; a write after the driver's input means the
 //               loop turned since (the driver's "wait for idle")
 //   quitting    a Quit was requested
+//   busy        a select is reading on its own thread (the live search): what
+//               it will show is not on screen yet
 //   windows     every shown framework window, front first: title, active (the
 //               framework's activation), qtActive (the window system's), the
 //               client area's global rectangle, the focused control's name

@@ -222,8 +222,8 @@ class Desktop:
 
     def wait_idle(self, ticks=3, timeout=IDLE_TIMEOUT):
         """Waits until the program's event loop has turned `ticks` times since now and what it
-        shows stayed the same over the last two turns. A program busy in a handler writes nothing,
-        so this waits for it."""
+        shows stayed the same over the last two turns, with no search reading in the background. A
+        program busy in a handler writes nothing, so this waits for it."""
         start = self.probe()["serial"] if self.running() else None
         if start is None:
             return
@@ -233,7 +233,7 @@ class Desktop:
             if not self.running():
                 return
             p = self.probe()
-            if p["serial"] >= start + ticks:
+            if p["serial"] >= start + ticks and not p.get("busy"):
                 body = dict(p, serial=0)
                 if body == previous:
                     return
