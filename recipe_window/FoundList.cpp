@@ -14,6 +14,7 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/runtime/Application.h"
 #include "framework/text/Strings.h"
+#include "framework/ui/Keyboard.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/StaticText.h"
 #include "recipe_window/Main.h"
@@ -46,6 +47,7 @@ bool MainWindow::execute(const RecipeStatement& statement) {
 // A refill of its own: the live search still reading would show a list
 // older than this one, so it is given up.
 void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
+    ++refills_;
     liveSearch_.Cancel();
     if (!commitPendingEdit()) return;  // the unsaved edit stays on screen
     std::shared_ptr<RecordSet> rows = select(foundListStatement(searchWhere, text));
@@ -67,6 +69,7 @@ void MainWindow::sayListQueryFailed() {
 // so only the list of the newest text is ever shown. The edit in progress
 // is stored first, so the search finds it as stored.
 void MainWindow::searchInBackground(const std::string& text, int64_t selectID) {
+    ++refills_;
     liveSearch_.Cancel();  // lets go of the file before the save below writes it
     if (!commitPendingEdit()) {
         searchOwed_ = true;  // the list keeps the search before until a save goes through
@@ -83,6 +86,16 @@ void MainWindow::searchInBackground(const std::string& text, int64_t selectID) {
 void MainWindow::showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows) {
     if (!rows) {
         sayListQueryFailed();
+        return;
+    }
+    // Keys already waiting come first: filling the list would keep them from
+    // showing in the field, and one of them may search anew. The rows are
+    // shown after them unless a search or refill came meanwhile.
+    if (Keyboard::KeysWaiting()) {
+        const uint64_t refill = refills_;
+        searchControl->CallLater([this, text, selectID, rows, refill] {
+            if (refill == refills_) showSearchResult(text, selectID, rows);
+        });
         return;
     }
     // An edit made while the search read (a rating clicked) is stored before

@@ -318,6 +318,7 @@ private:
     // a save goes through.
     bool searchOwed_ = false;
     BackgroundSelect liveSearch_;
+    uint64_t refills_ = 0;  // counts refills and searches begun, so a late list is told from the newest
     bool saving_ = false;           // a save is running; a second one must not start inside it
     bool keepShownRecipe_ = false;  // the list's selection is being put back
     bool endingCellEdit_ = false;   // the gate closes a list cell's editor

@@ -234,7 +234,7 @@ class Desktop:
                 return
             p = self.probe()
             if p["serial"] >= start + ticks and not p.get("busy"):
-                body = dict(p, serial=0)
+                body = dict(p, serial=0, at=0)
                 if body == previous:
                     return
                 previous = body
