@@ -545,6 +545,14 @@ class Desktop:
         """A second, read-only connection to the program's database file."""
         return sqlite3.connect(f"file:{self.database_path}?mode=ro", uri=True, timeout=5)
 
+    def another_program_reading(self):
+        """A connection of another program in the middle of a read: the program's commits fail
+        ("database is locked") until it is rolled back and closed."""
+        reader = sqlite3.connect(self.database_path, isolation_level=None, timeout=1)
+        reader.execute("begin")
+        reader.execute("select count(*) from recipes").fetchall()
+        return reader
+
     def recipes(self, columns="recipeName"):
         """Every row in rowID order: a list of column values (a tuple with several columns)."""
         con = self.db()
