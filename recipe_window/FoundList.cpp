@@ -84,6 +84,7 @@ void MainWindow::searchInBackground(const std::string& text, int64_t selectID) {
 }
 
 void MainWindow::showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows) {
+    if (endingSoon()) return;  // closing stores the edits itself; no list is shown any more
     if (!rows) {
         sayListQueryFailed();
         return;
