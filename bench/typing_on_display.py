@@ -39,7 +39,7 @@ sys.path.insert(0, os.path.join(SOURCE, "tests", "desktop"))
 from desktop import Desktop  # noqa: E402
 
 WORD = "pasta 7"  # every shorter prefix lists every recipe: the last key changes the list
-PROBE_MS = 5
+PROBE_MS = int(os.environ.get("PROBE_MS", "5"))
 
 # The found list's statement for the Everywhere scope, with the text bound (recipe_window/RecipeStatements.cpp).
 SEARCH = ("select recipeName,rowID from recipes where recipeName like '%' || ?1 || '%' escape '\\' "

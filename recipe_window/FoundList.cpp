@@ -119,26 +119,45 @@ void MainWindow::showSearchResult(const std::string& text, int64_t selectID, con
 void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
     if (!clearFields()) return;
     searchOwed_ = false;  // whichever refill this is, the list is the newest
-    recipeList->DeleteAllRows();
-    int32_t selectRow = 0;
     const int32_t count = rows.RecordCount();
-    for (int32_t i = 0; i < count; ++i, rows.MoveNext()) {
-        const int64_t rowID = rows.IdxField(2).Int64Value();
-        recipeList->AddRow(storedText(rows.IdxField(1).StringValue()));
-        const int32_t last = recipeList->LastIndex();
-        recipeList->Cell(last, 1) = std::to_string(rowID);
-        recipeList->CellTag(last, 0) = Variant(rowID);
-        if (rowID == selectID) selectRow = i;
-    }
-    // Once the user has sorted by the heading, every refill comes in the
-    // order its mark shows, not in the order the query gave.
-    if (recipeList->SortedColumn() >= 0) {
-        recipeList->Sort();
+    int32_t selectRow = 0;
+    if (listShows(rows)) {
         selectRow = std::max(0, rowShowing(selectID));
+        recipeList->ListIndex = -1;  // so selecting below shows its recipe again
+    } else {
+        recipeList->DeleteAllRows();
+        for (int32_t i = 0; i < count; ++i, rows.MoveNext()) {
+            const int64_t rowID = rows.IdxField(2).Int64Value();
+            recipeList->AddRow(storedText(rows.IdxField(1).StringValue()));
+            const int32_t last = recipeList->LastIndex();
+            recipeList->Cell(last, 1) = std::to_string(rowID);
+            recipeList->CellTag(last, 0) = Variant(rowID);
+            if (rowID == selectID) selectRow = i;
+        }
+        // Once the user has sorted by the heading, every refill comes in the
+        // order its mark shows, not in the order the query gave.
+        if (recipeList->SortedColumn() >= 0) {
+            recipeList->Sort();
+            selectRow = std::max(0, rowShowing(selectID));
+        }
     }
     recipeCount->Text = std::to_string(count) + " Recipes";
     recipeList->ListIndex = selectRow;  // names no row on an empty list
     matchEditorsToShownRecipe();
+}
+
+// The first letters of a search often find every recipe listed already:
+// comparing costs a fraction of rebuilding 100,000 rows, during which keys
+// typed meanwhile would wait. A list sorted by its heading is rebuilt.
+bool MainWindow::listShows(RecordSet& rows) {
+    const int32_t count = rows.RecordCount();
+    if (recipeList->SortedColumn() >= 0 || count != recipeList->ListCount()) return false;
+    bool same = true;
+    for (int32_t i = 0; same && i < count; ++i, rows.MoveNext())
+        same = static_cast<ListboxTag>(recipeList->CellTag(i, 0)).Int64Value() == rows.IdxField(2).Int64Value() &&
+               recipeList->List(i) == storedText(rows.IdxField(1).StringValue());
+    rows.MoveFirst();
+    return same;
 }
 
 int32_t MainWindow::rowShowing(int64_t rowID) {

@@ -242,6 +242,8 @@ private:
     void showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows);
     void sayListQueryFailed();
     void fillList(RecordSet& rows, int64_t selectID);
+    // The list holds exactly these rows, in this order, with these names.
+    bool listShows(RecordSet& rows);
     // The list row holding this recipe, -1 when none does.
     int32_t rowShowing(int64_t rowID);
     void showRecipe(RecordSet& recipe);

@@ -71,6 +71,21 @@ TEST_F(MainWindowTest, LiveSearchMatchesAsLikeDoesInEveryScope) {
     w().RecipeSearchCntl_Search("", "Recipe Keywords");
     ui.settle();
     EXPECT_EQ(listedNames().size(), 4u);
+
+    // A search that finds the rows already listed selects the top row and
+    // shows its recipe again, and a name another program changed is listed.
+    w().recipeList->ListIndex = 2;
+    w().RecipeSearchCntl_Search("e", "Everywhere");
+    ui.settle();
+    EXPECT_EQ(w().recipeList->ListIndex, 0);
+    EXPECT_EQ(std::string(w().recipeName->Text), "Apple Tart");
+    w().RecipeSearchCntl_Search("E", "Everywhere");  // the top row selected already
+    ui.settle();
+    EXPECT_EQ(std::string(w().recipeName->Text), "Apple Tart");
+    ASSERT_NO_FATAL_FAILURE(runStatements(databasePath(), {"update recipes set recipeName = 'Brioche' where rowID = 3"}));
+    w().RecipeSearchCntl_Search("", "Everywhere");
+    ui.settle();
+    EXPECT_THAT(listedNames(), ElementsAre("Apple Tart", "Brioche", "Mom's Pie", "pie crust"));
 }
 
 TEST_F(MainWindowTest, TheScopeMenuOffersTheFiveScopesAndAChoiceSearchesAgain) {
