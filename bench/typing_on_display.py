@@ -16,8 +16,9 @@ a word is typed with xdotool, one key every 80, 120 and 250 ms. For each pace it
 
 The bare search is the same statement on one open connection of Python's sqlite3 (the system's
 SQLite), with the program's pragmas and the whole file mapped, prepared once and run warm: the
-median of five runs. Times come from the program's probe, written every 5 ms with its time, and the
-key times from the clock right after xdotool handed each key to the display.
+median of five runs. Times come from the program's probe, written every 5 ms (PROBE_MS in the
+environment sets another interval) with its time, and the key times from the clock right after
+xdotool handed each key to the display.
 
 The settled list must hold exactly the bare statement's rows, and the field the word: otherwise
 the script says so and exits 1.
