@@ -10,8 +10,6 @@
 //   BM_SearchKeystroke/N        one keystroke in the search field to idle, against
 //                               the bare statement on copied pages ("ratio_to_bare")
 //                               and read through a memory map ("..._mapped")
-//   BM_TypeWord/N               "salt" typed at 120 ms a key: time from the last key
-//                               until the list shows it, in searches
 //   BM_StartUpAfterDelete/N     a start-up after one recipe was deleted against one
 //                               without free pages; peak memory of each
 //   BM_NameFieldLeave/N         leaving the name field: save, commit and refill
@@ -24,12 +22,8 @@
 
 #include <QApplication>
 #include <algorithm>
-#include <atomic>
 #include <QWidget>
-#include <QWindow>
 #include <chrono>
-#include <qpa/qwindowsysteminterface.h>
-#include <thread>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -37,6 +31,7 @@
 
 #include "app/Larderwise.h"
 #include "controls/doubleclick/DoubleClickListbox.h"
+#include "framework/db/BackgroundSelect.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/ui/Runtime.h"
 #include "framework/ui/controls/EditField.h"
@@ -228,7 +223,9 @@ void BM_SearchKeystroke(benchmark::State& state) {
         const std::string& text = texts[i++ % 2];
         auto t0 = std::chrono::steady_clock::now();
         w.Searchfield().Text = text;
-        QApplication::processEvents();
+        // The search reads on its own thread and shows its list through the loop.
+        do QApplication::processEvents();
+        while (BackgroundSelect::AnyPending());
         ours += seconds(std::chrono::steady_clock::now() - t0);
         bare += bareSeconds(foundListStatement("Everywhere", text));
         bareMapped += bareSeconds(foundListStatement("Everywhere", text), true);
@@ -239,87 +236,6 @@ void BM_SearchKeystroke(benchmark::State& state) {
 }
 BENCHMARK(BM_SearchKeystroke)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(6);
 
-// Typing "salt" into the search field at 120 ms a key. Each key enters the
-// window system's queue at its time from a thread of its own, as a
-// keyboard's does: a key whose time comes while a search runs is in the
-// queue at once, and the search may give way to it.
-// "settle_over_search" is the time from the last key until the list shows
-// "salt", over the time of one search for "salt"; "searches_given_up" how
-// many searches of a word gave way to a key.
-void BM_TypeWord(benchmark::State& state) {
-    using Clock = std::chrono::steady_clock;
-    MainWindow& w = session().open(static_cast<int>(state.range(0)));
-    w.searchWhere = "Everywhere";
-    w.searchControl->SearchWhere = std::string("Everywhere");
-    w.Show();  // a window of the window system, to take the keys
-    w.Searchfield().SetFocus();
-    QApplication::processEvents();
-    QWindow* window = w.Searchfield().widget()->window()->windowHandle();
-    if (!window) return state.SkipWithError("the window has no window of the window system");
-    const std::string word = "salt";
-    Clock::time_point start;
-    std::atomic<size_t> typed = 0;
-    auto typeWord = [&] {
-        for (size_t i = 0; i < word.size(); ++i) {
-            std::this_thread::sleep_until(start + i * std::chrono::milliseconds(120));
-            const QString text(QChar::fromLatin1(word[i]));
-            const int key = Qt::Key_A + (word[i] - 'a');
-            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
-                window, QEvent::KeyPress, key, Qt::NoModifier, text);
-            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
-                window, QEvent::KeyRelease, key, Qt::NoModifier, text);
-            typed = i + 1;
-        }
-    };
-    int searches = 0, givenUp = 0;
-    std::string lastSearched;
-    Clock::time_point searchEnd;
-    double lastSearchSeconds = 0;
-    w.searchControl->Search = [&](std::string text, std::string where) {
-        auto t0 = Clock::now();
-        w.RecipeSearchCntl_Search(text, where);
-        searchEnd = Clock::now();
-        if (App().db->Abandoned()) {
-            ++givenUp;
-            return;
-        }
-        lastSearchSeconds = seconds(searchEnd - t0);
-        lastSearched = text;
-        ++searches;
-    };
-    double settle = 0, oneSearch = 0;
-    int searchesTotal = 0, givenUpTotal = 0;
-    for (auto _ : state) {
-        w.Searchfield().Text = std::string();
-        QApplication::processEvents();
-        searches = givenUp = 0;
-        typed = 0;
-        lastSearched.clear();
-        start = Clock::now();
-        std::thread keyboard(typeWord);
-        // The loop waits for the next key as the application's own does:
-        // handling whatever comes meanwhile.
-        while (typed < word.size() || lastSearched != word) {
-            QApplication::processEvents();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        keyboard.join();
-        for (int i = 0; i < 5; ++i) QApplication::processEvents();
-        settle += seconds(searchEnd - (start + (word.size() - 1) * std::chrono::milliseconds(120)));
-        oneSearch += lastSearchSeconds;
-        searchesTotal += searches;
-        givenUpTotal += givenUp;
-        if (w.Searchfield().Text.get() != word) state.SkipWithError("the field does not hold the word");
-    }
-    w.searchControl->Search = [&w](std::string text, std::string where) { w.RecipeSearchCntl_Search(text, where); };
-    const double runs = static_cast<double>(state.iterations());
-    state.counters["settle_over_search"] = settle / oneSearch;
-    state.counters["ms_settle"] = 1000 * settle / runs;
-    state.counters["ms_one_search"] = 1000 * oneSearch / runs;
-    state.counters["searches_per_word"] = searchesTotal / runs;
-    state.counters["searches_given_up"] = givenUpTotal / runs;
-}
-BENCHMARK(BM_TypeWord)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_NameFieldLeave(benchmark::State& state) {
     MainWindow& w = session().open(static_cast<int>(state.range(0)));

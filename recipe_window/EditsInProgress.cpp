@@ -10,8 +10,8 @@
 #include "controls/rating/RatingWidget.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/MsgBox.h"
-#include "framework/runtime/Clock.h"
 #include "framework/ui/Runtime.h"
+#include "framework/ui/UserAction.h"
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/SavingScope.h"
@@ -27,7 +27,7 @@ bool MainWindow::commitPendingEdit() {
         endingCellEdit_ = false;
     }
     if (!saveAllowed()) return true;  // nothing shown, or an emptied name: nothing may be written
-    if (failedMomentsAgo()) return false;
+    if (failedInThisAction()) return false;
     bool stored = saveName();
     stored = saveKeywords() && stored;
     stored = saveRating() && stored;
@@ -40,23 +40,55 @@ MainWindow::StoredValues MainWindow::shownValues() const {
     return {recipeName->Text, recipeKeywords->Text, recipeRating->rating, RecipeText->ChangeCount()};
 }
 
-void MainWindow::rememberShownValues() { stored_ = shownValues(); }
+void MainWindow::rememberShownValues() {
+    stored_ = shownValues();
+    toldFailures_.clear();  // another recipe, or the same one as stored: nothing failed of it yet
+}
+
+bool MainWindow::editPending() const { return saveAllowed() && (shownValues() != stored_ || photoUnsaved_); }
 
 bool MainWindow::noteSave(bool stored) {
     if (!stored) {
         failedValues_ = shownValues();
-        failedAt_ = Clock::microsecondsSinceStart();
+        failedInAction_ = UserAction::current();
+    } else if (searchOwed_ && !editPending()) {
+        // Searched once the handler that saved has ended, never inside it
+        // (a focus change may be half done).
+        searchControl->CallLater([this] {
+            if (searchOwed_ && !editPending()) searchInBackground(Searchfield().Text, recRowID);
+        });
     }
     return stored;
 }
 
-// Within a moment of a failure, with nothing changed since, it is the same
-// user action: the user has just been told, and a second try would only wait
-// out the same lock and show the same box. Closing always tries again.
-bool MainWindow::failedMomentsAgo() const {
-    constexpr int64_t kMoment = 100'000;  // microseconds; no second click or key comes this fast
-    return failedAt_ >= 0 && !endingSoon() && Clock::microsecondsSinceStart() - failedAt_ < kMoment &&
-           shownValues() == failedValues_;
+// The user action that was just told of a failure, with nothing changed
+// since: a second try would only wait out the same lock and fail the same
+// way. The next key or click tries again; closing always does.
+bool MainWindow::failedInThisAction() const {
+    return failedInAction_ == UserAction::current() && !endingSoon() && shownValues() == failedValues_;
+}
+
+std::string MainWindow::editOf(const std::string& part) const {
+    if (part == "name") return recipeName->Text;
+    if (part == "keywords") return recipeKeywords->Text;
+    if (part == "rating") return std::to_string(recipeRating->rating);
+    if (part == "text") return std::to_string(RecipeText->ChangeCount());
+    if (part == "photo") return std::to_string(reinterpret_cast<uintptr_t>(photoUnsavedPicture_.get()));
+    return std::string();
+}
+
+// On a full disk every later save fails too: telling each retry again would
+// put a box in front of every key typed in the search field.
+void MainWindow::sayFailedSave(const std::string& part, const std::string& message) {
+    const std::string edit = editOf(part);
+    const auto told = toldFailures_.find({part, message});
+    if (told != toldFailures_.end() && told->second == edit && !endingSoon()) return;
+    toldFailures_[{part, message}] = edit;
+    MsgBox(message);
+}
+
+void MainWindow::forgetToldFailures(const std::string& part) {
+    std::erase_if(toldFailures_, [&](const auto& told) { return told.first.first == part; });
 }
 
 MainWindow::UpdateOutcome MainWindow::commitUpdateOf(const std::string& part) {
@@ -67,13 +99,16 @@ MainWindow::UpdateOutcome MainWindow::commitUpdateOf(const std::string& part) {
         return UpdateOutcome::Gone;
     }
     db.SQLExecute("commit");
-    if (!db.Error()) return UpdateOutcome::Stored;
+    if (!db.Error()) {
+        forgetToldFailures(part);
+        return UpdateOutcome::Stored;
+    }
     const std::string why = db.ErrorMessage();
     // The edit lives on in its editor and is written again by the next try;
     // a transaction left open would keep a lock that stops other programs
     // from even reading the file.
     db.SQLExecute("rollback");
-    MsgBox("Error 302: Could not save the recipe's " + part + ". " + why);
+    sayFailedSave(part, "Error 302: Could not save the recipe's " + part + ". " + why);
     return UpdateOutcome::Failed;
 }
 
@@ -97,4 +132,4 @@ void MainWindow::reselectShownRecipe() {
 
 bool MainWindow::endingSoon() const { return isClosing() || Runtime::quitting(); }
 
-bool MainWindow::focusLossSaves() const { return !saving_ && !endingSoon() && !failedMomentsAgo(); }
+bool MainWindow::focusLossSaves() const { return !saving_ && !endingSoon() && !failedInThisAction(); }

@@ -49,7 +49,7 @@ bool MainWindow::saveName() {
     if (!saveAllowed() || name == stored_.name) return true;
     if (execute(updateColumnStatement("recipeName", name, recRowID))) return storeNameOutcome(name);
     if (App().db->ErrorCode() != kConstraintViolation) {
-        MsgBox(kError300);
+        sayFailedSave("name", kError300);
         return false;
     }
     MsgBox("Recipe names in certain old databases must be unique!. Saving as '" + name + " copy'.");
@@ -86,7 +86,7 @@ void MainWindow::recipeName_TextChange() {
 // the stored value.
 bool MainWindow::storeColumn(const std::string& column, const std::string& value, const std::string& part) {
     if (!execute(updateColumnStatement(column, value, recRowID))) {
-        MsgBox(kError300);
+        sayFailedSave(part, kError300);
         return false;
     }
     return commitUpdateOf(part) != UpdateOutcome::Failed;

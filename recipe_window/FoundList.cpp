@@ -44,36 +44,73 @@ bool MainWindow::execute(const RecipeStatement& statement) {
     return !App().db->Error();
 }
 
-void MainWindow::updateFoundList(int64_t selectID, const std::string& text) { refillFoundList(selectID, text, false); }
-
-// With `giveWayToKeys` the select is given up as soon as a key is waiting:
-// its list would be out of date before it showed, and at 100,000 recipes the
-// key would otherwise wait a whole search before its own search could start.
-// Only the select gives way; the stored edit before it never does.
-void MainWindow::refillFoundList(int64_t selectID, const std::string& text, bool giveWayToKeys) {
+// A refill of its own: the live search still reading would show a list
+// older than this one, so it is given up.
+void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
+    ++refills_;
+    liveSearch_.Cancel();
     if (!commitPendingEdit()) return;  // the unsaved edit stays on screen
-    // A search reads the text of every recipe: through a memory map the
-    // kernel lends the pages instead of copying each one out, which halves
-    // the time of a keystroke at 100,000 recipes; the map stays while
-    // searches follow one another. The list of every name (the start, an
-    // emptied search) reads copied pages and drops the map, so the file's
-    // pages are not kept counted against the program.
-    App().db->SetReadThroughMemoryMap(!text.empty());
-    const RecipeStatement statement = foundListStatement(searchWhere, text);
-    static const std::function<bool()> keysWaiting = [] { return Keyboard::KeysWaiting(); };
-    std::shared_ptr<RecordSet> rows = giveWayToKeys
-                                          ? App().db->SQLSelectUnless(statement.sql, statement.values, keysWaiting)
-                                          : select(statement);
-    if (App().db->Abandoned()) {
-        // The list stays as it was; the waiting keys search for their text.
-        searchControl->SearchAgainAfterKeys();
+    std::shared_ptr<RecordSet> rows = select(foundListStatement(searchWhere, text));
+    if (!rows) {
+        sayListQueryFailed();
         return;
     }
-    if (App().db->Error()) {
-        MsgBox("Error UFL001: Could not update the recipe list. Please report this error to the developer.");
-        Quit(0);  // queued: during start-up it takes effect once the loop runs
+    fillList(*rows, selectID);
+}
+
+void MainWindow::sayListQueryFailed() {
+    MsgBox("Error UFL001: Could not update the recipe list. Please report this error to the developer.");
+    Quit(0);  // queued: during start-up it takes effect once the loop runs
+}
+
+// At 100,000 recipes a search takes longer than the pause between two keys.
+// Read on a connection and thread of their own, the keys typed meanwhile
+// show in the field at once, and each one's search replaces the one before,
+// so only the list of the newest text is ever shown. The edit in progress
+// is stored first, so the search finds it as stored.
+void MainWindow::searchInBackground(const std::string& text, int64_t selectID) {
+    ++refills_;
+    liveSearch_.Cancel();  // lets go of the file before the save below writes it
+    if (!commitPendingEdit()) {
+        searchOwed_ = true;  // the list keeps the search before until a save goes through
+        return;
     }
-    if (rows) fillList(*rows, selectID);
+    searchOwed_ = false;  // this search is the one owed
+    const RecipeStatement statement = foundListStatement(searchWhere, text);
+    liveSearch_.Start(*App().db, statement.sql, statement.values,
+                      [this, text, selectID](std::shared_ptr<RecordSet> rows, const std::string&) {
+                          showSearchResult(text, selectID, rows);
+                      });
+}
+
+void MainWindow::showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows) {
+    if (endingSoon()) return;  // closing stores the edits itself; no list is shown any more
+    if (!rows) {
+        sayListQueryFailed();
+        return;
+    }
+    // Keys already waiting come first: filling the list would keep them from
+    // showing in the field, and one of them may search anew. The rows are
+    // shown after them unless a search or refill came meanwhile.
+    if (Keyboard::KeysWaiting()) {
+        const uint64_t refill = refills_;
+        searchControl->CallLater([this, text, selectID, rows, refill] {
+            if (refill == refills_) showSearchResult(text, selectID, rows);
+        });
+        return;
+    }
+    // An edit made while the search read (a rating clicked) is stored before
+    // the list is replaced, and whatever was stored since the search began
+    // makes it read again: the list shows what the file holds.
+    if (!commitPendingEdit()) {
+        searchOwed_ = true;
+        return;
+    }
+    if (!liveSearch_.ReadsCurrent(*App().db)) {
+        searchInBackground(text, selectID);
+        return;
+    }
+    fillList(*rows, selectID);
 }
 
 // The whole list is rebuilt in one pass and reaches the view in one reset;
@@ -81,26 +118,46 @@ void MainWindow::refillFoundList(int64_t selectID, const std::string& text, bool
 // a name stays part of the name.
 void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
     if (!clearFields()) return;
-    recipeList->DeleteAllRows();
-    int32_t selectRow = 0;
+    searchOwed_ = false;  // whichever refill this is, the list is the newest
     const int32_t count = rows.RecordCount();
-    for (int32_t i = 0; i < count; ++i, rows.MoveNext()) {
-        const int64_t rowID = rows.IdxField(2).Int64Value();
-        recipeList->AddRow(storedText(rows.IdxField(1).StringValue()));
-        const int32_t last = recipeList->LastIndex();
-        recipeList->Cell(last, 1) = std::to_string(rowID);
-        recipeList->CellTag(last, 0) = Variant(rowID);
-        if (rowID == selectID) selectRow = i;
-    }
-    // Once the user has sorted by the heading, every refill comes in the
-    // order its mark shows, not in the order the query gave.
-    if (recipeList->SortedColumn() >= 0) {
-        recipeList->Sort();
+    int32_t selectRow = 0;
+    if (listShows(rows)) {
         selectRow = std::max(0, rowShowing(selectID));
+        recipeList->ListIndex = -1;  // so selecting below shows its recipe again
+    } else {
+        recipeList->DeleteAllRows();
+        for (int32_t i = 0; i < count; ++i, rows.MoveNext()) {
+            const int64_t rowID = rows.IdxField(2).Int64Value();
+            recipeList->AddRow(storedText(rows.IdxField(1).StringValue()));
+            const int32_t last = recipeList->LastIndex();
+            recipeList->Cell(last, 1) = std::to_string(rowID);
+            recipeList->CellTag(last, 0) = Variant(rowID);
+            if (rowID == selectID) selectRow = i;
+        }
+        // Once the user has sorted by the heading, every refill comes in the
+        // order its mark shows, not in the order the query gave.
+        if (recipeList->SortedColumn() >= 0) {
+            recipeList->Sort();
+            selectRow = std::max(0, rowShowing(selectID));
+        }
     }
     recipeCount->Text = std::to_string(count) + " Recipes";
     recipeList->ListIndex = selectRow;  // names no row on an empty list
     matchEditorsToShownRecipe();
+}
+
+// The first letters of a search often find every recipe listed already:
+// comparing costs a fraction of rebuilding 100,000 rows, during which keys
+// typed meanwhile would wait. A list sorted by its heading is rebuilt.
+bool MainWindow::listShows(RecordSet& rows) {
+    const int32_t count = rows.RecordCount();
+    if (recipeList->SortedColumn() >= 0 || count != recipeList->ListCount()) return false;
+    bool same = true;
+    for (int32_t i = 0; same && i < count; ++i, rows.MoveNext())
+        same = static_cast<ListboxTag>(recipeList->CellTag(i, 0)).Int64Value() == rows.IdxField(2).Int64Value() &&
+               recipeList->List(i) == storedText(rows.IdxField(1).StringValue());
+    rows.MoveFirst();
+    return same;
 }
 
 int32_t MainWindow::rowShowing(int64_t rowID) {
@@ -111,7 +168,7 @@ int32_t MainWindow::rowShowing(int64_t rowID) {
 
 void MainWindow::RecipeSearchCntl_Search(const std::string& text, const std::string& where) {
     searchWhere = ReplaceAllB(where, " ", "");
-    refillFoundList(0, text, true);
+    searchInBackground(text, 0);
 }
 
 void MainWindow::recipeList_Open() {

@@ -15,12 +15,15 @@
 //   NewAndDelete.cpp    newRecipe, deleteRecipe and their commands
 //   PhotoDrawing.cpp    drawNScale
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/search/SearchControl.h"
+#include "framework/db/BackgroundSelect.h"
 #include "framework/dialogs/PrintSettings.h"
 #include "framework/ui/Window.h"
 #include "recipe_window/ShownPhoto.h"
@@ -231,8 +234,16 @@ private:
     // Runs the statement on App().db; answers whether it succeeded.
     bool execute(const RecipeStatement& statement);
     std::shared_ptr<RecordSet> select(const RecipeStatement& statement);
-    void refillFoundList(int64_t selectID, const std::string& text, bool giveWayToKeys);
+    // The live search: stores the edit in progress, then reads on a thread
+    // of its own; the rows are shown once read unless a newer search (or a
+    // refill) came first. When the edit cannot be stored the search is owed
+    // and runs once a save goes through. (FoundList.cpp)
+    void searchInBackground(const std::string& text, int64_t selectID);
+    void showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows);
+    void sayListQueryFailed();
     void fillList(RecordSet& rows, int64_t selectID);
+    // The list holds exactly these rows, in this order, with these names.
+    bool listShows(RecordSet& rows);
     // The list row holding this recipe, -1 when none does.
     int32_t rowShowing(int64_t rowID);
     void showRecipe(RecordSet& recipe);
@@ -273,6 +284,18 @@ private:
     // box deactivating the window would only repeat it).
     bool focusLossSaves() const;
 
+    // An editor holds a value that is not stored yet and could be.
+    bool editPending() const;
+    // Tells of a failed save of `part` unless the user was told of the same
+    // edit before: a failed edit is retried quietly by later saves and told
+    // again only once changed, or when the program ends.
+    void sayFailedSave(const std::string& part, const std::string& message);
+    // What `part` of the shown recipe holds now, to tell one edit from another.
+    std::string editOf(const std::string& part) const;
+    // (part, message) -> editOf(part) when told; forgotten once the part is stored.
+    std::map<std::pair<std::string, std::string>, std::string> toldFailures_;
+    void forgetToldFailures(const std::string& part);
+
     // The shown recipe as stored: what its editors showed or last stored.
     struct StoredValues {
         std::string name;
@@ -282,15 +305,22 @@ private:
         bool operator==(const StoredValues&) const = default;
     };
     StoredValues stored_;
-    // The edit whose save failed last, and when (microseconds since start):
+    // The edit whose save failed last, and the user action it failed in:
     // the same click or key that was just told of the failure does not try
     // it a second time (a text field's LostFocus, then the list's change).
     StoredValues failedValues_;
-    int64_t failedAt_ = -1;
+    std::optional<uint64_t> failedInAction_;
     StoredValues shownValues() const;
-    // Records a failed save; answers `stored`.
+    // Records a failed save; once a save goes through, runs a search that
+    // was owed. Answers `stored`.
     bool noteSave(bool stored);
-    bool failedMomentsAgo() const;
+    bool failedInThisAction() const;
+    // A search could not run because an edit could not be stored: the list
+    // still shows the search before, and the field's text is searched once
+    // a save goes through.
+    bool searchOwed_ = false;
+    BackgroundSelect liveSearch_;
+    uint64_t refills_ = 0;  // counts refills and searches begun, so a late list is told from the newest
     bool saving_ = false;           // a save is running; a second one must not start inside it
     bool keepShownRecipe_ = false;  // the list's selection is being put back
     bool endingCellEdit_ = false;   // the gate closes a list cell's editor

@@ -46,7 +46,7 @@ void MainWindow::replacePhoto(const std::shared_ptr<Picture>& picture, const cha
     photoUnsaved_ = !row || !writePhoto(*row, myPic);
     photoUnsavedRowID_ = recRowID;
     photoUnsavedPicture_ = photoUnsaved_ ? picture : nullptr;
-    if (photoUnsaved_) MsgBox(failure);
+    if (photoUnsaved_) sayFailedSave("photo", failure);
 }
 
 void MainWindow::clearPhoto() {
@@ -72,9 +72,10 @@ bool MainWindow::savePhoto() {
     if (row && row->EOF_()) {
         sayRecipeGone("photo");
     } else if (!row || !writePhoto(*row, myPic)) {
-        MsgBox("Error 400 occurred while updating the recipe.");
+        sayFailedSave("photo", "Error 400 occurred while updating the recipe.");
         return false;
     }
+    forgetToldFailures("photo");
     photoUnsaved_ = false;
     photoUnsavedPicture_.reset();
     return true;

@@ -44,11 +44,11 @@ bool MainWindow::saveRecipeText() {
     bool gone = false;
     const RecipeStatement plain = updateColumnStatement("recipeText", RecipeText->Text, recRowID);
     const bool plainWritten = execute(plain);
-    if (!plainWritten) MsgBox(updateFailure("Error 301 occurred while updating the recipe.", plain));
+    if (!plainWritten) sayFailedSave("text", updateFailure("Error 301 occurred while updating the recipe.", plain));
     else gone = db.RowsChanged() != 1;
     const RecipeStatement rtf = updateColumnStatement("recipeRtfText", RecipeText->StyledText.RTFData, recRowID);
     const bool rtfWritten = !gone && execute(rtf);
-    if (!gone && !rtfWritten) MsgBox(updateFailure("Error 301A occurred while updating the recipe.", rtf));
+    if (!gone && !rtfWritten) sayFailedSave("text", updateFailure("Error 301A occurred while updating the recipe.", rtf));
     if (!plainWritten || (!gone && !rtfWritten)) {
         db.SQLExecute("rollback");  // never one column without the other
         return false;

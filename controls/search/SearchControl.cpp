@@ -187,7 +187,6 @@ void SearchControl::handleOpen() { clearWindowFocus(); }
 
 void SearchControl::raiseSearch() {
     searchPending_ = false;
-    searchOwed_ = false;
     Search(searchfield_->Text.get(), SearchWhere.get());
 }
 
@@ -201,11 +200,6 @@ void SearchControl::searchUnlessOvertaken() {
     else raiseSearch();
 }
 
-void SearchControl::SearchAgainAfterKeys() {
-    searchOwed_ = true;
-    deferSearch();
-}
-
 void SearchControl::deferSearch() {
     if (searchPending_) return;
     searchPending_ = true;
@@ -215,7 +209,7 @@ void SearchControl::deferSearch() {
 void SearchControl::runPendingSearch() {
     if (!searchPending_) return;  // searched meanwhile, by a later key or Return
     searchPending_ = false;
-    if (LiveSearch.get() || searchOwed_) searchUnlessOvertaken();
+    if (LiveSearch.get()) searchUnlessOvertaken();
 }
 
 void SearchControl::clearWindowFocus() { Window()->ClearFocus(); }

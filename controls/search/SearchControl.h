@@ -55,11 +55,6 @@ public:
     virtual void SetSearchMenu(const std::string& items, int32_t n);
     // Empties the field and raises Search with the empty text.
     virtual void ClearSearchText();
-    // For the handler of Search that gave its search up to keys typed
-    // meanwhile: should none of them change the text (an arrow key), the
-    // field's text is searched once they are handled, whatever LiveSearch
-    // says; a key that changes it searches as always.
-    void SearchAgainAfterKeys();
     // Redraws the whole control over an erased background.
     void RefreshControl();
 
@@ -108,5 +103,4 @@ private:
     // Placeholder text set before the children existed.
     std::optional<std::string> placeholderText_;
     bool searchPending_ = false;  // a live search left to keys that were waiting
-    bool searchOwed_ = false;     // a search given up, owed whatever LiveSearch says
 };

@@ -123,6 +123,8 @@ int64_t DatabaseConnection::lastRowID() const { return db_ ? sqlite3_last_insert
 
 int64_t DatabaseConnection::rowsChanged() const { return db_ ? sqlite3_changes64(db_) : 0; }
 
+int64_t DatabaseConnection::totalChanges() const { return db_ ? sqlite3_total_changes64(db_) : 0; }
+
 bool DatabaseConnection::compiles(const std::string& sql) const {
     if (!db_) return false;
     sqlite3_stmt* stmt = nullptr;

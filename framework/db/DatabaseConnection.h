@@ -67,6 +67,7 @@ public:
     // How long a statement waits for another connection's lock before it
     // fails with SQLITE_BUSY; kept for later opens too.
     void setBusyTimeout(int32_t milliseconds);
+    int32_t busyTimeout() const { return busyTimeout_; }
     // Reads the file through a memory map of up to `bytes` (0: by copying
     // pages, the default). Writes always go through the rollback journal.
     // Only a way of reading: it leaves the error alone, and where it fails
@@ -82,6 +83,8 @@ public:
     int64_t lastRowID() const;
     // Rows the last insert, update or delete statement changed.
     int64_t rowsChanged() const;
+    // Rows changed through this connection since it opened, rolled back or not.
+    int64_t totalChanges() const;
 
     bool error() const { return errorCode_ != 0; }
     // The last call failed only because its caller gave it up.

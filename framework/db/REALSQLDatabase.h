@@ -99,6 +99,7 @@ public:
     int64_t RowsChanged() const;
 
 private:
+    friend class BackgroundSelect;  // reads the same file on a connection of its own
     std::shared_ptr<RecordSet> select(const std::string& sql, const std::vector<Variant>* values,
                                       const std::function<bool()>* giveUp = nullptr);
     std::optional<QueryResult> run(const std::string& sql, const std::vector<SQLValue>* params, bool hiddenRowID,

@@ -1,6 +1,7 @@
 #include "framework/ui/ApplicationInputFilter.h"
 
 #include "framework/runtime/Services.h"
+#include "framework/ui/UserAction.h"
 #include "framework/ui/KeyMapping.h"
 
 #include <QApplication>
@@ -13,9 +14,16 @@ public:
 
     bool eventFilter(QObject* obj, QEvent* event) override {
         switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+                // The window system hands input to a window first, before Qt
+                // moves the focus for it: one action per press.
+                if (obj->isWindowType()) UserAction::begin();
+                break;
             case QEvent::KeyPress:
             case QEvent::KeyRelease: {
                 auto* e = static_cast<QKeyEvent*>(event);
+                if (event->type() == QEvent::KeyPress && obj->isWindowType()) UserAction::begin();
                 // Application filters see a key once per receiver as it
                 // travels up; updating the set is idempotent.
                 const int code = macKeyCodeFor(e->key());

@@ -1,5 +1,6 @@
 #include "framework/ui/DesktopProbe.h"
 
+#include "framework/db/BackgroundSelect.h"
 #include "framework/ui/Runtime.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/Window.h"
@@ -28,6 +29,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <set>
 
@@ -229,9 +231,12 @@ QByteArray snapshot(qint64 serial) {
         dialogs.append(describeDialog(top));
     }
     const QWidget* active = QApplication::activeWindow();
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
     QJsonObject root{{"serial", serial},
+                     {"at", std::chrono::duration<double>(now).count()},
                      {"pid", QCoreApplication::applicationPid()},
                      {"quitting", Runtime::quitting()},
+                     {"busy", BackgroundSelect::AnyPending()},
                      {"activeWindowTitle", active ? QJsonValue(active->windowTitle()) : QJsonValue()},
                      {"windows", windows},
                      {"dialogs", dialogs},
@@ -255,7 +260,10 @@ void installIfRequested() {
         file.write(snapshot(++*serial));
         file.commit();
     });
-    timer->start(kIntervalMs);
+    // A measurement may ask for a finer grain than the tests need.
+    bool given = false;
+    const int interval = qEnvironmentVariableIntValue("LARDERWISE_DESKTOP_PROBE_MS", &given);
+    timer->start(given && interval > 0 ? interval : kIntervalMs);
 }
 
 }  // namespace DesktopProbe

@@ -7,7 +7,10 @@
 // JSON describing what is on screen:
 //   serial      counts the writes; a write after the driver's input means the
 //               loop turned since (the driver's "wait for idle")
+//   at          when it was written: seconds since 1970, to the microsecond
 //   quitting    a Quit was requested
+//   busy        a select is reading on its own thread (the live search): what
+//               it will show is not on screen yet
 //   windows     every shown framework window, front first: title, active (the
 //               framework's activation), qtActive (the window system's), the
 //               client area's global rectangle, the focused control's name
@@ -22,6 +25,7 @@
 //               colour dialogs): title, class, text, informative text, buttons
 //               and line edits with their labels/texts and global rectangles
 //   popup       the open pop-up menu's items with their rectangles, or null
+// LARDERWISE_DESKTOP_PROBE_MS sets another interval (a benchmark's finer grain).
 // With the variable unset nothing is installed and nothing is written.
 namespace DesktopProbe {
 

@@ -222,8 +222,8 @@ class Desktop:
 
     def wait_idle(self, ticks=3, timeout=IDLE_TIMEOUT):
         """Waits until the program's event loop has turned `ticks` times since now and what it
-        shows stayed the same over the last two turns. A program busy in a handler writes nothing,
-        so this waits for it."""
+        shows stayed the same over the last two turns, with no search reading in the background. A
+        program busy in a handler writes nothing, so this waits for it."""
         start = self.probe()["serial"] if self.running() else None
         if start is None:
             return
@@ -233,8 +233,8 @@ class Desktop:
             if not self.running():
                 return
             p = self.probe()
-            if p["serial"] >= start + ticks:
-                body = dict(p, serial=0)
+            if p["serial"] >= start + ticks and not p.get("busy"):
+                body = dict(p, serial=0, at=0)
                 if body == previous:
                     return
                 previous = body
@@ -544,6 +544,14 @@ class Desktop:
     def db(self):
         """A second, read-only connection to the program's database file."""
         return sqlite3.connect(f"file:{self.database_path}?mode=ro", uri=True, timeout=5)
+
+    def another_program_reading(self):
+        """A connection of another program in the middle of a read: the program's commits fail
+        ("database is locked") until it is rolled back and closed."""
+        reader = sqlite3.connect(self.database_path, isolation_level=None, timeout=1)
+        reader.execute("begin")
+        reader.execute("select count(*) from recipes").fetchall()
+        return reader
 
     def recipes(self, columns="recipeName"):
         """Every row in rowID order: a list of column values (a tuple with several columns)."""

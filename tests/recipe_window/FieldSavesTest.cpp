@@ -94,6 +94,7 @@ TEST_F(MainWindowTest, WithNoRecipeShownTheEditorsTakeNoInputUntilOneIsShownAgai
     EXPECT_EQ(std::string(w().RecipeText->Text), "");
 
     for (int i = 0; i < 5; ++i) ui.pressKey("\x08");  // the search emptied: a recipe is shown again
+    ui.settle();
     ASSERT_EQ(w().recRowID, 1);
     ui.click(*w().recipeKeywords, 5, 5);
     ui.pressKey("x");

@@ -42,33 +42,59 @@ TEST_F(MainWindowTest, LiveSearchMatchesAsLikeDoesInEveryScope) {
     EXPECT_EQ(std::string(w().recipeCount->Text), "1 Recipes");
 
     w().Searchfield().Text = std::string("PIE");  // LIKE ignores ASCII case
+    ui.settle();
     EXPECT_THAT(listedNames(), ElementsAre("Mom's Pie", "pie crust"));
     // What was typed is found, nothing else: %, _ and the escape character are no wildcards.
     w().Searchfield().Text = std::string("%");
+    ui.settle();
     EXPECT_THAT(listedNames(), ElementsAre("Apple Tart"));
     w().Searchfield().Text = std::string("o_r");  // a wildcard would find "flour"
+    ui.settle();
     EXPECT_THAT(listedNames(), IsEmpty());
     w().Searchfield().Text = std::string("_");
+    ui.settle();
     EXPECT_THAT(listedNames(), ElementsAre("Bread"));
     w().Searchfield().Text = std::string("\\");
+    ui.settle();
     EXPECT_THAT(listedNames(), IsEmpty());
 
     w().RecipeSearchCntl_Search("'s", "Recipe Name");
+    ui.settle();
     EXPECT_EQ(w().searchWhere, "RecipeName");
     EXPECT_THAT(listedNames(), ElementsAre("Mom's Pie"));
     w().RecipeSearchCntl_Search("4", "Recipe Rating");
+    ui.settle();
     EXPECT_THAT(listedNames(), ElementsAre("Bread", "Mom's Pie"));
     w().RecipeSearchCntl_Search("flour", "Recipe Text");
+    ui.settle();
     EXPECT_THAT(listedNames(), ElementsAre("Bread", "pie crust"));
     w().RecipeSearchCntl_Search("", "Recipe Keywords");
+    ui.settle();
     EXPECT_EQ(listedNames().size(), 4u);
+
+    // A search that finds the rows already listed selects the top row and
+    // shows its recipe again, and a name another program changed is listed.
+    w().recipeList->ListIndex = 2;
+    w().RecipeSearchCntl_Search("e", "Everywhere");
+    ui.settle();
+    EXPECT_EQ(w().recipeList->ListIndex, 0);
+    EXPECT_EQ(std::string(w().recipeName->Text), "Apple Tart");
+    w().RecipeSearchCntl_Search("E", "Everywhere");  // the top row selected already
+    ui.settle();
+    EXPECT_EQ(std::string(w().recipeName->Text), "Apple Tart");
+    ASSERT_NO_FATAL_FAILURE(runStatements(databasePath(), {"update recipes set recipeName = 'Brioche' where rowID = 3"}));
+    w().RecipeSearchCntl_Search("", "Everywhere");
+    ui.settle();
+    EXPECT_THAT(listedNames(), ElementsAre("Apple Tart", "Brioche", "Mom's Pie", "pie crust"));
 }
 
 TEST_F(MainWindowTest, TheScopeMenuOffersTheFiveScopesAndAChoiceSearchesAgain) {
     start(kPies);
     w().Searchfield().Text = std::string("a");
+    ui.settle();
     ui.dialogs().expectPopUp(std::string("Recipe Keywords"));
     ui.click(*w().searchControl->child<Canvas>("BgCanvas"), 10, 13);
+    ui.settle();
     const UiCall& menu = ui.dialogs().calls().back();
     EXPECT_THAT(menu.captions, ElementsAre("Everywhere", "-", "Recipe Name", "Recipe Keywords", "Recipe Text",
                                            "Recipe Rating"));
@@ -143,32 +169,24 @@ TEST_F(MainWindowTest, AFailingListQueryTellsTheUserAndQuits) {
     EXPECT_EQ(ui.exitCode(), 0);
 }
 
-// A key that comes while the search runs takes its place: the search is
-// given up, the list and the shown recipe stay, no error is shown, and the
-// key's own text is searched for. The edit stored before the search is
-// never given up, even with a key waiting.
-TEST_F(MainWindowTest, AKeyTypedDuringASearchTakesItsPlace) {
+// Keys typed while a search reads reach the field at once; each one's
+// search replaces the one before, so the list shown is the newest text's.
+// The edit in progress is stored before each search reads, so the list
+// finds it as stored.
+TEST_F(MainWindowTest, KeysTypedDuringASearchShowAtOnceAndTheNewestTextsListIsShown) {
     start(kPies);
-    // Enough recipes for the search to ask many times whether a key waits.
     ASSERT_NO_FATAL_FAILURE(runStatements(
         databasePath(), {"with recursive c(i) as (select 1 union all select i + 1 from c where i < 3000) "
                          "insert into recipes (recipeName, recipeText) select 'Salt ' || i, 'text' from c"}));
-    w().recipeName->Text = std::string("Apple Pie");  // an edit not yet stored
-    int asked = 0;
-    services().keysWaiting = [&] { return ++asked > 1; };  // "a" comes once "s" is being searched for
-    search("s");
-    EXPECT_GT(asked, 1) << "the search asked";
-    EXPECT_THAT(listedNames(), ElementsAre("Apple Pie", "Bread", "Mom's Pie", "pie crust"));
-    EXPECT_EQ(std::string(w().recipeCount->Text), "4 Recipes");
-    EXPECT_EQ(w().recRowID, 2);
-    EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "Apple Pie");
-
-    services().keysWaiting = [] { return false; };
-    search("alt");
-    EXPECT_EQ(std::string(w().recipeCount->Text), "3000 Recipes");
-    EXPECT_EQ(listedNames().front(), "Salt 1");
+    w().recipeName->Text = std::string("Apple Salt");  // an edit not yet stored
+    ui.type(w().Searchfield(), "s");
+    EXPECT_EQ(value("select recipeName from recipes where rowID = 2"), "Apple Salt") << "stored before the search";
+    ui.type(w().Searchfield(), "alt");
+    EXPECT_EQ(std::string(w().Searchfield().Text), "salt");
     ui.settle();
-    EXPECT_EQ(std::string(w().recipeCount->Text), "3000 Recipes");
+    EXPECT_EQ(std::string(w().recipeCount->Text), "3001 Recipes");
+    EXPECT_EQ(listedNames().front(), "Apple Salt");
+    EXPECT_EQ(w().recRowID, 2);
     EXPECT_FALSE(ui.loopEnded());
     EXPECT_TRUE(ui.dialogs().calls().empty()) << "no error shown";
 }

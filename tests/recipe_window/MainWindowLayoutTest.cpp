@@ -100,6 +100,7 @@ TEST_F(MainWindowTest, KitchenModeIsOfferedOnlyWhileARowIsSelected) {
     ui.key(w().Searchfield(), "\x08");
     ui.key(w().Searchfield(), "\x08");
     ui.key(w().Searchfield(), "\x08");
+    ui.settle();
     App().EnableMenuItems();
     EXPECT_TRUE(kitchen->Enabled);
 }

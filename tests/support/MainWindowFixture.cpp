@@ -52,7 +52,10 @@ std::vector<std::string> MainWindowTest::listedNames() {
     return names;
 }
 
-void MainWindowTest::search(const std::string& text) { ui.type(w().Searchfield(), text); }
+void MainWindowTest::search(const std::string& text) {
+    ui.type(w().Searchfield(), text);
+    ui.settle();  // the search reads on its own thread
+}
 
 void MainWindowTest::chooseScope(const std::string& label) {
     ui.dialogs().expectPopUp(label);

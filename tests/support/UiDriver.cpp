@@ -1,5 +1,6 @@
 #include "tests/support/UiDriver.h"
 
+#include "framework/db/BackgroundSelect.h"
 #include "framework/dialogs/UiService.h"
 #include "framework/runtime/Clock.h"
 #include "framework/runtime/Services.h"
@@ -7,6 +8,7 @@
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/MenuIntegration.h"
 #include "framework/ui/RectControl.h"
+#include "framework/ui/UserAction.h"
 #include "framework/ui/controls/Listbox.h"
 #include "framework/ui/controls/ListboxView.h"
 #include "framework/ui/Window.h"
@@ -15,6 +17,9 @@
 #include "tests/support/ScriptedUiService.h"
 
 #include "framework/graphics/Picture.h"
+
+#include <chrono>
+#include <thread>
 
 #include <QApplication>
 #include <QDropEvent>
@@ -176,10 +181,17 @@ void UiDriver::settle() {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
+    // A select reading on its own thread delivers through the loop once done.
+    for (int waited = 0; BackgroundSelect::AnyPending() && waited < 30'000; ++waited) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
     WindowList::deleteClosed();
 }
 
 void UiDriver::press(RectControl& control, int32_t x, int32_t y, unsigned modifiers, bool contextual) {
+    UserAction::begin();
     Window* window = control.Window();
     if (!window->isActive()) activate(*window);
     QPoint pos(x, y);
@@ -229,6 +241,7 @@ void UiDriver::clickCell(Listbox& list, int32_t row, int32_t column) {
 }
 
 void UiDriver::clickWindow(Window& window, int32_t x, int32_t y, bool contextual) {
+    UserAction::begin();
     if (!window.isActive()) activate(window);
     QWidget* content = window.contentWidget();
     const Qt::MouseButton button = contextual ? Qt::RightButton : Qt::LeftButton;
@@ -256,6 +269,7 @@ void UiDriver::pressKey(const std::string& key, unsigned modifiers) {
 }
 
 void UiDriver::sendKey(QWidget* receiver, const std::string& key, unsigned modifiers) {
+    UserAction::begin();
     auto [qtKey, text] = qtKeyFor(key);
     if (modifiers & Shift && text.size() == 1) text = text.toUpper();
     QWidget* target = receiver->focusProxy() ? receiver->focusProxy() : receiver;
@@ -303,4 +317,7 @@ bool UiDriver::dropOnWindow(Window& window, const DropData& data, int32_t x, int
     return sendDrop(target, target->mapFrom(content, QPoint(x, y)), data);
 }
 
-bool UiDriver::chooseMenu(const std::string& itemName) { return chooseMenuItem(itemName); }
+bool UiDriver::chooseMenu(const std::string& itemName) {
+    UserAction::begin();
+    return chooseMenuItem(itemName);
+}

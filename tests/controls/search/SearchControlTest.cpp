@@ -102,38 +102,6 @@ TEST_F(SearchControlTest, KeysTypedDuringASearchAreSearchedForOnce) {
     EXPECT_EQ(w.searches.size(), 3u) << "searched once";
 }
 
-// A search given up for a key that came meanwhile is owed: a key that
-// changes the text searches for it; one that changes nothing (an arrow)
-// leaves the search to run once it is handled, with LiveSearch off too.
-TEST_F(SearchControlTest, ASearchGivenUpForAWaitingKeyIsSearchedAgainOnce) {
-    bool keyWaiting = false;
-    services().keysWaiting = [&] { return keyWaiting; };
-    bool giveUp = true;
-    w.search->Search = [&](std::string text, std::string where) {
-        w.searches.emplace_back(text, where);
-        if (giveUp) w.search->SearchAgainAfterKeys();
-    };
-    ui.type(w.field(), "s");  // given up for "a"
-    giveUp = false;
-    ui.type(w.field(), "a");
-    ui.settle();
-    EXPECT_EQ(w.searches, (Searches{{"s", "Everywhere"}, {"sa", "Everywhere"}})) << "the newer text, once";
-
-    w.search->LiveSearch = false;
-    giveUp = true;
-    ui.key(w.field(), "\r");  // given up for an arrow key
-    giveUp = false;
-    keyWaiting = true;  // the arrow is still in the queue: the search waits for it
-    ui.settle();
-    EXPECT_EQ(w.searches.size(), 3u);
-    keyWaiting = false;
-    ui.key(w.field(), "\x1C");
-    ui.settle();
-    ui.settle();
-    EXPECT_EQ(w.searches, (Searches{{"s", "Everywhere"}, {"sa", "Everywhere"}, {"sa", "Everywhere"},
-                                    {"sa", "Everywhere"}}));
-}
-
 TEST_F(SearchControlTest, TypeReturnChooseAScopeThenCancel) {
     ui.click(w.pill(), 100, 10);  // on the placeholder: it hides and the field takes the focus
     ui.type(w.field(), "ham");

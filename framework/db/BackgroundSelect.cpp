@@ -1,0 +1,205 @@
+#include "framework/db/BackgroundSelect.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "framework/db/DatabaseConnection.h"
+#include "framework/db/REALSQLDatabase.h"
+#include "framework/db/RecordSet.h"
+
+namespace {
+
+// Selects of all instances started and not yet delivered or given up.
+std::atomic<int> pendingSelects{0};
+
+// Longer than the pause between two typed keys, so typing keeps the map
+// warm; short enough that the program shrinks back soon after a search.
+constexpr auto kIdleBeforeClosing = std::chrono::milliseconds(400);
+
+// Larger than any recipe file; the engine maps the most it allows.
+constexpr int64_t kWholeFile = int64_t{1} << 40;
+
+struct Request {
+    uint64_t id = 0;
+    std::string path;
+    uint64_t generation = 0;  // of the database's own connection: a reopened file is opened again
+    int32_t busyTimeout = 0;
+    std::string sql;
+    std::vector<SQLValue> params;
+    std::string bindError;  // a value that cannot be bound fails the select
+};
+
+}  // namespace
+
+struct BackgroundSelect::Shared {
+    // Between the event loop and the worker.
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::optional<Request> next;
+    bool stop = false;
+    // The newest request (or cancel): a select of another id gives up.
+    std::atomic<uint64_t> newest{0};
+
+    // Event loop only.
+    uint64_t lastID = 0;
+    bool pending = false;
+    Done done;
+    uint64_t startGeneration = 0;
+    int64_t startChanges = 0;
+
+    std::thread worker;
+
+    void setPending(bool on) {
+        if (pending == on) return;
+        pending = on;
+        pendingSelects += on ? 1 : -1;
+    }
+};
+
+namespace {
+
+// The worker: one select at a time on a connection only it touches.
+void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared);
+
+}  // namespace
+
+BackgroundSelect::BackgroundSelect() : shared_(std::make_shared<Shared>()) {}
+
+BackgroundSelect::~BackgroundSelect() {
+    Cancel();
+    if (!shared_->worker.joinable()) return;
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->stop = true;
+    }
+    shared_->wake.notify_one();
+    shared_->worker.join();
+}
+
+void BackgroundSelect::Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
+                             Done done) {
+    Request request;
+    request.id = ++shared_->lastID;
+    request.path = db.DatabaseFilePath();
+    request.generation = db.connection_->generation();
+    request.busyTimeout = db.connection_->busyTimeout();
+    request.sql = sql;
+    for (size_t i = 0; i < values.size() && request.bindError.empty(); ++i) {
+        if (std::optional<SQLValue> value = sqlValueFromVariant(values[i])) request.params.push_back(std::move(*value));
+        else request.bindError = "Value " + std::to_string(i + 1) + " cannot be stored in a database.";
+    }
+    shared_->done = std::move(done);
+    shared_->startGeneration = request.generation;
+    shared_->startChanges = db.connection_->totalChanges();
+    shared_->setPending(true);
+    shared_->newest = request.id;  // a select running now gives up at its next check
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->next = std::move(request);
+    }
+    shared_->wake.notify_one();
+    if (!shared_->worker.joinable()) shared_->worker = std::thread(serve, shared_);
+}
+
+void BackgroundSelect::Cancel() {
+    shared_->newest = ++shared_->lastID;
+    shared_->setPending(false);
+    shared_->done = nullptr;
+    std::lock_guard lock(shared_->mutex);
+    shared_->next.reset();
+}
+
+bool BackgroundSelect::Pending() const { return shared_->pending; }
+
+bool BackgroundSelect::ReadsCurrent(REALSQLDatabase& db) const {
+    return db.connection_->generation() == shared_->startGeneration &&
+           db.connection_->totalChanges() == shared_->startChanges;
+}
+
+bool BackgroundSelect::AnyPending() { return pendingSelects > 0; }
+
+namespace {
+
+// Runs on the event loop's thread: the newest select's outcome reaches its
+// caller; an older one (a Start or Cancel came since) is dropped.
+void deliver(const std::weak_ptr<BackgroundSelect::Shared>& weak, uint64_t id,
+             std::shared_ptr<RecordSet> rows, const std::string& error) {
+    std::shared_ptr<BackgroundSelect::Shared> shared = weak.lock();
+    if (!shared || id != shared->newest || !shared->pending) return;
+    shared->setPending(false);
+    BackgroundSelect::Done done = std::move(shared->done);
+    shared->done = nullptr;
+    if (done) done(std::move(rows), error);
+}
+
+void post(const std::shared_ptr<BackgroundSelect::Shared>& shared, uint64_t id, std::shared_ptr<RecordSet> rows,
+          std::string error) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    std::weak_ptr<BackgroundSelect::Shared> weak = shared;
+    QMetaObject::invokeMethod(
+        app, [weak, id, rows = std::move(rows), error = std::move(error)] { deliver(weak, id, rows, error); },
+        Qt::QueuedConnection);
+}
+
+void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
+    DatabaseConnection connection;
+    uint64_t openGeneration = 0;
+    std::string openPath;
+    for (;;) {
+        Request request;
+        {
+            std::unique_lock lock(shared->mutex);
+            auto woken = [&] { return shared->stop || shared->next.has_value(); };
+            if (connection.connected()) {
+                // A moment without a select: the map goes with the connection.
+                if (!shared->wake.wait_for(lock, kIdleBeforeClosing, woken)) {
+                    lock.unlock();
+                    connection.close();
+                    continue;
+                }
+            } else {
+                shared->wake.wait(lock, woken);
+            }
+            if (shared->stop) break;
+            request = std::move(*shared->next);
+            shared->next.reset();
+        }
+        if (!request.bindError.empty()) {
+            post(shared, request.id, nullptr, request.bindError);
+            continue;
+        }
+        if (connection.connected() && (openPath != request.path || openGeneration != request.generation))
+            connection.close();
+        if (!connection.connected()) {
+            connection.setBusyTimeout(request.busyTimeout);
+            if (!connection.open(request.path, false)) {
+                post(shared, request.id, nullptr, connection.errorMessage());
+                continue;
+            }
+            connection.mapFile(kWholeFile);
+            openPath = request.path;
+            openGeneration = request.generation;
+        }
+        const uint64_t id = request.id;
+        std::optional<QueryResult> rows = connection.runUnless(request.sql, &request.params, false,
+                                                               [&] { return shared->newest != id; });
+        if (connection.abandoned()) continue;  // a newer select (or none) is wanted
+        if (!rows) {
+            post(shared, id, nullptr, connection.errorMessage());
+            continue;
+        }
+        // Read-only rows: they belong to no connection the program writes through.
+        post(shared, id, std::make_shared<RecordSet>(std::make_shared<DatabaseConnection>(), std::move(*rows), ""), "");
+    }
+    connection.close();
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+#pragma once
+// A select that reads on a connection and a thread of its own, so the event
+// loop goes on taking keys and painting while a long select runs (the live
+// search over 100,000 recipes). Each Start replaces the select before it:
+// one still running gives up within a few thousand engine steps, and only
+// the newest select's rows are ever delivered, on the event loop's thread.
+//
+// The connection reads committed data only: edits must be committed before
+// Start. It reads through a memory map while selects follow one another (a
+// scan of every recipe's text costs about half that way) and is closed once
+// no select came for a moment, so the pages of the map stop counting
+// against the program.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/data/Variant.h"
+
+class RecordSet;
+class REALSQLDatabase;
+
+class BackgroundSelect {
+public:
+    // Rows on success; nullptr and the engine's message when the select failed.
+    using Done = std::function<void(std::shared_ptr<RecordSet> rows, const std::string& error)>;
+
+    BackgroundSelect();
+    // Gives up a running select and waits for its thread; nothing is delivered.
+    ~BackgroundSelect();
+    BackgroundSelect(const BackgroundSelect&) = delete;
+    BackgroundSelect& operator=(const BackgroundSelect&) = delete;
+
+    // Runs `sql` with `values` bound on the file `db` is connected to, then
+    // calls `done` from the event loop unless another Start or Cancel came
+    // first. Values that cannot be bound fail like a select.
+    void Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values, Done done);
+    // The select running or waiting is given up; nothing is delivered.
+    void Cancel();
+    // A select was started and its rows are not delivered yet.
+    bool Pending() const;
+    // Whether `db` has changed nothing since the delivered (or pending)
+    // select was started, so its rows are what the file holds now.
+    bool ReadsCurrent(REALSQLDatabase& db) const;
+
+    // Any instance has a select pending: the program is not idle yet.
+    static bool AnyPending();
+
+    // What the event loop and the worker thread share (BackgroundSelect.cpp).
+    struct Shared;
+
+private:
+    std::shared_ptr<Shared> shared_;
+};
