@@ -51,6 +51,9 @@ public:
 
     // --- properties --------------------------------------------------------
     Property<std::string> Title;
+    // Left/Top are the frame's top left on the screen, read from the desktop
+    // (a move by the window manager shows at once); Width/Height the client
+    // size, which follows a resize by the user as it happens.
     Property<int32_t> Left, Top, Width, Height;
     Property<int32_t> MinWidth, MinHeight, MaxWidth, MaxHeight;
     Property<int32_t> Frame;
@@ -188,7 +191,6 @@ private:
     void applyFrame();
     void applySizeLimits();
     void applyClientSize();
-    void applyPosition();
     void raiseResizedLater(int delayMs);
     void mirrorVisibility(bool visible);
     void floatAboveDocument();

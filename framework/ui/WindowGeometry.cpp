@@ -144,8 +144,6 @@ void Window::frameMayHaveChanged() {
     });
 }
 
-void Window::applyPosition() { widget_->move(Left.get(), Top.get()); }
-
 void Window::applySizeLimits() {
     const int menuHeight = menuBarHeight(*widget_);
     if (!Resizeable.get()) {

@@ -1,5 +1,7 @@
 """The utility windows as a user meets them: kitchen mode, the unit converter, speech without a sound
 device, and the photo, help and about windows closed by the window manager's close button."""
+import subprocess
+
 from desktop import check, check_equal
 
 
@@ -18,11 +20,47 @@ def screen_size(d):
     return width, height
 
 
+def column_starts(d, field, window):
+    """Where the second column starts on each of the field's first two lines of text: the first ink
+    after the widest gap of the line, read from a screenshot."""
+    c = d.control(field, window)
+    path = d.screenshot("columns")
+    dump = subprocess.run(["convert", path, "-crop", f"{c['w'] - 24}x{c['h'] - 8}+{c['x'] + 4}+{c['y'] + 4}",
+                           "-colorspace", "Gray", "-threshold", "50%", "txt:-"], capture_output=True, text=True,
+                          timeout=30).stdout
+    ink = {}
+    for line in dump.splitlines()[1:]:
+        where, _, colour = line.partition(":")
+        if "#000000" in colour or "black" in colour:
+            x, y = (int(n) for n in where.split(","))
+            ink.setdefault(y, set()).add(x)
+    lines, current = [], set()
+    for y in range(c["h"]):
+        if y in ink:
+            current |= ink[y]
+        elif current:
+            lines.append(sorted(current))
+            current = set()
+    starts = []
+    for xs in lines[:2]:
+        gaps = [(b - a, b) for a, b in zip(xs, xs[1:])]
+        starts.append(max(gaps)[1] if gaps else None)
+    return starts
+
+
 def test_kitchen_mode_fills_the_screen_with_its_frame_and_the_whole_text_field_shows(d):
-    d.build_database([{"name": "Long Stew", "text": "\r".join(f"Step {i}" for i in range(80))}])
+    steps = "\r".join(f"Step {i}" for i in range(80))
+    d.build_database([{"name": "Long Stew", "text": "Oil\t1 cup\rButter\t2 tbsp\r" + steps}])
     d.start()
-    d.key("ctrl+k")
+    d.menu("Recipe", "Kitchen mode")  # the text at size 30
     kitchen = d.window("Kitchen Mode")
+    # Full screen keeps the menus in reach of the mouse.
+    check_equal([m["title"] for m in kitchen.data["menus"]], ["File", "Edit", "Format", "Recipe", "Help"],
+                "the kitchen window's menu bar")
+    check(d.menu_items("File", "Kitchen Mode")["Quit"], "the File menu opens from the kitchen window")
+    first, second = column_starts(d, "bigRecipeText", "Kitchen Mode")
+    check(first is not None and second is not None and abs(first - second) <= 3,
+          f"the amounts after the tabs line up at size 30: {first} {second}")
     width, height = screen_size(d)
     frame = kitchen.data["frame"]
     check(frame["x"] >= 0 and frame["y"] >= 0, f"the frame starts on screen: {frame}")
