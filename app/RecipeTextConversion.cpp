@@ -86,6 +86,9 @@ bool convertRecipeText(REALSQLDatabase& db, MessageDialog& dialog, bool rtfInRec
         }
         db.Commit();
         if (db.Error()) return quitWithEngineReason(db, DatabaseMessages::kDB007);
+        // A Ctrl+Q typed meanwhile reaches the progress window while it is
+        // still there, and the quit follows the conversion.
+        pacing.finish();
     }
     Converting().Close();
     return true;

@@ -2,6 +2,7 @@
 
 #include "framework/dialogs/MsgBox.h"
 #include "framework/graphics/FontFamilies.h"
+#include "framework/runtime/HeldInput.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -76,7 +77,11 @@ Services makeRealServices() {
     s.keysWaiting = [] {
         return QWindowSystemInterfacePrivate::peekWindowSystemEvent(QWindowSystemInterfacePrivate::Key) != nullptr;
     };
-    s.yield = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    s.yield = [] {
+        HeldInput::hold();
+        QCoreApplication::processEvents();
+    };
+    s.deliverInput = [] { HeldInput::release(); };
     s.exitLoop = [](int code) { QCoreApplication::exit(code); };
     s.reportFatalError = [](const std::string& message) {
         std::fprintf(stderr, "larderwise: %s\n", message.c_str());
@@ -105,6 +110,10 @@ void yieldToEventLoop() {
         ~Depth() { --yieldDepth; }
     } depth;
     if (services().yield) services().yield();
+}
+
+void deliverHeldInput() {
+    if (services().deliverInput) services().deliverInput();
 }
 
 int yieldCount() { return yields; }

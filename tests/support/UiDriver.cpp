@@ -124,6 +124,7 @@ UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
     };
     s.pointerPosition = [](int32_t& x, int32_t& y) { x = 100, y = 100; };
     s.yield = [] {};
+    s.deliverInput = [] {};
     s.exitLoop = [this](int code) {
         loopEnded_ = true;
         exitCode_ = code;
