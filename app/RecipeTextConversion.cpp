@@ -7,7 +7,7 @@
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/MessageDialog.h"
 #include "framework/runtime/Application.h"
-#include "framework/text/Strings.h"
+#include "framework/text/RtfReader.h"
 #include "framework/ui/controls/ProgressBar.h"
 #include "recipe_window/DatabaseBackup.h"
 
@@ -28,13 +28,11 @@ Answer askAboutBackup(MessageDialog& dialog) {
     return Answer::Quit;
 }
 
-bool holdsRtf(const std::string& text) { return InStr(text, "\\rtf") > 0; }
-
 // Rewrites one row as it needs; answers false when the row could not be
 // written.
 bool convertRow(REALSQLDatabase& db, RecordSet& row) {
     const std::string rtfColumn = row.Field("RecipeRtfText").StringValue();
-    if (holdsRtf(rtfColumn)) return true;  // already styled: nothing to gain, formatting to lose
+    if (opensAsRtf(rtfColumn)) return true;  // already styled: nothing to gain, formatting to lose
     const std::string text = row.Field("RecipeText").StringValue();
     ConvertingWindow& window = Converting();
     row.Edit();
