@@ -27,7 +27,7 @@ def test_boxes_and_windows_without_a_title_show_larderwise(d):
     d.quit()
 
 
-def test_help_window_stays_on_a_screen_narrower_than_it(d):
+def test_help_window_stays_on_a_screen_smaller_than_it(d):
     d.screen = "700x600x24"
     d.build_database(["Apple Pie"])
     d.start()
@@ -37,6 +37,7 @@ def test_help_window_stays_on_a_screen_narrower_than_it(d):
     frame = help_window.data["frame"]
     check(frame["x"] >= 0, f"the help window's left edge is on screen: {frame}")
     check(frame["x"] + frame["w"] <= 700, f"the help window's right edge is on screen: {frame}")
+    check(frame["y"] >= 0 and frame["y"] + frame["h"] <= 600, f"the help window's bottom edge is on screen: {frame}")
     d.quit()
 
 
