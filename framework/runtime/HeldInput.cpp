@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 #include <memory>
 #include <private/qcoreapplication_p.h>
@@ -15,7 +16,12 @@
 
 namespace {
 
-bool isUserInput(QEvent::Type type) {
+// Input as the toolkit hands it to a top-level window, before any widget,
+// filter of ours or menu key has seen it; and the toolkit's own shortcuts
+// (a menu title's Alt+letter), which it sends straight to their owner.
+bool isHeldInput(const QObject& receiver, QEvent::Type type) {
+    if (type == QEvent::Shortcut) return true;
+    if (!receiver.isWindowType()) return false;
     switch (type) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
@@ -31,22 +37,28 @@ bool isUserInput(QEvent::Type type) {
 }
 
 struct Held {
-    QPointer<QWindow> window;
+    QPointer<QObject> receiver;
     std::unique_ptr<QEvent> event;
 };
 
-// Takes input as the toolkit hands it to a top-level window, before any
-// widget, shortcut or filter of ours has seen it.
 class Holder : public QObject {
 public:
     std::vector<Held> held;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!watched->isWindowType() || !isUserInput(event->type())) return false;
-        held.push_back({QPointer<QWindow>(static_cast<QWindow*>(watched)), std::unique_ptr<QEvent>(event->clone())});
+        if (!isHeldInput(*watched, event->type())) return false;
+        held.push_back({QPointer<QObject>(watched), std::unique_ptr<QEvent>(event->clone())});
         return true;
     }
 };
+
+// The top-level window the input was meant for (none for an object that is
+// neither a window nor a widget).
+QWindow* windowOf(QObject& receiver) {
+    if (receiver.isWindowType()) return static_cast<QWindow*>(&receiver);
+    if (auto* widget = qobject_cast<QWidget*>(&receiver)) return widget->window()->windowHandle();
+    return nullptr;
+}
 
 Holder* holder = nullptr;
 
@@ -72,8 +84,10 @@ void HeldInput::release() {
     std::unique_ptr<Holder> ending(std::exchange(holder, nullptr));
     qApp->removeEventFilter(ending.get());
     for (Held& h : ending->held) {
-        if (!h.window || QGuiApplicationPrivate::instance()->isWindowBlocked(h.window)) continue;
+        if (!h.receiver) continue;
+        QWindow* window = windowOf(*h.receiver);
+        if (window && QGuiApplicationPrivate::instance()->isWindowBlocked(window)) continue;
         QCoreApplicationPrivate::setEventSpontaneous(h.event.get(), true);
-        QCoreApplication::sendEvent(h.window, h.event.get());
+        QCoreApplication::sendEvent(h.receiver, h.event.get());
     }
 }
