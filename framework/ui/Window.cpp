@@ -31,7 +31,7 @@ Window::Window()
       Top([this] { return static_cast<int32_t>(widget_->y()); }, [this](const int32_t& y) { widget_->move(widget_->x(), y); }),
       Width(300), Height(300), MinWidth(64), MinHeight(64),
       MaxWidth(kNoLimit), MaxHeight(kNoLimit), Frame(DocumentFrame), Visible(true), Resizeable(true),
-      CloseButton(true), BackColor(0xFFFFFFu), HasBackColor(false), MenuBar(nullptr), MouseCursor(nullptr),
+      CloseButton(true), MinimizeButton(true), MaximizeButton(true), BackColor(0xFFFFFFu), HasBackColor(false), MenuBar(nullptr), MouseCursor(nullptr),
       Backdrop(nullptr), FullScreen(false), Placement(0), MacProcId(0), Composite(false), LiveResize(true),
       MenuBarVisible(true),
       Close([this] { closeWindow(); }), widget_(new WindowWidget(*this)), focus_(std::make_unique<FocusModel>(*this)) {
@@ -45,7 +45,8 @@ Window::Window()
         limit->onChange([this](const int32_t&) { applySizeLimits(); });
     Resizeable.onChange([this](const bool&) { applySizeLimits(); });
     Frame.onChange([this](const int32_t&) { applyFrame(); });
-    CloseButton.onChange([this](const bool&) { applyFrame(); });
+    for (Property<bool>* button : {&CloseButton, &MinimizeButton, &MaximizeButton})
+        button->onChange([this](const bool&) { applyFrame(); });
     Visible.onChange([this](const bool& v) {
         if (built_) mirrorVisibility(v);
     });

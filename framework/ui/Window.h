@@ -9,7 +9,8 @@
 // Visible is True.
 //
 // Width/Height are the client size (below any menu bar). Frame is kept as
-// the old number: 0 document, 3 floating, 6 fixed (no minimise/maximise);
+// the old number: 0 document, 3 floating, 6 fixed (no minimise/maximise,
+// whatever MinimizeButton and MaximizeButton say);
 // other numbers are remembered and shown as documents.
 #include "framework/menus/MenuHandlers.h"
 #include "framework/runtime/CommandEvent.h"
@@ -60,6 +61,10 @@ public:
     Property<bool> Visible;      // design value: shown when built
     Property<bool> Resizeable;   // False: fixed size (min = max = size)
     Property<bool> CloseButton;
+    // Asked of the window manager for document and floating windows (a
+    // fixed frame has neither); a desktop that draws every button anyway
+    // (openbox) still shows them.
+    Property<bool> MinimizeButton, MaximizeButton;
     Property<uint32_t> BackColor;  // 0xRRGGBB, used when HasBackColor
     Property<bool> HasBackColor;
     Property<std::shared_ptr<class MenuBar>> MenuBar;

@@ -155,6 +155,24 @@ def test_about_link_without_a_browser_says_so(d):
     d.quit()
 
 
+MWM_DECOR_ALL, MWM_DECOR_MINIMIZE, MWM_DECOR_MAXIMIZE = 0x1, 0x20, 0x40
+
+
+def buttons_asked_for(d):
+    """The minimise and maximise buttons the active window asks the window manager for, in its
+    Motif hints (which openbox reads for the title bar as a whole only, drawing every button)."""
+    wid = subprocess.run(["xdotool", "getactivewindow"], env=d.env, capture_output=True, text=True,
+                         timeout=10).stdout.strip()
+    hints = subprocess.run(["xprop", "-id", wid, "_MOTIF_WM_HINTS"], env=d.env, capture_output=True, text=True,
+                           timeout=10).stdout
+    check("=" in hints, f"the window has Motif hints: {hints!r}")
+    decorations = int(hints.split("=")[1].split(",")[2], 16)
+    if decorations & MWM_DECOR_ALL:
+        return {"minimise", "maximise"}
+    return {name for name, bit in (("minimise", MWM_DECOR_MINIMIZE), ("maximise", MWM_DECOR_MAXIMIZE))
+            if decorations & bit}
+
+
 def test_utility_windows_close_by_the_title_bar_and_by_their_keys_leaving_the_main_window(d):
     d.build_database([{"name": "Apple Pie", "text": "Bake.", "photo": d.make_jpeg(200, 150)}])
     d.start()
@@ -165,9 +183,12 @@ def test_utility_windows_close_by_the_title_bar_and_by_their_keys_leaving_the_ma
         "Larderwise Help": lambda: d.key("ctrl+question"),
         "": lambda: d.menu("File", "About Larderwise..."),
     }
+    buttons = {"Units Reference": {"minimise"}, "Kitchen Mode": set(), "": set()}
     for title, open_it in openers.items():
         open_it()
         d.window(title)
+        if title in buttons:
+            check_equal(buttons_asked_for(d), buttons[title], f"the buttons {title!r} asks for")
         close_by_title_bar(d, title)
         d.wait_idle()
         check_equal(titles(d), ["Larderwise"], f"after the close button of {title!r}")
@@ -178,6 +199,10 @@ def test_utility_windows_close_by_the_title_bar_and_by_their_keys_leaving_the_ma
             d.key("ctrl+w")
             d.wait_idle()
             check_equal(titles(d), ["Larderwise"], f"after Ctrl+W in {title!r}")
+    d.click("RecipeText")
+    d.key("ctrl+t")
+    d.click("FontList", "Font")  # the palette becomes the active window
+    check_equal(buttons_asked_for(d), {"minimise"}, "the buttons the font palette asks for")
     d.quit()
     check_equal(d.recipes(), ["Apple Pie"], "the recipes after quitting")
 
