@@ -153,7 +153,7 @@ def test_keys_and_clicks_made_while_an_export_runs_arrive_when_it_ends(d):
         check(not os.path.exists(target), "the export is still running")
         d.xdotool("type", " Cool it.")
         d.click_at(*bread, idle=False)
-    d._wait(lambda: [b["text"] for b in d.boxes()] == ["Recipe export complete."], 30, "the export's end")
+    d._wait(lambda: [b["text"] for b in d.boxes()] == ["Recipe export complete."], 60, "the export's end")
     d.answer("OK")
     check_equal(d.control("recipeName")["text"], "Bread", "the recipe clicked during the export is shown")
     check_equal(d.recipes("recipeText")[0], "Bake it. Cool it.", "the keys typed during the export")

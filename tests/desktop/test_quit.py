@@ -26,5 +26,5 @@ def test_ctrl_q_pressed_while_old_recipe_texts_are_converted_quits_after_the_con
     with d.stopped():
         check(not any(d.recipes("recipeRtfText")), "the conversion is still running")
         d.xdotool("key", "ctrl+q")
-    check_equal(d.wait_exit(), 0, "exit code after Ctrl+Q during the conversion")
+    check_equal(d.wait_exit(timeout=60), 0, "exit code after Ctrl+Q during the conversion")
     check(all(rtf.startswith("{\\rtf") for rtf in d.recipes("recipeRtfText")), "every recipe was converted")
