@@ -12,3 +12,5 @@ void LoopPacing::turn() {
     yieldToEventLoop();
     lastTurn_ = Clock::microsecondsSinceStart();
 }
+
+void LoopPacing::finish() { deliverHeldInput(); }

@@ -18,6 +18,11 @@ public:
     void rowDone() {
         if (due()) turn();
     }
+    // The loop is over: what the user typed or clicked meanwhile, held back
+    // by the turns, is delivered now, as it is after a job that never turned
+    // (printing). Called before the job shows its outcome: a box shown first
+    // would take those keys, and clicks on the window behind it would be lost.
+    void finish();
 
 private:
     int64_t period_;

@@ -11,8 +11,9 @@
 #include "framework/dialogs/MsgBox.h"
 #include "framework/files/FolderItem.h"
 #include "framework/files/SpecialFolder.h"
-#include "framework/ui/Application.h"
+#include "framework/text/RtfReader.h"
 #include "framework/text/Strings.h"
+#include "framework/ui/Application.h"
 
 namespace {
 // While the program starts, a lock held by another copy of it (compacting
@@ -154,8 +155,10 @@ void Larderwise::openDatabase() {
             return;
         }
         if (first->EOF_()) return;  // no recipe text yet: nothing to convert or compact
-        rtfInRecipeText = InStr(first->Field("recipeText").StringValue(), "\\rtf") > 0;
-        rtfInRtfColumn = InStr(first->Field("recipeRtfText").StringValue(), "\\rtf") > 0;
+        // Only a text that is an RTF document counts: a recipe that merely
+        // mentions "\rtf" would otherwise be asked about at every start.
+        rtfInRecipeText = opensAsRtf(first->Field("recipeText").StringValue());
+        rtfInRtfColumn = opensAsRtf(first->Field("recipeRtfText").StringValue());
     }
     if ((rtfInRecipeText || !rtfInRtfColumn) && !convertRecipeText(*db, dialog, rtfInRecipeText, rtfInRtfColumn))
         return;

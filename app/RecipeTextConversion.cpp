@@ -6,8 +6,9 @@
 #include "app/LoopPacing.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/dialogs/MessageDialog.h"
-#include "framework/ui/Application.h"
+#include "framework/text/RtfReader.h"
 #include "framework/text/Strings.h"
+#include "framework/ui/Application.h"
 #include "framework/ui/controls/ProgressBar.h"
 #include "app/DatabaseBackup.h"
 
@@ -28,13 +29,11 @@ Answer askAboutBackup(MessageDialog& dialog) {
     return Answer::Quit;
 }
 
-bool holdsRtf(const std::string& text) { return InStr(text, "\\rtf") > 0; }
-
 // Rewrites one row as it needs; answers false when the row could not be
 // written.
 bool convertRow(REALSQLDatabase& db, RecordSet& row) {
     const std::string rtfColumn = row.Field("RecipeRtfText").StringValue();
-    if (holdsRtf(rtfColumn)) return true;  // already styled: nothing to gain, formatting to lose
+    if (opensAsRtf(rtfColumn)) return true;  // already styled: nothing to gain, formatting to lose
     const std::string text = row.Field("RecipeText").StringValue();
     ConvertingWindow& window = Converting();
     row.Edit();
@@ -86,6 +85,9 @@ bool convertRecipeText(REALSQLDatabase& db, MessageDialog& dialog, bool rtfInRec
         }
         db.Commit();
         if (db.Error()) return quitWithEngineReason(db, DatabaseMessages::kDB007);
+        // A Ctrl+Q typed meanwhile reaches the progress window while it is
+        // still there, and the quit follows the conversion.
+        pacing.finish();
     }
     Converting().Close();
     return true;

@@ -106,6 +106,7 @@ void MainWindow::exportRecipes() {
         }
         pacing.rowDone();
     }
+    pacing.finish();
     // A read that failed on the way ended the rows early: that file would
     // lack recipes, so it never replaces anything.
     if (db.Error()) {

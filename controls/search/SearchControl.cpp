@@ -44,6 +44,7 @@ void SearchControl::CreateControls() {
     searchfield_->TextFont = std::string("System");
     searchfield_->TextSize = 0.0;
     searchfield_->TextColor = Color(0x000000);
+    searchfield_->BackColor = Color(0xFFFFFF);
 
     cancelWidget_ = Window()->add<Canvas>("CancelWidget", bgCanvas_);
     place(*cancelWidget_, x + 268, y + 10, 14, 14, false, false, true, false);

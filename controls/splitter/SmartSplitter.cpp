@@ -39,6 +39,7 @@ void SmartSplitter::initializeSmartSplitter() {
     positionAtOpen = axisPosition();
     windowSizeAtOpen = windowExtent();
     windowSizeLast = windowSizeAtOpen;
+    UseFocusRing = false;
     showWarningsDialogs = false;
     MaxLimitOffset = std::max(0, MaxLimitOffset);
     MinLimitOffset = std::max(0, MinLimitOffset);

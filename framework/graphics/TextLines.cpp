@@ -4,7 +4,12 @@
 #include "framework/graphics/Graphics.h"
 
 QFont currentFont(const Graphics& g) {
-    return resolveFont(g.TextFont, g.TextSize, g.Bold, g.Italic, g.Underline);
+    QFont font = resolveFont(g.TextFont, g.TextSize, g.Bold, g.Italic, g.Underline);
+    // Letter by letter, as the old platform drew strings: a ligature ("fl",
+    // "ffl") printed into a PDF reads as one glyph, and the printed words
+    // could not be found by a search or copied out of the file.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
 }
 
 namespace {

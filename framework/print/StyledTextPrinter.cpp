@@ -4,6 +4,8 @@
 #include <QPen>
 #include <QPainter>
 #include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
@@ -23,6 +25,19 @@ struct LineSpan {
     int index;           // its number within the paragraph
 };
 
+// No ligatures on paper: "flour" set with the "fl" ligature is one glyph in
+// the PDF, and the printed file's text then reads "our" to a search.
+void printLetterByLetter(QTextDocument& doc) {
+    QTextCharFormat letters;
+    letters.setFontStyleStrategy(QFont::PreferNoShaping);
+    QTextCursor all(&doc);
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(letters);
+    QFont font = doc.defaultFont();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    doc.setDefaultFont(font);
+}
+
 }  // namespace
 
 struct StyledTextPrinter::Layout {
@@ -39,6 +54,7 @@ StyledTextPrinter::StyledTextPrinter(const StyledText& text, Graphics& graphics,
     doc.setUndoRedoEnabled(false);
     doc.setDocumentMargin(0);
     loadStyledText(doc, text);
+    printLetterByLetter(doc);
     doc.setTextWidth(width_);
     if (text.Length() == 0) return;
     // Every laid-out line in reading order, with where it sits.

@@ -1,6 +1,7 @@
 #include "framework/runtime/Services.h"
 
 #include "framework/graphics/FontFamilies.h"
+#include "framework/runtime/HeldInput.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -74,7 +75,11 @@ Services makeRealServices() {
     s.keysWaiting = [] {
         return QWindowSystemInterfacePrivate::peekWindowSystemEvent(QWindowSystemInterfacePrivate::Key) != nullptr;
     };
-    s.yield = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    s.yield = [] {
+        HeldInput::hold();
+        QCoreApplication::processEvents();
+    };
+    s.deliverInput = [] { HeldInput::release(); };
     s.exitLoop = [](int code) { QCoreApplication::exit(code); };
     return s;
 }
@@ -99,6 +104,10 @@ void yieldToEventLoop() {
         ~Depth() { --yieldDepth; }
     } depth;
     if (services().yield) services().yield();
+}
+
+void deliverHeldInput() {
+    if (services().deliverInput) services().deliverInput();
 }
 
 int yieldCount() { return yields; }

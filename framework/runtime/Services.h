@@ -55,6 +55,8 @@ struct Services {
     std::function<bool()> keysWaiting;
     // One turn of the event loop without user input (see yieldToEventLoop).
     std::function<void()> yield;
+    // Delivers the user input the yields held back (see deliverHeldInput).
+    std::function<void()> deliverInput;
     // Ends the event loop with the quit code (tests: record it instead).
     std::function<void(int code)> exitLoop;
     // The framework's own report of an error nobody handled. Unset, the error
@@ -72,6 +74,10 @@ void resetServices();
 // no handler is re-entered by a click. The shutdown after Quit never runs
 // here. Called once per row by list refills and exports.
 void yieldToEventLoop();
+// A long job is over: the keys and clicks made while it ran, which its
+// yields held back, reach their windows now, before anything the job shows
+// next (a box, a window closing) takes the keyboard or blocks them.
+void deliverHeldInput();
 // How many times the loop was yielded to (tests).
 int yieldCount();
 // True while inside yieldToEventLoop (the shutdown waits for the top level).

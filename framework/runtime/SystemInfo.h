@@ -14,8 +14,9 @@ int32_t FontCount();
 // Font family i from 0; "" out of range.
 std::string Font(int32_t index);
 
-// Sixtieths of a second since the program started, wrapping as a 32-bit
-// integer (compare with sub32), and microseconds since the program started.
+// Sixtieths of a second since the system started (the monotonic clock, as
+// the old platform counted them), wrapping as a 32-bit integer (compare
+// with sub32), and microseconds since the system started.
 int32_t Ticks();
 double Microseconds();
 

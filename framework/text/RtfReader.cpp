@@ -358,14 +358,14 @@ void RtfParser::commitColor() {
     cacheValid_ = false;
 }
 
+}  // namespace
+
 bool opensAsRtf(std::string_view rtf) {
     size_t i = 0;
     if (rtf.starts_with("\xEF\xBB\xBF")) i = 3;
     while (i < rtf.size() && (rtf[i] == ' ' || rtf[i] == '\t' || rtf[i] == '\r' || rtf[i] == '\n')) ++i;
     return rtf.substr(i).starts_with("{\\rtf");
 }
-
-}  // namespace
 
 std::optional<StyledText> readRtf(std::string_view rtf) {
     if (!opensAsRtf(rtf)) return std::nullopt;

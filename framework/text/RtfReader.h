@@ -15,3 +15,7 @@
 #include "framework/text/StyledText.h"
 
 std::optional<StyledText> readRtf(std::string_view rtf);
+
+// True when the text opens with "{\rtf" after white space (and a UTF-8 byte
+// order mark): an RTF document, not text that merely mentions RTF.
+bool opensAsRtf(std::string_view rtf);

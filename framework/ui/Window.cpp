@@ -20,12 +20,18 @@
 
 namespace {
 constexpr int32_t kNoLimit = 32000;
+constexpr int kDesignLeft = 100, kDesignTop = 100;
 }  // namespace
 
 Window::Window()
-    : Title(std::string()), Left(100), Top(100), Width(300), Height(300), MinWidth(64), MinHeight(64),
+    : Title(std::string()),
+      // The place is read from the widget, so a move by the window manager
+      // (the user dragging the title bar) is what Left and Top answer.
+      Left([this] { return static_cast<int32_t>(widget_->x()); }, [this](const int32_t& x) { widget_->move(x, widget_->y()); }),
+      Top([this] { return static_cast<int32_t>(widget_->y()); }, [this](const int32_t& y) { widget_->move(widget_->x(), y); }),
+      Width(300), Height(300), MinWidth(64), MinHeight(64),
       MaxWidth(kNoLimit), MaxHeight(kNoLimit), Frame(DocumentFrame), Visible(true), Resizeable(true),
-      CloseButton(true), BackColor(0xFFFFFFu), HasBackColor(false), MenuBar(nullptr), MouseCursor(nullptr),
+      CloseButton(true), MinimizeButton(true), MaximizeButton(true), BackColor(0xFFFFFFu), HasBackColor(false), MenuBar(nullptr), MouseCursor(nullptr),
       Backdrop(nullptr), FullScreen(false), Placement(0), MacProcId(0), Composite(false), LiveResize(true),
       MenuBarVisible(true),
       Close([this] { closeWindow(); }), widget_(new WindowWidget(*this)), focus_(std::make_unique<FocusModel>(*this)) {
@@ -35,13 +41,12 @@ Window::Window()
     Title.onChange([this](const std::string& t) { widget_->setWindowTitle(QString::fromStdString(t)); });
     Width.onChange([this](const int32_t& w) { clientResized(w, Height.get()); });
     Height.onChange([this](const int32_t& h) { clientResized(Width.get(), h); });
-    Left.onChange([this](const int32_t&) { applyPosition(); });
-    Top.onChange([this](const int32_t&) { applyPosition(); });
     for (Property<int32_t>* limit : {&MinWidth, &MinHeight, &MaxWidth, &MaxHeight})
         limit->onChange([this](const int32_t&) { applySizeLimits(); });
     Resizeable.onChange([this](const bool&) { applySizeLimits(); });
     Frame.onChange([this](const int32_t&) { applyFrame(); });
-    CloseButton.onChange([this](const bool&) { applyFrame(); });
+    for (Property<bool>* button : {&CloseButton, &MinimizeButton, &MaximizeButton})
+        button->onChange([this](const bool&) { applyFrame(); });
     Visible.onChange([this](const bool& v) {
         if (built_) mirrorVisibility(v);
     });
@@ -58,7 +63,7 @@ Window::Window()
     lastHeight_ = Height.get();
     applyFrame();
     applyClientSize();
-    applyPosition();
+    widget_->move(kDesignLeft, kDesignTop);
 }
 
 Window::~Window() {

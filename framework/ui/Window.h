@@ -9,7 +9,8 @@
 // Visible is True.
 //
 // Width/Height are the client size (below any menu bar). Frame is kept as
-// the old number: 0 document, 3 floating, 6 fixed (no minimise/maximise);
+// the old number: 0 document, 3 floating, 6 fixed (no minimise/maximise,
+// whatever MinimizeButton and MaximizeButton say);
 // other numbers are remembered and shown as documents.
 #include "framework/menus/MenuHandlers.h"
 #include "framework/runtime/CommandEvent.h"
@@ -51,12 +52,19 @@ public:
 
     // --- properties --------------------------------------------------------
     Property<std::string> Title;
+    // Left/Top are the frame's top left on the screen, read from the desktop
+    // (a move by the window manager shows at once); Width/Height the client
+    // size, which follows a resize by the user as it happens.
     Property<int32_t> Left, Top, Width, Height;
     Property<int32_t> MinWidth, MinHeight, MaxWidth, MaxHeight;
     Property<int32_t> Frame;
     Property<bool> Visible;      // design value: shown when built
     Property<bool> Resizeable;   // False: fixed size (min = max = size)
     Property<bool> CloseButton;
+    // Asked of the window manager for document and floating windows (a
+    // fixed frame has neither); a desktop that draws every button anyway
+    // (openbox) still shows them.
+    Property<bool> MinimizeButton, MaximizeButton;
     Property<uint32_t> BackColor;  // 0xRRGGBB, used when HasBackColor
     Property<bool> HasBackColor;
     Property<std::shared_ptr<class MenuBar>> MenuBar;
@@ -188,7 +196,6 @@ private:
     void applyFrame();
     void applySizeLimits();
     void applyClientSize();
-    void applyPosition();
     void raiseResizedLater(int delayMs);
     void mirrorVisibility(bool visible);
     void floatAboveDocument();

@@ -144,8 +144,6 @@ void Window::frameMayHaveChanged() {
     });
 }
 
-void Window::applyPosition() { widget_->move(Left.get(), Top.get()); }
-
 void Window::applySizeLimits() {
     const int menuHeight = menuBarHeight(*widget_);
     if (!Resizeable.get()) {
@@ -166,9 +164,13 @@ void Window::applyFrame() {
             break;
         default: flags = Qt::Window; break;
     }
-    if (Frame.get() == FixedFrame || !CloseButton.get()) {
-        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    const bool fixed = Frame.get() == FixedFrame;
+    if (fixed || !CloseButton.get() || !MinimizeButton.get() || !MaximizeButton.get()) {
+        // Each button asked for by name; the window's title and menu stay.
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
         if (CloseButton.get()) flags |= Qt::WindowCloseButtonHint;
+        if (!fixed && MinimizeButton.get()) flags |= Qt::WindowMinimizeButtonHint;
+        if (!fixed && MaximizeButton.get()) flags |= Qt::WindowMaximizeButtonHint;
     }
     const bool wasVisible = widget_->isVisible();
     widget_->setWindowFlags(flags);

@@ -1,9 +1,11 @@
 // Building, opening, showing and closing a window: the Open-event order and
 // the close sequence that lets the focused control save first.
+#include "framework/ui/Application.h"
 #include "framework/ui/ExceptionRouting.h"
 #include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/Runtime.h"
 #include "framework/ui/FocusModel.h"
+#include "framework/ui/MenuIntegration.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowList.h"
 #include "framework/ui/WindowWidget.h"
@@ -14,6 +16,13 @@
 void Window::finishBuilding() {
     if (built_) return;
     built_ = true;
+    // The old platform's one menu bar stayed at the top of the screen over
+    // every window; here menu bars belong to windows, so a document window
+    // without a bar of its own shows the application's (a full-screen
+    // window would otherwise leave the menus out of reach).
+    Application* app = currentApplication();
+    if (!MenuBar.get() && MenuBarVisible.get() && Frame.get() == DocumentFrame && app && app->MenuBar)
+        installMenuBar(*this, app->MenuBar);
     applySizeLimits();
     applyClientSize();
 }

@@ -9,6 +9,7 @@ SQLite connection. Where controls and boxes are on screen is read from the progr
 
 See docs/architecture/desktop-tests.md.
 """
+import contextlib
 import ctypes
 import json
 import os
@@ -575,6 +576,18 @@ class Desktop:
     def note(self, message):
         self.log.write(f"{time.monotonic():.3f} {message}\n")
         self.log.flush()
+
+    @contextlib.contextmanager
+    def stopped(self):
+        """The program stopped (SIGSTOP) inside the block and continued after it: input sent in the
+        block waits for it, so it is input made while the program was busy with what it was doing."""
+        self.note("program stopped")
+        os.kill(self.program.pid, signal.SIGSTOP)
+        try:
+            yield
+        finally:
+            os.kill(self.program.pid, signal.SIGCONT)
+            self.note("program continued")
 
     def keep_probe(self):
         if os.path.exists(self.probe_path):

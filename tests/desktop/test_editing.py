@@ -27,6 +27,7 @@ def test_lines_pasted_into_a_one_line_editor_become_one_line(d):
     d.key("Return")
     d.click("recipeKeywords")
     check_equal(d.recipes(), ["Apple Pie", "Rye Bread"], "names after the cell's paste")
+    check("closeEditor" not in d.stderr(), f"the cell's editor closed cleanly: {d.stderr()!r}")
 
     d.put_on_clipboard("it\nwell\n")
     d.click("Searchfield", window="Larderwise")

@@ -129,3 +129,32 @@ def test_a_picture_named_txt_dropped_from_outside_is_told_once_and_makes_nothing
     check_equal(d.recipes("recipeName, recipeText"), [("Apple Pie", "Bake it."), ("Soup.txt", "Boil it.")],
                 "a text file dropped next is imported")
     d.quit()
+
+
+def test_keys_and_clicks_made_while_an_export_runs_arrive_when_it_ends(d):
+    filler = "a line of a long recipe\r" * 400
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Bread", "text": "Knead."}] +
+                     [{"name": f"Stew {n:05}", "text": filler} for n in range(4000)])
+    target = os.path.join(d.home, "exports", "recipes.txt")
+    os.makedirs(os.path.dirname(target))
+    d.start()
+    d.click_row("Apple Pie")
+    d.click("RecipeText")
+    d.key("ctrl+End")
+    bread = centre(d.row("Bread"))
+    d.menu("File", "Export recipes...")
+    check_equal(d.box()["title"], "Save Recipe Export", "the save dialog")
+    d.key("ctrl+a")
+    d.type(target)
+    d.xdotool("key", "Return")  # no waiting for idle: the export is to be caught running
+    d._wait(lambda: any(n.startswith(".recipes.txt.tmp") for n in os.listdir(os.path.dirname(target))), 20,
+            "the export to start writing")
+    with d.stopped():
+        check(not os.path.exists(target), "the export is still running")
+        d.xdotool("type", " Cool it.")
+        d.click_at(*bread, idle=False)
+    d._wait(lambda: [b["text"] for b in d.boxes()] == ["Recipe export complete."], 60, "the export's end")
+    d.answer("OK")
+    check_equal(d.control("recipeName")["text"], "Bread", "the recipe clicked during the export is shown")
+    check_equal(d.recipes("recipeText")[0], "Bake it. Cool it.", "the keys typed during the export")
+    d.quit()

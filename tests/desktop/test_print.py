@@ -66,12 +66,12 @@ def pdf_pages(path):
 
 
 def test_the_shown_recipe_prints_to_a_file_with_its_unsaved_edit_and_only_the_chosen_pages(d):
-    d.build_database([{"name": "Apple Pie", "text": METHOD, "rating": 3}, "Bread"])
+    d.build_database([{"name": "Apple Waffles", "text": METHOD, "rating": 3}, "Bread"])
     d.start()
-    d.click_row("Apple Pie")
+    d.click_row("Apple Waffles")
     d.click("RecipeText")
     d.key("ctrl+Home")
-    d.type("Typed now. ")  # still in the field when the print starts
+    d.type("Sift the flour. ")  # still in the field when the print starts
 
     whole = os.path.join(d.home, "whole.pdf")
     open_print_dialog_for(d, whole)
@@ -80,10 +80,11 @@ def test_the_shown_recipe_prints_to_a_file_with_its_unsaved_edit_and_only_the_ch
     pages, size = pdf_pages(whole)
     check(pages >= 4, f"a 300-line method fills several pages, got {pages}")
     text = pdf_text(whole)
-    for words in ("Apple Pie", "Recipe Rating: 3", "Typed now. Step 1 of the method.", "Step 300 of the method.",
+    # Words are printed letter by letter, not as ligatures, so the file's text can be searched.
+    for words in ("Apple Waffles", "Recipe Rating: 3", "Sift the flour. Step 1 of the method.", "Step 300 of the method.",
                   "Recipe printed from Quillmere Larderwise", f"Page {pages}"):
         check(words in text, f"{words!r} is printed")
-    check_equal(d.recipes("recipeText")[0].startswith("Typed now. Step 1"), True, "the edit is stored")
+    check_equal(d.recipes("recipeText")[0].startswith("Sift the flour. Step 1"), True, "the edit is stored")
 
     part = os.path.join(d.home, "part.pdf")
     open_print_dialog_for(d, part)
@@ -98,10 +99,10 @@ def test_the_shown_recipe_prints_to_a_file_with_its_unsaved_edit_and_only_the_ch
     text = pdf_text(part)
     check("Page 2" in text and "Page 3" in text, "pages 2 and 3 are numbered so")
     check("Page 1" not in text and "Page 4" not in text, "no other page is in the file")
-    check("Step 1 of the method." not in text and "Typed now" not in text, "nothing of page 1 is in the file")
+    check("Step 1 of the method." not in text and "Sift" not in text, "nothing of page 1 is in the file")
     check("Step 300 of the method." not in text, "nothing of the last page is in the file")
     d.quit()
-    check(d.recipes("recipeText")[0].startswith("Typed now. Step 1"), "the edit is still stored after quitting")
+    check(d.recipes("recipeText")[0].startswith("Sift the flour. Step 1"), "the edit is still stored after quitting")
 
 
 def page_numbers(path):

@@ -41,13 +41,17 @@ def test_unusable_data_folder_reported_then_quits(d):
 
 
 def test_text_typed_into_a_chosen_recipe_is_saved_at_quit(d):
-    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Bread", "text": "Knead."}])
+    # A current database whose first recipe mentions RTF in its text: no conversion question.
+    d.build_database([{"name": "Apple Pie", "text": "Save the card as \\rtf1 or as text."},
+                      {"name": "Bread", "text": "Knead."}])
     d.start()
+    d.no_box()
     d.click_row("Bread")
     check_equal(d.control("recipeName")["text"], "Bread", "name shown after choosing Bread")
     d.click("RecipeText")
     d.key("ctrl+End")
     d.type(" Rest an hour.")
     d.quit()  # the text still has the focus: quitting saves it
-    check_equal(d.recipes("recipeName, recipeText"), [("Apple Pie", "Bake it."), ("Bread", "Knead. Rest an hour.")],
+    check_equal(d.recipes("recipeName, recipeText"),
+                [("Apple Pie", "Save the card as \\rtf1 or as text."), ("Bread", "Knead. Rest an hour.")],
                 "recipes after quitting")

@@ -1,5 +1,7 @@
 """The utility windows as a user meets them: kitchen mode, the unit converter, speech without a sound
 device, and the photo, help and about windows closed by the window manager's close button."""
+import subprocess
+
 from desktop import check, check_equal
 
 
@@ -18,11 +20,47 @@ def screen_size(d):
     return width, height
 
 
+def column_starts(d, field, window):
+    """Where the second column starts on each of the field's first two lines of text: the first ink
+    after the widest gap of the line, read from a screenshot."""
+    c = d.control(field, window)
+    path = d.screenshot("columns")
+    dump = subprocess.run(["convert", path, "-crop", f"{c['w'] - 24}x{c['h'] - 8}+{c['x'] + 4}+{c['y'] + 4}",
+                           "-colorspace", "Gray", "-threshold", "50%", "txt:-"], capture_output=True, text=True,
+                          timeout=30).stdout
+    ink = {}
+    for line in dump.splitlines()[1:]:
+        where, _, colour = line.partition(":")
+        if "#000000" in colour or "black" in colour:
+            x, y = (int(n) for n in where.split(","))
+            ink.setdefault(y, set()).add(x)
+    lines, current = [], set()
+    for y in range(c["h"]):
+        if y in ink:
+            current |= ink[y]
+        elif current:
+            lines.append(sorted(current))
+            current = set()
+    starts = []
+    for xs in lines[:2]:
+        gaps = [(b - a, b) for a, b in zip(xs, xs[1:])]
+        starts.append(max(gaps)[1] if gaps else None)
+    return starts
+
+
 def test_kitchen_mode_fills_the_screen_with_its_frame_and_the_whole_text_field_shows(d):
-    d.build_database([{"name": "Long Stew", "text": "\r".join(f"Step {i}" for i in range(80))}])
+    steps = "\r".join(f"Step {i}" for i in range(80))
+    d.build_database([{"name": "Long Stew", "text": "Oil\t1 cup\rButter\t2 tbsp\r" + steps}])
     d.start()
-    d.key("ctrl+k")
+    d.menu("Recipe", "Kitchen mode")  # the text at size 30
     kitchen = d.window("Kitchen Mode")
+    # Full screen keeps the menus in reach of the mouse.
+    check_equal([m["title"] for m in kitchen.data["menus"]], ["File", "Edit", "Format", "Recipe", "Help"],
+                "the kitchen window's menu bar")
+    check(d.menu_items("File", "Kitchen Mode")["Quit"], "the File menu opens from the kitchen window")
+    first, second = column_starts(d, "bigRecipeText", "Kitchen Mode")
+    check(first is not None and second is not None and abs(first - second) <= 3,
+          f"the amounts after the tabs line up at size 30: {first} {second}")
     width, height = screen_size(d)
     frame = kitchen.data["frame"]
     check(frame["x"] >= 0 and frame["y"] >= 0, f"the frame starts on screen: {frame}")
@@ -117,6 +155,24 @@ def test_about_link_without_a_browser_says_so(d):
     d.quit()
 
 
+MWM_DECOR_ALL, MWM_DECOR_MINIMIZE, MWM_DECOR_MAXIMIZE = 0x1, 0x20, 0x40
+
+
+def buttons_asked_for(d):
+    """The minimise and maximise buttons the active window asks the window manager for, in its
+    Motif hints (which openbox reads for the title bar as a whole only, drawing every button)."""
+    wid = subprocess.run(["xdotool", "getactivewindow"], env=d.env, capture_output=True, text=True,
+                         timeout=10).stdout.strip()
+    hints = subprocess.run(["xprop", "-id", wid, "_MOTIF_WM_HINTS"], env=d.env, capture_output=True, text=True,
+                           timeout=10).stdout
+    check("=" in hints, f"the window has Motif hints: {hints!r}")
+    decorations = int(hints.split("=")[1].split(",")[2], 16)
+    if decorations & MWM_DECOR_ALL:
+        return {"minimise", "maximise"}
+    return {name for name, bit in (("minimise", MWM_DECOR_MINIMIZE), ("maximise", MWM_DECOR_MAXIMIZE))
+            if decorations & bit}
+
+
 def test_utility_windows_close_by_the_title_bar_and_by_their_keys_leaving_the_main_window(d):
     d.build_database([{"name": "Apple Pie", "text": "Bake.", "photo": d.make_jpeg(200, 150)}])
     d.start()
@@ -127,9 +183,12 @@ def test_utility_windows_close_by_the_title_bar_and_by_their_keys_leaving_the_ma
         "Larderwise Help": lambda: d.key("ctrl+question"),
         "": lambda: d.menu("File", "About Larderwise..."),
     }
+    buttons = {"Units Reference": {"minimise"}, "Kitchen Mode": set(), "": set()}
     for title, open_it in openers.items():
         open_it()
         d.window(title)
+        if title in buttons:
+            check_equal(buttons_asked_for(d), buttons[title], f"the buttons {title!r} asks for")
         close_by_title_bar(d, title)
         d.wait_idle()
         check_equal(titles(d), ["Larderwise"], f"after the close button of {title!r}")
@@ -140,6 +199,10 @@ def test_utility_windows_close_by_the_title_bar_and_by_their_keys_leaving_the_ma
             d.key("ctrl+w")
             d.wait_idle()
             check_equal(titles(d), ["Larderwise"], f"after Ctrl+W in {title!r}")
+    d.click("RecipeText")
+    d.key("ctrl+t")
+    d.click("FontList", "Font")  # the palette becomes the active window
+    check_equal(buttons_asked_for(d), {"minimise"}, "the buttons the font palette asks for")
     d.quit()
     check_equal(d.recipes(), ["Apple Pie"], "the recipes after quitting")
 

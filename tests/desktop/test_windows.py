@@ -27,7 +27,7 @@ def test_boxes_and_windows_without_a_title_show_larderwise(d):
     d.quit()
 
 
-def test_help_window_stays_on_a_screen_narrower_than_it(d):
+def test_help_window_stays_on_a_screen_smaller_than_it(d):
     d.screen = "700x600x24"
     d.build_database(["Apple Pie"])
     d.start()
@@ -37,6 +37,7 @@ def test_help_window_stays_on_a_screen_narrower_than_it(d):
     frame = help_window.data["frame"]
     check(frame["x"] >= 0, f"the help window's left edge is on screen: {frame}")
     check(frame["x"] + frame["w"] <= 700, f"the help window's right edge is on screen: {frame}")
+    check(frame["y"] >= 0 and frame["y"] + frame["h"] <= 600, f"the help window's bottom edge is on screen: {frame}")
     d.quit()
 
 
@@ -87,4 +88,23 @@ def test_the_splitter_grip_repaints_when_the_window_becomes_inactive_and_active(
     d.click_row("Apple Pie")  # back to the main window
     check(d.window("Larderwise").active, "the main window is active again")
     check_equal(grip_pixels("active-again") == active, True, "the grip as it was before")
+    d.quit()
+
+
+def test_the_palette_opens_beside_the_main_window_where_the_user_dragged_it(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+    before = d.window("Larderwise").data["frame"]
+    # The title bar is openbox's: dragged with the real pointer, the program learns of it only
+    # from the window manager.
+    grip = (before["x"] + 60, before["y"] + 8)
+    d.drag(grip, (grip[0] + 150, grip[1] + 90), steps=10)
+    d.wait_idle()
+    moved = d.window("Larderwise").data["frame"]
+    check(moved["x"] >= before["x"] + 100, f"the window moved right: {before} -> {moved}")
+    d.click("RecipeText")
+    d.key("ctrl+t")
+    palette = d.window("Font").data["frame"]
+    check(palette["x"] >= moved["x"] + moved["w"],
+          f"the palette opens beside the moved window, not over it: {palette} {moved}")
     d.quit()

@@ -132,6 +132,7 @@ UiDriver::UiDriver() : folders_(std::make_unique<QTemporaryDir>()) {
         y = pressPointer_ ? pressPointer_->second : 100;
     };
     s.yield = [] {};
+    s.deliverInput = [] {};
     s.exitLoop = [this](int code) {
         loopEnded_ = true;
         exitCode_ = code;

@@ -35,6 +35,7 @@ FontPaletteWindow::FontPaletteWindow() {
     MinHeight = 250;
     Resizeable = true;
     CloseButton = true;
+    MaximizeButton = false;
     // It opens beside the main window, which on a small screen, or with the
     // main window moved to the right, is beyond the screen's edge.
     keepFrameOnScreen(true);

@@ -34,6 +34,10 @@ void HelpWindow::Layout() {
     Resizeable = true;
     CloseButton = true;
     Visible = false;  // the Help command shows it
+    // On a screen shorter than the window's design place allows (700 x 600),
+    // the frame moves up, or the window gets shorter, so its bottom edge and
+    // grip stay in reach.
+    keepFrameOnScreen(true);
 }
 
 void HelpWindow::_CreateControls0() {

@@ -41,6 +41,8 @@ void KitchenModeWindow::Layout() {
     Frame = static_cast<int32_t>(DocumentFrame);
     Resizeable = false;
     CloseButton = true;
+    MinimizeButton = false;
+    MaximizeButton = false;
     MenuBarVisible = true;
     Visible = true;
     // Full screen is entered by the Open event, once the controls' locks

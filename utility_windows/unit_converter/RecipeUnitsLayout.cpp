@@ -24,6 +24,7 @@ RecipeUnitsWindow::RecipeUnitsWindow() {
     Frame = static_cast<int32_t>(DocumentFrame);
     Resizeable = false;
     CloseButton = true;
+    MaximizeButton = false;
     // Callers fill the amount, then Show; nothing flashes before that.
     Visible = false;
     MenuBar = MenuBar1();

@@ -51,7 +51,7 @@ EditField::EditField()
           }),
       ReadOnly(false), AcceptTabs(false), Password(false), Border(true), LimitText(0), Alignment(0),
       TextFont(std::string("System")), TextSize(0.0), Bold(false), Italic(false), Underline(false),
-      TextColor(0x000000), ScrollbarVertical(false), ScrollbarHorizontal(false),
+      TextColor(0x000000), BackColor(0xFFFFFF), ScrollbarVertical(false), ScrollbarHorizontal(false),
       ScrollPosition([this] { return textEdit() ? topVisibleLine(*textEdit()) : 0; },
                      [this](const int32_t& line) {
                          if (textEdit()) scrollToLine(*textEdit(), std::max(line, 0));
@@ -94,6 +94,7 @@ EditField::EditField()
         applyLook();
         changeWholeFieldStyle([&](TextStyle& s) { s.TextColor = v; });
     });
+    BackColor.onChange([this](const Color&) { applyLook(); });
     Styled.onChange([this](const bool&) { applyStyled(); });
     ScrollbarVertical.onChange([this](const bool&) { applyLook(); });
     ScrollbarHorizontal.onChange([this](const bool&) { applyLook(); });
@@ -147,6 +148,7 @@ void EditField::buildEditor(bool multiLine) {
 void EditField::applyLook() {
     adapter_->setFieldFont(resolveFont(TextFont.get(), TextSize.get(), Bold.get(), Italic.get(), Underline.get()));
     adapter_->setTextColor(qtColor(TextColor.get()));
+    adapter_->setBackColor(qtColor(BackColor.get()));
     if (auto* multi = textEdit()) {
         multi->setVerticalScrollBarPolicy(ScrollbarVertical.get() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         multi->setHorizontalScrollBarPolicy(ScrollbarHorizontal.get() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);

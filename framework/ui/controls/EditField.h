@@ -51,6 +51,7 @@ public:
     Property<double> TextSize;     // pixels, 0 = the font's default
     Property<bool> Bold, Italic, Underline;
     Property<Color> TextColor;
+    Property<Color> BackColor;  // the field's background, white unless set
     Property<bool> ScrollbarVertical, ScrollbarHorizontal;
     // The index of the top visible line (multi-line fields; 0 otherwise).
     Property<int32_t> ScrollPosition;

@@ -32,6 +32,7 @@ Listbox::Listbox()
     delegate_ = new ListboxDelegate(view_);
     view_->setModel(model_.get());
     view_->setItemDelegate(delegate_);
+    delegate_->reportClosedEditors();
     setWidget(view_);
     routeInputFrom(view_->viewport());
     AcceptFocus = true;

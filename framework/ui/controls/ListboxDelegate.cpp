@@ -7,7 +7,14 @@
 
 #include "framework/graphics/ImageGraphics.h"
 
-ListboxDelegate::ListboxDelegate(QObject* parent) : QStyledItemDelegate(parent) {
+ListboxDelegate::ListboxDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+
+// Connected after the view's own handler, so the list hears of a closed
+// editor once the view has let go of it. Heard first, a handler that moves
+// the focus (Return hands the name field the focus) made the editor, still
+// the view's, lose the focus and be closed a second time from inside the
+// first close, and the view then warned of an editor not its own.
+void ListboxDelegate::reportClosedEditors() {
     connect(this, &QAbstractItemDelegate::closeEditor, this, [this](QWidget* closed) {
         if (closed != editor_) return;
         int row = row_, column = column_;

@@ -18,6 +18,8 @@ class ListboxDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     explicit ListboxDelegate(QObject* parent = nullptr);
+    // Starts calling editorClosed; called once the view has taken the delegate.
+    void reportClosedEditors();
 
     std::function<bool()> wantsBackgroundPaint;
     std::function<bool(Graphics& g, int row, int column)> paintBackground;

@@ -1,5 +1,7 @@
 #include "framework/ui/controls/TextEditAdapter.h"
 
+#include <QApplication>
+#include <QFontInfo>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -75,9 +77,20 @@ void TextEditAdapter::setAlignment(Qt::Alignment alignment) {
     c.mergeBlockFormat(f);
 }
 
+namespace {
+// The toolkit's own tab stop distance, kept for text at the default size.
+constexpr qreal kTabStopAtDefaultSize = 80.0;
+}  // namespace
+
 void TextEditAdapter::setFieldFont(const QFont& font) {
     edit_->setFont(font);
     edit_->document()->setDefaultFont(font);
+    // Tab stops grow with the field's text size: at a fixed distance, words
+    // set in large type pass the first stop and their columns no longer line
+    // up ("Flour<tab>2 cups" under "Oil<tab>1 cup").
+    const int defaultSize = QFontInfo(QApplication::font()).pixelSize();
+    const int size = QFontInfo(font).pixelSize();
+    if (defaultSize > 0 && size > 0) edit_->setTabStopDistance(kTabStopAtDefaultSize * size / defaultSize);
 }
 
 void TextEditAdapter::setTextColor(const QColor& color) { setPaletteTextColor(edit_, color); }

@@ -34,6 +34,8 @@ public:
     virtual void setAlignment(Qt::Alignment alignment) = 0;
     virtual void setFieldFont(const QFont& font) = 0;
     virtual void setTextColor(const QColor& color) = 0;
+    // The field's own background, not the desktop theme's.
+    void setBackColor(const QColor& color) { setPaletteColor(widget(), QPalette::Base, color); }
     virtual void setAcceptTabs(bool accept) = 0;
     virtual void setPassword(bool password) = 0;
     virtual void setBorder(bool border) = 0;
@@ -44,8 +46,11 @@ public:
 
 protected:
     static void setPaletteTextColor(QWidget* widget, const QColor& color) {
+        setPaletteColor(widget, QPalette::Text, color);
+    }
+    static void setPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
         QPalette p = widget->palette();
-        p.setColor(QPalette::Text, color);
+        p.setColor(role, color);
         widget->setPalette(p);
     }
 };

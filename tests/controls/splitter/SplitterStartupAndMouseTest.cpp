@@ -51,6 +51,7 @@ TEST(SplitterStartup, DesignValuesAreRecordedThenNormalised) {
     EXPECT_FALSE(w.bar->minLimitOffsetPropSet);
     EXPECT_EQ(w.bar->MinLimitOffset, 30);
     EXPECT_FALSE(w.bar->showWarningsDialogs);
+    EXPECT_FALSE(w.bar->UseFocusRing);
     EXPECT_FALSE(w.bar->doNotAttachEmbeddedControls);
     EXPECT_EQ(w.bar->handleCount, 3);
     EXPECT_FALSE(w.bar->handleDimple);

@@ -3,6 +3,7 @@
 // CR between paragraphs; positions in characters.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLineEdit>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -135,6 +136,13 @@ TEST_P(FieldFixture, ADeclinedPressOrKeyIsRaisedOncePerRealEvent) {
     ui.type(*field, "ab");
     EXPECT_EQ(keys, "ab");
     EXPECT_EQ(field->Text(), "ab");
+}
+
+TEST_P(FieldFixture, BackColorIsWhatTheFieldShowsBehindItsText) {
+    field->Border = false;
+    field->BackColor = 0x00FF00;
+    const QImage shown = editor()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(0, 255, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(SingleAndMultiLine, FieldFixture, ::testing::Values(false, true));

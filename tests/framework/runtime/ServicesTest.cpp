@@ -7,7 +7,11 @@
 #include "tests/support/UiDriver.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QKeyEvent>
+#include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 TEST(Services, RealAnswersComeFromTheMachine) {
@@ -58,6 +62,54 @@ TEST(Services, TheYieldIsCountedAndReplaceable) {
     yieldToEventLoop();
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(yieldCount() - before, 2);
+}
+
+namespace {
+// A window that writes down the keys it gets.
+class KeyLog : public QWidget {
+public:
+    QString keys;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { keys += event->text(); }
+};
+
+void typeInto(QWidget& window, QChar letter) {
+    QKeyEvent press(QEvent::KeyPress, letter.unicode(), Qt::NoModifier, QString(letter));
+    QCoreApplication::sendEvent(window.windowHandle(), &press);
+}
+}  // namespace
+
+// The real yield lets the loop turn but keeps the user's input back until
+// the job is over: when the job says so, or (printing says nothing) at the
+// first turn of the loop outside every job; input for a window a modal box
+// blocks by then is dropped, as the toolkit drops it.
+TEST(Services, KeysTypedDuringAJobArriveInOrderWhenItEnds) {
+    resetServices();
+    KeyLog window;
+    window.show();
+    yieldToEventLoop();
+    typeInto(window, 'a');
+    yieldToEventLoop();  // still inside the job
+    typeInto(window, 'b');
+    EXPECT_EQ(window.keys, "");
+    QCoreApplication::processEvents();  // the job returned to the loop
+    EXPECT_EQ(window.keys, "ab");
+    typeInto(window, 'c');
+    EXPECT_EQ(window.keys, "abc") << "no job: keys go straight on";
+
+    yieldToEventLoop();
+    typeInto(window, 'd');
+    QDialog box;
+    box.setModal(true);
+    box.show();
+    deliverHeldInput();
+    EXPECT_EQ(window.keys, "abc") << "the box blocks the window the key was typed in";
+    box.hide();
+    yieldToEventLoop();
+    typeInto(window, 'e');
+    deliverHeldInput();
+    EXPECT_EQ(window.keys, "abce");
 }
 
 TEST(ApplicationObject, VersionNumbersComeFromTheBuildAndTheExecutableIsKnown) {
