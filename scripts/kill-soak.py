@@ -22,6 +22,8 @@ import sys
 import tempfile
 import time
 
+from private_profile import private_profile
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 
@@ -30,17 +32,8 @@ def main():
     build = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else os.path.join(ROOT, "build")
     program = os.path.join(build, "bin", "larderwise")
     scratch = tempfile.mkdtemp(prefix="larderwise-soak-")
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", ASAN_OPTIONS="detect_leaks=0")
-    env.pop("DBUS_SESSION_BUS_ADDRESS", None)
-    for name in ("HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
-        env[name] = os.path.join(scratch, name)
-        os.makedirs(env[name], mode=0o700, exist_ok=True)
-    folder = os.path.join(env["XDG_DATA_HOME"], "Larderwise")
-    os.makedirs(folder)
-    database = os.path.join(folder, "recipeDB.rsd")
-    create = open(os.path.join(ROOT, "app", "RecipesTable.h")).read().split('"')[1::2]
+    env, folder, database = private_profile(scratch)
     con = sqlite3.connect(database)
-    con.execute("".join(create[:2]))
     con.execute("insert into recipes (recipeName, recipeText, recipeRtfText) values ('Bread', 'Knead', '{\\rtf1 Knead}')")
     con.commit()
     con.close()
