@@ -82,7 +82,7 @@ void MainWindow::refillFoundList(int64_t selectID, const std::string& text, bool
 void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
     if (!clearFields()) return;
     recipeList->DeleteAllRows();
-    int32_t selectRow = 0;
+    int32_t selectRow = selectID == kSelectNoRecipe ? -1 : 0;
     const int32_t count = rows.RecordCount();
     for (int32_t i = 0; i < count; ++i, rows.MoveNext()) {
         const int64_t rowID = rows.IdxField(2).Int64Value();
@@ -96,10 +96,10 @@ void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
     // order its mark shows, not in the order the query gave.
     if (recipeList->SortedColumn() >= 0) {
         recipeList->Sort();
-        selectRow = std::max(0, rowShowing(selectID));
+        selectRow = selectID == kSelectNoRecipe ? -1 : std::max(0, rowShowing(selectID));
     }
     recipeCount->Text = std::to_string(count) + " Recipes";
-    recipeList->ListIndex = selectRow;  // names no row on an empty list
+    recipeList->ListIndex = selectRow;  // names no row on an empty list, nor for kSelectNoRecipe
     matchEditorsToShownRecipe();
 }
 
