@@ -27,6 +27,9 @@ QStringList toQt(const std::vector<std::string>& documents) {
 struct HandOverServer::Thread : QThread {
     QString path;
     HandOverServer::Delivery deliver;
+    // Lives on the main thread; deliveries still queued when the server goes
+    // go with it instead of running against a receiver that is gone.
+    QObject receiver;
     QSemaphore started;
     bool listening = false;
 
@@ -53,7 +56,8 @@ struct HandOverServer::Thread : QThread {
         seen.insert(id);
         std::vector<std::string> documents;
         for (const QString& p : socket.property(kPendingPaths).toStringList()) documents.push_back(p.toStdString());
-        QMetaObject::invokeMethod(qApp, [deliver = deliver, documents] { deliver(documents); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&receiver, [deliver = deliver, documents] { deliver(documents); },
+                                  Qt::QueuedConnection);
     }
 
     void run() override {
