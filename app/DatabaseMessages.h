@@ -55,6 +55,11 @@ inline const char* const kDB008 =
     "Database not modified.";
 inline const char* const kDB009 =
     "Error DB009: Could not vacuum the database. Please report this error to the developer. Database not modified.";
+// A commit of the start failed (a full disk, say): nothing of the upgrade
+// was kept, and no vacuum may be blamed for it.
+inline const char* const kDB010 =
+    "Error DB010: Could not commit the changes to the database. Please report this error to the developer. "
+    "Database not modified.";
 
 // A message of the table above followed by the engine's own reason, so the
 // report to the developer says what actually failed.

@@ -24,6 +24,10 @@ bool addColumn(REALSQLDatabase& db, const char* notice, const std::string& alter
     quitAfterDatabaseFailure(db, DatabaseMessages::columnNotAdded(code, column, db.ErrorMessage()), Rollback::Yes);
     return false;
 }
+bool committed(REALSQLDatabase& db) {
+    db.Commit();
+    return !db.Error() || quitWithEngineReason(db, DatabaseMessages::kDB010);
+}
 }  // namespace
 
 UpgradeResult addMissingColumns(REALSQLDatabase& db) {
@@ -32,7 +36,7 @@ UpgradeResult addMissingColumns(REALSQLDatabase& db) {
         if (!addColumn(db, DatabaseMessages::kAddingRating, "alter table recipes add column recipeRating integer",
                        "DB002", "recipeRating"))
             return {false, false};
-        db.Commit();
+        if (!committed(db)) return {false, false};
         result.rebuildDue = true;
     }
     if (columnMissing(db, "recipeRtfText")) {
@@ -40,7 +44,7 @@ UpgradeResult addMissingColumns(REALSQLDatabase& db) {
                        "DB002A", "recipeRtfText"))
             return {false, false};
     }
-    db.Commit();
+    if (!committed(db)) return {false, false};
     return result;
 }
 

@@ -103,7 +103,7 @@ bool compactionPays(REALSQLDatabase& db) {
 // waiting for the file to be free.
 bool compact(REALSQLDatabase& db) {
     db.Commit();
-    if (db.Error()) return quitWithEngineReason(db, DatabaseMessages::kDB009);
+    if (db.Error()) return quitWithEngineReason(db, DatabaseMessages::kDB010);
     if (!compactionPays(db)) return true;
     db.SetBusyTimeout(0);
     db.SQLExecute("vacuum;");

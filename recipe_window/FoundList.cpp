@@ -120,9 +120,10 @@ void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
     if (!clearFields()) return;
     searchOwed_ = false;  // whichever refill this is, the list is the newest
     const int32_t count = rows.RecordCount();
-    int32_t selectRow = 0;
+    const bool selectNone = selectID == kSelectNoRecipe;
+    int32_t selectRow = selectNone ? -1 : 0;
     if (listShows(rows)) {
-        selectRow = std::max(0, rowShowing(selectID));
+        if (!selectNone) selectRow = std::max(0, rowShowing(selectID));
         recipeList->ListIndex = -1;  // so selecting below shows its recipe again
     } else {
         recipeList->DeleteAllRows();
@@ -138,11 +139,11 @@ void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
         // order its mark shows, not in the order the query gave.
         if (recipeList->SortedColumn() >= 0) {
             recipeList->Sort();
-            selectRow = std::max(0, rowShowing(selectID));
+            if (!selectNone) selectRow = std::max(0, rowShowing(selectID));
         }
     }
     recipeCount->Text = std::to_string(count) + " Recipes";
-    recipeList->ListIndex = selectRow;  // names no row on an empty list
+    recipeList->ListIndex = selectRow;  // names no row on an empty list, nor for kSelectNoRecipe
     matchEditorsToShownRecipe();
 }
 

@@ -181,9 +181,11 @@ public:
     bool newRecipe();
     void deleteRecipe();
     // Refills the list with the recipes the search text finds under
-    // searchWhere and selects the row of selectID, else the first row; does
-    // nothing when the shown recipe's edits cannot be stored.
+    // searchWhere and selects the row of selectID, else the first row (no
+    // row for kSelectNoRecipe); does nothing when the shown recipe's edits
+    // cannot be stored.
     void updateFoundList(int64_t selectID, const std::string& text);
+    static constexpr int64_t kSelectNoRecipe = -1;
     void refocusNameField();
     void restoreDB();
     void backupDB();
@@ -231,6 +233,8 @@ private:
     // Shows the new recipe selected in the whole list, its name selected for
     // typing; answers whether the list shows it.
     bool showNewRecipe(int64_t rowID);
+    // A new recipe was not made after all: the list shows the first recipe again.
+    void showFirstRecipe();
     // Runs the statement on App().db; answers whether it succeeded.
     bool execute(const RecipeStatement& statement);
     std::shared_ptr<RecordSet> select(const RecipeStatement& statement);

@@ -26,11 +26,15 @@ int64_t MainWindow::nextNewRecipeID() {
     searchWhere = "Everywhere";
     Searchfield().Text = std::string();
     searchControl->SearchWhere = searchWhere;
-    updateFoundList(0, "");
+    // The whole list comes back, but no recipe is shown from it: the new
+    // one replaces whatever would be, and a long recipe's text would be
+    // loaded and laid out again only to be thrown away.
+    updateFoundList(kSelectNoRecipe, "");
 
     REALSQLDatabase& db = *App().db;
     std::shared_ptr<RecordSet> top = db.SQLSelect("select max(rowID) from recipes");
     if (db.Error() || !top) {
+        showFirstRecipe();
         MsgBox("Error NR001 querying the database.");
         return 0;
     }
@@ -39,6 +43,7 @@ int64_t MainWindow::nextNewRecipeID() {
     // generated name and the selection would not match.
     const int64_t largest = top->EOF_() ? 0 : top->IdxField(1).Int64Value();
     if (largest == std::numeric_limits<int64_t>::max()) {
+        showFirstRecipe();
         MsgBox(kNewRecipeFailed);
         return 0;
     }
@@ -56,8 +61,11 @@ std::optional<MainWindow::NewRowFailure> MainWindow::insertNewRecipe(const Recip
     // before any message box, so no lock is held while the user reads it.
     NewRowFailure failure{!inserted, db.ErrorMessage()};
     db.SQLExecute("rollback");
+    showFirstRecipe();  // no new recipe replaces it after all
     return failure;
 }
+
+void MainWindow::showFirstRecipe() { updateFoundList(0, ""); }
 
 bool MainWindow::showNewRecipe(int64_t rowID) {
     updateFoundList(rowID, "");

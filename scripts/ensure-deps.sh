@@ -18,6 +18,8 @@ packages=(
   poppler-utils
   # the hand-over to a running copy is also tested over a private session bus
   dbus-daemon
+  # the install test checks the desktop entry
+  desktop-file-utils
 )
 
 missing=()

@@ -1,17 +1,20 @@
 #!/usr/bin/env python3
-"""Kills the real program at random moments while it stores imported recipes, many times over,
+"""Ends the real program at random moments while it stores imported recipes, many times over,
 then checks that the database is intact and that every recipe seen committed is still there.
 
     scripts/kill-soak.py [rounds] [build-dir]        (default: 30 rounds, build/)
 
-Each round starts build/bin/larderwise (offscreen, private folders), hands it documents the
-way a second launch does, and kills it with SIGKILL at a random moment: while it imports,
-between two imports, or while it starts. Before each kill the recipes already in the file
-are noted as committed; after every round PRAGMA integrity_check must say "ok", every noted
-recipe must be there with its whole text, every other recipe must be an imported file with
-its whole text (an import is one transaction: a kill leaves all of it or nothing, never an
-empty new recipe), and no temporary file may be left once the next copy has started. Prints
-the figures and exits 1 on any loss or partial import.
+Each round starts build/bin/larderwise (offscreen, private folders) as one to three launches at
+once, each with a document: one becomes the running copy, the others hand their documents to it
+and end. Second launches then hand it more documents, and the round ends it at a random moment,
+while it imports or between two imports: mostly with SIGKILL, otherwise with a session's signal
+(SIGTERM, SIGHUP or SIGINT), which must end it with status 0. Before each end the recipes
+already in the file are noted as committed; after every round PRAGMA integrity_check must say
+"ok", every noted recipe must be there with its whole text, every other recipe must be an
+imported file with its whole text (an import is one transaction: a kill leaves all of it or
+nothing, never an empty new recipe), no document may have been imported twice, and no temporary
+file may be left once the next copy has started. Prints the figures and exits 1 on any loss,
+partial or repeated import.
 """
 import os
 import random
@@ -22,6 +25,8 @@ import sys
 import tempfile
 import time
 
+from private_profile import private_profile
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 
@@ -30,17 +35,8 @@ def main():
     build = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else os.path.join(ROOT, "build")
     program = os.path.join(build, "bin", "larderwise")
     scratch = tempfile.mkdtemp(prefix="larderwise-soak-")
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", ASAN_OPTIONS="detect_leaks=0")
-    env.pop("DBUS_SESSION_BUS_ADDRESS", None)
-    for name in ("HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
-        env[name] = os.path.join(scratch, name)
-        os.makedirs(env[name], mode=0o700, exist_ok=True)
-    folder = os.path.join(env["XDG_DATA_HOME"], "Larderwise")
-    os.makedirs(folder)
-    database = os.path.join(folder, "recipeDB.rsd")
-    create = open(os.path.join(ROOT, "app", "RecipesTable.h")).read().split('"')[1::2]
+    env, folder, database = private_profile(scratch)
     con = sqlite3.connect(database)
-    con.execute("".join(create[:2]))
     con.execute("insert into recipes (recipeName, recipeText, recipeRtfText) values ('Bread', 'Knead', '{\\rtf1 Knead}')")
     con.commit()
     con.close()
@@ -63,9 +59,37 @@ def main():
         written[name] = text
         return name
 
+    def launch(name):
+        return subprocess.Popen([program, name], env=env, cwd=scratch,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    overlapping = signals = 0
+    repeated = []
+    refused = []
     for round_ in range(rounds):
-        first = subprocess.Popen([program], env=env, cwd=scratch, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        time.sleep(rng.uniform(0.3, 0.8))
+        # Launches at once: exactly one runs, the others hand over and end.
+        launches = []
+        for _ in range(rng.randint(1, 3)):
+            serial += 1
+            launches.append(launch(write_recipe(serial, 1, 400)))
+        imports += len(launches)
+        overlapping += len(launches) - 1
+        deadline = time.monotonic() + 30
+        while sum(p.poll() is None for p in launches) > 1 and time.monotonic() < deadline:
+            time.sleep(0.05)
+        running = [p for p in launches if p.poll() is None]
+        for p in launches:
+            if p.poll() is not None and p.returncode != 0:
+                refused.append(f"round {round_}: a launch beside the running copy ended with {p.returncode}")
+        for p in running[1:]:
+            refused.append(f"round {round_}: {len(running)} copies run at once")
+            p.kill()
+            p.wait()
+        if not running:
+            refused.append(f"round {round_}: no launch became the running copy")
+            continue
+        first = running[0]
+        time.sleep(rng.uniform(0.0, 0.5))
         deadline = time.monotonic() + rng.uniform(0.0, 1.5)
         while time.monotonic() < deadline:
             serial += 1
@@ -87,9 +111,21 @@ def main():
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         imports += 1
         time.sleep(rng.uniform(0.0, 0.3))
-        first.send_signal(signal.SIGKILL)
-        first.wait()
-        kills += 1
+        if rng.random() < 0.3:
+            # The session ends: the ordinary quit, whatever it is doing.
+            first.send_signal(rng.choice([signal.SIGTERM, signal.SIGHUP, signal.SIGINT]))
+            signals += 1
+            try:
+                if first.wait(timeout=60) != 0:
+                    refused.append(f"round {round_}: a session's signal ended the copy with {first.returncode}")
+            except subprocess.TimeoutExpired:
+                refused.append(f"round {round_}: a session's signal did not end the copy")
+                first.kill()
+                first.wait()
+        else:
+            first.send_signal(signal.SIGKILL)
+            first.wait()
+            kills += 1
         # The launch whose hand-over the kill cut short starts as the running copy itself.
         try:
             inflight.wait(timeout=8)
@@ -101,6 +137,9 @@ def main():
         con = sqlite3.connect(database, timeout=10)
         check = con.execute("pragma integrity_check").fetchone()[0]
         stored = dict(con.execute("select recipeName, recipeText from recipes"))
+        for name, count in con.execute("select recipeName, count(*) from recipes group by recipeName having count(*) > 1"):
+            if name not in repeated:
+                repeated.append(name)
         con.close()
         for name, text in stored.items():
             if written.get(name) != text and name not in partial:
@@ -117,14 +156,20 @@ def main():
     last.send_signal(signal.SIGKILL)
     last.wait()
     leftovers = [n for n in os.listdir(folder) if ".tmp-" in n or n.startswith(".recipeDB")]
-    print(f"kills survived: {kills}, imports handed over: {imports}, recipes committed and checked: "
-          f"{len(committed)}, integrity checks: {kills}, data lost: {len(lost)}, temporary files left: {len(leftovers)}, "
-          f"imports cut short by a kill (an empty or partial recipe left): {len(partial)}")
+    print(f"rounds: {rounds}, kills survived: {kills}, session signals: {signals}, launches beside a starting "
+          f"copy: {overlapping}, documents launched: {imports}, recipes committed and checked: {len(committed)}, "
+          f"integrity checks: {rounds}, data lost: {len(lost)}, temporary files left: {len(leftovers)}, "
+          f"imports cut short by a kill (an empty or partial recipe left): {len(partial)}, "
+          f"documents imported twice: {len(repeated)}, launches that ran beside or failed: {len(refused)}")
+    for line in refused[:20]:
+        print("LAUNCH:", line)
+    for name in repeated[:20]:
+        print("TWICE:", name)
     for line in lost[:20]:
         print("LOST:", line)
     for line in cut[:20]:
         print("CUT SHORT:", line)
-    return 1 if lost or leftovers or partial else 0
+    return 1 if lost or leftovers or partial or repeated or refused else 0
 
 
 if __name__ == "__main__":

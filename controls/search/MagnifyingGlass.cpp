@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "framework/graphics/Picture.h"
-#include "framework/ui/Application.h"
+#include "framework/ui/ResourcesFolder.h"
 
 namespace {
 std::shared_ptr<Picture>& cached() {
@@ -15,11 +15,7 @@ std::shared_ptr<Picture>& cached() {
 std::shared_ptr<Picture> MagnifyingGlass() {
     std::shared_ptr<Picture>& picture = cached();
     if (!picture) {
-        // The executable sits in bin/; Resources/ is its sibling, installed
-        // and in the build tree alike.
-        const std::filesystem::path executable(Application::ExecutableFilePath());
-        const std::filesystem::path file = executable.parent_path().parent_path() / "Resources" / "MagnifyingGlass.png";
-        picture = Picture::fromFile(file.string());
+        picture = Picture::fromFile((std::filesystem::path(resourcesFolder()) / "MagnifyingGlass.png").string());
     }
     return picture;
 }

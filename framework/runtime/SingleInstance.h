@@ -4,19 +4,18 @@
 // if they had been opened from the desktop, and ends. Two copies on one
 // database would each overwrite the other's edits.
 //
-// The copies meet on the desktop's session bus where there is one: the
-// running copy owns the bus name "org.larderwise.Larderwise.D<key>" and
-// serves the freedesktop interface org.freedesktop.Application (Activate,
-// Open with file URIs, ActivateAction) at /org/larderwise/Larderwise. The
-// key is a hash of the application's name and the data folder's path, so copies on different data
-// folders (tests, other users' sessions) stay apart. Without a session bus,
-// a lock file and a local socket in $XDG_RUNTIME_DIR (else the temporary
-// folder) do the same: the lock names the running copy, and a lock or socket
-// left by a copy that crashed is taken over at once (the lock records the
-// process, which no longer exists).
+// Which process is the running copy is decided by a lock file in the data
+// folder itself (RunningCopyLock.h), never by anything of the session: a
+// launch from another session, user switch, cron or ssh, with another or no
+// runtime folder or session bus, meets the same lock. The holder listens on
+// a local socket from the moment it holds the lock (HandOverServer.h) and
+// writes the socket's path into the lock, so every launch finds it. Where
+// there is a session bus the running copy also serves the desktop's
+// org.freedesktop.Application interface there (SessionBusApplication.h).
 //
-// A second launch that cannot reach the running copy (it hangs, or the bus
-// call fails) starts on its own rather than not at all.
+// A launch that cannot take the lock never runs on its own: it hands its
+// documents over and ends. Only when the holder takes nothing for a
+// generous while (it hangs) does it give up, without running.
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,24 +27,33 @@ public:
     // none for a launch without documents, which asks to be brought forward).
     using Delivery = std::function<void(const std::vector<std::string>& documents)>;
 
-    // `key` tells copies apart that may run side by side (see instanceKey).
-    explicit SingleInstance(std::string key);
+    enum class Outcome {
+        Run,         // this process is the running copy (or no lock can be had here at all)
+        HandedOver,  // the running copy took the documents: end
+        NotTaken,    // the running copy holds the lock but took nothing: end, telling the user
+    };
+
+    // `key` tells copies apart that may run side by side (see instanceKey);
+    // the lock lives in `dataFolder`, beside the data the copies share.
+    SingleInstance(std::string key, std::string dataFolder);
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // Becomes the running copy and answers True; or hands `documents` (made
-    // absolute against the current folder) to the copy already running and
-    // answers False, when this process should end. Later launches reach
+    // Becomes the running copy, or hands `documents` (made absolute against
+    // the current folder) to the copy already running. Later launches reach
     // `deliver` from the event loop.
-    bool claim(const std::vector<std::string>& documents, Delivery deliver);
+    Outcome claim(const std::vector<std::string>& documents, Delivery deliver);
 
-    // How the copies met: "bus", "socket", or "" (not claimed / on its own).
-    std::string channel() const;
+    // How long a launch keeps trying to hand over before it gives up.
+    static constexpr int kPatienceMilliseconds = 20000;
 
     // The key for an application on a data folder: a short hash of its name
     // and the folder's absolute path.
     static std::string instanceKey(const std::string& applicationName, const std::string& dataFolderPath);
+
+    // The box a launch shows when the running copy took nothing.
+    static std::string notTakenMessage(const std::string& applicationName, const std::vector<std::string>& documents);
 
 private:
     struct Impl;

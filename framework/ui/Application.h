@@ -37,7 +37,7 @@ public:
     static int32_t BugVersion();
     static int32_t StageCode();  // 3 final, 2 beta, 1 alpha, 0 development
     static int32_t NonReleaseVersion();
-    // Path of the running executable (its parent's parent holds Resources/).
+    // Path of the running executable (its resources: ResourcesFolder.h).
     static std::string ExecutableFilePath();
     static std::shared_ptr<FolderItem> ExecutableFile();
 

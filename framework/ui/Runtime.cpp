@@ -122,10 +122,19 @@ int run(int argc, char** argv, const StartupSteps& steps) {
     SessionEnd::install();  // logout, shutdown, a closed terminal and Ctrl+C quit as File > Quit does
     // A copy already running on the same data folder takes the documents.
     std::unique_ptr<SingleInstance> instance;
-    if (!steps.singleInstanceName.empty()) {
-        const std::string data = services().folderRoot ? services().folderRoot(SpecialFolderKind::ApplicationData) : "";
-        instance = std::make_unique<SingleInstance>(SingleInstance::instanceKey(steps.singleInstanceName, data));
-        if (!instance->claim(documents, deliverHandedOver)) return 0;
+    const std::string data = services().folderRoot ? services().folderRoot(SpecialFolderKind::ApplicationData) : "";
+    if (!steps.singleInstanceName.empty() && !data.empty()) {
+        instance = std::make_unique<SingleInstance>(SingleInstance::instanceKey(steps.singleInstanceName, data),
+                                                    data + "/" + steps.singleInstanceName);
+        switch (instance->claim(documents, deliverHandedOver)) {
+            case SingleInstance::Outcome::Run:
+                break;
+            case SingleInstance::Outcome::HandedOver:
+                return 0;
+            case SingleInstance::Outcome::NotTaken:
+                services().reportFatalError(SingleInstance::notTakenMessage(steps.applicationName, documents));
+                return 1;
+        }
     }
     if (!startOrReport(steps, documents)) return 1;
     SessionEnd::eventLoopRunning(true);

@@ -32,7 +32,9 @@ struct StartupSteps {
     std::function<void()> releaseGlobals;                       // product globals, in order, at exit
     // Set, run() keeps one running copy of the application of this name per
     // data folder: a later launch hands its documents over and ends (see
-    // SingleInstance.h). Empty, every launch runs on its own.
+    // SingleInstance.h). The lock that decides it is a file in the folder of
+    // this name in the application data folder, where the data lives. Empty,
+    // every launch runs on its own.
     std::string singleInstanceName;
 };
 

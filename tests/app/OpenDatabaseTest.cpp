@@ -78,6 +78,24 @@ protected:
         ASSERT_GT(freePages(), 0);
     }
     Rows everyRecipe() { return selectRows(databasePath(), "select rowID,* from recipes order by rowID"); }
+    // A commit of the start that fails names the commit, not a vacuum that never
+    // ran: the one after the new column, and the one at the end that holds the rebuild.
+    void expectFailedCommitOfTheStart(int occurrence) {
+        makeDataFolder();
+        const std::vector<std::string> oldLayout = {
+            "create table recipes (recipeName varChar, recipeText varChar, recipeRtfText varChar, "
+            "recipeKeywords varChar, recipePhoto Blob)",
+            "insert into recipes values ('b', 'plain b', '{\\rtf1 plain b}', NULL, NULL)"};
+        buildDatabase(databasePath(), oldLayout);
+        const Rows before = recipes();
+        SqlStatementFault fault("commit", occurrence);
+        ui.dialogs().expectMsgBox(M::kAddingRating);
+        ui.dialogs().expectMsgBox(M::withReason(M::kDB010, "interrupted"));
+        startApp();
+        EXPECT_TRUE(fault.fired());
+        expectQuitWithoutMainWindow();
+        EXPECT_EQ(recipes(), before);
+    }
     // The rebuild's statement fails: DB004, and the old table with every
     // recipe is still there.
     void expectRebuildFailureLeavesTheRecipes(const std::string& statement, int occurrence) {
@@ -240,6 +258,10 @@ TEST_F(OpenDatabase, AFailedVacuumLeavesTheRecipes) {
     expectQuitWithoutMainWindow();
     EXPECT_EQ(everyRecipe(), before);
 }
+
+TEST_F(OpenDatabase, AFailedCommitOfTheNewColumnIsToldAsACommit) { expectFailedCommitOfTheStart(1); }
+
+TEST_F(OpenDatabase, AFailedCommitAtTheEndOfTheStartIsToldAsACommit) { expectFailedCommitOfTheStart(2); }
 
 // A deleted recipe or two leave a few free pages: rewriting the whole file
 // for them is not worth its time, so the file is not touched at all.

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+#include "framework/runtime/RunningCopyLock.h"
 #include "framework/ui/SessionEnd.h"
 #include "tests/support/DatabaseLock.h"
 #include "tests/support/RecipeDatabase.h"
@@ -73,7 +74,10 @@ protected:
         return file.open(QIODevice::ReadOnly) && file.readAll().contains("\"Larderwise\"");
     }
     // The program took its lock as the one running copy: its start-up follows.
-    bool lockTaken() { return !QDir(runtime).entryList({"larderwise-*.lock"}, QDir::Files).isEmpty(); }
+    bool lockTaken() {
+        const auto holder = RunningCopyLock((data + "/Larderwise").toStdString()).holder();
+        return holder && holder->processID == program.processId();
+    }
     void signal(int sig) { ::kill(static_cast<pid_t>(program.processId()), sig); }
     // Seconds until the program ended, or -1 if it runs on after `limit`.
     double secondsToEnd(int limit) {

@@ -1,7 +1,10 @@
 // One running copy per data folder, tried on the real program: a second
 // launch hands its documents to the running copy, which imports them, and
-// ends at once; after the running copy was killed, the next launch starts
-// and becomes the running copy although its lock and socket are left over.
+// ends at once, whatever its runtime folder or session bus and however busy
+// the running copy still is starting; after the running copy was killed, the
+// next launch starts and becomes the running copy although its socket is
+// left over; a running copy that answers nothing keeps the launch from
+// running beside it.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -14,9 +17,14 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
+#include <signal.h>
 #include <unistd.h>
 
+#include "framework/runtime/RunningCopyLock.h"
+#include "tests/support/DatabaseLock.h"
 #include "tests/support/RecipeDatabase.h"
 #include "tests/support/TestDatabase.h"
 
@@ -71,17 +79,18 @@ struct SingleInstanceTest : testing::Test {
         EXPECT_TRUE(up()) << "the first copy never came up";
         return p;
     }
-    // The process the lock file names (its first line), 0 for none.
-    qint64 lockHolder() const {
-        const QStringList locks = QDir(runtime).entryList({"larderwise-*.lock"}, QDir::Files);
-        if (locks.isEmpty()) return 0;
-        QFile lock(runtime + "/" + locks.first());
-        return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
-    }
-    bool socketUp() const { return !QDir(runtime).entryList({"larderwise-*.socket"}, QDir::System).isEmpty(); }
+    // What the lock in the data folder says of its holder: the process, and
+    // where it takes hand-overs.
+    std::optional<RunningCopyLock::Holder> holder() const { return RunningCopyLock(folder().toStdString()).holder(); }
+    qint64 lockHolder() const { return holder() ? holder()->processID : 0; }
+    bool socketUp() const { return holder() && QFileInfo::exists(QString::fromStdString(holder()->socketPath)); }
+    QString folder() const { return data + "/Larderwise"; }
     // The second launch ends at once, successfully, having handed over.
-    void handOver(const QStringList& files) {
+    void handOver(const QStringList& files) { handOver(files, environment); }
+    void handOver(const QStringList& files, const QProcessEnvironment& itsEnvironment) {
+        const QProcessEnvironment own = std::exchange(environment, itsEnvironment);
         QProcess& second = launch(files);
+        environment = own;
         const bool ended = second.waitForFinished(10000);
         EXPECT_TRUE(ended) << "the second launch started a copy of its own";
         if (ended) {
@@ -108,6 +117,7 @@ struct SingleInstanceTest : testing::Test {
     Rows recipesOnceThereAre(const Rows& expected) {
         return recipesOnceThey([&](const Rows& rows) { return rows == expected; });
     }
+    void launchesWhileTheFirstCopyWaitsForTheDatabase();
 };
 
 TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsToTheRunningCopyOverTheSocket) {
@@ -159,26 +169,82 @@ TEST_F(SingleInstanceTest, ARuntimeFolderTooDeepForASocketStillMakesTheSecondLau
     for (const QString& made : newSockets()) QFile::remove(shortFolder + "/" + made);
 }
 
-TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsOverTheSessionBusWhereThereIsOne) {
+// Another program holds the database: the first copy waits at start-up,
+// its loop not turning. Launches meanwhile hand over and end (one from
+// another runtime folder, one with none), each document is imported once
+// the database is free, and exactly once, though a launch was repeated.
+void SingleInstanceTest::launchesWhileTheFirstCopyWaitsForTheDatabase() {
+    auto otherProgram = std::make_unique<DatabaseLock>(database, DatabaseLock::Kind::Exclusive);
+    QProcess& first = launch({});
+    const auto until = Clock::now() + std::chrono::seconds(20);
+    while (lockHolder() != first.processId() && Clock::now() < until) QThread::msleep(50);
+    ASSERT_EQ(lockHolder(), first.processId());
+    writeDocument("Pie.txt", "Roll the dough");
+    writeDocument("Soup.txt", "Simmer");
+    handOver({"Pie.txt"});
+    QProcessEnvironment elsewhere = environment;
+    const QString otherRuntime = runtime + "/other-session";
+    QDir().mkpath(otherRuntime);
+    QFile::setPermissions(otherRuntime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    elsewhere.insert("XDG_RUNTIME_DIR", otherRuntime);
+    handOver({"Soup.txt"}, elsewhere);
+    elsewhere.remove("XDG_RUNTIME_DIR");
+    handOver({"Soup.txt"}, elsewhere);  // the same document again: a second recipe, as every open is
+    otherProgram.reset();
+    const Rows imported = {{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}, {"Soup.txt", "Simmer"}, {"Soup.txt", "Simmer"}};
+    EXPECT_EQ(recipesOnceThereAre(imported), imported);
+    // The copy ends as at logout, after whatever it still had queued.
+    ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
+    EXPECT_TRUE(first.waitForFinished(20000));
+    EXPECT_EQ(selectRows(database, "select recipeName, recipeText from recipes order by rowID"), imported);
+}
+
+TEST_F(SingleInstanceTest, LaunchesWhileTheFirstCopyWaitsForTheDatabaseHandOverWithoutASessionBus) {
+    launchesWhileTheFirstCopyWaitsForTheDatabase();
+}
+
+TEST_F(SingleInstanceTest, LaunchesWhileTheFirstCopyWaitsForTheDatabaseHandOverWithASessionBus) {
     QProcess bus;
     // Its socket goes in the test's private runtime folder, so killing it leaves nothing in /tmp.
     bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1", "--address=unix:dir=" + runtime});
     if (!bus.waitForStarted(5000)) GTEST_SKIP() << "no dbus-daemon on this machine";
     ASSERT_TRUE(bus.waitForReadyRead(5000));
     environment.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromUtf8(bus.readLine()).trimmed());
-
-    QProcess& first = launchRunningCopy([this] { return selectRows(database, "select 1").size() == 1; });
-    QThread::msleep(1500);  // up and on the bus
-    writeDocument("Pie.txt", "Roll the dough");
-    handOver({"Pie.txt"});
-    const Rows two = {{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}};
-    EXPECT_EQ(recipesOnceThereAre(two), two);
-    EXPECT_FALSE(socketUp()) << "with a session bus the copies meet on the bus";
-    EXPECT_EQ(first.state(), QProcess::Running);
-    first.kill();
-    first.waitForFinished(5000);
+    launchesWhileTheFirstCopyWaitsForTheDatabase();
     bus.kill();
     bus.waitForFinished(5000);
+}
+
+// A running copy that takes nothing (stopped here) is given a generous
+// while; then the launch names the documents it could not hand over and
+// ends without having run: it never opened the database beside it.
+TEST_F(SingleInstanceTest, ALaunchThatTheRunningCopyDoesNotAnswerTellsTheUserAndDoesNotRun) {
+    QProcess& first = launchRunningCopy([this] { return socketUp(); });
+    ::kill(static_cast<pid_t>(first.processId()), SIGSTOP);
+    writeDocument("Pie.txt", "Roll the dough");
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.setWorkingDirectory(documents);
+    second.start(QString::fromStdString(program()), {"Pie.txt"});
+    ASSERT_TRUE(second.waitForStarted(5000));
+    QByteArray told;
+    const auto until = Clock::now() + std::chrono::seconds(60);
+    while (!told.contains("Pie.txt") && second.state() == QProcess::Running && Clock::now() < until) {
+        second.waitForReadyRead(200);
+        told += second.readAllStandardError();
+    }
+    EXPECT_TRUE(told.contains("does not answer")) << told.toStdString();
+    EXPECT_TRUE(told.contains("Pie.txt")) << told.toStdString();
+    EXPECT_EQ(lockHolder(), first.processId());
+    second.kill();  // its box waits for a user nobody plays here
+    second.waitForFinished(5000);
+    // Going on, the copy opens what later launches hand over, and never what
+    // this launch told its user had not been opened.
+    ::kill(static_cast<pid_t>(first.processId()), SIGCONT);
+    writeDocument("Tart.txt", "Bake");
+    handOver({"Tart.txt"});
+    const Rows tart = {{"Bread", "Knead"}, {"Tart.txt", "Bake"}};
+    EXPECT_EQ(recipesOnceThey([](const Rows& rows) { return rows.size() > 1; }), tart);
 }
 
 }  // namespace

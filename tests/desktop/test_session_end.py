@@ -23,9 +23,10 @@ def integrity(d):
 
 
 def leftovers(d):
-    """Files beside the database other than the database itself: temporary files, journals."""
+    """Files beside the database other than the database itself and the lock that makes one copy
+    run (it stays, so every launch locks the same file): temporary files, journals."""
     folder = os.path.dirname(d.database_path)
-    return sorted(name for name in os.listdir(folder) if name != "recipeDB.rsd")
+    return sorted(name for name in os.listdir(folder) if name not in ("recipeDB.rsd", ".lock"))
 
 
 def edit_field(d, row, field, text):

@@ -6,9 +6,15 @@ import time
 from desktop import check, check_equal
 
 
-def launch_again(d, *args):
-    """Runs build/bin/larderwise a second time, as a file manager would, and answers its exit code."""
+def launch_again(d, *args, **changes):
+    """Runs build/bin/larderwise a second time, as a file manager would, and answers its exit code.
+    `changes` replace variables of its environment (None removes one)."""
     env = dict(d.env, QT_QPA_PLATFORM="xcb")
+    for name, value in changes.items():
+        if value is None:
+            env.pop(name, None)
+        else:
+            env[name] = value
     binary = os.path.join(d.build_dir, "bin", "larderwise")
     d.note(f"second launch: {' '.join(args)}")
     second = subprocess.run([binary, *args], env=env, cwd=d.home, timeout=20,
@@ -34,6 +40,11 @@ def test_document_opened_while_running_is_imported_by_the_running_copy(d):
     check_equal(d.program.pid, first, "still the first copy")
     check(d.program.poll() is None, "the first copy still runs")
     check_equal(d.control("recipeName")["text"], "Pie.txt", "the imported recipe is shown")
+    # From another session (sudo, ssh, cron): no runtime folder of its own, yet the same database.
+    d.write_file("Soup.txt", "Simmer.")
+    check_equal(launch_again(d, "Soup.txt", XDG_RUNTIME_DIR=None), 0, "a launch without a runtime folder")
+    check(wait_for(lambda: "Soup.txt" in d.recipes()), "the running copy imported the file from the other session")
+    check_equal(d.program.pid, first, "still the first copy")
     # A launch without documents only brings the running copy forward.
     check_equal(launch_again(d), 0, "a launch without documents")
     d.wait_idle()
@@ -41,4 +52,5 @@ def test_document_opened_while_running_is_imported_by_the_running_copy(d):
     check(d.window("Larderwise").active, "the running copy came forward")
     d.quit()
     check_equal(d.recipes("recipeName, recipeText"),
-                [("Apple Pie", "Bake it."), ("Pie.txt", "Pie crust\rMix and bake.")], "after quitting")
+                [("Apple Pie", "Bake it."), ("Pie.txt", "Pie crust\rMix and bake."), ("Soup.txt", "Simmer.")],
+                "after quitting")

@@ -140,6 +140,11 @@ TEST_F(MainWindowTest, KeywordsAndRatingAreStoredAsTheUserFinishesWithThem) {
     w().recipeKeywords->Text = std::string("it's  warm ");
     ui.setFocus(*w().recipeName);
     EXPECT_EQ(value("select recipeKeywords from recipes where rowID = 1"), "it's  warm ");
+    // Other words of the same length are a change all the same.
+    ui.setFocus(*w().recipeKeywords);
+    w().recipeKeywords->Text = std::string("it's  cold ");
+    ui.setFocus(*w().recipeName);
+    EXPECT_EQ(value("select recipeKeywords from recipes where rowID = 1"), "it's  cold ");
 
     ui.click(*w().recipeRating, 80, 10);  // the fifth star
     EXPECT_EQ(value("select recipeRating from recipes where rowID = 1"), "5");

@@ -1,4 +1,8 @@
 // Adding and deleting recipes, with the confirmation and the failures.
+#include <fstream>
+
+#include "app/Larderwise.h"
+#include "framework/files/FolderItem.h"
 #include "framework/ui/controls/BevelButton.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/SqlStatementFault.h"
@@ -43,6 +47,29 @@ TEST_F(MainWindowTest, TheFirstRecipeOfAnEmptyTableIsNumberOne) {
     EXPECT_TRUE(ui.chooseMenu("RecipeNewRecipe"));
     EXPECT_EQ(value("select rowID || ' ' || recipeName from recipes"), "1 Untitled Recipe 1");
     EXPECT_EQ(std::string(w().recipeCount->Text), "1 Recipes");
+}
+
+// The recipe shown before is replaced: New Recipe, and a document opened
+// from the desktop or handed over by a second launch, load no recipe but the
+// new one. A long recipe's text would otherwise be read and laid out again
+// only to be thrown away, which froze the program for minutes at 20 MB.
+TEST_F(MainWindowTest, NewRecipeAndAnOpenedDocumentLoadOnlyTheNewRecipe) {
+    SqlStatementFault shows("from recipes where rowID = ", 1000000);  // counts, never fails
+    start({recipe("Bread", "", 0, std::string(20000, 'k')), recipe("Soup")});
+    ASSERT_EQ(w().recRowID, 1);
+    const int before = shows.matches();
+    EXPECT_TRUE(w().newRecipe());
+    EXPECT_EQ(shows.matches() - before, 1);
+    EXPECT_EQ(w().recRowID, 3);
+
+    w().recipeList->ListIndex = 0;  // Bread again
+    ASSERT_EQ(w().recRowID, 1);
+    const std::string document = ui.folder("Home") + "/Pie.txt";
+    std::ofstream(document) << "Roll the dough";
+    const int beforeOpen = shows.matches();
+    App().handleOpenDocument(FolderItem::fromPath(document));
+    EXPECT_EQ(shows.matches() - beforeOpen, 1);
+    EXPECT_EQ(std::string(w().recipeName->Text), "Pie.txt");
 }
 
 TEST_F(MainWindowTest, PlusWhileAnEditorHoldsAnEditKeepsThatEdit) {

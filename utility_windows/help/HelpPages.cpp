@@ -1,6 +1,7 @@
 #include "utility_windows/help/HelpPages.h"
 
 #include "framework/files/FolderItem.h"
+#include "framework/ui/ResourcesFolder.h"
 
 namespace {
 
@@ -11,17 +12,14 @@ std::shared_ptr<FolderItem> child(const std::shared_ptr<FolderItem>& folder, con
     return folder ? folder->Child(name) : nullptr;
 }
 
-std::shared_ptr<FolderItem> parent(const std::shared_ptr<FolderItem>& item) {
-    return item ? item->Parent() : nullptr;
-}
-
 bool isFile(const std::shared_ptr<FolderItem>& item) { return item && item->Exists() && !item->Directory(); }
 
 }  // namespace
 
 std::shared_ptr<FolderItem> helpIndexPage(const std::shared_ptr<FolderItem>& executable) {
-    // Out of bin/ to the install root, then into its Resources folder.
-    auto inPackage = child(child(child(parent(parent(executable)), "Resources"), kHelpFolder), kIndexPage);
+    // The resources found from the executable's place, installed or in the build tree.
+    auto resources = executable ? FolderItem::fromPath(resourcesFolderFor(executable->AbsolutePath())) : nullptr;
+    auto inPackage = child(child(resources, kHelpFolder), kIndexPage);
     if (isFile(inPackage)) return inPackage;
     auto beside = GetFolderItem(std::string(kHelpFolder) + "/" + kIndexPage);
     if (isFile(beside)) return beside;

@@ -1,7 +1,8 @@
 #pragma once
-// Where the help pages are: "Larderwise Help/index.html" in the Resources
-// folder of the installed program (beside the executable's bin folder), else
-// the same relative path from the current folder.
+// Where the help pages are: "Larderwise Help/index.html" among the program's
+// resources (share/larderwise/ installed, Resources/ in the build tree, both
+// found from the executable's place), else the same relative path from the
+// current folder.
 #include <memory>
 
 class FolderItem;

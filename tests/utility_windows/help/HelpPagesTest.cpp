@@ -45,6 +45,14 @@ TEST_F(HelpPageSearch, ThePackagesResourcesFolderComesFirst) {
     EXPECT_EQ(page->AbsolutePath(), (root / "pkg/Resources/Larderwise Help/index.html").string());
 }
 
+TEST_F(HelpPageSearch, InstalledTheResourcesAreTheProgramsShareFolder) {
+    writeFile(root / "pkg/share/larderwise/Larderwise Help/index.html", "<html></html>");
+    writeFile(root / "pkg/Resources/Larderwise Help/index.html", "<html></html>");
+    auto page = helpIndexPage(executable());
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->AbsolutePath(), (root / "pkg/share/larderwise/Larderwise Help/index.html").string());
+}
+
 TEST_F(HelpPageSearch, ThenTheSamePathFromTheCurrentFolder) {
     writeFile(root / "elsewhere/Larderwise Help/index.html", "<html></html>");
     fs::current_path(root / "elsewhere");

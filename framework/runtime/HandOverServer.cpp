@@ -1,0 +1,112 @@
+#include "framework/runtime/HandOverServer.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSemaphore>
+#include <QSet>
+#include <QThread>
+#include <QVariant>
+
+namespace {
+
+constexpr char kReceived = 'r';
+constexpr char kConfirmed = 'c';
+const char* const kPendingID = "handOverID";
+const char* const kPendingPaths = "handOverPaths";
+
+QStringList toQt(const std::vector<std::string>& documents) {
+    QStringList list;
+    for (const std::string& d : documents) list << QString::fromStdString(d);
+    return list;
+}
+
+}  // namespace
+
+struct HandOverServer::Thread : QThread {
+    QString path;
+    HandOverServer::Delivery deliver;
+    // Lives on the main thread; deliveries still queued when the server goes
+    // go with it instead of running against a receiver that is gone.
+    QObject receiver;
+    QSemaphore started;
+    bool listening = false;
+
+    // First the launch's identity and documents, answered with kReceived;
+    // then its kConfirmed, after which the documents are delivered. A launch
+    // that gave up waiting (this copy was stopped or hung) never confirms,
+    // so what it told its user had not been opened is never opened later.
+    void read(QLocalSocket& socket, QSet<QString>& seen) {
+        if (!socket.property(kPendingID).isValid()) {
+            QDataStream in(&socket);
+            in.startTransaction();
+            QString id;
+            QStringList paths;
+            in >> id >> paths;
+            if (!in.commitTransaction()) return;  // the rest is still on its way
+            socket.setProperty(kPendingID, id);
+            socket.setProperty(kPendingPaths, paths);
+            socket.write(&kReceived, 1);
+            socket.flush();
+        }
+        if (socket.bytesAvailable() < 1 || socket.read(1) != QByteArray(1, kConfirmed)) return;
+        const QString id = socket.property(kPendingID).toString();
+        if (seen.contains(id)) return;  // a repeat of a hand-over delivered already
+        seen.insert(id);
+        std::vector<std::string> documents;
+        for (const QString& p : socket.property(kPendingPaths).toStringList()) documents.push_back(p.toStdString());
+        QMetaObject::invokeMethod(&receiver, [deliver = deliver, documents] { deliver(documents); },
+                                  Qt::QueuedConnection);
+    }
+
+    void run() override {
+        QLocalServer server;
+        server.setSocketOptions(QLocalServer::UserAccessOption);
+        QLocalServer::removeServer(path);
+        listening = server.listen(path);
+        started.release();
+        if (!listening) return;
+        QSet<QString> seen;  // hand-overs delivered already, by the launch's identity
+        QObject::connect(&server, &QLocalServer::newConnection, &server, [&] {
+            while (QLocalSocket* socket = server.nextPendingConnection()) {
+                QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+                QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket, &seen] { read(*socket, seen); });
+            }
+        });
+        exec();
+    }
+};
+
+HandOverServer::HandOverServer(Delivery deliver) : deliver_(std::move(deliver)) {}
+
+HandOverServer::~HandOverServer() {
+    if (thread_) {
+        thread_->quit();
+        thread_->wait();
+    }
+}
+
+bool HandOverServer::listen(const std::string& path) {
+    thread_ = std::make_unique<Thread>();
+    thread_->path = QString::fromStdString(path);
+    thread_->deliver = deliver_;
+    thread_->start();
+    thread_->started.acquire();
+    return thread_->listening;
+}
+
+bool HandOverServer::handOver(const std::string& path, const std::string& handOverID,
+                              const std::vector<std::string>& documents, int answerMilliseconds) {
+    QLocalSocket socket;
+    socket.connectToServer(QString::fromStdString(path));
+    if (!socket.waitForConnected(answerMilliseconds)) return false;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << QString::fromStdString(handOverID) << toQt(documents);
+    socket.write(bytes);
+    if (!socket.waitForBytesWritten(answerMilliseconds)) return false;
+    if (!socket.waitForReadyRead(answerMilliseconds) || socket.read(1) != QByteArray(1, kReceived)) return false;
+    socket.write(&kConfirmed, 1);
+    return socket.waitForBytesWritten(answerMilliseconds);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Where the running copy takes documents from later launches: a local
+// socket served by a thread of its own. The thread answers at once, even
+// while the main thread is still starting (waiting for the database, say),
+// so a launch is never left waiting on a copy that is merely busy; the
+// documents wait on the main thread's queue until it can open them.
+//
+// A launch tags its hand-over with an identity of its own and may send it
+// again when it saw no answer; a repeat is answered but not delivered again,
+// so each handed-over document is opened exactly once.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class HandOverServer {
+public:
+    using Delivery = std::function<void(const std::vector<std::string>& documents)>;
+
+    // `deliver` runs on the main thread, from its event loop.
+    explicit HandOverServer(Delivery deliver);
+    ~HandOverServer();
+    HandOverServer(const HandOverServer&) = delete;
+    HandOverServer& operator=(const HandOverServer&) = delete;
+
+    // Listens on the socket at `path` (a socket file left there is replaced:
+    // the caller holds the lock that owns the path). Answers once listening.
+    bool listen(const std::string& path);
+
+    // A launch's side: hands `documents` to the server at `path` under
+    // `handOverID`; True once the server answered that it has them.
+    static bool handOver(const std::string& path, const std::string& handOverID,
+                         const std::vector<std::string>& documents, int answerMilliseconds);
+
+private:
+    struct Thread;
+    std::unique_ptr<Thread> thread_;
+    Delivery deliver_;
+};

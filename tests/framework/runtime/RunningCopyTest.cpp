@@ -1,0 +1,60 @@
+// The pieces that make one process the running copy: the lock in the data
+// folder (one holder at a time, what it announces read by the others, free
+// again the moment its holder lets go) and the hand-over socket, which opens
+// a launch's documents once however often that launch sent them.
+#include "framework/runtime/HandOverServer.h"
+#include "framework/runtime/RunningCopyLock.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+TEST(RunningCopyLockTest, OneHolderAtATimeWhoseAnnouncementTheOthersRead) {
+    QTemporaryDir dir;
+    const std::string folder = (dir.path() + "/not yet made").toStdString();
+    auto first = std::make_unique<RunningCopyLock>(folder);
+    RunningCopyLock second(folder);
+    ASSERT_TRUE(first->usable());
+    EXPECT_FALSE(second.holder()) << "nothing announced yet";
+    ASSERT_TRUE(first->tryTake());
+    EXPECT_FALSE(second.tryTake());
+    EXPECT_FALSE(second.announce("/elsewhere")) << "only the holder announces";
+    ASSERT_TRUE(first->announce("/run/a long/socket path"));
+    ASSERT_TRUE(second.holder());
+    EXPECT_EQ(second.holder()->processID, ::getpid());
+    EXPECT_EQ(second.holder()->socketPath, "/run/a long/socket path");
+
+    first.reset();  // as when the holder ends, however it ends
+    ASSERT_TRUE(second.tryTake());
+    ASSERT_TRUE(second.announce("/b"));
+    EXPECT_EQ(RunningCopyLock(folder).holder()->socketPath, "/b") << "the former, longer announcement is gone";
+}
+
+TEST(HandOverServerTest, ARepeatedHandOverIsAnsweredButOpenedOnce) {
+    QTemporaryDir dir;
+    std::vector<std::vector<std::string>> delivered;
+    HandOverServer server([&](const std::vector<std::string>& documents) { delivered.push_back(documents); });
+    const std::string path = (dir.path() + "/hand-over.socket").toStdString();
+    ASSERT_TRUE(server.listen(path));
+    EXPECT_TRUE(HandOverServer::handOver(path, "launch-1", {"/a.txt", "/b.txt"}, 5000));
+    EXPECT_TRUE(HandOverServer::handOver(path, "launch-1", {"/a.txt", "/b.txt"}, 5000));  // its answer was lost, say
+    EXPECT_TRUE(HandOverServer::handOver(path, "launch-2", {}, 5000));
+    // Delivered from the main thread's loop, not from the socket's thread;
+    // a repeat would arrive with the others.
+    EXPECT_TRUE(delivered.empty());
+    for (int turns = 0; turns < 50 || (delivered.size() < 2 && turns < 5000); ++turns) {
+        QCoreApplication::processEvents();
+        QThread::msleep(2);
+    }
+    const std::vector<std::vector<std::string>> expected = {{"/a.txt", "/b.txt"}, {}};
+    EXPECT_EQ(delivered, expected);
+    EXPECT_FALSE(HandOverServer::handOver((dir.path() + "/nobody.socket").toStdString(), "launch-3", {}, 1000));
+}
+
+}  // namespace
