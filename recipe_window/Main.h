@@ -231,8 +231,10 @@ private:
     // nothing; answers the failure, none when stored.
     std::optional<NewRowFailure> insertNewRecipe(const RecipeStatement& insert);
     // Shows the new recipe selected in the whole list, its name selected for
-    // typing; answers whether the list shows it.
-    bool showNewRecipe(int64_t rowID);
+    // typing (or the focus in its text, for an imported recipe whose name is
+    // already what it should be); answers whether the list shows it.
+    enum class NewRecipeFocus { Name, Text };
+    bool showNewRecipe(int64_t rowID, NewRecipeFocus focus = NewRecipeFocus::Name);
     // A new recipe was not made after all: the list shows the first recipe again.
     void showFirstRecipe();
     // Runs the statement on App().db; answers whether it succeeded.

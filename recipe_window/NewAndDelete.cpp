@@ -67,9 +67,15 @@ std::optional<MainWindow::NewRowFailure> MainWindow::insertNewRecipe(const Recip
 
 void MainWindow::showFirstRecipe() { updateFoundList(0, ""); }
 
-bool MainWindow::showNewRecipe(int64_t rowID) {
+bool MainWindow::showNewRecipe(int64_t rowID, NewRecipeFocus focus) {
     updateFoundList(rowID, "");
     if (recRowID != rowID) return false;  // made, but the list cannot show it
+    // Straight to the text: passing through the name would store it again
+    // on the way and reload the recipe just shown.
+    if (focus == NewRecipeFocus::Text) {
+        RecipeText->SetFocus();
+        return true;
+    }
     recipeName->SetFocus();
     recipeName->SelStart = 0;
     recipeName->SelLength = Len(recipeName->Text);

@@ -121,5 +121,5 @@ void MainWindow::storeImport(const ImportedRecipe& imported) {
     }
     // The focus ends in the imported text, so typing goes on there rather
     // than replacing the imported name.
-    if (showNewRecipe(created)) RecipeText->SetFocus();
+    showNewRecipe(created, NewRecipeFocus::Text);
 }

@@ -132,7 +132,7 @@ int run(int argc, char** argv, const StartupSteps& steps) {
             case SingleInstance::Outcome::HandedOver:
                 return 0;
             case SingleInstance::Outcome::NotTaken:
-                services().reportFatalError(SingleInstance::notTakenMessage(steps.applicationName, documents));
+                reportFatalError(SingleInstance::notTakenMessage(steps.applicationName, documents));
                 return 1;
         }
     }

@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, NewRecipeAndAnOpenedDocumentLoadOnlyTheNewRecipe) {
     EXPECT_EQ(shows.matches() - before, 1);
     EXPECT_EQ(w().recRowID, 3);
 
-    w().recipeList->ListIndex = 0;  // Bread again
+    ui.clickCell(*w().recipeList, 0);  // Bread again, the focus in the list
     ASSERT_EQ(w().recRowID, 1);
     const std::string document = ui.folder("Home") + "/Pie.txt";
     std::ofstream(document) << "Roll the dough";
