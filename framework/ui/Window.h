@@ -63,7 +63,9 @@ public:
     Property<bool> CloseButton;
     // Asked of the window manager for document and floating windows (a
     // fixed frame has neither); a desktop that draws every button anyway
-    // (openbox) still shows them.
+    // (openbox) still shows them. Retyping the window as a toolbar would hide
+    // them there, but openbox then stacks it above the application's other
+    // windows and no longer hands the focus back to it.
     Property<bool> MinimizeButton, MaximizeButton;
     Property<uint32_t> BackColor;  // 0xRRGGBB, used when HasBackColor
     Property<bool> HasBackColor;
