@@ -1,5 +1,6 @@
 #include "framework/ui/DesktopProbe.h"
 
+#include "framework/ui/DesktopInputMark.h"
 #include "framework/runtime/Runtime.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/Window.h"
@@ -231,6 +232,7 @@ QByteArray snapshot(qint64 serial) {
     const QWidget* active = QApplication::activeWindow();
     QJsonObject root{{"serial", serial},
                      {"pid", QCoreApplication::applicationPid()},
+                     {"inputMark", static_cast<qint64>(DesktopInputMark::last())},
                      {"quitting", Runtime::quitting()},
                      {"activeWindowTitle", active ? QJsonValue(active->windowTitle()) : QJsonValue()},
                      {"windows", windows},
@@ -246,6 +248,7 @@ namespace DesktopProbe {
 void installIfRequested() {
     const QString path = qEnvironmentVariable("LARDERWISE_DESKTOP_PROBE");
     if (path.isEmpty()) return;
+    DesktopInputMark::install();
     auto* timer = new QTimer(qApp);
     timer->setObjectName("larderwiseDesktopProbe");
     auto serial = std::make_shared<qint64>(0);

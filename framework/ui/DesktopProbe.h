@@ -7,6 +7,8 @@
 // JSON describing what is on screen:
 //   serial      counts the writes; a write after the driver's input means the
 //               loop turned since (the driver's "wait for idle")
+//   inputMark   the driver's last input mark the program has read
+//               (DesktopInputMark.h)
 //   quitting    a Quit was requested
 //   windows     every shown framework window, front first: title, active (the
 //               framework's activation), qtActive (the window system's), the
