@@ -19,10 +19,12 @@ import signal
 import sqlite3
 import subprocess
 import sys
+import shutil
 import tempfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+HANG = 120  # seconds: only a hung program takes this long, even the sanitizer build on a loaded machine
 
 
 def main():
@@ -30,6 +32,13 @@ def main():
     build = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else os.path.join(ROOT, "build")
     program = os.path.join(build, "bin", "larderwise")
     scratch = tempfile.mkdtemp(prefix="larderwise-soak-")
+    try:
+        return soak(rounds, program, scratch)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)  # nothing of the run outlives it, under a plain ctest too
+
+
+def soak(rounds, program, scratch):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", ASAN_OPTIONS="detect_leaks=0")
     env.pop("DBUS_SESSION_BUS_ADDRESS", None)
     for name in ("HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
@@ -70,7 +79,7 @@ def main():
         while time.monotonic() < deadline:
             serial += 1
             name = write_recipe(serial, 1, 4000)
-            subprocess.run([program, name], env=env, cwd=scratch, timeout=30,
+            subprocess.run([program, name], env=env, cwd=scratch, timeout=HANG,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             imports += 1
             time.sleep(rng.uniform(0.0, 0.05))
@@ -111,12 +120,17 @@ def main():
         for name, text in committed.items():
             if stored.get(name) != text:
                 lost.append(f"round {round_}: {name} lost or changed")
-    # One more start: whatever temporary files the kills left are removed.
+    # One more start: whatever temporary files the kills left are removed. The start-up is given
+    # as long as a hung one would take; a busy machine only makes it slower.
+    def leftovers():
+        return [n for n in os.listdir(folder) if ".tmp-" in n or n.startswith(".recipeDB")]
     last = subprocess.Popen([program], env=env, cwd=scratch, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(1.5)
+    deadline = time.monotonic() + HANG
+    while leftovers() and time.monotonic() < deadline and last.poll() is None:
+        time.sleep(0.1)
+    leftovers = leftovers()  # read before the kill, which may cut short a write of this copy's own
     last.send_signal(signal.SIGKILL)
     last.wait()
-    leftovers = [n for n in os.listdir(folder) if ".tmp-" in n or n.startswith(".recipeDB")]
     print(f"kills survived: {kills}, imports handed over: {imports}, recipes committed and checked: "
           f"{len(committed)}, integrity checks: {kills}, data lost: {len(lost)}, temporary files left: {len(leftovers)}, "
           f"imports cut short by a kill (an empty or partial recipe left): {len(partial)}")
