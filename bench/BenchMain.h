@@ -34,14 +34,15 @@ public:
     }
 };
 
-// Runs the benchmarks the command line selects; 1 when any of them failed.
+// Runs the benchmarks the command line selects; 1 when any of them failed,
+// or none ran (a filter that matches nothing, or one that does not compile).
 inline int runBenchmarks(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     CheckingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const size_t ran = benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    return reporter.failed ? 1 : 0;
+    return reporter.failed || ran == 0 ? 1 : 0;
 }
 
 }  // namespace bench
