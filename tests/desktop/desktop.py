@@ -539,20 +539,23 @@ class Desktop:
         self.processes.append(source)
         found = []
 
-        def shown():
+        def shown(active=False):
             try:
                 with open(probe, encoding="utf-8") as f:
                     found[:] = [w for w in json.load(f)["windows"] if w["title"] == "Drag Source"]
             except (FileNotFoundError, json.JSONDecodeError):
                 return False
-            return bool(found)
+            return bool(found) and (found[0]["active"] or not active)
         self._wait(shown, HANG, "the drag source window")
         label = Window(found[0]).control("draggedFile")
         start = (label["x"] + 20, label["y"] + 20)
         self.click_at(*start, idle=False)  # activates the other program, as a user's press would
-        time.sleep(0.3)
+        self._wait(lambda: shown(active=True), HANG, "the drag source to be the active window")
+        ended = os.path.join(self.artifacts, "drag-source.log")
+        drags_before = open(ended).read().count("drag ended")
         self.drag(start, to, steps=12, hover=0.3)
-        time.sleep(0.3)
+        # The source's drag ends once this program has answered the drop; then it is idle.
+        self._wait(lambda: open(ended).read().count("drag ended") > drags_before, HANG, "the drop to be answered")
         self.wait_idle()
         # Read before the other program ends: its window going away hands the focus back.
         self.active_at_drop = {w.title: w.active for w in self.windows()}
