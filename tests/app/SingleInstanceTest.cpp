@@ -5,16 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QThread>
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "tests/support/RecipeDatabase.h"
@@ -66,8 +70,7 @@ struct SingleInstanceTest : testing::Test {
     // The first copy is running once it answers: its socket or bus name is up.
     QProcess& launchRunningCopy(const std::function<bool()>& up) {
         QProcess& p = launch({});
-        const auto until = Clock::now() + std::chrono::seconds(20);
-        while (!up() && Clock::now() < until) QThread::msleep(50);
+        waitUntil(up);
         EXPECT_TRUE(up()) << "the first copy never came up";
         return p;
     }
@@ -79,10 +82,39 @@ struct SingleInstanceTest : testing::Test {
         return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
     }
     bool socketUp() const { return !QDir(runtime).entryList({"larderwise-*.socket"}, QDir::System).isEmpty(); }
+    // The socket file's identity: a copy that starts listening makes a new one.
+    ino_t socketInode() const {
+        const QStringList sockets = QDir(runtime).entryList({"larderwise-*.socket"}, QDir::System);
+        struct stat info {};
+        if (sockets.isEmpty() || ::stat(QFile::encodeName(runtime + "/" + sockets.first()).constData(), &info) != 0)
+            return 0;
+        return info.st_ino;
+    }
+    // A copy holds the program's name on the test's own session bus.
+    bool onTheBus() const {
+        const QString connection = "larderwise-test-bus";
+        bool held = false;
+        {
+            QDBusConnection bus =
+                QDBusConnection::connectToBus(environment.value("DBUS_SESSION_BUS_ADDRESS"), connection);
+            if (bus.isConnected() && bus.interface()) {
+                const QStringList names = bus.interface()->registeredServiceNames().value();
+                held = std::any_of(names.begin(), names.end(),
+                                   [](const QString& name) { return name.startsWith("org.larderwise.Larderwise."); });
+            }
+        }
+        QDBusConnection::disconnectFromBus(connection);
+        return held;
+    }
+    // Polls until the condition holds; only a hang takes the minute.
+    static void waitUntil(const std::function<bool()>& condition) {
+        const auto until = Clock::now() + std::chrono::seconds(60);
+        while (!condition() && Clock::now() < until) QThread::msleep(50);
+    }
     // The second launch ends at once, successfully, having handed over.
     void handOver(const QStringList& files) {
         QProcess& second = launch(files);
-        const bool ended = second.waitForFinished(10000);
+        const bool ended = second.waitForFinished(60'000);
         EXPECT_TRUE(ended) << "the second launch started a copy of its own";
         if (ended) {
             EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
@@ -98,7 +130,7 @@ struct SingleInstanceTest : testing::Test {
     // name and text): the rows as they stand once they match, or at the timeout.
     Rows recipesOnceThey(const std::function<bool(const Rows&)>& done) {
         Rows rows;
-        const auto until = Clock::now() + std::chrono::seconds(20);
+        const auto until = Clock::now() + std::chrono::seconds(60);
         do {
             QThread::msleep(100);
             rows = selectRows(database, "select recipeName, recipeText from recipes order by rowID");
@@ -123,11 +155,12 @@ TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsToTheRunningCopyOverThe
     first.kill();
     first.waitForFinished(5000);
     ASSERT_TRUE(socketUp());
+    const ino_t leftBehind = socketInode();
     QProcess& again = launch({});
-    const auto until = Clock::now() + std::chrono::seconds(20);
-    while (lockHolder() != again.processId() && Clock::now() < until) QThread::msleep(50);
+    waitUntil([&] { return lockHolder() == again.processId(); });
     ASSERT_EQ(lockHolder(), again.processId()) << "the lock left by the killed copy was not taken over";
-    QThread::msleep(200);  // it listens right after taking the lock
+    waitUntil([&] { return socketInode() != 0 && socketInode() != leftBehind; });
+    ASSERT_NE(socketInode(), leftBehind) << "the new copy does not listen on a socket of its own";
     writeDocument("Tart.txt", "Bake");
     handOver({"Tart.txt"});
     const Row tart = {"Tart.txt", "Bake"};
@@ -168,7 +201,8 @@ TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsOverTheSessionBusWhereT
     environment.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromUtf8(bus.readLine()).trimmed());
 
     QProcess& first = launchRunningCopy([this] { return selectRows(database, "select 1").size() == 1; });
-    QThread::msleep(1500);  // up and on the bus
+    waitUntil([&] { return onTheBus(); });
+    ASSERT_TRUE(onTheBus()) << "the first copy never took its name on the bus";
     writeDocument("Pie.txt", "Roll the dough");
     handOver({"Pie.txt"});
     const Rows two = {{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}};

@@ -107,6 +107,9 @@ class Desktop:
             "XDG_RUNTIME_DIR": os.path.join(self.scratch, "runtime"),
             "LANG": "C.UTF-8",
             "NO_AT_BRIDGE": "1",
+            # The orderly quit after a signal must finish however slow a loaded machine makes it; the
+            # grace period's own end is tested by tests/app/SessionEndProcessTest.cpp.
+            "LARDERWISE_GRACE_SECONDS": str(int(HANG)),
         }
         for key in ("HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
             os.makedirs(self.env[key], exist_ok=True)
@@ -597,6 +600,16 @@ class Desktop:
     def note(self, message):
         self.log.write(f"{time.monotonic():.3f} {message}\n")
         self.log.flush()
+
+    def keep_display_state(self):
+        """Which helper processes still run and the display's window tree, for a failure's evidence."""
+        with open(os.path.join(self.artifacts, "display-state.txt"), "w") as out:
+            for p in self.processes:
+                out.write(f"{p.args[0]} pid {p.pid}: {'running' if p.poll() is None else f'ended {p.returncode}'}\n")
+            if self.display:
+                tree = subprocess.run(["xwininfo", "-root", "-tree"], env=self.env, capture_output=True, text=True,
+                                      timeout=30)
+                out.write(tree.stdout + tree.stderr)
 
     def keep_probe(self):
         if os.path.exists(self.probe_path):
