@@ -120,7 +120,8 @@ class Desktop:
         self.exit_code = None
         self.active_at_drop = {}  # set by drag_file_from_outside
         self.display = None
-        self._x = None  # the driver's own X connection, for input marks
+        self._x = None  # the driver's own X connection: input marks, the window manager's readiness
+        self._mark_atom = None
         self._marks = 0
         self.log = open(os.path.join(self.artifacts, "driver.log"), "w", encoding="utf-8")
         self.screenshots = 0
@@ -160,6 +161,32 @@ class Desktop:
         self._wait(lambda: b"_NET_SUPPORTING_WM_CHECK(WINDOW)" in subprocess.run(
             ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env, capture_output=True).stdout,
             HANG, "the window manager to start")
+        self._wait_for_the_window_manager_to_manage()
+
+    def _wait_for_the_window_manager_to_manage(self):
+        """Maps a window of the driver's own until openbox frames it. Openbox names itself on the root
+        window before its start-up has ended, and a window mapped in between can be left unmanaged
+        for good (never shown); a loaded machine makes that window wide. Each second without a frame
+        the window is mapped again."""
+        x = self._xconnection()
+        root = x.screen().root
+        window = root.create_window(0, 0, 10, 10, 0, x.screen().root_depth)
+        deadline = time.monotonic() + HANG
+        try:
+            while time.monotonic() < deadline:
+                window.map()
+                x.sync()
+                framed_by = time.monotonic() + 1
+                while time.monotonic() < framed_by:
+                    if window.query_tree().parent != root:
+                        return
+                    time.sleep(0.02)
+                window.unmap()
+                x.sync()
+            raise ScenarioFailure(f"the window manager managed no window within {HANG} s")
+        finally:
+            window.destroy()
+            x.sync()
 
     # --- files before the start ---------------------------------------------
     @property
@@ -260,16 +287,21 @@ class Desktop:
         the mark, it has read that input; -1 without a display."""
         if self.display is None:
             return -1
+        x = self._xconnection()
+        self._marks += 1
+        if self._mark_atom is None:
+            self._mark_atom = x.intern_atom("_LARDERWISE_INPUT_MARK")
+        x.screen().root.change_property(self._mark_atom, 6, 32, [self._marks])  # 6: CARDINAL
+        x.sync()
+        return self._marks
+
+    def _xconnection(self):
+        """The driver's own connection to the display (python3-xlib)."""
         if self._x is None:
-            from Xlib import display as xdisplay  # python3-xlib; only the desktop tier needs it
+            from Xlib import display as xdisplay  # only the desktop tier needs it
             os.environ["XAUTHORITY"] = self.env["XAUTHORITY"]  # Xlib reads the cookie's file from here
             self._x = xdisplay.Display(self.display)
-            self._mark_atom = self._x.intern_atom("_LARDERWISE_INPUT_MARK")
-        self._marks += 1
-        root = self._x.screen().root
-        root.change_property(self._mark_atom, 6, 32, [self._marks])  # 6: CARDINAL
-        self._x.sync()
-        return self._marks
+        return self._x
 
     def running(self):
         return self.program is not None and self.program.poll() is None
