@@ -82,13 +82,15 @@ struct SingleInstanceTest : testing::Test {
         return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
     }
     bool socketUp() const { return !QDir(runtime).entryList({"larderwise-*.socket"}, QDir::System).isEmpty(); }
-    // The socket file's identity: a copy that starts listening makes a new one.
-    ino_t socketInode() const {
+    // When the socket file was made (to the nanosecond), 0 for none: a copy
+    // that starts listening makes a new one. Its inode number is no proof,
+    // since the file system may give the new file the old one's.
+    int64_t socketMade() const {
         const QStringList sockets = QDir(runtime).entryList({"larderwise-*.socket"}, QDir::System);
         struct stat info {};
         if (sockets.isEmpty() || ::stat(QFile::encodeName(runtime + "/" + sockets.first()).constData(), &info) != 0)
             return 0;
-        return info.st_ino;
+        return int64_t{info.st_ctim.tv_sec} * 1'000'000'000 + info.st_ctim.tv_nsec;
     }
     // A copy holds the program's name on the test's own session bus.
     bool onTheBus() const {
@@ -155,12 +157,12 @@ TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsToTheRunningCopyOverThe
     first.kill();
     first.waitForFinished(5000);
     ASSERT_TRUE(socketUp());
-    const ino_t leftBehind = socketInode();
+    const int64_t leftBehind = socketMade();
     QProcess& again = launch({});
     waitUntil([&] { return lockHolder() == again.processId(); });
     ASSERT_EQ(lockHolder(), again.processId()) << "the lock left by the killed copy was not taken over";
-    waitUntil([&] { return socketInode() != 0 && socketInode() != leftBehind; });
-    ASSERT_NE(socketInode(), leftBehind) << "the new copy does not listen on a socket of its own";
+    waitUntil([&] { return socketMade() > leftBehind; });
+    ASSERT_GT(socketMade(), leftBehind) << "the new copy does not listen on a socket of its own";
     writeDocument("Tart.txt", "Bake");
     handOver({"Tart.txt"});
     const Row tart = {"Tart.txt", "Bake"};
