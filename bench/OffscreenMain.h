@@ -4,15 +4,14 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include "bench/BenchMain.h"
+
 namespace bench {
 
 inline int runBenchmarksOffscreen(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
 
 }  // namespace bench

@@ -16,14 +16,14 @@ namespace bench {
 
 enum class RecipeText {
     Spaces,                  // words separated by spaces
-    CarriageReturnsAndTabs,  // line ends and tabs inside the text and the keywords (what an export rewrites)
+    CarriageReturnsAndTabs,  // CRs, LFs, CR LFs and tabs inside the text, tabs in the keywords (what an export rewrites)
 };
 
 // Creates `file` (replacing it) with n such recipes; a failure ends the
 // benchmark, since every figure after it would be measured on nothing.
 inline void fillRecipeDatabase(const std::filesystem::path& file, int n, RecipeText text) {
     const bool breaks = text == RecipeText::CarriageReturnsAndTabs;
-    const std::string body = breaks ? "replace(replace(substr(hex(randomblob(1100)),1,2000),'A',char(13)),'B',char(9))"
+    const std::string body = breaks ? "replace(replace(replace(substr(hex(randomblob(1100)),1,2000),'A',char(13)),'B',char(9)),'C',char(10))"
                                     : "substr(replace(hex(randomblob(1100)),'A',' '),1,2000)";
     const std::string keywords = breaks ? "'italian dinner' || char(9) || 'pasta ' || hex(randomblob(8))"
                                         : "'italian dinner pasta ' || hex(randomblob(8))";

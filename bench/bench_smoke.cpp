@@ -1,5 +1,7 @@
 // Placeholder so bench/ is wired; real benchmarks replace it.
 #include <benchmark/benchmark.h>
+
+#include "bench/BenchMain.h"
 #include <string>
 #include <vector>
 
@@ -12,4 +14,4 @@ static void BM_BuildStrings(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BuildStrings)->Arg(1000);
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }

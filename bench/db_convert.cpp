@@ -7,8 +7,9 @@
 //                         openDatabase vs. a bare open plus the first-row select
 //   BM_UpgradeConvert/N   N old-layout recipes (no rating, no RTF): openDatabase
 //                         (columns, rebuild, conversion, vacuum) vs. the same
-//                         statements prepared once and bound per row, with the
-//                         same RTF writing
+//                         result in plain SQL (BareSqlite.h): one pass that
+//                         copies in name order and writes each text as RTF,
+//                         then the vacuum; both must leave the same recipes
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -25,6 +26,8 @@
 #include "framework/ui/Runtime.h"
 #include "framework/text/StyledText.h"
 
+#include "bench/BareSqlite.h"
+#include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
 
 namespace fs = std::filesystem;
@@ -90,60 +93,51 @@ void placeDatabase(const fs::path& source) {
 
 double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
-// What opening a current database needs at the least: open the file and
-// read the first row's two text columns.
-void bareOpen() {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(liveFile().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, "select recipeRtfText,recipeText from recipes order by rowID limit 1", -1, &stmt,
-                       nullptr);
-    if (sqlite3_step(stmt) == SQLITE_ROW) benchmark::DoNotOptimize(sqlite3_column_bytes(stmt, 0));
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
+// What opening a current database needs at the least: open the file with
+// the program's pragmas and read the first row's two text columns.
+bool bareOpen() {
+    bench::BareSqlite bare(liveFile().string());
+    bare.each(bare.statement("select recipeRtfText,recipeText from recipes order by rowID limit 1"),
+              [](sqlite3_stmt* row) { benchmark::DoNotOptimize(sqlite3_column_bytes(row, 0)); });
+    return bare.ok();
 }
 
-// The upgrade's row work with statements prepared once: two columns, the
-// copy in name order into the new table, the RTF of every text, the vacuum.
-void bareUpgrade() {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(liveFile().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    exec(db, "alter table recipes add column recipeRating integer");
-    exec(db, "alter table recipes add column recipeRtfText varchar");
-    exec(db, "begin");
-    exec(db, RecipesTable::kCreateTemporary);
-    sqlite3_stmt *ids = nullptr, *copy = nullptr;
-    sqlite3_prepare_v2(db, "select rowID from recipes order by recipeName", -1, &ids, nullptr);
-    sqlite3_prepare_v2(db,
-                       "insert into recipes2 select recipeName,recipeText,recipeRtfText,recipeKeywords,recipeRating,"
-                       "recipePhoto from recipes where rowID = ?",
-                       -1, &copy, nullptr);
-    while (sqlite3_step(ids) == SQLITE_ROW) {
-        sqlite3_bind_int64(copy, 1, sqlite3_column_int64(ids, 0));
-        sqlite3_step(copy);
-        sqlite3_reset(copy);
-    }
-    sqlite3_finalize(ids);
-    sqlite3_finalize(copy);
-    exec(db, "drop table recipes");
-    exec(db, "alter table recipes2 rename to recipes");
-    sqlite3_stmt *rows = nullptr, *update = nullptr;
-    sqlite3_prepare_v2(db, "select rowID, recipeText from recipes order by rowID", -1, &rows, nullptr);
-    sqlite3_prepare_v2(db, "update recipes set recipeRtfText = ? where rowID = ?", -1, &update, nullptr);
-    while (sqlite3_step(rows) == SQLITE_ROW) {
-        const std::string text(reinterpret_cast<const char*>(sqlite3_column_text(rows, 1)),
-                               static_cast<size_t>(sqlite3_column_bytes(rows, 1)));
-        const std::string rtf = StyledText(text).RTFData();
-        sqlite3_bind_text(update, 1, rtf.c_str(), static_cast<int>(rtf.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_int64(update, 2, sqlite3_column_int64(rows, 0));
-        sqlite3_step(update);
-        sqlite3_reset(update);
-    }
-    sqlite3_finalize(rows);
-    sqlite3_finalize(update);
-    exec(db, "commit");
-    exec(db, "vacuum");
-    sqlite3_close(db);
+// The upgrade's work in plain SQL: the new layout's table filled in name
+// order in one pass, each text written as RTF on the way (the characters RTF
+// reserves escaped, each paragraph break a \par: all the benchmark's ASCII
+// texts need), the old table replaced, the file compacted.
+bool bareUpgrade() {
+    bench::BareSqlite bare(liveFile().string());
+    bare.exec("begin");
+    bare.exec(RecipesTable::kCreateTemporary);
+    bare.exec("insert into recipes2 (recipeName, recipeText, recipeRtfText, recipeKeywords, recipePhoto) "
+              "select recipeName, recipeText, '{\\rtf1\\ansi ' || replace(replace(replace(replace(recipeText, "
+              "'\\', '\\\\'), '{', '\\{'), '}', '\\}'), char(13), '\\par ') || '}', recipeKeywords, recipePhoto "
+              "from recipes order by recipeName");
+    bare.exec("drop table recipes");
+    bare.exec("alter table recipes2 rename to recipes");
+    bare.exec("commit");
+    bare.exec("PRAGMA cache_spill=ON");  // as the program's vacuum runs
+    bare.exec("vacuum");
+    return bare.ok();
+}
+
+// What both upgrades must leave: every recipe, in name order, with its text
+// and an RTF copy of it.
+std::string upgradedContents() {
+    bench::BareSqlite bare(liveFile().string());
+    std::string contents;
+    bare.each(bare.statement("select recipeName, recipeText, recipeRtfText is not null, recipeRating from recipes "
+                             "order by rowID"),
+              [&](sqlite3_stmt* row) {
+                  for (int column = 0; column < 4; ++column) {
+                      const auto* text = sqlite3_column_text(row, column);
+                      contents += text ? reinterpret_cast<const char*>(text) : "NULL";
+                      contents += '\t';
+                  }
+                  contents += '\n';
+              });
+    return bare.ok() ? contents : std::string();
 }
 
 void openWithApplication(Larderwise& app) {
@@ -161,8 +155,9 @@ void BM_OpenCurrent(benchmark::State& state) {
         auto t0 = std::chrono::steady_clock::now();
         openWithApplication(app);
         auto t1 = std::chrono::steady_clock::now();
-        bareOpen();
+        const bool bareOpened = bareOpen();
         auto t2 = std::chrono::steady_clock::now();
+        if (!bareOpened) return state.SkipWithError("the bare open failed");
         ours += seconds(t1 - t0);
         bare += seconds(t2 - t1);
     }
@@ -170,7 +165,11 @@ void BM_OpenCurrent(benchmark::State& state) {
     state.counters["ratio_to_bare"] = ours / bare;
     state.counters["ms_open"] = 1000 * ours / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_OpenCurrent)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(200);
+BENCHMARK(BM_OpenCurrent)
+    ->Arg(bench::size(10000))
+    ->Arg(bench::size(100000))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(bench::iterations(200));
 
 void BM_UpgradeConvert(benchmark::State& state) {
     const fs::path source = sourceDatabase(static_cast<int>(state.range(0)), false);
@@ -184,18 +183,22 @@ void BM_UpgradeConvert(benchmark::State& state) {
         auto t1 = std::chrono::steady_clock::now();
         peak = std::max(peak, bench::peakResidentMB());
         app.db->Close();
+        const std::string upgraded = upgradedContents();
         placeDatabase(source);
         auto t2 = std::chrono::steady_clock::now();
-        bareUpgrade();
+        const bool bareUpgraded = bareUpgrade();
         auto t3 = std::chrono::steady_clock::now();
+        if (!bareUpgraded) return state.SkipWithError("the bare upgrade failed");
+        if (upgraded.empty() || upgraded != upgradedContents())
+            return state.SkipWithError("the upgrades leave different recipes");
         ours += seconds(t1 - t0);
         bare += seconds(t3 - t2);
     }
     state.counters["ratio_to_bare"] = ours / bare;
     state.counters["peak_rss_mb"] = peak;
 }
-BENCHMARK(BM_UpgradeConvert)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(2);
-BENCHMARK(BM_UpgradeConvert)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_UpgradeConvert)->Arg(bench::size(10000))->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(2));
+BENCHMARK(BM_UpgradeConvert)->Arg(bench::size(50000))->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
@@ -207,11 +210,9 @@ int main(int argc, char** argv) {
     auto answering = std::make_unique<bench::AnsweringUi>();
     answering->dialogChoice = MessageDialogChoice::AlternateAction;  // the conversion's "&No"
     setUiService(std::move(answering));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int code = bench::runBenchmarks(argc, argv);
     Runtime::releaseWindows();  // the progress windows hold widgets: gone before the QApplication
     setUiService(nullptr);
     fs::remove_all(benchFolder());
-    return 0;
+    return code;
 }

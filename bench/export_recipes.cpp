@@ -1,6 +1,7 @@
 // The recipe export over 10,000 and 100,000 recipes of about 2 KB plain text
 // (with line breaks and tabs to filter) and 5 KB RTF each, against the bare
-// SQLite statement writing the same lines with stdio in the same run.
+// SQLite statement (BareSqlite.h) writing the same lines with stdio in the
+// same run.
 // "ratio_to_bare" is ours divided by bare; both files are compared byte for
 // byte once per size, so the two sides do the same work.
 //
@@ -28,6 +29,8 @@
 #include "framework/runtime/Services.h"
 #include "recipe_window/Main.h"
 
+#include "bench/BareSqlite.h"
+#include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
 #include "bench/RecipeFill.h"
 
@@ -42,8 +45,8 @@ fs::path bareExport() { return benchFolder() / "bare.txt"; }
 
 bench::AnsweringUi* ui = nullptr;
 
-// Random names, 2 KB text holding CRs and TABs, 5 KB RTF, keywords, ratings,
-// no photos.
+// Random names, 2 KB text holding CRs, LFs, CR LFs and TABs, 5 KB RTF,
+// keywords, ratings, no photos.
 void buildDatabase(int n) { bench::fillRecipeDatabase(liveFile(), n, bench::RecipeText::CarriageReturnsAndTabs); }
 
 double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
@@ -51,33 +54,31 @@ double seconds(std::chrono::steady_clock::duration d) { return std::chrono::dura
 void appendFiltered(std::string& out, const unsigned char* text, int size) {
     for (int i = 0; i < size; ++i) {
         const char c = static_cast<char>(text[i]);
-        if (c != '\t') out += c == '\r' ? '\n' : c;
+        if (c == '\t' || (c == '\r' && i + 1 < size && text[i + 1] == '\n')) continue;
+        out += c == '\n' ? '\r' : c;
     }
 }
 
-// The statement alone, on a connection of its own, each row written as the
-// export writes it.
-double bareSeconds() {
+// The statement alone on the bare connection (copied pages, as the export
+// reads), each row written as the export writes it: TABs dropped, every
+// paragraph break (LF, CR, or CR LF as one) as CR, the record ended by LF.
+double bareSeconds(bench::BareSqlite& bare) {
     auto t0 = std::chrono::steady_clock::now();
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(liveFile().c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, "select recipeName, recipeKeywords, recipeText from recipes order by recipeName", -1,
-                       &stmt, nullptr);
+    sqlite3_stmt* stmt =
+        bare.statement("select recipeName, recipeKeywords, recipeText from recipes order by recipeName");
     std::FILE* out = std::fopen(bareExport().c_str(), "wb");
+    if (!out) return 0;
     std::string line;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
+    bare.each(stmt, [&](sqlite3_stmt* row) {
         line.clear();
         for (int column = 0; column < 3; ++column) {
             if (column > 0) line += '\t';
-            appendFiltered(line, sqlite3_column_text(stmt, column), sqlite3_column_bytes(stmt, column));
+            appendFiltered(line, sqlite3_column_text(row, column), sqlite3_column_bytes(row, column));
         }
-        line += '\r';
+        line += '\n';
         std::fwrite(line.data(), 1, line.size(), out);
-    }
-    std::fclose(out);
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
+    });
+    if (std::fclose(out) != 0) return 0;
     return seconds(std::chrono::steady_clock::now() - t0);
 }
 
@@ -90,6 +91,7 @@ std::string contents(const fs::path& path) {
 
 struct Session {
     std::unique_ptr<Larderwise> app;
+    std::unique_ptr<bench::BareSqlite> bare;
 
     MainWindow& open(int n) {
         close();
@@ -98,9 +100,11 @@ struct Session {
         app->db = std::make_shared<REALSQLDatabase>();
         app->openDatabase();
         Main().runOpenEvents();
+        bare = std::make_unique<bench::BareSqlite>(liveFile().string());
         return Main();
     }
     void close() {
+        bare.reset();
         if (!app) return;
         Runtime::releaseWindows();
         app->db->Close();
@@ -124,10 +128,13 @@ void BM_ExportRecipes(benchmark::State& state) {
         ours += seconds(std::chrono::steady_clock::now() - t0);
         peakOurs = std::max(peakOurs, bench::peakResidentMB());
         bench::resetPeakResident();
-        bare += bareSeconds();
+        const double took = bareSeconds(*session().bare);
+        if (took == 0) return state.SkipWithError("the bare export could not be written");
+        bare += took;
         peakBare = std::max(peakBare, bench::peakResidentMB());
     }
     if (ui->lastMessage != "Recipe export complete.") state.SkipWithError(ui->lastMessage.c_str());
+    else if (!session().bare->ok()) state.SkipWithError("the bare statement failed");
     else if (contents(ourExport()) != contents(bareExport())) state.SkipWithError("the exports differ");
     const double runs = static_cast<double>(state.iterations());
     state.counters["ratio_to_bare"] = ours / bare;
@@ -138,7 +145,11 @@ void BM_ExportRecipes(benchmark::State& state) {
     state.counters["peak_rss_mb_bare"] = peakBare;
     state.counters["file_mb"] = static_cast<double>(fs::file_size(ourExport())) / (1024.0 * 1024.0);
 }
-BENCHMARK(BM_ExportRecipes)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ExportRecipes)
+    ->Arg(bench::size(10000))
+    ->Arg(bench::size(100000))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(bench::iterations(5));
 
 }  // namespace
 
@@ -150,11 +161,9 @@ int main(int argc, char** argv) {
     service->saveAnswer = ourExport().string();
     ui = service.get();
     setUiService(std::move(service));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int code = bench::runBenchmarks(argc, argv);
     session().close();
     setUiService(nullptr);
     fs::remove_all(benchFolder());
-    return 0;
+    return code;
 }

@@ -1,6 +1,8 @@
 // The main window's found list over 10,000 and 100,000 recipes of about
 // 2 KB plain text and 5 KB RTF each, against the bare SQLite statement over
-// the same rows in the same run. "ratio_to_bare" is ours divided by bare.
+// the same rows in the same run (BareSqlite.h: one open connection, prepared
+// once, read through a memory map exactly where the program's search is).
+// "ratio_to_bare" is ours divided by bare.
 //
 //   BM_UpdateFoundList/N/kind   updateFoundList end to end (query, list in one
 //                               reset, first row selected and its recipe loaded);
@@ -8,10 +10,10 @@
 //                               2 Everywhere matching every recipe, 3 keywords
 //                               scope without a match
 //   BM_SearchKeystroke/N        one keystroke in the search field to idle, against
-//                               the bare statement on copied pages ("ratio_to_bare")
-//                               and read through a memory map ("..._mapped")
+//                               the bare statement read through a memory map
 //   BM_StartUpAfterDelete/N     a start-up after one recipe was deleted against one
-//                               without free pages; peak memory of each
+//                               without free pages, and against a bare open and
+//                               list statement; peak memory of each
 //   BM_NameFieldLeave/N         leaving the name field: save, commit and refill
 //   BM_UpdateFoundListSorted/N  the same with the list sorted by its heading
 //   BM_StartUp/N                open the database, build and open the window
@@ -38,6 +40,8 @@
 #include "recipe_window/Main.h"
 #include "recipe_window/RecipeStatements.h"
 
+#include "bench/BareSqlite.h"
+#include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
 #include "bench/RecipeFill.h"
 
@@ -60,35 +64,37 @@ fs::path sourceDatabase(int n) {
 
 double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
-// The statement alone: prepared, bound, stepped to the end, both columns
-// read; its pages copied out of the kernel (pread), or with `mapped` read
-// through a memory map.
-double bareSeconds(const RecipeStatement& statement, bool mapped = false) {
+// The statement alone on the bare connection, read as the program reads it:
+// through the memory map for a search (a text to look for), on copied pages
+// for the list of every name. Every row stepped, both columns read; the rows
+// are counted into `rows` when given.
+double bareSeconds(bench::BareSqlite& bare, const RecipeStatement& statement, int64_t* rows = nullptr) {
     auto t0 = std::chrono::steady_clock::now();
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(liveFile().c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (mapped) sqlite3_exec(db, "PRAGMA mmap_size=1099511627776", nullptr, nullptr, nullptr);
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, statement.sql.c_str(), -1, &stmt, nullptr);
-    if (!statement.values.empty()) {
+    sqlite3_stmt* stmt = bare.statement(statement.sql);
+    if (stmt && !statement.values.empty()) {
         const std::string text = statement.values[0].StringValue();
         sqlite3_bind_text(stmt, 1, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
     }
-    int64_t sum = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        sum += sqlite3_column_bytes(stmt, 0);
-        sum += sqlite3_column_int64(stmt, 1);
-    }
+    int64_t sum = 0, count = 0;
+    bare.each(stmt, [&](sqlite3_stmt* row) {
+        sum += sqlite3_column_bytes(row, 0);
+        sum += sqlite3_column_int64(row, 1);
+        ++count;
+    });
     benchmark::DoNotOptimize(sum);
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
+    if (rows) *rows = count;
     return seconds(std::chrono::steady_clock::now() - t0);
 }
 
-// The application object and the window over one database size at a time.
+// The application object and the window over one database size at a time,
+// with the bare connections to the same file: one on copied pages, one
+// through a memory map.
 struct Session {
     std::unique_ptr<Larderwise> app;
+    std::unique_ptr<bench::BareSqlite> bare, bareMapped;
     int size = 0;
+
+    bench::BareSqlite& bareFor(const std::string& text) { return text.empty() ? *bare : *bareMapped; }
 
     // Puts a fresh copy of the n-recipe database in place (not timed).
     static void place(int n) { fs::copy_file(sourceDatabase(n), liveFile(), fs::copy_options::overwrite_existing); }
@@ -101,11 +107,15 @@ struct Session {
             app->db = std::make_shared<REALSQLDatabase>();
             app->openDatabase();
             Main().runOpenEvents();
+            bare = std::make_unique<bench::BareSqlite>(liveFile().string());
+            bareMapped = std::make_unique<bench::BareSqlite>(liveFile().string(), true);
             size = n;
         }
         return Main();
     }
     void close() {
+        bare.reset();
+        bareMapped.reset();
         if (!app) return;
         Runtime::releaseWindows();
         app->db->Close();
@@ -135,7 +145,7 @@ void BM_StartUp(benchmark::State& state) {
     state.counters["peak_rss_mb"] = bench::peakResidentMB();
 }
 // Registered first, so the peak memory is the start-up's and not a later benchmark's.
-BENCHMARK(BM_StartUp)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_StartUp)->Arg(bench::size(100000))->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(3));
 
 // Deletes recipes from the database in place, as the user's last session
 // did: their pages become free pages of the file. One recipe, or (`many`)
@@ -146,6 +156,15 @@ void deleteRecipes(bool many) {
     sqlite3_exec(db, many ? "delete from recipes where rowID % 3 = 0" : "delete from recipes where rowID = 7",
                  nullptr, nullptr, nullptr);
     sqlite3_close(db);
+}
+
+// What a start-up needs at the least: a connection opened with the
+// program's pragmas and the list of every name read on it.
+double bareStartSeconds() {
+    auto t0 = std::chrono::steady_clock::now();
+    bench::BareSqlite bare(liveFile().string());
+    bareSeconds(bare, foundListStatement("Everywhere", ""));
+    return seconds(std::chrono::steady_clock::now() - t0);
 }
 
 // A start-up after recipes were deleted against a start-up of the same
@@ -170,7 +189,7 @@ void BM_StartUpAfterDelete(benchmark::State& state) {
             double& peak = deleted ? peakAfterDelete : peakPlain;
             peak = std::max(peak, bench::peakResidentMB());
         }
-        bare += bareSeconds(foundListStatement("Everywhere", ""));
+        bare += bareStartSeconds();
     }
     session().close();
     const double runs = static_cast<double>(state.iterations());
@@ -182,9 +201,9 @@ void BM_StartUpAfterDelete(benchmark::State& state) {
     state.counters["peak_rss_mb_plain"] = peakPlain;
 }
 BENCHMARK(BM_StartUpAfterDelete)
-    ->ArgsProduct({{10000, 100000}, {0, 1}})
+    ->ArgsProduct({{bench::size(10000), bench::size(100000)}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(2);
+    ->Iterations(bench::iterations(2));
 
 const char* const kScopes[] = {"Everywhere", "Everywhere", "Everywhere", "RecipeKeywords"};
 const char* const kTexts[] = {"", "zzqq", "pasta", "zzqq"};
@@ -195,21 +214,24 @@ void BM_UpdateFoundList(benchmark::State& state) {
     w.searchWhere = kScopes[kind];
     const RecipeStatement statement = foundListStatement(w.searchWhere, kTexts[kind]);
     double ours = 0, bare = 0;
+    int64_t bareRows = 0;
     for (auto _ : state) {
         auto t0 = std::chrono::steady_clock::now();
         w.updateFoundList(0, kTexts[kind]);
         ours += seconds(std::chrono::steady_clock::now() - t0);
-        bare += bareSeconds(statement);
+        bare += bareSeconds(session().bareFor(kTexts[kind]), statement, &bareRows);
     }
+    if (!session().bareFor(kTexts[kind]).ok()) state.SkipWithError("the bare statement failed");
+    else if (w.recipeList->ListCount() != bareRows) state.SkipWithError("the list and the bare statement differ");
     state.counters["rows"] = w.recipeList->ListCount();
     state.counters["ratio_to_bare"] = ours / bare;
     state.counters["ms_ours"] = 1000 * ours / static_cast<double>(state.iterations());
     state.counters["ms_bare"] = 1000 * bare / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_UpdateFoundList)
-    ->ArgsProduct({{10000, 100000}, {0, 1, 2, 3}})
+    ->ArgsProduct({{bench::size(10000), bench::size(100000)}, {0, 1, 2, 3}})
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(10);
+    ->Iterations(bench::iterations(10));
 
 // Typing alternates between two texts so every keystroke changes the search.
 void BM_SearchKeystroke(benchmark::State& state) {
@@ -217,7 +239,7 @@ void BM_SearchKeystroke(benchmark::State& state) {
     w.searchWhere = "Everywhere";
     w.searchControl->SearchWhere = std::string("Everywhere");
     const std::string texts[] = {"pasta 1", "pasta 12"};
-    double ours = 0, bare = 0, bareMapped = 0;
+    double ours = 0, bare = 0;
     int i = 0;
     for (auto _ : state) {
         const std::string& text = texts[i++ % 2];
@@ -227,14 +249,17 @@ void BM_SearchKeystroke(benchmark::State& state) {
         do QApplication::processEvents();
         while (BackgroundSelect::AnyPending());
         ours += seconds(std::chrono::steady_clock::now() - t0);
-        bare += bareSeconds(foundListStatement("Everywhere", text));
-        bareMapped += bareSeconds(foundListStatement("Everywhere", text), true);
+        bare += bareSeconds(session().bareFor(text), foundListStatement("Everywhere", text));
     }
+    if (!session().bareFor(texts[0]).ok()) state.SkipWithError("the bare statement failed");
     state.counters["ratio_to_bare"] = ours / bare;
-    state.counters["ratio_to_bare_mapped"] = ours / bareMapped;
     state.counters["ms_over_bare"] = 1000 * (ours - bare) / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_SearchKeystroke)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(6);
+BENCHMARK(BM_SearchKeystroke)
+    ->Arg(bench::size(10000))
+    ->Arg(bench::size(100000))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(bench::iterations(6));
 
 
 void BM_NameFieldLeave(benchmark::State& state) {
@@ -248,11 +273,11 @@ void BM_NameFieldLeave(benchmark::State& state) {
         auto t0 = std::chrono::steady_clock::now();
         w.recipeName_LostFocus();
         ours += seconds(std::chrono::steady_clock::now() - t0);
-        bare += bareSeconds(foundListStatement("Everywhere", ""));
+        bare += bareSeconds(session().bareFor(""), foundListStatement("Everywhere", ""));
     }
     state.counters["ratio_to_bare"] = ours / bare;
 }
-BENCHMARK(BM_NameFieldLeave)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_NameFieldLeave)->Arg(bench::size(100000))->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(5));
 
 // After the user sorted by the heading (here: descending), every refill is
 // sorted the way the heading's mark shows.
@@ -268,7 +293,7 @@ void BM_UpdateFoundListSorted(benchmark::State& state) {
         auto t0 = std::chrono::steady_clock::now();
         w.updateFoundList(0, "");
         ours += seconds(std::chrono::steady_clock::now() - t0);
-        bare += bareSeconds(statement);
+        bare += bareSeconds(session().bareFor(""), statement);
     }
     state.counters["ratio_to_bare"] = ours / bare;
     state.counters["ms_ours"] = 1000 * ours / static_cast<double>(state.iterations());
@@ -276,7 +301,10 @@ void BM_UpdateFoundListSorted(benchmark::State& state) {
     w.recipeList->SortedColumn = -1;  // the next benchmark's list in the query's order
     w.recipeList->HeadingIndex = -1;
 }
-BENCHMARK(BM_UpdateFoundListSorted)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_UpdateFoundListSorted)
+    ->Arg(bench::size(100000))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(bench::iterations(5));
 
 
 }  // namespace
@@ -286,11 +314,9 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString((benchFolder() / "data").string()));
     setUiService(std::make_unique<bench::AnsweringUi>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int code = bench::runBenchmarks(argc, argv);
     session().close();
     setUiService(nullptr);
     fs::remove_all(benchFolder());
-    return 0;
+    return code;
 }

@@ -3,7 +3,7 @@
 // committed (an unchanged text is not written at all).
 // Measured for texts of 10 KB and 100 KB (a style change every 100
 // characters) against the two bare updates of the same bytes in the same
-// run. "ratio_to_bare" is ours divided by bare.
+// run (BareSqlite.h). "ratio_to_bare" is ours divided by bare.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 #include <unistd.h>
@@ -19,6 +19,8 @@
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 
+#include "bench/BareSqlite.h"
+#include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
 
 namespace fs = std::filesystem;
@@ -40,23 +42,17 @@ void createDatabase() {
 
 double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
-// The two updates alone, in one committed transaction, on a connection of
-// their own.
-double bareSeconds(const std::string& plain, const std::string& rtf) {
+// The two updates alone, in one committed transaction, on the bare
+// connection.
+double bareSeconds(bench::BareSqlite& bare, const std::string& plain, const std::string& rtf) {
     auto t0 = std::chrono::steady_clock::now();
-    sqlite3* db = nullptr;
-    sqlite3_open(databaseFile().c_str(), &db);
-    sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
+    bare.exec("begin");
     for (const auto& [column, value] : {std::pair{"recipeText", &plain}, std::pair{"recipeRtfText", &rtf}}) {
-        const std::string sql = std::string("update recipes set ") + column + " = ?1 where rowID = 1";
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
-        sqlite3_bind_text(stmt, 1, value->c_str(), static_cast<int>(value->size()), SQLITE_TRANSIENT);
-        sqlite3_step(stmt);
-        sqlite3_finalize(stmt);
+        sqlite3_stmt* stmt = bare.statement(std::string("update recipes set ") + column + " = ?1 where rowID = 1");
+        if (stmt) sqlite3_bind_text(stmt, 1, value->c_str(), static_cast<int>(value->size()), SQLITE_TRANSIENT);
+        bare.each(stmt, [](sqlite3_stmt*) {});
     }
-    sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    bare.exec("commit");
     return seconds(std::chrono::steady_clock::now() - t0);
 }
 
@@ -78,6 +74,7 @@ void BM_RecipeTextLeave(benchmark::State& state) {
     w.RecipeText->Text = text;
     styleEveryHundredCharacters(*w.RecipeText, length);
     const std::string rtf = w.RecipeText->StyledText.RTFData;
+    bench::BareSqlite bareDb(databaseFile().string());
     double ours = 0, bare = 0;
     bool italic = false;
     for (auto _ : state) {
@@ -88,13 +85,18 @@ void BM_RecipeTextLeave(benchmark::State& state) {
         auto t0 = std::chrono::steady_clock::now();
         w.RecipeText_LostFocus();
         ours += seconds(std::chrono::steady_clock::now() - t0);
-        bare += bareSeconds(text, rtf);
+        bare += bareSeconds(bareDb, text, rtf);
     }
+    if (!bareDb.ok()) state.SkipWithError("the bare updates failed");
     state.counters["rtf_kb"] = static_cast<double>(rtf.size()) / 1024.0;
     state.counters["ratio_to_bare"] = ours / bare;
     state.counters["ms_ours"] = 1000 * ours / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_RecipeTextLeave)->Arg(10 * 1024)->Arg(100 * 1024)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_RecipeTextLeave)
+    ->Arg(10 * 1024)
+    ->Arg(100 * 1024)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(bench::iterations(20));
 
 }  // namespace
 
@@ -107,12 +109,10 @@ int main(int argc, char** argv) {
     app->db = std::make_shared<REALSQLDatabase>();
     app->openDatabase();
     Main().runOpenEvents();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int code = bench::runBenchmarks(argc, argv);
     Runtime::releaseWindows();
     app->db->Close();
     app.reset();
     fs::remove_all(benchFolder());
-    return 0;
+    return code;
 }

@@ -1,6 +1,6 @@
 // Refilling the recipe list: select name and rowID of every recipe in name
 // order (the list's own statement) and walk the rows, through SQLSelect and a RecordSet, against the bare SQLite
-// prepare/step loop doing the same work in the same run. The counter
+// prepare/step loop doing the same work in the same run (BareSqlite.h). The counter
 // "ratio_to_bare" is the record set's time divided by the bare loop's.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -12,9 +12,12 @@
 #include "app/RecipesTable.h"
 #include "framework/db/REALSQLDatabase.h"
 
+#include "bench/BareSqlite.h"
+#include "bench/BenchMain.h"
+
 namespace {
 
-constexpr int recipeCount = 100000;
+const int recipeCount = static_cast<int>(bench::size(100000));
 const char* const selectSQL = "select recipeName,rowID from recipes order by recipeName";
 
 std::string databasePath() {
@@ -37,17 +40,14 @@ std::string databasePath() {
 }
 
 // The bare loop: what the list refill costs at the least.
-size_t bareLoop(sqlite3* db) {
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, selectSQL, -1, &stmt, nullptr);
+size_t bareLoop(bench::BareSqlite& bare) {
     size_t work = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        std::string name(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)),
-                         static_cast<size_t>(sqlite3_column_bytes(stmt, 0)));
-        const int64_t rowID = sqlite3_column_int64(stmt, 1);
+    bare.each(bare.statement(selectSQL), [&](sqlite3_stmt* row) {
+        std::string name(reinterpret_cast<const char*>(sqlite3_column_text(row, 0)),
+                         static_cast<size_t>(sqlite3_column_bytes(row, 0)));
+        const int64_t rowID = sqlite3_column_int64(row, 1);
         work += name.size() + static_cast<size_t>(rowID & 1);
-    }
-    sqlite3_finalize(stmt);
+    });
     return work;
 }
 
@@ -67,8 +67,7 @@ void BM_RecordSetSelect(benchmark::State& state) {
     REALSQLDatabase db;
     db.SetDatabaseFile(databasePath());
     db.Connect();
-    sqlite3* bare = nullptr;
-    sqlite3_open_v2(databasePath().c_str(), &bare, SQLITE_OPEN_READONLY, nullptr);
+    bench::BareSqlite bare(databasePath());
     double recordSetTime = 0, bareTime = 0;
     for (auto _ : state) {
         auto t0 = std::chrono::steady_clock::now();
@@ -80,20 +79,21 @@ void BM_RecordSetSelect(benchmark::State& state) {
         bareTime += seconds(t2 - t1);
         state.SetIterationTime(seconds(t1 - t0));
     }
-    sqlite3_close(bare);
+    if (!bare.ok()) state.SkipWithError("the bare statement failed");
     state.counters["ratio_to_bare"] = recordSetTime / bareTime;
     state.counters["bare_ms"] = bareTime * 1000 / static_cast<double>(state.iterations());
     state.SetItemsProcessed(state.iterations() * recipeCount);
 }
-BENCHMARK(BM_RecordSetSelect)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RecordSetSelect)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(bench::smokeRun() ? 0.01 : 2.0);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
     databasePath();  // build the data before any timing
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int code = bench::runBenchmarks(argc, argv);
     std::filesystem::remove_all(std::filesystem::path(databasePath()).parent_path());
-    return 0;
+    return code;
 }

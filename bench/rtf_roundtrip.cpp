@@ -9,6 +9,8 @@
 
 #include "framework/text/StyledText.h"
 
+#include "bench/BenchMain.h"
+
 namespace {
 
 // About 3 KB of recipe text: a centred bold title, ingredients with
@@ -96,4 +98,4 @@ BENCHMARK(BM_RtfWrite)->Arg(50 * 1024)->Arg(1024 * 1024)->Unit(benchmark::kMilli
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }

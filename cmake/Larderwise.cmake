@@ -62,6 +62,14 @@ function(lw_add_benchmarks root)
     add_executable(bench_${stem} ${src})
     target_link_libraries(bench_${stem} PRIVATE ${LARDERWISE_ALL_LIBS} benchmark::benchmark)
     set_target_properties(bench_${stem} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+    # A smoke run of each (label bench): the smallest sizes, once, so a benchmark that no longer
+    # runs or whose own check fails is seen; no timing is asserted. The sanitizer build does not
+    # build the benchmarks.
+    if(NOT LARDERWISE_SANITIZE)
+      add_test(NAME bench.${stem} COMMAND bench_${stem} --benchmark_min_time=0.01)
+      set_tests_properties(bench.${stem} PROPERTIES LABELS bench TIMEOUT 300
+                           ENVIRONMENT "LARDERWISE_BENCH_SMOKE=1;QT_QPA_PLATFORM=offscreen")
+    endif()
   endforeach()
 endfunction()
 

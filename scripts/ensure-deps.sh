@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config ccache
-  qt6-base-dev qt6-base-private-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-base-private-dev qt6-image-formats-plugins libxcb1-dev
   libsqlite3-dev sqlite3
   libespeak-ng-dev espeak-ng-data
   libgtest-dev libgmock-dev libbenchmark-dev

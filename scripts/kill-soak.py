@@ -22,12 +22,14 @@ import signal
 import sqlite3
 import subprocess
 import sys
+import shutil
 import tempfile
 import time
 
 from private_profile import private_profile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+HANG = 120  # seconds: only a hung program takes this long, even the sanitizer build on a loaded machine
 
 
 def main():
@@ -35,6 +37,13 @@ def main():
     build = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else os.path.join(ROOT, "build")
     program = os.path.join(build, "bin", "larderwise")
     scratch = tempfile.mkdtemp(prefix="larderwise-soak-")
+    try:
+        return soak(rounds, program, scratch)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)  # nothing of the run outlives it, under a plain ctest too
+
+
+def soak(rounds, program, scratch):
     env, folder, database = private_profile(scratch)
     con = sqlite3.connect(database)
     con.execute("insert into recipes (recipeName, recipeText, recipeRtfText) values ('Bread', 'Knead', '{\\rtf1 Knead}')")
@@ -94,7 +103,7 @@ def main():
         while time.monotonic() < deadline:
             serial += 1
             name = write_recipe(serial, 1, 4000)
-            subprocess.run([program, name], env=env, cwd=scratch, timeout=30,
+            subprocess.run([program, name], env=env, cwd=scratch, timeout=HANG,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             imports += 1
             time.sleep(rng.uniform(0.0, 0.05))
@@ -150,12 +159,17 @@ def main():
         for name, text in committed.items():
             if stored.get(name) != text:
                 lost.append(f"round {round_}: {name} lost or changed")
-    # One more start: whatever temporary files the kills left are removed.
+    # One more start: whatever temporary files the kills left are removed. The start-up is given
+    # as long as a hung one would take; a busy machine only makes it slower.
+    def leftovers():
+        return [n for n in os.listdir(folder) if ".tmp-" in n or n.startswith(".recipeDB")]
     last = subprocess.Popen([program], env=env, cwd=scratch, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(1.5)
+    deadline = time.monotonic() + HANG
+    while leftovers() and time.monotonic() < deadline and last.poll() is None:
+        time.sleep(0.1)
+    leftovers = leftovers()  # read before the kill, which may cut short a write of this copy's own
     last.send_signal(signal.SIGKILL)
     last.wait()
-    leftovers = [n for n in os.listdir(folder) if ".tmp-" in n or n.startswith(".recipeDB")]
     print(f"rounds: {rounds}, kills survived: {kills}, session signals: {signals}, launches beside a starting "
           f"copy: {overlapping}, documents launched: {imports}, recipes committed and checked: {len(committed)}, "
           f"integrity checks: {rounds}, data lost: {len(lost)}, temporary files left: {len(leftovers)}, "

@@ -1,6 +1,7 @@
 #include "framework/ui/DesktopProbe.h"
 
 #include "framework/db/BackgroundSelect.h"
+#include "framework/ui/DesktopInputMark.h"
 #include "framework/ui/Runtime.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/Window.h"
@@ -235,6 +236,7 @@ QByteArray snapshot(qint64 serial) {
     QJsonObject root{{"serial", serial},
                      {"at", std::chrono::duration<double>(now).count()},
                      {"pid", QCoreApplication::applicationPid()},
+                     {"inputMark", static_cast<qint64>(DesktopInputMark::last())},
                      {"quitting", Runtime::quitting()},
                      {"busy", BackgroundSelect::AnyPending()},
                      {"activeWindowTitle", active ? QJsonValue(active->windowTitle()) : QJsonValue()},
@@ -251,6 +253,7 @@ namespace DesktopProbe {
 void installIfRequested() {
     const QString path = qEnvironmentVariable("LARDERWISE_DESKTOP_PROBE");
     if (path.isEmpty()) return;
+    DesktopInputMark::install();
     auto* timer = new QTimer(qApp);
     timer->setObjectName("larderwiseDesktopProbe");
     auto serial = std::make_shared<qint64>(0);

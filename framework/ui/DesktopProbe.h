@@ -8,6 +8,8 @@
 //   serial      counts the writes; a write after the driver's input means the
 //               loop turned since (the driver's "wait for idle")
 //   at          when it was written: seconds since 1970, to the microsecond
+//   inputMark   the driver's last input mark the program has read
+//               (DesktopInputMark.h)
 //   quitting    a Quit was requested
 //   busy        a select is reading on its own thread (the live search): what
 //               it will show is not on screen yet

@@ -22,6 +22,9 @@ constexpr int kEndingSignals[] = {SIGTERM, SIGHUP, SIGINT};
 int wakePipe[2] = {-1, -1};
 constexpr int kTouched[] = {SIGTERM, SIGHUP, SIGINT, SIGALRM, SIGPIPE};
 struct sigaction before[std::size(kTouched)];  // each as it was before install()
+// kGraceSeconds unless LARDERWISE_GRACE_SECONDS says otherwise; read once by
+// install(), so the signal handler only reads a number.
+unsigned graceSeconds = SessionEnd::kGraceSeconds;
 volatile sig_atomic_t firstSignal = 0;
 volatile sig_atomic_t interrupts = 0;
 bool takenIn = false;
@@ -46,7 +49,7 @@ void onEndingSignal(int sig) {
     const int savedErrno = errno;
     if (firstSignal == 0) {
         firstSignal = sig;
-        alarm(SessionEnd::kGraceSeconds);
+        alarm(graceSeconds);
         const char byte = static_cast<char>(sig);
         [[maybe_unused]] const ssize_t written = write(wakePipe[1], &byte, 1);
     } else if (sig == SIGINT && interrupts > 0) {
@@ -99,7 +102,7 @@ void onExitInsideLoop() {
     takenIn = true;  // no box can show on a display that is gone
     if (firstSignal == 0) {  // the same grace bounds this quit
         firstSignal = SIGTERM;
-        alarm(SessionEnd::kGraceSeconds);
+        alarm(graceSeconds);
     }
     Runtime::requestQuit(1);
     Runtime::runShutdown();
@@ -114,6 +117,9 @@ namespace SessionEnd {
 void install() {
     if (notifier) return;
     if (pipe2(wakePipe, O_CLOEXEC | O_NONBLOCK) != 0) return;  // no pipe: the signals keep their default action
+    bool given = false;
+    const int seconds = qEnvironmentVariableIntValue("LARDERWISE_GRACE_SECONDS", &given);
+    graceSeconds = given && seconds > 0 ? static_cast<unsigned>(seconds) : kGraceSeconds;
     for (size_t i = 0; i < std::size(kTouched); ++i) sigaction(kTouched[i], nullptr, &before[i]);
     notifier = new QSocketNotifier(wakePipe[0], QSocketNotifier::Read, qApp);
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] { takeIn(); });

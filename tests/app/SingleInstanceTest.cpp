@@ -8,12 +8,15 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QThread>
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -21,6 +24,7 @@
 #include <utility>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "framework/runtime/RunningCopyLock.h"
@@ -74,8 +78,7 @@ struct SingleInstanceTest : testing::Test {
     // The first copy is running once it answers: its socket or bus name is up.
     QProcess& launchRunningCopy(const std::function<bool()>& up) {
         QProcess& p = launch({});
-        const auto until = Clock::now() + std::chrono::seconds(20);
-        while (!up() && Clock::now() < until) QThread::msleep(50);
+        waitUntil(up);
         EXPECT_TRUE(up()) << "the first copy never came up";
         return p;
     }
@@ -85,13 +88,26 @@ struct SingleInstanceTest : testing::Test {
     qint64 lockHolder() const { return holder() ? holder()->processID : 0; }
     bool socketUp() const { return holder() && QFileInfo::exists(QString::fromStdString(holder()->socketPath)); }
     QString folder() const { return data + "/Larderwise"; }
+    // When the holder's socket file was made (to the nanosecond), 0 for
+    // none: a copy that starts listening makes a new one. Its inode number is
+    // no proof, since the file system may give the new file the old one's.
+    int64_t socketMade() const {
+        struct stat info {};
+        if (!holder() || ::stat(holder()->socketPath.c_str(), &info) != 0) return 0;
+        return int64_t{info.st_ctim.tv_sec} * 1'000'000'000 + info.st_ctim.tv_nsec;
+    }
+    // Polls until the condition holds; only a hang takes the minute.
+    static void waitUntil(const std::function<bool()>& condition) {
+        const auto until = Clock::now() + std::chrono::seconds(60);
+        while (!condition() && Clock::now() < until) QThread::msleep(50);
+    }
     // The second launch ends at once, successfully, having handed over.
     void handOver(const QStringList& files) { handOver(files, environment); }
     void handOver(const QStringList& files, const QProcessEnvironment& itsEnvironment) {
         const QProcessEnvironment own = std::exchange(environment, itsEnvironment);
         QProcess& second = launch(files);
         environment = own;
-        const bool ended = second.waitForFinished(10000);
+        const bool ended = second.waitForFinished(60'000);
         EXPECT_TRUE(ended) << "the second launch started a copy of its own";
         if (ended) {
             EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
@@ -107,7 +123,7 @@ struct SingleInstanceTest : testing::Test {
     // name and text): the rows as they stand once they match, or at the timeout.
     Rows recipesOnceThey(const std::function<bool(const Rows&)>& done) {
         Rows rows;
-        const auto until = Clock::now() + std::chrono::seconds(20);
+        const auto until = Clock::now() + std::chrono::seconds(60);
         do {
             QThread::msleep(100);
             rows = selectRows(database, "select recipeName, recipeText from recipes order by rowID");
@@ -133,11 +149,12 @@ TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsToTheRunningCopyOverThe
     first.kill();
     first.waitForFinished(5000);
     ASSERT_TRUE(socketUp());
+    const int64_t leftBehind = socketMade();
     QProcess& again = launch({});
-    const auto until = Clock::now() + std::chrono::seconds(20);
-    while (lockHolder() != again.processId() && Clock::now() < until) QThread::msleep(50);
+    waitUntil([&] { return lockHolder() == again.processId(); });
     ASSERT_EQ(lockHolder(), again.processId()) << "the lock left by the killed copy was not taken over";
-    QThread::msleep(200);  // it listens right after taking the lock
+    waitUntil([&] { return socketMade() > leftBehind; });
+    ASSERT_GT(socketMade(), leftBehind) << "the new copy does not listen on a socket of its own";
     writeDocument("Tart.txt", "Bake");
     handOver({"Tart.txt"});
     const Row tart = {"Tart.txt", "Bake"};
@@ -176,8 +193,7 @@ TEST_F(SingleInstanceTest, ARuntimeFolderTooDeepForASocketStillMakesTheSecondLau
 void SingleInstanceTest::launchesWhileTheFirstCopyWaitsForTheDatabase() {
     auto otherProgram = std::make_unique<DatabaseLock>(database, DatabaseLock::Kind::Exclusive);
     QProcess& first = launch({});
-    const auto until = Clock::now() + std::chrono::seconds(20);
-    while (lockHolder() != first.processId() && Clock::now() < until) QThread::msleep(50);
+    waitUntil([&] { return lockHolder() == first.processId(); });
     ASSERT_EQ(lockHolder(), first.processId());
     writeDocument("Pie.txt", "Roll the dough");
     writeDocument("Soup.txt", "Simmer");
@@ -195,7 +211,7 @@ void SingleInstanceTest::launchesWhileTheFirstCopyWaitsForTheDatabase() {
     EXPECT_EQ(recipesOnceThereAre(imported), imported);
     // The copy ends as at logout, after whatever it still had queued.
     ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
-    EXPECT_TRUE(first.waitForFinished(20000));
+    EXPECT_TRUE(first.waitForFinished(60'000));
     EXPECT_EQ(selectRows(database, "select recipeName, recipeText from recipes order by rowID"), imported);
 }
 

@@ -23,7 +23,10 @@ import tempfile
 import time
 
 SCREEN = "1280x1024x24"
-IDLE_TIMEOUT = 15.0
+# How long the driver waits for anything before it calls the program hung. Only a fault takes this
+# long: the sanitizer build on a loaded machine is many times slower than usual, and a scenario
+# never asserts how long something took.
+HANG = 60.0
 
 
 def _end_with_the_driver():
@@ -105,6 +108,9 @@ class Desktop:
             "XDG_RUNTIME_DIR": os.path.join(self.scratch, "runtime"),
             "LANG": "C.UTF-8",
             "NO_AT_BRIDGE": "1",
+            # The orderly quit after a signal must finish however slow a loaded machine makes it; the
+            # grace period's own end is tested by tests/app/SessionEndProcessTest.cpp.
+            "LARDERWISE_GRACE_SECONDS": str(int(HANG)),
         }
         for key in ("HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
             os.makedirs(self.env[key], exist_ok=True)
@@ -115,6 +121,9 @@ class Desktop:
         self.exit_code = None
         self.active_at_drop = {}  # set by drag_file_from_outside
         self.display = None
+        self._x = None  # the driver's own X connection: input marks, the window manager's readiness
+        self._mark_atom = None
+        self._marks = 0
         self.log = open(os.path.join(self.artifacts, "driver.log"), "w", encoding="utf-8")
         self.screenshots = 0
         # The display's size and depth, as Xvfb's -screen takes it; a scenario may set another
@@ -152,7 +161,33 @@ class Desktop:
         self.processes.append(wm)
         self._wait(lambda: b"_NET_SUPPORTING_WM_CHECK(WINDOW)" in subprocess.run(
             ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env, capture_output=True).stdout,
-            10, "the window manager to start")
+            HANG, "the window manager to start")
+        self._wait_for_the_window_manager_to_manage()
+
+    def _wait_for_the_window_manager_to_manage(self):
+        """Maps a window of the driver's own until openbox frames it. Openbox names itself on the root
+        window before its start-up has ended, and a window mapped in between can be left unmanaged
+        for good (never shown); a loaded machine makes that window wide. Each second without a frame
+        the window is mapped again."""
+        x = self._xconnection()
+        root = x.screen().root
+        window = root.create_window(0, 0, 10, 10, 0, x.screen().root_depth)
+        deadline = time.monotonic() + HANG
+        try:
+            while time.monotonic() < deadline:
+                window.map()
+                x.sync()
+                framed_by = time.monotonic() + 1
+                while time.monotonic() < framed_by:
+                    if window.query_tree().parent != root:
+                        return
+                    time.sleep(0.02)
+                window.unmap()
+                x.sync()
+            raise ScenarioFailure(f"the window manager managed no window within {HANG} s")
+        finally:
+            window.destroy()
+            x.sync()
 
     # --- files before the start ---------------------------------------------
     @property
@@ -196,19 +231,21 @@ class Desktop:
             self.start_display()
         env = dict(self.env, QT_QPA_PLATFORM="xcb", LARDERWISE_DESKTOP_PROBE=self.probe_path)
         binary = os.path.join(self.build_dir, "bin", "larderwise")
+        if os.path.exists(self.probe_path):
+            os.remove(self.probe_path)  # a copy started earlier wrote it: its windows are not this one's
         self.program = subprocess.Popen([binary, *args], env=env, cwd=self.home, preexec_fn=_end_with_the_driver,
                                         stdout=self._logfile("larderwise.stdout.log"),
                                         stderr=self._logfile("larderwise.stderr.log"))
         self.processes.append(self.program)
         self.note(f"started larderwise pid {self.program.pid}")
-        self._wait(lambda: os.path.exists(self.probe_path) or self.program.poll() is not None, 20,
+        self._wait(lambda: os.path.exists(self.probe_path) or self.program.poll() is not None, HANG,
                    "the program's first probe")
         if wait_for:
             self.window(wait_for)
             # Until openbox has framed the window, the program reports it where the frame will
             # go, and a click meant for a row lands a title bar's height above it.
             self._wait(lambda: any(w.title == wait_for and w.data["frame"]["x"] < w.data["x"] for w in self.windows()),
-                       10, f"the window manager to frame {wait_for!r}")
+                       HANG, f"the window manager to frame {wait_for!r}")
         self.wait_idle()
 
     def probe(self):
@@ -221,31 +258,58 @@ class Desktop:
                 time.sleep(0.02)
         raise ScenarioFailure("the program writes no probe")
 
-    def wait_idle(self, ticks=3, timeout=IDLE_TIMEOUT):
-        """Waits until the program's event loop has turned `ticks` times since now and what it
-        shows stayed the same over the last two turns, with no search reading in the background. A
-        program busy in a handler writes nothing, so this waits for it."""
-        start = self.probe()["serial"] if self.running() else None
-        if start is None:
+    def wait_idle(self, ticks=3, timeout=HANG):
+        """Waits until the program has read every input sent so far (the input mark, below), its
+        event loop has turned `ticks` times since, what it shows stayed the same over two different
+        turns, and no search is reading in the background. A program busy in a handler writes
+        nothing, so this waits for it."""
+        if not self.running():
             return
+        mark = self._mark_input()
         deadline = time.monotonic() + timeout
+        start = None
         previous = None
         while time.monotonic() < deadline:
             if not self.running():
                 return
             p = self.probe()
-            if p["serial"] >= start + ticks and not p.get("busy"):
+            if start is None and p.get("inputMark", -1) >= mark:
+                start = p["serial"]
+            if (start is not None and p["serial"] >= start + ticks and not p.get("busy")
+                    and (previous is None or p["serial"] > previous[0])):
                 body = dict(p, serial=0, at=0)
-                if body == previous:
+                if previous is not None and body == previous[1]:
                     return
-                previous = body
+                previous = (p["serial"], body)
             time.sleep(0.03)
         raise ScenarioFailure(f"the program was not idle within {timeout} s")
+
+    def _mark_input(self):
+        """Sets the next input mark on the display (framework/ui/DesktopInputMark.h) and answers
+        it. The server handles input sent before this request first, so once the program reports
+        the mark, it has read that input; -1 without a display."""
+        if self.display is None:
+            return -1
+        x = self._xconnection()
+        self._marks += 1
+        if self._mark_atom is None:
+            self._mark_atom = x.intern_atom("_LARDERWISE_INPUT_MARK")
+        x.screen().root.change_property(self._mark_atom, 6, 32, [self._marks])  # 6: CARDINAL
+        x.sync()
+        return self._marks
+
+    def _xconnection(self):
+        """The driver's own connection to the display (python3-xlib)."""
+        if self._x is None:
+            from Xlib import display as xdisplay  # only the desktop tier needs it
+            os.environ["XAUTHORITY"] = self.env["XAUTHORITY"]  # Xlib reads the cookie's file from here
+            self._x = xdisplay.Display(self.display)
+        return self._x
 
     def running(self):
         return self.program is not None and self.program.poll() is None
 
-    def wait_exit(self, timeout=20):
+    def wait_exit(self, timeout=HANG):
         """Waits for the program to end; returns its exit code."""
         try:
             self.exit_code = self.program.wait(timeout)
@@ -270,7 +334,7 @@ class Desktop:
     def windows(self):
         return [Window(w) for w in self.probe()["windows"]]
 
-    def window(self, title, timeout=10):
+    def window(self, title, timeout=HANG):
         """The framework window titled `title` (waits for it to show)."""
         found = []
 
@@ -291,7 +355,7 @@ class Desktop:
     def boxes(self):
         return self.probe()["dialogs"]
 
-    def box(self, timeout=10):
+    def box(self, timeout=HANG):
         """The open message box (or other dialog) with its text and buttons; waits for one."""
         found = []
 
@@ -381,7 +445,7 @@ class Desktop:
         def opened():
             popup[:] = [self.probe()["popup"]] if self.probe()["popup"] else []
             return bool(popup)
-        self._wait(opened, 5, f"the menu {title!r} to open")
+        self._wait(opened, HANG, f"the menu {title!r} to open")
         found = next((i for i in popup[0]["items"] if i["text"].split("\t")[0] == item), None)
         check(found is not None, f"menu {title!r} has no item {item!r}: {[i['text'] for i in popup[0]['items']]}")
         check(found["enabled"], f"menu item {title} > {item} is disabled")
@@ -396,7 +460,7 @@ class Desktop:
             popup = self.probe()["popup"]
             found[:] = [i for i in (popup["items"] if popup else []) if i["text"].split("\t")[0] == item]
             return bool(found)
-        self._wait(opened, 5, f"the submenu {submenu!r} to show {item!r}")
+        self._wait(opened, HANG, f"the submenu {submenu!r} to show {item!r}")
         check(found[0]["enabled"], f"menu item {title} > {submenu} > {item} is disabled")
         self.click_at(*centre(found[0]))
 
@@ -405,7 +469,7 @@ class Desktop:
         bar = self.window(window).data["menus"]
         entry = next(m for m in bar if m["title"] == title)
         self.click_at(*centre(entry))
-        self._wait(lambda: self.probe()["popup"] is not None, 5, f"the menu {title!r} to open")
+        self._wait(lambda: self.probe()["popup"] is not None, HANG, f"the menu {title!r} to open")
         items = {i["text"].split("\t")[0]: i["enabled"] for i in self.probe()["popup"]["items"]}
         self.key("Escape")
         return items
@@ -446,7 +510,7 @@ class Desktop:
         self.note(f"xclip -i -t {target} ({len(data)} bytes)")
         subprocess.run(["xclip", "-selection", "clipboard", "-t", target, "-i"], input=data, env=self.env,
                        check=True, timeout=30, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self._wait(lambda: target in self.clipboard_targets(), 10, f"the clipboard to offer {target}")
+        self._wait(lambda: target in self.clipboard_targets(), HANG, f"the clipboard to offer {target}")
 
     def click_close_button(self, title="Larderwise"):
         """Clicks the close button at the right end of the window's title bar, drawn by openbox."""
@@ -513,20 +577,23 @@ class Desktop:
         self.processes.append(source)
         found = []
 
-        def shown():
+        def shown(active=False):
             try:
                 with open(probe, encoding="utf-8") as f:
                     found[:] = [w for w in json.load(f)["windows"] if w["title"] == "Drag Source"]
             except (FileNotFoundError, json.JSONDecodeError):
                 return False
-            return bool(found)
-        self._wait(shown, 15, "the drag source window")
+            return bool(found) and (found[0]["active"] or not active)
+        self._wait(shown, HANG, "the drag source window")
         label = Window(found[0]).control("draggedFile")
         start = (label["x"] + 20, label["y"] + 20)
         self.click_at(*start, idle=False)  # activates the other program, as a user's press would
-        time.sleep(0.3)
+        self._wait(lambda: shown(active=True), HANG, "the drag source to be the active window")
+        ended = os.path.join(self.artifacts, "drag-source.log")
+        drags_before = open(ended).read().count("drag ended")
         self.drag(start, to, steps=12, hover=0.3)
-        time.sleep(0.3)
+        # The source's drag ends once this program has answered the drop; then it is idle.
+        self._wait(lambda: open(ended).read().count("drag ended") > drags_before, HANG, "the drop to be answered")
         self.wait_idle()
         # Read before the other program ends: its window going away hands the focus back.
         self.active_at_drop = {w.title: w.active for w in self.windows()}
@@ -589,11 +656,26 @@ class Desktop:
             os.kill(self.program.pid, signal.SIGCONT)
             self.note("program continued")
 
+    def keep_display_state(self):
+        """Which helper processes still run and the display's window tree, for a failure's evidence."""
+        with open(os.path.join(self.artifacts, "display-state.txt"), "w") as out:
+            for p in self.processes:
+                out.write(f"{p.args[0]} pid {p.pid}: {'running' if p.poll() is None else f'ended {p.returncode}'}\n")
+            if self.display:
+                tree = subprocess.run(["xwininfo", "-root", "-tree"], env=self.env, capture_output=True, text=True,
+                                      timeout=30)
+                out.write(tree.stdout + tree.stderr)
+
     def keep_probe(self):
         if os.path.exists(self.probe_path):
             shutil.copy(self.probe_path, os.path.join(self.artifacts, "last-probe.json"))
 
     def close(self):
+        if self._x is not None:
+            try:
+                self._x.close()
+            except Exception:  # the display is gone already (a scenario ended it)
+                pass
         for p in reversed(self.processes):
             if p.poll() is None:
                 p.terminate()

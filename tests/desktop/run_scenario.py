@@ -40,6 +40,7 @@ def main():
     except Exception as e:  # the harness itself or the scenario's code broke
         d.screenshot("error")
         d.keep_probe()
+        d.keep_display_state()
         d.close()
         traceback.print_exc()
         print(f"ERROR in {d.name}; evidence in {artifacts}")
@@ -47,6 +48,7 @@ def main():
     if failure is not None:
         d.screenshot("failure")
         d.keep_probe()
+        d.keep_display_state()
     d.close()
 
     if known_fault:

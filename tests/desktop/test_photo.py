@@ -23,7 +23,7 @@ def test_photo_double_click_opens_the_photo_window(d):
     photo = photo_recipes(d)
     d.start()
     d.double_click("recipePhoto")
-    window = d.window("Apple Pie", timeout=3)
+    window = d.window("Apple Pie")
     check_equal((window.data["w"], window.data["h"]), (200, 150), "photo window's client size")
     check(window.active, "the photo window is in front")
     d.quit()
@@ -50,7 +50,7 @@ def test_first_click_on_the_photo_is_not_a_double_click(d):
     d.wait_idle(ticks=10)
     check(not photo_window_open(d), "one click opened the photo window")
     d.double_click("recipePhoto", dx=1, dy=1)
-    d.window("Apple Pie", timeout=3)
+    d.window("Apple Pie")
     d.quit()
 
 
@@ -115,6 +115,6 @@ def test_a_twelve_megapixel_photo_shows_in_the_photo_area(d):
     d.click_row("Apple Pie")
     # A press on the photo prepares no drag until the pointer moves, so the double click is quick.
     d.double_click("recipePhoto")
-    d.window("Apple Pie", timeout=5)
+    d.window("Apple Pie")
     d.quit()
     check(stored_photo(d) == photo, "showing the photo leaves it byte-identical")

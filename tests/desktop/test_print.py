@@ -6,7 +6,7 @@ import os
 import subprocess
 import time
 
-from desktop import check, check_equal
+from desktop import HANG, check, check_equal
 
 METHOD = "\r".join(f"Step {i} of the method." for i in range(1, 301))
 
@@ -42,7 +42,7 @@ def open_print_dialog_for(d, path, keys="ctrl+p"):
     type_into(d, dialog["edits"][0], path)
 
 
-def finished_pdf(path, timeout=20):
+def finished_pdf(path, timeout=HANG):
     """The printed file once it is whole: the job hands control back between pages, so the program
     can look idle before its last page is drawn."""
     until = time.monotonic() + timeout

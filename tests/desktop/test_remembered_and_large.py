@@ -24,6 +24,8 @@ def fill_large_database(d, count=LARGE):
 
 
 def timed(d, action):
+    """Runs the action and notes how long it took, for whoever reads the log: how fast is measured in
+    bench/, never asserted here."""
     began = time.monotonic()
     action()
     return time.monotonic() - began
@@ -33,39 +35,30 @@ def selected_rows(d):
     return [r["text"] for r in d.control("recipeList")["rows"] if r["selected"]]
 
 
-def test_large_file_starts_searches_scrolls_and_sorts_quickly(d):
+def test_large_file_starts_searches_scrolls_and_sorts(d):
     fill_large_database(d)
-    started = timed(d, d.start)
-    d.note(f"start with {LARGE} recipes: {started:.2f} s")
-    check(started < 8, f"the start took {started:.1f} s")
+    d.note(f"start with {LARGE} recipes: {timed(d, d.start):.2f} s")
     check_equal(d.control("recipeList")["rowCount"], LARGE, "rows listed at the start")
 
     d.click("Searchfield")
-    searched = timed(d, lambda: d.type("saffron"))
-    d.note(f"typing a word: {searched:.2f} s")
+    d.note(f"typing a word: {timed(d, lambda: d.type('saffron')):.2f} s")
     check_equal(d.control("recipeList")["rowCount"], LARGE // 100, "rows listed for the word")
-    check(searched < 5, f"typing the word took {searched:.1f} s")
 
     d.key("ctrl+a", "BackSpace")
     check_equal(d.control("recipeList")["rowCount"], LARGE, "rows listed after clearing the field")
 
     d.click_row("Recipe 000001")
-    ended = timed(d, lambda: d.key("End"))
-    d.note(f"End key: {ended:.2f} s")
+    d.note(f"End key: {timed(d, lambda: d.key('End')):.2f} s")
     check_equal(selected_rows(d), ["Recipe 100000"], "selected in view after End")
     check_equal(d.control("recipeName")["text"], "Recipe 100000", "the recipe shown after End")
-    paged = timed(d, lambda: d.key("Home", "Next", "Next"))
-    d.note(f"Home and two Page Downs: {paged:.2f} s")
-    check(paged < 3, f"paging took {paged:.1f} s")
+    d.note(f"Home and two Page Downs: {timed(d, lambda: d.key('Home', 'Next', 'Next')):.2f} s")
     page = len(d.control("recipeList")["rows"])
     shown = d.control("recipeName")["text"]
     check(shown > f"Recipe {page:06d}" and shown < f"Recipe {3 * page:06d}", f"two pages down: {shown}")
     check_equal(selected_rows(d), [shown], "selected in view after two pages")
 
     top = d.control("recipeList")["rows"][0]["row"]
-    wheel = timed(d, lambda: d.click("recipeList", dy=60, button=5, count=5))
-    d.note(f"five turns of the wheel: {wheel:.2f} s")
-    check(wheel < 3, f"the wheel took {wheel:.1f} s")
+    d.note(f"five turns of the wheel: {timed(d, lambda: d.click('recipeList', dy=60, button=5, count=5)):.2f} s")
     check(d.control("recipeList")["rows"][0]["row"] > top + 5, "the wheel scrolls the list")
 
     # The first click on the heading sorts in the order the list has already; the second turns it.
@@ -74,7 +67,6 @@ def test_large_file_starts_searches_scrolls_and_sorts_quickly(d):
     sorted_ += timed(d, lambda: d.click("recipeList", dy=8))
     d.note(f"two clicks on the heading: {sorted_:.2f} s")
     d.screenshot("sorted")
-    check(sorted_ < 5, f"sorting took {sorted_:.1f} s")
     names = [r["text"] for r in d.control("recipeList")["rows"]]
     check_equal(names, sorted(names, reverse=True), "rows in view after sorting the other way")
     check_equal(selected_rows(d), [shown], "the recipe selected before sorting, in view")

@@ -3,7 +3,7 @@ import os
 import subprocess
 import time
 
-from desktop import check, check_equal
+from desktop import HANG, check, check_equal
 
 
 def launch_again(d, *args, **changes):
@@ -17,12 +17,12 @@ def launch_again(d, *args, **changes):
             env[name] = value
     binary = os.path.join(d.build_dir, "bin", "larderwise")
     d.note(f"second launch: {' '.join(args)}")
-    second = subprocess.run([binary, *args], env=env, cwd=d.home, timeout=20,
+    second = subprocess.run([binary, *args], env=env, cwd=d.home, timeout=HANG,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     return second.returncode
 
 
-def wait_for(condition, timeout=10):
+def wait_for(condition, timeout=HANG):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline and not condition():
         time.sleep(0.1)
