@@ -621,6 +621,20 @@ class Desktop:
         reader.execute("select count(*) from recipes").fetchall()
         return reader
 
+    def all_recipes_converted(self):
+        """Whether every recipe has its styled copy. A lock the program holds on the file (stopped
+        in the middle of writing) means its conversion is still running: the answer is no."""
+        con = sqlite3.connect(f"file:{self.database_path}?mode=ro", uri=True, timeout=0)
+        try:
+            missing = con.execute("select count(*) from recipes where coalesce(recipeRtfText, '') = ''").fetchone()[0]
+        except sqlite3.OperationalError as e:
+            if "locked" not in str(e):
+                raise
+            return False
+        finally:
+            con.close()
+        return missing == 0
+
     def recipes(self, columns="recipeName"):
         """Every row in rowID order: a list of column values (a tuple with several columns)."""
         con = self.db()

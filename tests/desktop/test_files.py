@@ -4,7 +4,7 @@ import os
 import sqlite3
 import subprocess
 
-from desktop import centre, check, check_equal
+from desktop import HANG, centre, check, check_equal
 
 
 def _restore(d, name):
@@ -147,13 +147,13 @@ def test_keys_and_clicks_made_while_an_export_runs_arrive_when_it_ends(d):
     d.key("ctrl+a")
     d.type(target)
     d.xdotool("key", "Return")  # no waiting for idle: the export is to be caught running
-    d._wait(lambda: any(n.startswith(".recipes.txt.tmp") for n in os.listdir(os.path.dirname(target))), 20,
+    d._wait(lambda: any(n.startswith(".recipes.txt.tmp") for n in os.listdir(os.path.dirname(target))), HANG,
             "the export to start writing")
     with d.stopped():
         check(not os.path.exists(target), "the export is still running")
         d.xdotool("type", " Cool it.")
         d.click_at(*bread, idle=False)
-    d._wait(lambda: [b["text"] for b in d.boxes()] == ["Recipe export complete."], 60, "the export's end")
+    d._wait(lambda: [b["text"] for b in d.boxes()] == ["Recipe export complete."], HANG, "the export's end")
     d.answer("OK")
     check_equal(d.control("recipeName")["text"], "Bread", "the recipe clicked during the export is shown")
     check_equal(d.recipes("recipeText")[0], "Bake it. Cool it.", "the keys typed during the export")

@@ -1,6 +1,6 @@
 """Keys and menus as the user meets them: the list's Delete key, kitchen mode's Shift+arrows,
 the menus offered with the help window in front, the font palette, the Format menu."""
-from desktop import centre, check, check_equal
+from desktop import HANG, centre, check, check_equal
 
 
 def test_forward_delete_in_the_list_asks_to_delete_the_recipe(d):
@@ -117,7 +117,7 @@ def test_keys_typed_after_the_menu_bar_lets_go_reach_the_control_that_had_the_fo
         menu bar lets go: the first closes the menu, the second leaves the bar."""
         if alt:
             d.key(alt)
-            d._wait(lambda: d.probe()["popup"] is not None, 5, f"{alt} to open a menu")
+            d._wait(lambda: d.probe()["popup"] is not None, HANG, f"{alt} to open a menu")
         else:
             d.menu_items("Edit", window)  # closes the menu with one Escape
             escapes -= 1
