@@ -587,10 +587,35 @@ class Desktop:
         self._wait(shown, HANG, "the drag source window")
         label = Window(found[0]).control("draggedFile")
         start = (label["x"] + 20, label["y"] + 20)
-        self.click_at(*start, idle=False)  # activates the other program, as a user's press would
-        self._wait(lambda: shown(active=True), HANG, "the drag source to be the active window")
         ended = os.path.join(self.artifacts, "drag-source.log")
-        drags_before = open(ended).read().count("drag ended")
+
+        def presses():  # the source writes "drag ended" when a press on the file has been handled
+            return open(ended).read().count("drag ended")
+
+        def source_has_read_the_input():
+            mark = self._mark_input()
+
+            def read():
+                try:
+                    with open(probe, encoding="utf-8") as f:
+                        return json.load(f).get("inputMark", -1) >= mark
+                except (FileNotFoundError, json.JSONDecodeError):
+                    return False
+            self._wait(read, HANG, "the drag source to read its input")
+        # A press activates the other program, as a user's would. It lands away from where the drag
+        # starts, so the drag's press is never taken for the second half of a double click however
+        # soon it follows. A press made while the new window was still being mapped reaches no
+        # window: the user presses again.
+        before = presses()
+        deadline = time.monotonic() + HANG
+        while True:
+            self.click_at(label["x"] + label["w"] - 20, label["y"] + label["h"] - 10, idle=False)
+            source_has_read_the_input()
+            if presses() > before and shown(active=True):
+                break
+            if time.monotonic() > deadline:
+                raise ScenarioFailure("the drag source never took a press")
+        drags_before = presses()
         self.drag(start, to, steps=12, hover=0.3)
         # The source's drag ends once this program has answered the drop; then it is idle.
         self._wait(lambda: open(ended).read().count("drag ended") > drags_before, HANG, "the drop to be answered")
