@@ -82,7 +82,6 @@ void MainWindow::exportRecipes() {
 
     // Queried before the file is touched, so a failed query leaves it alone.
     REALSQLDatabase& db = *App().db;
-    db.SetReadThroughMemoryMap(false);  // a map would keep every page read counted against the program
     std::shared_ptr<RecordSet> rows = db.SQLSelectRowByRow(kExportQuery);
     if (!rows || db.Error()) {
         MsgBox("Error EX001 querying the database." + EndOfLine() + db.ErrorMessage());

@@ -99,7 +99,6 @@ bool REALSQLDatabase::Busy() const {
 }
 
 // On: larger than any recipe file; the engine takes the most it allows.
-void REALSQLDatabase::SetReadThroughMemoryMap(bool on) { connection_->mapFile(on ? int64_t{1} << 40 : 0); }
 
 void REALSQLDatabase::Commit() { connection_->commit(); }
 void REALSQLDatabase::Rollback() { connection_->rollback(); }

@@ -72,13 +72,6 @@ public:
     // not in the file.
     bool WhileNoOneWrites(const std::function<bool()>& work);
 
-    // Reads the file through a memory map (on) or by copying its pages out
-    // of the kernel (off, as after every Connect). A scan of every recipe's
-    // text costs about half through the map, but the pages it touched stay
-    // counted against the program while the map lasts: a search turns it on,
-    // and reads of everything that are no search turn it off first.
-    void SetReadThroughMemoryMap(bool on);
-
     // How long a statement waits for another program's lock on the file
     // before it fails "database is locked".
     static constexpr int32_t kDefaultBusyTimeout = 2000;  // milliseconds
