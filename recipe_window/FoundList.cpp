@@ -77,7 +77,7 @@ void MainWindow::searchInBackground(const std::string& text, int64_t selectID) {
     }
     searchOwed_ = false;  // this search is the one owed
     const RecipeStatement statement = foundListStatement(searchWhere, text);
-    liveSearch_.Start(*App().db, statement.sql, statement.values,
+    liveSearch_.Start(*App().db, statement.sql, statement.values, foundListSplit(searchWhere, text),
                       [this, text, selectID](std::shared_ptr<RecordSet> rows, const std::string&) {
                           showSearchResult(text, selectID, rows);
                       });

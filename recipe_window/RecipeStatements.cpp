@@ -24,24 +24,44 @@ std::string likeEscaped(const std::string& s) {
     return out;
 }
 
+namespace {
+
+// What the found list's rows must match, bound: empty for every recipe.
+std::string foundListCondition(const std::string& searchWhere, const std::string& searchText) {
+    if (searchText.empty()) return {};
+    const std::string bound = "like '%' || ?1 || '%' escape '\\' ";
+    const std::string scope = searchScopeColumn(searchWhere);
+    if (scope == "Everywhere")
+        return "recipeName " + bound + "or recipeKeywords " + bound + "or recipeText " + bound;
+    return scope + " " + bound;
+}
+
+const char* const kFoundListHead = "select recipeName,rowID from recipes ";
+const char* const kFoundListOrder = "order by recipeName";
+
+}  // namespace
+
 RecipeStatement foundListStatement(const std::string& searchWhere, const std::string& searchText) {
-    const std::string head = "select recipeName,rowID from recipes ";
-    const std::string order = "order by recipeName";
+    const std::string head = kFoundListHead;
+    const std::string order = kFoundListOrder;
     if (searchText.empty()) return {head + order, head + order, {}};
     // The text is found as typed: its %, _ and backslash are escaped, never wildcards.
     const std::string pattern = likeEscaped(searchText);
     const std::string shown = "'%" + stringIn(pattern) + "%' escape '\\' ";
-    const std::string bound = "'%' || ?1 || '%' escape '\\' ";
     const std::string scope = searchScopeColumn(searchWhere);
-    if (scope == "Everywhere") {
-        return {head + "where recipeName like " + shown + "or recipeKeywords like " + shown + "or recipeText like " +
-                    shown + order,
-                head + "where recipeName like " + bound + "or recipeKeywords like " + bound + "or recipeText like " +
-                    bound + order,
-                {Variant(pattern)}};
-    }
-    return {head + "where " + scope + " like " + shown + order, head + "where " + scope + " like " + bound + order,
+    const std::string text = scope == "Everywhere"
+                                 ? "where recipeName like " + shown + "or recipeKeywords like " + shown +
+                                       "or recipeText like " + shown
+                                 : "where " + scope + " like " + shown;
+    return {head + text + order, head + "where " + foundListCondition(searchWhere, searchText) + order,
             {Variant(pattern)}};
+}
+
+SplitSelect foundListSplit(const std::string& searchWhere, const std::string& searchText) {
+    const std::string condition = foundListCondition(searchWhere, searchText);
+    const std::string range = condition.empty() ? "rowID between ?1 and ?2 " : "rowID between ?2 and ?3 ";
+    const std::string where = condition.empty() ? range : range + "and (" + condition + ") ";
+    return {"recipes", "recipeName", kFoundListHead + std::string("where ") + where + kFoundListOrder};
 }
 
 RecipeStatement showRecipeStatement(int64_t rowID) {

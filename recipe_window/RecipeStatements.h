@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "framework/data/Variant.h"
+#include "framework/db/SplitSelect.h"
 
 struct RecipeStatement {
     std::string text;
@@ -37,6 +38,8 @@ std::string likeEscaped(const std::string& s);
 // scope column (or name, keywords and text for Everywhere) contains it under
 // LIKE, ordered by name. The text is matched literally (see likeEscaped).
 RecipeStatement foundListStatement(const std::string& searchWhere, const std::string& searchText);
+// The same list read in parts over ranges of rowIDs, side by side.
+SplitSelect foundListSplit(const std::string& searchWhere, const std::string& searchText);
 
 // One recipe with all its columns.
 RecipeStatement showRecipeStatement(int64_t rowID);

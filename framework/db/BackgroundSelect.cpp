@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -34,6 +35,7 @@ struct Request {
     std::string sql;
     std::vector<SQLValue> params;
     std::string bindError;  // a value that cannot be bound fails the select
+    std::optional<SplitSelect> split;
 };
 
 }  // namespace
@@ -85,7 +87,18 @@ BackgroundSelect::~BackgroundSelect() {
 
 void BackgroundSelect::Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
                              Done done) {
+    start(db, sql, values, std::nullopt, std::move(done));
+}
+
+void BackgroundSelect::Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
+                             const SplitSelect& split, Done done) {
+    start(db, sql, values, split, std::move(done));
+}
+
+void BackgroundSelect::start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
+                             std::optional<SplitSelect> split, Done done) {
     Request request;
+    request.split = std::move(split);
     request.id = ++shared_->lastID;
     request.path = db.DatabaseFilePath();
     request.generation = db.connection_->generation();
@@ -149,20 +162,47 @@ void post(const std::shared_ptr<BackgroundSelect::Shared>& shared, uint64_t id, 
         Qt::QueuedConnection);
 }
 
+// The connections a select reads on, open on the request's file (the
+// first alone for a select that is not split); false with the message when
+// one cannot be opened.
+bool openFor(std::vector<std::unique_ptr<DatabaseConnection>>& connections, const Request& request,
+             std::string& error) {
+    const size_t wanted = request.split ? partsToReadIn() : 1;
+    while (connections.size() < wanted) connections.push_back(std::make_unique<DatabaseConnection>());
+    for (size_t i = 0; i < wanted; ++i) {
+        DatabaseConnection& connection = *connections[i];
+        if (connection.connected()) continue;
+        connection.setBusyTimeout(request.busyTimeout);
+        if (!connection.open(request.path, false)) {
+            error = connection.errorMessage();
+            return false;
+        }
+        connection.mapFile(kWholeFile);
+    }
+    return true;
+}
+
+void closeAll(std::vector<std::unique_ptr<DatabaseConnection>>& connections) {
+    for (auto& connection : connections) connection->close();
+}
+
 void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
-    DatabaseConnection connection;
+    std::vector<std::unique_ptr<DatabaseConnection>> connections;
     uint64_t openGeneration = 0;
     std::string openPath;
+    auto anyOpen = [&] {
+        return std::any_of(connections.begin(), connections.end(), [](auto& c) { return c->connected(); });
+    };
     for (;;) {
         Request request;
         {
             std::unique_lock lock(shared->mutex);
             auto woken = [&] { return shared->stop || shared->next.has_value(); };
-            if (connection.connected()) {
-                // A moment without a select: the map goes with the connection.
+            if (anyOpen()) {
+                // A moment without a select: the maps go with the connections.
                 if (!shared->wake.wait_for(lock, kIdleBeforeClosing, woken)) {
                     lock.unlock();
-                    connection.close();
+                    closeAll(connections);
                     continue;
                 }
             } else {
@@ -176,30 +216,34 @@ void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
             post(shared, request.id, nullptr, request.bindError);
             continue;
         }
-        if (connection.connected() && (openPath != request.path || openGeneration != request.generation))
-            connection.close();
-        if (!connection.connected()) {
-            connection.setBusyTimeout(request.busyTimeout);
-            if (!connection.open(request.path, false)) {
-                post(shared, request.id, nullptr, connection.errorMessage());
-                continue;
-            }
-            connection.mapFile(kWholeFile);
-            openPath = request.path;
-            openGeneration = request.generation;
+        if (openPath != request.path || openGeneration != request.generation) closeAll(connections);
+        openPath = request.path;
+        openGeneration = request.generation;
+        std::string error;
+        if (!openFor(connections, request, error)) {
+            post(shared, request.id, nullptr, error);
+            continue;
         }
         const uint64_t id = request.id;
-        std::optional<QueryResult> rows = connection.runUnless(request.sql, &request.params, false,
-                                                               [&] { return shared->newest != id; });
-        if (connection.abandoned()) continue;  // a newer select (or none) is wanted
+        const std::function<bool()> giveUp = [&] { return shared->newest != id; };
+        bool abandoned = false;
+        std::optional<QueryResult> rows;
+        if (request.split) {
+            rows = readInParts(connections, request.sql, request.params, *request.split, giveUp, abandoned, error);
+        } else {
+            rows = connections.front()->runUnless(request.sql, &request.params, false, giveUp);
+            abandoned = connections.front()->abandoned();
+            if (!rows) error = connections.front()->errorMessage();
+        }
+        if (abandoned) continue;  // a newer select (or none) is wanted
         if (!rows) {
-            post(shared, id, nullptr, connection.errorMessage());
+            post(shared, id, nullptr, error);
             continue;
         }
         // Read-only rows: they belong to no connection the program writes through.
         post(shared, id, std::make_shared<RecordSet>(std::make_shared<DatabaseConnection>(), std::move(*rows), ""), "");
     }
-    connection.close();
+    closeAll(connections);
 }
 
 }  // namespace

@@ -6,17 +6,21 @@
 // the newest select's rows are ever delivered, on the event loop's thread.
 //
 // The connection reads committed data only: edits must be committed before
-// Start. It reads through a memory map while selects follow one another (a
-// scan of every recipe's text costs about half that way) and is closed once
-// no select came for a moment, so the pages of the map stop counting
-// against the program.
+// Start. A select that says how it may be split is read in parts side by
+// side (SplitSelect.h), each on a connection of its own. The connections
+// read through a memory map while selects follow one another (a scan of
+// every recipe's text costs about half that way) and are closed once no
+// select came for a moment, so the pages of the map stop counting against
+// the program.
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/data/Variant.h"
+#include "framework/db/SplitSelect.h"
 
 class RecordSet;
 class REALSQLDatabase;
@@ -36,6 +40,9 @@ public:
     // calls `done` from the event loop unless another Start or Cancel came
     // first. Values that cannot be bound fail like a select.
     void Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values, Done done);
+    // The same, read in parts as `split` says where the machine has the cores.
+    void Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
+               const SplitSelect& split, Done done);
     // The select running or waiting is given up; nothing is delivered.
     void Cancel();
     // A select was started and its rows are not delivered yet.
@@ -51,5 +58,8 @@ public:
     struct Shared;
 
 private:
+    void start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
+               std::optional<SplitSelect> split, Done done);
+
     std::shared_ptr<Shared> shared_;
 };

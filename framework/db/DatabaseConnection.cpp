@@ -77,8 +77,8 @@ bool DatabaseConnection::open(const std::string& path, bool create) {
         setError(SQLITE_MISUSE, "No database file was given.");
         return false;
     }
-    // One connection is used by one thread only (the event loop), so it needs
-    // no locking of its own.
+    // A connection is used by one thread at a time (the event loop, or a
+    // search's reader), so it needs no locking of its own.
     int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
     sqlite3* handle = nullptr;
     if (sqlite3_open_v2(path.c_str(), &handle, flags, nullptr) != SQLITE_OK) {
@@ -161,6 +161,14 @@ std::unique_ptr<RowStream> DatabaseConnection::stream(const std::string& sql, Qu
 void DatabaseConnection::setBusyTimeout(int32_t milliseconds) {
     busyTimeout_ = milliseconds;
     if (db_) sqlite3_busy_timeout(db_, milliseconds);
+}
+
+bool DatabaseConnection::sortsByBytes(const std::string& table, const std::string& column) {
+    const char* collation = nullptr;
+    if (!db_ || sqlite3_table_column_metadata(db_, "main", table.c_str(), column.c_str(), nullptr, &collation, nullptr,
+                                              nullptr, nullptr) != SQLITE_OK)
+        return false;
+    return collation && sqlite3_stricmp(collation, "BINARY") == 0;
 }
 
 void DatabaseConnection::mapFile(int64_t bytes) {

@@ -81,6 +81,9 @@ public:
     // writing the file and the lock cannot be had; else work's result.
     bool whileNoOneWrites(const std::function<bool()>& work);
     int64_t lastRowID() const;
+    // The column of the table sorts by its bytes (declared with no collation
+    // or the BINARY one); false also when there is no such column.
+    bool sortsByBytes(const std::string& table, const std::string& column);
     // Rows the last insert, update or delete statement changed.
     int64_t rowsChanged() const;
     // Rows changed through this connection since it opened, rolled back or not.

@@ -129,10 +129,16 @@ void addListState(QJsonObject& object, QWidget* widget) {
     QJsonArray rows;
     const QAbstractItemModel& model = *view->model();
     const QRect viewport = view->viewport()->rect();
-    for (int row = 0; row < model.rowCount(); ++row) {
+    // From the row at the top of the view down: a probe rewritten every few
+    // milliseconds cannot afford to look at each of 100,000 rows.
+    const QModelIndex top = view->indexAt(viewport.topLeft());
+    for (int row = top.isValid() ? top.row() : 0; row < model.rowCount(); ++row) {
         const QModelIndex index = model.index(row, 0);
         const QRect rect = view->visualRect(index);
-        if (!rect.intersects(viewport)) continue;
+        if (!rect.intersects(viewport)) {
+            if (rect.top() > viewport.bottom()) break;
+            continue;
+        }
         rows.append(withRect({{"row", row},
                               {"text", model.data(index, Qt::DisplayRole).toString()},
                               {"selected", view->selectionModel() && view->selectionModel()->isRowSelected(row, {})}},

@@ -1,0 +1,92 @@
+#include "framework/db/SplitSelect.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "framework/db/DatabaseConnection.h"
+#include "framework/db/SortedMerge.h"
+
+namespace {
+
+std::string quotedName(const std::string& name) {
+    std::string quoted = "\"";
+    for (char c : name) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+struct KeyRange {
+    int64_t first = 0, last = 0;
+};
+
+// The least and greatest rowID, or nullopt for a table without rows (or a
+// failure, which the whole select then meets and reports itself).
+std::optional<KeyRange> keyRange(DatabaseConnection& connection, const std::string& table,
+                                 const std::function<bool()>& giveUp) {
+    // Each read from one end of the table's tree, never the rows between.
+    const std::string from = " from " + quotedName(table) + " order by rowID";
+    const std::string sql = "select (select rowID" + from + " limit 1), (select rowID" + from + " desc limit 1)";
+    std::optional<QueryResult> row = connection.runUnless(sql, nullptr, false, giveUp);
+    if (!row || row->rowCount != 1 || row->at(0, 0).type != SQLType::Integer) return std::nullopt;
+    return KeyRange{row->at(0, 0).integer, row->at(0, 1).integer};
+}
+
+// `count` consecutive ranges covering first..last, as even as rowIDs allow.
+std::vector<KeyRange> splitRange(const KeyRange& whole, size_t count) {
+    const __int128 span = static_cast<__int128>(whole.last) - whole.first + 1;
+    std::vector<KeyRange> ranges;
+    for (size_t i = 0; i < count; ++i) {
+        const __int128 from = whole.first + span * i / count;
+        const __int128 to = whole.first + span * (i + 1) / count - 1;
+        if (to >= from) ranges.push_back({static_cast<int64_t>(from), static_cast<int64_t>(to)});
+    }
+    return ranges;
+}
+
+}  // namespace
+
+size_t partsToReadIn() {
+    const size_t cores = std::thread::hardware_concurrency();
+    return std::clamp<size_t>(cores / 2, 1, 4);
+}
+
+std::optional<QueryResult> readInParts(const std::vector<std::unique_ptr<DatabaseConnection>>& connections,
+                                       const std::string& sql, const std::vector<SQLValue>& params,
+                                       const SplitSelect& split, const std::function<bool()>& giveUp,
+                                       bool& abandoned, std::string& error) {
+    DatabaseConnection& first = *connections.front();
+    auto readWhole = [&]() -> std::optional<QueryResult> {
+        std::optional<QueryResult> rows = first.runUnless(sql, &params, false, giveUp);
+        abandoned = first.abandoned();
+        if (!rows) error = first.errorMessage();
+        return rows;
+    };
+    if (connections.size() < 2 || !first.sortsByBytes(split.table, split.sortColumn)) return readWhole();
+    const std::optional<KeyRange> whole = keyRange(first, split.table, giveUp);
+    if (first.abandoned()) {
+        abandoned = true;
+        return std::nullopt;
+    }
+    if (!whole) return readWhole();
+
+    const std::vector<KeyRange> ranges = splitRange(*whole, connections.size());
+    std::vector<std::optional<QueryResult>> parts(ranges.size());
+    auto readPart = [&](size_t i) {
+        std::vector<SQLValue> bounded = params;
+        bounded.emplace_back(ranges[i].first);
+        bounded.emplace_back(ranges[i].last);
+        parts[i] = connections[i]->runUnless(split.partSql, &bounded, false, giveUp);
+    };
+    std::vector<std::thread> others;
+    for (size_t i = 1; i < ranges.size(); ++i) others.emplace_back(readPart, i);
+    readPart(0);
+    for (std::thread& t : others) t.join();
+
+    std::vector<QueryResult> read;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        abandoned = abandoned || connections[i]->abandoned();
+        if (!parts[i] && !connections[i]->abandoned() && error.empty()) error = connections[i]->errorMessage();
+        if (parts[i]) read.push_back(std::move(*parts[i]));
+    }
+    if (abandoned || !error.empty()) return std::nullopt;
+    return mergeSorted(read, 0);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// A select over one table read in parts side by side, each part a range of
+// the table's rowIDs on a connection and thread of its own, and the parts'
+// rows merged into the order the whole select gives (SortedMerge.h). A scan
+// of every recipe's text takes a fraction of the time on a machine with
+// cores to spare.
+//
+// Each part reads the file as committed when it begins, so a commit by
+// another program while the parts begin can show rows of both states; no
+// row is ever read twice or left out, and the next select reads afresh.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/db/QueryResult.h"
+#include "framework/db/SQLValue.h"
+
+class DatabaseConnection;
+
+struct SplitSelect {
+    std::string table;       // the one table the select reads
+    std::string sortColumn;  // the rows are sorted by it, ascending, and it is their first column
+    // The select over the rows whose rowID lies from ?(n+1) to ?(n+2), n
+    // being the number of the select's own values.
+    std::string partSql;
+};
+
+// How many parts a select is read in here: half the cores, at most four.
+size_t partsToReadIn();
+
+// Reads `sql` with `params` on `connections` (open on one file; the first
+// reads alone when the select cannot be split: one connection, a table
+// without rows, or a sort column that does not sort by bytes). Nullopt when
+// `giveUp` said true (the first connection's abandoned() tells) or a part
+// failed (the failing connection's message in `error`).
+std::optional<QueryResult> readInParts(const std::vector<std::unique_ptr<DatabaseConnection>>& connections,
+                                       const std::string& sql, const std::vector<SQLValue>& params,
+                                       const SplitSelect& split, const std::function<bool()>& giveUp,
+                                       bool& abandoned, std::string& error);
