@@ -56,18 +56,7 @@ std::shared_ptr<RecordSet> REALSQLDatabase::SQLSelect(const std::string& sql, co
     return select(sql, &values);
 }
 
-std::shared_ptr<RecordSet> REALSQLDatabase::SQLSelectUnless(const std::string& sql, const std::vector<Variant>& values,
-                                                            const std::function<bool()>& giveUp) {
-    return select(sql, &values, &giveUp);
-}
-
-std::optional<QueryResult> REALSQLDatabase::run(const std::string& sql, const std::vector<SQLValue>* params,
-                                                bool hiddenRowID, const std::function<bool()>* giveUp) {
-    return giveUp ? connection_->runUnless(sql, params, hiddenRowID, *giveUp) : connection_->run(sql, params, hiddenRowID);
-}
-
-std::shared_ptr<RecordSet> REALSQLDatabase::select(const std::string& sql, const std::vector<Variant>* values,
-                                                   const std::function<bool()>* giveUp) {
+std::shared_ptr<RecordSet> REALSQLDatabase::select(const std::string& sql, const std::vector<Variant>* values) {
     std::optional<std::vector<SQLValue>> bound;
     if (values && !(bound = bindable(*values))) return nullptr;
     const std::vector<SQLValue>* params = values ? &*bound : nullptr;
@@ -75,11 +64,11 @@ std::shared_ptr<RecordSet> REALSQLDatabase::select(const std::string& sql, const
     // edited. Should the rewritten text not compile (a view, a table
     // without rowid), the statement runs as written and is read-only.
     if (auto editable = makeEditableSelect(sql); editable && connection_->compiles(editable->sql)) {
-        if (auto rows = run(editable->sql, params, true, giveUp))
+        if (auto rows = connection_->run(editable->sql, params, true))
             return std::make_shared<RecordSet>(connection_, std::move(*rows), editable->table);
         return nullptr;
     }
-    if (auto rows = run(sql, params, false, giveUp))
+    if (auto rows = connection_->run(sql, params, false))
         return std::make_shared<RecordSet>(connection_, std::move(*rows), "");
     return nullptr;
 }
@@ -98,14 +87,11 @@ bool REALSQLDatabase::Busy() const {
     return connection_->errorCode() == SQLITE_BUSY || connection_->errorCode() == SQLITE_LOCKED;
 }
 
-// On: larger than any recipe file; the engine takes the most it allows.
-
 void REALSQLDatabase::Commit() { connection_->commit(); }
 void REALSQLDatabase::Rollback() { connection_->rollback(); }
 bool REALSQLDatabase::InTransaction() const { return connection_->inTransaction(); }
 bool REALSQLDatabase::WhileNoOneWrites(const std::function<bool()>& work) { return connection_->whileNoOneWrites(work); }
 bool REALSQLDatabase::Error() const { return connection_->error(); }
-bool REALSQLDatabase::Abandoned() const { return connection_->abandoned(); }
 int32_t REALSQLDatabase::ErrorCode() const { return connection_->errorCode(); }
 int32_t REALSQLDatabase::ExtendedErrorCode() const { return connection_->extendedErrorCode(); }
 std::string REALSQLDatabase::ErrorMessage() const { return connection_->errorMessage(); }

@@ -49,14 +49,6 @@ public:
     // statement text they built.
     void SQLExecute(const std::string& sql, const std::vector<Variant>& values);
     std::shared_ptr<RecordSet> SQLSelect(const std::string& sql, const std::vector<Variant>& values);
-    // A select given up as soon as `giveUp` says true (asked every few
-    // thousand steps of the engine, so it must be cheap): then nullptr with
-    // Abandoned() and Error() set, and nothing changed. For a select whose
-    // result would be out of date before it is shown, such as the search
-    // while the user types on. A statement that would change anything is
-    // refused, so a save can never be cut short.
-    std::shared_ptr<RecordSet> SQLSelectUnless(const std::string& sql, const std::vector<Variant>& values,
-                                               const std::function<bool()>& giveUp);
     // A select of one statement whose rows are read as the record set moves
     // forward, so memory stays flat however many rows there are. After the
     // walk, Error tells whether it ended early on a failure.
@@ -78,9 +70,6 @@ public:
     void SetBusyTimeout(int32_t milliseconds);
 
     bool Error() const;
-    // The last call failed only because its caller gave it up
-    // (SQLSelectUnless): no fault to report.
-    bool Abandoned() const;
     // The last call failed only because another connection holds the file.
     bool Busy() const;
     int32_t ErrorCode() const;          // SQLite's primary result code, 0 for success
@@ -93,10 +82,7 @@ public:
 
 private:
     friend class BackgroundSelect;  // reads the same file on a connection of its own
-    std::shared_ptr<RecordSet> select(const std::string& sql, const std::vector<Variant>* values,
-                                      const std::function<bool()>* giveUp = nullptr);
-    std::optional<QueryResult> run(const std::string& sql, const std::vector<SQLValue>* params, bool hiddenRowID,
-                                   const std::function<bool()>* giveUp);
+    std::shared_ptr<RecordSet> select(const std::string& sql, const std::vector<Variant>* values);
     std::optional<std::vector<SQLValue>> bindable(const std::vector<Variant>& values);
 
     std::string path_;
