@@ -6,7 +6,7 @@
 #include <cctype>
 
 namespace {
-SqlStatementFault* active = nullptr;
+std::atomic<SqlStatementFault*> active = nullptr;
 
 std::string lowered(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -20,12 +20,13 @@ struct SqlStatementFaultHooks {
     // handler: the program's own handler may stand in the connection's only
     // slot for one.)
     static int onTrace(unsigned type, void*, void* statement, void* x) {
-        if (type != SQLITE_TRACE_STMT || !active || !x) return 0;
+        SqlStatementFault* const fault = active;
+        if (type != SQLITE_TRACE_STMT || !fault || !x) return 0;
         const std::string text = static_cast<const char*>(x);
         if (text.rfind("--", 0) == 0) return 0;  // a trigger's inner statement
-        const bool match = lowered(text).find(active->pattern_) != std::string::npos;
-        if (match && ++active->matches_ == active->occurrence_) {
-            active->fired_ = true;
+        const bool match = lowered(text).find(fault->pattern_) != std::string::npos;
+        if (match && ++fault->matches_ == fault->occurrence_) {
+            fault->fired_ = true;
             sqlite3_interrupt(sqlite3_db_handle(static_cast<sqlite3_stmt*>(statement)));
         }
         return 0;
@@ -49,5 +50,6 @@ SqlStatementFault::SqlStatementFault(std::string pattern, int occurrence)
 
 SqlStatementFault::~SqlStatementFault() {
     sqlite3_cancel_auto_extension(entryPoint());
-    if (active == this) active = nullptr;
+    SqlStatementFault* self = this;
+    active.compare_exchange_strong(self, nullptr);
 }

@@ -6,7 +6,9 @@
 // engine's "interrupted"; every other statement runs normally.
 //
 // Only connections opened while the fault exists are watched, so create it
-// before the code under test connects. One fault at a time.
+// before the code under test connects. One fault at a time. Statements are
+// counted across threads: a search reads in parts on several at once.
+#include <atomic>
 #include <string>
 
 class SqlStatementFault {
@@ -24,6 +26,6 @@ private:
     friend struct SqlStatementFaultHooks;
     std::string pattern_;
     int occurrence_;
-    int matches_ = 0;
-    bool fired_ = false;
+    std::atomic<int> matches_ = 0;
+    std::atomic<bool> fired_ = false;
 };
