@@ -26,14 +26,18 @@ std::string likeEscaped(const std::string& s) {
 
 namespace {
 
-// What the found list's rows must match, bound: empty for every recipe.
-std::string foundListCondition(const std::string& searchWhere, const std::string& searchText) {
-    if (searchText.empty()) return {};
-    const std::string bound = "like '%' || ?1 || '%' escape '\\' ";
+// What the found list's rows must match, `pattern` being the LIKE operand
+// (the text quoted, or the bound value): empty for every recipe.
+std::string foundListCondition(const std::string& searchWhere, const std::string& pattern) {
+    const std::string like = "like " + pattern + " escape '\\' ";
     const std::string scope = searchScopeColumn(searchWhere);
-    if (scope == "Everywhere")
-        return "recipeName " + bound + "or recipeKeywords " + bound + "or recipeText " + bound;
-    return scope + " " + bound;
+    if (scope == "Everywhere") return "recipeName " + like + "or recipeKeywords " + like + "or recipeText " + like;
+    return scope + " " + like;
+}
+
+// The bound form's condition: empty for an empty search text.
+std::string boundCondition(const std::string& searchWhere, const std::string& searchText) {
+    return searchText.empty() ? std::string() : foundListCondition(searchWhere, "'%' || ?1 || '%'");
 }
 
 const char* const kFoundListHead = "select recipeName,rowID from recipes ";
@@ -47,18 +51,13 @@ RecipeStatement foundListStatement(const std::string& searchWhere, const std::st
     if (searchText.empty()) return {head + order, head + order, {}};
     // The text is found as typed: its %, _ and backslash are escaped, never wildcards.
     const std::string pattern = likeEscaped(searchText);
-    const std::string shown = "'%" + stringIn(pattern) + "%' escape '\\' ";
-    const std::string scope = searchScopeColumn(searchWhere);
-    const std::string text = scope == "Everywhere"
-                                 ? "where recipeName like " + shown + "or recipeKeywords like " + shown +
-                                       "or recipeText like " + shown
-                                 : "where " + scope + " like " + shown;
-    return {head + text + order, head + "where " + foundListCondition(searchWhere, searchText) + order,
+    const std::string shown = foundListCondition(searchWhere, "'%" + stringIn(pattern) + "%'");
+    return {head + "where " + shown + order, head + "where " + boundCondition(searchWhere, searchText) + order,
             {Variant(pattern)}};
 }
 
 SplitSelect foundListSplit(const std::string& searchWhere, const std::string& searchText) {
-    const std::string condition = foundListCondition(searchWhere, searchText);
+    const std::string condition = boundCondition(searchWhere, searchText);
     const std::string range = condition.empty() ? "rowID between ?1 and ?2 " : "rowID between ?2 and ?3 ";
     const std::string where = condition.empty() ? range : range + "and (" + condition + ") ";
     return {"recipes", "recipeName", kFoundListHead + std::string("where ") + where + kFoundListOrder};

@@ -227,14 +227,9 @@ void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
         const uint64_t id = request.id;
         const std::function<bool()> giveUp = [&] { return shared->newest != id; };
         bool abandoned = false;
-        std::optional<QueryResult> rows;
-        if (request.split) {
-            rows = readInParts(connections, request.sql, request.params, *request.split, giveUp, abandoned, error);
-        } else {
-            rows = connections.front()->runUnless(request.sql, &request.params, false, giveUp);
-            abandoned = connections.front()->abandoned();
-            if (!rows) error = connections.front()->errorMessage();
-        }
+        const SplitSelect* split = request.split ? &*request.split : nullptr;
+        std::optional<QueryResult> rows =
+            readInParts(connections, request.sql, request.params, split, giveUp, abandoned, error);
         if (abandoned) continue;  // a newer select (or none) is wanted
         if (!rows) {
             post(shared, id, nullptr, error);

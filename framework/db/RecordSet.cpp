@@ -3,14 +3,9 @@
 #include <sqlite3.h>
 
 #include "framework/db/RowStream.h"
+#include "framework/db/SqlNames.h"
 #include "framework/runtime/RuntimeException.h"
 #include "framework/text/Strings.h"
-
-namespace {
-
-std::string quoteName(const std::string& name) { return "\"" + ReplaceAllB(name, "\"", "\"\"") + "\""; }
-
-}  // namespace
 
 RecordSet::RecordSet(std::shared_ptr<DatabaseConnection> connection, QueryResult rows, std::string editableTable)
     : connection_(std::move(connection)),
@@ -119,7 +114,7 @@ void RecordSet::Update() {
         dropEdit();
         return;
     }
-    std::string sql = "update " + quoteName(editableTable_) + " set ";
+    std::string sql = "update " + quotedSqlName(editableTable_) + " set ";
     std::vector<SQLValue> values;
     for (const auto& [column, value] : pending_) {
         const std::string& origin = rows_.originColumns[static_cast<size_t>(column)];
@@ -129,7 +124,7 @@ void RecordSet::Update() {
             return;
         }
         if (!values.empty()) sql += ", ";
-        sql += quoteName(origin) + " = ?";
+        sql += quotedSqlName(origin) + " = ?";
         values.push_back(value);
     }
     sql += " where _rowid_ = ?";

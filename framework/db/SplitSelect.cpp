@@ -5,14 +5,9 @@
 
 #include "framework/db/DatabaseConnection.h"
 #include "framework/db/SortedMerge.h"
+#include "framework/db/SqlNames.h"
 
 namespace {
-
-std::string quotedName(const std::string& name) {
-    std::string quoted = "\"";
-    for (char c : name) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
 
 struct KeyRange {
     int64_t first = 0, last = 0;
@@ -23,7 +18,7 @@ struct KeyRange {
 std::optional<KeyRange> keyRange(DatabaseConnection& connection, const std::string& table,
                                  const std::function<bool()>& giveUp) {
     // Each read from one end of the table's tree, never the rows between.
-    const std::string from = " from " + quotedName(table) + " order by rowID";
+    const std::string from = " from " + quotedSqlName(table) + " order by rowID";
     const std::string sql = "select (select rowID" + from + " limit 1), (select rowID" + from + " desc limit 1)";
     std::optional<QueryResult> row = connection.runUnless(sql, nullptr, false, giveUp);
     if (!row || row->rowCount != 1 || row->at(0, 0).type != SQLType::Integer) return std::nullopt;
@@ -51,7 +46,7 @@ size_t partsToReadIn() {
 
 std::optional<QueryResult> readInParts(const std::vector<std::unique_ptr<DatabaseConnection>>& connections,
                                        const std::string& sql, const std::vector<SQLValue>& params,
-                                       const SplitSelect& split, const std::function<bool()>& giveUp,
+                                       const SplitSelect* split, const std::function<bool()>& giveUp,
                                        bool& abandoned, std::string& error) {
     DatabaseConnection& first = *connections.front();
     auto readWhole = [&]() -> std::optional<QueryResult> {
@@ -60,8 +55,8 @@ std::optional<QueryResult> readInParts(const std::vector<std::unique_ptr<Databas
         if (!rows) error = first.errorMessage();
         return rows;
     };
-    if (connections.size() < 2 || !first.sortsByBytes(split.table, split.sortColumn)) return readWhole();
-    const std::optional<KeyRange> whole = keyRange(first, split.table, giveUp);
+    if (!split || connections.size() < 2 || !first.sortsByBytes(split->table, split->sortColumn)) return readWhole();
+    const std::optional<KeyRange> whole = keyRange(first, split->table, giveUp);
     if (first.abandoned()) {
         abandoned = true;
         return std::nullopt;
@@ -74,7 +69,7 @@ std::optional<QueryResult> readInParts(const std::vector<std::unique_ptr<Databas
         std::vector<SQLValue> bounded = params;
         bounded.emplace_back(ranges[i].first);
         bounded.emplace_back(ranges[i].last);
-        parts[i] = connections[i]->runUnless(split.partSql, &bounded, false, giveUp);
+        parts[i] = connections[i]->runUnless(split->partSql, &bounded, false, giveUp);
     };
     std::vector<std::thread> others;
     for (size_t i = 1; i < ranges.size(); ++i) others.emplace_back(readPart, i);

@@ -32,11 +32,11 @@ struct SplitSelect {
 size_t partsToReadIn();
 
 // Reads `sql` with `params` on `connections` (open on one file; the first
-// reads alone when the select cannot be split: one connection, a table
-// without rows, or a sort column that does not sort by bytes). Nullopt when
-// `giveUp` said true (the first connection's abandoned() tells) or a part
-// failed (the failing connection's message in `error`).
+// reads alone without a `split`, or when the select cannot be split: one
+// connection, a table without rows, or a sort column that does not sort by
+// bytes). Nullopt when `giveUp` said true (`abandoned` set) or a part failed
+// (the failing connection's message in `error`).
 std::optional<QueryResult> readInParts(const std::vector<std::unique_ptr<DatabaseConnection>>& connections,
                                        const std::string& sql, const std::vector<SQLValue>& params,
-                                       const SplitSelect& split, const std::function<bool()>& giveUp,
+                                       const SplitSelect* split, const std::function<bool()>& giveUp,
                                        bool& abandoned, std::string& error);

@@ -61,7 +61,7 @@ protected:
         bool abandoned = false;
         std::string error;
         std::optional<QueryResult> rows =
-            readInParts(connect(count), sql, params, split, [] { return false; }, abandoned, error);
+            readInParts(connect(count), sql, params, &split, [] { return false; }, abandoned, error);
         EXPECT_TRUE(rows) << error;
         EXPECT_FALSE(abandoned);
         return rows ? describe(*rows) : std::vector<std::string>{};
@@ -173,13 +173,13 @@ TEST_F(SplitSelectTest, WhatCannotBeMergedByBytesIsReadWholeAndFailuresAndGiving
     db->Commit();
     bool abandoned = false;
     std::string error;
-    EXPECT_FALSE(readInParts(connect(3), kWhole, params, failing, [] { return false; }, abandoned, error));
+    EXPECT_FALSE(readInParts(connect(3), kWhole, params, &failing, [] { return false; }, abandoned, error));
     EXPECT_FALSE(abandoned);
     EXPECT_NE(error.find("no_such_column"), std::string::npos) << error;
 
     error.clear();
-    EXPECT_FALSE(readInParts(connect(3), kWhole, params, {"things", "name", kPart}, [] { return true; }, abandoned,
-                             error));
+    const SplitSelect split{"things", "name", kPart};
+    EXPECT_FALSE(readInParts(connect(3), kWhole, params, &split, [] { return true; }, abandoned, error));
     EXPECT_TRUE(abandoned);
 }
 
