@@ -9,7 +9,6 @@
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "controls/rating/RatingWidget.h"
 #include "framework/db/REALSQLDatabase.h"
-#include "framework/dialogs/MsgBox.h"
 #include "framework/ui/Runtime.h"
 #include "framework/ui/UserAction.h"
 #include "framework/ui/controls/EditField.h"
@@ -84,7 +83,7 @@ void MainWindow::sayFailedSave(const std::string& part, const std::string& messa
     const auto told = toldFailures_.find({part, message});
     if (told != toldFailures_.end() && told->second == edit && !endingSoon()) return;
     toldFailures_[{part, message}] = edit;
-    MsgBox(message);
+    tell(message);
 }
 
 void MainWindow::forgetToldFailures(const std::string& part) {
@@ -113,7 +112,7 @@ MainWindow::UpdateOutcome MainWindow::commitUpdateOf(const std::string& part) {
 }
 
 void MainWindow::sayRecipeGone(const std::string& part) {
-    MsgBox("Error 303: Could not save the recipe's " + part + ". The recipe is no longer in the database.");
+    tell("Error 303: Could not save the recipe's " + part + ". The recipe is no longer in the database.");
 }
 
 int32_t MainWindow::rowOfRecipe(int64_t rowID) {

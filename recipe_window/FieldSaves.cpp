@@ -5,7 +5,6 @@
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "controls/rating/RatingWidget.h"
 #include "framework/db/REALSQLDatabase.h"
-#include "framework/dialogs/MsgBox.h"
 #include "framework/menus/MenuItem.h"
 #include "framework/text/Strings.h"
 #include "framework/ui/FocusModel.h"
@@ -28,6 +27,10 @@ bool MainWindow::saveAllowed() const { return recRowID != 0 && !std::string(reci
 
 void MainWindow::recipeName_LostFocus() {
     if (!focusLossSaves()) return;
+    if (leftTheWindow()) {
+        storeInPlace([this] { return saveName(); });
+        return;
+    }
     {
         SavingScope scope(saving_);
         if (!saveAllowed()) {
@@ -52,12 +55,15 @@ bool MainWindow::saveName() {
         sayFailedSave("name", kError300);
         return false;
     }
-    MsgBox("Recipe names in certain old databases must be unique!. Saving as '" + name + " copy'.");
+    // Renamed " copy", the field would change under the caret: the name is
+    // stored that way once the user leaves the field itself.
+    if (storingInPlace_) return false;
+    tell("Recipe names in certain old databases must be unique!. Saving as '" + name + " copy'.");
     recipeName->Text = name + " copy";
     if (!execute(updateColumnStatement("recipeName", recipeName->Text, recRowID))) {
         recipeNameInvalid = true;
         // The user was just told the copy name would be saved; say it was not.
-        MsgBox(kError300);
+        tell(kError300);
         return false;
     }
     return storeNameOutcome(recipeName->Text);
@@ -109,6 +115,10 @@ bool MainWindow::saveRating() {
 
 void MainWindow::recipeKeywords_LostFocus() {
     if (!focusLossSaves()) return;
+    if (leftTheWindow()) {
+        storeInPlace([this] { return saveKeywords(); });
+        return;
+    }
     SavingScope scope(saving_);
     noteSave(saveKeywords());
     recipeKeywords->SelLength = 0;

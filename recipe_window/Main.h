@@ -15,6 +15,7 @@
 //   NewAndDelete.cpp    newRecipe, deleteRecipe and their commands
 //   PhotoDrawing.cpp    drawNScale
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -136,6 +137,10 @@ public:
     void handleClose() override { Event_Close(); }
     void handleResized() override { Event_Resized(); }
     void handleResizing() override { Event_Resizing(); }
+    void handleActivate() override {
+        Window::handleActivate();
+        showHeldNotices();
+    }
     void handleEnableMenuItems() override { Event_EnableMenuItems(); }
     void handleDropObject(std::shared_ptr<DragItem> obj, int32_t action) override {
         Event_DropObject(std::move(obj), action);
@@ -330,6 +335,20 @@ private:
     bool saving_ = false;           // a save is running; a second one must not start inside it
     bool keepShownRecipe_ = false;  // the list's selection is being put back
     bool endingCellEdit_ = false;   // the gate closes a list cell's editor
+
+    // --- the window left and found again (LeavingTheWindow.cpp)
+    // An editor's LostFocus raised because the window was left, not because
+    // the user moved to another control of it.
+    bool leftTheWindow() const;
+    // Runs an editor's save as the window is left: stored, but nothing the
+    // editor shows changes, and what it has to tell waits for the return.
+    void storeInPlace(const std::function<bool()>& save);
+    bool storingInPlace_ = false;
+    // Shows `message`, or holds it until the window is active again when a
+    // save run as the window was left raised it.
+    void tell(const std::string& message);
+    void showHeldNotices();
+    std::vector<std::string> heldNotices_;
 
     // --- list keys, photo and restore (ListKeys.cpp, Photo*.cpp, DatabaseRestore.cpp)
     void selectNextRow();

@@ -55,6 +55,10 @@ void MainWindow::clearPhoto() {
 
 void MainWindow::recipePhoto_LostFocus() {
     if (!focusLossSaves()) return;
+    if (leftTheWindow()) {
+        storeInPlace([this] { return savePhoto(); });
+        return;
+    }
     SavingScope scope(saving_);
     noteSave(savePhoto());
 }

@@ -28,6 +28,10 @@ std::string updateFailure(const std::string& heading, const RecipeStatement& sta
 
 void MainWindow::RecipeText_LostFocus() {
     if (!focusLossSaves()) return;
+    if (leftTheWindow()) {
+        storeInPlace([this] { return saveRecipeText(); });
+        return;
+    }
     SavingScope scope(saving_);
     noteSave(saveRecipeText());
     RecipeText->SelLength = 0;

@@ -217,3 +217,29 @@ def test_text_dragged_to_where_nothing_takes_it_stays_where_it_was(d):
     d.click("RecipeText", dy=150)  # below the text: puts the caret at its end
     check_equal(d.control("RecipeText")["text"], "Bake it well now.", "the text after the next click")
     d.quit()  # no drag holds the keyboard either
+
+
+def test_every_return_typed_is_a_paragraph_break_in_a_new_and_a_loaded_text(d):
+    two_recipes(d)
+    d.start()
+    d.click("AddRecipe")
+    d.key("Tab", "Tab")
+    check_equal(d.focus(), "RecipeText", "the focus two Tabs after the name")
+    d.type("Ingredients")
+    d.key("Return", "Return")
+    d.type("flour")
+    check_equal(d.control("RecipeText")["text"].replace("\r", "\n"), "Ingredients\n\nflour", "the new text on screen")
+    d.key("shift+Tab")
+    new = [row for row in d.recipes("recipeName, recipeText, recipeRtfText") if "flour" in (row[1] or "")]
+    check_equal(len(new), 1, "the new recipe stored")
+    check_equal(new[0][1].replace("\r", "\n"), "Ingredients\n\nflour", "the new text stored")
+    check_equal(len(re.findall(r"\\par\b", new[0][2])), 2, f"paragraph breaks in the stored RTF {new[0][2]!r}")
+
+    d.click_row("Bread")
+    d.click("RecipeText")
+    d.key("ctrl+End", "Return", "Return")
+    d.type("Bake.")
+    check_equal(d.control("RecipeText")["text"].replace("\r", "\n"), "Knead.\n\nBake.", "the loaded text on screen")
+    d.click("recipeKeywords")
+    check_equal(stored(d, "recipeText", "Bread").replace("\r", "\n"), "Knead.\n\nBake.", "the loaded text stored")
+    d.quit()

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QMimeData>
 #include <QTextCursor>
@@ -36,7 +37,27 @@ void FieldTextEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event == QKeySequence::InsertParagraphSeparator && !isReadOnly()) {
+        insertParagraphBreak();
+        event->accept();
+        return;
+    }
     QTextEdit::keyPressEvent(event);
+}
+
+// Every Return is a paragraph break. Qt's own, pressed in an empty
+// paragraph whose format is not its default one (an alignment, the spacing
+// of a loaded styled text), only resets that format and inserts nothing, so
+// the first blank line typed after a text was shown went missing. The new
+// paragraph keeps the format of the one it splits.
+void FieldTextEdit::insertParagraphBreak() {
+    QTextCursor c = textCursor();
+    c.beginEditBlock();
+    c.removeSelectedText();
+    c.insertBlock(c.blockFormat(), c.charFormat());
+    c.endEditBlock();
+    setTextCursor(c);
+    ensureCursorVisible();
 }
 
 namespace {

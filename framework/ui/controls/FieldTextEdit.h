@@ -38,6 +38,7 @@ protected:
 private:
     // How many UTF-16 units may still be added in place of the selection.
     int room() const;
+    void insertParagraphBreak();
     void insertPlain(QString text);
     bool insertStyled(const QMimeData& source);
     // The text of the local files among the urls; empty when there are none.
