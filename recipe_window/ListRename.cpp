@@ -22,6 +22,13 @@ void MainWindow::recipeList_CellLostFocus(int32_t, int32_t) {
     if (!endingCellEdit_) recipeName->SetFocus();
 }
 
+// The window left while a cell is renamed: the cell stays open for the
+// user's return, and the name it holds is stored now.
+void MainWindow::recipeList_LostFocus() {
+    if (recipeList->CellEditing() && focusLossSaves() && leftTheWindow())
+        storeInPlace([this] { return saveName(); });
+}
+
 // The list is read again under the current search with the same recipe
 // selected; returning False then lets the list sort its rows by the heading.
 bool MainWindow::recipeList_HeaderPressed(int32_t) {

@@ -111,6 +111,7 @@ public:
     bool recipeList_HeaderPressed(int32_t column);
     void recipeList_Open();
     void recipeList_CellLostFocus(int32_t row, int32_t column);
+    void recipeList_LostFocus();
     void recipeList_MouseEnter();
     void recipeList_Change();
     void recipeList_EnableMenuItems();

@@ -240,6 +240,7 @@ void MainWindow::bindControlEvents() {
     recipeList->HeaderPressed = [this](int32_t column) { return recipeList_HeaderPressed(column); };
     recipeList->Open = [this] { recipeList_Open(); };
     recipeList->CellLostFocus = [this](int32_t row, int32_t column) { recipeList_CellLostFocus(row, column); };
+    recipeList->LostFocus = [this] { recipeList_LostFocus(); };
     recipeList->MouseEnter = [this] { recipeList_MouseEnter(); };
     recipeList->Change = [this] { recipeList_Change(); };
     recipeList->EnableMenuItems = [this] { recipeList_EnableMenuItems(); };

@@ -169,8 +169,12 @@ void FocusModel::mirrorToQt() {
     if (focused_ && focused_->widget()) {
         QWidget* w = focused_->widget();
         if (w->focusProxy()) w = w->focusProxy();
-        if (QApplication::focusWidget() != w && !w->isAncestorOf(QApplication::focusWidget()))
-            w->setFocus(Qt::OtherFocusReason);
+        // While the window is inactive Qt has no focus widget of it, but
+        // remembers the one it will give the keyboard back to: a list's open
+        // cell editor is the list's own and keeps it.
+        QWidget* current = QApplication::focusWidget();
+        if (!current || current->window() != top) current = top->focusWidget();
+        if (current != w && !w->isAncestorOf(current)) w->setFocus(Qt::OtherFocusReason);
     } else if (QWidget* current = top->focusWidget(); current && ControlRegistry::controlFor(current)) {
         current->clearFocus();
     }

@@ -133,3 +133,49 @@ def test_typing_after_a_box_or_a_cancelled_file_dialog_goes_where_the_caret_was(
     d.key("shift+Tab")
     check_equal(d.recipes("recipeName, recipeText")[0], ("Bre-*ad", "Knead welL."), "the mark typed after the dialog")
     d.quit()
+
+
+def test_a_rename_in_its_list_cell_goes_on_in_the_cell_after_another_program(d):
+    d.build_database(["Apple Pie", "Bread", "Cake"])
+    d.start()
+    another_program(d)
+    d.click_row("Bread", count=2)
+    d.key("ctrl+a")
+    d.type("Rye")
+    click_the_other_program(d)
+    check_equal(sorted(d.recipes()), ["Apple Pie", "Cake", "Rye"], "the rename is stored as the window is left")
+    click_the_title_bar(d)
+    d.type(" Loaf")
+    check_equal(d.control("recipeName")["text"], "Rye Loaf", "the name field follows the cell")
+    d.key("Return")
+    check_equal(d.focus(), "recipeName", "Return ends the rename in the name field")
+    d.key("Tab")  # whose save stores it
+    check_equal(sorted(d.recipes()), ["Apple Pie", "Cake", "Rye Loaf"], "the rename typed on return")
+    d.quit()
+
+
+def test_a_save_failing_as_the_window_is_left_is_told_on_return(d):
+    d.build_database(["Apple Pie", "Bread"])
+    d.start()
+    another_program(d)
+    d.click_row("Bread")
+    d.click("recipeName")
+    d.key("End")
+    d.type(" Loaf")
+    reader = d.another_program_reading()
+    click_the_other_program(d)
+    check_equal(d.boxes(), [], "no box over the other program")
+    check_equal(active_window_name(d), "Another Program", "the other program keeps the activation")
+    frame = d.window("Larderwise").data["frame"]
+    d.click_at(frame["x"] + frame["w"] // 2, frame["y"] + 8, idle=False)  # back by the title bar
+    box = d.box()
+    check(box["text"].startswith("Error 302: Could not save the recipe's name."), f"told on return: {box['text']!r}")
+    d.answer("OK")
+    d.no_box()
+    check_equal(editor(d, "recipeName"), ("Bread Loaf", 10, 10, 0), "the name field after the box")
+    reader.execute("rollback")
+    reader.close()
+    d.type("!")
+    d.key("Tab")
+    check_equal(d.recipes(), ["Apple Pie", "Bread Loaf!"], "stored once the database is free")
+    d.quit()

@@ -1,6 +1,7 @@
 #include "framework/ui/controls/ListboxDelegate.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
@@ -71,4 +72,15 @@ void ListboxDelegate::setEditorData(QWidget* editor, const QModelIndex& index) c
     auto* line = qobject_cast<QLineEdit*>(editor);
     if (line && line->text() == index.data(Qt::EditRole).toString()) return;
     QStyledItemDelegate::setEditorData(editor, index);
+}
+
+// Qt closes the editor when the window loses the activation (another
+// program clicked, Alt+Tab, a box), and the rename then went on somewhere
+// else on return. Kept open, the window gives the editor the keyboard back
+// as it becomes active again, with the caret where it was.
+bool ListboxDelegate::eventFilter(QObject* object, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && object == editor_ &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason)
+        return false;
+    return QStyledItemDelegate::eventFilter(object, event);
 }

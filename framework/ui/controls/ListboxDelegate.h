@@ -5,7 +5,8 @@
 //    answers False the list still draws its selection over it and the text.
 //  - In-place editing uses a one-line editor (OneLineEdit): every keystroke is reported, and when
 //    the editor closes (it lost the focus, or Return or Escape) the list
-//    hears of it after the edited text was stored.
+//    hears of it after the edited text was stored. The window losing the
+//    activation does not close it: the user comes back to the cell.
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <functional>
@@ -34,6 +35,9 @@ public:
     OneLineEdit* editor() const { return editor_; }
     int editingRow() const { return row_; }
     int editingColumn() const { return column_; }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     mutable QPointer<OneLineEdit> editor_;
