@@ -56,6 +56,8 @@ void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
         return;
     }
     fillList(*rows, selectID);
+    // On screen before the next handler runs, however long that takes.
+    UpdateNow();
 }
 
 void MainWindow::sayListQueryFailed() {

@@ -93,6 +93,11 @@ void Window::Refresh(bool eraseBackground) {
     for (const auto& c : controls_) c->Refresh(eraseBackground);
 }
 
+void Window::UpdateNow() {
+    QWidget* top = widget();
+    if (top && top->isVisible()) top->repaint();
+}
+
 RectControl* Window::findControl(const std::string& name) const {
     for (const auto& c : controls_)
         if (StrEq(c->Name(), name)) return c.get();

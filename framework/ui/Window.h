@@ -105,6 +105,9 @@ public:
     // backdrop and every control, embedded ones included; canvases repaint
     // through their Paint, erasing first when asked.
     void Refresh(bool eraseBackground = true);
+    // Draws now, before the caller goes on, whatever of the window is waiting
+    // to be drawn: its backdrop and every control (a list just refilled).
+    void UpdateNow();
 
     int32_t ControlCount() const { return static_cast<int32_t>(controls_.size()); }
     // Control i from 0, in creation order, embedded controls included.

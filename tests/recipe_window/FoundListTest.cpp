@@ -1,4 +1,7 @@
 // Filling the list, live search in every scope, showing the selected recipe.
+#include <QAbstractScrollArea>
+#include <QEvent>
+
 #include "app/Larderwise.h"
 #include "framework/graphics/Picture.h"
 #include "framework/db/REALSQLDatabase.h"
@@ -10,6 +13,19 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
 
 const std::vector<TestRecipe> kPies = {
     recipe("Mom's Pie", "dessert", 4, "apples"),
@@ -204,4 +220,18 @@ TEST_F(MainWindowTest, AShownRecipeBringsItsPhotoAndOneWithoutLeavesNone) {
     EXPECT_EQ(w().myPic->Height(), 50);
     w().recipeList->ListIndex = 0;
     EXPECT_EQ(w().myPic, nullptr);
+}
+
+// The next handler may run for a while (a box, a long export): the list it
+// leaves on screen must be the refilled one, drawn before the refill returns.
+TEST_F(MainWindowTest, ARefillIsDrawnBeforeItReturns) {
+    start({recipe("Apple Pie"), recipe("Bread")});
+    ui.settle();
+    auto* list = qobject_cast<QAbstractScrollArea*>(w().recipeList->widget());
+    ASSERT_NE(list, nullptr);
+    auto* counter = new PaintCounter(list->viewport());
+    ASSERT_NO_FATAL_FAILURE(runStatements(databasePath(), {{"insert into recipes (recipeName) values ('Cake')", {}}}));
+    w().updateFoundList(0, "");
+    EXPECT_EQ(w().recipeList->ListCount(), 3);
+    EXPECT_GT(counter->paints, 0) << "the list was drawn with its new rows before the refill returned";
 }
