@@ -182,11 +182,16 @@ void MainWindow::recipeList_Open() {
 void MainWindow::recipeList_Change() {
     const int32_t row = recipeList->ListIndex;
     if (row < 0 || keepShownRecipe_) return;
+    const std::string storedName = stored_.name;
     if (!commitPendingEdit()) {
         reselectShownRecipe();  // the recipe whose edit failed stays shown and selected
         return;
     }
     const int64_t rowID = static_cast<ListboxTag>(recipeList->CellTag(row, 0)).Int64Value();
+    if (leftRowNeedsRefill(storedName)) {
+        updateFoundList(rowID, Searchfield().Text);  // selects the row clicked, which shows it
+        return;
+    }
     std::shared_ptr<RecordSet> recipe = select(showRecipeStatement(rowID));
     if (!recipe || recipe->RecordCount() <= 0) {
         MsgBox("Error RL001 updating the recipeList.");
@@ -196,6 +201,16 @@ void MainWindow::recipeList_Change() {
         return;
     }
     showRecipe(*recipe);
+}
+
+// The row of the recipe being left, renamed in its cell: a stored rename
+// takes its place in name order, and an emptied name (which writes
+// nothing) shows the stored name again, as the name field does.
+bool MainWindow::leftRowNeedsRefill(const std::string& nameBefore) {
+    if (recRowID == 0) return false;
+    if (stored_.name != nameBefore) return true;
+    const int32_t left = rowOfRecipe(recRowID);
+    return left >= 0 && recipeList->Cell(left, 0) != stored_.name;
 }
 
 void MainWindow::showRecipe(RecordSet& recipe) {

@@ -259,6 +259,10 @@ private:
     // The list row holding this recipe, -1 when none does.
     int32_t rowShowing(int64_t rowID);
     void showRecipe(RecordSet& recipe);
+    // Whether the list must be read again as the shown recipe is left: its
+    // name was stored since (it was `nameBefore`), or its row shows a name
+    // that is not stored (an emptied cell).
+    bool leftRowNeedsRefill(const std::string& nameBefore);
     // The editors take input exactly while a recipe is shown (recRowID).
     void matchEditorsToShownRecipe();
     // Each save below answers True when nothing of its editor is left

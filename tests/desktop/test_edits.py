@@ -111,6 +111,30 @@ def test_rename_in_a_list_cell_is_stored_by_another_row_plus_and_close(d):
     check_equal(d.recipes()[:3], ["Apple Crumble", "Brown Bread", "Carrot Cake"], "rename stored by closing")
 
 
+def list_rows(d):
+    return [r["text"] for r in d.control("recipeList")["rows"]]
+
+
+def test_a_list_cell_left_by_a_click_shows_the_stored_name_in_its_place(d):
+    d.build_database(["Apple Pie", "Carrot Soup", "Dumplings"])
+    d.start()
+    d.click_row("Carrot Soup", count=2)
+    d.key("ctrl+a", "BackSpace")
+    d.click_row("Apple Pie")
+    check_equal(d.recipes(), ["Apple Pie", "Carrot Soup", "Dumplings"], "an emptied name writes nothing")
+    check_equal(list_rows(d), ["Apple Pie", "Carrot Soup", "Dumplings"], "the stored name shows again at once")
+
+    d.click_row("Carrot Soup", count=2)
+    d.key("ctrl+a")
+    d.type("Zucchini Soup")
+    d.click_row("Apple Pie")
+    check_equal(d.recipes(), ["Apple Pie", "Zucchini Soup", "Dumplings"], "the rename stored")
+    check_equal(list_rows(d), ["Apple Pie", "Dumplings", "Zucchini Soup"], "the renamed row in its place by name")
+    check_equal(d.control("recipeName")["text"], "Apple Pie", "the recipe clicked is shown")
+    check(d.row("Apple Pie")["selected"], "and selected")
+    d.quit()
+
+
 def test_a_click_acts_on_the_recipe_under_the_pointer_when_the_button_went_down(d):
     # Each rename below is stored by the press on another row, before that press reaches the list,
     # and moves the renamed recipe down: the rows below it move up under the pointer.
