@@ -1,6 +1,7 @@
 """Leaving the window and coming back: another program clicked, Alt+Tab, a box answered, a file
 dialog cancelled. The edit is stored as the window is left, and what the user types on return goes
 where the caret was, into the recipe that was shown."""
+import sqlite3
 import subprocess
 
 from desktop import HANG, check, check_equal
@@ -178,4 +179,29 @@ def test_a_save_failing_as_the_window_is_left_is_told_on_return(d):
     d.type("!")
     d.key("Tab")
     check_equal(d.recipes(), ["Apple Pie", "Bread Loaf!"], "stored once the database is free")
+    d.quit()
+
+
+def test_a_name_an_old_database_refuses_is_renamed_only_once_the_user_is_back(d):
+    d.build_database(["Apple Pie", "Bread"])
+    con = sqlite3.connect(d.database_path)
+    con.execute("create unique index uniqueNames on recipes (recipeName)")  # as some old databases have
+    con.commit()
+    con.close()
+    d.start()
+    another_program(d)
+    d.click_row("Bread")
+    d.click("recipeName")
+    d.key("ctrl+a")
+    d.type("Apple Pie")
+    click_the_other_program(d)
+    check_equal(d.boxes(), [], "no notice over the other program")
+    click_the_title_bar(d)
+    d.no_box()
+    check_equal(editor(d, "recipeName"), ("Apple Pie", 9, 9, 0), "the name field untouched on return")
+    d.key("Tab")
+    check("Saving as 'Apple Pie copy'" in d.box()["text"], "the notice once the user leaves the field")
+    d.answer("OK")
+    d.no_box()
+    check_equal(d.recipes(), ["Apple Pie", "Apple Pie copy"], "stored under the copy name")
     d.quit()
