@@ -35,6 +35,7 @@ void MainWindow::tell(const std::string& message) {
 void MainWindow::showHeldNotices() {
     if (heldNotices_.empty()) return;
     recipeList->CallLater([this] {
+        if (!isActive()) return;  // left again at once: held for the next return
         std::vector<std::string> notices = std::exchange(heldNotices_, {});
         for (const std::string& notice : notices) MsgBox(notice);
     });
