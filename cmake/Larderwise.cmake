@@ -47,10 +47,11 @@ function(lw_add_test_folders root)
     # building one test program alone brings them along.
     add_dependencies(${name} larderwise_resources)
     set_target_properties(${name} PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LARDERWISE_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
-      TIMEOUT 600)
+    # Run from the folder of the test programs rather than the build folder, so
+    # that a test which finds its files relative to the folder it runs in fails
+    # here as it would anywhere else.
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
   endforeach()
 endfunction()
 
