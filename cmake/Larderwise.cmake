@@ -1,11 +1,13 @@
 # Helpers that keep the build free of per-file bookkeeping: a folder's sources
 # are found by glob, so adding a file never means editing a CMakeLists.
 
-# lw_add_library(target folder [folder...] [EXCLUDE file...])
+# lw_add_library(target folder [folder...] [EXCLUDE file...] [INCLUDE folder])
 # A static library of every .cpp below the folders (recursively). A folder
 # with no sources yet becomes an empty library so that targets can link to it.
+# Its sources find headers from the source root, or, given INCLUDE, only from
+# that folder (a layer's folder of links, lw_add_layers).
 function(lw_add_library target folder)
-  cmake_parse_arguments(ARG "" "" "EXCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "" "INCLUDE" "EXCLUDE" ${ARGN})
   set(sources "")
   foreach(f ${folder} ${ARG_UNPARSED_ARGUMENTS})
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${f}/*.cpp ${CMAKE_SOURCE_DIR}/${f}/*.h)
@@ -20,8 +22,91 @@ function(lw_add_library target folder)
     set(sources ${stub})
   endif()
   add_library(${target} STATIC ${sources})
-  target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
+  if(ARG_INCLUDE)
+    target_include_directories(${target} PRIVATE ${ARG_INCLUDE})
+  else()
+    target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
+  endif()
   set_target_properties(${target} PROPERTIES AUTOMOC ON)
+endfunction()
+
+# lw_layer_order(out): the layers of the "layer order" block in
+# docs/ARCHITECTURE.md, bottom first, each as its folders joined by commas.
+# The block is the one place the order is written; scripts/check-layers.py
+# reads it too.
+function(lw_layer_order out)
+  set(doc ${CMAKE_SOURCE_DIR}/docs/ARCHITECTURE.md)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${doc})
+  file(READ ${doc} text)
+  string(FIND "${text}" "<!-- layer order" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "no layer order block in ${doc}")
+  endif()
+  string(SUBSTRING "${text}" ${at} -1 text)
+  string(REGEX MATCH "```\n([^`]*)```" block "${text}")
+  string(REPLACE "\n" ";" lines "${CMAKE_MATCH_1}")
+  set(layers "")
+  foreach(line ${lines})
+    string(STRIP "${line}" line)
+    if(line STREQUAL "")
+      continue()
+    endif()
+    string(REGEX REPLACE "  .*" "" folders "${line}")  # the description follows two spaces
+    string(REPLACE ", " "," folders "${folders}")
+    list(APPEND layers "${folders}")
+  endforeach()
+  set(${out} ${layers} PARENT_SCOPE)
+endfunction()
+
+# lw_add_layers([EXCLUDE file...])
+# One static library per layer of the layer order, each linking the layer
+# below it. A layer's sources find headers only through its own folder of
+# links, build/layers/<target>/, which holds its own folders and those of the
+# layers below under their usual names (so includes keep their spelling): an
+# include of a higher layer's header does not compile. Sets in the caller:
+#   LARDERWISE_LAYER_LIBS          the libraries, bottom first
+#   LARDERWISE_LAYER_<folder>      the library of a folder ("/" written "_")
+# A library is named after its folders: larderwise_app,
+# larderwise_framework_print_speech.
+function(lw_add_layers)
+  cmake_parse_arguments(ARG "" "" "EXCLUDE" ${ARGN})
+  lw_layer_order(layers)
+  set(libs "")
+  set(reachable "")
+  set(below "")
+  foreach(layer ${layers})
+    string(REPLACE "," ";" folders "${layer}")
+    set(name "")
+    foreach(folder ${folders})
+      string(REGEX REPLACE "^framework/" "" short ${folder})
+      string(REPLACE "/" "_" short ${short})
+      list(APPEND name ${short})
+    endforeach()
+    list(JOIN name "_" name)
+    if(layer MATCHES "^framework/")
+      set(name framework_${name})
+    endif()
+    set(target larderwise_${name})
+    list(APPEND reachable ${folders})
+    set(tree ${CMAKE_BINARY_DIR}/layers/${target})
+    file(REMOVE_RECURSE ${tree})
+    foreach(folder ${reachable})
+      get_filename_component(parent ${tree}/${folder} DIRECTORY)
+      file(MAKE_DIRECTORY ${parent})
+      file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${folder} ${tree}/${folder} SYMBOLIC)
+    endforeach()
+    lw_add_library(${target} ${folders} EXCLUDE ${ARG_EXCLUDE} INCLUDE ${tree})
+    if(below)
+      target_link_libraries(${target} PUBLIC ${below})
+    endif()
+    foreach(folder ${folders})
+      string(REPLACE "/" "_" key ${folder})
+      set(LARDERWISE_LAYER_${key} ${target} PARENT_SCOPE)
+    endforeach()
+    list(APPEND libs ${target})
+    set(below ${target})
+  endforeach()
+  set(LARDERWISE_LAYER_LIBS ${libs} PARENT_SCOPE)
 endfunction()
 
 # Every folder below root that holds test sources (except support/) becomes
@@ -47,10 +132,11 @@ function(lw_add_test_folders root)
     # building one test program alone brings them along.
     add_dependencies(${name} larderwise_resources)
     set_target_properties(${name} PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LARDERWISE_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
-      TIMEOUT 600)
+    # Run from the folder of the test programs rather than the build folder, so
+    # that a test which finds its files relative to the folder it runs in fails
+    # here as it would anywhere else.
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
   endforeach()
 endfunction()
 
@@ -61,6 +147,7 @@ function(lw_add_benchmarks root)
     get_filename_component(stem ${src} NAME_WE)
     add_executable(bench_${stem} ${src})
     target_link_libraries(bench_${stem} PRIVATE ${LARDERWISE_ALL_LIBS} benchmark::benchmark)
+    target_include_directories(bench_${stem} PRIVATE ${CMAKE_SOURCE_DIR})
     set_target_properties(bench_${stem} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
     # A smoke run of each (label bench): the smallest sizes, once, so a benchmark that no longer
     # runs or whose own check fails is seen; no timing is asserted. The sanitizer build does not
@@ -80,6 +167,7 @@ endfunction()
 function(lw_add_desktop_tests root)
   add_executable(larderwise_drag_source ${CMAKE_SOURCE_DIR}/${root}/drag_source/DragSource.cpp)
   target_link_libraries(larderwise_drag_source PRIVATE larderwise_framework)
+  target_include_directories(larderwise_drag_source PRIVATE ${CMAKE_SOURCE_DIR})
   set_target_properties(larderwise_drag_source PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   file(GLOB scenario_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${root}/test_*.py)
   foreach(file ${scenario_files})

@@ -5,12 +5,16 @@
 
 Checks the layout a Linux desktop expects (bin/larderwise, its resources in share/larderwise/,
 nothing at the top of the prefix besides bin/ and share/, the desktop entry in
-share/applications/ passing desktop-file-validate and passing documents as %F), then runs the
-installed program with a document, as a file manager does, and a second time with another one
-while it runs: both become recipes, the second handed over to the running copy. Exits 1 on any
-failure. The prefix and the program's private folders are removed at the end.
+share/applications/ passing desktop-file-validate, naming the installed program by its full path
+and passing documents as %F), then runs the entry's command with a document and a PATH without
+the prefix, as a file manager does, and the installed program a second time with another one
+while it runs: both become recipes, the second handed over to the running copy. The prefix's
+path holds a space, which the entry must quote. Exits 1 on any failure. The prefix and the
+program's private folders are removed at the end.
 """
 import os
+import re
+import shlex
 import shutil
 import signal
 import sqlite3
@@ -47,8 +51,20 @@ def wait_for(condition, seconds=30):
     return condition()
 
 
+def entry_command(lines, documents):
+    """The command a desktop runs for the entry's Exec line with these documents as %F (the
+    Desktop Entry Specification: string escapes first, then quoting as a POSIX shell does)."""
+    value = next(line[len("Exec="):] for line in lines if line.startswith("Exec="))
+    escapes = {"s": " ", "n": "\n", "t": "\t", "r": "\r", "\\": "\\"}
+    value = re.sub(r"\\(.)", lambda m: escapes.get(m.group(1), m.group(0)), value)
+    command = []
+    for word in shlex.split(value):
+        command += documents if word == "%F" else [word.replace("%%", "%")]
+    return command
+
+
 def check(build, scratch):
-    prefix = os.path.join(scratch, "prefix")
+    prefix = os.path.join(scratch, "install prefix")
     installed = subprocess.run(["cmake", "--install", build, "--prefix", prefix], capture_output=True, text=True)
     if installed.returncode != 0:
         return fail("cmake --install: " + installed.stdout + installed.stderr)
@@ -65,8 +81,10 @@ def check(build, scratch):
         return fail("desktop-file-validate: " + validated.stdout + validated.stderr)
     with open(entry) as f:
         lines = f.read().splitlines()
-    if "Exec=larderwise %F" not in lines or not any(line.startswith("MimeType=text/plain;") for line in lines):
-        return fail("the entry does not pass documents to larderwise")
+    if not any(line.startswith("MimeType=text/plain;") for line in lines):
+        return fail("the entry does not offer larderwise for text documents")
+    if entry_command(lines, ["Pie.txt"]) != [program, "Pie.txt"]:
+        return fail(f"the entry's command is {entry_command(lines, ['Pie.txt'])}, not the installed program with the document")
 
     env, _, database = private_profile(scratch)
     documents = os.path.join(scratch, "documents")
@@ -75,7 +93,9 @@ def check(build, scratch):
         with open(os.path.join(documents, name), "w") as f:
             f.write(text)
 
-    first = subprocess.Popen([program, os.path.join(documents, "Pie.txt")], env=env, cwd=scratch)
+    # A file manager's PATH need not hold the prefix's bin/.
+    first = subprocess.Popen(entry_command(lines, [os.path.join(documents, "Pie.txt")]),
+                             env=dict(env, PATH="/usr/bin:/bin"), cwd=scratch)
     try:
         if not wait_for(lambda: recipes(database) == [("Pie.txt", "Roll the dough")]):
             return fail(f"the installed program did not import its document: {recipes(database)}")

@@ -32,6 +32,14 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 HANG = 120  # seconds: only a hung program takes this long, even the sanitizer build on a loaded machine
 
 
+def ending_signals_by_default():
+    """Runs in each launch before exec. The program keeps a signal ignored that was ignored when it
+    started; a soak run under nohup or from a background job (SIGINT ignored) must not pass that
+    on, or the session's signals it sends never arrive."""
+    for sig in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
+        signal.signal(sig, signal.SIG_DFL)
+
+
 def main():
     rounds = int(sys.argv[1]) if len(sys.argv) > 1 else 30
     build = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else os.path.join(ROOT, "build")
@@ -69,7 +77,7 @@ def soak(rounds, program, scratch):
         return name
 
     def launch(name):
-        return subprocess.Popen([program, name], env=env, cwd=scratch,
+        return subprocess.Popen([program, name], env=env, cwd=scratch, preexec_fn=ending_signals_by_default,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     overlapping = signals = 0
@@ -116,7 +124,7 @@ def soak(rounds, program, scratch):
         # One more import under way when the kill comes: it must land whole or not at all.
         serial += 1
         name = write_recipe(serial, 1000, 40000)
-        inflight = subprocess.Popen([program, name], env=env, cwd=scratch,
+        inflight = subprocess.Popen([program, name], env=env, cwd=scratch, preexec_fn=ending_signals_by_default,
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         imports += 1
         time.sleep(rng.uniform(0.0, 0.3))
@@ -163,7 +171,8 @@ def soak(rounds, program, scratch):
     # as long as a hung one would take; a busy machine only makes it slower.
     def leftovers():
         return [n for n in os.listdir(folder) if ".tmp-" in n or n.startswith(".recipeDB")]
-    last = subprocess.Popen([program], env=env, cwd=scratch, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    last = subprocess.Popen([program], env=env, cwd=scratch, preexec_fn=ending_signals_by_default,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     deadline = time.monotonic() + HANG
     while leftovers() and time.monotonic() < deadline and last.poll() is None:
         time.sleep(0.1)

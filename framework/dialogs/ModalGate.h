@@ -3,7 +3,22 @@
 // to the installed service (the real one or a test's), and runs the modal
 // boxes inside a ModalSession, so a box deactivates its window and
 // reactivates it on return whichever service answers it.
+#include <memory>
+
 #include "framework/dialogs/UiService.h"
+
+// What a modal box does to the windows lives with the windows, a layer
+// above (framework/ui/ModalSession.h, SessionEnd.h): the desktop gives it to
+// the gate when it starts and whenever it builds a window. Before that no
+// window can be active and no session can be ending, so the gate only passes
+// the calls on.
+struct ModalWindows {
+    // Deactivates the active window until the returned scope is released.
+    std::shared_ptr<void> (*aroundBox)() = nullptr;
+    // True once the session is ending: boxes get their Escape answer unseen.
+    bool (*boxesAnsweredForTheUser)() = nullptr;
+};
+void setModalWindows(const ModalWindows& windows);
 
 class ModalGate : public UiService {
 public:

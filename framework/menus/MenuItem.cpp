@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "framework/dialogs/UiService.h"
 #include "framework/menus/MenuName.h"
 #include "framework/runtime/RuntimeException.h"
 
@@ -74,9 +73,6 @@ MenuItem* MenuItem::FindItem(const std::string& name) {
     return nullptr;
 }
 
-MenuItem* MenuItem::PopUp(int32_t x, int32_t y) {
-    return uiService().popUpMenu(*this, x, y);
-}
 
 void MenuItem::forEach(const std::function<void(MenuItem&)>& visit) {
     visit(*this);

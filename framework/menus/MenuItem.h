@@ -52,6 +52,8 @@ public:
 
     // Shows this item's children as a modal pop-up menu at screen position
     // (x, y) and answers the chosen item, or nullptr when none was chosen.
+    // Defined with the service that shows it, a layer above
+    // (framework/dialogs/MenuPopUp.cpp): menus alone never pop one up.
     MenuItem* PopUp(int32_t x, int32_t y);
 
     // Visits this item and every item below it, parents before children.

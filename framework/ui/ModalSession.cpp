@@ -1,7 +1,11 @@
 #include "framework/ui/ModalSession.h"
 
+#include <memory>
+
+#include "framework/dialogs/ModalGate.h"
 #include "framework/ui/ExceptionRouting.h"
 #include "framework/ui/Runtime.h"
+#include "framework/ui/SessionEnd.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowList.h"
 
@@ -48,3 +52,8 @@ ModalSession::~ModalSession() {
 bool ModalSession::deactivatingForBox() { return deactivating; }
 
 int ModalSession::depth() { return openBoxes; }
+
+void ModalSession::serveTheModalGate() {
+    setModalWindows({[]() -> std::shared_ptr<void> { return std::make_shared<ModalSession>(); },
+                     &SessionEnd::boxesAnsweredForTheUser});
+}

@@ -30,6 +30,9 @@ public:
     static bool deactivatingForBox();
     // How many modal boxes are up now.
     static int depth();
+    // Gives the dialogs' gate (framework/dialogs/ModalGate.h) what a box does
+    // to the windows; the runtime calls it at its start and for each window.
+    static void serveTheModalGate();
 
 private:
     Window* deactivated_ = nullptr;

@@ -13,6 +13,7 @@
 #include "framework/ui/DesktopProbe.h"
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/InputDispatch.h"
+#include "framework/ui/ModalSession.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowList.h"
 
@@ -171,6 +172,7 @@ bool startOrReport(const StartupSteps& steps, const std::vector<std::string>& do
 }
 
 void start(const StartupSteps& steps, const std::vector<std::string>& documents) {
+    ModalSession::serveTheModalGate();
     state().documents = documents;
     applyApplicationIdentity(steps.applicationName);
     if (steps.initFileTypes) steps.initFileTypes();
@@ -207,6 +209,7 @@ void runShutdown() {
 }
 
 void windowBuilt(Window& window) {
+    ModalSession::serveTheModalGate();  // windows built without the runtime's start (tests) are served too
     window.finishBuilding();
     if (quitting()) return;  // never opened or shown against a closing application
     if (appOpenFinished()) {

@@ -18,6 +18,7 @@
 #include "framework/runtime/RunningCopyLock.h"
 #include "framework/ui/SessionEnd.h"
 #include "tests/support/DatabaseLock.h"
+#include "tests/support/EndingSignals.h"
 #include "tests/support/RecipeDatabase.h"
 #include "tests/support/TestDatabase.h"
 
@@ -62,6 +63,7 @@ protected:
         environment.insert("LARDERWISE_DESKTOP_PROBE", probe);
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.setChildProcessModifier(endingSignalsByDefault);
         program.start(QCoreApplication::applicationDirPath() + "/../bin/larderwise", QStringList{});
         ASSERT_TRUE(program.waitForStarted(5000));
     }

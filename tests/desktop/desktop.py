@@ -31,8 +31,13 @@ HANG = 60.0
 
 def _end_with_the_driver():
     """Runs in each child before exec: the child gets SIGTERM when the driver dies, so a driver
-    killed by CTest's timeout leaves no display, window manager or program behind."""
+    killed by CTest's timeout leaves no display, window manager or program behind. The session's
+    signals get their default action back: the program keeps a signal ignored that was ignored when
+    it started, and a run under nohup or from a background job (SIGINT ignored) must not pass that
+    on, or the signals a scenario sends never arrive."""
     ctypes.CDLL("libc.so.6", use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+    for sig in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
+        signal.signal(sig, signal.SIG_DFL)
 
 
 class ScenarioFailure(AssertionError):

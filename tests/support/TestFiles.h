@@ -2,7 +2,6 @@
 // Whole files read and written as bytes, for tests that lay out the files a
 // program meets or check the ones it wrote.
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -22,13 +21,20 @@ inline std::string readBytes(const std::filesystem::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// The source tree this test program was built from, wherever the test runs.
+// The compiler is given paths relative to the build folder (so that ccache
+// serves clones and work trees alike), and __FILE__ is one of them: it is
+// taken from the build folder, which holds the test programs in tests/, never
+// from the folder the test happens to run in.
+inline std::filesystem::path sourceRoot() {
+    const std::filesystem::path build = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
+    return (build / __FILE__).lexically_normal().parent_path().parent_path().parent_path();
+}
+
 // The checked-in corpus of one fuzz target (fuzz/corpus/<target>), which the
 // ordinary tests replay through the target's entry point.
 inline std::filesystem::path fuzzCorpusFolder(const std::string& target) {
-    const char* source = std::getenv("LARDERWISE_SOURCE_DIR");
-    const std::filesystem::path root =
-        source ? std::filesystem::path(source) : std::filesystem::path(__FILE__).parent_path() / ".." / "..";
-    return root / "fuzz" / "corpus" / target;
+    return sourceRoot() / "fuzz" / "corpus" / target;
 }
 
 // Its files as (name, bytes), in name order.

@@ -76,11 +76,13 @@ EditField::EditField()
         else changeByCode([&] { adapter_->setAlignment(qtAlignment(v)); });
     });
     // On a styled field the field's own style also goes onto all the text.
+    // The member is captured under a name of its own: clang before 16 cannot
+    // capture a structured binding.
     for (auto [p, flag] : {std::pair{&Bold, &TextStyle::Bold}, std::pair{&Italic, &TextStyle::Italic},
                            std::pair{&Underline, &TextStyle::Underline}})
-        p->onChange([this, flag](const bool& v) {
+        p->onChange([this, member = flag](const bool& v) {
             applyLook();
-            changeWholeFieldStyle([&](TextStyle& s) { s.*flag = v; });
+            changeWholeFieldStyle([&](TextStyle& s) { s.*member = v; });
         });
     TextFont.onChange([this](const std::string& v) {
         applyLook();

@@ -10,14 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/TestFiles.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path sourceRoot() {
-    if (const char* source = std::getenv("LARDERWISE_SOURCE_DIR")) return source;
-    return fs::path(__FILE__).parent_path() / "../../..";
-}
 
 std::vector<std::string> includesOf(const fs::path& file, const std::regex& pattern) {
     std::vector<std::string> found;

@@ -11,6 +11,7 @@
 #include "framework/ui/SessionEnd.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/WindowList.h"
+#include "tests/support/EndingSignals.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
@@ -45,6 +46,7 @@ protected:
         journal.watch(*editor->field);
         ui.click(*editor->field, 2, 2);
         journal.clear();
+        endingSignalsByDefault();  // this test program is the one the signals end
         SessionEnd::install();
     }
     void TearDown() override { SessionEnd::uninstall(); }
