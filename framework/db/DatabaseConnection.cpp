@@ -216,6 +216,19 @@ bool DatabaseConnection::whileNoOneWrites(const std::function<bool()>& work) {
     sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);  // ends a read: nothing to write
     return done;
 }
+std::optional<uint32_t> DatabaseConnection::changeCounter() {
+    sqlite3_file* file = nullptr;
+    if (!db_ || sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
+        !file->pMethods)
+        return std::nullopt;
+    // Bytes 24 to 27 of the header, big-endian; read through the engine's own
+    // file, so it is the file this connection holds, under the lock it holds.
+    constexpr int kCounterOffset = 24;
+    unsigned char bytes[4] = {};
+    if (file->pMethods->xRead(file, bytes, sizeof bytes, kCounterOffset) != SQLITE_OK) return std::nullopt;
+    return uint32_t{bytes[0]} << 24 | uint32_t{bytes[1]} << 16 | uint32_t{bytes[2]} << 8 | uint32_t{bytes[3]};
+}
+
 bool DatabaseConnection::rollback() { return endTransaction("ROLLBACK"); }
 
 bool DatabaseConnection::failNotConnected() {

@@ -80,6 +80,11 @@ public:
     // open transaction): false, with the error set, when another program is
     // writing the file and the lock cannot be had; else work's result.
     bool whileNoOneWrites(const std::function<bool()>& work);
+    // The file's change counter as the read under way sees it: every commit
+    // in rollback-journal mode bumps it, so two reads that give the same
+    // number read the same committed state. Asked inside whileNoOneWrites;
+    // nullopt when the header cannot be read.
+    std::optional<uint32_t> changeCounter();
     int64_t lastRowID() const;
     // The column of the table sorts by its bytes (declared with no collation
     // or the BINARY one); false also when there is no such column.
