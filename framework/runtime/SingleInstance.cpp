@@ -84,9 +84,7 @@ SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Outcome SingleInstance::claim(const std::vector<std::string>& documents, Delivery deliver) {
     RunningCopyLock& lock = impl_->lock;
-    // A data folder where no lock can be had (not writable) cannot hold the
-    // database either: the start reports that.
-    if (!lock.usable()) return Outcome::Run;
+    if (!lock.usable()) return Outcome::NoLock;
     const std::vector<std::string> paths = absolutePaths(documents);
     // One identity for every try: the running copy opens a repeat only once.
     const std::string handOverID = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
@@ -120,5 +118,13 @@ std::string SingleInstance::notTakenMessage(const std::string& applicationName,
     if (documents.empty()) return message;
     message += " These documents were not opened:\n";
     for (const std::string& d : documents) message += "\n" + QFileInfo(QString::fromStdString(d)).fileName().toStdString();
+    return message;
+}
+
+std::string SingleInstance::noLockMessage(const std::string& applicationName) const {
+    std::string message = applicationName + " cannot tell whether another copy of it is running: none of its lock "
+                                            "files can be used. Quit every copy of " +
+                          applicationName + ", remove these files and start it again:\n";
+    for (const std::string& path : impl_->lock.paths()) message += "\n" + path;
     return message;
 }
