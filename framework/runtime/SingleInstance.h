@@ -34,7 +34,7 @@ public:
     using Delivery = std::function<void(const std::vector<std::string>& documents)>;
 
     enum class Outcome {
-        Run,         // this process is the running copy
+        Run,         // this process is the running copy (or there is no data folder, which the start reports)
         HandedOver,  // the running copy took the documents: end
         NotTaken,    // the running copy holds the lock but took nothing: end, telling the user
         NoLock,      // no lock file can be used, so nobody can tell who runs: end, telling the user
