@@ -223,6 +223,18 @@ TEST_F(ReplacedDatabaseTest, ASearchReadsNoOtherFileThanTheOneHeld) {
     EXPECT_THAT(keptNames(), ElementsAre("Mom's Pie", "Apple Tart", "Bread", "pie crust"));
 }
 
+// A backup copies the file at the path: it would pass the other program's
+// file off as this one's.
+TEST_F(ReplacedDatabaseTest, ABackupCopiesNoOtherFileThanTheOneHeld) {
+    start(kPies);
+    replaceTheFile();
+    w()._FileBackupDatabase_Action();
+    expectTheNewFileUntouchedAndTheProgramEnded();
+    EXPECT_THAT(keptNames(), ElementsAre("Mom's Pie", "Apple Tart", "Bread", "pie crust"));
+    for (const auto& entry : std::filesystem::directory_iterator(folder()))
+        EXPECT_EQ(entry.path().filename().string().find("backup"), std::string::npos) << entry.path();
+}
+
 TEST_F(ReplacedDatabaseTest, TheEditInProgressIsStoredInTheKeptCopy) {
     start(kPies);
     w().recipeName->Text = std::string("Apple Tart with cream");  // shown first, stored at the next search
