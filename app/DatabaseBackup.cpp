@@ -1,5 +1,7 @@
 #include "app/DatabaseBackup.h"
 
+#include <algorithm>
+
 #include "app/EndOfLine.h"
 #include "app/Larderwise.h"
 #include "framework/data/Date.h"
@@ -20,6 +22,13 @@ bool completeCopy(FolderItem& source, FolderItem& copy) {
     return false;
 }
 }  // namespace
+
+std::string keptFileName(const Date& moment) {
+    std::string stamp = moment.SQLDateTime();
+    std::replace(stamp.begin(), stamp.end(), ':', '-');  // a colon is a path separator on the old platform
+    std::replace(stamp.begin(), stamp.end(), ' ', '-');
+    return "recipeDB kept " + stamp + ".rsd";
+}
 
 std::string backupFileName(const Date& moment) {
     return "recipeDB backup " + moment.SQLDate() + "-" + std::to_string(moment.Hour()) +

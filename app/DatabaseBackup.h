@@ -9,6 +9,9 @@ class Date;
 
 // The backup's file name for that moment.
 std::string backupFileName(const Date& moment);
+// The name of the copy kept of a database file another program replaced,
+// made at that moment (to the second, as it is made without asking).
+std::string keptFileName(const Date& moment);
 
 // What happens to changes not yet committed when the backup is made.
 enum class PendingChanges {

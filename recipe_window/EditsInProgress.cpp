@@ -27,6 +27,9 @@ bool MainWindow::commitPendingEdit() {
     }
     if (!saveAllowed()) return true;  // nothing shown, or an emptied name: nothing may be written
     if (failedInThisAction()) return false;
+    // The engine refuses to write a file another has taken the place of;
+    // the edit goes into the copy kept of it instead.
+    if (editPending() && App().db->FileReplaced()) keepReplacedDatabaseAndQuit();
     bool stored = saveName();
     stored = saveKeywords() && stored;
     stored = saveRating() && stored;

@@ -61,6 +61,10 @@ void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
 }
 
 void MainWindow::sayListQueryFailed() {
+    if (App().db->FileReplaced()) {
+        keepReplacedDatabaseAndQuit();  // a search refuses to read another file than the one held
+        return;
+    }
     MsgBox("Error UFL001: Could not update the recipe list. Please report this error to the developer.");
     Quit(0);  // queued: during start-up it takes effect once the loop runs
 }

@@ -253,6 +253,10 @@ private:
     void searchInBackground(const std::string& text, int64_t selectID);
     void showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows);
     void sayListQueryFailed();
+    // Another program put another file where the database file was: what
+    // the program holds is kept in a copy of its own, edits and all, the
+    // user told, and the program quits. (ReplacedDatabase.cpp)
+    void keepReplacedDatabaseAndQuit();
     void fillList(RecordSet& rows, int64_t selectID);
     // The list holds exactly these rows, in this order, with these names.
     bool listShows(RecordSet& rows);
@@ -338,6 +342,7 @@ private:
     BackgroundSelect liveSearch_;
     uint64_t refills_ = 0;  // counts refills and searches begun, so a late list is told from the newest
     bool saving_ = false;           // a save is running; a second one must not start inside it
+    bool keptReplacedDatabase_ = false;
     bool keepShownRecipe_ = false;  // the list's selection is being put back
     bool endingCellEdit_ = false;   // the gate closes a list cell's editor
 

@@ -9,6 +9,8 @@
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/StaticText.h"
 #include "app/DatabaseBackup.h"
+#include "app/Larderwise.h"
+#include "framework/db/REALSQLDatabase.h"
 #include "recipe_window/Main.h"
 
 void MainWindow::Event_Open() {
@@ -74,5 +76,11 @@ bool MainWindow::_FileBackupDatabase_Action() {
 
 void MainWindow::backupDB() {
     commitPendingEdit();  // so the copy holds the edit in progress
+    // The backup copies the file at the database's path: after another
+    // program replaced it, that is not the file this program holds.
+    if (App().db->FileReplaced()) {
+        keepReplacedDatabaseAndQuit();
+        return;
+    }
     backupDatabaseFile();
 }

@@ -31,6 +31,7 @@ struct Request {
     uint64_t id = 0;
     std::string path;
     uint64_t generation = 0;  // of the database's own connection: a reopened file is opened again
+    std::optional<DatabaseConnection::FileIdentity> file;  // the one the database's connection holds
     int32_t busyTimeout = 0;
     std::string sql;
     std::vector<SQLValue> params;
@@ -102,6 +103,7 @@ void BackgroundSelect::start(REALSQLDatabase& db, const std::string& sql, const 
     request.id = ++shared_->lastID;
     request.path = db.DatabaseFilePath();
     request.generation = db.connection_->generation();
+    request.file = db.connection_->file();
     request.busyTimeout = db.connection_->busyTimeout();
     request.sql = sql;
     for (size_t i = 0; i < values.size() && request.bindError.empty(); ++i) {
@@ -175,6 +177,13 @@ bool openFor(std::vector<std::unique_ptr<DatabaseConnection>>& connections, cons
         connection.setBusyTimeout(request.busyTimeout);
         if (!connection.open(request.path, false)) {
             error = connection.errorMessage();
+            return false;
+        }
+        // The path may name another file by now: reading it would list rows
+        // of a file the program does not write.
+        if (!request.file || connection.file() != request.file) {
+            connection.close();
+            error = BackgroundSelect::kFileReplaced;
             return false;
         }
         connection.mapFile(kWholeFile);

@@ -5,6 +5,8 @@
 // one still running gives up within a few thousand engine steps, and only
 // the newest select's rows are ever delivered, on the event loop's thread.
 //
+// The connections read only the file `db` holds: one that finds another file
+// at its path (renamed over it) fails the select rather than read it.
 // The connection reads committed data only: edits must be committed before
 // Start. A select that says how it may be split is read in parts side by
 // side (SplitSelect.h), each on a connection of its own. The connections
@@ -50,6 +52,10 @@ public:
     // Whether `db` has changed nothing since the delivered (or pending)
     // select was started, so its rows are what the file holds now.
     bool ReadsCurrent(REALSQLDatabase& db) const;
+
+    // The error of a select that found another file at the database's path
+    // than the one `db` holds: it reads neither (REALSQLDatabase::FileReplaced).
+    static constexpr const char* kFileReplaced = "The database file was replaced by another file.";
 
     // Any instance has a select pending: the program is not idle yet.
     static bool AnyPending();

@@ -1,6 +1,8 @@
 #include "framework/db/DatabaseConnection.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <functional>
 #include <memory>
@@ -106,6 +108,45 @@ bool DatabaseConnection::open(const std::string& path, bool create) {
     }
     ++generation_;
     mapBytes_ = 0;
+    // The identity read by the path is the held file's only when the path
+    // still names it afterwards.
+    struct stat info {};
+    file_.reset();
+    if (::stat(path.c_str(), &info) == 0 && !fileReplaced())
+        file_ = FileIdentity{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino)};
+    return true;
+}
+
+bool DatabaseConnection::fileReplaced() const {
+    int moved = 0;
+    return db_ && sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved != 0;
+}
+
+bool DatabaseConnection::copyTo(const std::string& path) {
+    if (!db_) return failNotConnected();
+    clearError();
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0) {
+        setError(SQLITE_CANTOPEN, "A file is in the way: " + path);
+        return false;
+    }
+    sqlite3* copy = nullptr;
+    int rc = sqlite3_open_v2(path.c_str(), &copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_backup* backup = sqlite3_backup_init(copy, "main", db_, "main");
+        rc = backup ? sqlite3_backup_step(backup, -1) : sqlite3_errcode(copy);
+        if (backup) {
+            const int finished = sqlite3_backup_finish(backup);
+            if (rc == SQLITE_DONE) rc = finished;
+        }
+    }
+    if (rc != SQLITE_OK && rc != SQLITE_DONE) {
+        setError(rc, copy ? sqlite3_errmsg(copy) : "Out of memory.");
+        sqlite3_close_v2(copy);
+        ::unlink(path.c_str());  // no half copy poses as the kept file
+        return false;
+    }
+    sqlite3_close_v2(copy);
     return true;
 }
 
@@ -216,6 +257,19 @@ bool DatabaseConnection::whileNoOneWrites(const std::function<bool()>& work) {
     sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);  // ends a read: nothing to write
     return done;
 }
+std::optional<uint32_t> DatabaseConnection::changeCounter() {
+    sqlite3_file* file = nullptr;
+    if (!db_ || sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
+        !file->pMethods)
+        return std::nullopt;
+    // Bytes 24 to 27 of the header, big-endian; read through the engine's own
+    // file, so it is the file this connection holds, under the lock it holds.
+    constexpr int kCounterOffset = 24;
+    unsigned char bytes[4] = {};
+    if (file->pMethods->xRead(file, bytes, sizeof bytes, kCounterOffset) != SQLITE_OK) return std::nullopt;
+    return uint32_t{bytes[0]} << 24 | uint32_t{bytes[1]} << 16 | uint32_t{bytes[2]} << 8 | uint32_t{bytes[3]};
+}
+
 bool DatabaseConnection::rollback() { return endTransaction("ROLLBACK"); }
 
 bool DatabaseConnection::failNotConnected() {

@@ -41,6 +41,21 @@ public:
     // Rolls back what was never committed, then closes. Harmless when closed.
     void close();
     bool connected() const { return db_ != nullptr; }
+
+    // Which file a connection holds: the path may come to name another (a
+    // file renamed over it by a sync tool or a restore made by hand), while
+    // the connection goes on reading the one it opened.
+    struct FileIdentity {
+        uint64_t device = 0, inode = 0;
+        bool operator==(const FileIdentity&) const = default;
+    };
+    // The file as found once open; nullopt when another took the path meanwhile.
+    const std::optional<FileIdentity>& file() const { return file_; }
+    // The path names another file than this connection holds, or none.
+    bool fileReplaced() const;
+    // Copies the database as this connection sees it into a new file at
+    // `path` (which must not exist); false, with the error set, when it cannot.
+    bool copyTo(const std::string& path);
     // Changes on every open, so record sets can tell a reopened connection.
     uint64_t generation() const { return generation_; }
 
@@ -80,6 +95,11 @@ public:
     // open transaction): false, with the error set, when another program is
     // writing the file and the lock cannot be had; else work's result.
     bool whileNoOneWrites(const std::function<bool()>& work);
+    // The file's change counter as the read under way sees it: every commit
+    // in rollback-journal mode bumps it, so two reads that give the same
+    // number read the same committed state. Asked inside whileNoOneWrites;
+    // nullopt when the header cannot be read.
+    std::optional<uint32_t> changeCounter();
     int64_t lastRowID() const;
     // The column of the table sorts by its bytes (declared with no collation
     // or the BINARY one); false also when there is no such column.
@@ -114,6 +134,7 @@ private:
 
     sqlite3* db_ = nullptr;
     uint64_t generation_ = 0;
+    std::optional<FileIdentity> file_;
     int32_t busyTimeout_;
     int64_t mapBytes_ = 0;
     int32_t errorCode_ = 0;

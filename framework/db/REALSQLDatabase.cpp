@@ -29,6 +29,15 @@ void REALSQLDatabase::Close() { connection_->close(); }
 
 bool REALSQLDatabase::IsConnected() const { return connection_->connected(); }
 
+bool REALSQLDatabase::FileReplaced() const { return connection_->fileReplaced(); }
+
+bool REALSQLDatabase::KeepAs(const std::string& path) {
+    if (!connection_->copyTo(path)) return false;
+    connection_->close();
+    path_ = path;
+    return connection_->open(path_, false);
+}
+
 std::optional<std::vector<SQLValue>> REALSQLDatabase::bindable(const std::vector<Variant>& values) {
     std::vector<SQLValue> out;
     out.reserve(values.size());

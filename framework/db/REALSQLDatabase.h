@@ -38,6 +38,15 @@ public:
     bool Connect();
     void Close();
     bool IsConnected() const;
+    // Another program put another file at the database file's path (renamed
+    // one over it, or removed it) since it was connected. The connection
+    // still holds its file, but the engine writes it no more: its journal
+    // would be named after the other file.
+    bool FileReplaced() const;
+    // Copies the file this connection holds, as committed, to a new file at
+    // `path` and goes on connected to that copy. False, with Error set and
+    // the connection as it was, when the copy cannot be made.
+    bool KeepAs(const std::string& path);
 
     // Statement text as the product builds it; several statements may be
     // joined with ";".

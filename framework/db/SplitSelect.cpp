@@ -1,6 +1,7 @@
 #include "framework/db/SplitSelect.h"
 
 #include <algorithm>
+#include <limits>
 #include <thread>
 
 #include "framework/db/DatabaseConnection.h"
@@ -25,7 +26,10 @@ std::optional<KeyRange> keyRange(DatabaseConnection& connection, const std::stri
     return KeyRange{row->at(0, 0).integer, row->at(0, 1).integer};
 }
 
-// `count` consecutive ranges covering first..last, as even as rowIDs allow.
+// `count` consecutive ranges split as evenly as rowIDs allow over
+// first..last. The outer two reach to the ends of all rowIDs: the parts may
+// read a later state than the one the range was taken from, whose rows can
+// lie beyond it.
 std::vector<KeyRange> splitRange(const KeyRange& whole, size_t count) {
     const __int128 span = static_cast<__int128>(whole.last) - whole.first + 1;
     std::vector<KeyRange> ranges;
@@ -34,7 +38,38 @@ std::vector<KeyRange> splitRange(const KeyRange& whole, size_t count) {
         const __int128 to = whole.first + span * (i + 1) / count - 1;
         if (to >= from) ranges.push_back({static_cast<int64_t>(from), static_cast<int64_t>(to)});
     }
+    ranges.front().first = std::numeric_limits<int64_t>::min();
+    ranges.back().last = std::numeric_limits<int64_t>::max();
     return ranges;
+}
+
+// How often the parts are read again when a commit landed between them,
+// before the select is read whole on one connection (which always reads one
+// state) rather than keep racing a program that writes without pause.
+constexpr int kTriesInParts = 3;
+
+// Each part read in a read transaction of its own, so the file's change
+// counter it gives afterwards is that of the state the part read.
+struct Part {
+    std::optional<QueryResult> rows;
+    std::optional<uint32_t> changeCounter;
+};
+
+void readPart(DatabaseConnection& connection, const SplitSelect& split, std::vector<SQLValue> params,
+              const KeyRange& range, const std::function<bool()>& giveUp, Part& part) {
+    params.emplace_back(range.first);
+    params.emplace_back(range.last);
+    connection.whileNoOneWrites([&] {
+        part.rows = connection.runUnless(split.partSql, &params, false, giveUp);
+        if (part.rows) part.changeCounter = connection.changeCounter();
+        return part.rows.has_value();
+    });
+}
+
+bool oneState(const std::vector<Part>& parts) {
+    return std::all_of(parts.begin(), parts.end(), [&](const Part& p) {
+        return p.changeCounter && p.changeCounter == parts.front().changeCounter;
+    });
 }
 
 }  // namespace
@@ -64,24 +99,24 @@ std::optional<QueryResult> readInParts(const std::vector<std::unique_ptr<Databas
     if (!whole) return readWhole();
 
     const std::vector<KeyRange> ranges = splitRange(*whole, connections.size());
-    std::vector<std::optional<QueryResult>> parts(ranges.size());
-    auto readPart = [&](size_t i) {
-        std::vector<SQLValue> bounded = params;
-        bounded.emplace_back(ranges[i].first);
-        bounded.emplace_back(ranges[i].last);
-        parts[i] = connections[i]->runUnless(split->partSql, &bounded, false, giveUp);
-    };
-    std::vector<std::thread> others;
-    for (size_t i = 1; i < ranges.size(); ++i) others.emplace_back(readPart, i);
-    readPart(0);
-    for (std::thread& t : others) t.join();
+    for (int attempt = 0; attempt < kTriesInParts; ++attempt) {
+        std::vector<Part> parts(ranges.size());
+        auto read = [&](size_t i) { readPart(*connections[i], *split, params, ranges[i], giveUp, parts[i]); };
+        std::vector<std::thread> others;
+        for (size_t i = 1; i < ranges.size(); ++i) others.emplace_back(read, i);
+        read(0);
+        for (std::thread& t : others) t.join();
 
-    std::vector<QueryResult> read;
-    for (size_t i = 0; i < parts.size(); ++i) {
-        abandoned = abandoned || connections[i]->abandoned();
-        if (!parts[i] && !connections[i]->abandoned() && error.empty()) error = connections[i]->errorMessage();
-        if (parts[i]) read.push_back(std::move(*parts[i]));
+        for (size_t i = 0; i < parts.size(); ++i) {
+            abandoned = abandoned || connections[i]->abandoned();
+            if (!parts[i].rows && !connections[i]->abandoned() && error.empty())
+                error = connections[i]->errorMessage();
+        }
+        if (abandoned || !error.empty()) return std::nullopt;
+        if (!oneState(parts)) continue;  // another program committed while the parts began
+        std::vector<QueryResult> rows;
+        for (Part& part : parts) rows.push_back(std::move(*part.rows));
+        return mergeSorted(rows, 0);
     }
-    if (abandoned || !error.empty()) return std::nullopt;
-    return mergeSorted(read, 0);
+    return readWhole();
 }

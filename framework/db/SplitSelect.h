@@ -5,9 +5,10 @@
 // of every recipe's text takes a fraction of the time on a machine with
 // cores to spare.
 //
-// Each part reads the file as committed when it begins, so a commit by
-// another program while the parts begin can show rows of both states; no
-// row is ever read twice or left out, and the next select reads afresh.
+// The parts read one committed state: each reads in a read transaction of
+// its own and tells the file's change counter it saw; when another program
+// committed between them the counters differ and the parts are read again
+// (after a few tries the select is read whole, on one connection).
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -7,11 +7,17 @@
 #include <QSemaphore>
 #include <QSet>
 #include <QThread>
+#include <QTimer>
 #include <QVariant>
+
+#include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
 constexpr char kReceived = 'r';
+constexpr int kCheckMilliseconds = 1000;
 constexpr char kConfirmed = 'c';
 const char* const kPendingID = "handOverID";
 const char* const kPendingPaths = "handOverPaths";
@@ -60,11 +66,36 @@ struct HandOverServer::Thread : QThread {
                                   Qt::QueuedConnection);
     }
 
+    // The socket's file as this server made it: a file removed, or another
+    // put in its place, no longer reaches the server.
+    struct FileIdentity {
+        dev_t device = 0;
+        ino_t inode = 0;
+        timespec changed{};  // a new file may be given the inode number of a removed one
+        bool operator==(const FileIdentity& o) const {
+            return device == o.device && inode == o.inode && changed.tv_sec == o.changed.tv_sec &&
+                   changed.tv_nsec == o.changed.tv_nsec;
+        }
+    };
+    std::optional<FileIdentity> socketFile() const {
+        struct stat info {};
+        if (::lstat(path.toLocal8Bit().constData(), &info) != 0) return std::nullopt;
+        return FileIdentity{info.st_dev, info.st_ino, info.st_ctim};
+    }
+
+    bool listenAt(QLocalServer& server, std::optional<FileIdentity>& made) {
+        server.close();
+        QLocalServer::removeServer(path);
+        const bool ok = server.listen(path);
+        made = ok ? socketFile() : std::nullopt;
+        return ok;
+    }
+
     void run() override {
         QLocalServer server;
         server.setSocketOptions(QLocalServer::UserAccessOption);
-        QLocalServer::removeServer(path);
-        listening = server.listen(path);
+        std::optional<FileIdentity> made;
+        listening = listenAt(server, made);
         started.release();
         if (!listening) return;
         QSet<QString> seen;  // hand-overs delivered already, by the launch's identity
@@ -74,6 +105,13 @@ struct HandOverServer::Thread : QThread {
                 QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket, &seen] { read(*socket, seen); });
             }
         });
+        // Launches wait for an answer far longer than this, so one that came
+        // while the file was gone hands over once the server listens anew.
+        QTimer check;
+        QObject::connect(&check, &QTimer::timeout, &server, [&] {
+            if (!made || socketFile() != made) listenAt(server, made);
+        });
+        check.start(kCheckMilliseconds);
         exec();
     }
 };

@@ -24,7 +24,9 @@ public:
     HandOverServer& operator=(const HandOverServer&) = delete;
 
     // Listens on the socket at `path` (a socket file left there is replaced:
-    // the caller holds the lock that owns the path). Answers once listening.
+    // the caller holds the lock that owns the path). Answers once listening,
+    // and listens anew whenever the socket's file is removed or replaced
+    // (checked every second).
     bool listen(const std::string& path);
 
     // A launch's side: hands `documents` to the server at `path` under

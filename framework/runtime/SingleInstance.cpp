@@ -59,7 +59,18 @@ struct SingleInstance::Impl {
     std::unique_ptr<HandOverServer> server;
     std::unique_ptr<SessionBusApplication> bus;
 
-    Impl(std::string key, const std::string& dataFolder) : key(std::move(key)), lock(dataFolder) {}
+    std::string dataFolder;
+
+    Impl(std::string key, const std::string& dataFolder)
+        : key(std::move(key)), lock(dataFolder), dataFolder(dataFolder) {}
+
+    // No lock file can be used. Where the data folder itself is missing (a
+    // file in its place, a folder that cannot be made) there is no database
+    // either, and the start says so; else the launch cannot tell whether it
+    // is the only copy, and does not run.
+    Outcome withoutLock() const {
+        return QFileInfo(QString::fromStdString(dataFolder)).isDir() ? Outcome::NoLock : Outcome::Run;
+    }
 
     std::string socketPath() const {
         const QString name = "larderwise-" + QString::fromStdString(key) + ".socket";
@@ -84,9 +95,7 @@ SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Outcome SingleInstance::claim(const std::vector<std::string>& documents, Delivery deliver) {
     RunningCopyLock& lock = impl_->lock;
-    // A data folder where no lock can be had (not writable) cannot hold the
-    // database either: the start reports that.
-    if (!lock.usable()) return Outcome::Run;
+    if (!lock.usable()) return impl_->withoutLock();
     const std::vector<std::string> paths = absolutePaths(documents);
     // One identity for every try: the running copy opens a repeat only once.
     const std::string handOverID = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
@@ -97,6 +106,7 @@ SingleInstance::Outcome SingleInstance::claim(const std::vector<std::string>& do
             impl_->becomeRunningCopy(deliver);
             return Outcome::Run;
         }
+        if (!lock.usable()) return impl_->withoutLock();  // the file system takes no locks on them
         // The holder may be starting (not listening yet), or have died a
         // moment ago (the next try takes the lock).
         if (const auto holder = lock.holder(); holder && !holder->socketPath.empty() &&
@@ -120,5 +130,13 @@ std::string SingleInstance::notTakenMessage(const std::string& applicationName,
     if (documents.empty()) return message;
     message += " These documents were not opened:\n";
     for (const std::string& d : documents) message += "\n" + QFileInfo(QString::fromStdString(d)).fileName().toStdString();
+    return message;
+}
+
+std::string SingleInstance::noLockMessage(const std::string& applicationName) const {
+    std::string message = applicationName + " cannot tell whether another copy of it is running: none of its lock "
+                                            "files can be used. Quit every copy of " +
+                          applicationName + ", remove these files and start it again:\n";
+    for (const std::string& path : impl_->lock.paths()) message += "\n" + path;
     return message;
 }

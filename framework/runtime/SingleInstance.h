@@ -15,7 +15,13 @@
 //
 // A launch that cannot take the lock never runs on its own: it hands its
 // documents over and ends. Only when the holder takes nothing for a
-// generous while (it hangs) does it give up, without running.
+// generous while (it hangs) does it give up, without running. Nor does a
+// launch that finds no lock file it can use: it cannot tell whether it is
+// the only copy, so it names the files to remove and ends.
+//
+// The running copy listens on its socket for its whole life: when the
+// socket's file is removed or replaced under it (a cleaner of temporary
+// folders, a user), it listens anew at the same path.
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,9 +34,10 @@ public:
     using Delivery = std::function<void(const std::vector<std::string>& documents)>;
 
     enum class Outcome {
-        Run,         // this process is the running copy (or no lock can be had here at all)
+        Run,         // this process is the running copy (or there is no data folder, which the start reports)
         HandedOver,  // the running copy took the documents: end
         NotTaken,    // the running copy holds the lock but took nothing: end, telling the user
+        NoLock,      // no lock file can be used, so nobody can tell who runs: end, telling the user
     };
 
     // `key` tells copies apart that may run side by side (see instanceKey);
@@ -54,6 +61,8 @@ public:
 
     // The box a launch shows when the running copy took nothing.
     static std::string notTakenMessage(const std::string& applicationName, const std::vector<std::string>& documents);
+    // The box a launch shows when no lock file can be used: the files to remove.
+    std::string noLockMessage(const std::string& applicationName) const;
 
 private:
     struct Impl;

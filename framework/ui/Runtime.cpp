@@ -135,6 +135,9 @@ int run(int argc, char** argv, const StartupSteps& steps) {
             case SingleInstance::Outcome::NotTaken:
                 reportFatalError(SingleInstance::notTakenMessage(steps.applicationName, documents));
                 return 1;
+            case SingleInstance::Outcome::NoLock:
+                reportFatalError(instance->noLockMessage(steps.applicationName));
+                return 1;
         }
     }
     if (!startOrReport(steps, documents)) return 1;

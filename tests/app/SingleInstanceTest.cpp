@@ -134,6 +134,7 @@ struct SingleInstanceTest : testing::Test {
         return recipesOnceThey([&](const Rows& rows) { return rows == expected; });
     }
     void launchesWhileTheFirstCopyWaitsForTheDatabase();
+    void exactlyOneOfTwoLaunchesRuns(const QString& why);
 };
 
 TEST_F(SingleInstanceTest, ASecondLaunchHandsItsDocumentsToTheRunningCopyOverTheSocket) {
@@ -229,6 +230,94 @@ TEST_F(SingleInstanceTest, LaunchesWhileTheFirstCopyWaitsForTheDatabaseHandOverW
     launchesWhileTheFirstCopyWaitsForTheDatabase();
     bus.kill();
     bus.waitForFinished(5000);
+}
+
+// Two launches at once, each with a document: one runs, the other hands its
+// document over and ends, whatever stands where the first lock file should.
+void SingleInstanceTest::exactlyOneOfTwoLaunchesRuns(const QString& why) {
+    SCOPED_TRACE(why.toStdString());
+    writeDocument("Pie.txt", "Roll the dough");
+    writeDocument("Soup.txt", "Simmer");
+    QProcess& a = launch({"Pie.txt"});
+    QProcess& b = launch({"Soup.txt"});
+    const auto until = Clock::now() + std::chrono::seconds(60);
+    while (!a.waitForFinished(50) && !b.waitForFinished(50) && Clock::now() < until) {
+    }
+    const bool aEnded = a.state() == QProcess::NotRunning;
+    ASSERT_TRUE(aEnded || b.state() == QProcess::NotRunning) << "both launches run a copy of their own";
+    QProcess& ended = aEnded ? a : b;
+    QProcess& runs = aEnded ? b : a;
+    EXPECT_EQ(ended.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(ended.exitCode(), 0);
+    EXPECT_EQ(runs.state(), QProcess::Running);
+    EXPECT_EQ(lockHolder(), runs.processId());
+    const Rows three = {{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}, {"Soup.txt", "Simmer"}};
+    const auto sorted = [](Rows rows) {
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+    EXPECT_EQ(sorted(recipesOnceThey([&](const Rows& rows) { return sorted(rows) == three; })), three);
+    runs.kill();
+    runs.waitForFinished(5000);
+    QFile::remove(QString::fromStdString(database));
+    buildCurrentDatabase(database, {{"Bread", std::string("Knead"), std::string("{\\rtf1 Knead}")}});
+}
+
+TEST_F(SingleInstanceTest, ALockFileThatCannotBeUsedStillLetsExactlyOneOfTwoLaunchesRun) {
+    const QString lock = folder() + "/" + RunningCopyLock::kFileName;
+    ASSERT_TRUE(QDir().mkpath(lock));
+    exactlyOneOfTwoLaunchesRuns("a folder where the lock file should be");
+
+    // A file nobody may open: mode 000 stops everyone but root, whom only an
+    // immutable file stops (where the file system has them).
+    ASSERT_TRUE(QDir(lock).removeRecursively());
+    ASSERT_TRUE(QFile(lock).open(QIODevice::WriteOnly));
+    ASSERT_EQ(::chmod(lock.toLocal8Bit().constData(), 0), 0);
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot && QProcess::execute("chattr", {"+i", lock}) != 0) GTEST_SKIP() << "no immutable files here";
+    struct Mutable {
+        QString path;
+        bool asRoot;
+        ~Mutable() {
+            if (asRoot) QProcess::execute("chattr", {"-i", path});
+        }
+    } mutableAgain{lock, asRoot};
+    exactlyOneOfTwoLaunchesRuns("a lock file nobody may open");
+
+    // Neither file usable: nobody can tell who runs, so the launch does not
+    // run, and names the files to remove.
+    const QString second = folder() + "/" + RunningCopyLock::kSecondFileName;
+    ASSERT_TRUE(QFile::remove(second) && QDir().mkpath(second));
+    QProcess alone;
+    alone.setProcessEnvironment(environment);
+    alone.start(QString::fromStdString(program()), {});
+    ASSERT_TRUE(alone.waitForStarted(5000));
+    QByteArray told;
+    const auto until = Clock::now() + std::chrono::seconds(60);
+    while (!told.contains(RunningCopyLock::kSecondFileName) && alone.state() == QProcess::Running &&
+           Clock::now() < until) {
+        alone.waitForReadyRead(200);
+        told += alone.readAllStandardError();
+    }
+    EXPECT_TRUE(told.contains(lock.toLocal8Bit())) << told.toStdString();
+    EXPECT_TRUE(told.contains(second.toLocal8Bit())) << told.toStdString();
+    alone.kill();  // its box waits for a user nobody plays here
+    alone.waitForFinished(5000);
+    EXPECT_EQ(selectRows(database, "select recipeName, recipeText from recipes"), (Rows{{"Bread", "Knead"}}))
+        << "the launch opened the database";
+}
+
+// The running copy's socket file removed under it (a cleaner of temporary
+// folders, say): a later launch still hands over, rather than waiting and
+// telling its user the running copy does not answer.
+TEST_F(SingleInstanceTest, ALaunchAfterTheSocketFileWasRemovedStillHandsOver) {
+    QProcess& first = launchRunningCopy([this] { return socketUp(); });
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(holder()->socketPath)));
+    writeDocument("Pie.txt", "Roll the dough");
+    handOver({"Pie.txt"});
+    const Rows two = {{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}};
+    EXPECT_EQ(recipesOnceThereAre(two), two);
+    EXPECT_EQ(first.state(), QProcess::Running);
 }
 
 // A running copy that takes nothing (stopped here) is given a generous

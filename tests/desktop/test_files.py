@@ -50,7 +50,7 @@ def test_restoring_files_that_are_no_recipe_database_keeps_the_recipes_and_the_p
         check(d.running(), f"the program still runs after {name!r}")
         check_equal(sorted(d.recipes()), ["Apple Pie", "Bread"], f"the recipes after {name!r}")
 
-    check_equal(sorted(os.listdir(folder)), [".lock", "cut off.rsd", "notes.rsd", "other program.rsd", "recipeDB.rsd"],
+    check_equal(sorted(os.listdir(folder)), [".lock", ".lock-2", "cut off.rsd", "notes.rsd", "other program.rsd", "recipeDB.rsd"],
                 "no working copies are left and the chosen files are untouched")
     d.click_row("Bread")
     d.click("recipeName")

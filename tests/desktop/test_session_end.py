@@ -23,10 +23,10 @@ def integrity(d):
 
 
 def leftovers(d):
-    """Files beside the database other than the database itself and the lock that makes one copy
-    run (it stays, so every launch locks the same file): temporary files, journals."""
+    """Files beside the database other than the database itself and the locks that make one copy
+    run (they stay, so every launch locks the same files): temporary files, journals."""
     folder = os.path.dirname(d.database_path)
-    return sorted(name for name in os.listdir(folder) if name not in ("recipeDB.rsd", ".lock"))
+    return sorted(name for name in os.listdir(folder) if name not in ("recipeDB.rsd", ".lock", ".lock-2"))
 
 
 def edit_field(d, row, field, text):

@@ -7,7 +7,11 @@
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/runtime/Services.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/RecipeDatabase.h"
 #include "tests/support/SqlStatementFault.h"
+#include "tests/support/TestDatabase.h"
+
+#include <filesystem>
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -183,6 +187,77 @@ TEST_F(MainWindowTest, AFailingListQueryTellsTheUserAndQuits) {
     EXPECT_TRUE(fault.fired()) << fault.matches();
     EXPECT_TRUE(ui.loopEnded());
     EXPECT_EQ(ui.exitCode(), 0);
+}
+
+// Another program renames a database file of its own over the one the
+// program has open (a sync tool, a restore made by hand). The program reads
+// and writes only the file it holds: the list never shows a recipe of the
+// new file, the edit in progress goes into a copy kept of the held file
+// beside it, the user is told, and the program quits leaving the new file
+// as the other program made it.
+class ReplacedDatabaseTest : public MainWindowTest {
+protected:
+    std::string database_;  // the file the program opened
+    const std::string& database() const { return database_; }
+    std::filesystem::path folder() const { return std::filesystem::path(database_).parent_path(); }
+
+    void replaceTheFile() {
+        database_ = App().db->DatabaseFilePath();
+        const std::string other = (folder() / "from the other program.rsd").string();
+        buildCurrentDatabase(other, {{"Zebra Cake", std::string("stripes"), std::string("{\\rtf1 stripes}")}});
+        std::filesystem::rename(other, database());
+        ui.dialogs().expectMsgBox(testing::AllOf(testing::HasSubstr("Another program replaced the recipe database"),
+                                                 testing::HasSubstr("recipeDB kept ")));
+    }
+
+    // The copy the program kept, its names in rowID order.
+    std::vector<std::string> keptNames() {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder())) {
+            if (entry.path().filename().string().rfind("recipeDB kept ", 0) != 0) continue;
+            for (const Row& row : selectRows(entry.path().string(), "select recipeName from recipes order by rowID"))
+                names.push_back(row[0].value_or("NULL"));
+        }
+        return names;
+    }
+
+    void expectTheNewFileUntouchedAndTheProgramEnded() {
+        ui.settle();
+        EXPECT_TRUE(ui.loopEnded());
+        EXPECT_EQ(ui.exitCode(), 0);
+        EXPECT_THAT(listedNames(), testing::Not(testing::Contains("Zebra Cake")));
+        EXPECT_EQ(selectRows(database(), "select recipeName, recipeText from recipes"),
+                  (Rows{{"Zebra Cake", "stripes"}}));
+    }
+};
+
+TEST_F(ReplacedDatabaseTest, ASearchReadsNoOtherFileThanTheOneHeld) {
+    start(kPies);
+    replaceTheFile();
+    search("a");
+    expectTheNewFileUntouchedAndTheProgramEnded();
+    EXPECT_THAT(keptNames(), ElementsAre("Mom's Pie", "Apple Tart", "Bread", "pie crust"));
+}
+
+// A backup copies the file at the path: it would pass the other program's
+// file off as this one's.
+TEST_F(ReplacedDatabaseTest, ABackupCopiesNoOtherFileThanTheOneHeld) {
+    start(kPies);
+    replaceTheFile();
+    w()._FileBackupDatabase_Action();
+    expectTheNewFileUntouchedAndTheProgramEnded();
+    EXPECT_THAT(keptNames(), ElementsAre("Mom's Pie", "Apple Tart", "Bread", "pie crust"));
+    for (const auto& entry : std::filesystem::directory_iterator(folder()))
+        EXPECT_EQ(entry.path().filename().string().find("backup"), std::string::npos) << entry.path();
+}
+
+TEST_F(ReplacedDatabaseTest, TheEditInProgressIsStoredInTheKeptCopy) {
+    start(kPies);
+    w().recipeName->Text = std::string("Apple Tart with cream");  // shown first, stored at the next search
+    replaceTheFile();
+    search("a");
+    expectTheNewFileUntouchedAndTheProgramEnded();
+    EXPECT_THAT(keptNames(), ElementsAre("Mom's Pie", "Apple Tart with cream", "Bread", "pie crust"));
 }
 
 // Keys typed while a search reads reach the field at once; each one's

@@ -6,7 +6,9 @@
 
 #include <QCoreApplication>
 
+#include <atomic>
 #include <limits>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -181,6 +183,76 @@ TEST_F(SplitSelectTest, WhatCannotBeMergedByBytesIsReadWholeAndFailuresAndGiving
     const SplitSelect split{"things", "name", kPart};
     EXPECT_FALSE(readInParts(connect(3), kWhole, params, &split, [] { return true; }, abandoned, error));
     EXPECT_TRUE(abandoned);
+}
+
+// Another program keeps exactly one row marked, one commit a move: from the
+// first row to a row it adds after the last, and back. Each search lists the
+// mark once. Parts that each read the file as committed when they began
+// would see it in neither place, or in both, whenever a commit landed between
+// them; ranges that end at the last rowID the search saw would miss the row
+// added after it.
+TEST_F(SplitSelectTest, EveryPartReadsTheSameCommittedState) {
+    auto db = createThings("");
+    db->SQLExecute("delete from things");
+    db->SQLExecute("with recursive c(i) as (select 1 union all select i + 1 from c where i < 8000) "
+                   "insert into things (rowID, name, note) select i, 'name ' || i, 'filler' from c");
+    db->SQLExecute("update things set note = 'Q7J4X' where rowID = 1");
+    db->Commit();
+    ASSERT_FALSE(db->Error()) << db->ErrorMessage();
+
+    std::atomic<bool> searching{true};
+    std::atomic<bool> writerFailed{false};
+    int moves = 0;
+    std::string writerError;
+    std::thread writer([&] {
+        DatabaseConnection other;
+        // Commits that do not wait for the disk: the file is in flux as often as possible.
+        if (!other.open(path(), false) || !other.run("PRAGMA synchronous=OFF", nullptr, false)) {
+            writerError = other.errorMessage();
+            writerFailed = true;
+            return;
+        }
+        const char* const toTheEnd =
+            "update things set note = 'filler' where rowID = 1; insert into things (name, note) values ('z', 'Q7J4X')";
+        const char* const toTheStart =
+            "delete from things where rowID > 8000; update things set note = 'Q7J4X' where rowID = 1";
+        while (searching) {
+            if (!other.run(moves % 2 ? toTheStart : toTheEnd, nullptr, false) || !other.commit()) {
+                writerError = other.errorMessage();
+                writerFailed = true;
+                return;
+            }
+            ++moves;
+            // Another program's pace: the searches get their turn at the file.
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    struct Stop {
+        std::atomic<bool>& searching;
+        std::thread& writer;
+        void now() {
+            searching = false;
+            if (writer.joinable()) writer.join();
+        }
+        ~Stop() { now(); }
+    } stop{searching, writer};
+
+    auto connections = connect(4);
+    const SplitSelect split{"things", "name", kPart};
+    const std::vector<SQLValue> params{std::string("Q7J4X")};
+    std::map<size_t, int> listed;  // rows listed -> searches
+    for (int search = 0; search < 2000 && !writerFailed; ++search) {
+        bool abandoned = false;
+        std::string error;
+        std::optional<QueryResult> rows =
+            readInParts(connections, kWhole, params, &split, [] { return false; }, abandoned, error);
+        ASSERT_TRUE(rows) << error << " (search " << search << ")";
+        ++listed[rows->rowCount];
+    }
+    stop.now();
+    EXPECT_EQ(writerError, "");
+    EXPECT_GT(moves, 100);  // the writer did commit while the searches read
+    EXPECT_EQ(listed, (std::map<size_t, int>{{1, 2000}}));
 }
 
 TEST_F(DatabaseTest, ABackgroundSelectReadInPartsDeliversTheWholeSelectsRows) {

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -34,6 +35,25 @@ TEST(RunningCopyLockTest, OneHolderAtATimeWhoseAnnouncementTheOthersRead) {
     ASSERT_TRUE(second.tryTake());
     ASSERT_TRUE(second.announce("/b"));
     EXPECT_EQ(RunningCopyLock(folder).holder()->socketPath, "/b") << "the former, longer announcement is gone";
+}
+
+// A lock file removed while a copy runs: a launch makes a new one, takes it,
+// finds the second file held, and lets go of the new one again, so the next
+// launch too reads the running copy's announcement.
+TEST(RunningCopyLockTest, ALockFileRemovedUnderTheRunningCopyLeavesTheOtherToDecide) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    RunningCopyLock running(folder);
+    ASSERT_TRUE(running.tryTake());
+    ASSERT_TRUE(running.announce("/a"));
+    ASSERT_TRUE(QFile::remove(dir.path() + "/" + RunningCopyLock::kFileName));
+    std::vector<std::unique_ptr<RunningCopyLock>> launches;  // each still there while the next tries
+    for (int launch = 0; launch < 3; ++launch) {
+        RunningCopyLock& later = *launches.emplace_back(std::make_unique<RunningCopyLock>(folder));
+        EXPECT_FALSE(later.tryTake()) << "launch " << launch;
+        ASSERT_TRUE(later.holder()) << "launch " << launch;
+        EXPECT_EQ(later.holder()->socketPath, "/a");
+    }
 }
 
 TEST(HandOverServerTest, ARepeatedHandOverIsAnsweredButOpenedOnce) {
