@@ -120,8 +120,14 @@ bool windowMouseDown(Window& window, int32_t x, int32_t y, bool contextual) {
                          contextual);
 }
 
-bool mouseDragTo(const QPoint& global) {
+bool mouseDragTo(const QPoint& global, Qt::MouseButtons buttons) {
     if (!capture.active()) return false;
+    if (buttons == Qt::NoButton) {
+        // The release went elsewhere (a pop-up menu the press opened took
+        // it): the press is over, and MouseDrag runs only while it is held.
+        capture = Capture{};
+        return false;
+    }
     if (capture.pendingDrag && (global - capture.pressGlobal).manhattanLength() >= QApplication::startDragDistance()) {
         // The drag takes over the pointer: its own loop gets the release.
         const DragRequest request = *capture.pendingDrag;
