@@ -39,10 +39,7 @@ TEST(PaletteSizes, RequestedSizesBecomeWholeAndSafe) {
 struct PaletteTest : MainWindowFixture {
     FontPaletteWindow* palette = nullptr;
 
-    void openPalette() {
-        palette = &FontWindow();
-        App().fontWindowVisible = true;
-    }
+    void openPalette() { palette = &FontWindow(); }
     double sizeAt(int32_t start) const { return Main().RecipeText->StyledText.get().Size(start, 1); }
     std::string fontAt(int32_t start) const { return Main().RecipeText->StyledText.get().Font(start, 1); }
     void giveSizes(int32_t start, int32_t length, double size) {
@@ -56,6 +53,7 @@ TEST_F(PaletteTest, OpensBesideTheMainWindowAndListsEveryFamily) {
     startWithRecipe("Flour and sugar");
     main().Left = 40;
     openPalette();
+    EXPECT_TRUE(App().fontWindowVisible) << "the palette says it is shown as it opens";
     EXPECT_EQ(palette->Title(), "Font");
     EXPECT_EQ(palette->Left(), 40 + main().Width() + 5);
     ASSERT_EQ(palette->FontList->ListCount(), 3);

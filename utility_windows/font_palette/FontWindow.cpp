@@ -19,9 +19,12 @@ namespace {
 // Gap between the main window's right edge and the palette.
 constexpr int32_t kGapBesideMain = 5;
 
+// The main window's recipe text, which the start-up hands the application
+// object (the main window sits above the palette).
 FontPaletteTarget paletteTarget() {
-    if (!FontPaletteWindow::target) throw NilObjectException("the font palette has no text to style");
-    return FontPaletteWindow::target();
+    const auto& target = App().windows.fontPaletteTarget;
+    if (!target) throw NilObjectException("the font palette has no text to style");
+    return target();
 }
 
 // Marks the palette as busy (moving its indicators, or putting the recorded
@@ -40,11 +43,13 @@ private:
 FontPaletteWindow& FontWindow() { return implicitInstance<FontPaletteWindow>(); }
 
 bool FontPaletteWindow::restoringSelection = false;
-std::function<FontPaletteTarget()> FontPaletteWindow::target;
 
 // --- the window --------------------------------------------------------------
 
+// The palette alone keeps the application's flag: set as it opens, cleared
+// as it closes, however either comes about.
 void FontPaletteWindow::Event_Open() {
+    App().fontWindowVisible = true;
     const FontPaletteTarget main = paletteTarget();
     Left = main.beside.Left + main.beside.Width + kGapBesideMain;
     FontList->DeleteAllRows();

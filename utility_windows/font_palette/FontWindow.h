@@ -15,7 +15,6 @@
 // The size controls update one another without raising each other's
 // handlers, so the size last asked for is the one shown and applied.
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "framework/ui/Window.h"
@@ -25,18 +24,6 @@ class Line;
 class Listbox;
 class Slider;
 class StaticText;
-
-// What the palette works on: the window it opens beside, the text it styles
-// and the selection last recorded there (clicking the palette takes the
-// focus from the text, so the text's own selection may no longer be the
-// user's), read when the palette asks.
-struct FontPaletteTarget {
-    Window& beside;
-    EditField& text;
-    int32_t recordedSelStart;
-    int32_t recordedSelLength;
-    std::string recordedSelFont;
-};
 
 class FontPaletteWindow : public Window {
 public:
@@ -76,11 +63,6 @@ public:
     // recipe text; the text's selection tracking records nothing meanwhile,
     // so the record stays the user's.
     static bool restoringSelection;
-
-    // Answers the palette's target: the main window's recipe text. The main
-    // window sits above the palette, so the start-up, which knows both, sets
-    // it; the palette raises NilObjectException while it is unset.
-    static std::function<FontPaletteTarget()> target;
 
 private:
     void _CreateControls0();

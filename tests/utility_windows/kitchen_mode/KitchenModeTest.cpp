@@ -169,7 +169,6 @@ TEST_F(KitchenMode, ShiftWithTheArrowsExtendsTheSelectionInsteadOfJumping) {
 
 TEST_F(KitchenMode, PutsAnOpenFontPaletteAwayAndBringsItBack) {
     FontWindow().Show();
-    App().fontWindowVisible = true;
     KitchenModeWindow* kitchen = &open("Chop the onions.");
     EXPECT_FALSE(App().fontWindowVisible);
     ui.settle();
@@ -185,7 +184,6 @@ TEST_F(KitchenMode, PutsAnOpenFontPaletteAwayAndBringsItBack) {
 
 TEST_F(KitchenMode, AQuitDoesNotBuildThePaletteAgain) {
     FontWindow().Show();
-    App().fontWindowVisible = true;
     open("Chop the onions.");
     ui.chooseMenu("FileQuit");
     ui.settle();
