@@ -49,3 +49,47 @@ def test_renaming_the_only_found_recipe_out_of_the_search_hands_the_focus_to_the
     check_equal(d.focus(), "recipeList", "the focus went on to a control that takes keys")
     check(d.control("recipeList")["hasQtFocus"], "and the window system agrees")
     d.quit()
+
+
+def test_after_a_pop_up_choice_the_keys_go_where_they_went_before(d):
+    d.build_database([{"name": "Long Stew", "text": "\r".join(f"Step {i}" for i in range(80))}])
+    d.start()
+
+    def choose(popup, window, item=None):
+        """Opens the pop-up with a click and chooses `item` with the mouse, or the next item with
+        Down and Return."""
+        d.click(popup, window)
+        if item:
+            d.click_row(item, popup, window)
+        else:
+            d.key("Down", "Return")
+
+    def chosen(popup, window):
+        return [row["text"] for row in d.control(popup, window)["rows"] if row["selected"]]
+
+    d.key("ctrl+k")
+    def jumps_ten_lines(what):
+        before = d.control("bigRecipeText", "Kitchen Mode")["topLine"]
+        d.key("Down")
+        check_equal(d.control("bigRecipeText", "Kitchen Mode")["topLine"], before + 10, f"Down after {what}")
+
+    choose("textSize", "Kitchen Mode", "48")
+    check_equal(d.focus("Kitchen Mode"), "bigRecipeText", "the focus after a size chosen with the mouse")
+    jumps_ten_lines("the mouse's choice")
+    choose("textSize", "Kitchen Mode")
+    check_equal(chosen("textSize", "Kitchen Mode"), ["72"], "the size chosen with the keys")
+    jumps_ten_lines("the keys' choice")
+    d.key("ctrl+w")
+
+    d.key("ctrl+shift+u")
+    check_equal(d.focus("Units Reference"), "monto", "the amount has the focus")
+    d.key("ctrl+a")
+    d.type("2")
+    choose("ConvertDir", "Units Reference", "Metric to US Customary")
+    d.type("5")
+    check_equal(d.control("monto", "Units Reference")["text"], "25", "a digit typed after the mouse's choice")
+    choose("ConvertDir", "Units Reference")  # Down from the last item stays there
+    check_equal(chosen("ConvertDir", "Units Reference"), ["Metric to US Customary"], "the direction")
+    d.type("0")
+    check_equal(d.control("monto", "Units Reference")["text"], "250", "a digit typed after the keys' choice")
+    d.quit()
