@@ -9,6 +9,7 @@ void runEnablingPass(MenuContext& context) {
     if (bar) bar->forEach([](MenuItem& item) { item.Enabled = item.AutoEnable; });
     context.raiseFocusedControlEnableMenuItems();
     context.raiseFrontWindowEnableMenuItems();
+    context.raiseWindowBehindEnableMenuItems();
     context.raiseApplicationEnableMenuItems();
     // A command nobody in the chain carries out is not offered: with the
     // help window in front, "Delete Recipe..." would otherwise be enabled
@@ -28,9 +29,23 @@ bool isEffectivelyEnabled(const MenuItem& item) {
     return !item.isSeparator();
 }
 
+namespace {
+// The window behind takes a command the front window has no handler for,
+// unless it is an editing command the front window's focused control can
+// carry out itself (Select All in the palette's size field).
+MenuHandlerTable* windowBehindFor(MenuContext& context, const std::string& name) {
+    MenuHandlerTable* behind = context.windowBehindHandlers();
+    if (!behind || !behind->has(name)) return nullptr;
+    auto edit = standardEditForItem(name);
+    if (edit && context.focusedControlCanEdit(*edit)) return nullptr;
+    return behind;
+}
+}  // namespace
+
 bool hasHandlerInChain(MenuContext& context, const MenuItem& item) {
     if (MenuHandlerTable* window = context.frontWindowHandlers(); window && window->has(item.Name))
         return true;
+    if (windowBehindFor(context, item.Name)) return true;
     if (MenuHandlerTable* app = context.applicationHandlers(); app && app->has(item.Name))
         return true;
     auto edit = standardEditForItem(item.Name);
@@ -44,6 +59,11 @@ bool dispatchMenuItem(MenuContext& context, const MenuItem& item) {
     if (MenuHandlerTable* window = context.frontWindowHandlers(); window && window->has(name)) {
         ran = true;
         if (window->invoke(name)) return true;
+    }
+    if (MenuHandlerTable* behind = ran ? nullptr : windowBehindFor(context, name)) {
+        ran = true;
+        context.activateWindowBehind();
+        if (behind->invoke(name)) return true;
     }
     if (MenuHandlerTable* app = context.applicationHandlers(); app && app->has(name)) {
         app->invoke(name);

@@ -70,6 +70,10 @@ void Window::Show() {
     if (Runtime::quitting() || closing_) return;
     Visible.setQuietly(true);
     floatAboveDocument();
+    // Another window keeps the keyboard: the desktop is told not to hand
+    // this one the focus as it maps it.
+    const bool leaveActivation = showWithoutActivating_ && WindowList::activeWindow() != nullptr;
+    widget_->setAttribute(Qt::WA_ShowWithoutActivating, leaveActivation);
     mirrorVisibility(true);
     if (keepFrameOnScreen_) {
         fitFrameOnScreen();
@@ -80,6 +84,7 @@ void Window::Show() {
             QTimer::singleShot(delayMs, widget_, [this] { frameMayHaveChanged(); });
     }
     widget_->raise();
+    if (leaveActivation) return;
     widget_->activateWindow();
     WindowList::activate(*this);
 }

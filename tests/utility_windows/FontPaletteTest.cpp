@@ -133,12 +133,13 @@ TEST_F(PaletteTest, LettersInTheSizeFieldGiveTheDefaultSizeAndKeepTheSelection) 
     userSelects(6, 3);
     ui.setFocus(*palette->fontSize);
     ui.key(*palette->fontSize, "x");
-    EXPECT_EQ(palette->fontSize->Text(), "0");
+    EXPECT_EQ(palette->fontSize->Text(), "x") << "what the user typed stays";
     EXPECT_EQ(palette->FontSizeSlider->Value(), 30);  // 0 is off the slider
     EXPECT_NE(sizeAt(6), 30);
     EXPECT_EQ(sizeAt(5), 30);
     EXPECT_EQ(main().recipeTextSelStart, 6);
     EXPECT_EQ(main().recipeTextSelLength, 3);
+    ui.key(*palette->fontSize, "\x08");
     ui.key(*palette->fontSize, "2");
     EXPECT_EQ(sizeAt(6), 2);
 }

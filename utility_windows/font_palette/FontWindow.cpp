@@ -57,6 +57,9 @@ void FontPaletteWindow::Event_Open() {
     // listed; here every entry is a real family, so all of them are listed.
     for (const std::string& family : services().fontFamilies())
         if (!StrEq(family, "System")) FontList->AddRow(family);
+    // It opens without becoming the active window, so its activation does
+    // not bring the indicators into line: they show the selection now.
+    setFont();
 }
 
 void FontPaletteWindow::AddMenuHandlers() {
@@ -83,11 +86,11 @@ void FontPaletteWindow::setFont() {
     showFamily(main.recordedSelFont);
 }
 
-void FontPaletteWindow::showSize(int32_t size) {
+void FontPaletteWindow::showSize(int32_t size, bool inSizeField) {
     ShowingScope showing(showingIndicators_);
     const SizeIndicators shown = sizeIndicatorsFor(size);
     SizeList->ListIndex = shown.listIndex;
-    fontSize->Text = Str(shown.size);
+    if (inSizeField) fontSize->Text = Str(shown.size);
     if (shown.sliderShows) FontSizeSlider->Value = shown.size;
 }
 
@@ -124,7 +127,11 @@ bool FontPaletteWindow::restoreSavedSelection() {
 void FontPaletteWindow::setFontSizeIndicators(double size) {
     const int32_t n = wholeSize(size);
     showSize(n);
-    if (restoreSavedSelection()) paletteTarget().text.SelTextSize = appliedTextSize(n);
+    applySize(n);
+}
+
+void FontPaletteWindow::applySize(int32_t size) {
+    if (restoreSavedSelection()) paletteTarget().text.SelTextSize = appliedTextSize(size);
 }
 
 void FontPaletteWindow::FontList_Change() {
@@ -137,11 +144,16 @@ void FontPaletteWindow::SizeList_Change() {
     setFontSizeIndicators(Val(SizeList->Text));
 }
 
+// The field keeps what the user types: writing the whole size back at each
+// key would wipe a decimal point as it is typed ("12." shown as "12", so
+// "12.5" became 125). The size applied is the typed value with its fraction
+// dropped (12.5 styles at 12), the same rule as every other requested size.
 void FontPaletteWindow::fontSize_TextChange() {
     if (showingIndicators_) return;
     sizeSelectedOnEntry_ = false;  // the user is typing in the field
-    setFontSizeIndicators(Val(fontSize->Text));
-    fontSize->SelStart = Len(fontSize->Text);
+    const int32_t n = wholeSize(Val(fontSize->Text));
+    showSize(n, false);
+    applySize(n);
 }
 
 void FontPaletteWindow::fontSize_GotFocus() {

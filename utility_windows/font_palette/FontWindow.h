@@ -67,8 +67,12 @@ public:
 private:
     void _CreateControls0();
     void bindHandlers();
-    // Moves the indicators without raising their handlers.
-    void showSize(int32_t size);
+    // Moves the indicators without raising their handlers; the size field
+    // is left alone while the user types in it.
+    void showSize(int32_t size, bool inSizeField = true);
+    // Styles the recorded selection of the recipe text at the size, if there
+    // is a selection.
+    void applySize(int32_t size);
     void showFamily(const std::string& family);
     // Puts the recorded selection back into the recipe text; false when
     // there is none to style.

@@ -75,6 +75,29 @@ TEST_F(MenuDispatchTest, FrontWindowComesBeforeTheApplication) {
     EXPECT_EQ(std::count(menus.log.begin(), menus.log.end(), "app.FileClose"), 0);
 }
 
+TEST_F(MenuDispatchTest, WithAPaletteInFrontTheDocumentWindowBehindItTakesItsCommands) {
+    menus.hasWindowBehind = true;
+    menus.bind(menus.window, "palette", "StyleBold", true);
+    menus.bind(menus.behind, "main", "StyleBold", true);
+    menus.bind(menus.behind, "main", "RecipeKitchenmode", true);
+    menus.bind(menus.behind, "main", "EditSelectAll", true);
+    menus.bind(menus.application, "app", "FileQuit");
+    menus.behindEnable = [&] { item("RecipeKitchenmode").Enabled = true; };
+    menus.editable = {StandardEdit::SelectAll};
+
+    EXPECT_TRUE(press("Cmd+K"));
+    EXPECT_EQ(Log(menus.log.end() - 2, menus.log.end()), (Log{"behind.activate", "main.RecipeKitchenmode"}))
+        << "the window the command acts on comes to the front first";
+    EXPECT_TRUE(chooseMenuItem(menus, "StyleBold"));
+    EXPECT_EQ(menus.last(), "palette.StyleBold") << "the palette's own handler comes first";
+    EXPECT_TRUE(chooseMenuItem(menus, "EditSelectAll"));
+    EXPECT_EQ(menus.last(), "control.edit " + std::to_string(static_cast<int>(StandardEdit::SelectAll)))
+        << "editing stays with the palette's focused control";
+    EXPECT_TRUE(chooseMenuItem(menus, "FileQuit"));
+    EXPECT_EQ(menus.last(), "app.FileQuit");
+    EXPECT_EQ(std::count(menus.log.begin(), menus.log.end(), "behind.activate"), 1);
+}
+
 TEST_F(MenuDispatchTest, ApplicationHandlersWorkWithoutAFrontWindow) {
     menus.hasFrontWindow = false;
     menus.bind(menus.application, "app", "FileQuit");
