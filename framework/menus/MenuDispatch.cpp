@@ -4,6 +4,22 @@
 #include "framework/menus/MenuHandlers.h"
 #include "framework/menus/MenuItem.h"
 
+namespace {
+// Greys every menu and submenu below `menu` none of whose commands is
+// offered, as the handlers left them; answers whether `menu` offers any.
+// Only ever turns a menu off: a handler that greyed one keeps it grey.
+bool greyMenusOfferingNothing(MenuItem& menu) {
+    bool offers = false;
+    for (int32_t i = 0; i < menu.Count(); ++i) {
+        MenuItem& item = *menu.Item(i);
+        if (item.isSeparator() || !item.Visible) continue;
+        if (item.Count() > 0 && !greyMenusOfferingNothing(item)) item.Enabled = false;
+        offers = offers || item.Enabled;
+    }
+    return offers;
+}
+}  // namespace
+
 void runEnablingPass(MenuContext& context) {
     auto bar = context.activeMenuBar();
     if (bar) bar->forEach([](MenuItem& item) { item.Enabled = item.AutoEnable; });
@@ -20,6 +36,9 @@ void runEnablingPass(MenuContext& context) {
                 !hasHandlerInChain(context, item))
                 item.Enabled = false;
         });
+    // A menu title with nothing under it to choose is grey, so the user sees
+    // at a glance that it does not apply (Format in kitchen mode).
+    if (bar) greyMenusOfferingNothing(*bar);
     if (bar) bar->notifyChanged();
 }
 

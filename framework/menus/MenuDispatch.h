@@ -4,7 +4,9 @@
 // Enabling: every item's Enabled becomes its AutoEnable, then the focused
 // control's, the front window's, the window behind's (when a palette is in
 // front of the document window it serves) and the application's
-// EnableMenuItems events adjust them, then the views of the bar are told.
+// EnableMenuItems events adjust them; commands nobody would carry out, and
+// then menus with no command left to offer, are turned off; then the views
+// of the bar are told.
 //
 // Dispatch of an item: the front window's handler; if it has none, the
 // window behind's (made active first), unless the item is standard editing

@@ -45,6 +45,20 @@ TEST_F(MenuDispatchTest, ACommandNobodyCarriesOutIsNotOffered) {
     EXPECT_TRUE(item("FormatFont").Enabled) << "a submenu is left to the handlers";
 }
 
+TEST_F(MenuDispatchTest, AMenuWithNothingToOfferIsGrey) {
+    menus.bind(menus.window, "window", "TextCenter");
+    runEnablingPass(menus);
+    EXPECT_FALSE(item("FormatFont").Enabled) << "none of its commands is handled";
+    EXPECT_TRUE(item("FormatText").Enabled);
+    EXPECT_TRUE(item("FormatMenu").Enabled);
+    EXPECT_FALSE(item("RecipeMenu").Enabled);
+
+    menus.windowEnable = [&] { item("TextCenter").Enabled = false; };
+    runEnablingPass(menus);
+    EXPECT_FALSE(item("FormatText").Enabled);
+    EXPECT_FALSE(item("FormatMenu").Enabled) << "no submenu under it offers anything";
+}
+
 TEST_F(MenuDispatchTest, EnablingPassTellsTheViewsOfTheBar) {
     int told = 0;
     int id = menus.bar->addObserver([&] { ++told; });
