@@ -111,6 +111,8 @@ def test_the_palette_leaves_the_keys_with_the_recipe_and_the_main_windows_comman
     d.type("Crumble")
     d.key("Tab")
     check("Crumble" in d.recipes(), f"the new recipe is named: {d.recipes()}")
+    from_the_palette("ctrl+w", "Larderwise")  # Close is the palette's own
+    check("Font" not in [w.title for w in d.windows()], "Ctrl+W in the palette closes the palette")
     d.quit()
     stored = {name: (text, rtf) for name, text, rtf in d.recipes("recipeName, recipeText, recipeRtfText")}
     check_equal(stored["Apple Pie"][0], "Bake it. Nimbus", "the stored text")

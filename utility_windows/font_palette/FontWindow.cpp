@@ -64,6 +64,10 @@ void FontPaletteWindow::Event_Open() {
 
 void FontPaletteWindow::AddMenuHandlers() {
     AddMenuHandler("FontShowFonts", [this] { return _FontShowFonts_Action(); });
+    // The main window's commands reach it from behind the palette; Close
+    // is the palette's own, or Ctrl+W in the palette would close the main
+    // window.
+    AddMenuHandler("FileClose", [this] { return _FontShowFonts_Action(); });
 }
 
 // Clicking the palette makes it the active window; the menu command that

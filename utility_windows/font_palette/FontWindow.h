@@ -46,6 +46,7 @@ public:
 
     // Show Fonts while the palette is the active window closes it, as it
     // does from the main window: the same command turns the palette off.
+    // Close closes it too.
     void AddMenuHandlers();
     bool _FontShowFonts_Action();
     void Event_Open();
