@@ -7,10 +7,12 @@
 #include <memory>
 #include <string>
 
+#include "app/FontPaletteTarget.h"
 #include "framework/ui/Application.h"
 
 class FolderItem;
 class MessageDialog;
+class Picture;
 class REALSQLDatabase;
 
 class Larderwise : public Application {
@@ -27,18 +29,25 @@ public:
     std::shared_ptr<FolderItem> dbfile;
     // Set once start-up has enabled the menus; nothing reads it.
     bool mbarActive = false;
-    // Whether the floating font palette is shown (kept by the windows).
+    // Whether the floating font palette is shown; the palette sets it as it
+    // opens and clears it as it closes, and nothing else writes it.
     bool fontWindowVisible = false;
 
-    // The windows this object shows. They sit above it (they use it), so the
+    // The windows this object shows, and what the utility windows read of
+    // the main window. They sit above this object (they use it), so the
     // start-up, which knows them, fills these in when it builds the object;
-    // left unset, nothing is shown.
+    // left unset, nothing is shown, the photo window stays blank and the
+    // font palette raises NilObjectException.
     struct Windows {
         std::function<void()> showMain;
         // Shows the main window and hands it a document opened from the desktop.
         std::function<void(std::shared_ptr<FolderItem>)> openInMain;
         std::function<void()> showAbout;
         std::function<void()> showHelp;
+        // The main window's recipe text and recorded selection, for the font palette.
+        std::function<FontPaletteTarget()> fontPaletteTarget;
+        // The main window's photo at the moment of asking, for the photo window.
+        std::function<std::shared_ptr<Picture>()> photo;
     } windows;
 
     void Event_Open();

@@ -39,13 +39,9 @@ bool MainWindow::_UtilitySpeakselection_Action() {
 }
 
 bool MainWindow::_FontShowFonts_Action() {
-    // The palette's own Close clears the flag, however it is closed.
-    if (App().fontWindowVisible) {
-        FontWindow().Close();
-    } else {
-        FontWindow().Show();
-        App().fontWindowVisible = true;
-    }
+    // The palette keeps the flag itself as it opens and closes.
+    if (App().fontWindowVisible) FontWindow().Close();
+    else FontWindow().Show();
     return false;
 }
 

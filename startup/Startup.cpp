@@ -9,9 +9,7 @@
 #include "recipe_window/Main.h"
 #include "recipe_window/print/PrintModule.h"
 #include "utility_windows/about/AboutBox.h"
-#include "utility_windows/font_palette/FontWindow.h"
 #include "utility_windows/help/HelpWindow.h"
-#include "utility_windows/photo/PictureWindow.h"
 
 std::unique_ptr<Larderwise> _NewAppInstance() {
     auto app = std::make_unique<Larderwise>();
@@ -23,6 +21,12 @@ std::unique_ptr<Larderwise> _NewAppInstance() {
     };
     app->windows.showAbout = [] { aboutBox().Show(); };
     app->windows.showHelp = [] { helpWindow().Show(); };
+    app->windows.fontPaletteTarget = [] {
+        MainWindow& main = Main();
+        return FontPaletteTarget{main, *main.RecipeText, main.recipeTextSelStart, main.recipeTextSelLength,
+                                 main.recipeTextSelFont};
+    };
+    app->windows.photo = [] { return std::shared_ptr<Picture>(Main().myPic); };
     return app;
 }
 
@@ -34,14 +38,6 @@ void _ApplicationAddMenuHandlers() {
 }
 
 void _MakeDefaultView() {
-    // The utility windows sit below the main window; what they show of it
-    // they reach through these.
-    FontPaletteWindow::target = [] {
-        MainWindow& main = Main();
-        return FontPaletteTarget{main, *main.RecipeText, main.recipeTextSelStart, main.recipeTextSelLength,
-                                 main.recipeTextSelFont};
-    };
-    PictureWindow::photo = [] { return std::shared_ptr<Picture>(Main().myPic); };
     (void)Main();
 }
 

@@ -123,8 +123,9 @@ bool SearchControl::BgCanvas_MouseDown(int32_t x, int32_t) {
         // Even when the scope did not change, and whatever LiveSearch says.
         raiseSearch();
         // With nothing typed there is nothing to keep the field focused for;
-        // its focus loss then shows the new scope as the placeholder.
-        if (Len(searchfield_->Text.get()) == 0) clearWindowFocus();
+        // its focus loss then shows the new scope as the placeholder. Another
+        // control keeps its focus: the user goes on typing where the caret was.
+        if (Len(searchfield_->Text.get()) == 0 && Window()->Focus() == searchfield_) clearWindowFocus();
     }
     return true;
 }

@@ -30,9 +30,20 @@ public:
     virtual MenuHandlerTable* frontWindowHandlers() = 0;
     virtual MenuHandlerTable* applicationHandlers() = 0;
 
+    // When the front window floats above a document window (a palette in
+    // front of the window it serves): that window's handlers, which the
+    // menus reach after the front window's, so its commands keep working
+    // while the palette is in front. nullptr otherwise.
+    virtual MenuHandlerTable* windowBehindHandlers() { return nullptr; }
+    // One of the window behind's handlers is about to run. The command acts
+    // on that window, so it becomes the active one first: what the user
+    // types next goes to it, not to the palette.
+    virtual void activateWindowBehind() {}
+
     // The EnableMenuItems events, raised in this order by the enabling pass.
     virtual void raiseFocusedControlEnableMenuItems() = 0;
     virtual void raiseFrontWindowEnableMenuItems() = 0;
+    virtual void raiseWindowBehindEnableMenuItems() {}
     virtual void raiseApplicationEnableMenuItems() = 0;
 
     // The focused control's built-in editing.

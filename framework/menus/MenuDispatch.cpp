@@ -4,11 +4,28 @@
 #include "framework/menus/MenuHandlers.h"
 #include "framework/menus/MenuItem.h"
 
+namespace {
+// Greys every menu and submenu below `menu` none of whose commands is
+// offered, as the handlers left them; answers whether `menu` offers any.
+// Only ever turns a menu off: a handler that greyed one keeps it grey.
+bool greyMenusOfferingNothing(MenuItem& menu) {
+    bool offers = false;
+    for (int32_t i = 0; i < menu.Count(); ++i) {
+        MenuItem& item = *menu.Item(i);
+        if (item.isSeparator() || !item.Visible) continue;
+        if (item.Count() > 0 && !greyMenusOfferingNothing(item)) item.Enabled = false;
+        offers = offers || item.Enabled;
+    }
+    return offers;
+}
+}  // namespace
+
 void runEnablingPass(MenuContext& context) {
     auto bar = context.activeMenuBar();
     if (bar) bar->forEach([](MenuItem& item) { item.Enabled = item.AutoEnable; });
     context.raiseFocusedControlEnableMenuItems();
     context.raiseFrontWindowEnableMenuItems();
+    context.raiseWindowBehindEnableMenuItems();
     context.raiseApplicationEnableMenuItems();
     // A command nobody in the chain carries out is not offered: with the
     // help window in front, "Delete Recipe..." would otherwise be enabled
@@ -19,6 +36,9 @@ void runEnablingPass(MenuContext& context) {
                 !hasHandlerInChain(context, item))
                 item.Enabled = false;
         });
+    // A menu title with nothing under it to choose is grey, so the user sees
+    // at a glance that it does not apply (Format in kitchen mode).
+    if (bar) greyMenusOfferingNothing(*bar);
     if (bar) bar->notifyChanged();
 }
 
@@ -28,9 +48,23 @@ bool isEffectivelyEnabled(const MenuItem& item) {
     return !item.isSeparator();
 }
 
+namespace {
+// The window behind takes a command the front window has no handler for,
+// unless it is an editing command the front window's focused control can
+// carry out itself (Select All in the palette's size field).
+MenuHandlerTable* windowBehindFor(MenuContext& context, const std::string& name) {
+    MenuHandlerTable* behind = context.windowBehindHandlers();
+    if (!behind || !behind->has(name)) return nullptr;
+    auto edit = standardEditForItem(name);
+    if (edit && context.focusedControlCanEdit(*edit)) return nullptr;
+    return behind;
+}
+}  // namespace
+
 bool hasHandlerInChain(MenuContext& context, const MenuItem& item) {
     if (MenuHandlerTable* window = context.frontWindowHandlers(); window && window->has(item.Name))
         return true;
+    if (windowBehindFor(context, item.Name)) return true;
     if (MenuHandlerTable* app = context.applicationHandlers(); app && app->has(item.Name))
         return true;
     auto edit = standardEditForItem(item.Name);
@@ -44,6 +78,11 @@ bool dispatchMenuItem(MenuContext& context, const MenuItem& item) {
     if (MenuHandlerTable* window = context.frontWindowHandlers(); window && window->has(name)) {
         ran = true;
         if (window->invoke(name)) return true;
+    }
+    if (MenuHandlerTable* behind = ran ? nullptr : windowBehindFor(context, name)) {
+        ran = true;
+        context.activateWindowBehind();
+        if (behind->invoke(name)) return true;
     }
     if (MenuHandlerTable* app = context.applicationHandlers(); app && app->has(name)) {
         app->invoke(name);

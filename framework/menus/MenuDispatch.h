@@ -2,11 +2,16 @@
 // The enabling pass and the dispatch chain of menu commands.
 //
 // Enabling: every item's Enabled becomes its AutoEnable, then the focused
-// control's, the front window's and the application's EnableMenuItems events
-// adjust them, then the views of the bar are told.
+// control's, the front window's, the window behind's (when a palette is in
+// front of the document window it serves) and the application's
+// EnableMenuItems events adjust them; commands nobody would carry out, and
+// then menus with no command left to offer, are turned off; then the views
+// of the bar are told.
 //
-// Dispatch of an item: the front window's handler; if it has none or it
-// answers False, the application's handler; if neither has one, the focused
+// Dispatch of an item: the front window's handler; if it has none, the
+// window behind's (made active first), unless the item is standard editing
+// the focused control can do; if the handler that ran answers False, or
+// there was none, the application's handler; if none ran, the focused
 // control's standard editing for the Edit items; else nothing.
 #include <string>
 

@@ -97,7 +97,7 @@ public:
             }
             case QEvent::MouseMove: {
                 auto* e = static_cast<QMouseEvent*>(event);
-                if (InputDispatch::mouseDragTo(e->globalPosition().toPoint())) return true;
+                if (InputDispatch::mouseDragTo(e->globalPosition().toPoint(), e->buttons())) return true;
                 if (e->buttons() == Qt::NoButton && firstFilteredReceiver(receiver, e->position().toPoint())) {
                     const QPoint local = toControl(receiver, e->position().toPoint());
                     InputDispatch::mouseHover(*control_, local.x(), local.y());

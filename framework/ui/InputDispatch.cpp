@@ -104,6 +104,14 @@ bool ignoredFocusReason(Qt::FocusReason reason) {
     return reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason ||
            reason == Qt::ActiveWindowFocusReason;
 }
+
+// A pop-up control's list (a combo box's) takes Qt's focus as it opens,
+// after the pop-up window itself borrowed it, and with no reason of its own.
+// That is the same borrowing: the recorded control keeps the focus, and Qt
+// hands it back as the pop-up closes, however the choice was made.
+bool takenByPopUp(const QWidget* newFocusWidget) {
+    return newFocusWidget && newFocusWidget->window()->windowType() == Qt::Popup;
+}
 }  // namespace
 
 bool IsContextualClick() { return contextualClick; }
@@ -120,8 +128,14 @@ bool windowMouseDown(Window& window, int32_t x, int32_t y, bool contextual) {
                          contextual);
 }
 
-bool mouseDragTo(const QPoint& global) {
+bool mouseDragTo(const QPoint& global, Qt::MouseButtons buttons) {
     if (!capture.active()) return false;
+    if (buttons == Qt::NoButton) {
+        // The release went elsewhere (a pop-up menu the press opened took
+        // it): the press is over, and MouseDrag runs only while it is held.
+        capture = Capture{};
+        return false;
+    }
     if (capture.pendingDrag && (global - capture.pressGlobal).manhattanLength() >= QApplication::startDragDistance()) {
         // The drag takes over the pointer: its own loop gets the release.
         const DragRequest request = *capture.pendingDrag;
@@ -231,7 +245,7 @@ void focusIn(RectControl& control, Qt::FocusReason reason) {
 }
 
 void focusOut(RectControl& control, Qt::FocusReason reason, QWidget* newFocusWidget) {
-    if (ignoredFocusReason(reason)) return;
+    if (ignoredFocusReason(reason) || takenByPopUp(newFocusWidget)) return;
     Window* window = control.Window();
     RectControl* next = ControlRegistry::controlFor(newFocusWidget);
     if (next && next->Window() == window) return;  // its FocusIn moves the focus

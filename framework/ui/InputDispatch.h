@@ -32,8 +32,10 @@ bool mouseDown(RectControl& control, int32_t x, int32_t y, bool contextual);
 // A press on the window's client area outside every control.
 bool windowMouseDown(Window& window, int32_t x, int32_t y, bool contextual);
 // Pointer moved / released at a global position while a press is captured.
-// False (and nothing raised) when no press is captured.
-bool mouseDragTo(const QPoint& global);
+// False (and nothing raised) when no press is captured. A move with no
+// button held ends the capture (a pop-up menu opened by the press took its
+// release) and answers false: it is a plain move, never a drag.
+bool mouseDragTo(const QPoint& global, Qt::MouseButtons buttons);
 bool mouseUpAt(const QPoint& global);
 bool hasCapture();
 void mouseHover(RectControl& control, int32_t x, int32_t y);

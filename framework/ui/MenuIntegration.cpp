@@ -37,6 +37,16 @@ RectControl* focusedControl() {
     return front ? front->Focus() : nullptr;
 }
 
+// The document window a floating front window (a palette) serves: the
+// frontmost one shown. nullptr when the front window is no floating one.
+Window* windowBehind() {
+    Window* front = WindowList::frontWindow();
+    if (!front || front->Frame.get() != Window::FloatingFrame) return nullptr;
+    for (Window* w : WindowList::frontToBack())
+        if (w != front && w->Frame.get() == Window::DocumentFrame && w->isShown() && !w->isClosing()) return w;
+    return nullptr;
+}
+
 // The running application as the menus see it: the front window (our
 // activation model's, not the window whose menu bar was clicked), the
 // application, and the focused control of the front window.
@@ -45,12 +55,24 @@ public:
     std::shared_ptr<MenuBar> activeMenuBar() override {
         if (Window* front = WindowList::frontWindow())
             if (auto bar = front->MenuBar.get()) return bar;
+        if (Window* behind = windowBehind())
+            if (auto bar = behind->MenuBar.get()) return bar;
         Application* app = currentApplication();
         return app ? app->MenuBar : nullptr;
     }
     MenuHandlerTable* frontWindowHandlers() override {
         Window* front = WindowList::frontWindow();
         return front ? &front->menuHandlers() : nullptr;
+    }
+    MenuHandlerTable* windowBehindHandlers() override {
+        Window* behind = windowBehind();
+        return behind ? &behind->menuHandlers() : nullptr;
+    }
+    void activateWindowBehind() override {
+        if (Window* behind = windowBehind()) behind->Show();
+    }
+    void raiseWindowBehindEnableMenuItems() override {
+        if (Window* behind = windowBehind()) behind->handleEnableMenuItems();
     }
     MenuHandlerTable* applicationHandlers() override {
         Application* app = currentApplication();

@@ -96,6 +96,11 @@ public:
         keepFrameOnScreen_ = keep;
         shrinkToScreen_ = shrink;
     }
+    // A palette's choice: Show leaves the active window active, so the
+    // keyboard stays where the user was typing; the window becomes active
+    // only when the user clicks into it. Off by default (Show brings the
+    // window to the front and activates it).
+    void showWithoutActivating(bool keep) { showWithoutActivating_ = keep; }
     // Close is both the method (`Close()`) and the event (`Close = handler`):
     // LostFocus of the focused control, the window's Close event, the
     // controls' Close events, then the window is gone. A second Close from
@@ -223,6 +228,7 @@ private:
     int32_t frameMargins_[4] = {0, 0, 0, 0};  // the frame (left, top, right, bottom) last fitted for
     bool keepFrameOnScreen_ = false;
     bool shrinkToScreen_ = true;
+    bool showWithoutActivating_ = false;
     void applyFullScreen(bool full);
     void fitFullScreen();
     void fitFrameOnScreen();

@@ -17,11 +17,12 @@ void Window::finishBuilding() {
     if (built_) return;
     built_ = true;
     // The old platform's one menu bar stayed at the top of the screen over
-    // every window; here menu bars belong to windows, so a document window
-    // without a bar of its own shows the application's (a full-screen
-    // window would otherwise leave the menus out of reach).
+    // every window; here menu bars belong to windows, so a window without a
+    // bar of its own shows the application's (a full-screen window would
+    // otherwise leave the menus out of reach, and the about window's menus
+    // are the application's). Floating windows (palettes, progress) show none.
     Application* app = currentApplication();
-    if (!MenuBar.get() && MenuBarVisible.get() && Frame.get() == DocumentFrame && app && app->MenuBar)
+    if (!MenuBar.get() && MenuBarVisible.get() && Frame.get() != FloatingFrame && app && app->MenuBar)
         installMenuBar(*this, app->MenuBar);
     applySizeLimits();
     applyClientSize();
@@ -70,6 +71,10 @@ void Window::Show() {
     if (Runtime::quitting() || closing_) return;
     Visible.setQuietly(true);
     floatAboveDocument();
+    // Another window keeps the keyboard: the desktop is told not to hand
+    // this one the focus as it maps it.
+    const bool leaveActivation = showWithoutActivating_ && WindowList::activeWindow() != nullptr;
+    widget_->setAttribute(Qt::WA_ShowWithoutActivating, leaveActivation);
     mirrorVisibility(true);
     if (keepFrameOnScreen_) {
         fitFrameOnScreen();
@@ -80,6 +85,7 @@ void Window::Show() {
             QTimer::singleShot(delayMs, widget_, [this] { frameMayHaveChanged(); });
     }
     widget_->raise();
+    if (leaveActivation) return;
     widget_->activateWindow();
     WindowList::activate(*this);
 }

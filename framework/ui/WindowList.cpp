@@ -54,9 +54,14 @@ bool contains(const Window* window) {
 
 std::vector<Window*> frontToBack() { return order(); }
 
-Window* frontWindow() {
+Window* activeWindow() {
     for (Window* w : order())
         if (w->isActive()) return w;
+    return nullptr;
+}
+
+Window* frontWindow() {
+    if (Window* active = activeWindow()) return active;
     for (Window* w : order())
         if (w->isShown() && !w->isClosing()) return w;
     return nullptr;

@@ -24,6 +24,8 @@ bool contains(const Window* window);
 std::vector<Window*> frontToBack();
 // The active window; if none is active, the frontmost visible one.
 Window* frontWindow();
+// The active window, or nullptr.
+Window* activeWindow();
 
 void activate(Window& window);
 void deactivate(Window& window);

@@ -39,7 +39,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override { press(event); }
     void mouseDoubleClickEvent(QMouseEvent* event) override { press(event); }
     void mouseMoveEvent(QMouseEvent* event) override {
-        if (!InputDispatch::mouseDragTo(event->globalPosition().toPoint())) QWidget::mouseMoveEvent(event);
+        if (!InputDispatch::mouseDragTo(event->globalPosition().toPoint(), event->buttons())) QWidget::mouseMoveEvent(event);
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (!InputDispatch::mouseUpAt(event->globalPosition().toPoint())) QWidget::mouseReleaseEvent(event);

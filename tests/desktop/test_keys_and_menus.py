@@ -1,5 +1,7 @@
 """Keys and menus as the user meets them: the list's Delete key, kitchen mode's Shift+arrows,
 the menus offered with the help window in front, the font palette, the Format menu."""
+import re
+
 from desktop import HANG, centre, check, check_equal
 
 
@@ -52,7 +54,13 @@ def test_a_click_into_the_palette_size_field_lets_a_new_size_replace_the_old(d):
     d.click("fontSize", "Font", dx=palette.control("fontSize")["w"] - 6)  # near the end of the text
     d.type("36")
     check_equal(d.control("fontSize", "Font")["text"], "36", "the size field after typing 36")
+    # A size with a fraction: the field shows what is typed, the text gets the whole size below it.
+    d.key("ctrl+a")
+    d.type("12.5")
+    check_equal(d.control("fontSize", "Font")["text"], "12.5", "the size field after typing 12.5")
     d.quit()
+    rtf = d.recipes("recipeRtfText")[0]
+    check_equal(re.findall(r"\\fs(\d+)", rtf), ["24"], f"the one size stored, in half points: {rtf!r}")
 
 
 def test_show_fonts_twice_opens_and_closes_the_palette(d):
@@ -71,6 +79,44 @@ def test_show_fonts_twice_opens_and_closes_the_palette(d):
     d.key("ctrl+t")
     check("Font" not in [w.title for w in d.windows()], "Ctrl+T from the active palette closes it")
     d.quit()
+
+
+def test_the_palette_leaves_the_keys_with_the_recipe_and_the_main_windows_commands_work_in_front_of_it(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}, {"name": "Bread", "text": "Knead."}])
+    d.start()
+    d.click_row("Apple Pie")
+    d.click("RecipeText")
+    d.key("ctrl+End")
+    d.key("ctrl+t")
+    d.window("Font")
+    check_equal(d.front_window().title, "Larderwise", "the main window stays active as the palette shows")
+    d.type(" Nimbus")  # a family's name, typed for the recipe
+    check_equal(d.control("RecipeText")["text"], "Bake it. Nimbus", "the word typed is the recipe's")
+    check_equal(d.control("RecipeText")["caret"], 15, "the caret after the word")
+
+    def from_the_palette(keys, window):
+        d.click("FontList", "Font")  # the user clicks into the palette: now it takes the keys
+        check_equal(d.front_window().title, "Font", "the palette is active after a click into it")
+        d.key(keys)
+        check_equal(d.front_window().title, window, f"the front window after {keys} from the palette")
+
+    from_the_palette("ctrl+k", "Kitchen Mode")
+    d.key("ctrl+w")
+    check_equal(d.front_window().title, "Larderwise", "closing kitchen mode activates the main window")
+    check("Font" in [w.title for w in d.windows()], "the palette is back beside it")
+    from_the_palette("ctrl+shift+u", "Units Reference")
+    d.key("ctrl+w")
+    from_the_palette("ctrl+n", "Larderwise")
+    check_equal(d.focus(), "recipeName", "the new recipe's name has the focus")
+    d.type("Crumble")
+    d.key("Tab")
+    check("Crumble" in d.recipes(), f"the new recipe is named: {d.recipes()}")
+    from_the_palette("ctrl+w", "Larderwise")  # Close is the palette's own
+    check("Font" not in [w.title for w in d.windows()], "Ctrl+W in the palette closes the palette")
+    d.quit()
+    stored = {name: (text, rtf) for name, text, rtf in d.recipes("recipeName, recipeText, recipeRtfText")}
+    check_equal(stored["Apple Pie"][0], "Bake it. Nimbus", "the stored text")
+    check("Nimbus Mono" not in stored["Apple Pie"][1], f"the palette's list restyled nothing: {stored['Apple Pie'][1]!r}")
 
 
 def test_the_format_menu_follows_the_focus_and_opens_on_the_first_click(d):

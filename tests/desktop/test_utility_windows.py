@@ -116,6 +116,25 @@ def test_converter_typed_amounts_and_a_click_below_the_rows(d):
     d.quit()
 
 
+def test_the_about_window_shows_the_menus_and_kitchen_mode_greys_its_format_menu(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+
+    def menu_titles(window):
+        return {m["title"]: m["enabled"] for m in d.window(window).data["menus"]}
+
+    d.menu("File", "About Larderwise...")
+    check_equal(sorted(menu_titles("")), sorted(menu_titles("Larderwise")), "the about window's menu titles")
+    check(d.menu_items("File", "")["Quit"], "its File menu opens and offers Quit")
+    d.key("Escape")  # the menu bar lets go of the keys
+    close_by_title_bar(d, "")
+    check_equal(titles(d), ["Larderwise"], "the about window closed")
+    d.key("ctrl+k")
+    check(not menu_titles("Kitchen Mode")["Format"], f"Format is grey in kitchen mode: {menu_titles('Kitchen Mode')}")
+    check(menu_titles("Kitchen Mode")["File"], "File is not")
+    d.quit()
+
+
 NOT_HEARD = "The text cannot be read aloud: no sound output or speech voice was found on this computer."
 
 

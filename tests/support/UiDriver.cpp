@@ -216,6 +216,12 @@ void UiDriver::drag(RectControl& control, int32_t x, int32_t y) {
     sendMouse(target, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
 }
 
+void UiDriver::move(RectControl& control, int32_t x, int32_t y) {
+    QPoint pos(x, y);
+    QWidget* target = targetAt(control, pos);
+    sendMouse(target, QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+}
+
 void UiDriver::release(RectControl& control, int32_t x, int32_t y) {
     QPoint pos(x, y);
     QWidget* target = targetAt(control, pos);

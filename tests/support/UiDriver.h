@@ -82,6 +82,7 @@ public:
     void click(RectControl& control, int32_t x, int32_t y, unsigned modifiers = None, bool contextual = false);
     void press(RectControl& control, int32_t x, int32_t y, unsigned modifiers = None, bool contextual = false);
     void drag(RectControl& control, int32_t x, int32_t y);  // move with the button held
+    void move(RectControl& control, int32_t x, int32_t y);  // move with no button held
     void release(RectControl& control, int32_t x, int32_t y);
     // Two clicks inside the double-click interval (the clock moves on by one tick between).
     void doubleClick(RectControl& control, int32_t x, int32_t y);

@@ -39,10 +39,7 @@ TEST(PaletteSizes, RequestedSizesBecomeWholeAndSafe) {
 struct PaletteTest : MainWindowFixture {
     FontPaletteWindow* palette = nullptr;
 
-    void openPalette() {
-        palette = &FontWindow();
-        App().fontWindowVisible = true;
-    }
+    void openPalette() { palette = &FontWindow(); }
     double sizeAt(int32_t start) const { return Main().RecipeText->StyledText.get().Size(start, 1); }
     std::string fontAt(int32_t start) const { return Main().RecipeText->StyledText.get().Font(start, 1); }
     void giveSizes(int32_t start, int32_t length, double size) {
@@ -56,6 +53,7 @@ TEST_F(PaletteTest, OpensBesideTheMainWindowAndListsEveryFamily) {
     startWithRecipe("Flour and sugar");
     main().Left = 40;
     openPalette();
+    EXPECT_TRUE(App().fontWindowVisible) << "the palette says it is shown as it opens";
     EXPECT_EQ(palette->Title(), "Font");
     EXPECT_EQ(palette->Left(), 40 + main().Width() + 5);
     ASSERT_EQ(palette->FontList->ListCount(), 3);
@@ -135,12 +133,13 @@ TEST_F(PaletteTest, LettersInTheSizeFieldGiveTheDefaultSizeAndKeepTheSelection) 
     userSelects(6, 3);
     ui.setFocus(*palette->fontSize);
     ui.key(*palette->fontSize, "x");
-    EXPECT_EQ(palette->fontSize->Text(), "0");
+    EXPECT_EQ(palette->fontSize->Text(), "x") << "what the user typed stays";
     EXPECT_EQ(palette->FontSizeSlider->Value(), 30);  // 0 is off the slider
     EXPECT_NE(sizeAt(6), 30);
     EXPECT_EQ(sizeAt(5), 30);
     EXPECT_EQ(main().recipeTextSelStart, 6);
     EXPECT_EQ(main().recipeTextSelLength, 3);
+    ui.key(*palette->fontSize, "\x08");
     ui.key(*palette->fontSize, "2");
     EXPECT_EQ(sizeAt(6), 2);
 }

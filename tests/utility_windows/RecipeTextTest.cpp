@@ -130,7 +130,6 @@ TEST_F(RecipeTextTest, TheSelectionIsRecordedAndThePaletteFollowsOnlyWhenOpen) {
     EXPECT_EQ(ImplicitWindows::find(typeid(FontPaletteWindow)), nullptr);
 
     FontPaletteWindow& palette = FontWindow();
-    App().fontWindowVisible = true;
     text().SelStart = 0;
     text().SelLength = 5;
     text().SelTextSize = 36;

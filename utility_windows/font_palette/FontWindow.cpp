@@ -19,9 +19,12 @@ namespace {
 // Gap between the main window's right edge and the palette.
 constexpr int32_t kGapBesideMain = 5;
 
+// The main window's recipe text, which the start-up hands the application
+// object (the main window sits above the palette).
 FontPaletteTarget paletteTarget() {
-    if (!FontPaletteWindow::target) throw NilObjectException("the font palette has no text to style");
-    return FontPaletteWindow::target();
+    const auto& target = App().windows.fontPaletteTarget;
+    if (!target) throw NilObjectException("the font palette has no text to style");
+    return target();
 }
 
 // Marks the palette as busy (moving its indicators, or putting the recorded
@@ -40,11 +43,13 @@ private:
 FontPaletteWindow& FontWindow() { return implicitInstance<FontPaletteWindow>(); }
 
 bool FontPaletteWindow::restoringSelection = false;
-std::function<FontPaletteTarget()> FontPaletteWindow::target;
 
 // --- the window --------------------------------------------------------------
 
+// The palette alone keeps the application's flag: set as it opens, cleared
+// as it closes, however either comes about.
 void FontPaletteWindow::Event_Open() {
+    App().fontWindowVisible = true;
     const FontPaletteTarget main = paletteTarget();
     Left = main.beside.Left + main.beside.Width + kGapBesideMain;
     FontList->DeleteAllRows();
@@ -52,10 +57,17 @@ void FontPaletteWindow::Event_Open() {
     // listed; here every entry is a real family, so all of them are listed.
     for (const std::string& family : services().fontFamilies())
         if (!StrEq(family, "System")) FontList->AddRow(family);
+    // It opens without becoming the active window, so its activation does
+    // not bring the indicators into line: they show the selection now.
+    setFont();
 }
 
 void FontPaletteWindow::AddMenuHandlers() {
     AddMenuHandler("FontShowFonts", [this] { return _FontShowFonts_Action(); });
+    // The main window's commands reach it from behind the palette; Close
+    // is the palette's own, or Ctrl+W in the palette would close the main
+    // window.
+    AddMenuHandler("FileClose", [this] { return _FontShowFonts_Action(); });
 }
 
 // Clicking the palette makes it the active window; the menu command that
@@ -78,11 +90,11 @@ void FontPaletteWindow::setFont() {
     showFamily(main.recordedSelFont);
 }
 
-void FontPaletteWindow::showSize(int32_t size) {
+void FontPaletteWindow::showSize(int32_t size, bool inSizeField) {
     ShowingScope showing(showingIndicators_);
     const SizeIndicators shown = sizeIndicatorsFor(size);
     SizeList->ListIndex = shown.listIndex;
-    fontSize->Text = Str(shown.size);
+    if (inSizeField) fontSize->Text = Str(shown.size);
     if (shown.sliderShows) FontSizeSlider->Value = shown.size;
 }
 
@@ -119,7 +131,11 @@ bool FontPaletteWindow::restoreSavedSelection() {
 void FontPaletteWindow::setFontSizeIndicators(double size) {
     const int32_t n = wholeSize(size);
     showSize(n);
-    if (restoreSavedSelection()) paletteTarget().text.SelTextSize = appliedTextSize(n);
+    applySize(n);
+}
+
+void FontPaletteWindow::applySize(int32_t size) {
+    if (restoreSavedSelection()) paletteTarget().text.SelTextSize = appliedTextSize(size);
 }
 
 void FontPaletteWindow::FontList_Change() {
@@ -132,11 +148,16 @@ void FontPaletteWindow::SizeList_Change() {
     setFontSizeIndicators(Val(SizeList->Text));
 }
 
+// The field keeps what the user types: writing the whole size back at each
+// key would wipe a decimal point as it is typed ("12." shown as "12", so
+// "12.5" became 125). The size applied is the typed value with its fraction
+// dropped (12.5 styles at 12), the same rule as every other requested size.
 void FontPaletteWindow::fontSize_TextChange() {
     if (showingIndicators_) return;
     sizeSelectedOnEntry_ = false;  // the user is typing in the field
-    setFontSizeIndicators(Val(fontSize->Text));
-    fontSize->SelStart = Len(fontSize->Text);
+    const int32_t n = wholeSize(Val(fontSize->Text));
+    showSize(n, false);
+    applySize(n);
 }
 
 void FontPaletteWindow::fontSize_GotFocus() {

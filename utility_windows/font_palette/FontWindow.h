@@ -15,7 +15,6 @@
 // The size controls update one another without raising each other's
 // handlers, so the size last asked for is the one shown and applied.
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "framework/ui/Window.h"
@@ -25,18 +24,6 @@ class Line;
 class Listbox;
 class Slider;
 class StaticText;
-
-// What the palette works on: the window it opens beside, the text it styles
-// and the selection last recorded there (clicking the palette takes the
-// focus from the text, so the text's own selection may no longer be the
-// user's), read when the palette asks.
-struct FontPaletteTarget {
-    Window& beside;
-    EditField& text;
-    int32_t recordedSelStart;
-    int32_t recordedSelLength;
-    std::string recordedSelFont;
-};
 
 class FontPaletteWindow : public Window {
 public:
@@ -59,6 +46,7 @@ public:
 
     // Show Fonts while the palette is the active window closes it, as it
     // does from the main window: the same command turns the palette off.
+    // Close closes it too.
     void AddMenuHandlers();
     bool _FontShowFonts_Action();
     void Event_Open();
@@ -77,16 +65,15 @@ public:
     // so the record stays the user's.
     static bool restoringSelection;
 
-    // Answers the palette's target: the main window's recipe text. The main
-    // window sits above the palette, so the start-up, which knows both, sets
-    // it; the palette raises NilObjectException while it is unset.
-    static std::function<FontPaletteTarget()> target;
-
 private:
     void _CreateControls0();
     void bindHandlers();
-    // Moves the indicators without raising their handlers.
-    void showSize(int32_t size);
+    // Moves the indicators without raising their handlers; the size field
+    // is left alone while the user types in it.
+    void showSize(int32_t size, bool inSizeField = true);
+    // Styles the recorded selection of the recipe text at the size, if there
+    // is a selection.
+    void applySize(int32_t size);
     void showFamily(const std::string& family);
     // Puts the recorded selection back into the recipe text; false when
     // there is none to style.

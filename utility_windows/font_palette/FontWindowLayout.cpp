@@ -39,6 +39,10 @@ FontPaletteWindow::FontPaletteWindow() {
     // It opens beside the main window, which on a small screen, or with the
     // main window moved to the right, is beyond the screen's edge.
     keepFrameOnScreen(true);
+    // Shown from the main window, the palette leaves the keyboard with the
+    // recipe text it styles: a word typed next is the recipe's, not a jump
+    // in the family list. A click into the palette gives it the keys.
+    showWithoutActivating(true);
     Visible = true;
     _CreateControls0();
     bindHandlers();

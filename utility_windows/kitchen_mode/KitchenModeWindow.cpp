@@ -69,7 +69,6 @@ void KitchenModeWindow::Event_Open() {
     Resizeable = false;
     if (App().fontWindowVisible) {
         FontWindow().Close();
-        App().fontWindowVisible = false;
         fontWindowVisible = true;
     }
 }
@@ -77,10 +76,7 @@ void KitchenModeWindow::Event_Open() {
 void KitchenModeWindow::Event_Close() {
     // Closed by a quit, nothing can be shown any more: building a new
     // palette then would only be thrown away again.
-    if (fontWindowVisible && !Runtime::quitting()) {
-        FontWindow().Show();
-        App().fontWindowVisible = true;
-    }
+    if (fontWindowVisible && !Runtime::quitting()) FontWindow().Show();
     fontWindowVisible = false;
 }
 

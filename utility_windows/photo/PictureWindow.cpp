@@ -1,5 +1,6 @@
 #include "utility_windows/photo/PictureWindow.h"
 
+#include "app/Larderwise.h"
 #include "app/MenuBar1.h"
 #include "controls/doubleclick/DoubleClickCanvas.h"
 #include "framework/graphics/Graphics.h"
@@ -9,8 +10,6 @@
 #include "framework/ui/Runtime.h"
 
 PictureWindow& pictureWIndow() { return implicitInstance<PictureWindow>(); }
-
-std::function<std::shared_ptr<Picture>()> PictureWindow::photo;
 
 PictureWindow::PictureWindow() {
     Layout();
@@ -71,7 +70,10 @@ void PictureWindow::fsPicCanvas_Paint(::Graphics& g) {
     // A paint that arrives while the program shuts down must not build a
     // main window again just to ask it for its photo.
     if (Runtime::quitting()) return;
-    // No photo draws nothing: the erased canvas stays blank.
+    // The main window's photo at this moment, which the start-up hands the
+    // application object (the main window sits above this one). No photo
+    // draws nothing: the erased canvas stays blank.
+    const auto& photo = App().windows.photo;
     if (photo) g.DrawPicture(photo(), 0, 0);
 }
 

@@ -5,14 +5,10 @@
 // choosing another recipe shows its photo at the next repaint. The main
 // window sizes it to the photo, titles it with the recipe's name and shows
 // it. It serves File > Close only.
-#include <functional>
-#include <memory>
-
 #include "framework/ui/Window.h"
 
 class DoubleClickCanvas;
 class Graphics;
-class Picture;
 
 class PictureWindow : public Window {
 public:
@@ -27,11 +23,6 @@ public:
     bool _FileClose_Action();
 
     void handleEnableMenuItems() override { Event_EnableMenuItems(); }
-
-    // The photo to draw: the main window's at the moment of the paint. The
-    // main window sits above this one, so the start-up, which knows both,
-    // sets it; unset, the window stays blank.
-    static std::function<std::shared_ptr<Picture>()> photo;
 
 private:
     void Layout();

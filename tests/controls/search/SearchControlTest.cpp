@@ -122,6 +122,15 @@ TEST_F(SearchControlTest, TypeReturnChooseAScopeThenCancel) {
     EXPECT_EQ(w.Focus(), nullptr);
 }
 
+TEST_F(SearchControlTest, AScopeChosenWhileAnotherFieldHasTheFocusLeavesItThere) {
+    ui.type(*w.recipeName, "Bread");
+    ui.dialogs().expectPopUp("Recipe Name");
+    clickGlass();
+    EXPECT_EQ(w.searches, (Searches{{"", "Recipe Name"}}));
+    EXPECT_EQ(w.Focus(), w.recipeName) << "the user goes on typing in the name";
+    EXPECT_TRUE(w.placeholder().Visible.get());
+}
+
 TEST_F(SearchControlTest, WithoutLiveSearchOnlyReturnSearches) {
     w.search->LiveSearch = false;
     ui.type(w.field(), "ab ");

@@ -56,7 +56,7 @@ inline void dragBar(SmartSplitter& bar, std::initializer_list<int32_t> positions
     QPoint at = content->mapToGlobal(QPoint(acrossX, acrossY));
     for (int32_t p : positions) {
         at = content->mapToGlobal(bar.isVertical ? QPoint(p + grabX, acrossY) : QPoint(acrossX, p + grabY));
-        InputDispatch::mouseDragTo(at);
+        InputDispatch::mouseDragTo(at, Qt::LeftButton);
     }
     InputDispatch::mouseUpAt(at);
 }

@@ -17,8 +17,10 @@ public:
     std::shared_ptr<MenuBar> bar = std::make_shared<MenuBar>();
     MenuHandlerTable window;
     MenuHandlerTable application;
+    MenuHandlerTable behind;  // the document window a palette in front serves
     bool hasFrontWindow = true;
-    std::function<void()> controlEnable, windowEnable, appEnable;
+    bool hasWindowBehind = false;
+    std::function<void()> controlEnable, windowEnable, behindEnable, appEnable;
     std::vector<StandardEdit> editable;  // what the focused control can do
     std::vector<std::string> log;
     std::vector<std::exception_ptr> escaped;
@@ -29,6 +31,11 @@ public:
     std::shared_ptr<MenuBar> activeMenuBar() override { return bar; }
     MenuHandlerTable* frontWindowHandlers() override { return hasFrontWindow ? &window : nullptr; }
     MenuHandlerTable* applicationHandlers() override { return &application; }
+    MenuHandlerTable* windowBehindHandlers() override { return hasWindowBehind ? &behind : nullptr; }
+    void activateWindowBehind() override { log.push_back("behind.activate"); }
+    void raiseWindowBehindEnableMenuItems() override {
+        if (hasWindowBehind) raise("behind.EnableMenuItems", behindEnable);
+    }
     void raiseFocusedControlEnableMenuItems() override { raise("control.EnableMenuItems", controlEnable); }
     void raiseFrontWindowEnableMenuItems() override { raise("window.EnableMenuItems", windowEnable); }
     void raiseApplicationEnableMenuItems() override { raise("app.EnableMenuItems", appEnable); }

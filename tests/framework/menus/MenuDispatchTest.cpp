@@ -45,6 +45,20 @@ TEST_F(MenuDispatchTest, ACommandNobodyCarriesOutIsNotOffered) {
     EXPECT_TRUE(item("FormatFont").Enabled) << "a submenu is left to the handlers";
 }
 
+TEST_F(MenuDispatchTest, AMenuWithNothingToOfferIsGrey) {
+    menus.bind(menus.window, "window", "TextCenter");
+    runEnablingPass(menus);
+    EXPECT_FALSE(item("FormatFont").Enabled) << "none of its commands is handled";
+    EXPECT_TRUE(item("FormatText").Enabled);
+    EXPECT_TRUE(item("FormatMenu").Enabled);
+    EXPECT_FALSE(item("RecipeMenu").Enabled);
+
+    menus.windowEnable = [&] { item("TextCenter").Enabled = false; };
+    runEnablingPass(menus);
+    EXPECT_FALSE(item("FormatText").Enabled);
+    EXPECT_FALSE(item("FormatMenu").Enabled) << "no submenu under it offers anything";
+}
+
 TEST_F(MenuDispatchTest, EnablingPassTellsTheViewsOfTheBar) {
     int told = 0;
     int id = menus.bar->addObserver([&] { ++told; });
@@ -73,6 +87,29 @@ TEST_F(MenuDispatchTest, FrontWindowComesBeforeTheApplication) {
     EXPECT_TRUE(chooseMenuItem(menus, "FileClose"));
     EXPECT_EQ(menus.last(), "window.FileClose");
     EXPECT_EQ(std::count(menus.log.begin(), menus.log.end(), "app.FileClose"), 0);
+}
+
+TEST_F(MenuDispatchTest, WithAPaletteInFrontTheDocumentWindowBehindItTakesItsCommands) {
+    menus.hasWindowBehind = true;
+    menus.bind(menus.window, "palette", "StyleBold", true);
+    menus.bind(menus.behind, "main", "StyleBold", true);
+    menus.bind(menus.behind, "main", "RecipeKitchenmode", true);
+    menus.bind(menus.behind, "main", "EditSelectAll", true);
+    menus.bind(menus.application, "app", "FileQuit");
+    menus.behindEnable = [&] { item("RecipeKitchenmode").Enabled = true; };
+    menus.editable = {StandardEdit::SelectAll};
+
+    EXPECT_TRUE(press("Cmd+K"));
+    EXPECT_EQ(Log(menus.log.end() - 2, menus.log.end()), (Log{"behind.activate", "main.RecipeKitchenmode"}))
+        << "the window the command acts on comes to the front first";
+    EXPECT_TRUE(chooseMenuItem(menus, "StyleBold"));
+    EXPECT_EQ(menus.last(), "palette.StyleBold") << "the palette's own handler comes first";
+    EXPECT_TRUE(chooseMenuItem(menus, "EditSelectAll"));
+    EXPECT_EQ(menus.last(), "control.edit " + std::to_string(static_cast<int>(StandardEdit::SelectAll)))
+        << "editing stays with the palette's focused control";
+    EXPECT_TRUE(chooseMenuItem(menus, "FileQuit"));
+    EXPECT_EQ(menus.last(), "app.FileQuit");
+    EXPECT_EQ(std::count(menus.log.begin(), menus.log.end(), "behind.activate"), 1);
 }
 
 TEST_F(MenuDispatchTest, ApplicationHandlersWorkWithoutAFrontWindow) {

@@ -1,9 +1,11 @@
+#include "framework/menus/MenuItem.h"
 #include "framework/runtime/Services.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/Keyboard.h"
 #include "framework/ui/MouseState.h"
 #include "framework/ui/Window.h"
 #include "tests/support/ProbeControl.h"
+#include "tests/support/ScriptedUiService.h"
 #include "tests/support/UiDriver.h"
 
 #include <QApplication>
@@ -65,6 +67,33 @@ TEST(Mouse, OnlyAMouseDownReturningTrueGetsTheDragAndRelease) {
     ui.release(*w.pad, 120, 4);
     EXPECT_EQ(w.journal.joined(), "down 5,6 drag 70,-3 up 120,4");
     EXPECT_FALSE(InputDispatch::hasCapture());
+}
+
+TEST(Mouse, APopUpMenuThatTookTheReleaseEndsThePress) {
+    UiDriver ui;
+    PadWindow w;
+    w.finishBuilding();
+    MenuItem menu;
+    menu.Append(std::make_shared<MenuItem>("Halve"));
+    w.pad->MouseDown = [&](int32_t x, int32_t y) {
+        w.journal.add("down " + std::to_string(x) + "," + std::to_string(y));
+        const MenuItem* chosen = menu.PopUp(x, y);
+        w.journal.add(chosen ? "chose " + chosen->Text : "dismissed");
+        return true;
+    };
+    ui.dialogs().expectPopUp("Halve");
+    ui.press(*w.pad, 5, 6);  // the menu, not the pad, gets the release
+    ui.move(*w.pad, 40, 40);
+    ui.move(*w.pad, 41, 42);
+    EXPECT_EQ(w.journal.joined(), "down 5,6 chose Halve") << "a move with no button held is no drag";
+    EXPECT_FALSE(InputDispatch::hasCapture());
+
+    w.journal.clear();
+    w.pad->MouseDown = [&](int32_t, int32_t) { return true; };
+    ui.press(*w.pad, 5, 6);
+    ui.drag(*w.pad, 20, 21);
+    ui.release(*w.pad, 20, 21);
+    EXPECT_EQ(w.journal.joined(), "drag 20,21 up 20,21") << "the next press drags as before";
 }
 
 TEST(Mouse, ContextualClickIsTheSecondaryButtonAndQtDoubleClicksArePlainPresses) {

@@ -172,7 +172,6 @@ TEST_F(KitchenMode, ShiftWithTheArrowsExtendsTheSelectionInsteadOfJumping) {
 
 TEST_F(KitchenMode, PutsAnOpenFontPaletteAwayAndBringsItBack) {
     FontWindow().Show();
-    App().fontWindowVisible = true;
     KitchenModeWindow* kitchen = &open("Chop the onions.");
     EXPECT_FALSE(App().fontWindowVisible);
     ui.settle();
@@ -188,7 +187,6 @@ TEST_F(KitchenMode, PutsAnOpenFontPaletteAwayAndBringsItBack) {
 
 TEST_F(KitchenMode, AQuitDoesNotBuildThePaletteAgain) {
     FontWindow().Show();
-    App().fontWindowVisible = true;
     open("Chop the onions.");
     ui.chooseMenu("FileQuit");
     ui.settle();
