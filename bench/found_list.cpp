@@ -10,7 +10,9 @@
 //                               2 Everywhere matching every recipe, 3 keywords
 //                               scope without a match
 //   BM_SearchKeystroke/N        one keystroke in the search field to idle, against
-//                               the bare statement read through a memory map
+//                               the bare search split over as many mapped
+//                               connections and threads as the program's, and
+//                               against one mapped bare connection
 //   BM_StartUpAfterDelete/N     a start-up after one recipe was deleted against one
 //                               without free pages, and against a bare open and
 //                               list statement; peak memory of each
@@ -35,6 +37,7 @@
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "framework/db/BackgroundSelect.h"
 #include "framework/db/REALSQLDatabase.h"
+#include "framework/db/SplitSelect.h"
 #include "framework/ui/Runtime.h"
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
@@ -92,6 +95,7 @@ double bareSeconds(bench::BareSqlite& bare, const RecipeStatement& statement, in
 struct Session {
     std::unique_ptr<Larderwise> app;
     std::unique_ptr<bench::BareSqlite> bare, bareMapped;
+    std::unique_ptr<bench::BareSplitSearch> bareSplit;  // on the cores the program's search reads on
     int size = 0;
 
     bench::BareSqlite& bareFor(const std::string& text) { return text.empty() ? *bare : *bareMapped; }
@@ -109,6 +113,7 @@ struct Session {
             Main().runOpenEvents();
             bare = std::make_unique<bench::BareSqlite>(liveFile().string());
             bareMapped = std::make_unique<bench::BareSqlite>(liveFile().string(), true);
+            bareSplit = std::make_unique<bench::BareSplitSearch>(liveFile().string(), partsToReadIn());
             size = n;
         }
         return Main();
@@ -116,6 +121,7 @@ struct Session {
     void close() {
         bare.reset();
         bareMapped.reset();
+        bareSplit.reset();
         if (!app) return;
         Runtime::releaseWindows();
         app->db->Close();
@@ -233,13 +239,27 @@ BENCHMARK(BM_UpdateFoundList)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(bench::iterations(10));
 
+// The search split as the program splits it, on the bare connections of as
+// many threads; the rows are counted into `rows`.
+double bareSplitSeconds(bench::BareSplitSearch& bare, const std::string& text, int64_t& rows) {
+    const RecipeStatement statement = foundListStatement("Everywhere", text);
+    const std::string partSql = foundListSplit("Everywhere", text).partSql;
+    auto t0 = std::chrono::steady_clock::now();
+    rows = static_cast<int64_t>(bare.read(partSql, statement.values[0].StringValue()).size());
+    return seconds(std::chrono::steady_clock::now() - t0);
+}
+
 // Typing alternates between two texts so every keystroke changes the search.
+// The program's search reads on several cores, so its denominator is the same
+// search split over as many bare connections and threads ("ratio_to_bare");
+// one bare connection alone is given beside it ("ratio_to_one_thread").
 void BM_SearchKeystroke(benchmark::State& state) {
     MainWindow& w = session().open(static_cast<int>(state.range(0)));
     w.searchWhere = "Everywhere";
     w.searchControl->SearchWhere = std::string("Everywhere");
     const std::string texts[] = {"pasta 1", "pasta 12"};
-    double ours = 0, bare = 0;
+    double ours = 0, bare = 0, oneThread = 0;
+    int64_t splitRows = 0, wholeRows = 0;
     int i = 0;
     for (auto _ : state) {
         const std::string& text = texts[i++ % 2];
@@ -249,11 +269,18 @@ void BM_SearchKeystroke(benchmark::State& state) {
         do QApplication::processEvents();
         while (BackgroundSelect::AnyPending());
         ours += seconds(std::chrono::steady_clock::now() - t0);
-        bare += bareSeconds(session().bareFor(text), foundListStatement("Everywhere", text));
+        bare += bareSplitSeconds(*session().bareSplit, text, splitRows);
+        oneThread += bareSeconds(session().bareFor(text), foundListStatement("Everywhere", text), &wholeRows);
     }
-    if (!session().bareFor(texts[0]).ok()) state.SkipWithError("the bare statement failed");
+    if (!session().bareFor(texts[0]).ok() || !session().bareSplit->ok()) state.SkipWithError("the bare statement failed");
+    else if (splitRows != wholeRows || w.recipeList->ListCount() != wholeRows)
+        state.SkipWithError("the list, the split and the whole bare statement differ");
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["parts"] = static_cast<double>(session().bareSplit->parts());
     state.counters["ratio_to_bare"] = ours / bare;
-    state.counters["ms_over_bare"] = 1000 * (ours - bare) / static_cast<double>(state.iterations());
+    state.counters["ratio_to_one_thread"] = ours / oneThread;
+    state.counters["ms_over_bare"] = 1000 * (ours - bare) / runs;
+    state.counters["ms_bare"] = 1000 * bare / runs;
 }
 BENCHMARK(BM_SearchKeystroke)
     ->Arg(bench::size(10000))
