@@ -25,12 +25,16 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <algorithm>
 #include <QWidget>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <cstdio>
 #include <map>
+#include <random>
 #include <string>
 
 #include "app/Larderwise.h"
@@ -46,6 +50,7 @@
 #include "bench/BareSqlite.h"
 #include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
+#include "bench/RealisticRecipes.h"
 #include "bench/RecipeFill.h"
 
 namespace fs = std::filesystem;
@@ -333,12 +338,74 @@ BENCHMARK(BM_UpdateFoundListSorted)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(bench::iterations(5));
 
+// A photo as a camera leaves one, JPEG at the quality of a user's export:
+// a gradient under fine noise, about 40 KB.
+std::string cameraLikePhoto() {
+    QImage image(480, 360, QImage::Format_RGB32);
+    std::mt19937 random(7);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int noise = static_cast<int>(random() % 24);
+            image.setPixel(x, y, qRgb((x * 255 / image.width() + noise) % 256, (y * 255 / image.height() + noise) % 256,
+                                      (128 + noise) % 256));
+        }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 80);
+    return bytes.toStdString();
+}
 
 }  // namespace
 
+// The bare searches for `text` over `file` (Everywhere, as the window
+// writes it): the median of five warm runs on one mapped connection and
+// split over the program's number of parts, printed as JSON.
+int bareSearchFigures(const std::string& file, const std::string& text) {
+    const RecipeStatement statement = foundListStatement("Everywhere", text);
+    bench::BareSqlite one(file, true);
+    bench::BareSplitSearch split(file, partsToReadIn());
+    std::vector<double> wholeTimes, splitTimes;
+    int64_t wholeRows = 0, splitRows = 0;
+    for (int run = 0; run < 6; ++run) {
+        const double whole = bareSeconds(one, statement, &wholeRows);
+        const double parts = bareSplitSeconds(split, text, splitRows);
+        if (run == 0) continue;  // warms the maps and the page cache
+        wholeTimes.push_back(whole);
+        splitTimes.push_back(parts);
+    }
+    if (!one.ok() || !split.ok() || wholeRows != splitRows) return 1;
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    std::printf("{\"one_thread_s\": %.6f, \"same_cores_s\": %.6f, \"parts\": %zu, \"rows\": %lld}\n",
+                median(wholeTimes), median(splitTimes), split.parts(), static_cast<long long>(wholeRows));
+    return 0;
+}
+
+// `--fill-realistic=FILE:N` writes the realistic recipes (RealisticRecipes.h)
+// into FILE; `--bare-search=FILE:TEXT` prints the bare searches' times. Both
+// exit after: the measures of the real window read the same data and divide
+// by the same bare reads.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
+    const std::string fill = "--fill-realistic=";
+    if (argc == 2 && std::string(argv[1]).rfind(fill, 0) == 0) {
+        const std::string spec = std::string(argv[1]).substr(fill.size());
+        const size_t colon = spec.rfind(':');
+        if (colon == std::string::npos) return 2;
+        bench::fillRealisticRecipes(spec.substr(0, colon), std::stoi(spec.substr(colon + 1)), cameraLikePhoto());
+        return 0;
+    }
+    const std::string search = "--bare-search=";
+    if (argc == 2 && std::string(argv[1]).rfind(search, 0) == 0) {
+        const std::string spec = std::string(argv[1]).substr(search.size());
+        const size_t colon = spec.rfind(':');
+        if (colon == std::string::npos) return 2;
+        return bareSearchFigures(spec.substr(0, colon), spec.substr(colon + 1));
+    }
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString((benchFolder() / "data").string()));
     setUiService(std::make_unique<bench::AnsweringUi>());
     const int code = bench::runBenchmarks(argc, argv);
