@@ -44,13 +44,21 @@ bool MainWindow::execute(const RecipeStatement& statement) {
     return !App().db->Error();
 }
 
-// A refill of its own: the live search still reading would show a list
-// older than this one, so it is given up.
+// A refill of its own, read the way the live search reads (in parts, on the
+// search's mapped connections) while the caller waits, so each step after it
+// finds the list filled; the live search still reading would show a list
+// older than this one, so it is given up. Changes the program's connection
+// has not committed yet are seen only through that connection.
 void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
     ++refills_;
     liveSearch_.Cancel();
     if (!commitPendingEdit()) return;  // the unsaved edit stays on screen
-    std::shared_ptr<RecordSet> rows = select(foundListStatement(searchWhere, text));
+    const RecipeStatement statement = foundListStatement(searchWhere, text);
+    std::string error;
+    std::shared_ptr<RecordSet> rows =
+        App().db->InTransaction()
+            ? select(statement)
+            : liveSearch_.Read(*App().db, statement.sql, statement.values, foundListSplit(searchWhere, text), error);
     if (!rows) {
         sayListQueryFailed();
         return;

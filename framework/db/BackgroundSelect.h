@@ -43,6 +43,12 @@ public:
     // The same, read in parts as `split` says where the machine has the cores.
     void Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
                const SplitSelect& split, Done done);
+    // The same select read on the same connections and threads, but the
+    // caller waits for its rows: the select running or waiting is given up
+    // (nothing is delivered for it). Nullptr and the engine's message in
+    // `error` when the select failed.
+    std::shared_ptr<RecordSet> Read(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
+                                    const SplitSelect& split, std::string& error);
     // The select running or waiting is given up; nothing is delivered.
     void Cancel();
     // A select was started and its rows are not delivered yet.
@@ -60,6 +66,10 @@ public:
 private:
     void start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
                std::optional<SplitSelect> split, Done done);
+    // Hands the select to the worker, giving up the one it runs; `waited`:
+    // the rows are kept for Read rather than delivered through the loop.
+    void hand(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
+              std::optional<SplitSelect> split, bool waited);
 
     std::shared_ptr<Shared> shared_;
 };

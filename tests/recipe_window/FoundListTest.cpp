@@ -169,6 +169,25 @@ TEST_F(MainWindowTest, AFailingListQueryTellsTheUserAndQuits) {
     EXPECT_EQ(ui.exitCode(), 0);
 }
 
+// A refill (leaving a field, a rename, the list's Open, a restore) reads the
+// list as the live search reads it, in as many parts on the search's mapped
+// connections, rather than whole on the program's own connection, which
+// copies every page it reads.
+TEST_F(MainWindowTest, ARefillReadsTheListInTheSearchsPartsAndListsWhatTheSearchListed) {
+    SqlStatementFault partReads("rowID between", 1'000'000);  // counts, never fails
+    start(kPies);
+    const int beforeSearch = partReads.matches();
+    search("pie");
+    const int searchParts = partReads.matches() - beforeSearch;
+    const std::vector<std::string> searched = listedNames();
+    EXPECT_THAT(searched, ElementsAre("Mom's Pie", "pie crust"));
+
+    w().updateFoundList(0, "pie");
+    EXPECT_EQ(partReads.matches() - beforeSearch - searchParts, searchParts);
+    EXPECT_EQ(listedNames(), searched);
+    EXPECT_FALSE(partReads.fired());
+}
+
 // Keys typed while a search reads reach the field at once; each one's
 // search replaces the one before, so the list shown is the newest text's.
 // The edit in progress is stored before each search reads, so the list
