@@ -393,18 +393,18 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     const std::string fill = "--fill-realistic=";
     if (argc == 2 && std::string(argv[1]).rfind(fill, 0) == 0) {
-        const std::string spec = std::string(argv[1]).substr(fill.size());
-        const size_t colon = spec.rfind(':');
+        const std::string given = std::string(argv[1]).substr(fill.size());
+        const size_t colon = given.rfind(':');
         if (colon == std::string::npos) return 2;
-        bench::fillRealisticRecipes(spec.substr(0, colon), std::stoi(spec.substr(colon + 1)), cameraLikePhoto());
+        bench::fillRealisticRecipes(given.substr(0, colon), std::stoi(given.substr(colon + 1)), cameraLikePhoto());
         return 0;
     }
     const std::string search = "--bare-search=";
     if (argc == 2 && std::string(argv[1]).rfind(search, 0) == 0) {
-        const std::string spec = std::string(argv[1]).substr(search.size());
-        const size_t colon = spec.rfind(':');
+        const std::string given = std::string(argv[1]).substr(search.size());
+        const size_t colon = given.rfind(':');
         if (colon == std::string::npos) return 2;
-        return bareSearchFigures(spec.substr(0, colon), spec.substr(colon + 1));
+        return bareSearchFigures(given.substr(0, colon), given.substr(colon + 1));
     }
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString((benchFolder() / "data").string()));
     setUiService(std::make_unique<bench::AnsweringUi>());
