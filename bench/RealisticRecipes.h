@@ -2,7 +2,7 @@
 // Recipes as a user's file holds them, for the measures of the real window:
 // names, keywords and text of cooking words (a few common, most rare, so a
 // word typed letter by letter narrows the list at every key), 2 KB of text,
-// about 5 KB of RTF, ratings 0 to 5, and a JPEG photo in one recipe of
+// about 4 KB of styled RTF, ratings 0 to 5, and a JPEG photo in one recipe of
 // twenty. The same seed gives the same file.
 #include <sqlite3.h>
 

@@ -5,7 +5,7 @@ usage: bench/typing_on_display.py [--build DIR] [--sizes 10000,100000] [--paces 
                                   [--words jelly,jam] [--display :N] [--cpus 0] [--out DIR]
 
 For each size the realistic recipes of the benchmarks (bench/RealisticRecipes.h, written by
-`bench_found_list --fill-realistic`: cooking words, 2 KB text, about 5 KB RTF, a photo in one recipe of
+`bench_found_list --fill-realistic`: cooking words, 2 KB text, about 4 KB styled RTF, a photo in one recipe of
 twenty) are built, and the built program is started on a display of its own (Xvfb with openbox, the
 desktop tier's driver tests/desktop/desktop.py), or on `--display`, which must run a window manager.
 The search field is clicked and each word is typed with `xdotool key --delay 0`, one key every 80,
