@@ -1,7 +1,7 @@
 #pragma once
 // Recipes as a user's file holds them, for the measures of the real window:
-// names, keywords and text of cooking words (a few common, most rare, so a
-// word typed letter by letter narrows the list at every key), 2 KB of text,
+// names, keywords and text of cooking words (a few common, most rare, so
+// some words typed letter by letter narrow the list at every key), 2 KB of text,
 // about 4 KB of styled RTF, ratings 0 to 5, and a JPEG photo in one recipe of
 // twenty. The same seed gives the same file.
 #include <sqlite3.h>
