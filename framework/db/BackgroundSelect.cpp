@@ -37,6 +37,7 @@ struct Request {
     std::string bindError;  // a value that cannot be bound fails the select
     std::optional<SplitSelect> split;
     bool waited = false;  // Read waits for the rows: they are answered, not posted
+    BackgroundSelect::Prepare prepare;
 };
 
 }  // namespace
@@ -91,19 +92,19 @@ BackgroundSelect::~BackgroundSelect() {
 
 void BackgroundSelect::Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
                              Done done) {
-    start(db, sql, values, std::nullopt, std::move(done));
+    start(db, sql, values, std::nullopt, std::move(done), nullptr);
 }
 
 void BackgroundSelect::Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
-                             const SplitSelect& split, Done done) {
-    start(db, sql, values, split, std::move(done));
+                             const SplitSelect& split, Done done, Prepare prepare) {
+    start(db, sql, values, split, std::move(done), std::move(prepare));
 }
 
 void BackgroundSelect::start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
-                             std::optional<SplitSelect> split, Done done) {
+                             std::optional<SplitSelect> split, Done done, Prepare prepare) {
     shared_->done = std::move(done);
     shared_->setPending(true);
-    hand(db, sql, values, std::move(split), false);
+    hand(db, sql, values, std::move(split), false, std::move(prepare));
 }
 
 std::shared_ptr<RecordSet> BackgroundSelect::Read(REALSQLDatabase& db, const std::string& sql,
@@ -120,10 +121,11 @@ std::shared_ptr<RecordSet> BackgroundSelect::Read(REALSQLDatabase& db, const std
 }
 
 void BackgroundSelect::hand(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
-                            std::optional<SplitSelect> split, bool waited) {
+                            std::optional<SplitSelect> split, bool waited, Prepare prepare) {
     Request request;
     request.split = std::move(split);
     request.waited = waited;
+    request.prepare = std::move(prepare);
     request.id = ++shared_->lastID;
     request.path = db.DatabaseFilePath();
     request.generation = db.connection_->generation();
@@ -275,8 +277,12 @@ void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
             continue;
         }
         // Read-only rows: they belong to no connection the program writes through.
-        finish(shared, request,
-               std::make_shared<RecordSet>(std::make_shared<DatabaseConnection>(), std::move(*rows), ""), "");
+        auto rowSet = std::make_shared<RecordSet>(std::make_shared<DatabaseConnection>(), std::move(*rows), "");
+        if (request.prepare && shared->newest == id) {  // a select given up meanwhile needs none
+            request.prepare(*rowSet);
+            rowSet->MoveFirst();
+        }
+        finish(shared, request, std::move(rowSet), "");
     }
     closeAll(connections);
 }

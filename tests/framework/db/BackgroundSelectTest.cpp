@@ -68,6 +68,29 @@ TEST_F(DatabaseTest, ANewerSelectReplacesTheRunningOneAndOnlyTheNewestIsDelivere
     ASSERT_TRUE(loopUntil([&] { return !select.Pending(); }));
     EXPECT_EQ(delivered, (std::vector<std::string>{"3"}));
 
+    // The rows are prepared on the select's thread before delivery, and
+    // delivered from their first row.
+    delivered.clear();
+    std::thread::id preparedOn;
+    std::vector<std::string> prepared;
+    select.Start(
+        *db, "select recipeName from recipes where recipeName like ?1 order by recipeName", {Variant("S%")},
+        SplitSelect{"recipes", "recipeName",
+                    "select recipeName from recipes where rowID between ?2 and ?3 and recipeName like ?1 "
+                    "order by recipeName"},
+        [&](std::shared_ptr<RecordSet> rows, const std::string& error) {
+            ASSERT_TRUE(rows) << error;
+            delivered = names(*rows);
+        },
+        [&](RecordSet& rows) {
+            preparedOn = std::this_thread::get_id();
+            prepared = names(rows);
+        });
+    ASSERT_TRUE(loopUntil([&] { return !select.Pending(); }));
+    EXPECT_NE(preparedOn, std::this_thread::get_id());
+    EXPECT_EQ(prepared, (std::vector<std::string>{"Soup", "Stew"}));
+    EXPECT_EQ(delivered, prepared);
+
     // Read while an endless select runs: it is given up, the caller gets the
     // rows at once, and nothing is delivered for either.
     delivered.clear();
