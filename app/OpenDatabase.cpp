@@ -2,7 +2,9 @@
 // bring an older table up to date, convert older recipe text, compact.
 #include "app/DatabaseFailure.h"
 #include "app/DatabaseMessages.h"
+#include "app/ConvertingWindow.h"
 #include "app/DatabaseUpgrade.h"
+#include "app/LoopPacing.h"
 #include "app/Larderwise.h"
 #include "app/RecipeTextConversion.h"
 #include "app/RecipesTable.h"
@@ -13,6 +15,7 @@
 #include "framework/files/SpecialFolder.h"
 #include "framework/text/RtfReader.h"
 #include "framework/text/Strings.h"
+#include "framework/ui/controls/ProgressBar.h"
 #include "framework/ui/Application.h"
 
 namespace {
@@ -106,8 +109,25 @@ bool compact(REALSQLDatabase& db) {
     if (db.Error()) return quitWithEngineReason(db, DatabaseMessages::kDB010);
     if (!compactionPays(db)) return true;
     db.SetBusyTimeout(0);
-    db.SQLExecute("vacuum;");
+    // Rewriting a large file takes seconds before the first window: the
+    // window for long start-up work says so at once, its bar busy, and
+    // repaints while the engine works.
+    ConvertingWindow& window = Converting();
+    window.Title = std::string("Compacting Database...");
+    window.conversionBar->Maximum = 0;  // no measure of how far it has got
+    window.Show();
+    window.conversionBar->Refresh();
+    LoopPacing pacing(30);
+    pacing.turn();
+    db.SQLExecuteTicking("vacuum;", [&] {
+        if (!pacing.due()) return;
+        window.conversionBar->Refresh();
+        pacing.turn();
+    });
     const bool failed = db.Error() && !db.Busy();
+    // A Ctrl+Q typed meanwhile reaches the window while it is still there.
+    pacing.finish();
+    window.Close();
     db.SetBusyTimeout(kStartBusyTimeout);
     if (failed) return quitWithEngineReason(db, DatabaseMessages::kDB009);
     return true;

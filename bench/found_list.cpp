@@ -10,7 +10,9 @@
 //                               2 Everywhere matching every recipe, 3 keywords
 //                               scope without a match
 //   BM_SearchKeystroke/N        one keystroke in the search field to idle, against
-//                               the bare statement read through a memory map
+//                               the bare search split over as many mapped
+//                               connections and threads as the program's, and
+//                               against one mapped bare connection
 //   BM_StartUpAfterDelete/N     a start-up after one recipe was deleted against one
 //                               without free pages, and against a bare open and
 //                               list statement; peak memory of each
@@ -23,18 +25,23 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <algorithm>
 #include <QWidget>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <cstdio>
 #include <map>
+#include <random>
 #include <string>
 
 #include "app/Larderwise.h"
 #include "controls/doubleclick/DoubleClickListbox.h"
 #include "framework/db/BackgroundSelect.h"
 #include "framework/db/REALSQLDatabase.h"
+#include "framework/db/SplitSelect.h"
 #include "framework/ui/Runtime.h"
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
@@ -43,6 +50,7 @@
 #include "bench/BareSqlite.h"
 #include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
+#include "bench/RealisticRecipes.h"
 #include "bench/RecipeFill.h"
 
 namespace fs = std::filesystem;
@@ -92,6 +100,7 @@ double bareSeconds(bench::BareSqlite& bare, const RecipeStatement& statement, in
 struct Session {
     std::unique_ptr<Larderwise> app;
     std::unique_ptr<bench::BareSqlite> bare, bareMapped;
+    std::unique_ptr<bench::BareSplitSearch> bareSplit;  // on the cores the program's search reads on
     int size = 0;
 
     bench::BareSqlite& bareFor(const std::string& text) { return text.empty() ? *bare : *bareMapped; }
@@ -109,6 +118,7 @@ struct Session {
             Main().runOpenEvents();
             bare = std::make_unique<bench::BareSqlite>(liveFile().string());
             bareMapped = std::make_unique<bench::BareSqlite>(liveFile().string(), true);
+            bareSplit = std::make_unique<bench::BareSplitSearch>(liveFile().string(), partsToReadIn());
             size = n;
         }
         return Main();
@@ -116,6 +126,7 @@ struct Session {
     void close() {
         bare.reset();
         bareMapped.reset();
+        bareSplit.reset();
         if (!app) return;
         Runtime::releaseWindows();
         app->db->Close();
@@ -233,13 +244,27 @@ BENCHMARK(BM_UpdateFoundList)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(bench::iterations(10));
 
+// The search split as the program splits it, on the bare connections of as
+// many threads; the rows are counted into `rows`.
+double bareSplitSeconds(bench::BareSplitSearch& bare, const std::string& text, int64_t& rows) {
+    const RecipeStatement statement = foundListStatement("Everywhere", text);
+    const std::string partSql = foundListSplit("Everywhere", text).partSql;
+    auto t0 = std::chrono::steady_clock::now();
+    rows = static_cast<int64_t>(bare.read(partSql, statement.values[0].StringValue()).size());
+    return seconds(std::chrono::steady_clock::now() - t0);
+}
+
 // Typing alternates between two texts so every keystroke changes the search.
+// The program's search reads on several cores, so its denominator is the same
+// search split over as many bare connections and threads ("ratio_to_bare");
+// one bare connection alone is given beside it ("ratio_to_one_thread").
 void BM_SearchKeystroke(benchmark::State& state) {
     MainWindow& w = session().open(static_cast<int>(state.range(0)));
     w.searchWhere = "Everywhere";
     w.searchControl->SearchWhere = std::string("Everywhere");
     const std::string texts[] = {"pasta 1", "pasta 12"};
-    double ours = 0, bare = 0;
+    double ours = 0, bare = 0, oneThread = 0;
+    int64_t splitRows = 0, wholeRows = 0;
     int i = 0;
     for (auto _ : state) {
         const std::string& text = texts[i++ % 2];
@@ -249,11 +274,18 @@ void BM_SearchKeystroke(benchmark::State& state) {
         do QApplication::processEvents();
         while (BackgroundSelect::AnyPending());
         ours += seconds(std::chrono::steady_clock::now() - t0);
-        bare += bareSeconds(session().bareFor(text), foundListStatement("Everywhere", text));
+        bare += bareSplitSeconds(*session().bareSplit, text, splitRows);
+        oneThread += bareSeconds(session().bareFor(text), foundListStatement("Everywhere", text), &wholeRows);
     }
-    if (!session().bareFor(texts[0]).ok()) state.SkipWithError("the bare statement failed");
+    if (!session().bareFor(texts[0]).ok() || !session().bareSplit->ok()) state.SkipWithError("the bare statement failed");
+    else if (splitRows != wholeRows || w.recipeList->ListCount() != wholeRows)
+        state.SkipWithError("the list, the split and the whole bare statement differ");
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["parts"] = static_cast<double>(session().bareSplit->parts());
     state.counters["ratio_to_bare"] = ours / bare;
-    state.counters["ms_over_bare"] = 1000 * (ours - bare) / static_cast<double>(state.iterations());
+    state.counters["ratio_to_one_thread"] = ours / oneThread;
+    state.counters["ms_over_bare"] = 1000 * (ours - bare) / runs;
+    state.counters["ms_bare"] = 1000 * bare / runs;
 }
 BENCHMARK(BM_SearchKeystroke)
     ->Arg(bench::size(10000))
@@ -306,12 +338,74 @@ BENCHMARK(BM_UpdateFoundListSorted)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(bench::iterations(5));
 
+// A photo as a camera leaves one, JPEG at the quality of a user's export:
+// a gradient under fine noise, about 40 KB.
+std::string cameraLikePhoto() {
+    QImage image(480, 360, QImage::Format_RGB32);
+    std::mt19937 random(7);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int noise = static_cast<int>(random() % 24);
+            image.setPixel(x, y, qRgb((x * 255 / image.width() + noise) % 256, (y * 255 / image.height() + noise) % 256,
+                                      (128 + noise) % 256));
+        }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 80);
+    return bytes.toStdString();
+}
 
 }  // namespace
 
+// The bare searches for `text` over `file` (Everywhere, as the window
+// writes it): the median of five warm runs on one mapped connection and
+// split over the program's number of parts, printed as JSON.
+int bareSearchFigures(const std::string& file, const std::string& text) {
+    const RecipeStatement statement = foundListStatement("Everywhere", text);
+    bench::BareSqlite one(file, true);
+    bench::BareSplitSearch split(file, partsToReadIn());
+    std::vector<double> wholeTimes, splitTimes;
+    int64_t wholeRows = 0, splitRows = 0;
+    for (int run = 0; run < 6; ++run) {
+        const double whole = bareSeconds(one, statement, &wholeRows);
+        const double parts = bareSplitSeconds(split, text, splitRows);
+        if (run == 0) continue;  // warms the maps and the page cache
+        wholeTimes.push_back(whole);
+        splitTimes.push_back(parts);
+    }
+    if (!one.ok() || !split.ok() || wholeRows != splitRows) return 1;
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    std::printf("{\"one_thread_s\": %.6f, \"same_cores_s\": %.6f, \"parts\": %zu, \"rows\": %lld}\n",
+                median(wholeTimes), median(splitTimes), split.parts(), static_cast<long long>(wholeRows));
+    return 0;
+}
+
+// `--fill-realistic=FILE:N` writes the realistic recipes (RealisticRecipes.h)
+// into FILE; `--bare-search=FILE:TEXT` prints the bare searches' times. Both
+// exit after: the measures of the real window read the same data and divide
+// by the same bare reads.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
+    const std::string fill = "--fill-realistic=";
+    if (argc == 2 && std::string(argv[1]).rfind(fill, 0) == 0) {
+        const std::string given = std::string(argv[1]).substr(fill.size());
+        const size_t colon = given.rfind(':');
+        if (colon == std::string::npos) return 2;
+        bench::fillRealisticRecipes(given.substr(0, colon), std::stoi(given.substr(colon + 1)), cameraLikePhoto());
+        return 0;
+    }
+    const std::string search = "--bare-search=";
+    if (argc == 2 && std::string(argv[1]).rfind(search, 0) == 0) {
+        const std::string given = std::string(argv[1]).substr(search.size());
+        const size_t colon = given.rfind(':');
+        if (colon == std::string::npos) return 2;
+        return bareSearchFigures(given.substr(0, colon), given.substr(colon + 1));
+    }
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString((benchFolder() / "data").string()));
     setUiService(std::make_unique<bench::AnsweringUi>());
     const int code = bench::runBenchmarks(argc, argv);

@@ -1,35 +1,43 @@
 #!/usr/bin/env python3
-"""Typing in the search field of the real program, on a display, against one bare search.
+"""Typing in the search field of the real program, on a display, against bare SQLite on the same cores.
 
-usage: bench/typing_on_display.py [--build DIR] [--sizes 10000,100000] [--paces 80,120,250] [--runs 3]
+usage: bench/typing_on_display.py [--build DIR] [--sizes 10000,100000] [--paces 80,120,250] [--runs 5]
+                                  [--words jelly,jam] [--display :N] [--cpus 0] [--out DIR]
 
-For each size the recipes of bench/found_list.cpp (random names, 2 KB text, 5 KB RTF, keywords
-"italian dinner pasta " and 16 hex digits) are built, and the built program is started on its own Xvfb display
-with openbox (the desktop tier's driver, tests/desktop/desktop.py). The search field is clicked and
-a word is typed with xdotool, one key every 80, 120 and 250 ms. For each pace it reports:
+For each size the realistic recipes of the benchmarks (bench/RealisticRecipes.h, written by
+`bench_found_list --fill-realistic`: cooking words, 2 KB text, about 4 KB styled RTF, a photo in one recipe of
+twenty) are built, and the built program is started on a display of its own (Xvfb with openbox, the
+desktop tier's driver tests/desktop/desktop.py), or on `--display`, which must run a window manager.
+The search field is clicked and each word is typed with `xdotool key --delay 0`, one key every 80,
+120 and 250 ms; each key's time is taken just before xdotool is started, so the program is never
+credited with the tool's own start. Unless given, the words are those of the file's recipe names
+whose every key changes the list (each prefix lists fewer recipes than the one before), checked
+against the file. For each word and pace it prints one JSON line (median of the runs):
 
-  settle_over_search  from the last key until the list shows the word's rows, over the time of one
-                      bare search for the word in the same run (target: at most 1.15)
-  worst_key_ms        the longest a typed character took to show in the field while a search ran
-                      (target: at most 50)
-  rss_mb_1s_after     the program's resident memory one second after the list settled
+  settle_over_same_cores  from the last key until the list shows the word's rows, over the same
+                          search split into as many ranges of rowIDs as the program reads, on as
+                          many threads and mapped connections, rows merged (bench_found_list
+                          --bare-search); target: settle at most that + 20 ms
+  ms_over_same_cores      the settle time less that bare read, in ms
+  settle_over_one_thread  the same over the whole search on one mapped connection
+  worst_key_ms            the longest a typed character took to show in the field
+  rss_mb_1s_after         the program's resident memory one second after the list settled
+  load                    the one-minute load average before and after the word's runs
 
-The bare search is the same statement on one open connection of Python's sqlite3 (the system's
-SQLite), with the program's pragmas and the whole file mapped, prepared once and run warm: the
-median of five runs. Times come from the program's probe, written every 5 ms (PROBE_MS in the
-environment sets another interval) with its time, and the key times from the clock right after
-xdotool handed each key to the display.
-
+`--cpus 0` (a list as taskset takes it) runs the program and the bare reads on those CPUs only.
+Everything is written under `--out` (a fresh scratch folder unless given), never into the build.
 The settled list must hold exactly the bare statement's rows, and the field the word: otherwise
 the script says so and exits 1.
 """
 import argparse
 import json
 import os
+import re
 import sqlite3
 import statistics
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 
@@ -39,20 +47,12 @@ sys.path.insert(0, os.path.join(SOURCE, "tests", "desktop"))
 
 from desktop import Desktop  # noqa: E402
 
-WORD = "pasta 7"  # every shorter prefix lists every recipe: the last key changes the list
 PROBE_MS = int(os.environ.get("PROBE_MS", "5"))
 
 # The found list's statement for the Everywhere scope, with the text bound (recipe_window/RecipeStatements.cpp).
 SEARCH = ("select recipeName,rowID from recipes where recipeName like '%' || ?1 || '%' escape '\\' "
           "or recipeKeywords like '%' || ?1 || '%' escape '\\' or recipeText like '%' || ?1 || '%' escape '\\' "
           "order by recipeName")
-
-FILL = ("WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM c WHERE i < ?1) "
-        "INSERT INTO recipes SELECT 'Recipe ' || hex(randomblob(6)) || ' ' || i, "
-        "substr(replace(hex(randomblob(1100)),'A',' '),1,2000), "
-        "'{\\rtf1\\ansi {\\fonttbl\\f0\\fswiss Helvetica;}\\f0\\fs24 ' || "
-        "substr(replace(hex(randomblob(2600)),'A',' '),1,5000) || '}', "
-        "'italian dinner pasta ' || hex(randomblob(8)), abs(random()) % 6, NULL FROM c")
 
 
 class ProbeLog:
@@ -108,17 +108,60 @@ def shows(probe, text, rows):
     return all(r.get("text") == rows[r["row"]][0] for r in found.get("rows", []) if r["row"] < len(rows))
 
 
-def bare_search(path, text):
-    con = sqlite3.connect(path, isolation_level=None)
-    for pragma in ("journal_mode=DELETE", "cache_spill=OFF", f"mmap_size={1 << 40}"):
-        con.execute("PRAGMA " + pragma)
-    times, rows = [], None
-    for _ in range(6):
-        t0 = time.perf_counter()
-        rows = con.execute(SEARCH, (text,)).fetchall()
-        times.append(time.perf_counter() - t0)
+def load():
+    return round(os.getloadavg()[0], 2)
+
+
+def on_cpus(cpus):
+    """A preexec_fn that keeps a child on `cpus` (None: wherever it may run)."""
+    return (lambda: os.sched_setaffinity(0, cpus)) if cpus else None
+
+
+def bare_rows(path, text):
+    """The rows the list must show: the statement on Python's sqlite3 (not timed)."""
+    con = sqlite3.connect(path)
+    rows = con.execute(SEARCH, (text,)).fetchall()
     con.close()
-    return statistics.median(times[1:]), rows
+    return rows
+
+
+def bare_times(build, path, text, cpus):
+    """One-thread and same-cores bare reads of `text` (bench_found_list --bare-search)."""
+    out = subprocess.run([os.path.join(build, "bench", "bench_found_list"), f"--bare-search={path}:{text}"],
+                         capture_output=True, text=True, check=True, preexec_fn=on_cpus(cpus),
+                         env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stdout
+    return json.loads(out.strip().splitlines()[-1])
+
+
+def count(con, text, known={}):
+    if (con, text) in known:
+        return known[(con, text)]
+    known[(con, text)] = con.execute("select count(*) from recipes where recipeName like ?1 or recipeKeywords like ?1 "
+                       "or recipeText like ?1", (f"%{text}%",)).fetchone()[0]
+    return known[(con, text)]
+
+
+def words_changing_at_every_key(path, wanted=2):
+    """Words of the recipe names, longest first, whose every prefix lists fewer recipes than the one
+    before (the empty text lists them all)."""
+    con = sqlite3.connect(path)
+    total = count(con, "")
+    names = [n for (n,) in con.execute("select recipeName from recipes limit 2000")]
+    candidates = sorted({w.lower() for n in names for w in re.findall(r"[A-Za-z]{3,}", n)}, key=lambda w: (-len(w), w))
+    chosen = []
+    for word in candidates:
+        before = total
+        for i in range(1, len(word) + 1):
+            now = count(con, word[:i])
+            if now >= before or now == 0:
+                break
+            before = now
+        else:
+            chosen.append(word)
+            if len(chosen) == wanted:
+                break
+    con.close()
+    return chosen
 
 
 def rss_mb(pid):
@@ -129,29 +172,29 @@ def rss_mb(pid):
     return float("nan")
 
 
-def type_at_pace(d, log, pace_ms, expected):
-    """Types WORD one key every pace_ms; answers (settle seconds, worst key seconds, rss MB)."""
+def type_at_pace(d, log, word, pace_ms, expected):
+    """Types `word` one key every pace_ms; answers (settle seconds, worst key seconds, rss MB)."""
     d.xdotool("key", "ctrl+a", "BackSpace")
     d.wait_idle(timeout=60)
     sent = []
     start = time.monotonic()
-    for i, c in enumerate(WORD):
+    for i, c in enumerate(word):
         delay = start + i * pace_ms / 1000 - time.monotonic()
         if delay > 0:
             time.sleep(delay)
-        d.xdotool("key", "space" if c == " " else c)
-        sent.append(time.time())
+        sent.append(time.time())  # before the tool starts: its own start counts against the program
+        subprocess.run(["xdotool", "key", "--delay", "0", "space" if c == " " else c], env=d.env, check=True)
     deadline = time.time() + 60
     settled = None
     while settled is None and time.time() < deadline:
-        settled = next((t for t, p in log.since(sent[-1]) if shows(p, WORD, expected)), None)
+        settled = next((t for t, p in log.since(sent[-1]) if shows(p, word, expected)), None)
         time.sleep(0.01)
     if settled is None:
         return None
     # A character shows once a probe after its key holds it (or a later text).
     worst = 0.0
-    for i, t in enumerate(sent[1:], start=1):
-        typed = WORD[:i + 1]
+    for i, t in enumerate(sent):
+        typed = word[:i + 1]
         seen = next((s for s, p in log.since(t) if (control(p, "Searchfield") or {}).get("text", "").startswith(typed)),
                     None)
         worst = max(worst, (seen - t) if seen else float("inf"))
@@ -159,40 +202,72 @@ def type_at_pace(d, log, pace_ms, expected):
     return settled - sent[-1], worst, rss_mb(d.program.pid)
 
 
-def run_size(build, n, paces, runs):
-    d = Desktop(f"typing-{n}", SOURCE, build, os.path.join(build, "bench-typing", str(n)))
+def start_program(d, cpus):
+    """Starts the program on `cpus`: the display and window manager run wherever they may, the
+    program inherits this process's CPUs while it starts."""
+    if d.display is None:
+        d.start_display()
+    if not cpus:
+        d.start()
+        return
+    mine = os.sched_getaffinity(0)
+    os.sched_setaffinity(0, cpus)
+    try:
+        d.start()
+    finally:
+        os.sched_setaffinity(0, mine)
+
+
+def run_size(args, n):
+    d = Desktop(f"typing-{n}", SOURCE, args.build, os.path.join(args.out, str(n)))
     failed = False
     try:
+        if args.display:
+            d.display = args.display
+            d.env.update({"DISPLAY": args.display, "XAUTHORITY": os.environ.get("XAUTHORITY", "")})
         path = d.build_database([])
-        con = sqlite3.connect(path)
-        con.execute(FILL, (n,))
-        con.commit()
-        con.close()
+        os.remove(path)
+        subprocess.run([os.path.join(args.build, "bench", "bench_found_list"), f"--fill-realistic={path}:{n}"],
+                       check=True, capture_output=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+        words = args.words.split(",") if args.words else words_changing_at_every_key(path)
+        if not words:
+            print(f"{n} recipes: no word of the names changes the list at every key")
+            return False
         d.env["LARDERWISE_DESKTOP_PROBE_MS"] = str(PROBE_MS)
-        d.start()
+        start_program(d, args.cpus)
         log = ProbeLog(d.probe_path)
         d.click("Searchfield")
-        for pace in paces:
-            settles, worsts, rsses, ratios = [], [], [], []
-            for _ in range(runs):
-                one, expected = bare_search(path, WORD)
-                outcome = type_at_pace(d, log, pace, expected)
-                if outcome is None:
-                    print(f"{n} recipes, {pace} ms a key: the list never showed the rows of {WORD!r} "
-                          f"({len(expected)} rows by the bare statement)")
-                    failed = True
-                    break
-                settle, worst, rss = outcome
-                settles.append(settle)
-                worsts.append(worst)
-                rsses.append(rss)
-                ratios.append(settle / one)
-            if ratios:
-                print(json.dumps({"recipes": n, "ms_a_key": pace, "settle_over_search": round(statistics.median(ratios), 2),
-                                  "ms_settle": round(1000 * statistics.median(settles)),
-                                  "ms_one_bare_search": round(1000 * one),
-                                  "worst_key_ms": round(1000 * max(worsts)),
-                                  "rss_mb_1s_after": round(max(rsses)), "runs": len(ratios)}), flush=True)
+        for word in words:
+            expected = bare_rows(path, word)
+            for pace in args.paces:
+                load_before = load()
+                settles, worsts, rsses, bares = [], [], [], []
+                for _ in range(args.runs):
+                    bare = bare_times(args.build, path, word, args.cpus)
+                    outcome = type_at_pace(d, log, word, pace, expected)
+                    if outcome is None:
+                        print(f"{n} recipes, {pace} ms a key: the list never showed the rows of {word!r} "
+                              f"({len(expected)} rows by the bare statement)")
+                        failed = True
+                        break
+                    settle, worst, rss = outcome
+                    settles.append(settle)
+                    worsts.append(worst)
+                    rsses.append(rss)
+                    bares.append(bare)
+                if not settles:
+                    continue
+                settle = statistics.median(settles)
+                same = statistics.median(b["same_cores_s"] for b in bares)
+                one = statistics.median(b["one_thread_s"] for b in bares)
+                print(json.dumps({"recipes": n, "word": word, "rows": len(expected), "ms_a_key": pace,
+                                  "settle_over_same_cores": round(settle / same, 2),
+                                  "ms_over_same_cores": round(1000 * (settle - same)),
+                                  "settle_over_one_thread": round(settle / one, 2),
+                                  "ms_settle": round(1000 * settle), "ms_same_cores": round(1000 * same),
+                                  "ms_one_thread": round(1000 * one), "parts": bares[0]["parts"],
+                                  "worst_key_ms": round(1000 * max(worsts)), "rss_mb_1s_after": round(max(rsses)),
+                                  "runs": len(settles), "load": [load_before, load()]}), flush=True)
         log.stop()
         d.quit()
     finally:
@@ -205,12 +280,30 @@ def main():
     parser.add_argument("--build", default=os.path.join(SOURCE, "build"))
     parser.add_argument("--sizes", default="10000,100000")
     parser.add_argument("--paces", default="80,120,250")
-    parser.add_argument("--runs", type=int, default=3)
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--words", default="", help="comma-separated; default: chosen from the file")
+    parser.add_argument("--display", default="", help="an X display with a window manager (default: a fresh Xvfb)")
+    parser.add_argument("--cpus", default="", help="the CPUs of the program and the bare reads, as taskset -c takes")
+    parser.add_argument("--out", default="", help="the folder for the run's files (default: a fresh scratch folder)")
     args = parser.parse_args()
+    args.build = os.path.abspath(args.build)
+    args.paces = [int(p) for p in args.paces.split(",")]
+    args.cpus = parse_cpus(args.cpus)
+    args.out = os.path.abspath(args.out) if args.out else tempfile.mkdtemp(prefix="lw-typing-")
+    print(json.dumps({"out": args.out, "load": load()}), flush=True)
     ok = True
     for n in (int(s) for s in args.sizes.split(",")):
-        ok = run_size(os.path.abspath(args.build), n, [int(p) for p in args.paces.split(",")], args.runs) and ok
+        ok = run_size(args, n) and ok
     return 0 if ok else 1
+
+
+def parse_cpus(text):
+    """'0,2-3' as taskset -c takes it: {0, 2, 3}; empty: None."""
+    cpus = set()
+    for part in filter(None, text.split(",")):
+        first, _, last = part.partition("-")
+        cpus.update(range(int(first), int(last or first) + 1))
+    return cpus or None
 
 
 if __name__ == "__main__":

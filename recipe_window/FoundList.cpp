@@ -16,6 +16,7 @@
 #include "framework/text/Strings.h"
 #include "framework/ui/Keyboard.h"
 #include "framework/ui/controls/EditField.h"
+#include "framework/ui/controls/ListboxRows.h"
 #include "framework/ui/controls/StaticText.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/RecipeStatements.h"
@@ -33,6 +34,24 @@ std::string storedText(std::string bytes) {
     return DecodeToUTF8(bytes, EncodingCode::MacRoman);
 }
 
+// The list's rows for a found list's rows: the name, the hidden rowID and
+// the rowID as the tag, written separately so a TAB in a name stays part of
+// the name. Touches no control, so the search's thread can build them.
+// `found` is the row of `selectID`, -1 when no row holds it.
+ListboxRows listRows(RecordSet& rows, int64_t selectID, int32_t& found) {
+    ListboxRows list;
+    const int32_t count = rows.RecordCount();
+    list.reserve(static_cast<size_t>(std::max(count, 0)));
+    for (int32_t i = 0; i < count; ++i, rows.MoveNext()) {
+        const int64_t rowID = rows.IdxField(2).Int64Value();
+        const int32_t row = list.add(storedText(rows.IdxField(1).StringValue()));
+        list.setCell(row, 1, std::to_string(rowID));
+        list.setCellTag(row, 0, Variant(rowID));
+        if (rowID == selectID) found = row;
+    }
+    return list;
+}
+
 }  // namespace
 
 std::shared_ptr<RecordSet> MainWindow::select(const RecipeStatement& statement) {
@@ -44,13 +63,21 @@ bool MainWindow::execute(const RecipeStatement& statement) {
     return !App().db->Error();
 }
 
-// A refill of its own: the live search still reading would show a list
-// older than this one, so it is given up.
+// A refill of its own, read the way the live search reads (in parts, on the
+// search's mapped connections) while the caller waits, so each step after it
+// finds the list filled; the live search still reading would show a list
+// older than this one, so it is given up. Changes the program's connection
+// has not committed yet are seen only through that connection.
 void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
     ++refills_;
     liveSearch_.Cancel();
     if (!commitPendingEdit()) return;  // the unsaved edit stays on screen
-    std::shared_ptr<RecordSet> rows = select(foundListStatement(searchWhere, text));
+    const RecipeStatement statement = foundListStatement(searchWhere, text);
+    std::string error;
+    std::shared_ptr<RecordSet> rows =
+        App().db->InTransaction()
+            ? select(statement)
+            : liveSearch_.Read(*App().db, statement.sql, statement.values, foundListSplit(searchWhere, text), error);
     if (!rows) {
         sayListQueryFailed();
         return;
@@ -83,13 +110,22 @@ void MainWindow::searchInBackground(const std::string& text, int64_t selectID) {
     }
     searchOwed_ = false;  // this search is the one owed
     const RecipeStatement statement = foundListStatement(searchWhere, text);
-    liveSearch_.Start(*App().db, statement.sql, statement.values, foundListSplit(searchWhere, text),
-                      [this, text, selectID](std::shared_ptr<RecordSet> rows, const std::string&) {
-                          showSearchResult(text, selectID, rows);
-                      });
+    // The list's rows are built on the search's thread: the event loop only
+    // swaps them in, so a key typed meanwhile never waits for 100,000 rows.
+    auto shown = std::make_shared<ListboxRows>();
+    liveSearch_.Start(
+        *App().db, statement.sql, statement.values, foundListSplit(searchWhere, text),
+        [this, text, selectID, shown](std::shared_ptr<RecordSet> rows, const std::string&) {
+            showSearchResult(text, selectID, rows, shown);
+        },
+        [shown](RecordSet& rows) {
+            int32_t unused = -1;
+            *shown = listRows(rows, 0, unused);
+        });
 }
 
-void MainWindow::showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows) {
+void MainWindow::showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows,
+                                  const std::shared_ptr<ListboxRows>& shown) {
     if (endingSoon()) return;  // closing stores the edits itself; no list is shown any more
     if (!rows) {
         sayListQueryFailed();
@@ -100,8 +136,8 @@ void MainWindow::showSearchResult(const std::string& text, int64_t selectID, con
     // shown after them unless a search or refill came meanwhile.
     if (Keyboard::KeysWaiting()) {
         const uint64_t refill = refills_;
-        searchControl->CallLater([this, text, selectID, rows, refill] {
-            if (refill == refills_) showSearchResult(text, selectID, rows);
+        searchControl->CallLater([this, text, selectID, rows, shown, refill] {
+            if (refill == refills_) showSearchResult(text, selectID, rows, shown);
         });
         return;
     }
@@ -116,13 +152,10 @@ void MainWindow::showSearchResult(const std::string& text, int64_t selectID, con
         searchInBackground(text, selectID);
         return;
     }
-    fillList(*rows, selectID);
+    fillList(*rows, selectID, shown.get());
 }
 
-// The whole list is rebuilt in one pass and reaches the view in one reset;
-// the name, the hidden rowID and the tag are written separately, so a TAB in
-// a name stays part of the name.
-void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
+void MainWindow::fillList(RecordSet& rows, int64_t selectID, ListboxRows* shown) {
     if (!clearFields()) return;
     searchOwed_ = false;  // whichever refill this is, the list is the newest
     const int32_t count = rows.RecordCount();
@@ -132,15 +165,17 @@ void MainWindow::fillList(RecordSet& rows, int64_t selectID) {
         if (!selectNone) selectRow = std::max(0, rowShowing(selectID));
         recipeList->ListIndex = -1;  // so selecting below shows its recipe again
     } else {
-        recipeList->DeleteAllRows();
-        for (int32_t i = 0; i < count; ++i, rows.MoveNext()) {
-            const int64_t rowID = rows.IdxField(2).Int64Value();
-            recipeList->AddRow(storedText(rows.IdxField(1).StringValue()));
-            const int32_t last = recipeList->LastIndex();
-            recipeList->Cell(last, 1) = std::to_string(rowID);
-            recipeList->CellTag(last, 0) = Variant(rowID);
-            if (rowID == selectID) selectRow = i;
+        // The whole list reaches the view in one batch: built on the search's
+        // thread when it was, else here, and swapped in with one reset.
+        int32_t found = -1;
+        if (shown && shown->count() == count) {
+            recipeList->ReplaceRows(std::move(*shown));
+            *shown = ListboxRows();  // used once: a second showing builds its rows anew
+            if (selectID > 0) found = rowShowing(selectID);
+        } else {
+            recipeList->ReplaceRows(listRows(rows, selectID, found));
         }
+        if (found >= 0) selectRow = found;
         // Once the user has sorted by the heading, every refill comes in the
         // order its mark shows, not in the order the query gave.
         if (recipeList->SortedColumn() >= 0) {

@@ -37,6 +37,8 @@ struct Request {
     std::vector<SQLValue> params;
     std::string bindError;  // a value that cannot be bound fails the select
     std::optional<SplitSelect> split;
+    bool waited = false;  // Read waits for the rows: they are answered, not posted
+    BackgroundSelect::Prepare prepare;
 };
 
 }  // namespace
@@ -49,6 +51,9 @@ struct BackgroundSelect::Shared {
     bool stop = false;
     // The newest request (or cancel): a select of another id gives up.
     std::atomic<uint64_t> newest{0};
+    // A waited select's outcome, under the mutex.
+    std::condition_variable answered;
+    std::optional<std::pair<std::shared_ptr<RecordSet>, std::string>> answer;
 
     // Event loop only.
     uint64_t lastID = 0;
@@ -88,18 +93,40 @@ BackgroundSelect::~BackgroundSelect() {
 
 void BackgroundSelect::Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
                              Done done) {
-    start(db, sql, values, std::nullopt, std::move(done));
+    start(db, sql, values, std::nullopt, std::move(done), nullptr);
 }
 
 void BackgroundSelect::Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
-                             const SplitSelect& split, Done done) {
-    start(db, sql, values, split, std::move(done));
+                             const SplitSelect& split, Done done, Prepare prepare) {
+    start(db, sql, values, split, std::move(done), std::move(prepare));
 }
 
 void BackgroundSelect::start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
-                             std::optional<SplitSelect> split, Done done) {
+                             std::optional<SplitSelect> split, Done done, Prepare prepare) {
+    shared_->done = std::move(done);
+    shared_->setPending(true);
+    hand(db, sql, values, std::move(split), false, std::move(prepare));
+}
+
+std::shared_ptr<RecordSet> BackgroundSelect::Read(REALSQLDatabase& db, const std::string& sql,
+                                                  const std::vector<Variant>& values, const SplitSelect& split,
+                                                  std::string& error) {
+    Cancel();
+    hand(db, sql, values, split, true);
+    std::unique_lock lock(shared_->mutex);
+    shared_->answered.wait(lock, [&] { return shared_->answer.has_value(); });
+    auto [rows, message] = std::move(*shared_->answer);
+    shared_->answer.reset();
+    error = std::move(message);
+    return rows;
+}
+
+void BackgroundSelect::hand(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
+                            std::optional<SplitSelect> split, bool waited, Prepare prepare) {
     Request request;
     request.split = std::move(split);
+    request.waited = waited;
+    request.prepare = std::move(prepare);
     request.id = ++shared_->lastID;
     request.path = db.DatabaseFilePath();
     request.generation = db.connection_->generation();
@@ -110,13 +137,12 @@ void BackgroundSelect::start(REALSQLDatabase& db, const std::string& sql, const 
         if (std::optional<SQLValue> value = sqlValueFromVariant(values[i])) request.params.push_back(std::move(*value));
         else request.bindError = "Value " + std::to_string(i + 1) + " cannot be stored in a database.";
     }
-    shared_->done = std::move(done);
     shared_->startGeneration = request.generation;
     shared_->startChanges = db.connection_->totalChanges();
-    shared_->setPending(true);
     shared_->newest = request.id;  // a select running now gives up at its next check
     {
         std::lock_guard lock(shared_->mutex);
+        shared_->answer.reset();
         shared_->next = std::move(request);
     }
     shared_->wake.notify_one();
@@ -162,6 +188,18 @@ void post(const std::shared_ptr<BackgroundSelect::Shared>& shared, uint64_t id, 
     QMetaObject::invokeMethod(
         app, [weak, id, rows = std::move(rows), error = std::move(error)] { deliver(weak, id, rows, error); },
         Qt::QueuedConnection);
+}
+
+// A waited select's outcome goes to the caller waiting in Read; any other
+// is posted to the event loop.
+void finish(const std::shared_ptr<BackgroundSelect::Shared>& shared, const Request& request,
+            std::shared_ptr<RecordSet> rows, std::string error) {
+    if (!request.waited) return post(shared, request.id, std::move(rows), std::move(error));
+    {
+        std::lock_guard lock(shared->mutex);
+        shared->answer.emplace(std::move(rows), std::move(error));
+    }
+    shared->answered.notify_all();
 }
 
 // The connections a select reads on, open on the request's file (the
@@ -222,7 +260,7 @@ void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
             shared->next.reset();
         }
         if (!request.bindError.empty()) {
-            post(shared, request.id, nullptr, request.bindError);
+            finish(shared, request, nullptr, request.bindError);
             continue;
         }
         if (openPath != request.path || openGeneration != request.generation) closeAll(connections);
@@ -230,7 +268,7 @@ void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
         openGeneration = request.generation;
         std::string error;
         if (!openFor(connections, request, error)) {
-            post(shared, request.id, nullptr, error);
+            finish(shared, request, nullptr, error);
             continue;
         }
         const uint64_t id = request.id;
@@ -239,13 +277,21 @@ void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
         const SplitSelect* split = request.split ? &*request.split : nullptr;
         std::optional<QueryResult> rows =
             readInParts(connections, request.sql, request.params, split, giveUp, abandoned, error);
-        if (abandoned) continue;  // a newer select (or none) is wanted
+        if (abandoned) {  // a newer select (or none) is wanted
+            if (request.waited) finish(shared, request, nullptr, "The select was given up.");
+            continue;
+        }
         if (!rows) {
-            post(shared, id, nullptr, error);
+            finish(shared, request, nullptr, error);
             continue;
         }
         // Read-only rows: they belong to no connection the program writes through.
-        post(shared, id, std::make_shared<RecordSet>(std::make_shared<DatabaseConnection>(), std::move(*rows), ""), "");
+        auto rowSet = std::make_shared<RecordSet>(std::make_shared<DatabaseConnection>(), std::move(*rows), "");
+        if (request.prepare && shared->newest == id) {  // a select given up meanwhile needs none
+            request.prepare(*rowSet);
+            rowSet->MoveFirst();
+        }
+        finish(shared, request, std::move(rowSet), "");
     }
     closeAll(connections);
 }

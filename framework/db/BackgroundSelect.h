@@ -42,9 +42,21 @@ public:
     // calls `done` from the event loop unless another Start or Cancel came
     // first. Values that cannot be bound fail like a select.
     void Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values, Done done);
+    // Work done with the rows on the select's own thread before they are
+    // delivered (building what shows them, say), so the event loop does not
+    // do it; it must touch nothing the event loop uses. Not run for a select
+    // given up or failed.
+    using Prepare = std::function<void(RecordSet& rows)>;
+
     // The same, read in parts as `split` says where the machine has the cores.
     void Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
-               const SplitSelect& split, Done done);
+               const SplitSelect& split, Done done, Prepare prepare = nullptr);
+    // The same select read on the same connections and threads, but the
+    // caller waits for its rows: the select running or waiting is given up
+    // (nothing is delivered for it). Nullptr and the engine's message in
+    // `error` when the select failed.
+    std::shared_ptr<RecordSet> Read(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
+                                    const SplitSelect& split, std::string& error);
     // The select running or waiting is given up; nothing is delivered.
     void Cancel();
     // A select was started and its rows are not delivered yet.
@@ -65,7 +77,11 @@ public:
 
 private:
     void start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
-               std::optional<SplitSelect> split, Done done);
+               std::optional<SplitSelect> split, Done done, Prepare prepare);
+    // Hands the select to the worker, giving up the one it runs; `waited`:
+    // the rows are kept for Read rather than delivered through the loop.
+    void hand(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
+              std::optional<SplitSelect> split, bool waited, Prepare prepare = nullptr);
 
     std::shared_ptr<Shared> shared_;
 };

@@ -500,3 +500,20 @@ std::optional<QueryResult> DatabaseConnection::runUnless(const std::string& sql,
     } check(*this, giveUp);
     return run(sql, params, hiddenRowID);
 }
+
+std::optional<QueryResult> DatabaseConnection::runTicking(const std::string& sql, const std::function<void()>& tick) {
+    if (!db_) return run(sql, nullptr, false);
+    constexpr int kStepsBetweenTicks = 4000;
+    struct Ticks {
+        sqlite3* db;
+        Ticks(sqlite3* connection, const std::function<void()>& tick) : db(connection) {
+            sqlite3_progress_handler(db, kStepsBetweenTicks, &Ticks::call, const_cast<std::function<void()>*>(&tick));
+        }
+        ~Ticks() { sqlite3_progress_handler(db, 0, nullptr, nullptr); }
+        static int call(void* tick) {
+            (*static_cast<std::function<void()>*>(tick))();
+            return 0;
+        }
+    } ticks(db_, tick);
+    return run(sql, nullptr, false);
+}

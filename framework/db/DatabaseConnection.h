@@ -72,6 +72,11 @@ public:
     // commit can ever be cut short. The check ends with the call.
     std::optional<QueryResult> runUnless(const std::string& sql, const std::vector<SQLValue>* params,
                                          bool hiddenRowID, const std::function<bool()>& giveUp);
+    // Runs like `run`, calling `tick` every few thousand steps of the engine:
+    // a statement that takes seconds (a vacuum of a large file) lets the
+    // program show it is at work. `tick` never stops the statement and must
+    // not use this connection. The ticks end with the call.
+    std::optional<QueryResult> runTicking(const std::string& sql, const std::function<void()>& tick);
     // Prepares only, to test a statement text; no effect, no error change.
     bool compiles(const std::string& sql) const;
     // Starts a one-statement select whose rows are then read one at a time;

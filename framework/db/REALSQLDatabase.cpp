@@ -59,6 +59,10 @@ void REALSQLDatabase::SQLExecute(const std::string& sql, const std::vector<Varia
     if (auto bound = bindable(values)) connection_->run(sql, &*bound, false);
 }
 
+void REALSQLDatabase::SQLExecuteTicking(const std::string& sql, const std::function<void()>& tick) {
+    connection_->runTicking(sql, tick);
+}
+
 std::shared_ptr<RecordSet> REALSQLDatabase::SQLSelect(const std::string& sql) { return select(sql, nullptr); }
 
 std::shared_ptr<RecordSet> REALSQLDatabase::SQLSelect(const std::string& sql, const std::vector<Variant>& values) {

@@ -57,6 +57,9 @@ public:
     // value is ever read as SQL. Callers that report errors still show the
     // statement text they built.
     void SQLExecute(const std::string& sql, const std::vector<Variant>& values);
+    // The same, calling `tick` every few thousand steps of the engine while
+    // the statement runs (DatabaseConnection::runTicking).
+    void SQLExecuteTicking(const std::string& sql, const std::function<void()>& tick);
     std::shared_ptr<RecordSet> SQLSelect(const std::string& sql, const std::vector<Variant>& values);
     // A select of one statement whose rows are read as the record set moves
     // forward, so memory stays flat however many rows there are. After the

@@ -4,6 +4,10 @@
 #include <limits>
 #include <thread>
 
+#ifdef __linux__
+#include <sched.h>
+#endif
+
 #include "framework/db/DatabaseConnection.h"
 #include "framework/db/SortedMerge.h"
 #include "framework/db/SqlNames.h"
@@ -72,11 +76,22 @@ bool oneState(const std::vector<Part>& parts) {
     });
 }
 
+// The CPUs this thread may run on: its affinity mask, which `taskset`, a
+// cgroup's cpuset and a container narrow, where the count of the machine's
+// cores would read four parts taking turns on one core.
+size_t usableCores() {
+#ifdef __linux__
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) return static_cast<size_t>(CPU_COUNT(&allowed));
+#endif
+    return std::thread::hardware_concurrency();
+}
+
 }  // namespace
 
 size_t partsToReadIn() {
-    const size_t cores = std::thread::hardware_concurrency();
-    return std::clamp<size_t>(cores / 2, 1, 4);
+    return std::clamp<size_t>(usableCores() / 2, 1, 4);
 }
 
 std::optional<QueryResult> readInParts(const std::vector<std::unique_ptr<DatabaseConnection>>& connections,

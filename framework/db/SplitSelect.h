@@ -29,7 +29,8 @@ struct SplitSelect {
     std::string partSql;
 };
 
-// How many parts a select is read in here: half the cores, at most four.
+// How many parts a select is read in here: half the CPUs the calling thread
+// may run on (its affinity mask), at most four; one means whole.
 size_t partsToReadIn();
 
 // Reads `sql` with `params` on `connections` (open on one file; the first

@@ -9,7 +9,10 @@
 #include "app/RecipesTable.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/files/FolderItem.h"
+#include "framework/runtime/Services.h"
 #include "framework/text/StyledText.h"
+#include "framework/ui/Window.h"
+#include "framework/ui/WindowList.h"
 #include "recipe_window/Main.h"
 #include "tests/app/ShellTestSupport.h"
 #include "tests/support/DatabaseLock.h"
@@ -203,19 +206,36 @@ TEST_F(OpenDatabase, AnOldTableWithNoRowsIsRebuiltAndLeftForTheNextCommit) {
     expectCurrentLayout();
 }
 
+// The compaction rewrites the whole file before the first window, seconds at
+// 100,000 recipes: the window for long start-up work shows before it begins
+// and the event loop turns (paints) while it runs.
 TEST_F(OpenDatabase, ACurrentDatabaseChangesOnlyByBeingCompacted) {
     buildCurrentWithFreePages();
     const Rows before = selectRows(databasePath(), "select rowID,* from recipes order by rowID");
+    std::vector<std::pair<std::string, int64_t>> shownAtTurns;  // (front window, free pages) at each turn
+    services().yield = [&] {
+        const std::vector<Window*> windows = WindowList::frontToBack();
+        shownAtTurns.emplace_back(windows.empty() ? "" : std::string(windows.front()->Title), freePages());
+    };
     startApp();  // no dialog at all
+    services().yield = [] {};
     ASSERT_FALSE(ui.loopEnded());
+    ASSERT_FALSE(shownAtTurns.empty()) << "the event loop never turned before the first window";
+    EXPECT_EQ(shownAtTurns.front().first, "Compacting Database...");
+    EXPECT_GT(shownAtTurns.front().second, 0) << "shown before the compaction began";
+    EXPECT_EQ(WindowList::frontToBack().size(), 1u);  // the compaction's window closed again: only Main
     EXPECT_EQ(selectRows(databasePath(), "select rowID,* from recipes order by rowID"), before);
     EXPECT_EQ(freePages(), 0);
     // A second start finds nothing to do.
     const std::string bytes = readBytes(databasePath());
+    shownAtTurns.clear();
+    services().yield = [&] { shownAtTurns.emplace_back("a turn", 0); };
     App().db->Close();
     App().openDatabase();
+    services().yield = [] {};
     EXPECT_TRUE(App().db->IsConnected());
     EXPECT_EQ(readBytes(databasePath()), bytes);
+    EXPECT_TRUE(shownAtTurns.empty()) << "nothing to compact, nothing shown";
 }
 
 TEST_F(OpenDatabase, OpeningAgainAfterCloseReconnects) {

@@ -5,7 +5,9 @@
 #include "app/Larderwise.h"
 #include "framework/graphics/Picture.h"
 #include "framework/db/REALSQLDatabase.h"
+#include "framework/db/SplitSelect.h"
 #include "framework/runtime/Services.h"
+#include "framework/ui/controls/ListboxModel.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/RecipeDatabase.h"
 #include "tests/support/SqlStatementFault.h"
@@ -258,6 +260,40 @@ TEST_F(ReplacedDatabaseTest, TheEditInProgressIsStoredInTheKeptCopy) {
     search("a");
     expectTheNewFileUntouchedAndTheProgramEnded();
     EXPECT_THAT(keptNames(), ElementsAre("Mom's Pie", "Apple Tart with cream", "Bread", "pie crust"));
+}
+
+// A refill (leaving a field, a rename, the list's Open, a restore) reads the
+// list as the live search reads it, in as many parts on the search's mapped
+// connections, rather than whole on the program's own connection, which
+// copies every page it reads.
+TEST_F(MainWindowTest, ARefillReadsTheListInTheSearchsPartsAndListsWhatTheSearchListed) {
+    SqlStatementFault partReads("rowID between", 1'000'000);  // counts, never fails
+    start(kPies);
+    search("pie");
+    const std::vector<std::string> searched = listedNames();
+    EXPECT_THAT(searched, ElementsAre("Mom's Pie", "pie crust"));
+
+    const int before = partReads.matches();
+    w().updateFoundList(0, "pie");
+    const size_t parts = partsToReadIn();  // four rowIDs give each part a range
+    EXPECT_EQ(partReads.matches() - before, parts > 1 ? static_cast<int>(parts) : 0);
+    EXPECT_EQ(listedNames(), searched);
+    EXPECT_FALSE(partReads.fired());
+}
+
+// A search's list reaches the view in one batch (built on the search's
+// thread, one model reset), so a key typed while 100,000 rows arrive waits
+// for a swap, not for every row to be added and the view reset twice.
+TEST_F(MainWindowTest, ASearchsListReachesTheViewInOneReset) {
+    start(kPies);
+    int resets = 0;
+    QObject::connect(w().recipeList->model(), &QAbstractItemModel::modelReset, [&] { ++resets; });
+    search("pie");
+    EXPECT_THAT(listedNames(), ElementsAre("Mom's Pie", "pie crust"));
+    EXPECT_EQ(resets, 1);
+    EXPECT_EQ(w().recRowID, 1);
+    EXPECT_EQ(static_cast<ListboxTag>(w().recipeList->CellTag(1, 0)).Int64Value(), 4);
+    EXPECT_EQ(w().recipeList->Cell(1, 1).str(), "4");
 }
 
 // Keys typed while a search reads reach the field at once; each one's

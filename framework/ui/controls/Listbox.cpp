@@ -109,6 +109,14 @@ void Listbox::RemoveRow(int32_t row) {
     if (selectedGone) handleChange();
 }
 
+ListboxRows Listbox::ReplaceRows(ListboxRows rows) {
+    std::swap(rows_, rows);
+    lastIndex_ = rows_.count() - 1;
+    model_->resetNow();
+    setListIndex(-1);
+    return rows;
+}
+
 void Listbox::DeleteAllRows() {
     rows_.clear();
     lastIndex_ = -1;

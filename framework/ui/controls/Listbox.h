@@ -59,6 +59,10 @@ public:
     void InsertRow(int32_t row, const std::string& text = std::string());
     void RemoveRow(int32_t row);
     void DeleteAllRows();
+    // Every row replaced by `rows` (built anywhere, on a worker thread say)
+    // in one model reset, as DeleteAllRows and then the adds would leave
+    // them; the rows before are handed back.
+    ListboxRows ReplaceRows(ListboxRows rows);
     int32_t LastIndex() const { return lastIndex_; }
     int32_t ListCount() const { return rows_.count(); }
     std::string List(int32_t row) const { return rows_.cell(row, 0); }

@@ -68,6 +68,48 @@ TEST_F(DatabaseTest, ANewerSelectReplacesTheRunningOneAndOnlyTheNewestIsDelivere
     ASSERT_TRUE(loopUntil([&] { return !select.Pending(); }));
     EXPECT_EQ(delivered, (std::vector<std::string>{"3"}));
 
+    // The rows are prepared on the select's thread before delivery, and
+    // delivered from their first row.
+    delivered.clear();
+    std::thread::id preparedOn;
+    std::vector<std::string> prepared;
+    select.Start(
+        *db, "select recipeName from recipes where recipeName like ?1 order by recipeName", {Variant("S%")},
+        SplitSelect{"recipes", "recipeName",
+                    "select recipeName from recipes where rowID between ?2 and ?3 and recipeName like ?1 "
+                    "order by recipeName"},
+        [&](std::shared_ptr<RecordSet> rows, const std::string& error) {
+            ASSERT_TRUE(rows) << error;
+            delivered = names(*rows);
+        },
+        [&](RecordSet& rows) {
+            preparedOn = std::this_thread::get_id();
+            prepared = names(rows);
+        });
+    ASSERT_TRUE(loopUntil([&] { return !select.Pending(); }));
+    EXPECT_NE(preparedOn, std::this_thread::get_id());
+    EXPECT_EQ(prepared, (std::vector<std::string>{"Soup", "Stew"}));
+    EXPECT_EQ(delivered, prepared);
+
+    // Read while an endless select runs: it is given up, the caller gets the
+    // rows at once, and nothing is delivered for either.
+    delivered.clear();
+    select.Start(*db, kEndless, {}, [&](std::shared_ptr<RecordSet>, const std::string&) { delivered.push_back("endless"); });
+    const SplitSelect split{"recipes", "recipeName",
+                            "select recipeName from recipes where rowID between ?2 and ?3 and recipeName like ?1 "
+                            "order by recipeName"};
+    std::string error;
+    std::shared_ptr<RecordSet> read = select.Read(*db, kNames, {Variant("S%")}, split, error);
+    ASSERT_TRUE(read) << error;
+    EXPECT_EQ(names(*read), (std::vector<std::string>{"Soup", "Stew"}));
+    EXPECT_FALSE(select.Pending());
+    const SplitSelect failing{"recipes", "recipeName", "select no_such_column from recipes where rowID between ?2 and ?3"};
+    read = select.Read(*db, kNames, {Variant("S%")}, failing, error);
+    EXPECT_FALSE(read);
+    EXPECT_NE(error.find("no_such_column"), std::string::npos) << error;
+    for (int turn = 0; turn < 50; ++turn) QCoreApplication::processEvents(QEventLoop::AllEvents);
+    EXPECT_TRUE(delivered.empty());
+
     // Destroyed while an endless select runs: it is given up, not waited for.
     select.Start(*db, kEndless, {}, [](std::shared_ptr<RecordSet>, const std::string&) {});
 }

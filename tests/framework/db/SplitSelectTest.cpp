@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 
 #include <atomic>
+#include <sched.h>
+
+#include <algorithm>
 #include <limits>
 #include <map>
 #include <memory>
@@ -253,6 +256,27 @@ TEST_F(SplitSelectTest, EveryPartReadsTheSameCommittedState) {
     EXPECT_EQ(writerError, "");
     EXPECT_GT(moves, 100);  // the writer did commit while the searches read
     EXPECT_EQ(listed, (std::map<size_t, int>{{1, 2000}}));
+}
+
+// Parts beyond the CPUs a process may run on (taskset, a cpuset, a
+// container) take turns on them and read slower than one whole select.
+TEST(PartsToReadIn, CountsOnlyTheCpusTheThreadMayRunOn) {
+    cpu_set_t allowed;
+    ASSERT_EQ(sched_getaffinity(0, sizeof allowed, &allowed), 0);
+    std::vector<int> cpus;
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
+        if (CPU_ISSET(cpu, &allowed)) cpus.push_back(cpu);
+
+    cpu_set_t narrowed;
+    CPU_ZERO(&narrowed);
+    for (size_t count = 1; count <= cpus.size(); ++count) {
+        CPU_SET(cpus[count - 1], &narrowed);
+        ASSERT_EQ(sched_setaffinity(0, sizeof narrowed, &narrowed), 0);
+        // Each part with a CPU of its own and one to spare; alone, whole.
+        EXPECT_LE(partsToReadIn(), std::max<size_t>(1, count / 2)) << count << " CPUs allowed";
+        EXPECT_GE(partsToReadIn(), 1u);
+    }
+    ASSERT_EQ(sched_setaffinity(0, sizeof allowed, &allowed), 0);
 }
 
 TEST_F(DatabaseTest, ABackgroundSelectReadInPartsDeliversTheWholeSelectsRows) {
