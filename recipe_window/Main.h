@@ -197,8 +197,6 @@ public:
     void droppedRecipe(std::shared_ptr<FolderItem> item);
     // Makes a new recipe holding the import and shows it.
     void storeImport(const ImportedRecipe& imported);
-    // Every file handed to droppedRecipe, in order (whatever became of it).
-    std::vector<std::shared_ptr<FolderItem>> droppedItems;
 
     // The one gate every replacement of the shown recipe passes (showing
     // another recipe, emptying the editors, refilling the list) and every

@@ -64,17 +64,17 @@ void MainWindow::Event_DropObject(std::shared_ptr<DragItem> obj, int32_t) {
 
 void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) {
     if (!item) return;
-    droppedItems.push_back(item);
     const ImportKind kind = importKindOf(item->MacType(), item->Type());
     if (kind == ImportKind::None) return;
 
     std::optional<ImportedRecipe> imported;
     if (kind == ImportKind::TextClipping) {
         // A clipping's text lives in its fork; one without text still makes
-        // its empty recipe, as a clipping always has.
+        // its empty recipe under New's own name (no name of its own here).
         std::shared_ptr<ResourceFork> fork = item->OpenResourceFork();
         const std::string text = fork ? fork->GetResource("TEXT", 256) : std::string();
-        imported = fromStyled(importedRecipeName(item->Name(), ".TextClipping"), plainStyled(text));
+        imported = text.empty() ? ImportedRecipe{}
+                                : fromStyled(importedRecipeName(item->Name(), ".TextClipping"), plainStyled(text));
     } else {
         if (item->Length() > kLargestImportedFile) {
             MsgBox("Error IM003: The file '" + item->Name() + "' is too large to import. Files of up to " +
@@ -94,10 +94,12 @@ void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) {
             imported = fromStyled(importedRecipeName(item->Name(), ".rtf"),
                                   styled ? *styled : plainStyled(decodedText(*bytes)));
         }
-        // A NUL byte is never text: a picture or program renamed .txt would
+        // An empty file is an empty recipe named after it. Bytes that yield
+        // no text (an RTF nested past the reader's depth) are refused, and a
+        // NUL byte is never text: a picture or program renamed .txt would
         // become a recipe of garbage whose stored text ends at the first NUL
         // while its styled copy goes on.
-        if (imported->plain.empty() || imported->plain.find('\0') != std::string::npos) {
+        if ((imported->plain.empty() && !bytes->empty()) || imported->plain.find('\0') != std::string::npos) {
             MsgBox("Error IM002: Could not read the file '" + item->Name() + "': it holds no text.");
             return;
         }
@@ -110,9 +112,9 @@ void MainWindow::storeImport(const ImportedRecipe& imported) {
     if (created == 0) return;
     // One insert carries the name, text and RTF, committed once: a kill or a
     // failure at any moment leaves the whole recipe or nothing, never an
-    // empty new recipe without its text. A clipping without text makes the
-    // new recipe of its own name, empty, as New does.
-    const RecipeStatement insert = imported.plain.empty()
+    // empty new recipe without its text. An import without a name of its
+    // own (a clipping without text) makes the new recipe New makes.
+    const RecipeStatement insert = imported.name.empty()
                                        ? newRecipeStatement(untitledRecipeName(created))
                                        : newRecipeStatement(imported.name, imported.plain, imported.rtf);
     if (std::optional<NewRowFailure> failure = insertNewRecipe(insert)) {

@@ -233,17 +233,28 @@ TEST_F(ImportTest, AFileDroppedOnTheInactiveWindowIsStored) {
     EXPECT_EQ(std::string(w().RecipeText->Text), "Hot soup\rServe it");
 }
 
+// Bytes that yield no text make no recipe and say so; an empty file is an
+// empty recipe named after it, without a word.
 TEST_F(ImportTest, AFileThatYieldsNoTextMakesNoRecipeAndSaysSo) {
     start({recipe("Bread")});
     const std::string deep = "{\\rtf1 " + std::string(500000, '{') + "lost" + std::string(500000, '}') + "}";
     ui.dialogs().expectMsgBox("Error IM002: Could not read the file 'Deep.rtf': it holds no text.");
     ASSERT_TRUE(dropFiles({file("Deep.rtf", deep)}));
-    ui.dialogs().expectMsgBox("Error IM002: Could not read the file 'Empty.txt': it holds no text.");
-    ASSERT_TRUE(dropFiles({file("Empty.txt", "", "TEXT")}));
     // A picture renamed .txt: its bytes hold NULs, which no text does.
     ui.dialogs().expectMsgBox("Error IM002: Could not read the file 'Photo.txt': it holds no text.");
     ASSERT_TRUE(dropFiles({file("Photo.txt", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01", 12), "TEXT")}));
     EXPECT_EQ(stored().size(), 1u);
+
+    ASSERT_TRUE(dropFiles({file("Empty.txt", "", "TEXT")}));
+    ASSERT_EQ(stored().size(), 2u);
+    EXPECT_EQ(stored()[1][0], "Empty.txt");
+    EXPECT_EQ(stored()[1][1], "");
+    EXPECT_EQ(selectedName(), "Empty.txt");
+    EXPECT_EQ(std::string(w().RecipeText->Text), "");
+    ASSERT_TRUE(dropFiles({file("Blank.rtf", "")}));
+    ASSERT_EQ(stored().size(), 3u);
+    EXPECT_EQ(stored()[2][0], "Blank");
+    EXPECT_EQ(stored()[2][1], "");
 }
 
 TEST_F(ImportTest, AFileAboveTheSizeLimitIsRefusedBeforeAnythingIsMade) {
