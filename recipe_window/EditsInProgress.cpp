@@ -27,13 +27,21 @@ bool MainWindow::commitPendingEdit() {
         endingCellEdit_ = false;
     }
     if (!saveAllowed()) return true;  // nothing shown, or an emptied name: nothing may be written
-    if (failedInThisAction()) return false;
+    if (failedInThisAction() && !commandAsks_) return false;
     bool stored = saveName();
     stored = saveKeywords() && stored;
     stored = saveRating() && stored;
     stored = saveRecipeText() && stored;
     stored = savePhoto() && stored;
     return noteSave(stored);
+}
+
+bool MainWindow::commitPendingEditForCommand() {
+    const bool outer = commandAsks_;
+    commandAsks_ = true;
+    const bool stored = commitPendingEdit();
+    commandAsks_ = outer;
+    return stored;
 }
 
 MainWindow::StoredValues MainWindow::shownValues() const {
@@ -78,11 +86,12 @@ std::string MainWindow::editOf(const std::string& part) const {
 }
 
 // On a full disk every later save fails too: telling each retry again would
-// put a box in front of every key typed in the search field.
+// put a box in front of every key typed in the search field. A command the
+// user chose is no retry: it stops for the failure, so it always says why.
 void MainWindow::sayFailedSave(const std::string& part, const std::string& message) {
     const std::string edit = editOf(part);
     const auto told = toldFailures_.find({part, message});
-    if (told != toldFailures_.end() && told->second == edit && !endingSoon()) return;
+    if (told != toldFailures_.end() && told->second == edit && !endingSoon() && !commandAsks_) return;
     toldFailures_[{part, message}] = edit;
     MsgBox(message);
 }

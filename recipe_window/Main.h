@@ -207,6 +207,11 @@ public:
     // been told, the edit stays on screen, and the caller must not replace
     // it. (EditsInProgress.cpp)
     bool commitPendingEdit();
+    // The same for a command the user chose that works from the stored
+    // recipes (export, backup, restore): it is a new request, so a failure
+    // is told every time, even of an edit told before, and the command
+    // must not go ahead.
+    bool commitPendingEditForCommand();
 
 private:
     void CreateControls();
@@ -298,6 +303,7 @@ private:
     std::string editOf(const std::string& part) const;
     // (part, message) -> editOf(part) when told; forgotten once the part is stored.
     std::map<std::pair<std::string, std::string>, std::string> toldFailures_;
+    bool commandAsks_ = false;  // a chosen command is storing: every failure is told
     void forgetToldFailures(const std::string& part);
 
     // The shown recipe as stored: what its editors showed or last stored.

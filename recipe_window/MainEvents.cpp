@@ -73,6 +73,8 @@ bool MainWindow::_FileBackupDatabase_Action() {
 }
 
 void MainWindow::backupDB() {
-    commitPendingEdit();  // so the copy holds the edit in progress
+    // The copy holds the edit in progress, or is not made: a backup that
+    // silently lacks what the window shows would be taken for a whole one.
+    if (!commitPendingEditForCommand()) return;
     backupDatabaseFile();
 }
