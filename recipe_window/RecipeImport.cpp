@@ -24,6 +24,7 @@
 #include "framework/files/TextInputStream.h"
 #include "framework/text/RtfReader.h"
 #include "framework/text/StyledText.h"
+#include "framework/text/TextEncoding.h"
 #include "framework/ui/DragItem.h"
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/ImportSource.h"
@@ -65,6 +66,9 @@ void MainWindow::Event_DropObject(std::shared_ptr<DragItem> obj, int32_t) {
 void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) {
     if (!item) return;
     const ImportKind kind = importKindOf(item->MacType(), item->Type());
+    // The recipe and every message take the file's name as text: a name
+    // that is not valid UTF-8 (old archives) is read as Windows-1252.
+    const std::string name = TextFromUnknownEncoding(item->Name(), EncodingCode::WindowsLatin1);
     if (kind == ImportKind::None) return;
 
     std::optional<ImportedRecipe> imported;
@@ -74,24 +78,24 @@ void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) {
         std::shared_ptr<ResourceFork> fork = item->OpenResourceFork();
         const std::string text = fork ? fork->GetResource("TEXT", 256) : std::string();
         imported = text.empty() ? ImportedRecipe{}
-                                : fromStyled(importedRecipeName(item->Name(), ".TextClipping"), plainStyled(text));
+                                : fromStyled(importedRecipeName(name, ".TextClipping"), plainStyled(text));
     } else {
         if (item->Length() > kLargestImportedFile) {
-            MsgBox("Error IM003: The file '" + item->Name() + "' is too large to import. Files of up to " +
+            MsgBox("Error IM003: The file '" + name + "' is too large to import. Files of up to " +
                    std::to_string(kLargestImportedFile / (1024 * 1024)) + " MB become recipes.");
             return;
         }
         std::optional<std::string> bytes = fileBytes(*item);
         if (!bytes) {
-            MsgBox("Error IM001: Could not read the file '" + item->Name() + "'.");
+            MsgBox("Error IM001: Could not read the file '" + name + "'.");
             return;
         }
         if (kind == ImportKind::PlainText) {
-            imported = fromStyled(importedRecipeName(item->Name()), plainStyled(decodedText(*bytes)));
+            imported = fromStyled(importedRecipeName(name), plainStyled(decodedText(*bytes)));
         } else {
             // A file that is not RTF after all keeps its text as plain text.
             std::optional<StyledText> styled = readRtf(*bytes);
-            imported = fromStyled(importedRecipeName(item->Name(), ".rtf"),
+            imported = fromStyled(importedRecipeName(name, ".rtf"),
                                   styled ? *styled : plainStyled(decodedText(*bytes)));
         }
         // An empty file is an empty recipe named after it. Bytes that yield
@@ -100,7 +104,7 @@ void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) {
         // become a recipe of garbage whose stored text ends at the first NUL
         // while its styled copy goes on.
         if ((imported->plain.empty() && !bytes->empty()) || imported->plain.find('\0') != std::string::npos) {
-            MsgBox("Error IM002: Could not read the file '" + item->Name() + "': it holds no text.");
+            MsgBox("Error IM002: Could not read the file '" + name + "': it holds no text.");
             return;
         }
     }

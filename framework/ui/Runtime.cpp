@@ -115,10 +115,12 @@ int run(int argc, char** argv, const StartupSteps& steps) {
     QApplication::setQuitOnLastWindowClosed(false);  // only Quit ends the program
     installApplicationInputFilter();
     DesktopProbe::installIfRequested();  // inert unless the desktop tests ask for it
+    // The names as the bytes the system gave (Qt has taken its own options
+    // out of argv): a name that is not valid UTF-8 (old archives, some file
+    // managers) would lose its bytes in a QString and name no file.
     std::vector<std::string> documents;
-    const QStringList args = QCoreApplication::arguments();
-    for (int i = 1; i < args.size(); ++i)
-        if (!args[i].startsWith('-')) documents.push_back(args[i].toStdString());
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] != '-') documents.push_back(argv[i]);
     SessionEnd::install();  // logout, shutdown, a closed terminal and Ctrl+C quit as File > Quit does
     // A copy already running on the same data folder takes the documents.
     std::unique_ptr<SingleInstance> instance;

@@ -16,7 +16,7 @@ def launch_again(d, *args, **changes):
         else:
             env[name] = value
     binary = os.path.join(d.build_dir, "bin", "larderwise")
-    d.note(f"second launch: {' '.join(args)}")
+    d.note(f"second launch: {ascii(args)}")
     second = subprocess.run([binary, *args], env=env, cwd=d.home, timeout=HANG,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     return second.returncode
@@ -54,3 +54,21 @@ def test_document_opened_while_running_is_imported_by_the_running_copy(d):
     check_equal(d.recipes("recipeName, recipeText"),
                 [("Apple Pie", "Bake it."), ("Pie.txt", "Pie crust\rMix and bake."), ("Soup.txt", "Simmer.")],
                 "after quitting")
+
+
+def test_a_document_name_that_is_not_utf8_is_opened_at_launch_and_when_handed_over(d):
+    # Old archives and some file managers give names in Latin-1: the program gets the bytes, opens
+    # the file they name, and shows the name as best it can.
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    home = os.fsencode(d.home)
+    for name, text in ((b"cr\xe8me.txt", "Cream"), (b"p\xe2t\xe9.txt", "Pastry")):
+        with open(home + b"/" + name, "w") as f:
+            f.write(text)
+    d.start(os.fsdecode(b"cr\xe8me.txt"))
+    check_equal(d.recipes("recipeName, recipeText")[1:], [("crème.txt", "Cream")], "the file named at launch")
+    check_equal(d.control("recipeName")["text"], "crème.txt", "its recipe is shown")
+    check_equal(launch_again(d, os.fsdecode(b"p\xe2t\xe9.txt")), 0, "the second launch's exit code")
+    check(wait_for(lambda: "pâté.txt" in d.recipes()), "the running copy imported the handed-over file")
+    d.wait_idle()
+    check_equal(d.control("recipeName")["text"], "pâté.txt", "the handed-over file's recipe is shown")
+    d.quit()
