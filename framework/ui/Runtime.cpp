@@ -1,7 +1,9 @@
 #include "framework/ui/Runtime.h"
 
+#include "framework/dialogs/MsgBox.h"
 #include "framework/files/FolderItem.h"
 #include "framework/files/LeftoverTemporaries.h"
+#include "framework/text/TextEncoding.h"
 #include "framework/ui/Application.h"
 #include "framework/runtime/ApplicationIdentity.h"
 #include "framework/ui/ExceptionRouting.h"
@@ -30,6 +32,11 @@ struct State {
     int code = 0;
     std::vector<Window*> waitingForAppOpen;  // built before App.Open finished, in build order
     std::vector<std::string> documents;
+    // Documents given at launch or handed over that the program ends before
+    // opening: named in a message before it goes, since the launch that
+    // handed them over has ended as if they were opened.
+    std::vector<std::string> unopened;
+    std::string applicationName;
 };
 
 State& state() {
@@ -70,18 +77,39 @@ void openWaitingWindows() {
 }
 
 void openDocuments(Application* app, const std::vector<std::string>& paths) {
-    for (const std::string& path : paths) {
-        if (Runtime::quitting() || !app) break;
-        auto item = FolderItem::fromPath(path);
+    for (size_t i = 0; i < paths.size(); ++i) {
+        if (Runtime::quitting() || !app) {
+            state().unopened.insert(state().unopened.end(), paths.begin() + std::ptrdiff_t(i), paths.end());
+            return;
+        }
+        auto item = FolderItem::fromPath(paths[i]);
         guarded([&] { app->handleOpenDocument(item); });
     }
+}
+
+// "Larderwise quit before opening these documents:" and their names, shown
+// once as the program ends.
+void tellUnopenedDocuments() {
+    std::vector<std::string> unopened = std::exchange(state().unopened, {});
+    unopened.insert(unopened.end(), state().documents.begin(), state().documents.end());
+    state().documents.clear();
+    if (unopened.empty()) return;
+    std::string message = state().applicationName + " quit before opening these documents:\n";
+    for (const std::string& path : unopened) {
+        const auto item = FolderItem::fromPath(path);
+        message += "\n" + TextFromUnknownEncoding(item ? item->Name() : path, EncodingCode::WindowsLatin1);
+    }
+    guarded([&] { MsgBox(message); });
 }
 
 // Documents a later launch handed over: opened as those named on the command
 // line are, once start-up is complete and no modal dialog runs; a launch
 // without documents brings the front window forward.
 void deliverHandedOver(const std::vector<std::string>& paths) {
-    if (Runtime::quitting()) return;
+    if (Runtime::quitting()) {
+        state().unopened.insert(state().unopened.end(), paths.begin(), paths.end());
+        return;
+    }
     if (!state().appOpenFinished) {
         state().documents.insert(state().documents.end(), paths.begin(), paths.end());
         return;
@@ -174,6 +202,7 @@ bool startOrReport(const StartupSteps& steps, const std::vector<std::string>& do
 
 void start(const StartupSteps& steps, const std::vector<std::string>& documents) {
     state().documents = documents;
+    state().applicationName = steps.applicationName;
     applyApplicationIdentity(steps.applicationName);
     if (steps.initFileTypes) steps.initFileTypes();
     if (steps.newAppInstance) adoptApplication(steps.newAppInstance());
@@ -204,6 +233,8 @@ void runShutdown() {
         if (WindowList::contains(w) && !w->isClosing()) guarded([&] { w->Close(); });
     // (c) The application's Close, once.
     if (Application* app = currentApplication()) guarded([&] { app->handleClose(); });
+    // Documents it was given and never opened are named before it goes.
+    tellUnopenedDocuments();
     // (d) End the loop with the code.
     if (services().exitLoop) services().exitLoop(s.code);
 }

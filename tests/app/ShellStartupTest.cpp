@@ -84,6 +84,8 @@ TEST_F(Startup, OpensTheDatabaseThenShowsTheMainWindowWithTheMenusReady) {
     EXPECT_FALSE(MenuBar1()->FindItem("EditUndo")->Enabled);
 }
 
+// The document it was given is not opened, and the user is told so: the
+// launch that handed it over has ended as if it were.
 TEST_F(Startup, AFatalDatabaseErrorQuitsWithoutShowingTheMainWindowOrTakingDocuments) {
     makeDataFolder();
     const std::string document = ui.folder("Home") + "/dropped.txt";
@@ -111,8 +113,9 @@ TEST_F(Startup, AFatalDatabaseErrorQuitsWithoutShowingTheMainWindowOrTakingDocum
         makeView();
         Main().Activate = [&] { mainShown = true; };
     };
-    ui.dialogs().expectMessageDialogPressing(DatabaseMessages::missingFileQuestion(),
-                                             DatabaseMessages::kQuitMoveBackButton);
+    ui.dialogs()
+        .expectMessageDialogPressing(DatabaseMessages::missingFileQuestion(), DatabaseMessages::kQuitMoveBackButton)
+        .expectMsgBox("Larderwise quit before opening these documents:\n\ndropped.txt");
     ui.start(steps, {document});
     ASSERT_NE(app, nullptr);
     EXPECT_FALSE(mainShown);

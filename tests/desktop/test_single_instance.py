@@ -1,5 +1,6 @@
 """Opening a document while Larderwise runs: the launch hands it to the running copy and ends."""
 import os
+import sqlite3
 import subprocess
 import time
 
@@ -72,3 +73,37 @@ def test_a_document_name_that_is_not_utf8_is_opened_at_launch_and_when_handed_ov
     d.wait_idle()
     check_equal(d.control("recipeName")["text"], "pâté.txt", "the handed-over file's recipe is shown")
     d.quit()
+
+
+def test_a_document_handed_over_to_a_start_that_then_ends_is_named_before_it_goes(d):
+    # The first copy waits at the missing-database question; a second launch hands a file over and
+    # ends with status 0. Quitting at the question opens nothing, so the quitting copy names the file.
+    d.write_file("Pie.txt", "Pie crust")
+    d.start(wait_for=None)
+    check(len(d.box()["buttons"]) == 2, "the missing-database question")
+    check_equal(launch_again(d, "Pie.txt"), 0, "the second launch's exit code")
+    d.answer("Quit. I will move 'recipes.rsd' back.")
+    told = d.box()
+    check("Pie.txt" in told["text"] and "before opening" in told["text"], f"the file is named: {told['text']!r}")
+    d.answer("OK")
+    check_equal(d.wait_exit(), 0, "the first copy's exit code")
+
+
+def test_a_document_handed_over_while_a_locked_database_is_waited_for_is_named_after_db001(d):
+    # The other ending: another program holds the database through the start's wait (DB001).
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.write_file("Pie.txt", "Pie crust")
+    other = sqlite3.connect(d.database_path, isolation_level=None)
+    other.execute("begin exclusive")
+    try:
+        d.start(wait_for=None)
+        check_equal(launch_again(d, "Pie.txt"), 0, "the second launch's exit code")
+        check("DB001" in d.box()["text"], "the database could not be connected to")
+        d.answer("OK")
+        told = d.box()
+        check("Pie.txt" in told["text"] and "before opening" in told["text"], f"the file is named: {told['text']!r}")
+        d.answer("OK")
+        check_equal(d.wait_exit(), 0, "the first copy's exit code")
+    finally:
+        other.rollback() if other.in_transaction else None
+        other.close()
