@@ -88,11 +88,12 @@ std::string MainWindow::editOf(const std::string& part) const {
 // On a full disk every later save fails too: telling each retry again would
 // put a box in front of every key typed in the search field. A command the
 // user chose is no retry: it stops for the failure, so it always says why.
-void MainWindow::sayFailedSave(const std::string& part, const std::string& message) {
+void MainWindow::sayFailedSave(const std::string& part, const std::string& message, const std::string& toldAs) {
     const std::string edit = editOf(part);
-    const auto told = toldFailures_.find({part, message});
+    const std::pair<std::string, std::string> key{part, toldAs.empty() ? message : toldAs};
+    const auto told = toldFailures_.find(key);
     if (told != toldFailures_.end() && told->second == edit && !endingSoon() && !commandAsks_) return;
-    toldFailures_[{part, message}] = edit;
+    toldFailures_[key] = edit;
     MsgBox(message);
 }
 

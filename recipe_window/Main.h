@@ -298,7 +298,9 @@ private:
     // Tells of a failed save of `part` unless the user was told of the same
     // edit before: a failed edit is retried quietly by later saves and told
     // again only once changed, or when the program ends.
-    void sayFailedSave(const std::string& part, const std::string& message);
+    // `toldAs` is the message the failure counts as told under, when a
+    // retry says it in other words than the first try (the photo's drop).
+    void sayFailedSave(const std::string& part, const std::string& message, const std::string& toldAs = {});
     // What `part` of the shown recipe holds now, to tell one edit from another.
     std::string editOf(const std::string& part) const;
     // (part, message) -> editOf(part) when told; forgotten once the part is stored.
@@ -356,6 +358,7 @@ private:
     bool photoUnsaved_ = false;
     int64_t photoUnsavedRowID_ = 0;
     std::shared_ptr<Picture> photoUnsavedPicture_;
+    std::string photoFailure_;  // what its failure was told as: a retry failing again says nothing new
 };
 
 // The main window's one instance, built on first use; never nil.
