@@ -19,8 +19,9 @@
 #include "framework/ui/Application.h"
 
 namespace {
-// While the program starts, a lock held by another copy of it (compacting
-// the same file, say) is waited out rather than reported: it lasts seconds.
+// While the program starts, a lock another program holds for a moment (a
+// backup or sync tool copying the file, a database browser's write) is
+// waited out once rather than reported: such a lock lasts seconds.
 constexpr int32_t kStartBusyTimeout = 30000;
 
 // The usual patience again when the start is over, whichever way it ends.
@@ -67,6 +68,14 @@ bool createOnRequest(REALSQLDatabase& db, FolderItem& file, MessageDialog& dialo
         file.Delete();
     }
     quitAfterDatabaseFailure(db, DatabaseMessages::notCreated(), Rollback::No);
+    return false;
+}
+
+// DB001 when the file cannot be connected to (after the start's one wait
+// for a lock); answers whether it was.
+bool connectOrQuit(REALSQLDatabase& db) {
+    if (db.Connect()) return true;
+    quitAfterDatabaseFailure(db, DatabaseMessages::notConnected(db.ErrorMessage()), Rollback::No);
     return false;
 }
 
@@ -146,15 +155,18 @@ void Larderwise::openDatabase() {
     db->SetDatabaseFile(dbfile->AbsolutePath());
     const StartBusyTimeout patience(*db);
     bool isNew = !dbfile->Exists();
-    if (!isNew && dbfile->Length() <= kTablelessFileAtMost && db->Connect() && holdsNoTables(*db)) {
-        db->Close();
-        isNew = true;
+    // A small file is looked into for a table. Connecting to it already waited
+    // out any lock, so a failure here is told at once: connecting again would
+    // only wait as long a second time.
+    if (!isNew && dbfile->Length() <= kTablelessFileAtMost) {
+        if (!connectOrQuit(*db)) return;
+        if (holdsNoTables(*db)) {
+            db->Close();
+            isNew = true;
+        }
     }
     if (isNew && !createOnRequest(*db, *dbfile, dialog)) return;
-    if (!db->Connect()) {
-        quitAfterDatabaseFailure(*db, DatabaseMessages::notConnected(db->ErrorMessage()), Rollback::No);
-        return;
-    }
+    if (!connectOrQuit(*db)) return;
 
     const UpgradeResult upgrade = addMissingColumns(*db);
     if (!upgrade.ok) return;

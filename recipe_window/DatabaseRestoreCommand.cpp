@@ -14,7 +14,7 @@ bool MainWindow::_FileRestorefrombackup_Action() {
 void MainWindow::restoreDB() {
     // An edit that cannot be stored would be lost with the old file: the
     // restore is not even offered until it is.
-    if (!commitPendingEdit()) return;
+    if (!commitPendingEditForCommand()) return;
     const std::shared_ptr<FolderItem> backup = chooseBackupToRestore();
     if (!backup) return;
     // The editor in use saves now, into the database it belongs to, and no
@@ -24,7 +24,7 @@ void MainWindow::restoreDB() {
     ClearFocus();
     // An edit made since (none can be, the dialogs being modal) must not be
     // written into the restored recipes, nor thrown away.
-    if (!commitPendingEdit() || !restoreDatabaseFrom(*backup)) {
+    if (!commitPendingEditForCommand() || !restoreDatabaseFrom(*backup)) {
         if (editing && !Runtime::quitting()) editing->SetFocus();
         return;
     }

@@ -26,7 +26,7 @@ bool MainWindow::commitPendingEdit() {
         endingCellEdit_ = false;
     }
     if (!saveAllowed()) return true;  // nothing shown, or an emptied name: nothing may be written
-    if (failedInThisAction()) return false;
+    if (failedInThisAction() && !commandAsks_) return false;
     // The engine refuses to write a file another has taken the place of;
     // the edit goes into the copy kept of it instead.
     if (editPending() && App().db->FileReplaced()) keepReplacedDatabaseAndQuit();
@@ -36,6 +36,14 @@ bool MainWindow::commitPendingEdit() {
     stored = saveRecipeText() && stored;
     stored = savePhoto() && stored;
     return noteSave(stored);
+}
+
+bool MainWindow::commitPendingEditForCommand() {
+    const bool outer = commandAsks_;
+    commandAsks_ = true;
+    const bool stored = commitPendingEdit();
+    commandAsks_ = outer;
+    return stored;
 }
 
 MainWindow::StoredValues MainWindow::shownValues() const {
@@ -80,12 +88,14 @@ std::string MainWindow::editOf(const std::string& part) const {
 }
 
 // On a full disk every later save fails too: telling each retry again would
-// put a box in front of every key typed in the search field.
-void MainWindow::sayFailedSave(const std::string& part, const std::string& message) {
+// put a box in front of every key typed in the search field. A command the
+// user chose is no retry: it stops for the failure, so it always says why.
+void MainWindow::sayFailedSave(const std::string& part, const std::string& message, const std::string& toldAs) {
     const std::string edit = editOf(part);
-    const auto told = toldFailures_.find({part, message});
-    if (told != toldFailures_.end() && told->second == edit && !endingSoon()) return;
-    toldFailures_[{part, message}] = edit;
+    const std::pair<std::string, std::string> key{part, toldAs.empty() ? message : toldAs};
+    const auto told = toldFailures_.find(key);
+    if (told != toldFailures_.end() && told->second == edit && !endingSoon() && !commandAsks_) return;
+    toldFailures_[key] = edit;
     tell(message);
 }
 

@@ -22,7 +22,8 @@ ImportKind importKindOf(const std::string& macType, const std::string& typeName)
 std::string importedRecipeName(const std::string& fileName, const std::string& suffix = std::string());
 
 // What an imported file becomes: the recipe's name and its text in both
-// stored forms (plain text with CR line ends, and RTF).
+// stored forms (plain text with CR line ends, and RTF). No name: the new
+// recipe New makes, under its generated name (a clipping without text).
 struct ImportedRecipe {
     std::string name;
     std::string plain;

@@ -204,8 +204,6 @@ public:
     void droppedRecipe(std::shared_ptr<FolderItem> item);
     // Makes a new recipe holding the import and shows it.
     void storeImport(const ImportedRecipe& imported);
-    // Every file handed to droppedRecipe, in order (whatever became of it).
-    std::vector<std::shared_ptr<FolderItem>> droppedItems;
 
     // The one gate every replacement of the shown recipe passes (showing
     // another recipe, emptying the editors, refilling the list) and every
@@ -216,6 +214,11 @@ public:
     // been told, the edit stays on screen, and the caller must not replace
     // it. (EditsInProgress.cpp)
     bool commitPendingEdit();
+    // The same for a command the user chose that works from the stored
+    // recipes (export, backup, restore): it is a new request, so a failure
+    // is told every time, even of an edit told before, and the command
+    // must not go ahead.
+    bool commitPendingEditForCommand();
 
 private:
     void CreateControls();
@@ -312,11 +315,14 @@ private:
     // Tells of a failed save of `part` unless the user was told of the same
     // edit before: a failed edit is retried quietly by later saves and told
     // again only once changed, or when the program ends.
-    void sayFailedSave(const std::string& part, const std::string& message);
+    // `toldAs` is the message the failure counts as told under, when a
+    // retry says it in other words than the first try (the photo's drop).
+    void sayFailedSave(const std::string& part, const std::string& message, const std::string& toldAs = {});
     // What `part` of the shown recipe holds now, to tell one edit from another.
     std::string editOf(const std::string& part) const;
     // (part, message) -> editOf(part) when told; forgotten once the part is stored.
     std::map<std::pair<std::string, std::string>, std::string> toldFailures_;
+    bool commandAsks_ = false;  // a chosen command is storing: every failure is told
     void forgetToldFailures(const std::string& part);
 
     // The shown recipe as stored: what its editors showed or last stored.
@@ -384,6 +390,7 @@ private:
     bool photoUnsaved_ = false;
     int64_t photoUnsavedRowID_ = 0;
     std::shared_ptr<Picture> photoUnsavedPicture_;
+    std::string photoFailure_;  // what its failure was told as: a retry failing again says nothing new
 };
 
 // The main window's one instance, built on first use; never nil.

@@ -75,10 +75,12 @@ bool MainWindow::_FileBackupDatabase_Action() {
 }
 
 void MainWindow::backupDB() {
-    commitPendingEdit();  // so the copy holds the edit in progress
+    // The copy holds the edit in progress, or is not made: a backup that
+    // silently lacks what the window shows would be taken for a whole one.
+    if (!commitPendingEditForCommand()) return;
     // The backup copies the file at the database's path: after another
     // program replaced it, that is not the file this program holds.
-    if (App().db->FileReplaced()) {
+    if (keptReplacedDatabase_ || App().db->FileReplaced()) {
         keepReplacedDatabaseAndQuit();
         return;
     }

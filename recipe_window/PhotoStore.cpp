@@ -46,6 +46,7 @@ void MainWindow::replacePhoto(const std::shared_ptr<Picture>& picture, const cha
     photoUnsaved_ = !row || !writePhoto(*row, myPic);
     photoUnsavedRowID_ = recRowID;
     photoUnsavedPicture_ = photoUnsaved_ ? picture : nullptr;
+    photoFailure_ = failure;
     if (photoUnsaved_) sayFailedSave("photo", failure);
 }
 
@@ -76,7 +77,8 @@ bool MainWindow::savePhoto() {
     if (row && row->EOF_()) {
         sayRecipeGone("photo");
     } else if (!row || !writePhoto(*row, myPic)) {
-        sayFailedSave("photo", "Error 400 occurred while updating the recipe.");
+        // One failure, one message: the drop's failure was told already.
+        sayFailedSave("photo", "Error 400 occurred while updating the recipe.", photoFailure_);
         return false;
     }
     forgetToldFailures("photo");

@@ -65,8 +65,8 @@ std::string MainWindow::filterTabs(const std::string& s) const {
 
 void MainWindow::exportRecipes() {
     // The shown recipe is exported as the user sees it; an edit that cannot
-    // be stored has just been reported, and the export waits for it.
-    if (!commitPendingEdit()) return;
+    // be stored is reported, and the export waits for it.
+    if (!commitPendingEditForCommand()) return;
 
     SaveAsDialog dialog;
     dialog.Title = "Save Recipe Export";

@@ -24,6 +24,7 @@
 #include "framework/files/TextInputStream.h"
 #include "framework/text/RtfReader.h"
 #include "framework/text/StyledText.h"
+#include "framework/text/TextEncoding.h"
 #include "framework/ui/DragItem.h"
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/ImportSource.h"
@@ -64,41 +65,46 @@ void MainWindow::Event_DropObject(std::shared_ptr<DragItem> obj, int32_t) {
 
 void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) {
     if (!item) return;
-    droppedItems.push_back(item);
     const ImportKind kind = importKindOf(item->MacType(), item->Type());
+    // The recipe and every message take the file's name as text: a name
+    // that is not valid UTF-8 (old archives) is read as Windows-1252.
+    const std::string name = TextFromUnknownEncoding(item->Name(), EncodingCode::WindowsLatin1);
     if (kind == ImportKind::None) return;
 
     std::optional<ImportedRecipe> imported;
     if (kind == ImportKind::TextClipping) {
         // A clipping's text lives in its fork; one without text still makes
-        // its empty recipe, as a clipping always has.
+        // its empty recipe under New's own name (no name of its own here).
         std::shared_ptr<ResourceFork> fork = item->OpenResourceFork();
         const std::string text = fork ? fork->GetResource("TEXT", 256) : std::string();
-        imported = fromStyled(importedRecipeName(item->Name(), ".TextClipping"), plainStyled(text));
+        imported = text.empty() ? ImportedRecipe{}
+                                : fromStyled(importedRecipeName(name, ".TextClipping"), plainStyled(text));
     } else {
         if (item->Length() > kLargestImportedFile) {
-            MsgBox("Error IM003: The file '" + item->Name() + "' is too large to import. Files of up to " +
+            MsgBox("Error IM003: The file '" + name + "' is too large to import. Files of up to " +
                    std::to_string(kLargestImportedFile / (1024 * 1024)) + " MB become recipes.");
             return;
         }
         std::optional<std::string> bytes = fileBytes(*item);
         if (!bytes) {
-            MsgBox("Error IM001: Could not read the file '" + item->Name() + "'.");
+            MsgBox("Error IM001: Could not read the file '" + name + "'.");
             return;
         }
         if (kind == ImportKind::PlainText) {
-            imported = fromStyled(importedRecipeName(item->Name()), plainStyled(decodedText(*bytes)));
+            imported = fromStyled(importedRecipeName(name), plainStyled(decodedText(*bytes)));
         } else {
             // A file that is not RTF after all keeps its text as plain text.
             std::optional<StyledText> styled = readRtf(*bytes);
-            imported = fromStyled(importedRecipeName(item->Name(), ".rtf"),
+            imported = fromStyled(importedRecipeName(name, ".rtf"),
                                   styled ? *styled : plainStyled(decodedText(*bytes)));
         }
-        // A NUL byte is never text: a picture or program renamed .txt would
+        // An empty file is an empty recipe named after it. Bytes that yield
+        // no text (an RTF nested past the reader's depth) are refused, and a
+        // NUL byte is never text: a picture or program renamed .txt would
         // become a recipe of garbage whose stored text ends at the first NUL
         // while its styled copy goes on.
-        if (imported->plain.empty() || imported->plain.find('\0') != std::string::npos) {
-            MsgBox("Error IM002: Could not read the file '" + item->Name() + "': it holds no text.");
+        if ((imported->plain.empty() && !bytes->empty()) || imported->plain.find('\0') != std::string::npos) {
+            MsgBox("Error IM002: Could not read the file '" + name + "': it holds no text.");
             return;
         }
     }
@@ -110,9 +116,9 @@ void MainWindow::storeImport(const ImportedRecipe& imported) {
     if (created == 0) return;
     // One insert carries the name, text and RTF, committed once: a kill or a
     // failure at any moment leaves the whole recipe or nothing, never an
-    // empty new recipe without its text. A clipping without text makes the
-    // new recipe of its own name, empty, as New does.
-    const RecipeStatement insert = imported.plain.empty()
+    // empty new recipe without its text. An import without a name of its
+    // own (a clipping without text) makes the new recipe New makes.
+    const RecipeStatement insert = imported.name.empty()
                                        ? newRecipeStatement(untitledRecipeName(created))
                                        : newRecipeStatement(imported.name, imported.plain, imported.rtf);
     if (std::optional<NewRowFailure> failure = insertNewRecipe(insert)) {

@@ -24,8 +24,14 @@ constexpr qint64 maxFileBytes = qint64(512) << 20;
 
 // Larger pictures are decoded scaled down to this many pixels (aspect kept):
 // a 48-megapixel photo would pass the toolkit's allocation limit at full size
-// and not show at all, and no screen or printed page shows more.
+// and not show at all, and no screen or printed page shows more. Only JPEG
+// decodes at a smaller scale; the other readers decode the whole picture
+// first (GIF's ignores the size asked for), so a picture of theirs above
+// this size is refused on its header: a 40-byte GIF can claim 29
+// megapixels, and would be decoded that large before anything scaled it.
 constexpr int64_t maxDecodedPixels = int64_t(4096) * 4096;
+
+bool withinDecodedCap(const QSize& size) { return int64_t(size.width()) * size.height() <= maxDecodedPixels; }
 
 // The size a picture of `size` is decoded at: itself, or scaled down to
 // maxDecodedPixels.
@@ -58,9 +64,11 @@ bool acceptableContent(QImageReader& reader, std::string_view bytes) {
     const QByteArray format = reader.format().toLower();
     static const QList<QByteArray> accepted = {"jpeg", "jpg", "png", "gif", "tiff", "tif", "bmp"};
     if (!accepted.contains(format)) return false;
-    if ((format == "jpeg" || format == "jpg") && !jpegIsComplete(bytes)) return false;
+    const bool jpeg = format == "jpeg" || format == "jpg";
+    if (jpeg && !jpegIsComplete(bytes)) return false;
     const QSize size = reader.size();
-    return !size.isValid() || acceptableSize(size.width(), size.height());
+    if (!size.isValid()) return true;
+    return acceptableSize(size.width(), size.height()) && (jpeg || withinDecodedCap(size));
 }
 
 // Reads one image from the bytes (which the device reads), or a null image when the content is not a
@@ -77,7 +85,9 @@ QImage readImage(QIODevice& device, std::string_view bytes, const QSize& fit = Q
     }
     QImage image;
     if (!reader.read(&image) || image.isNull()) return {};
-    if (!acceptableSize(image.width(), image.height())) return {};
+    // A header that told no size (or a smaller one than the picture) holds
+    // no picture beyond the cap either.
+    if (!acceptableSize(image.width(), image.height()) || !withinDecodedCap(image.size())) return {};
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 

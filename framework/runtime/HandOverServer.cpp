@@ -22,9 +22,10 @@ constexpr char kConfirmed = 'c';
 const char* const kPendingID = "handOverID";
 const char* const kPendingPaths = "handOverPaths";
 
-QStringList toQt(const std::vector<std::string>& documents) {
-    QStringList list;
-    for (const std::string& d : documents) list << QString::fromStdString(d);
+// Paths travel as bytes: a file name need not be valid UTF-8.
+QList<QByteArray> toQt(const std::vector<std::string>& documents) {
+    QList<QByteArray> list;
+    for (const std::string& d : documents) list << QByteArray::fromStdString(d);
     return list;
 }
 
@@ -48,11 +49,11 @@ struct HandOverServer::Thread : QThread {
             QDataStream in(&socket);
             in.startTransaction();
             QString id;
-            QStringList paths;
+            QList<QByteArray> paths;
             in >> id >> paths;
             if (!in.commitTransaction()) return;  // the rest is still on its way
             socket.setProperty(kPendingID, id);
-            socket.setProperty(kPendingPaths, paths);
+            socket.setProperty(kPendingPaths, QVariant::fromValue(paths));
             socket.write(&kReceived, 1);
             socket.flush();
         }
@@ -61,7 +62,8 @@ struct HandOverServer::Thread : QThread {
         if (seen.contains(id)) return;  // a repeat of a hand-over delivered already
         seen.insert(id);
         std::vector<std::string> documents;
-        for (const QString& p : socket.property(kPendingPaths).toStringList()) documents.push_back(p.toStdString());
+        for (const QByteArray& p : socket.property(kPendingPaths).value<QList<QByteArray>>())
+            documents.push_back(p.toStdString());
         QMetaObject::invokeMethod(&receiver, [deliver = deliver, documents] { deliver(documents); },
                                   Qt::QueuedConnection);
     }

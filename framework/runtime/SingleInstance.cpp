@@ -4,6 +4,9 @@
 #include "framework/runtime/RunningCopyLock.h"
 #include "framework/runtime/SessionBusApplication.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,8 +26,13 @@ constexpr int kRetryMilliseconds = 100;
 
 std::vector<std::string> absolutePaths(const std::vector<std::string>& documents) {
     std::vector<std::string> paths;
-    for (const std::string& d : documents)
-        paths.push_back(QFileInfo(QString::fromStdString(d)).absoluteFilePath().toStdString());
+    // On the bytes: a name that is not valid UTF-8 must reach the running
+    // copy as the file it names.
+    for (const std::string& d : documents) {
+        std::error_code failed;
+        const std::filesystem::path absolute = std::filesystem::absolute(d, failed);
+        paths.push_back(failed ? d : absolute.lexically_normal().string());
+    }
     return paths;
 }
 

@@ -1,7 +1,9 @@
 #include "framework/ui/Runtime.h"
 
+#include "framework/dialogs/MsgBox.h"
 #include "framework/files/FolderItem.h"
 #include "framework/files/LeftoverTemporaries.h"
+#include "framework/text/TextEncoding.h"
 #include "framework/ui/Application.h"
 #include "framework/runtime/ApplicationIdentity.h"
 #include "framework/ui/ExceptionRouting.h"
@@ -31,6 +33,11 @@ struct State {
     int code = 0;
     std::vector<Window*> waitingForAppOpen;  // built before App.Open finished, in build order
     std::vector<std::string> documents;
+    // Documents given at launch or handed over that the program ends before
+    // opening: named in a message before it goes, since the launch that
+    // handed them over has ended as if they were opened.
+    std::vector<std::string> unopened;
+    std::string applicationName;
 };
 
 State& state() {
@@ -71,18 +78,39 @@ void openWaitingWindows() {
 }
 
 void openDocuments(Application* app, const std::vector<std::string>& paths) {
-    for (const std::string& path : paths) {
-        if (Runtime::quitting() || !app) break;
-        auto item = FolderItem::fromPath(path);
+    for (size_t i = 0; i < paths.size(); ++i) {
+        if (Runtime::quitting() || !app) {
+            state().unopened.insert(state().unopened.end(), paths.begin() + std::ptrdiff_t(i), paths.end());
+            return;
+        }
+        auto item = FolderItem::fromPath(paths[i]);
         guarded([&] { app->handleOpenDocument(item); });
     }
+}
+
+// "Larderwise quit before opening these documents:" and their names, shown
+// once as the program ends.
+void tellUnopenedDocuments() {
+    std::vector<std::string> unopened = std::exchange(state().unopened, {});
+    unopened.insert(unopened.end(), state().documents.begin(), state().documents.end());
+    state().documents.clear();
+    if (unopened.empty()) return;
+    std::string message = state().applicationName + " quit before opening these documents:\n";
+    for (const std::string& path : unopened) {
+        const auto item = FolderItem::fromPath(path);
+        message += "\n" + TextFromUnknownEncoding(item ? item->Name() : path, EncodingCode::WindowsLatin1);
+    }
+    guarded([&] { MsgBox(message); });
 }
 
 // Documents a later launch handed over: opened as those named on the command
 // line are, once start-up is complete and no modal dialog runs; a launch
 // without documents brings the front window forward.
 void deliverHandedOver(const std::vector<std::string>& paths) {
-    if (Runtime::quitting()) return;
+    if (Runtime::quitting()) {
+        state().unopened.insert(state().unopened.end(), paths.begin(), paths.end());
+        return;
+    }
     if (!state().appOpenFinished) {
         state().documents.insert(state().documents.end(), paths.begin(), paths.end());
         return;
@@ -116,10 +144,12 @@ int run(int argc, char** argv, const StartupSteps& steps) {
     QApplication::setQuitOnLastWindowClosed(false);  // only Quit ends the program
     installApplicationInputFilter();
     DesktopProbe::installIfRequested();  // inert unless the desktop tests ask for it
+    // The names as the bytes the system gave (Qt has taken its own options
+    // out of argv): a name that is not valid UTF-8 (old archives, some file
+    // managers) would lose its bytes in a QString and name no file.
     std::vector<std::string> documents;
-    const QStringList args = QCoreApplication::arguments();
-    for (int i = 1; i < args.size(); ++i)
-        if (!args[i].startsWith('-')) documents.push_back(args[i].toStdString());
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] != '-') documents.push_back(argv[i]);
     SessionEnd::install();  // logout, shutdown, a closed terminal and Ctrl+C quit as File > Quit does
     // A copy already running on the same data folder takes the documents.
     std::unique_ptr<SingleInstance> instance;
@@ -177,6 +207,7 @@ bool startOrReport(const StartupSteps& steps, const std::vector<std::string>& do
 void start(const StartupSteps& steps, const std::vector<std::string>& documents) {
     ModalSession::serveTheModalGate();
     state().documents = documents;
+    state().applicationName = steps.applicationName;
     applyApplicationIdentity(steps.applicationName);
     if (steps.initFileTypes) steps.initFileTypes();
     if (steps.newAppInstance) adoptApplication(steps.newAppInstance());
@@ -207,6 +238,8 @@ void runShutdown() {
         if (WindowList::contains(w) && !w->isClosing()) guarded([&] { w->Close(); });
     // (c) The application's Close, once.
     if (Application* app = currentApplication()) guarded([&] { app->handleClose(); });
+    // Documents it was given and never opened are named before it goes.
+    tellUnopenedDocuments();
     // (d) End the loop with the code.
     if (services().exitLoop) services().exitLoop(s.code);
 }

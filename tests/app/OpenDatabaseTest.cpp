@@ -330,6 +330,19 @@ TEST_F(OpenDatabase, ALockHeldForSecondsIsWaitedOut) {
     EXPECT_TRUE(Main().isShown());
 }
 
+// A lock held through the whole wait is told as DB001 after that one wait:
+// the file is connected to once, however small it is.
+TEST_F(OpenDatabase, ALockHeldThroughTheStartIsToldAfterOneWait) {
+    makeDataFolder();
+    buildCurrentDatabase(databasePath(), {{"Bread", "knead", "{\\rtf1 knead}"}});
+    DatabaseLock other(databasePath(), DatabaseLock::Kind::Exclusive);
+    SqlStatementFault counter("no statement of the start", 1);  // counts the connections only
+    ui.dialogs().expectMsgBox(M::notConnected("database is locked"));
+    startApp();
+    EXPECT_EQ(counter.connectionsOpened(), 1);
+    expectQuitWithoutMainWindow();
+}
+
 // The table is committed before "created" shows: a program ended while the
 // box is up leaves a database that opens. And a file with no table at all
 // (0 bytes, or left by a creation ended before its commit) is a new

@@ -21,6 +21,7 @@
 #include "recipe_window/Main.h"
 #include "tests/app/ShellTestSupport.h"
 #include "tests/support/ProbeControl.h"
+#include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/StaticText.h"
 #include "utility_windows/about/AboutBox.h"
 #include "utility_windows/help/HelpWindow.h"
@@ -83,6 +84,8 @@ TEST_F(Startup, OpensTheDatabaseThenShowsTheMainWindowWithTheMenusReady) {
     EXPECT_FALSE(MenuBar1()->FindItem("EditUndo")->Enabled);
 }
 
+// The document it was given is not opened, and the user is told so: the
+// launch that handed it over has ended as if it were.
 TEST_F(Startup, AFatalDatabaseErrorQuitsWithoutShowingTheMainWindowOrTakingDocuments) {
     makeDataFolder();
     const std::string document = ui.folder("Home") + "/dropped.txt";
@@ -110,8 +113,9 @@ TEST_F(Startup, AFatalDatabaseErrorQuitsWithoutShowingTheMainWindowOrTakingDocum
         makeView();
         Main().Activate = [&] { mainShown = true; };
     };
-    ui.dialogs().expectMessageDialogPressing(DatabaseMessages::missingFileQuestion(),
-                                             DatabaseMessages::kQuitMoveBackButton);
+    ui.dialogs()
+        .expectMessageDialogPressing(DatabaseMessages::missingFileQuestion(), DatabaseMessages::kQuitMoveBackButton)
+        .expectMsgBox("Larderwise quit before opening these documents:\n\ndropped.txt");
     ui.start(steps, {document});
     ASSERT_NE(app, nullptr);
     EXPECT_FALSE(mainShown);
@@ -126,19 +130,21 @@ TEST_F(Startup, AFatalDatabaseErrorQuitsWithoutShowingTheMainWindowOrTakingDocum
 TEST_F(Startup, ADocumentNamedAtLaunchArrivesOnlyOnceTheDatabaseIsOpenAndMainIsShown) {
     const std::string document = ui.folder("Home") + "/Pancakes.txt";
     writeBytes(document, "flour\rmilk");
-    bool documentBeforeDatabase = true;
+    std::string shownAtTheQuestion = "not asked";
     // The question comes in the middle of the Open event: nothing handed over yet.
     ui.dialogs()
         .expectMessageDialogPressing(::testing::Truly([&](const std::string& text) {
-                                         documentBeforeDatabase = !Main().droppedItems.empty();
+                                         shownAtTheQuestion = std::string(Main().recipeName->Text);
                                          return text == DatabaseMessages::missingFileQuestion();
                                      }),
                                      DatabaseMessages::kCreateButton)
         .expectMsgBox(DatabaseMessages::kCreated);
     startApp({document, ui.folder("Home") + "/missing.txt", ui.folder("Home")});
-    EXPECT_FALSE(documentBeforeDatabase);
-    ASSERT_EQ(Main().droppedItems.size(), 1u);  // only the existing regular file
-    EXPECT_EQ(Main().droppedItems[0]->AbsolutePath(), document);
+    EXPECT_EQ(shownAtTheQuestion, "");
+    // Only the existing regular file becomes a recipe, and it is the one shown.
+    EXPECT_EQ(selectRows(databasePath(), "select recipeName, recipeText from recipes"),
+              (Rows{{"Pancakes.txt", "flour\rmilk"}}));
+    EXPECT_EQ(std::string(Main().recipeName->Text), "Pancakes.txt");
     EXPECT_TRUE(Main().isShown());
     EXPECT_TRUE(App().db->IsConnected());
 }

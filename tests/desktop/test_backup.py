@@ -43,3 +43,24 @@ def test_backup_waits_for_another_program_then_restores_through_the_dialogs(d):
     check_equal([r["text"] for r in d.control("recipeList")["rows"]], ["Apple Pie", "Bread"], "list after restore")
     d.quit()
     check_equal(d.recipes("recipeName, recipeRating"), [("Apple Pie", 3), ("Bread", 1)], "after quitting")
+
+
+def test_export_backup_and_restore_chosen_while_the_edit_cannot_be_stored_say_so_each_time(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.start()
+    folder = os.path.dirname(d.database_path)
+    d.click("recipeKeywords")
+    d.type("sweet")
+    reader = d.another_program_reading()
+    for item in ("Export recipes...", "Export recipes...", "Backup database", "Restore backup...",
+                 "Backup database"):
+        d.menu("File", item)
+        told = d.answer("OK")
+        check(told["text"].startswith("Error 302: Could not save the recipe's keywords."),
+              f"{item}: the box says why nothing happens: {told['text']!r}")
+        d.no_box()  # no save dialog, no backup made, no restore offered
+    check_equal(glob.glob(os.path.join(folder, "recipeDB backup*")), [], "backups without the edit")
+    reader.execute("rollback")
+    reader.close()
+    d.quit()
+    check_equal(d.recipes("recipeName, recipeKeywords"), [("Apple Pie", "sweet")], "the edit stored at quit")

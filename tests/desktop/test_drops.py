@@ -2,7 +2,7 @@
 from desktop import centre, check, check_equal
 
 
-def test_text_file_dropped_from_outside_becomes_a_recipe(d):
+def test_text_files_dropped_from_outside_become_recipes_an_empty_one_too(d):
     d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
     dropped = d.write_file("Pie.txt", "Pie crust\rMix and bake.")
     d.start()
@@ -13,6 +13,12 @@ def test_text_file_dropped_from_outside_becomes_a_recipe(d):
     # A plain text file's recipe is named by the whole file name.
     check_equal(rows, [("Apple Pie", "Bake it."), ("Pie.txt", "Pie crust\rMix and bake.")],
                 "recipes while the program runs")
+    # An empty file is an empty recipe named after it, without a word.
+    d.drag_file_from_outside(d.write_file("Empty.txt", ""), centre(d.control("recipeList")))
+    d.no_box()
+    check_equal(d.control("recipeName")["text"], "Empty.txt", "the empty file's recipe is shown")
+    rows = d.recipes("recipeName, recipeText")
+    check_equal(rows[2], ("Empty.txt", ""), "the empty file's recipe")
     d.quit()
     check_equal(d.recipes("recipeName, recipeText"), rows, "recipes after quitting")
 

@@ -1,5 +1,6 @@
 """Opening a document while Larderwise runs: the launch hands it to the running copy and ends."""
 import os
+import sqlite3
 import subprocess
 import time
 
@@ -16,7 +17,7 @@ def launch_again(d, *args, **changes):
         else:
             env[name] = value
     binary = os.path.join(d.build_dir, "bin", "larderwise")
-    d.note(f"second launch: {' '.join(args)}")
+    d.note(f"second launch: {ascii(args)}")
     second = subprocess.run([binary, *args], env=env, cwd=d.home, timeout=HANG,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     return second.returncode
@@ -54,3 +55,55 @@ def test_document_opened_while_running_is_imported_by_the_running_copy(d):
     check_equal(d.recipes("recipeName, recipeText"),
                 [("Apple Pie", "Bake it."), ("Pie.txt", "Pie crust\rMix and bake."), ("Soup.txt", "Simmer.")],
                 "after quitting")
+
+
+def test_a_document_name_that_is_not_utf8_is_opened_at_launch_and_when_handed_over(d):
+    # Old archives and some file managers give names in Latin-1: the program gets the bytes, opens
+    # the file they name, and shows the name as best it can.
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    home = os.fsencode(d.home)
+    for name, text in ((b"cr\xe8me.txt", "Cream"), (b"p\xe2t\xe9.txt", "Pastry")):
+        with open(home + b"/" + name, "w") as f:
+            f.write(text)
+    d.start(os.fsdecode(b"cr\xe8me.txt"))
+    check_equal(d.recipes("recipeName, recipeText")[1:], [("crème.txt", "Cream")], "the file named at launch")
+    check_equal(d.control("recipeName")["text"], "crème.txt", "its recipe is shown")
+    check_equal(launch_again(d, os.fsdecode(b"p\xe2t\xe9.txt")), 0, "the second launch's exit code")
+    check(wait_for(lambda: "pâté.txt" in d.recipes()), "the running copy imported the handed-over file")
+    d.wait_idle()
+    check_equal(d.control("recipeName")["text"], "pâté.txt", "the handed-over file's recipe is shown")
+    d.quit()
+
+
+def test_a_document_handed_over_to_a_start_that_then_ends_is_named_before_it_goes(d):
+    # The first copy waits at the missing-database question; a second launch hands a file over and
+    # ends with status 0. Quitting at the question opens nothing, so the quitting copy names the file.
+    d.write_file("Pie.txt", "Pie crust")
+    d.start(wait_for=None)
+    check(len(d.box()["buttons"]) == 2, "the missing-database question")
+    check_equal(launch_again(d, "Pie.txt"), 0, "the second launch's exit code")
+    d.answer("Quit. I will move 'recipes.rsd' back.")
+    told = d.box()
+    check("Pie.txt" in told["text"] and "before opening" in told["text"], f"the file is named: {told['text']!r}")
+    d.answer("OK")
+    check_equal(d.wait_exit(), 0, "the first copy's exit code")
+
+
+def test_a_document_handed_over_while_a_locked_database_is_waited_for_is_named_after_db001(d):
+    # The other ending: another program holds the database through the start's wait (DB001).
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.write_file("Pie.txt", "Pie crust")
+    other = sqlite3.connect(d.database_path, isolation_level=None)
+    other.execute("begin exclusive")
+    try:
+        d.start(wait_for=None)
+        check_equal(launch_again(d, "Pie.txt"), 0, "the second launch's exit code")
+        check("DB001" in d.box()["text"], "the database could not be connected to")
+        d.answer("OK")
+        told = d.box()
+        check("Pie.txt" in told["text"] and "before opening" in told["text"], f"the file is named: {told['text']!r}")
+        d.answer("OK")
+        check_equal(d.wait_exit(), 0, "the first copy's exit code")
+    finally:
+        other.rollback() if other.in_transaction else None
+        other.close()

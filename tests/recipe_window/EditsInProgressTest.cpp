@@ -2,6 +2,8 @@
 // wherever the focus is; failed commits said, kept on screen and retried;
 // nothing written that did not change, and nothing written into another
 // recipe.
+#include <filesystem>
+#include <iterator>
 #include <limits>
 
 #include "framework/ui/controls/BevelButton.h"
@@ -114,6 +116,31 @@ TEST_F(MainWindowTest, AtQuitEveryEditIsTriedOnceMoreAndALastFailureIsShown) {
     EXPECT_EQ(ui.dialogs().messages().size(), 3u);
     reader.release();
     EXPECT_EQ(value("select recipeKeywords from recipes where rowID = 1"), "daily");
+}
+
+// Export, backup and restore hand on the stored recipes: each chosen while
+// the edit cannot be stored says so, every time, and stops; no file dialog,
+// no copy without the edit.
+TEST_F(MainWindowTest, ACommandThatNeedsTheEditStoredSaysEachTimeItCannotAndStops) {
+    start(kThree);
+    ui.setFocus(*w().recipeKeywords);
+    ui.type(*w().recipeKeywords, "rye ");
+    OtherProgramReading reader(databasePath());
+    const auto failed = AllOf(StartsWith("Error 302: Could not save the recipe's keywords. "), HasSubstr(kLocked));
+    ui.dialogs().expectMsgBox(failed);
+    ui.setFocus(*w().RecipeText);
+    for (const char* command : {"FileExportrecipes", "FileExportrecipes", "FileBackupDatabase", "FileRestorefrombackup",
+                                "FileBackupDatabase"}) {
+        ui.dialogs().expectMsgBox(failed);
+        ui.chooseMenu(command);
+    }
+    EXPECT_EQ(ui.dialogs().messages().size(), 6u);
+    const auto folder = std::filesystem::path(databasePath()).parent_path();
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1)
+        << "no backup beside the database";
+    reader.release();
+    EXPECT_EQ(value("select recipeKeywords from recipes where rowID = 1"), "daily");
+    EXPECT_EQ(std::string(w().recipeKeywords->Text), "rye daily");
 }
 
 TEST_F(MainWindowTest, TextWhoseSaveFailedIsNeverReplacedByTheStoredText) {

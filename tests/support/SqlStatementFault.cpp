@@ -32,6 +32,7 @@ struct SqlStatementFaultHooks {
         return 0;
     }
     static int onOpen(sqlite3* db, const char**, const sqlite3_api_routines*) {
+        if (SqlStatementFault* const fault = active) ++fault->connectionsOpened_;
         sqlite3_trace_v2(db, SQLITE_TRACE_STMT, &SqlStatementFaultHooks::onTrace, nullptr);
         return SQLITE_OK;
     }

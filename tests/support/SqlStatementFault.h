@@ -21,6 +21,9 @@ public:
     // How many statements matched so far, and whether the chosen one failed.
     int matches() const { return matches_; }
     bool fired() const { return fired_; }
+    // How many connections were opened while the fault existed, whether or
+    // not they went on to read the file.
+    int connectionsOpened() const { return connectionsOpened_; }
 
 private:
     friend struct SqlStatementFaultHooks;
@@ -28,4 +31,5 @@ private:
     int occurrence_;
     std::atomic<int> matches_ = 0;
     std::atomic<bool> fired_ = false;
+    std::atomic<int> connectionsOpened_ = 0;
 };

@@ -14,6 +14,25 @@
 #include "framework/ui/controls/StyledFormats.h"
 #include "framework/ui/controls/TextEditorAdapter.h"
 
+namespace {
+
+// Laying out a word wider than the field searches to its end for a break on
+// every line it fills: a 1 MB line without spaces took minutes. A text that
+// holds a run this long without white space wraps anywhere instead, which
+// lays out in one pass; any other text keeps wrapping between words.
+constexpr size_t kLongestWrappedWord = 1000;
+
+bool holdsUnbreakableRun(const std::string& text) {
+    size_t run = 0;
+    for (const char c : text) {
+        run = (c == ' ' || c == '\t' || c == '\r' || c == '\n') ? 0 : run + 1;
+        if (run > kLongestWrappedWord) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 bool EditField::isStyled() const { return Styled.get() && textEdit() != nullptr; }
 
 TextStyle EditField::fieldStyle() const {
@@ -52,6 +71,11 @@ void EditField::setStyledText(const ::StyledText& value) {
 // The caret goes to the start with no typing style left from the old text.
 void EditField::loadText(const ::StyledText& value) {
     QTextDocument& document = *textEdit()->document();
+    const QTextOption::WrapMode wrap = holdsUnbreakableRun(value.Text()) ? QTextOption::WrapAnywhere : QTextOption::WordWrap;
+    if (textEdit()->wordWrapMode() != wrap) {
+        document.clear();  // the old text is not laid out again in the new mode
+        textEdit()->setWordWrapMode(wrap);
+    }
     loadStyledText(document, value);
     textEdit()->setTextCursor(QTextCursor(&document));
 }

@@ -9,6 +9,7 @@
 #include "framework/graphics/ImageGraphics.h"
 #include "framework/graphics/Picture.h"
 #include "tests/framework/graphics/PixelProbe.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -291,6 +292,22 @@ TEST(Picture, AFortyEightMegapixelPhotoIsDecodedScaledDown) {
     EXPECT_NEAR(double(picture->Width()) / picture->Height(), 8000.0 / 6000.0, 0.01);
     EXPECT_TRUE(near(colorAt(picture->image(), picture->Width() / 4, 100), 0xFF0000));
     EXPECT_TRUE(near(colorAt(picture->image(), picture->Width() * 3 / 4, 100), 0x0000FF));
+}
+
+// Only JPEG decodes scaled down; a picture of another format that claims
+// more than the cap in its header is refused before it is decoded at that
+// size: a 35-byte GIF or a 70-byte BMP of 29 megapixels.
+TEST(Picture, APictureOfAnotherFormatAboveTheCapIsRefusedOnItsHeader) {
+    for (const char* name : {"claims_huge_screen.gif", "no_screen_huge_frame.gif", "claims_huge.bmp"}) {
+        const std::string bytes = readBytes(fuzzCorpusFolder("picture") / name);
+        int32_t width = 0, height = 0;
+        EXPECT_FALSE(Picture::dataSize(bytes, width, height)) << name;
+        EXPECT_FALSE(Picture::fromData(bytes)) << name;
+    }
+    QImage large(4096, 4097, QImage::Format_RGB32);
+    large.fill(QColor(0, 128, 0));
+    EXPECT_FALSE(Picture::fromData(encoded(large, "png"))) << "one row past the cap";
+    EXPECT_TRUE(Picture::fromData(encoded(large.copy(0, 0, 4096, 4096), "png"))) << "at the cap";
 }
 
 // A photo drawn small is decoded at the size asked and no larger; its size
