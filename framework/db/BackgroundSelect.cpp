@@ -35,7 +35,7 @@ struct Request {
     int32_t busyTimeout = 0;
     std::string sql;
     std::vector<SQLValue> params;
-    std::string bindError;  // a value that cannot be bound fails the select
+    std::string failure;  // known before reading (a value that cannot be bound, a replaced file): fails the select
     std::optional<SplitSelect> split;
     bool waited = false;  // Read waits for the rows: they are answered, not posted
     BackgroundSelect::Prepare prepare;
@@ -133,9 +133,13 @@ void BackgroundSelect::hand(REALSQLDatabase& db, const std::string& sql, const s
     request.file = db.connection_->file();
     request.busyTimeout = db.connection_->busyTimeout();
     request.sql = sql;
-    for (size_t i = 0; i < values.size() && request.bindError.empty(); ++i) {
+    // Connections opened before another program renamed a file over the
+    // database's path still read the held file; the select fails all the
+    // same, so the program learns of the replacement at its next read.
+    if (db.connection_->fileReplaced()) request.failure = kFileReplaced;
+    for (size_t i = 0; i < values.size() && request.failure.empty(); ++i) {
         if (std::optional<SQLValue> value = sqlValueFromVariant(values[i])) request.params.push_back(std::move(*value));
-        else request.bindError = "Value " + std::to_string(i + 1) + " cannot be stored in a database.";
+        else request.failure = "Value " + std::to_string(i + 1) + " cannot be stored in a database.";
     }
     shared_->startGeneration = request.generation;
     shared_->startChanges = db.connection_->totalChanges();
@@ -259,8 +263,8 @@ void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
             request = std::move(*shared->next);
             shared->next.reset();
         }
-        if (!request.bindError.empty()) {
-            finish(shared, request, nullptr, request.bindError);
+        if (!request.failure.empty()) {
+            finish(shared, request, nullptr, request.failure);
             continue;
         }
         if (openPath != request.path || openGeneration != request.generation) closeAll(connections);

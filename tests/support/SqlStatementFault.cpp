@@ -24,6 +24,8 @@ struct SqlStatementFaultHooks {
         if (type != SQLITE_TRACE_STMT || !fault || !x) return 0;
         const std::string text = static_cast<const char*>(x);
         if (text.rfind("--", 0) == 0) return 0;  // a trigger's inner statement
+        if (fault->where_ == SqlStatementFault::Where::ThisThread && std::this_thread::get_id() != fault->owner_)
+            return 0;
         const bool match = lowered(text).find(fault->pattern_) != std::string::npos;
         if (match && ++fault->matches_ == fault->occurrence_) {
             fault->fired_ = true;
@@ -43,8 +45,8 @@ using EntryPoint = void (*)();
 EntryPoint entryPoint() { return reinterpret_cast<EntryPoint>(&SqlStatementFaultHooks::onOpen); }
 }  // namespace
 
-SqlStatementFault::SqlStatementFault(std::string pattern, int occurrence)
-    : pattern_(lowered(std::move(pattern))), occurrence_(occurrence) {
+SqlStatementFault::SqlStatementFault(std::string pattern, int occurrence, Where where)
+    : pattern_(lowered(std::move(pattern))), occurrence_(occurrence), where_(where) {
     active = this;
     sqlite3_auto_extension(entryPoint());
 }

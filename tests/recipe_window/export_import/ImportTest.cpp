@@ -187,7 +187,8 @@ TEST_F(ImportTest, AFailedStoreLeavesNothingOfTheImportAndSaysWhy) {
 }
 
 TEST_F(ImportTest, AFailedCommitRollsTheImportBackAndSaysWhy) {
-    SqlStatementFault fault("commit", 2);  // the first commits the test's own file
+    // The first commits the test's own file.
+    SqlStatementFault fault("commit", 2, SqlStatementFault::Where::ThisThread);
     start({recipe("Bread", "", 0, std::string("Knead"))});
     ui.dialogs().expectMsgBox("Error IM004: The imported text could not be stored.\rinterrupted");
     ASSERT_TRUE(dropFiles({file("Pasta.txt", "Boil water")}));
