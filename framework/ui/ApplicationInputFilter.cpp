@@ -1,11 +1,13 @@
 #include "framework/ui/ApplicationInputFilter.h"
 
 #include "framework/runtime/Services.h"
+#include "framework/ui/DropConversion.h"
 #include "framework/ui/UserAction.h"
 #include "framework/ui/KeyMapping.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace {
 class ApplicationInputFilter : public QObject {
@@ -34,6 +36,18 @@ public:
                 break;
             }
             case QEvent::ApplicationDeactivate: services().heldKeys.releaseAll(); break;
+            // The drag as the window system brings it to a window: one drag
+            // from entering to leaving or being dropped (DropConversion).
+            case QEvent::DragEnter:
+                if (obj->isWindowType()) dragEnteredWindow();
+                break;
+            case QEvent::DragLeave:
+                if (obj->isWindowType()) dragLeftWindow();
+                break;
+            case QEvent::Drop:
+                // Over once the window's widgets have taken it.
+                if (obj->isWindowType()) QTimer::singleShot(0, qApp, dragLeftWindow);
+                break;
             default: break;
         }
         return QObject::eventFilter(obj, event);

@@ -68,3 +68,32 @@ def test_files_dropped_on_the_name_or_the_keywords_become_recipes_and_the_fields
     d.quit()
     rows[2] = ("Soup.txt", None, "Hot Leek soup\rSimmer.")
     check_equal(d.recipes("recipeName, recipeKeywords, recipeText"), rows, "recipes after quitting")
+
+
+def test_a_file_dropped_while_the_window_stores_a_large_edit_is_not_lost(d):
+    # Switching to the file manager stores the edit of a 20 MB recipe, which holds the window for
+    # seconds. The drag crosses the recipe text towards the list meanwhile, and the desktop hands its
+    # moves and its drop over once the window is free. The file must end up somewhere: as a recipe
+    # of its own when the drop lands on the list, or as text at the drop point when the window last
+    # saw the pointer over the recipe text (it takes text files there).
+    line = "2 cups of flour, sifted twice, then folded into the butter\r"
+    text = line * (20 * 1024 * 1024 // len(line))
+    d.build_database([{"name": "Big Book", "text": text}])
+    dropped = d.write_file("Pie.txt", "Pie crust")
+    d.start()
+    d.click("RecipeText")
+    d.key("ctrl+Home")
+    d.type("A")
+    d.drag_file_from_outside(dropped, centre(d.control("recipeList")))
+    d.no_box()
+    d.quit()
+    rows = d.recipes("recipeName, recipeText")
+    check_equal(rows[0][0], "Big Book", "the large recipe keeps its name")
+    stored = rows[0][1]
+    if len(rows) == 2:
+        check_equal(rows[1], ("Pie.txt", "Pie crust"), "the dropped file became a recipe")
+        check(stored == "A" + text, "the edit was stored and nothing else changed the large recipe")
+    else:
+        check_equal(len(rows), 1, "one recipe besides the large one at most")
+        check(stored.count("Pie crust") == 1 and stored.replace("Pie crust", "", 1) == "A" + text,
+              "the dropped file's text went once into the large recipe, beside the stored edit")

@@ -9,6 +9,12 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMimeData>
+#include <QUrl>
+#include <QWindow>
+#include <QWidget>
+#include <qpa/qplatformdrag.h>
+#include <qpa/qwindowsysteminterface.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -95,6 +101,50 @@ TEST(Drops, FilesDroppedOnTheWindowItselfComeAsOneItemEach) {
     w.finishBuilding();
     EXPECT_TRUE(ui.dropOnWindow(w, DropData{std::nullopt, {"/tmp/a.text", "/tmp/b.text"}, nullptr}, 200, 150));
     EXPECT_EQ(w.log, (std::vector<std::string>{"window:/tmp/a.text;/tmp/b.text;"}));
+}
+
+namespace {
+// A drag's data as another program serves it: fetched anew at every ask, and
+// here answering nothing after its first answer, as it can when the window
+// was held up while the drag came in.
+class DataGoneAfterFirstAsk : public QMimeData {
+public:
+    explicit DataGoneAfterFirstAsk(const QString& path) : path_(path) {}
+    QStringList formats() const override { return {"text/uri-list"}; }
+    bool hasFormat(const QString& type) const override { return type == "text/uri-list"; }
+
+protected:
+    QVariant retrieveData(const QString&, QMetaType) const override {
+        if (asked_++ > 0) return {};
+        return QVariant(QList<QVariant>{QUrl::fromLocalFile(path_)});
+    }
+
+private:
+    QString path_;
+    mutable int asked_ = 0;
+};
+}  // namespace
+
+// The window system's drag events reach the window (not a widget): the drag
+// enters over the window, crosses the photo, which takes no text file, and is
+// dropped back on the window.
+TEST(Drops, AFileDraggedInFromAnotherProgramIsStillThatFileAtTheDropWhenItsDataLaterComesBackEmpty) {
+    UiDriver ui;
+    RegisteredTypes types;
+    PhotoWindow w;
+    w.finishBuilding();
+    w.Show();
+    QWindow* window = w.contentWidget()->window()->windowHandle();
+    ASSERT_NE(window, nullptr);
+    const QPoint onWindow = w.contentWidget()->mapTo(w.contentWidget()->window(), QPoint(200, 150));
+    const QPoint onPhoto = w.contentWidget()->mapTo(w.contentWidget()->window(), QPoint(50, 50));
+    DataGoneAfterFirstAsk data("/tmp/pie.text");
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    for (const QPoint& at : {onWindow, onPhoto, onWindow})
+        QWindowSystemInterface::handleDrag(window, &data, at, actions, Qt::LeftButton, Qt::NoModifier);
+    const auto dropped = QWindowSystemInterface::handleDrop(window, &data, onWindow, actions, Qt::LeftButton, Qt::NoModifier);
+    EXPECT_TRUE(dropped.isAccepted());
+    EXPECT_EQ(w.log, (std::vector<std::string>{"window:/tmp/pie.text;"}));
 }
 
 
