@@ -19,6 +19,7 @@ namespace {
 constexpr char kReceived = 'r';
 constexpr int kCheckMilliseconds = 1000;
 constexpr char kConfirmed = 'c';
+constexpr char kQueued = 'q';
 const char* const kPendingID = "handOverID";
 const char* const kPendingPaths = "handOverPaths";
 
@@ -41,9 +42,11 @@ struct HandOverServer::Thread : QThread {
     bool listening = false;
 
     // First the launch's identity and documents, answered with kReceived;
-    // then its kConfirmed, after which the documents are delivered. A launch
-    // that gave up waiting (this copy was stopped or hung) never confirms,
-    // so what it told its user had not been opened is never opened later.
+    // then its kConfirmed, after which the documents are queued for the main
+    // thread and kQueued answers. A launch that gave up waiting (this copy
+    // was stopped or hung) never confirms, so what it told its user had not
+    // been opened is never opened later; one whose confirmation came after
+    // the server stopped hears no kQueued and tries again elsewhere.
     void read(QLocalSocket& socket, QSet<QString>& seen) {
         if (!socket.property(kPendingID).isValid()) {
             QDataStream in(&socket);
@@ -59,13 +62,22 @@ struct HandOverServer::Thread : QThread {
         }
         if (socket.bytesAvailable() < 1 || socket.read(1) != QByteArray(1, kConfirmed)) return;
         const QString id = socket.property(kPendingID).toString();
-        if (seen.contains(id)) return;  // a repeat of a hand-over delivered already
+        if (seen.contains(id)) {  // a repeat of a hand-over delivered already
+            answerQueued(socket);
+            return;
+        }
         seen.insert(id);
         std::vector<std::string> documents;
         for (const QByteArray& p : socket.property(kPendingPaths).value<QList<QByteArray>>())
             documents.push_back(p.toStdString());
         QMetaObject::invokeMethod(&receiver, [deliver = deliver, documents] { deliver(documents); },
                                   Qt::QueuedConnection);
+        answerQueued(socket);
+    }
+
+    static void answerQueued(QLocalSocket& socket) {
+        socket.write(&kQueued, 1);
+        socket.flush();
     }
 
     // The socket's file as this server made it: a file removed, or another
@@ -120,11 +132,21 @@ struct HandOverServer::Thread : QThread {
 
 HandOverServer::HandOverServer(Delivery deliver) : deliver_(std::move(deliver)) {}
 
-HandOverServer::~HandOverServer() {
-    if (thread_) {
-        thread_->quit();
-        thread_->wait();
-    }
+// Deliveries still queued go with the server: the program has ended.
+HandOverServer::~HandOverServer() { endThread(); }
+
+void HandOverServer::endThread() {
+    if (!thread_) return;
+    // The thread's loop ends between two events, so a hand-over is either
+    // queued and answered or left unanswered; its sockets close with it.
+    thread_->quit();
+    thread_->wait();
+}
+
+void HandOverServer::stop() {
+    if (!thread_) return;
+    endThread();
+    QCoreApplication::sendPostedEvents(&thread_->receiver, QEvent::MetaCall);
 }
 
 bool HandOverServer::listen(const std::string& path) {
@@ -148,5 +170,6 @@ bool HandOverServer::handOver(const std::string& path, const std::string& handOv
     if (!socket.waitForBytesWritten(answerMilliseconds)) return false;
     if (!socket.waitForReadyRead(answerMilliseconds) || socket.read(1) != QByteArray(1, kReceived)) return false;
     socket.write(&kConfirmed, 1);
-    return socket.waitForBytesWritten(answerMilliseconds);
+    if (!socket.waitForBytesWritten(answerMilliseconds)) return false;
+    return socket.waitForReadyRead(answerMilliseconds) && socket.read(1) == QByteArray(1, kQueued);
 }

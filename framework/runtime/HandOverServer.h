@@ -7,7 +7,10 @@
 //
 // A launch tags its hand-over with an identity of its own and may send it
 // again when it saw no answer; a repeat is answered but not delivered again,
-// so each handed-over document is opened exactly once.
+// so each handed-over document is opened exactly once. A launch counts its
+// documents as taken only once the server has answered that they are on the
+// main thread's queue; a server that stops (the copy is ending) answers no
+// more, and the launch goes on trying until it can run on its own.
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,12 +32,20 @@ public:
     // (checked every second).
     bool listen(const std::string& path);
 
+    // Takes no more hand-overs: the socket closes, and a launch that had not
+    // been answered yet finds nobody. Documents already answered for are
+    // delivered now, before this returns, so the copy can name what it will
+    // not open.
+    void stop();
+
     // A launch's side: hands `documents` to the server at `path` under
     // `handOverID`; True once the server answered that it has them.
     static bool handOver(const std::string& path, const std::string& handOverID,
                          const std::vector<std::string>& documents, int answerMilliseconds);
 
 private:
+    void endThread();
+
     struct Thread;
     std::unique_ptr<Thread> thread_;
     Delivery deliver_;

@@ -5,7 +5,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -14,9 +13,12 @@ const char* const kInterface = "org.freedesktop.Application";
 const char* const kObjectPath = "/org/larderwise/Larderwise";
 
 // Runs `deliver` from the event loop, never inside the bus handler, so what
-// it shows cannot keep the caller waiting for its reply.
-void deliverLater(const SessionBusApplication::Delivery& deliver, std::vector<std::string> documents) {
-    QTimer::singleShot(0, qApp, [deliver, documents = std::move(documents)] { deliver(documents); });
+// it shows cannot keep the caller waiting for its reply. Queued on the
+// object that answered, so stopping can deliver what is still queued.
+void deliverLater(QObject* answered, const SessionBusApplication::Delivery& deliver,
+                  std::vector<std::string> documents) {
+    QMetaObject::invokeMethod(answered, [deliver, documents = std::move(documents)] { deliver(documents); },
+                              Qt::QueuedConnection);
 }
 
 class ApplicationObject : public QDBusVirtualObject {
@@ -44,9 +46,9 @@ public:
                 const QUrl url(uri);
                 if (url.isLocalFile()) documents.push_back(url.toLocalFile().toStdString());
             }
-            deliverLater(deliver_, std::move(documents));
+            deliverLater(this, deliver_, std::move(documents));
         } else if (member == QLatin1String("Activate")) {
-            deliverLater(deliver_, {});
+            deliverLater(this, deliver_, {});
         } else if (member != QLatin1String("ActivateAction")) {
             return false;  // the bus answers "unknown method"
         }
@@ -85,11 +87,19 @@ SessionBusApplication::SessionBusApplication(const std::string& key, Delivery de
     impl_->object.reset();
 }
 
-SessionBusApplication::~SessionBusApplication() {
+SessionBusApplication::~SessionBusApplication() { unregister(); }
+
+void SessionBusApplication::unregister() {
     if (impl_->service.isEmpty()) return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.unregisterObject(kObjectPath);
     if (bus.interface()) bus.interface()->unregisterService(impl_->service);
+    impl_->service.clear();
+}
+
+void SessionBusApplication::stop() {
+    unregister();
+    if (impl_->object) QCoreApplication::sendPostedEvents(impl_->object.get(), QEvent::MetaCall);
 }
 
 bool SessionBusApplication::registered() const { return !impl_->service.isEmpty(); }

@@ -22,8 +22,14 @@ public:
     SessionBusApplication& operator=(const SessionBusApplication&) = delete;
 
     bool registered() const;
+    // Leaves the bus, so the desktop reaches this copy no more (it starts a
+    // launch of its own instead), and delivers now what the bus handed over
+    // and is still queued.
+    void stop();
 
 private:
+    void unregister();
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -126,6 +126,11 @@ SingleInstance::Outcome SingleInstance::claim(const std::vector<std::string>& do
     }
 }
 
+void SingleInstance::stopTakingDocuments() {
+    if (impl_->server) impl_->server->stop();
+    if (impl_->bus) impl_->bus->stop();
+}
+
 std::string SingleInstance::instanceKey(const std::string& applicationName, const std::string& dataFolderPath) {
     const QByteArray path = QFileInfo(QString::fromStdString(dataFolderPath)).absoluteFilePath().toUtf8();
     const QByteArray named = QByteArray::fromStdString(applicationName) + '\0' + path;

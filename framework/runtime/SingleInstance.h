@@ -51,6 +51,11 @@ public:
     // the current folder) to the copy already running. Later launches reach
     // `deliver` from the event loop.
     Outcome claim(const std::vector<std::string>& documents, Delivery deliver);
+    // The running copy is ending: it takes no more documents, and those
+    // handed over and still queued reach `deliver` before this returns. The
+    // lock stays held until the copy is gone; a launch meanwhile waits for it
+    // and then runs on its own.
+    void stopTakingDocuments();
 
     // How long a launch keeps trying to hand over before it gives up.
     static constexpr int kPatienceMilliseconds = 20000;

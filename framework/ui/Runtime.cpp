@@ -23,6 +23,7 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -38,6 +39,8 @@ struct State {
     // handed them over has ended as if they were opened.
     std::vector<std::string> unopened;
     std::string applicationName;
+    // Closes the doors later launches and the desktop hand documents through.
+    std::function<void()> stopTakingDocuments;
 };
 
 State& state() {
@@ -159,6 +162,7 @@ int run(int argc, char** argv, const StartupSteps& steps) {
                                                     data + "/" + steps.singleInstanceName);
         switch (instance->claim(documents, deliverHandedOver)) {
             case SingleInstance::Outcome::Run:
+                state().stopTakingDocuments = [copy = instance.get()] { copy->stopTakingDocuments(); };
                 break;
             case SingleInstance::Outcome::HandedOver:
                 return 0;
@@ -170,7 +174,10 @@ int run(int argc, char** argv, const StartupSteps& steps) {
                 return 1;
         }
     }
-    if (!startOrReport(steps, documents)) return 1;
+    if (!startOrReport(steps, documents)) {
+        state().stopTakingDocuments = nullptr;
+        return 1;
+    }
     SessionEnd::eventLoopRunning(true);
     int code = QApplication::exec();
     SessionEnd::eventLoopRunning(false);
@@ -181,6 +188,7 @@ int run(int argc, char** argv, const StartupSteps& steps) {
         runShutdown();
         code = quitCode();
     }
+    state().stopTakingDocuments = nullptr;  // the running copy's lock and server end with `instance`
     if (steps.releaseGlobals) guarded([&] { steps.releaseGlobals(); });
     releaseEverything();
     return code;
@@ -238,7 +246,10 @@ void runShutdown() {
         if (WindowList::contains(w) && !w->isClosing()) guarded([&] { w->Close(); });
     // (c) The application's Close, once.
     if (Application* app = currentApplication()) guarded([&] { app->handleClose(); });
-    // Documents it was given and never opened are named before it goes.
+    // Documents it was given and never opened are named before it goes:
+    // from here on a launch gets no answer and waits to run on its own, and
+    // what was handed over before joins the names.
+    if (auto stop = std::exchange(s.stopTakingDocuments, nullptr)) stop();
     tellUnopenedDocuments();
     // (d) End the loop with the code.
     if (services().exitLoop) services().exitLoop(s.code);

@@ -4,7 +4,7 @@ import sqlite3
 import subprocess
 import time
 
-from desktop import HANG, check, check_equal
+from desktop import HANG, _end_with_the_driver, check, check_equal
 
 
 def launch_again(d, *args, **changes):
@@ -85,8 +85,24 @@ def test_a_document_handed_over_to_a_start_that_then_ends_is_named_before_it_goe
     d.answer("Quit. I will move 'recipes.rsd' back.")
     told = d.box()
     check("Pie.txt" in told["text"] and "before opening" in told["text"], f"the file is named: {told['text']!r}")
+    # A launch made while the ending copy names them is not told its document was taken: it waits
+    # for that copy to go, then runs on its own and opens the document itself.
+    d.write_file("Late.txt", "Late supper")
+    late_probe = os.path.join(d.scratch, "late-probe.json")
+    late = subprocess.Popen([os.path.join(d.build_dir, "bin", "larderwise"), "Late.txt"], cwd=d.home,
+                            env=dict(d.env, QT_QPA_PLATFORM="xcb", LARDERWISE_DESKTOP_PROBE=late_probe),
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=_end_with_the_driver)
+    d.processes.append(late)
     d.answer("OK")
     check_equal(d.wait_exit(), 0, "the first copy's exit code")
+    d.program, d.probe_path = late, late_probe
+    check("recipeDB.rsd not found" in d.box()["text"], "the late launch runs on its own and asks about the database")
+    d.answer("Create a new database")
+    d.answer("OK")
+    d.window("Larderwise")
+    d.wait_idle()
+    check_equal(d.recipes("recipeName, recipeText"), [("Late.txt", "Late supper")], "the late launch's document")
+    d.quit()
 
 
 def test_a_document_handed_over_while_a_locked_database_is_waited_for_is_named_after_db001(d):

@@ -56,12 +56,16 @@ TEST(RunningCopyLockTest, ALockFileRemovedUnderTheRunningCopyLeavesTheOtherToDec
     }
 }
 
-TEST(HandOverServerTest, ARepeatedHandOverIsAnsweredButOpenedOnce) {
+// A running copy's server in a folder of its own, recording what it delivers.
+struct HandOverServerTest : ::testing::Test {
     QTemporaryDir dir;
     std::vector<std::vector<std::string>> delivered;
-    HandOverServer server([&](const std::vector<std::string>& documents) { delivered.push_back(documents); });
+    HandOverServer server{[this](const std::vector<std::string>& documents) { delivered.push_back(documents); }};
     const std::string path = (dir.path() + "/hand-over.socket").toStdString();
-    ASSERT_TRUE(server.listen(path));
+    void SetUp() override { ASSERT_TRUE(server.listen(path)); }
+};
+
+TEST_F(HandOverServerTest, ARepeatedHandOverIsAnsweredButOpenedOnce) {
     EXPECT_TRUE(HandOverServer::handOver(path, "launch-1", {"/a.txt", "/b.txt"}, 5000));
     EXPECT_TRUE(HandOverServer::handOver(path, "launch-1", {"/a.txt", "/b.txt"}, 5000));  // its answer was lost, say
     EXPECT_TRUE(HandOverServer::handOver(path, "launch-2", {}, 5000));
@@ -75,6 +79,18 @@ TEST(HandOverServerTest, ARepeatedHandOverIsAnsweredButOpenedOnce) {
     const std::vector<std::vector<std::string>> expected = {{"/a.txt", "/b.txt"}, {}};
     EXPECT_EQ(delivered, expected);
     EXPECT_FALSE(HandOverServer::handOver((dir.path() + "/nobody.socket").toStdString(), "launch-3", {}, 1000));
+}
+
+// A copy that is ending names what it will not open: what it answered for is
+// delivered as it stops, without another turn of the loop, and a launch after
+// that is not told its documents were taken.
+TEST_F(HandOverServerTest, AStoppedServerDeliversWhatItAnsweredForAndTakesNothingMore) {
+    EXPECT_TRUE(HandOverServer::handOver(path, "launch-1", {"/a.txt"}, 5000));
+    server.stop();
+    EXPECT_EQ(delivered, (std::vector<std::vector<std::string>>{{"/a.txt"}}));
+    EXPECT_FALSE(HandOverServer::handOver(path, "launch-2", {"/b.txt"}, 1000));
+    for (int turns = 0; turns < 50; ++turns) QCoreApplication::processEvents();
+    EXPECT_EQ(delivered.size(), 1U);
 }
 
 }  // namespace
