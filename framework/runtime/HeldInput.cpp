@@ -38,7 +38,8 @@ bool isHeldInput(const QObject& receiver, QEvent::Type type) {
 
 struct Held {
     QPointer<QObject> receiver;
-    std::unique_ptr<QEvent> event;
+    std::unique_ptr<QEvent> event;   // an event to send again, or
+    std::function<void()> deliver;   // what a drop does
 };
 
 class Holder : public QObject {
@@ -47,7 +48,7 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!isHeldInput(*watched, event->type())) return false;
-        held.push_back({QPointer<QObject>(watched), std::unique_ptr<QEvent>(event->clone())});
+        held.push_back({QPointer<QObject>(watched), std::unique_ptr<QEvent>(event->clone()), nullptr});
         return true;
     }
 };
@@ -85,9 +86,22 @@ void HeldInput::release() {
     qApp->removeEventFilter(ending.get());
     for (Held& h : ending->held) {
         if (!h.receiver) continue;
+        // The desktop was told a drop was taken: it is never thrown away.
+        if (h.deliver) {
+            h.deliver();
+            continue;
+        }
         QWindow* window = windowOf(*h.receiver);
         if (window && QGuiApplicationPrivate::instance()->isWindowBlocked(window)) continue;
         QCoreApplicationPrivate::setEventSpontaneous(h.event.get(), true);
         QCoreApplication::sendEvent(h.receiver, h.event.get());
     }
+}
+
+void HeldInput::hold(QObject& target, std::function<void()> deliver) {
+    if (!holder) {
+        deliver();
+        return;
+    }
+    holder->held.push_back({QPointer<QObject>(&target), nullptr, std::move(deliver)});
 }

@@ -7,6 +7,10 @@
 // back delivers it only with the next event from the window system, which
 // for a job ending in a box is the box's own: the keys went to the box and
 // the clicks on the window behind it were thrown away.
+#include <functional>
+
+class QObject;
+
 namespace HeldInput {
 // From now on user input waits (a second call changes nothing). It is
 // delivered by release(), or, for a job that ends without saying so, once
@@ -15,4 +19,10 @@ void hold();
 // Delivers what waited, in order, and stops holding. Input for a window a
 // modal box now blocks is dropped, as the toolkit drops it.
 void release();
+// A drop made while a job runs: the desktop has been told it was taken, and
+// `deliver` runs in its place among the held input (at once when nothing
+// is held), even for a window a modal box blocks by then: the desktop was
+// told the drop was taken. `target` is the widget it was dropped on; a drop
+// on a widget gone by then goes with it.
+void hold(QObject& target, std::function<void()> deliver);
 }  // namespace HeldInput

@@ -1,4 +1,5 @@
 #include "framework/ui/ControlInputFilter.h"
+#include "framework/runtime/HeldInput.h"
 
 #include "framework/ui/ExceptionRouting.h"
 #include "framework/ui/FocusModel.h"
@@ -156,7 +157,11 @@ public:
                 const auto item = dragItemFromMime(*e->mimeData());
                 if (!control_->dropTarget().wants(*item)) return false;
                 e->acceptProposedAction();
-                InputDispatch::drop(*control_, item, dragActionFrom(e->dropAction()));
+                // During a long job the drop waits with the user's other input.
+                HeldInput::hold(*receiver, [filter = QPointer<ControlInputFilter>(this), item,
+                                            action = dragActionFrom(e->dropAction())] {
+                    if (filter && filter->control_->widget()) InputDispatch::drop(*filter->control_, item, action);
+                });
                 return true;
             }
             default: return false;

@@ -1,6 +1,7 @@
 #include "framework/ui/WindowWidget.h"
 
 #include "framework/ui/ExceptionRouting.h"
+#include "framework/runtime/HeldInput.h"
 #include "framework/graphics/Picture.h"
 #include "framework/ui/DropConversion.h"
 #include "framework/ui/InputDispatch.h"
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QResizeEvent>
 
 // The client area. Its size is the window's Width/Height; a size Qt gives it
@@ -57,7 +59,10 @@ protected:
         const auto item = dragItemFromMime(*event->mimeData());
         if (!owner || !InputDispatch::windowTakesDrag(*owner, *item)) return event->ignore();
         event->acceptProposedAction();
-        InputDispatch::windowDrop(*owner, item, dragActionFrom(event->dropAction()));
+        // During a long job the drop waits with the user's other input.
+        HeldInput::hold(*this, [window = QPointer<WindowContent>(this), item, action = dragActionFrom(event->dropAction())] {
+            if (window && window->top_.owner_) InputDispatch::windowDrop(*window->top_.owner_, item, action);
+        });
     }
     void paintEvent(QPaintEvent* event) override {
         Window* owner = top_.owner_;

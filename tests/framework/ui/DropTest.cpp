@@ -1,6 +1,7 @@
 // Drops reach DragOver and DropObject only for what the target registered.
 #include "framework/files/FileType.h"
 #include "framework/graphics/Picture.h"
+#include "framework/runtime/Services.h"
 #include "framework/ui/DragItem.h"
 #include "framework/ui/Window.h"
 #include "tests/support/ProbeControl.h"
@@ -101,6 +102,24 @@ TEST(Drops, FilesDroppedOnTheWindowItselfComeAsOneItemEach) {
     w.finishBuilding();
     EXPECT_TRUE(ui.dropOnWindow(w, DropData{std::nullopt, {"/tmp/a.text", "/tmp/b.text"}, nullptr}, 200, 150));
     EXPECT_EQ(w.log, (std::vector<std::string>{"window:/tmp/a.text;/tmp/b.text;"}));
+}
+
+// A drop during a long job (an export turning the loop) is taken at once,
+// as the desktop needs its answer, but its handler waits with the keys and
+// clicks for the job to end: no handler runs inside another.
+TEST(Drops, ADropDuringALongJobIsTakenAndHandledOnceTheJobEnds) {
+    UiDriver ui;
+    RegisteredTypes types;
+    PhotoWindow w;
+    w.finishBuilding();
+    resetServices();  // the program's own turns of the loop, which hold the user's input
+    yieldToEventLoop();
+    EXPECT_TRUE(ui.dropOnWindow(w, DropData{std::nullopt, {"/tmp/pie.text"}, nullptr}, 200, 150));
+    auto picture = Picture::fromImage(QImage(12, 7, QImage::Format_ARGB32));
+    EXPECT_TRUE(ui.drop(*w.photo, DropData{std::nullopt, {}, picture}));
+    EXPECT_TRUE(w.log.empty());
+    deliverHeldInput();
+    EXPECT_EQ(w.log, (std::vector<std::string>{"window:/tmp/pie.text;", "photo:picture 12"}));
 }
 
 namespace {
