@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include "app/Larderwise.h"
+#include "framework/data/MemoryBlock.h"
 #include "framework/graphics/Picture.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/db/SplitSelect.h"
@@ -13,7 +14,10 @@
 #include "tests/support/SqlStatementFault.h"
 #include "tests/support/TestDatabase.h"
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -294,6 +298,34 @@ TEST_F(MainWindowTest, ASearchsListReachesTheViewInOneReset) {
     EXPECT_EQ(w().recRowID, 1);
     EXPECT_EQ(static_cast<ListboxTag>(w().recipeList->CellTag(1, 0)).Int64Value(), 4);
     EXPECT_EQ(w().recipeList->Cell(1, 1).str(), "4");
+}
+
+// Freeing the rows of a long list would hold up the event loop longer than
+// a key may wait: the rows a search or a refill replaces are freed on the
+// search's thread, which also finds the row to select.
+TEST_F(MainWindowTest, TheRowsAListReplacesAreFreedOffTheEventLoop) {
+    start(kPies);
+    const std::thread::id loop = std::this_thread::get_id();
+    for (const bool bySearch : {true, false}) {
+        SCOPED_TRACE(bySearch ? "a search" : "a refill");
+        std::atomic<bool> freed{false}, freedOnTheLoop{false};
+        // A tag only the list holds goes with the rows that hold it.
+        std::shared_ptr<MemoryBlock> marker(new MemoryBlock(1), [&, loop](MemoryBlock* block) {
+            freedOnTheLoop = std::this_thread::get_id() == loop;
+            delete block;
+            freed = true;
+        });
+        w().recipeList->RowTag(0) = Variant(std::move(marker));
+        if (bySearch) search("pie");
+        else w().updateFoundList(4, "");
+        for (int waited = 0; !freed && waited < 30'000; ++waited)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ASSERT_TRUE(freed);
+        EXPECT_FALSE(freedOnTheLoop);
+    }
+    EXPECT_EQ(w().recipeList->ListCount(), 4);
+    EXPECT_EQ(w().recRowID, 4) << "the refill selected the recipe it was asked to";
+    EXPECT_EQ(w().recipeList->ListIndex(), 3);
 }
 
 // Keys typed while a search reads reach the field at once; each one's
