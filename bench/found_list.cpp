@@ -16,6 +16,10 @@
 //   BM_StartUpAfterDelete/N     a start-up after one recipe was deleted against one
 //                               without free pages, and against a bare open and
 //                               list statement; peak memory of each
+//   BM_SearchSwap/N             a search whose list replaces a list of every recipe
+//                               (realistic recipes): the longest single turn of the
+//                               event loop from the key to the list and its first
+//                               recipe shown, and resident memory once idle
 //   BM_NameFieldLeave/N         leaving the name field: save, commit and refill
 //   BM_UpdateFoundListSorted/N  the same with the list sorted by its heading
 //   BM_StartUp/N                open the database, build and open the window
