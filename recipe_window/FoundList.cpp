@@ -32,6 +32,10 @@ struct FoundListRows {
     ListboxRows rows;
     int32_t selectRow = -1;
     bool built = false;
+    // The order the user chose by the list's heading, the rows sorted in it
+    // when built: column (-1 none) and direction.
+    int32_t sortedColumn = -1;
+    bool ascending = true;
 };
 
 namespace {
@@ -72,9 +76,23 @@ void letGo(BackgroundSelect& search, ListboxRows rows) {
     if (rows.count() > 0) search.Discard(std::make_shared<ListboxRows>(std::move(rows)));
 }
 
-// Builds the list's rows into `list` on the thread that read them.
-BackgroundSelect::Prepare buildInto(const std::shared_ptr<FoundListRows>& list, int64_t selectID) {
-    return [list, selectID](RecordSet& rows) { *list = listRows(rows, selectID); };
+// Builds the list's rows into `list` on the thread that read them, sorted
+// as the heading of `shownIn` shows (as Listbox::Sort sorts, and the row
+// to select followed), so the event loop need not sort 100,000 rows either.
+BackgroundSelect::Prepare buildInto(const std::shared_ptr<FoundListRows>& list, int64_t selectID,
+                                    const Listbox& shownIn) {
+    const int32_t column = shownIn.SortedColumn();
+    const bool ascending = shownIn.SortsAscending();
+    return [list, selectID, column, ascending](RecordSet& rows) {
+        *list = listRows(rows, selectID);
+        if (column < 0) return;
+        list->sortedColumn = column;
+        list->ascending = ascending;
+        const std::vector<int32_t> order = list->rows.sortByColumn(column, ascending);
+        const auto moved = std::find(order.begin(), order.end(), list->selectRow);
+        if (list->selectRow >= 0 && moved != order.end())
+            list->selectRow = static_cast<int32_t>(moved - order.begin());
+    };
 }
 
 }  // namespace
@@ -104,7 +122,7 @@ void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
         App().db->InTransaction()
             ? select(statement)
             : liveSearch_.Read(*App().db, statement.sql, statement.values, foundListSplit(searchWhere, text), error,
-                               buildInto(built, selectID));
+                               buildInto(built, selectID, *recipeList));
     if (!rows) {
         sayListQueryFailed();
         return;
@@ -146,7 +164,7 @@ void MainWindow::searchInBackground(const std::string& text, int64_t selectID) {
         [this, text, selectID, built](std::shared_ptr<RecordSet> rows, const std::string&) {
             showSearchResult(text, selectID, rows, built);
         },
-        buildInto(built, selectID));
+        buildInto(built, selectID, *recipeList));
 }
 
 void MainWindow::showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows,
@@ -198,8 +216,11 @@ void MainWindow::fillList(RecordSet& rows, int64_t selectID, FoundListRows* buil
         // rows it showed are freed on the search's thread.
         letGo(liveSearch_, recipeList->ReplaceRows(std::move(built->rows)));
         // Once the user has sorted by the heading, every refill comes in the
-        // order its mark shows, not in the order the query gave.
-        if (recipeList->SortedColumn() >= 0) {
+        // order its mark shows, not in the order the query gave: sorted when
+        // built unless the user sorted otherwise since.
+        const bool sortedAsShown = built->sortedColumn == recipeList->SortedColumn() &&
+                                   built->ascending == recipeList->SortsAscending();
+        if (recipeList->SortedColumn() >= 0 && !sortedAsShown) {
             recipeList->Sort();
             if (!selectNone) selectRow = std::max(0, rowOfRecipe(selectID));
         }

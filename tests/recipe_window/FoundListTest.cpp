@@ -300,6 +300,25 @@ TEST_F(MainWindowTest, ASearchsListReachesTheViewInOneReset) {
     EXPECT_EQ(w().recipeList->Cell(1, 1).str(), "4");
 }
 
+// Once the user sorted by the heading, a search's or a refill's rows come
+// sorted from the search's thread: the event loop resets the list once, as
+// for an unsorted list, and selects the recipe asked for where it landed.
+TEST_F(MainWindowTest, ASortedListsRowsAreSortedOnTheSearchsThread) {
+    start(kPies);
+    w().recipeList->userPressedHeader(0);
+    w().recipeList->userPressedHeader(0);  // descending
+    int resets = 0;
+    QObject::connect(w().recipeList->model(), &QAbstractItemModel::modelReset, [&] { ++resets; });
+    search("pie");
+    EXPECT_THAT(listedNames(), ElementsAre("pie crust", "Mom's Pie"));
+    EXPECT_EQ(resets, 1);
+    w().updateFoundList(2, "");
+    EXPECT_THAT(listedNames(), ElementsAre("pie crust", "Mom's Pie", "Bread", "Apple Tart"));
+    EXPECT_EQ(resets, 2);
+    EXPECT_EQ(w().recipeList->ListIndex(), 3);
+    EXPECT_EQ(w().recRowID, 2);
+}
+
 // Freeing the rows of a long list would hold up the event loop longer than
 // a key may wait: the rows a search or a refill replaces are freed on the
 // search's thread, which also finds the row to select.

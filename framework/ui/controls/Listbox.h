@@ -129,6 +129,8 @@ public:
     bool CellEditing() const { return editing(); }
     // Sorts by SortedColumn in its current direction.
     void Sort();
+    // That direction: whether SortedColumn sorts ascending.
+    bool SortsAscending() const;
 
     // --- events ------------------------------------------------------------
     Event<void()> Change;
