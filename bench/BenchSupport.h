@@ -36,6 +36,14 @@ inline double peakResidentMB() {
 }
 inline void resetPeakResident() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
+// The resident memory of this process now, in MB (Linux: VmRSS).
+inline double residentMB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return static_cast<double>(std::stoll(line.substr(6))) / 1024.0;
+    return 0;
+}
+
 // Message boxes are answered with OK, the three-button question with
 // `dialogChoice`, save dialogs with `saveAnswer`; everything else declines.
 class AnsweringUi : public UiService {

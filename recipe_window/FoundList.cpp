@@ -1,6 +1,7 @@
 // The found list: refilling it from the database, the live search, showing
 // the selected recipe and emptying the editors.
 #include <algorithm>
+#include <atomic>
 #include <initializer_list>
 
 #include "app/Larderwise.h"
@@ -10,6 +11,7 @@
 #include "framework/text/TextEncoding.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/db/RecordSet.h"
+#include "framework/db/SplitSelect.h"
 #include "framework/dialogs/MsgBox.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/ui/Application.h"
@@ -24,6 +26,18 @@
 
 std::string MainWindow::stringIn(const std::string& s) const { return ::stringIn(s); }
 
+// The list's rows built from a found list (on the search's thread, mostly)
+// and the row in them of the recipe to select, -1 when none holds it.
+struct FoundListRows {
+    ListboxRows rows;
+    int32_t selectRow = -1;
+    bool built = false;
+    // The order the user chose by the list's heading, the rows sorted in it
+    // when built: column (-1 none) and direction.
+    int32_t sortedColumn = -1;
+    bool ascending = true;
+};
+
 namespace {
 
 // Names, keywords and plain text written by older versions may be Mac Roman
@@ -36,20 +50,49 @@ std::string storedText(std::string bytes) {
 
 // The list's rows for a found list's rows: the name, the hidden rowID and
 // the rowID as the tag, written separately so a TAB in a name stays part of
-// the name. Touches no control, so the search's thread can build them.
-// `found` is the row of `selectID`, -1 when no row holds it.
-ListboxRows listRows(RecordSet& rows, int64_t selectID, int32_t& found) {
-    ListboxRows list;
-    const int32_t count = rows.RecordCount();
-    list.reserve(static_cast<size_t>(std::max(count, 0)));
-    for (int32_t i = 0; i < count; ++i, rows.MoveNext()) {
-        const int64_t rowID = rows.IdxField(2).Int64Value();
-        const int32_t row = list.add(storedText(rows.IdxField(1).StringValue()));
-        list.setCell(row, 1, std::to_string(rowID));
-        list.setCellTag(row, 0, Variant(rowID));
-        if (rowID == selectID) found = row;
-    }
+// the name, and the row of `selectID` noted. Touches no control, so the
+// search's thread can build them, on as many cores as read them.
+FoundListRows listRows(const RecordSet& rows, int64_t selectID) {
+    FoundListRows list;
+    list.built = true;
+    const int32_t count = std::max(rows.RecordCount(), 0);
+    list.rows.addEmpty(count);
+    std::atomic<int32_t> selectRow{-1};  // one row at most holds the rowID
+    inParts(count, [&](int32_t first, int32_t end) {
+        for (int32_t row = first; row < end; ++row) {
+            const int64_t rowID = rows.Int64At(row, 2);
+            list.rows.setCell(row, 1, std::to_string(rowID));  // the later cell first: one allocation for both
+            list.rows.setCell(row, 0, storedText(rows.StringAt(row, 1)));
+            list.rows.setCellTag(row, 0, Variant(rowID));
+            if (rowID == selectID) selectRow = row;
+        }
+    });
+    list.selectRow = selectRow;
     return list;
+}
+
+// Rows the list will not show are freed on the search's thread.
+void letGo(BackgroundSelect& search, ListboxRows rows) {
+    if (rows.count() > 0) search.Discard(std::make_shared<ListboxRows>(std::move(rows)));
+}
+
+// Builds the list's rows into `list` on the thread that read them, sorted
+// as the heading of `shownIn` shows (as Listbox::Sort sorts, and the row
+// to select followed), so the event loop need not sort 100,000 rows either.
+BackgroundSelect::Prepare buildInto(const std::shared_ptr<FoundListRows>& list, int64_t selectID,
+                                    const Listbox& shownIn) {
+    const int32_t column = shownIn.SortedColumn();
+    const bool ascending = shownIn.SortsAscending();
+    return [list, selectID, column, ascending](RecordSet& rows) {
+        *list = listRows(rows, selectID);
+        if (column < 0) return;
+        list->sortedColumn = column;
+        list->ascending = ascending;
+        const std::vector<int32_t> order = list->rows.sortByColumn(column, ascending);
+        const auto moved = std::find(order.begin(), order.end(), list->selectRow);
+        if (list->selectRow >= 0 && moved != order.end())
+            list->selectRow = static_cast<int32_t>(moved - order.begin());
+    };
 }
 
 }  // namespace
@@ -74,15 +117,18 @@ void MainWindow::updateFoundList(int64_t selectID, const std::string& text) {
     if (!commitPendingEdit()) return;  // the unsaved edit stays on screen
     const RecipeStatement statement = foundListStatement(searchWhere, text);
     std::string error;
+    auto built = std::make_shared<FoundListRows>();
     std::shared_ptr<RecordSet> rows =
         App().db->InTransaction()
             ? select(statement)
-            : liveSearch_.Read(*App().db, statement.sql, statement.values, foundListSplit(searchWhere, text), error);
+            : liveSearch_.Read(*App().db, statement.sql, statement.values, foundListSplit(searchWhere, text), error,
+                               buildInto(built, selectID, *recipeList));
     if (!rows) {
         sayListQueryFailed();
         return;
     }
-    fillList(*rows, selectID);
+    fillList(*rows, selectID, built.get());
+    letGo(liveSearch_, std::move(built->rows));  // unless the list took them
     // On screen before the next handler runs, however long that takes.
     UpdateNow();
 }
@@ -112,20 +158,17 @@ void MainWindow::searchInBackground(const std::string& text, int64_t selectID) {
     const RecipeStatement statement = foundListStatement(searchWhere, text);
     // The list's rows are built on the search's thread: the event loop only
     // swaps them in, so a key typed meanwhile never waits for 100,000 rows.
-    auto shown = std::make_shared<ListboxRows>();
+    auto built = std::make_shared<FoundListRows>();
     liveSearch_.Start(
         *App().db, statement.sql, statement.values, foundListSplit(searchWhere, text),
-        [this, text, selectID, shown](std::shared_ptr<RecordSet> rows, const std::string&) {
-            showSearchResult(text, selectID, rows, shown);
+        [this, text, selectID, built](std::shared_ptr<RecordSet> rows, const std::string&) {
+            showSearchResult(text, selectID, rows, built);
         },
-        [shown](RecordSet& rows) {
-            int32_t unused = -1;
-            *shown = listRows(rows, 0, unused);
-        });
+        buildInto(built, selectID, *recipeList));
 }
 
 void MainWindow::showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows,
-                                  const std::shared_ptr<ListboxRows>& shown) {
+                                  const std::shared_ptr<FoundListRows>& built) {
     if (endingSoon()) return;  // closing stores the edits itself; no list is shown any more
     if (!rows) {
         sayListQueryFailed();
@@ -136,76 +179,55 @@ void MainWindow::showSearchResult(const std::string& text, int64_t selectID, con
     // shown after them unless a search or refill came meanwhile.
     if (Keyboard::KeysWaiting()) {
         const uint64_t refill = refills_;
-        searchControl->CallLater([this, text, selectID, rows, shown, refill] {
-            if (refill == refills_) showSearchResult(text, selectID, rows, shown);
+        searchControl->CallLater([this, text, selectID, rows, built, refill] {
+            if (refill == refills_) showSearchResult(text, selectID, rows, built);
+            else letGo(liveSearch_, std::move(built->rows));
         });
         return;
     }
     // An edit made while the search read (a rating clicked) is stored before
     // the list is replaced, and whatever was stored since the search began
     // makes it read again: the list shows what the file holds.
-    if (!commitPendingEdit()) {
-        searchOwed_ = true;
-        return;
-    }
-    if (!liveSearch_.ReadsCurrent(*App().db)) {
-        searchInBackground(text, selectID);
-        return;
-    }
-    fillList(*rows, selectID, shown.get());
+    if (!commitPendingEdit()) searchOwed_ = true;
+    else if (!liveSearch_.ReadsCurrent(*App().db)) searchInBackground(text, selectID);
+    else fillList(*rows, selectID, built.get());
+    letGo(liveSearch_, std::move(built->rows));  // unless the list took them
 }
 
-void MainWindow::fillList(RecordSet& rows, int64_t selectID, ListboxRows* shown) {
+void MainWindow::fillList(RecordSet& rows, int64_t selectID, FoundListRows* built) {
     if (!clearFields()) return;
     searchOwed_ = false;  // whichever refill this is, the list is the newest
-    const int32_t count = rows.RecordCount();
+    FoundListRows here;
+    if (!built || !built->built) {  // read on the program's own connection
+        here = listRows(rows, selectID);
+        built = &here;
+    }
+    built->built = false;  // used once: a second showing builds its rows anew
     const bool selectNone = selectID == kSelectNoRecipe;
-    int32_t selectRow = selectNone ? -1 : 0;
-    if (listShows(rows)) {
-        if (!selectNone) selectRow = std::max(0, rowShowing(selectID));
+    int32_t selectRow = selectNone ? -1 : std::max(0, built->selectRow);
+    if (recipeList->SortedColumn() < 0 && recipeList->Holds(built->rows)) {
+        // The first letters of a search often find every recipe listed
+        // already: the list stays as it is rather than be reset under the
+        // user's eyes.
+        letGo(liveSearch_, std::move(built->rows));
         recipeList->ListIndex = -1;  // so selecting below shows its recipe again
     } else {
-        // The whole list reaches the view in one batch: built on the search's
-        // thread when it was, else here, and swapped in with one reset.
-        int32_t found = -1;
-        if (shown && shown->count() == count) {
-            recipeList->ReplaceRows(std::move(*shown));
-            *shown = ListboxRows();  // used once: a second showing builds its rows anew
-            if (selectID > 0) found = rowShowing(selectID);
-        } else {
-            recipeList->ReplaceRows(listRows(rows, selectID, found));
-        }
-        if (found >= 0) selectRow = found;
+        // The whole list reaches the view in one batch, with one reset; the
+        // rows it showed are freed on the search's thread.
+        letGo(liveSearch_, recipeList->ReplaceRows(std::move(built->rows)));
         // Once the user has sorted by the heading, every refill comes in the
-        // order its mark shows, not in the order the query gave.
-        if (recipeList->SortedColumn() >= 0) {
+        // order its mark shows, not in the order the query gave: sorted when
+        // built unless the user sorted otherwise since.
+        const bool sortedAsShown = built->sortedColumn == recipeList->SortedColumn() &&
+                                   built->ascending == recipeList->SortsAscending();
+        if (recipeList->SortedColumn() >= 0 && !sortedAsShown) {
             recipeList->Sort();
-            if (!selectNone) selectRow = std::max(0, rowShowing(selectID));
+            if (!selectNone) selectRow = std::max(0, rowOfRecipe(selectID));
         }
     }
-    recipeCount->Text = std::to_string(count) + " Recipes";
+    recipeCount->Text = std::to_string(rows.RecordCount()) + " Recipes";
     recipeList->ListIndex = selectRow;  // names no row on an empty list, nor for kSelectNoRecipe
     matchEditorsToShownRecipe();
-}
-
-// The first letters of a search often find every recipe listed already:
-// comparing costs a fraction of rebuilding 100,000 rows, during which keys
-// typed meanwhile would wait. A list sorted by its heading is rebuilt.
-bool MainWindow::listShows(RecordSet& rows) {
-    const int32_t count = rows.RecordCount();
-    if (recipeList->SortedColumn() >= 0 || count != recipeList->ListCount()) return false;
-    bool same = true;
-    for (int32_t i = 0; same && i < count; ++i, rows.MoveNext())
-        same = static_cast<ListboxTag>(recipeList->CellTag(i, 0)).Int64Value() == rows.IdxField(2).Int64Value() &&
-               recipeList->List(i) == storedText(rows.IdxField(1).StringValue());
-    rows.MoveFirst();
-    return same;
-}
-
-int32_t MainWindow::rowShowing(int64_t rowID) {
-    for (int32_t row = 0; row <= recipeList->LastIndex(); ++row)
-        if (static_cast<ListboxTag>(recipeList->CellTag(row, 0)).Int64Value() == rowID) return row;
-    return -1;
 }
 
 void MainWindow::RecipeSearchCntl_Search(const std::string& text, const std::string& where) {

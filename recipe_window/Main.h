@@ -35,7 +35,7 @@ class DoubleClickListbox;
 class EditField;
 class FolderItem;
 class Graphics;
-class ListboxRows;
+struct FoundListRows;
 class MenuItem;
 class Picture;
 class RatingWidget;
@@ -255,19 +255,16 @@ private:
     // refill) came first. When the edit cannot be stored the search is owed
     // and runs once a save goes through. (FoundList.cpp)
     void searchInBackground(const std::string& text, int64_t selectID);
-    // `shown`: the list's rows built from `rows` on the search's thread.
+    // `built`: the list's rows built from `rows` on the search's thread.
     void showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows,
-                          const std::shared_ptr<ListboxRows>& shown);
+                          const std::shared_ptr<FoundListRows>& built);
     void sayListQueryFailed();
     // Another program put another file where the database file was: what
     // the program holds is kept in a copy of its own, edits and all, the
     // user told, and the program quits. (ReplacedDatabase.cpp)
     void keepReplacedDatabaseAndQuit();
-    void fillList(RecordSet& rows, int64_t selectID, ListboxRows* shown = nullptr);
-    // The list holds exactly these rows, in this order, with these names.
-    bool listShows(RecordSet& rows);
-    // The list row holding this recipe, -1 when none does.
-    int32_t rowShowing(int64_t rowID);
+    // `built`: the list's rows for `rows` when they were built already.
+    void fillList(RecordSet& rows, int64_t selectID, FoundListRows* built);
     void showRecipe(RecordSet& recipe);
     // Whether the list must be read again as the shown recipe is left: its
     // name was stored since (it was `nameBefore`), or its row shows a name

@@ -11,6 +11,10 @@
 #include <optional>
 #include <thread>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "framework/db/DatabaseConnection.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/db/RecordSet.h"
@@ -54,6 +58,8 @@ struct BackgroundSelect::Shared {
     // A waited select's outcome, under the mutex.
     std::condition_variable answered;
     std::optional<std::pair<std::shared_ptr<RecordSet>, std::string>> answer;
+    // What the event loop let go of, destroyed by the worker between selects.
+    std::vector<std::shared_ptr<void>> leftovers;
 
     // Event loop only.
     uint64_t lastID = 0;
@@ -103,6 +109,7 @@ void BackgroundSelect::Start(REALSQLDatabase& db, const std::string& sql, const 
 
 void BackgroundSelect::start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
                              std::optional<SplitSelect> split, Done done, Prepare prepare) {
+    dropDone();
     shared_->done = std::move(done);
     shared_->setPending(true);
     hand(db, sql, values, std::move(split), false, std::move(prepare));
@@ -110,9 +117,9 @@ void BackgroundSelect::start(REALSQLDatabase& db, const std::string& sql, const 
 
 std::shared_ptr<RecordSet> BackgroundSelect::Read(REALSQLDatabase& db, const std::string& sql,
                                                   const std::vector<Variant>& values, const SplitSelect& split,
-                                                  std::string& error) {
+                                                  std::string& error, Prepare prepare) {
     Cancel();
-    hand(db, sql, values, split, true);
+    hand(db, sql, values, split, true, std::move(prepare));
     std::unique_lock lock(shared_->mutex);
     shared_->answered.wait(lock, [&] { return shared_->answer.has_value(); });
     auto [rows, message] = std::move(*shared_->answer);
@@ -150,13 +157,34 @@ void BackgroundSelect::hand(REALSQLDatabase& db, const std::string& sql, const s
         shared_->next = std::move(request);
     }
     shared_->wake.notify_one();
+    startWorker();
+}
+
+void BackgroundSelect::startWorker() {
     if (!shared_->worker.joinable()) shared_->worker = std::thread(serve, shared_);
+}
+
+void BackgroundSelect::Discard(std::shared_ptr<void> leftover) {
+    if (!leftover) return;
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->leftovers.push_back(std::move(leftover));
+    }
+    shared_->wake.notify_one();
+    startWorker();
+}
+
+// What a `done` never called holds (what `prepare` built, say) is freed on
+// the worker as well.
+void BackgroundSelect::dropDone() {
+    if (shared_->done) Discard(std::make_shared<Done>(std::move(shared_->done)));
+    shared_->done = nullptr;
 }
 
 void BackgroundSelect::Cancel() {
     shared_->newest = ++shared_->lastID;
     shared_->setPending(false);
-    shared_->done = nullptr;
+    dropDone();
     std::lock_guard lock(shared_->mutex);
     shared_->next.reset();
 }
@@ -237,6 +265,15 @@ void closeAll(std::vector<std::unique_ptr<DatabaseConnection>>& connections) {
     for (auto& connection : connections) connection->close();
 }
 
+// Memory freed stays with the allocator for the next list by default;
+// once no select came for a moment it goes back to the system, so the
+// program shrinks after a long list is replaced by a short one.
+void giveBackFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
 void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
     std::vector<std::unique_ptr<DatabaseConnection>> connections;
     uint64_t openGeneration = 0;
@@ -246,22 +283,33 @@ void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
     };
     for (;;) {
         Request request;
+        std::vector<std::shared_ptr<void>> leftovers;
         {
             std::unique_lock lock(shared->mutex);
-            auto woken = [&] { return shared->stop || shared->next.has_value(); };
+            auto woken = [&] { return shared->stop || shared->next.has_value() || !shared->leftovers.empty(); };
             if (anyOpen()) {
                 // A moment without a select: the maps go with the connections.
                 if (!shared->wake.wait_for(lock, kIdleBeforeClosing, woken)) {
                     lock.unlock();
                     closeAll(connections);
+                    giveBackFreedMemory();
                     continue;
                 }
             } else {
                 shared->wake.wait(lock, woken);
             }
             if (shared->stop) break;
-            request = std::move(*shared->next);
-            shared->next.reset();
+            // A select waiting is read first: a key typed waits for its list.
+            if (!shared->next) leftovers.swap(shared->leftovers);
+            else {
+                request = std::move(*shared->next);
+                shared->next.reset();
+            }
+        }
+        if (!leftovers.empty()) {
+            leftovers.clear();
+            if (!anyOpen()) giveBackFreedMemory();  // idle already
+            continue;
         }
         if (!request.failure.empty()) {
             finish(shared, request, nullptr, request.failure);

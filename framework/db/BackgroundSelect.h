@@ -51,14 +51,20 @@ public:
     // The same, read in parts as `split` says where the machine has the cores.
     void Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
                const SplitSelect& split, Done done, Prepare prepare = nullptr);
-    // The same select read on the same connections and threads, but the
-    // caller waits for its rows: the select running or waiting is given up
-    // (nothing is delivered for it). Nullptr and the engine's message in
+    // The same select read on the same connections and threads (and
+    // prepared there), but the caller waits for its rows: the select running
+    // or waiting is given up (nothing is delivered for it). Nullptr and the engine's message in
     // `error` when the select failed.
     std::shared_ptr<RecordSet> Read(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
-                                    const SplitSelect& split, std::string& error);
+                                    const SplitSelect& split, std::string& error, Prepare prepare = nullptr);
     // The select running or waiting is given up; nothing is delivered.
     void Cancel();
+    // Destroys `leftover` (the rows a list no longer shows, say) on the
+    // select's thread once no select waits to be read: freeing 100,000 rows
+    // would hold up the event loop for longer than a key may wait. `leftover`
+    // must be the last reference. A `done` replaced or cancelled before it
+    // was called is destroyed there too, with whatever it holds.
+    void Discard(std::shared_ptr<void> leftover);
     // A select was started and its rows are not delivered yet.
     bool Pending() const;
     // Whether `db` has changed nothing since the delivered (or pending)
@@ -81,7 +87,9 @@ private:
     // Hands the select to the worker, giving up the one it runs; `waited`:
     // the rows are kept for Read rather than delivered through the loop.
     void hand(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,
-              std::optional<SplitSelect> split, bool waited, Prepare prepare = nullptr);
+              std::optional<SplitSelect> split, bool waited, Prepare prepare);
+    void startWorker();
+    void dropDone();
 
     std::shared_ptr<Shared> shared_;
 };

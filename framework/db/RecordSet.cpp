@@ -69,6 +69,16 @@ DatabaseField RecordSet::IdxField(int32_t index) {
     return DatabaseField(*this, index - 1);
 }
 
+std::string RecordSet::StringAt(int32_t row, int32_t column) const {
+    if (stream_ || row < 0 || row >= RecordCount() || column < 1 || column > FieldCount()) return {};
+    return sqlValueString(rows_.at(static_cast<size_t>(row), static_cast<size_t>(column - 1)));
+}
+
+int64_t RecordSet::Int64At(int32_t row, int32_t column) const {
+    if (stream_ || row < 0 || row >= RecordCount() || column < 1 || column > FieldCount()) return 0;
+    return sqlValueInt64(rows_.at(static_cast<size_t>(row), static_cast<size_t>(column - 1)));
+}
+
 SQLRef RecordSet::cell(int32_t column) const {
     if (EOF_()) throw NilObjectException("The record set has no current row.");
     if (editing_) {

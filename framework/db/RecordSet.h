@@ -43,6 +43,11 @@ public:
     DatabaseField Field(const std::string& name);
     // By column number from 1; raises OutOfBoundsException outside 1..FieldCount.
     DatabaseField IdxField(int32_t index);
+    // The value at `row` (from 0) and `column` (from 1) of a record set read
+    // in full, the current row left alone, so several threads may read one
+    // at once; "" and 0 outside its rows and columns.
+    std::string StringAt(int32_t row, int32_t column) const;
+    int64_t Int64At(int32_t row, int32_t column) const;
 
     // Starts changing the current row. On a record set that cannot be
     // edited, or with no current row, it sets the database's error.

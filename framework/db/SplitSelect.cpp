@@ -94,6 +94,20 @@ size_t partsToReadIn() {
     return std::clamp<size_t>(usableCores() / 2, 1, 4);
 }
 
+// Fewer items than this are worked on one thread: starting another costs
+// more than it saves.
+constexpr int32_t kItemsWorthAThread = 4096;
+
+void inParts(int32_t count, const std::function<void(int32_t first, int32_t end)>& work) {
+    const size_t parts =
+        std::clamp<size_t>(static_cast<size_t>(std::max(count, 0) / kItemsWorthAThread), 1, partsToReadIn());
+    auto bound = [&](size_t part) { return static_cast<int32_t>(static_cast<int64_t>(count) * part / parts); };
+    std::vector<std::thread> others;
+    for (size_t part = 1; part < parts; ++part) others.emplace_back(work, bound(part), bound(part + 1));
+    work(0, bound(1));
+    for (std::thread& t : others) t.join();
+}
+
 std::optional<QueryResult> readInParts(const std::vector<std::unique_ptr<DatabaseConnection>>& connections,
                                        const std::string& sql, const std::vector<SQLValue>& params,
                                        const SplitSelect* split, const std::function<bool()>& giveUp,

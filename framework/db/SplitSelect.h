@@ -33,6 +33,12 @@ struct SplitSelect {
 // may run on (its affinity mask), at most four; one means whole.
 size_t partsToReadIn();
 
+// Runs `work` over 0..count in as many consecutive ranges as partsToReadIn()
+// gives, each on a thread of its own (the caller's takes the first), so what
+// is done with a select's rows uses the cores that read them; a few
+// thousand items are worked whole.
+void inParts(int32_t count, const std::function<void(int32_t first, int32_t end)>& work);
+
 // Reads `sql` with `params` on `connections` (open on one file; the first
 // reads alone without a `split`, or when the select cannot be split: one
 // connection, a table without rows, or a sort column that does not sort by

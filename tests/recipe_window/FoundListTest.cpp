@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include "app/Larderwise.h"
+#include "framework/data/MemoryBlock.h"
 #include "framework/graphics/Picture.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/db/SplitSelect.h"
@@ -13,7 +14,10 @@
 #include "tests/support/SqlStatementFault.h"
 #include "tests/support/TestDatabase.h"
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -296,6 +300,53 @@ TEST_F(MainWindowTest, ASearchsListReachesTheViewInOneReset) {
     EXPECT_EQ(w().recipeList->Cell(1, 1).str(), "4");
 }
 
+// Once the user sorted by the heading, a search's or a refill's rows come
+// sorted from the search's thread: the event loop resets the list once, as
+// for an unsorted list, and selects the recipe asked for where it landed.
+TEST_F(MainWindowTest, ASortedListsRowsAreSortedOnTheSearchsThread) {
+    start(kPies);
+    w().recipeList->userPressedHeader(0);
+    w().recipeList->userPressedHeader(0);  // descending
+    int resets = 0;
+    QObject::connect(w().recipeList->model(), &QAbstractItemModel::modelReset, [&] { ++resets; });
+    search("pie");
+    EXPECT_THAT(listedNames(), ElementsAre("pie crust", "Mom's Pie"));
+    EXPECT_EQ(resets, 1);
+    w().updateFoundList(2, "");
+    EXPECT_THAT(listedNames(), ElementsAre("pie crust", "Mom's Pie", "Bread", "Apple Tart"));
+    EXPECT_EQ(resets, 2);
+    EXPECT_EQ(w().recipeList->ListIndex(), 3);
+    EXPECT_EQ(w().recRowID, 2);
+}
+
+// Freeing the rows of a long list would hold up the event loop longer than
+// a key may wait: the rows a search or a refill replaces are freed on the
+// search's thread, which also finds the row to select.
+TEST_F(MainWindowTest, TheRowsAListReplacesAreFreedOffTheEventLoop) {
+    start(kPies);
+    const std::thread::id loop = std::this_thread::get_id();
+    for (const bool bySearch : {true, false}) {
+        SCOPED_TRACE(bySearch ? "a search" : "a refill");
+        std::atomic<bool> freed{false}, freedOnTheLoop{false};
+        // A tag only the list holds goes with the rows that hold it.
+        std::shared_ptr<MemoryBlock> marker(new MemoryBlock(1), [&, loop](MemoryBlock* block) {
+            freedOnTheLoop = std::this_thread::get_id() == loop;
+            delete block;
+            freed = true;
+        });
+        w().recipeList->RowTag(0) = Variant(std::move(marker));
+        if (bySearch) search("pie");
+        else w().updateFoundList(4, "");
+        for (int waited = 0; !freed && waited < 30'000; ++waited)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ASSERT_TRUE(freed);
+        EXPECT_FALSE(freedOnTheLoop);
+    }
+    EXPECT_EQ(w().recipeList->ListCount(), 4);
+    EXPECT_EQ(w().recRowID, 4) << "the refill selected the recipe it was asked to";
+    EXPECT_EQ(w().recipeList->ListIndex(), 3);
+}
+
 // Keys typed while a search reads reach the field at once; each one's
 // search replaces the one before, so the list shown is the newest text's.
 // The edit in progress is stored before each search reads, so the list
@@ -303,7 +354,7 @@ TEST_F(MainWindowTest, ASearchsListReachesTheViewInOneReset) {
 TEST_F(MainWindowTest, KeysTypedDuringASearchShowAtOnceAndTheNewestTextsListIsShown) {
     start(kPies);
     ASSERT_NO_FATAL_FAILURE(runStatements(
-        databasePath(), {"with recursive c(i) as (select 1 union all select i + 1 from c where i < 3000) "
+        databasePath(), {"with recursive c(i) as (select 1 union all select i + 1 from c where i < 9000) "
                          "insert into recipes (recipeName, recipeText) select 'Salt ' || i, 'text' from c"}));
     w().recipeName->Text = std::string("Apple Salt");  // an edit not yet stored
     ui.type(w().Searchfield(), "s");
@@ -311,9 +362,18 @@ TEST_F(MainWindowTest, KeysTypedDuringASearchShowAtOnceAndTheNewestTextsListIsSh
     ui.type(w().Searchfield(), "alt");
     EXPECT_EQ(std::string(w().Searchfield().Text), "salt");
     ui.settle();
-    EXPECT_EQ(std::string(w().recipeCount->Text), "3001 Recipes");
+    EXPECT_EQ(std::string(w().recipeCount->Text), "9001 Recipes");
     EXPECT_EQ(listedNames().front(), "Apple Salt");
     EXPECT_EQ(w().recRowID, 2);
+    // Rows this many are built on several threads: each row's hidden rowID
+    // and tag still belong to its name ("Salt i" is recipe i + 4).
+    int mismatched = 0;
+    for (int32_t row = 1; row < w().recipeList->ListCount(); ++row) {
+        const std::string rowID = std::to_string(std::stoll(w().recipeList->List(row).substr(5)) + 4);
+        mismatched += w().recipeList->Cell(row, 1).str() != rowID ||
+                      std::to_string(static_cast<ListboxTag>(w().recipeList->CellTag(row, 0)).Int64Value()) != rowID;
+    }
+    EXPECT_EQ(mismatched, 0);
     EXPECT_FALSE(ui.loopEnded());
     EXPECT_TRUE(ui.dialogs().calls().empty()) << "no error shown";
 }

@@ -61,8 +61,11 @@ public:
     void DeleteAllRows();
     // Every row replaced by `rows` (built anywhere, on a worker thread say)
     // in one model reset, as DeleteAllRows and then the adds would leave
-    // them; the rows before are handed back.
+    // them; the rows before are handed back (to be freed off the event
+    // loop, say).
     ListboxRows ReplaceRows(ListboxRows rows);
+    // The list holds exactly `rows` (ListboxRows::sameAs).
+    bool Holds(const ListboxRows& rows) const { return rows_.sameAs(rows); }
     int32_t LastIndex() const { return lastIndex_; }
     int32_t ListCount() const { return rows_.count(); }
     std::string List(int32_t row) const { return rows_.cell(row, 0); }
@@ -126,6 +129,8 @@ public:
     bool CellEditing() const { return editing(); }
     // Sorts by SortedColumn in its current direction.
     void Sort();
+    // That direction: whether SortedColumn sorts ascending.
+    bool SortsAscending() const;
 
     // --- events ------------------------------------------------------------
     Event<void()> Change;

@@ -6,12 +6,14 @@
 #include <algorithm>
 #include <numeric>
 
-int32_t ListboxRows::add(const std::string& text) {
+int32_t ListboxRows::add(std::string text) {
     Row row;
-    row.cells.push_back(Cell{text});
+    row.cells.push_back(Cell{std::move(text)});
     rows_.push_back(std::move(row));
     return count() - 1;
 }
+
+void ListboxRows::addEmpty(int32_t count) { rows_.resize(rows_.size() + static_cast<size_t>(std::max(count, 0))); }
 
 int32_t ListboxRows::insert(int32_t row, const std::string& text) {
     row = std::clamp(row, 0, count());
@@ -46,10 +48,10 @@ std::string ListboxRows::cell(int32_t row, int32_t column) const {
     return c ? c->text : std::string();
 }
 
-bool ListboxRows::setCell(int32_t row, int32_t column, const std::string& text) {
+bool ListboxRows::setCell(int32_t row, int32_t column, std::string text) {
     Cell* c = cellForWrite(row, column);
     if (!c) return false;
-    c->text = text;
+    c->text = std::move(text);
     return true;
 }
 
@@ -108,6 +110,17 @@ bool ListboxRows::setCellBold(int32_t row, int32_t column, bool bold) {
     if (!c) return false;
     c->bold = bold;
     return true;
+}
+
+bool ListboxRows::sameAs(const ListboxRows& other) const {
+    auto sameCell = [](const Cell& a, const Cell& b) {
+        return a.bold == b.bold && a.text == b.text && a.tag.storage() == b.tag.storage();
+    };
+    auto sameRow = [&](const Row& a, const Row& b) {
+        return a.tag.storage() == b.tag.storage() &&
+               std::equal(a.cells.begin(), a.cells.end(), b.cells.begin(), b.cells.end(), sameCell);
+    };
+    return std::equal(rows_.begin(), rows_.end(), other.rows_.begin(), other.rows_.end(), sameRow);
 }
 
 std::vector<int32_t> ListboxRows::sortByColumn(int32_t column, bool ascending) {

@@ -17,7 +17,10 @@ public:
     bool hasRow(int32_t row) const { return row >= 0 && row < count(); }
 
     // Appends a row whose first cell is `text`; answers its index.
-    int32_t add(const std::string& text);
+    int32_t add(std::string text);
+    // Appends `count` rows without cells. Threads may then fill different
+    // rows at once (setCell, setCellTag), each its own.
+    void addEmpty(int32_t count);
     // Inserts before `row` (clamped to 0..count); answers the index used.
     int32_t insert(int32_t row, const std::string& text);
     bool remove(int32_t row);
@@ -25,7 +28,7 @@ public:
     void reserve(size_t n) { rows_.reserve(n); }
 
     std::string cell(int32_t row, int32_t column) const;
-    bool setCell(int32_t row, int32_t column, const std::string& text);
+    bool setCell(int32_t row, int32_t column, std::string text);
 
     // Column -1 addresses the whole row: read as its cells joined by tabs
     // (at least `columnCount` of them), written by splitting at tabs.
@@ -36,6 +39,10 @@ public:
     bool setCellTag(int32_t row, int32_t column, ListboxTag tag);
     ListboxTag rowTag(int32_t row) const;
     bool setRowTag(int32_t row, ListboxTag tag);
+
+    // The same rows: cells of the same text, tags (exactly, as stored) and
+    // bold marks, and the same row tags.
+    bool sameAs(const ListboxRows& other) const;
 
     bool cellBold(int32_t row, int32_t column) const;
     bool setCellBold(int32_t row, int32_t column, bool bold);

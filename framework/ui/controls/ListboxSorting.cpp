@@ -38,8 +38,11 @@ void Listbox::syncSortMark() {
 
 void Listbox::Sort() {
     if (sortedColumn_ < 0) return;
-    bool down = sortedColumn_ < static_cast<int32_t>(descending_.size()) && descending_[sortedColumn_];
-    sortBy(sortedColumn_, !down);
+    sortBy(sortedColumn_, SortsAscending());
+}
+
+bool Listbox::SortsAscending() const {
+    return !(sortedColumn_ >= 0 && sortedColumn_ < static_cast<int32_t>(descending_.size()) && descending_[sortedColumn_]);
 }
 
 // The selected row stays selected wherever it lands; that is not a change.

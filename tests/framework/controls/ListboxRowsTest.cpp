@@ -2,6 +2,10 @@
 // beyond the column count, whole-row text, and sorting that keeps tags.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "framework/ui/controls/ColumnWidths.h"
 #include "framework/ui/controls/ListboxRows.h"
 
@@ -67,6 +71,43 @@ TEST(ListboxRows, StableCaseBlindSortMovesTagsAndBoldWithTheirRows) {
     rows.sortByColumn(0, false);
     EXPECT_EQ(rows.cell(0, 0), "pie");
     EXPECT_EQ(rows.cell(2, 0), "Apple") << "descending keeps equal keys in order too";
+}
+
+// A refill keeps a list that holds exactly the rows it read, rather than
+// reset it under the user's eyes: any difference in a cell's text, a tag
+// (its kind, or a text tag's case), a bold mark or the cells and rows there
+// are makes another list.
+TEST(ListboxRows, RowsAreTheSameOnlyWithTheSameCellsTagsAndMarks) {
+    auto list = [] {
+        ListboxRows rows;
+        for (const int64_t id : {3, 1}) {
+            const int32_t r = rows.add("Pie " + std::to_string(id));
+            rows.setCell(r, 1, std::to_string(id));
+            rows.setCellTag(r, 0, Variant(id));
+        }
+        return rows;
+    };
+    EXPECT_TRUE(list().sameAs(list()));
+    const std::vector<std::function<void(ListboxRows&)>> changes = {
+        [](ListboxRows& r) { r.setCell(1, 0, "pie 1"); },
+        [](ListboxRows& r) { r.setCellTag(1, 0, Variant(int32_t{1})); },
+        [](ListboxRows& r) { r.setCellTag(0, 0, Variant("3")); },
+        [](ListboxRows& r) { r.setCellBold(0, 1, true); },
+        [](ListboxRows& r) { r.setRowTag(1, Variant(int64_t{1})); },
+        [](ListboxRows& r) { r.setCell(1, 2, ""); },
+        [](ListboxRows& r) { r.remove(1); },
+        [](ListboxRows& r) { r.add("Pie 9"); },
+        [](ListboxRows& r) { r.setCellTag(0, 1, Variant("Pie")); },
+    };
+    ListboxRows caseOnly = list();
+    caseOnly.setCellTag(0, 1, Variant("pie"));
+    for (size_t i = 0; i < changes.size(); ++i) {
+        ListboxRows changed = list();
+        changes[i](changed);
+        EXPECT_FALSE(list().sameAs(changed)) << "change " << i;
+        EXPECT_FALSE(changed.sameAs(list())) << "change " << i;
+        if (i + 1 == changes.size()) EXPECT_FALSE(changed.sameAs(caseOnly)) << "a tag's case";
+    }
 }
 
 TEST(ColumnWidths, PercentPixelsSharesAndMissingEntries) {

@@ -67,6 +67,13 @@ TEST_F(DatabaseTest, RecordSetsHoldTheirRowsWhileTheTableChanges) {
     EXPECT_EQ(seen, "ABC");
     rs->MoveLast();
     EXPECT_EQ(rs->Field("recipeName").StringValue(), "C");
+    // Read by position, the current row stays; outside the rows, nothing.
+    EXPECT_EQ(rs->StringAt(1, 2), "B");
+    EXPECT_EQ(rs->Int64At(2, 1), 3);
+    EXPECT_EQ(rs->StringAt(3, 2), "");
+    EXPECT_EQ(rs->StringAt(0, 3), "");
+    EXPECT_EQ(rs->Int64At(-1, 1), 0);
+    EXPECT_EQ(rs->Field("recipeName").StringValue(), "C");
     rs->Close();
     EXPECT_TRUE(rs->EOF_());
     EXPECT_EQ(rs->RecordCount(), 0);
