@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 
-#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <thread>
@@ -152,25 +151,3 @@ TEST_F(DatabaseTest, ABackgroundSelectReadsWhatIsCommittedInTheFileConnectedNowA
     EXPECT_EQ(run("select group_concat(recipeName) from recipes"), "Bread");
 }
 
-// What the event loop lets go of (a replaced list's rows) is destroyed on
-// the select's thread, never on the caller's, and not before the select
-// waiting is read.
-TEST_F(DatabaseTest, WhatABackgroundSelectDiscardsIsDestroyedOnItsOwnThread) {
-    auto db = createRecipes({"Soup", "Bread", "Stew"});
-    BackgroundSelect select;
-    const std::thread::id caller = std::this_thread::get_id();
-    std::atomic<bool> destroyed{false}, onTheCaller{false};
-    std::vector<std::string> delivered;
-    select.Start(*db, kNames, {Variant("%")}, [&](std::shared_ptr<RecordSet> rows, const std::string& error) {
-        ASSERT_TRUE(rows) << error;
-        delivered = names(*rows);
-    });
-    select.Discard(std::shared_ptr<void>(new int(1), [&, caller](void* leftover) {
-        onTheCaller = std::this_thread::get_id() == caller;
-        delete static_cast<int*>(leftover);
-        destroyed = true;
-    }));
-    EXPECT_TRUE(loopUntil([&] { return destroyed && !select.Pending(); }));
-    EXPECT_FALSE(onTheCaller);
-    EXPECT_EQ(delivered, (std::vector<std::string>{"Bread", "Soup", "Stew"}));
-}

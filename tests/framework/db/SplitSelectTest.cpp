@@ -13,7 +13,6 @@
 #include <limits>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <random>
 #include <string>
 #include <thread>
@@ -278,30 +277,6 @@ TEST(PartsToReadIn, CountsOnlyTheCpusTheThreadMayRunOn) {
         EXPECT_GE(partsToReadIn(), 1u);
     }
     ASSERT_EQ(sched_setaffinity(0, sizeof allowed, &allowed), 0);
-}
-
-// A select's rows worked on several threads (the list's rows built from
-// them): each item once, in consecutive ranges, no more threads than parts.
-TEST(InParts, WorksEveryItemOnceInConsecutiveRanges) {
-    for (const int32_t count : {0, 1, 4095, 4096 * 3 + 7, 100'001}) {
-        std::vector<std::atomic<int>> worked(static_cast<size_t>(count));
-        std::mutex mutex;
-        std::vector<std::pair<int32_t, int32_t>> ranges;
-        inParts(count, [&](int32_t first, int32_t end) {
-            {
-                std::lock_guard lock(mutex);
-                ranges.emplace_back(first, end);
-            }
-            for (int32_t i = first; i < end; ++i) ++worked[static_cast<size_t>(i)];
-        });
-        EXPECT_TRUE(std::all_of(worked.begin(), worked.end(), [](const auto& n) { return n == 1; })) << count;
-        std::sort(ranges.begin(), ranges.end());
-        ASSERT_FALSE(ranges.empty());
-        EXPECT_LE(ranges.size(), partsToReadIn()) << count;
-        EXPECT_EQ(ranges.front().first, 0);
-        EXPECT_EQ(ranges.back().second, count);
-        for (size_t i = 1; i < ranges.size(); ++i) EXPECT_EQ(ranges[i].first, ranges[i - 1].second) << count;
-    }
 }
 
 TEST_F(DatabaseTest, ABackgroundSelectReadInPartsDeliversTheWholeSelectsRows) {
