@@ -24,7 +24,8 @@ check cannot follow is refused.
 With --links, the layers' libraries (bottom first) are read with nm: a
 library that leaves a symbol undefined which only a library above it
 defines calls upward, even when the call compiles through a declaration of
-its own, and a static library links it all the same.
+its own, and a static library links it all the same. Weak definitions count:
+a template declared below and instantiated only above is defined there alone.
 
 usage: check-layers.py [source root]            (default: the repository)
        check-layers.py --links LIB...            (the layers' libraries, bottom first)
@@ -221,16 +222,16 @@ def symbols(library, wanted):
     return found
 
 
-def strong_definitions(library):
-    """The symbols the library defines for good: weak ones (inline functions, templates) are
-    defined again by every library that uses them."""
+def definitions(library):
+    """Every symbol the library defines, weak ones (inline functions, template instances) too: a
+    template declared below and instantiated only above is defined weakly, and only there."""
     listing = subprocess.run(["nm", "--defined-only", "-P", library], capture_output=True, text=True)
     if listing.returncode != 0:
         sys.exit(f"check-layers: nm cannot read {library}: {listing.stderr.strip()}")
     found = set()
     for line in listing.stdout.splitlines():
         fields = line.split()
-        if len(fields) >= 2 and len(fields[1]) == 1 and fields[1] in "TDBRGSCIu":
+        if len(fields) >= 2 and len(fields[1]) == 1 and fields[1] in "TDBRGSCIuVW":
             found.add(fields[0])
     return found
 
@@ -242,7 +243,7 @@ def demangled(name):
 
 def upward_calls(libraries):
     """Each symbol a library leaves undefined that only a library above it defines."""
-    defined = [strong_definitions(library) for library in libraries]
+    defined = [definitions(library) for library in libraries]
     if not any(defined):
         sys.exit("check-layers: the libraries define nothing; were they built?")
     found = []
@@ -308,10 +309,16 @@ def self_test():
 
     with tempfile.TemporaryDirectory() as build:
         compiler = os.environ.get("CXX", "c++")
+        # The template is declared in the lower library and instantiated only in the higher one,
+        # which defines the instance weakly (as implicitInstance<MainWindow>() reached from app/).
+        template = "template <class T> T& one() { static T t; return t; }\n"
         sources = {
-            "low.cpp": "int highThing();\nint lowThing() { return 1; }\nint callsUp() { return highThing(); }\n",
+            "low.cpp": "int highThing();\nint lowThing() { return 1; }\nint callsUp() { return highThing(); }\n"
+                       + template + "struct High;\nextern template High& one<High>();\n"
+                       "High* instantiatedAbove() { return &one<High>(); }\n",
             "high.cpp": "int lowThing();\nint highThing() { return lowThing(); }\n"
-                        "inline int shared() { return 2; }\nint usesShared() { return shared(); }\n",
+                        "inline int shared() { return 2; }\nint usesShared() { return shared(); }\n"
+                        + template + "struct High { int x = 1; };\nint usesOne() { return one<High>().x; }\n",
         }
         libraries = []
         for name, text in sources.items():
@@ -321,7 +328,8 @@ def self_test():
             subprocess.run(["ar", "rcs", library, obj], check=True)
             libraries.append(library)
         found = upward_calls(libraries)
-    expected = ["liblow.a (low.cpp.o) uses highThing(), defined above it in libhigh.a"]
+    expected = ["liblow.a (low.cpp.o) uses High& one<High>(), defined above it in libhigh.a",
+                "liblow.a (low.cpp.o) uses highThing(), defined above it in libhigh.a"]
     if found != expected:
         failures.append(f"links: expected {expected}, found {found}")
     if failures:
