@@ -21,6 +21,13 @@ read as the compiler reads it: comments removed, lines joined, "..", "<...>"
 and a macro defined in the same file resolved; an include through a macro the
 check cannot follow is refused.
 
+Two more kinds of include are refused in a product file: an include that reaches
+tests/, bench/ or fuzz/ (they stand outside the product, which never builds
+on them), and, above framework/, a header of the toolkits only the framework
+includes (Qt, SQLite, espeak-ng). The build refuses the Qt headers itself
+(it gives their folders to the framework's layers alone); SQLite's and
+espeak-ng's lie in the system's own folders, which every file finds.
+
 With --links, the layers' libraries (bottom first) are read with nm: a
 library that leaves a symbol undefined which only a library above it
 defines calls upward, even when the call compiles through a declaration of
@@ -40,6 +47,8 @@ import tempfile
 DOC = "docs/ARCHITECTURE.md"
 BLOCK_START = "<!-- layer order"
 OUTSIDE_THE_ORDER = {"tests", "bench", "fuzz"}
+# Qt ("QObject", "QtCore/qobject.h", "qt6/..."), SQLite and espeak-ng, as a file names them.
+TOOLKIT_HEADER = re.compile(r"Q[A-Z]\w*|(Qt\w*|qt6)/.+|sqlite3(ext)?\.h|espeak(-ng)?/.+")
 SOURCES = (".h", ".hh", ".hpp", ".hxx", ".inl", ".ipp", ".tcc", ".c", ".cc", ".cpp", ".cxx")
 DIRECTIVE = re.compile(r"^\s*#\s*(include|include_next|import)\b\s*(.*)$")
 DEFINE = re.compile(r"^\s*#\s*define\s+([A-Za-z_]\w*)\s+(.+?)\s*$")
@@ -201,7 +210,14 @@ def violations(root):
                         continue
                     reached = resolve(root, path, kind, target_path)
                     target = reached and layer_of(reached, rank)
-                    if target and target[1] > own[1]:
+                    outside = reached and reached.split("/")[0] in OUTSIDE_THE_ORDER
+                    if outside:
+                        found.append(f"{path}:{number}: includes {reached} as {written} "
+                                     f"({reached.split('/')[0]}/ stands outside the product)")
+                    elif (not own[0].startswith("framework/") and TOOLKIT_HEADER.fullmatch(target_path)
+                          and not os.path.isfile(os.path.join(root, reached or ""))):
+                        found.append(f"{path}:{number}: includes {written}, which only framework/ may include")
+                    elif target and target[1] > own[1]:
                         found.append(f"{path}:{number}: includes {reached} as {written} "
                                      f"({target[0]} is above {own[0]})")
     return found
@@ -272,7 +288,12 @@ def self_test():
     failures = []
     with tempfile.TemporaryDirectory() as root:
         write_tree(root, {
-            DOC: f"{BLOCK_START} -->\n```\nlow      bottom\nhigh, peer  top\n```\n",
+            DOC: f"{BLOCK_START} -->\n```\nframework/low  bottom\nlow      middle\nhigh, peer  top\n```\n",
+            "framework/low/Qt.cpp": "#include <QObject>\n#include <sqlite3.h>\n",
+            "high/Toolkit.cpp": "#include <QObject>\n#include <QtCore/qobject.h>\n#include <sqlite3.h>\n"
+                                "#include <espeak-ng/speak_lib.h>\n#include <Qfoo.h>\n#include <queue>\n",
+            "high/Outside.cpp": '#include "tests/T.cpp"\n#include "../bench/B.h"\n#include <fuzz/F.h>\n',
+            "bench/B.h": "#pragma once\n", "fuzz/F.h": "#pragma once\n",
             "high/B.h": "#pragma once\n", "high/B.hpp": "#pragma once\n",
             "high/B.cpp": '#include "low/a/A.h"\n#include "peer/C.h"\n#include "B.h"\n',
             "peer/C.h": '#include "high/B.h"\n#include <vector>\n',
@@ -294,6 +315,13 @@ def self_test():
         found = violations(root)
     expected = [
         "stray/: not in the layer order",
+        "high/Outside.cpp:1: includes tests/T.cpp as \"tests/T.cpp\" (tests/ stands outside the product)",
+        "high/Outside.cpp:2: includes bench/B.h as \"../bench/B.h\" (bench/ stands outside the product)",
+        "high/Outside.cpp:3: includes fuzz/F.h as <fuzz/F.h> (fuzz/ stands outside the product)",
+        "high/Toolkit.cpp:1: includes <QObject>, which only framework/ may include",
+        "high/Toolkit.cpp:2: includes <QtCore/qobject.h>, which only framework/ may include",
+        "high/Toolkit.cpp:3: includes <sqlite3.h>, which only framework/ may include",
+        "high/Toolkit.cpp:4: includes <espeak-ng/speak_lib.h>, which only framework/ may include",
         "low/Angle.cpp:1: includes high/B.h as <high/B.h> (high is above low)",
         "low/Comment.cpp:1: includes high/B.h as \"high/B.h\" (high is above low)",
         "low/Continued.cpp:1: includes high/B.h as \"high/B.h\" (high is above low)",
