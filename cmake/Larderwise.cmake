@@ -58,18 +58,21 @@ function(lw_layer_order out)
   set(${out} ${layers} PARENT_SCOPE)
 endfunction()
 
-# lw_add_layers([EXCLUDE file...])
+# lw_add_layers([EXCLUDE file...] [TOOLKIT library...])
 # One static library per layer of the layer order, each linking the layer
 # below it. A layer's sources find headers only through its own folder of
 # links, build/layers/<target>/, which holds its own folders and those of the
 # layers below under their usual names (so includes keep their spelling): an
-# include of a higher layer's header does not compile. Sets in the caller:
+# include of a higher layer's header does not compile. The TOOLKIT libraries
+# (Qt, SQLite, espeak-ng) are linked PRIVATE to each framework/ layer alone:
+# the program links them, but no layer above the framework finds their
+# headers, so a Qt include there does not compile either. Sets in the caller:
 #   LARDERWISE_LAYER_LIBS          the libraries, bottom first
 #   LARDERWISE_LAYER_<folder>      the library of a folder ("/" written "_")
 # A library is named after its folders: larderwise_app,
 # larderwise_framework_print_speech.
 function(lw_add_layers)
-  cmake_parse_arguments(ARG "" "" "EXCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "EXCLUDE;TOOLKIT" ${ARGN})
   lw_layer_order(layers)
   set(libs "")
   set(reachable "")
@@ -98,6 +101,11 @@ function(lw_add_layers)
     lw_add_library(${target} ${folders} EXCLUDE ${ARG_EXCLUDE} INCLUDE ${tree})
     if(below)
       target_link_libraries(${target} PUBLIC ${below})
+    endif()
+    if(layer MATCHES "^framework/")
+      target_link_libraries(${target} PRIVATE ${ARG_TOOLKIT})
+    else()
+      set_target_properties(${target} PROPERTIES AUTOMOC OFF)  # no Qt object above the framework
     endif()
     foreach(folder ${folders})
       string(REPLACE "/" "_" key ${folder})
@@ -146,7 +154,7 @@ function(lw_add_benchmarks root)
   foreach(src ${benches})
     get_filename_component(stem ${src} NAME_WE)
     add_executable(bench_${stem} ${src})
-    target_link_libraries(bench_${stem} PRIVATE ${LARDERWISE_ALL_LIBS} benchmark::benchmark)
+    target_link_libraries(bench_${stem} PRIVATE ${LARDERWISE_ALL_LIBS} ${LARDERWISE_TOOLKIT} benchmark::benchmark)
     target_include_directories(bench_${stem} PRIVATE ${CMAKE_SOURCE_DIR})
     set_target_properties(bench_${stem} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
     # A smoke run of each (label bench): the smallest sizes, once, so a benchmark that no longer

@@ -21,10 +21,18 @@ read as the compiler reads it: comments removed, lines joined, "..", "<...>"
 and a macro defined in the same file resolved; an include through a macro the
 check cannot follow is refused.
 
+Two more kinds of include are refused in a product file: an include that reaches
+tests/, bench/ or fuzz/ (they stand outside the product, which never builds
+on them), and, above framework/, a header of the toolkits only the framework
+includes (Qt, SQLite, espeak-ng). The build refuses the Qt headers itself
+(it gives their folders to the framework's layers alone); SQLite's and
+espeak-ng's lie in the system's own folders, which every file finds.
+
 With --links, the layers' libraries (bottom first) are read with nm: a
 library that leaves a symbol undefined which only a library above it
 defines calls upward, even when the call compiles through a declaration of
-its own, and a static library links it all the same.
+its own, and a static library links it all the same. Weak definitions count:
+a template declared below and instantiated only above is defined there alone.
 
 usage: check-layers.py [source root]            (default: the repository)
        check-layers.py --links LIB...            (the layers' libraries, bottom first)
@@ -39,6 +47,8 @@ import tempfile
 DOC = "docs/ARCHITECTURE.md"
 BLOCK_START = "<!-- layer order"
 OUTSIDE_THE_ORDER = {"tests", "bench", "fuzz"}
+# Qt ("QObject", "QtCore/qobject.h", "qt6/..."), SQLite and espeak-ng, as a file names them.
+TOOLKIT_HEADER = re.compile(r"Q[A-Z]\w*|(Qt\w*|qt6)/.+|sqlite3(ext)?\.h|espeak(-ng)?/.+")
 SOURCES = (".h", ".hh", ".hpp", ".hxx", ".inl", ".ipp", ".tcc", ".c", ".cc", ".cpp", ".cxx")
 DIRECTIVE = re.compile(r"^\s*#\s*(include|include_next|import)\b\s*(.*)$")
 DEFINE = re.compile(r"^\s*#\s*define\s+([A-Za-z_]\w*)\s+(.+?)\s*$")
@@ -200,7 +210,14 @@ def violations(root):
                         continue
                     reached = resolve(root, path, kind, target_path)
                     target = reached and layer_of(reached, rank)
-                    if target and target[1] > own[1]:
+                    outside = reached and reached.split("/")[0] in OUTSIDE_THE_ORDER
+                    if outside:
+                        found.append(f"{path}:{number}: includes {reached} as {written} "
+                                     f"({reached.split('/')[0]}/ stands outside the product)")
+                    elif (not own[0].startswith("framework/") and TOOLKIT_HEADER.fullmatch(target_path)
+                          and not os.path.isfile(os.path.join(root, reached or ""))):
+                        found.append(f"{path}:{number}: includes {written}, which only framework/ may include")
+                    elif target and target[1] > own[1]:
                         found.append(f"{path}:{number}: includes {reached} as {written} "
                                      f"({target[0]} is above {own[0]})")
     return found
@@ -221,16 +238,16 @@ def symbols(library, wanted):
     return found
 
 
-def strong_definitions(library):
-    """The symbols the library defines for good: weak ones (inline functions, templates) are
-    defined again by every library that uses them."""
+def definitions(library):
+    """Every symbol the library defines, weak ones (inline functions, template instances) too: a
+    template declared below and instantiated only above is defined weakly, and only there."""
     listing = subprocess.run(["nm", "--defined-only", "-P", library], capture_output=True, text=True)
     if listing.returncode != 0:
         sys.exit(f"check-layers: nm cannot read {library}: {listing.stderr.strip()}")
     found = set()
     for line in listing.stdout.splitlines():
         fields = line.split()
-        if len(fields) >= 2 and len(fields[1]) == 1 and fields[1] in "TDBRGSCIu":
+        if len(fields) >= 2 and len(fields[1]) == 1 and fields[1] in "TDBRGSCIuVW":
             found.add(fields[0])
     return found
 
@@ -242,7 +259,7 @@ def demangled(name):
 
 def upward_calls(libraries):
     """Each symbol a library leaves undefined that only a library above it defines."""
-    defined = [strong_definitions(library) for library in libraries]
+    defined = [definitions(library) for library in libraries]
     if not any(defined):
         sys.exit("check-layers: the libraries define nothing; were they built?")
     found = []
@@ -271,7 +288,12 @@ def self_test():
     failures = []
     with tempfile.TemporaryDirectory() as root:
         write_tree(root, {
-            DOC: f"{BLOCK_START} -->\n```\nlow      bottom\nhigh, peer  top\n```\n",
+            DOC: f"{BLOCK_START} -->\n```\nframework/low  bottom\nlow      middle\nhigh, peer  top\n```\n",
+            "framework/low/Qt.cpp": "#include <QObject>\n#include <sqlite3.h>\n",
+            "high/Toolkit.cpp": "#include <QObject>\n#include <QtCore/qobject.h>\n#include <sqlite3.h>\n"
+                                "#include <espeak-ng/speak_lib.h>\n#include <Qfoo.h>\n#include <queue>\n",
+            "high/Outside.cpp": '#include "tests/T.cpp"\n#include "../bench/B.h"\n#include <fuzz/F.h>\n',
+            "bench/B.h": "#pragma once\n", "fuzz/F.h": "#pragma once\n",
             "high/B.h": "#pragma once\n", "high/B.hpp": "#pragma once\n",
             "high/B.cpp": '#include "low/a/A.h"\n#include "peer/C.h"\n#include "B.h"\n',
             "peer/C.h": '#include "high/B.h"\n#include <vector>\n',
@@ -293,6 +315,13 @@ def self_test():
         found = violations(root)
     expected = [
         "stray/: not in the layer order",
+        "high/Outside.cpp:1: includes tests/T.cpp as \"tests/T.cpp\" (tests/ stands outside the product)",
+        "high/Outside.cpp:2: includes bench/B.h as \"../bench/B.h\" (bench/ stands outside the product)",
+        "high/Outside.cpp:3: includes fuzz/F.h as <fuzz/F.h> (fuzz/ stands outside the product)",
+        "high/Toolkit.cpp:1: includes <QObject>, which only framework/ may include",
+        "high/Toolkit.cpp:2: includes <QtCore/qobject.h>, which only framework/ may include",
+        "high/Toolkit.cpp:3: includes <sqlite3.h>, which only framework/ may include",
+        "high/Toolkit.cpp:4: includes <espeak-ng/speak_lib.h>, which only framework/ may include",
         "low/Angle.cpp:1: includes high/B.h as <high/B.h> (high is above low)",
         "low/Comment.cpp:1: includes high/B.h as \"high/B.h\" (high is above low)",
         "low/Continued.cpp:1: includes high/B.h as \"high/B.h\" (high is above low)",
@@ -308,10 +337,16 @@ def self_test():
 
     with tempfile.TemporaryDirectory() as build:
         compiler = os.environ.get("CXX", "c++")
+        # The template is declared in the lower library and instantiated only in the higher one,
+        # which defines the instance weakly (as implicitInstance<MainWindow>() reached from app/).
+        template = "template <class T> T& one() { static T t; return t; }\n"
         sources = {
-            "low.cpp": "int highThing();\nint lowThing() { return 1; }\nint callsUp() { return highThing(); }\n",
+            "low.cpp": "int highThing();\nint lowThing() { return 1; }\nint callsUp() { return highThing(); }\n"
+                       + template + "struct High;\nextern template High& one<High>();\n"
+                       "High* instantiatedAbove() { return &one<High>(); }\n",
             "high.cpp": "int lowThing();\nint highThing() { return lowThing(); }\n"
-                        "inline int shared() { return 2; }\nint usesShared() { return shared(); }\n",
+                        "inline int shared() { return 2; }\nint usesShared() { return shared(); }\n"
+                        + template + "struct High { int x = 1; };\nint usesOne() { return one<High>().x; }\n",
         }
         libraries = []
         for name, text in sources.items():
@@ -321,7 +356,8 @@ def self_test():
             subprocess.run(["ar", "rcs", library, obj], check=True)
             libraries.append(library)
         found = upward_calls(libraries)
-    expected = ["liblow.a (low.cpp.o) uses highThing(), defined above it in libhigh.a"]
+    expected = ["liblow.a (low.cpp.o) uses High& one<High>(), defined above it in libhigh.a",
+                "liblow.a (low.cpp.o) uses highThing(), defined above it in libhigh.a"]
     if found != expected:
         failures.append(f"links: expected {expected}, found {found}")
     if failures:

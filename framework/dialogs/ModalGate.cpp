@@ -3,10 +3,12 @@
 #include "framework/dialogs/DialogButtons.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace {
 
-ModalWindows windows;
+ModalWindows windows;  // empty unless served (serveModalWindows)
+bool served = false;
 
 std::shared_ptr<void> aroundBox() { return windows.aroundBox ? windows.aroundBox() : nullptr; }
 
@@ -22,7 +24,15 @@ bool answeredForTheUser(const std::string& what) {
 
 }  // namespace
 
-void setModalWindows(const ModalWindows& given) { windows = given; }
+std::shared_ptr<void> serveModalWindows(const ModalWindows& given) {
+    if (served) throw std::logic_error("the modal gate's window side is served already");
+    served = true;
+    windows = given;
+    return std::shared_ptr<void>(nullptr, [](void*) {
+        windows = ModalWindows{};
+        served = false;
+    });
+}
 
 int32_t ModalGate::MsgBox(const MsgBoxRequest& request) {
     if (answeredForTheUser(request.text)) return msgBoxButtons(request.buttons).escapeAnswer;

@@ -8,17 +8,20 @@
 #include "framework/dialogs/UiService.h"
 
 // What a modal box does to the windows lives with the windows, a layer
-// above (framework/ui/ModalSession.h, SessionEnd.h): the desktop gives it to
-// the gate when it starts and whenever it builds a window. Before that no
-// window can be active and no session can be ending, so the gate only passes
-// the calls on.
+// above (framework/ui/ModalSession.h, SessionEnd.h), which serves it to the
+// gate once, when the runtime starts or its first window is built, and takes
+// it back at the end of the process. Before that no window can be active and
+// no session can be ending, so the gate only passes the calls on.
 struct ModalWindows {
     // Deactivates the active window until the returned scope is released.
     std::shared_ptr<void> (*aroundBox)() = nullptr;
     // True once the session is ending: boxes get their Escape answer unseen.
     bool (*boxesAnsweredForTheUser)() = nullptr;
 };
-void setModalWindows(const ModalWindows& windows);
+// Serves the gate's window side until the returned scope is released, which
+// leaves the gate passing the calls on again. The side has one owner: serving
+// it while another serving holds throws std::logic_error.
+[[nodiscard]] std::shared_ptr<void> serveModalWindows(const ModalWindows& windows);
 
 class ModalGate : public UiService {
 public:

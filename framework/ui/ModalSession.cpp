@@ -54,6 +54,6 @@ bool ModalSession::deactivatingForBox() { return deactivating; }
 int ModalSession::depth() { return openBoxes; }
 
 void ModalSession::serveTheModalGate() {
-    setModalWindows({[]() -> std::shared_ptr<void> { return std::make_shared<ModalSession>(); },
-                     &SessionEnd::boxesAnsweredForTheUser});
+    static const std::shared_ptr<void> served = serveModalWindows(
+        {[]() -> std::shared_ptr<void> { return std::make_shared<ModalSession>(); }, &SessionEnd::boxesAnsweredForTheUser});
 }

@@ -31,7 +31,10 @@ public:
     // How many modal boxes are up now.
     static int depth();
     // Gives the dialogs' gate (framework/dialogs/ModalGate.h) what a box does
-    // to the windows; the runtime calls it at its start and for each window.
+    // to the windows, once for the whole process (later calls change
+    // nothing): the runtime's start and every window's construction call it,
+    // so a box deactivates its window however the window was built. The
+    // process's end takes it back.
     static void serveTheModalGate();
 
 private:

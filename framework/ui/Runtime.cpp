@@ -256,7 +256,6 @@ void runShutdown() {
 }
 
 void windowBuilt(Window& window) {
-    ModalSession::serveTheModalGate();  // windows built without the runtime's start (tests) are served too
     window.finishBuilding();
     if (quitting()) return;  // never opened or shown against a closing application
     if (appOpenFinished()) {

@@ -11,6 +11,7 @@
 #include "framework/ui/FocusModel.h"
 #include "framework/ui/InputDispatch.h"
 #include "framework/ui/MenuIntegration.h"
+#include "framework/ui/ModalSession.h"
 #include "framework/ui/WindowList.h"
 #include "framework/ui/WindowWidget.h"
 
@@ -35,6 +36,7 @@ Window::Window()
       Backdrop(nullptr), FullScreen(false), Placement(0), MacProcId(0), Composite(false), LiveResize(true),
       MenuBarVisible(true),
       Close([this] { closeWindow(); }), widget_(new WindowWidget(*this)), focus_(std::make_unique<FocusModel>(*this)) {
+    ModalSession::serveTheModalGate();  // a box deactivates this window however it was built
     WindowList::add(*this);
     installApplicationInputFilter();
     ensureMenuIntegration();
