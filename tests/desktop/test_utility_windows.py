@@ -123,30 +123,20 @@ def test_the_about_and_photo_windows_show_their_menus_and_kitchen_mode_greys_its
     def menu_titles(window):
         return {m["title"]: m["enabled"] for m in d.window(window).data["menus"]}
 
-    # Neither window edits or holds a recipe: only File and Help offer anything, from the moment it
-    # shows (not only once a menu has been opened).
-    offered = {"File": True, "Edit": False, "Format": False, "Recipe": False, "Help": True}
+    offered = {"File": True, "Edit": False, "Format": False, "Recipe": False, "Help": True}  # no recipe, no editing
     d.menu("File", "About Larderwise...")
     d.wait_idle()
-    check_equal(sorted(menu_titles("")), sorted(menu_titles("Larderwise")), "the about window's menu titles")
-    check_equal(menu_titles(""), offered, "the about window's menu titles as it shows")
+    check_equal(menu_titles(""), offered, "the about window's menu titles as it shows, before any menu opens")
     check(d.menu_items("File", "")["Quit"], "its File menu opens and offers Quit")
     d.key("Escape")  # the menu bar lets go of the keys
     close_by_title_bar(d, "")
     check_equal(titles(d), ["Larderwise"], "the about window closed")
-
     d.double_click("recipePhoto")
     d.wait_idle()
     check_equal(menu_titles("Apple Pie"), offered, "the photo window's menu titles as it shows")
     d.click("fsPicCanvas", "Apple Pie")
     check_equal(menu_titles("Apple Pie"), offered, "the photo window's menu titles after a click into it")
-    d.click("recipeList")  # the main window in front, then the photo window again by its title bar
-    frame = d.window("Apple Pie").data["frame"]
-    d.click_at(frame["x"] + frame["w"] // 2, frame["y"] + 9)
-    check(d.window("Apple Pie").active, "the photo window is active again")
-    check_equal(menu_titles("Apple Pie"), offered, "the photo window's menu titles as it is activated")
     close_by_title_bar(d, "Apple Pie")
-
     d.key("ctrl+k")
     check(not menu_titles("Kitchen Mode")["Format"], f"Format is grey in kitchen mode: {menu_titles('Kitchen Mode')}")
     check(menu_titles("Kitchen Mode")["File"], "File is not")
