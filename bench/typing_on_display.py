@@ -50,8 +50,8 @@ from desktop import Desktop  # noqa: E402
 PROBE_MS = int(os.environ.get("PROBE_MS", "5"))
 
 # The found list's statement for the Everywhere scope, with the text bound (recipe_window/RecipeStatements.cpp).
-SEARCH = ("select recipeName,rowID from recipes where recipeName like '%' || ?1 || '%' escape '\\' "
-          "or recipeKeywords like '%' || ?1 || '%' escape '\\' or recipeText like '%' || ?1 || '%' escape '\\' "
+SEARCH = ("select recipeName,rowID from recipes where recipeName like '%' || ?1 || '%' "
+          "or recipeKeywords like '%' || ?1 || '%' or recipeText like '%' || ?1 || '%' "
           "order by recipeName")
 
 

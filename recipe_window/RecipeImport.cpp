@@ -90,20 +90,24 @@ void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) {
             MsgBox("Error IM001: Could not read the file '" + name + "'.");
             return;
         }
+        bool unreadable = false;
         if (kind == ImportKind::PlainText) {
             imported = fromStyled(importedRecipeName(name), plainStyled(decodedText(*bytes)));
         } else {
             // A file that is not RTF after all keeps its text as plain text.
-            std::optional<StyledText> styled = readRtf(*bytes);
+            bool skippedTooDeep = false;
+            std::optional<StyledText> styled = readRtf(*bytes, &skippedTooDeep);
             imported = fromStyled(importedRecipeName(name, ".rtf"),
                                   styled ? *styled : plainStyled(decodedText(*bytes)));
+            unreadable = skippedTooDeep;
         }
-        // An empty file is an empty recipe named after it. Bytes that yield
-        // no text (an RTF nested past the reader's depth) are refused, and a
-        // NUL byte is never text: a picture or program renamed .txt would
-        // become a recipe of garbage whose stored text ends at the first NUL
-        // while its styled copy goes on.
-        if ((imported->plain.empty() && !bytes->empty()) || imported->plain.find('\0') != std::string::npos) {
+        // A file or document without characters is an empty recipe named
+        // after it (an empty file, a word processor's empty document). An
+        // RTF that yields nothing because its text lies nested past the
+        // reader's depth is refused, and a NUL byte is never text: a picture
+        // or program renamed .txt would become a recipe of garbage whose
+        // stored text ends at the first NUL while its styled copy goes on.
+        if ((imported->plain.empty() && unreadable) || imported->plain.find('\0') != std::string::npos) {
             MsgBox("Error IM002: Could not read the file '" + name + "': it holds no text.");
             return;
         }

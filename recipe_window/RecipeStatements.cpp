@@ -14,22 +14,12 @@ std::string searchScopeColumn(const std::string& searchWhere) {
     return "Everywhere";
 }
 
-std::string likeEscaped(const std::string& s) {
-    std::string out;
-    out.reserve(s.size());
-    for (char c : s) {
-        if (c == '\\' || c == '%' || c == '_') out += '\\';
-        out += c;
-    }
-    return out;
-}
-
 namespace {
 
 // What the found list's rows must match, `pattern` being the LIKE operand
 // (the text quoted, or the bound value): empty for every recipe.
 std::string foundListCondition(const std::string& searchWhere, const std::string& pattern) {
-    const std::string like = "like " + pattern + " escape '\\' ";
+    const std::string like = "like " + pattern + " ";
     const std::string scope = searchScopeColumn(searchWhere);
     if (scope == "Everywhere") return "recipeName " + like + "or recipeKeywords " + like + "or recipeText " + like;
     return scope + " " + like;
@@ -49,11 +39,11 @@ RecipeStatement foundListStatement(const std::string& searchWhere, const std::st
     const std::string head = kFoundListHead;
     const std::string order = kFoundListOrder;
     if (searchText.empty()) return {head + order, head + order, {}};
-    // The text is found as typed: its %, _ and backslash are escaped, never wildcards.
-    const std::string pattern = likeEscaped(searchText);
-    const std::string shown = foundListCondition(searchWhere, "'%" + stringIn(pattern) + "%'");
+    // Only the quotes are doubled (or the text bound): a % or _ typed keeps
+    // its LIKE meaning, any run of characters and any one character.
+    const std::string shown = foundListCondition(searchWhere, "'%" + stringIn(searchText) + "%'");
     return {head + "where " + shown + order, head + "where " + boundCondition(searchWhere, searchText) + order,
-            {Variant(pattern)}};
+            {Variant(searchText)}};
 }
 
 SplitSelect foundListSplit(const std::string& searchWhere, const std::string& searchText) {

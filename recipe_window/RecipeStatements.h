@@ -30,13 +30,9 @@ std::string stringIn(const std::string& s);
 // is not a searchable column.
 std::string searchScopeColumn(const std::string& searchWhere);
 
-// s with the LIKE escape character (backslash) put before every %, _ and
-// backslash, so LIKE ... ESCAPE '\' matches exactly those characters.
-std::string likeEscaped(const std::string& s);
-
 // The found list: every recipe for an empty search text, else those whose
 // scope column (or name, keywords and text for Everywhere) contains it under
-// LIKE, ordered by name. The text is matched literally (see likeEscaped).
+// LIKE, ordered by name. A % or _ in the text keeps its LIKE meaning.
 RecipeStatement foundListStatement(const std::string& searchWhere, const std::string& searchText);
 // The same list read in parts over ranges of rowIDs, side by side.
 SplitSelect foundListSplit(const std::string& searchWhere, const std::string& searchText);

@@ -1,7 +1,8 @@
 #pragma once
 // Text read from a file that does not say its encoding. The whole file is
 // decoded once when opened: valid UTF-8 is taken as it is (a leading
-// byte-order mark dropped); anything else was written by an older program
+// byte-order mark dropped), as is text behind a UTF-16 byte-order mark
+// (either order); anything else was written by an older program
 // and is decoded with the fallback encoding: Windows-1252 by default for
 // plain files, Mac Roman for files known to come from the old platform. Every byte decodes to
 // something, so reading never fails on odd input.
@@ -22,7 +23,8 @@ public:
     bool EndOfFile() const { return position_ >= text_.size(); }
     void Close() {}
 
-    // Whether the file was valid UTF-8 (otherwise the fallback was used).
+    // Whether the file was valid UTF-8 (otherwise it was UTF-16 behind its
+    // mark, or the fallback was used).
     bool WasUtf8() const { return wasUtf8_; }
 
 private:

@@ -45,6 +45,8 @@ class RtfParser {
 public:
     explicit RtfParser(std::string_view input) : tokens_(input) {}
     StyledText parse();
+    // Whether a group nested past the depth limit was skipped unread.
+    bool skippedTooDeep() const { return skippedTooDeep_; }
 
 private:
     GroupState& top() { return stack_.back(); }
@@ -71,6 +73,7 @@ private:
     std::vector<GroupState> stack_;
     bool groupFresh_ = false;  // nothing read yet in the group just opened
     bool finished_ = false;
+    bool skippedTooDeep_ = false;
     int32_t pendingSkip_ = 0;  // fallback characters still to skip after \uN
     char32_t pendingHigh_ = 0;  // a high surrogate waiting for its low half
 
@@ -137,6 +140,7 @@ StyledText RtfParser::parse() {
 void RtfParser::openGroup() {
     if (stack_.size() >= MaxDepth) {
         groupFresh_ = false;
+        skippedTooDeep_ = true;
         skipGroup(false);
         return;
     }
@@ -367,7 +371,11 @@ bool opensAsRtf(std::string_view rtf) {
     return rtf.substr(i).starts_with("{\\rtf");
 }
 
-std::optional<StyledText> readRtf(std::string_view rtf) {
+std::optional<StyledText> readRtf(std::string_view rtf, bool* skippedTooDeep) {
+    if (skippedTooDeep) *skippedTooDeep = false;
     if (!opensAsRtf(rtf)) return std::nullopt;
-    return RtfParser(rtf).parse();
+    RtfParser parser(rtf);
+    StyledText text = parser.parse();
+    if (skippedTooDeep) *skippedTooDeep = parser.skippedTooDeep();
+    return text;
 }

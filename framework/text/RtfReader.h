@@ -14,7 +14,10 @@
 
 #include "framework/text/StyledText.h"
 
-std::optional<StyledText> readRtf(std::string_view rtf);
+// `skippedTooDeep`, when given, tells whether any group nested past the limit
+// was skipped: content the reader could not read, unlike a document that
+// simply holds no characters.
+std::optional<StyledText> readRtf(std::string_view rtf, bool* skippedTooDeep = nullptr);
 
 // True when the text opens with "{\rtf" after white space (and a UTF-8 byte
 // order mark): an RTF document, not text that merely mentions RTF.

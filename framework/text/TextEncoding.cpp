@@ -195,6 +195,9 @@ bool IsValidUTF8(const std::string& bytes) {
 }
 
 std::string TextFromUnknownEncoding(const std::string& bytes, int32_t fallbackCode) {
+    // A UTF-16 byte-order mark says the encoding outright (FF and FE never
+    // occur in UTF-8); the decoder reads the mark's order and drops it.
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return DecodeToUTF8(bytes, EncodingCode::UTF16);
     if (!IsValidUTF8(bytes)) return DecodeToUTF8(bytes, fallbackCode);
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) return bytes.substr(3);
     return bytes;

@@ -54,7 +54,8 @@ std::string ConvertEncoding(const std::string& bytes, int32_t fromCode, int32_t 
 std::string DecodeToUTF8(const std::string& bytes, int32_t fromCode);
 std::string EncodeFromUTF8(const std::string& utf8, int32_t toCode);
 
-// Text of unknown encoding from a file: UTF-8 when the bytes are valid
+// Text of unknown encoding from a file: UTF-16 in the mark's byte order when
+// it opens with a UTF-16 byte-order mark, UTF-8 when the bytes are valid
 // UTF-8 (a leading byte-order mark dropped), otherwise decoded from
 // `fallbackCode` (Mac Roman for resource-fork text from the old platform,
 // Windows-1252 for plain files).

@@ -122,8 +122,11 @@ void FocusModel::windowActivated() {
     if (!focused_) {
         // As Qt does once the activation arrives: the first control in the
         // focus chain gets the focus, on the next turn of the loop, unless
-        // code or the user gave it to a control first.
+        // code or the user gave it to a control first. A window with no
+        // control to focus (the about and photo windows) gets no focus
+        // change, so its menus are brought into line here.
         QTimer::singleShot(0, window_.widget(), [this] { guarded([this] { giveInitialFocus(); }); });
+        scheduleMenuEnablingPass();
         return;
     }
     if (focused_ && !holding_) {

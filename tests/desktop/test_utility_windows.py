@@ -116,19 +116,27 @@ def test_converter_typed_amounts_and_a_click_below_the_rows(d):
     d.quit()
 
 
-def test_the_about_window_shows_the_menus_and_kitchen_mode_greys_its_format_menu(d):
-    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+def test_the_about_and_photo_windows_show_their_menus_and_kitchen_mode_greys_its_format_menu(d):
+    d.build_database([{"name": "Apple Pie", "text": "Bake it.", "photo": d.make_jpeg(200, 150)}])
     d.start()
 
     def menu_titles(window):
         return {m["title"]: m["enabled"] for m in d.window(window).data["menus"]}
 
+    offered = {"File": True, "Edit": False, "Format": False, "Recipe": False, "Help": True}  # no recipe, no editing
     d.menu("File", "About Larderwise...")
-    check_equal(sorted(menu_titles("")), sorted(menu_titles("Larderwise")), "the about window's menu titles")
+    d.wait_idle()
+    check_equal(menu_titles(""), offered, "the about window's menu titles as it shows, before any menu opens")
     check(d.menu_items("File", "")["Quit"], "its File menu opens and offers Quit")
     d.key("Escape")  # the menu bar lets go of the keys
     close_by_title_bar(d, "")
     check_equal(titles(d), ["Larderwise"], "the about window closed")
+    d.double_click("recipePhoto")
+    d.wait_idle()
+    check_equal(menu_titles("Apple Pie"), offered, "the photo window's menu titles as it shows")
+    d.click("fsPicCanvas", "Apple Pie")
+    check_equal(menu_titles("Apple Pie"), offered, "the photo window's menu titles after a click into it")
+    close_by_title_bar(d, "Apple Pie")
     d.key("ctrl+k")
     check(not menu_titles("Kitchen Mode")["Format"], f"Format is grey in kitchen mode: {menu_titles('Kitchen Mode')}")
     check(menu_titles("Kitchen Mode")["File"], "File is not")

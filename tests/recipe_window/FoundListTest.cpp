@@ -70,19 +70,19 @@ TEST_F(MainWindowTest, LiveSearchMatchesAsLikeDoesInEveryScope) {
     w().Searchfield().Text = std::string("PIE");  // LIKE ignores ASCII case
     ui.settle();
     EXPECT_THAT(listedNames(), ElementsAre("Mom's Pie", "pie crust"));
-    // What was typed is found, nothing else: %, _ and the escape character are no wildcards.
+    // % and _ keep their LIKE meaning: any run of characters, any one character.
     w().Searchfield().Text = std::string("%");
     ui.settle();
-    EXPECT_THAT(listedNames(), ElementsAre("Apple Tart"));
-    w().Searchfield().Text = std::string("o_r");  // a wildcard would find "flour"
-    ui.settle();
-    EXPECT_THAT(listedNames(), IsEmpty());
-    w().Searchfield().Text = std::string("_");
+    EXPECT_EQ(listedNames().size(), 4u);
+    w().Searchfield().Text = std::string("r_w");  // _ finds the underscore itself too
     ui.settle();
     EXPECT_THAT(listedNames(), ElementsAre("Bread"));
-    w().Searchfield().Text = std::string("\\");
+    w().Searchfield().Text = std::string("o_r");  // ... and any other one character: "our"
     ui.settle();
-    EXPECT_THAT(listedNames(), IsEmpty());
+    EXPECT_THAT(listedNames(), ElementsAre("Bread", "pie crust"));
+    w().Searchfield().Text = std::string("0%b");  // "100% butter" through the run "% "
+    ui.settle();
+    EXPECT_THAT(listedNames(), ElementsAre("Apple Tart"));
 
     w().RecipeSearchCntl_Search("'s", "Recipe Name");
     ui.settle();

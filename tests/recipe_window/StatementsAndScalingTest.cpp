@@ -8,18 +8,16 @@
 TEST(RecipeStatements, SearchTextIsQuotedInTheShownTextAndBoundInTheRunOne) {
     RecipeStatement s = foundListStatement("RecipeKeywords", "it's");
     EXPECT_EQ(s.text,
-              "select recipeName,rowID from recipes where RecipeKeywords like '%it''s%' escape '\\' order by recipeName");
-    EXPECT_EQ(s.sql,
-              "select recipeName,rowID from recipes where RecipeKeywords like '%' || ?1 || '%' escape '\\' "
-              "order by recipeName");
+              "select recipeName,rowID from recipes where RecipeKeywords like '%it''s%' order by recipeName");
+    EXPECT_EQ(s.sql, "select recipeName,rowID from recipes where RecipeKeywords like '%' || ?1 || '%' order by recipeName");
     ASSERT_EQ(s.values.size(), 1u);
     EXPECT_EQ(s.values[0].StringValue(), "it's");
 
     EXPECT_EQ(foundListStatement("Everywhere", "a").text,
-              "select recipeName,rowID from recipes where recipeName like '%a%' escape '\\' or recipeKeywords like "
-              "'%a%' escape '\\' or recipeText like '%a%' escape '\\' order by recipeName");
-    // The user's wildcards and the escape character are searched for as typed.
-    EXPECT_EQ(foundListStatement("RecipeName", "5%_\\x").values.at(0).StringValue(), "5\\%\\_\\\\x");
+              "select recipeName,rowID from recipes where recipeName like '%a%' or recipeKeywords like "
+              "'%a%' or recipeText like '%a%' order by recipeName");
+    // Only quotes are doubled: the user's % and _ stay wildcards.
+    EXPECT_EQ(foundListStatement("RecipeName", "5%_\\x").values.at(0).StringValue(), "5%_\\x");
     // An empty search lists everything whatever the scope; blanks are searched as typed.
     EXPECT_EQ(foundListStatement("RecipeRating", "").text, "select recipeName,rowID from recipes order by recipeName");
     EXPECT_TRUE(foundListStatement("RecipeRating", "").values.empty());

@@ -133,7 +133,8 @@ TEST_F(PaletteTest, LettersInTheSizeFieldGiveTheDefaultSizeAndKeepTheSelection) 
     userSelects(6, 3);
     ui.setFocus(*palette->fontSize);
     ui.key(*palette->fontSize, "x");
-    EXPECT_EQ(palette->fontSize->Text(), "x") << "what the user typed stays";
+    EXPECT_EQ(palette->fontSize->Text(), "0") << "the field shows the size it applied";
+    EXPECT_EQ(palette->fontSize->SelStart(), 1);
     EXPECT_EQ(palette->FontSizeSlider->Value(), 30);  // 0 is off the slider
     EXPECT_NE(sizeAt(6), 30);
     EXPECT_EQ(sizeAt(5), 30);
@@ -142,6 +143,9 @@ TEST_F(PaletteTest, LettersInTheSizeFieldGiveTheDefaultSizeAndKeepTheSelection) 
     ui.key(*palette->fontSize, "\x08");
     ui.key(*palette->fontSize, "2");
     EXPECT_EQ(sizeAt(6), 2);
+    ui.type(*palette->fontSize, "4\x1C" "2");  // Left, then a digit: the caret goes to the end
+    EXPECT_EQ(palette->fontSize->Text(), "224");
+    EXPECT_EQ(palette->fontSize->SelStart(), 3);
 }
 
 TEST_F(PaletteTest, AFamilyChoiceStylesOnlyTheSavedSelectionAndKeepsTheSizeShown) {

@@ -34,6 +34,12 @@ SizeIndicators sizeIndicatorsFor(int32_t size) {
     return shown;
 }
 
+bool isFractionBeingTyped(const std::string& typed, int32_t size) {
+    const std::string whole = Str(size) + ".";
+    if (typed.compare(0, whole.size(), whole) != 0) return false;
+    return typed.find_first_not_of("0123456789", whole.size()) == std::string::npos;
+}
+
 double appliedTextSize(int32_t size) {
     if (size <= 0) return 0;
     return size > kLargestAppliedSize ? kLargestAppliedSize : size;

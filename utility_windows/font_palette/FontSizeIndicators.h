@@ -3,6 +3,7 @@
 // does to the text. Kept apart from the window so the mapping is checked
 // size by size.
 #include <cstdint>
+#include <string>
 
 // The sizes the palette's list offers, row 0 first.
 extern const char* const kPaletteSizes;  // "9\r10\r...\r72"
@@ -18,6 +19,10 @@ struct SizeIndicators {
 int32_t wholeSize(double requested);
 
 SizeIndicators sizeIndicatorsFor(int32_t size);
+
+// Whether the size field's text is the whole size written out, a decimal
+// point and digits ("12.", "12.5" for 12): a fraction still being typed.
+bool isFractionBeingTyped(const std::string& typed, int32_t size);
 
 // The size put on the text: 0 (the font's default) for 0 or less, and no
 // more than 1000, so one typed digit too many cannot blow up the layout.

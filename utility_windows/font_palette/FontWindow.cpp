@@ -148,16 +148,18 @@ void FontPaletteWindow::SizeList_Change() {
     setFontSizeIndicators(Val(SizeList->Text));
 }
 
-// The field keeps what the user types: writing the whole size back at each
-// key would wipe a decimal point as it is typed ("12." shown as "12", so
-// "12.5" became 125). The size applied is the typed value with its fraction
-// dropped (12.5 styles at 12), the same rule as every other requested size.
+// Each key styles the text at once, and the field then shows the size it
+// applied, with the caret at its end: letters show 0. A fraction on its way
+// ("12.", "12.5") is left as typed, or writing "12" back at the point would
+// turn the next digit into 125; it styles at the whole size below it.
 void FontPaletteWindow::fontSize_TextChange() {
     if (showingIndicators_) return;
     sizeSelectedOnEntry_ = false;  // the user is typing in the field
-    const int32_t n = wholeSize(Val(fontSize->Text));
-    showSize(n, false);
+    const std::string typed = fontSize->Text();
+    const int32_t n = wholeSize(Val(typed));
+    showSize(n, !isFractionBeingTyped(typed, n));
     applySize(n);
+    fontSize->SelStart = Len(fontSize->Text);
 }
 
 void FontPaletteWindow::fontSize_GotFocus() {

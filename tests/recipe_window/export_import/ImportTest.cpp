@@ -90,6 +90,10 @@ TEST_F(ImportTest, TextFromOlderProgramsIsDecodedAndClippingsFromTheOldPlatformT
     EXPECT_EQ(value("select recipeText from recipes where rowID = 2"), "Crème fraîche");
     ASSERT_TRUE(dropFiles({clipping("Old.textClipping", "Cr\x8Fme")}));  // Mac Roman
     EXPECT_EQ(value("select recipeText from recipes where rowID = 3"), "Crème");
+    ASSERT_TRUE(dropFiles({file("U16.txt", std::string("\xFF\xFE" "C\0r\0\xE8\0m\0e\0\r\0\n\0\x3D\xD8\x4B\xDE", 20))}));
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 4"), "Crème\r\xF0\x9F\x99\x8B");
+    ASSERT_TRUE(dropFiles({file("U16BE.txt", std::string("\xFE\xFF\0C\0r\0\xE8\0m\0e", 12))}));  // either order
+    EXPECT_EQ(value("select recipeText from recipes where rowID = 5"), "Crème");
 }
 
 TEST_F(ImportTest, AnRtfFileKeepsItsStylingAndLosesItsExtension) {
@@ -234,8 +238,8 @@ TEST_F(ImportTest, AFileDroppedOnTheInactiveWindowIsStored) {
     EXPECT_EQ(std::string(w().RecipeText->Text), "Hot soup\rServe it");
 }
 
-// Bytes that yield no text make no recipe and say so; an empty file is an
-// empty recipe named after it, without a word.
+// Bytes that yield no text make no recipe and say so; an empty file or
+// document is an empty recipe named after it, without a word.
 TEST_F(ImportTest, AFileThatYieldsNoTextMakesNoRecipeAndSaysSo) {
     start({recipe("Bread")});
     const std::string deep = "{\\rtf1 " + std::string(500000, '{') + "lost" + std::string(500000, '}') + "}";
@@ -256,6 +260,8 @@ TEST_F(ImportTest, AFileThatYieldsNoTextMakesNoRecipeAndSaysSo) {
     ASSERT_EQ(stored().size(), 3u);
     EXPECT_EQ(stored()[2][0], "Blank");
     EXPECT_EQ(stored()[2][1], "");
+    ASSERT_TRUE(dropFiles({file("Nothing yet.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Helvetica;}}\\f0\\fs24 }")}));
+    EXPECT_EQ(stored().back()[0], "Nothing yet");
 }
 
 TEST_F(ImportTest, AFileAboveTheSizeLimitIsRefusedBeforeAnythingIsMade) {
