@@ -7,6 +7,8 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <chrono>
+#include <cstdlib>
 #include <regex>
 #include <sstream>
 
@@ -135,6 +137,48 @@ TEST(StyledTextPrinter, LinesKeepTheirColourAndAlignment) {
     EXPECT_GT(red, 10);
     EXPECT_GT(darkOnTheRight, 10);
     EXPECT_EQ(darkOnTheLeftOfLineTwo, 0);
+}
+
+// A word far wider than the page (a one-line recipe of one letter) is laid
+// out in a time that grows with its length, not with its square, and breaks
+// into the lines Qt's own wrapping gives it: a word with one letter in
+// another colour is left to Qt, and both draw the same pixels.
+TEST(StyledTextPrinter, AWordWiderThanThePageLaysOutInLinearTimeWithQtsOwnLines) {
+    RecordingGraphics recording;
+    auto layoutSeconds = [&](size_t letters) {
+        double best = 1e9;
+        for (int run = 0; run < 3; ++run) {
+            const auto started = std::chrono::steady_clock::now();
+            StyledTextPrinter printer(StyledText(std::string(letters, 'x')), recording, 400);
+            best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+        }
+        return best;
+    };
+    const double growth = layoutSeconds(128 * 1024) / layoutSeconds(32 * 1024);
+    EXPECT_LT(growth, 8) << "four times the letters, " << growth << " times the time";
+
+    const std::string word(1500, 'x');
+    StyledText text("Flour and sugar, then " + word + " and a few words after it.\r" + word + " end",
+                    TextStyle{"Helvetica", 12});
+    text.SetBold(22, 1500, true);
+    text.SetAlignment(1, TextAlignment::Center);
+    auto drawn = [](const StyledText& text) {
+        QImage image(300, 1400, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        ImageGraphics g(image);
+        StyledTextPrinter printer(text, g, 300);
+        printer.DrawBlock(0, 0, image.height());
+        EXPECT_TRUE(printer.Eof()) << "the image holds all the lines";
+        return image;
+    };
+    StyledText leftToQt = text;
+    leftToQt.SetTextColor(700, 1, 0x000001);
+    leftToQt.SetTextColor(2300, 1, 0x000001);
+    const QImage split = drawn(text), qts = drawn(leftToQt);
+    int differing = 0;
+    for (int y = 0; y < split.height(); ++y)
+        for (int x = 0; x < split.width(); ++x) differing += std::abs(qGray(split.pixel(x, y)) - qGray(qts.pixel(x, y))) > 8;
+    EXPECT_EQ(differing, 0);
 }
 
 TEST(StyledTextPrinter, TakesTheFieldsTextWhenCreated) {
