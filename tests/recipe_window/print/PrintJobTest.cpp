@@ -5,7 +5,11 @@
 #include <filesystem>
 #include <regex>
 
+#include "framework/graphics/Color.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/graphics/Picture.h"
 #include "recipe_window/print/PrintModule.h"
+#include "tests/framework/print/PdfImages.h"
 #include "tests/framework/print/PdfPages.h"
 #include "tests/framework/print/PdfText.h"
 #include "tests/recipe_window/print/PrintTestSupport.h"
@@ -40,6 +44,16 @@ protected:
 
     std::string pdfPath(const std::string& name) const {
         return (std::filesystem::temp_directory_path() / ("larderwise-print-" + name + ".pdf")).string();
+    }
+
+    // The recipe printed through a confirmed printer dialog to a PDF file: its path.
+    std::string printToPdf(const std::string& name) {
+        PrintSettings chosen = setup.Settings();
+        chosen.outputFile = pdfPath(name);
+        ScopedScriptedUi ui;
+        ui->expectPrinterDialog(chosen);
+        PrintModule::doPrint(setup);
+        return chosen.outputFile;
     }
 };
 
@@ -199,6 +213,30 @@ TEST_F(PrintJob, APdfOfAPageRangeHoldsOnlyTheTextOfThosePages) {
     ui->expectPrinterDialog(chosen).expectMsgBox(PrintModule::kRangePastTheEnd);
     PrintModule::doPrint(setup);
     EXPECT_FALSE(std::filesystem::exists(chosen.outputFile));
+}
+
+// The photo goes into a PDF once, at the file's 1200 dpi for its 90 x 90
+// box: a 12-megapixel photo drawn whole on each page of an 8-page recipe
+// once made a 40 MB file.
+TEST_F(PrintJob, ALargePhotoGoesIntoAPdfOnceAtThePrintResolutionOfItsBox) {
+    textOfPages(8);
+    recipe.photo = NewPicture(4000, 3000);
+    Graphics& photo = *recipe.photo->Graphics();
+    for (int32_t x = 0; x < 4000; x += 8) {
+        photo.ForeColor = RGB(x % 256, (x / 16) % 256, 255 - x % 256);
+        photo.FillRect(x, 0, 8, 3000);
+    }
+    const std::string pdf = printToPdf("photo");
+    ASSERT_EQ(pdfPageCount(pdf), 8);
+    const std::vector<PdfImage> images = pdfImages(pdf);
+    ASSERT_EQ(images.size(), 8u) << "a thumbnail on every page";
+    for (const PdfImage& image : images) {
+        EXPECT_EQ(image.object, images[0].object) << "page " << image.page << " embeds the photo again";
+        EXPECT_NEAR(image.xPpi, 1200, 10) << image.width << " x " << image.height << " pixels in the box";
+        EXPECT_NEAR(image.yPpi, 1200, 10);
+    }
+    EXPECT_LT(std::filesystem::file_size(pdf), 2u * 1024 * 1024);
+    std::remove(pdf.c_str());
 }
 
 TEST_F(PrintJob, TheFooterLineAndThePageNumberNeverTouchOnLetterPaper) {
