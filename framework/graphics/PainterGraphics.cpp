@@ -221,6 +221,11 @@ void PainterGraphics::drawPictureScaled(const Picture& picture, int32_t x, int32
     const double fx = double(w) / sourceWidth, fy = double(h) / sourceHeight;
     const QRectF target(x + (source.x() - sourceX) * fx, y + (source.y() - sourceY) * fy, source.width() * fx,
                         source.height() * fy);
+    paint([&](QPainter& p) { drawPicturePart(p, picture, source, target); });
+}
+
+void PainterGraphics::drawPicturePart(QPainter& painter, const Picture& picture, const QRect& source,
+                                      const QRectF& target) {
     const QImage composed = picture.composedImage(source);
-    paint([&](QPainter& p) { p.drawImage(target, composed, QRectF(composed.rect())); });
+    painter.drawImage(target, composed, QRectF(composed.rect()));
 }

@@ -6,6 +6,8 @@
 #include "framework/graphics/Graphics.h"
 
 class QPainter;
+class QRect;
+class QRectF;
 
 class PainterGraphics : public Graphics {
 public:
@@ -25,6 +27,11 @@ public:
 protected:
     void drawPictureScaled(const Picture& picture, int32_t x, int32_t y, int32_t w, int32_t h, int32_t sourceX,
                            int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight) override;
+
+    // Draws the part `source` of the picture into `target` (in the
+    // painter's units): the picture as it is composed; a print job draws it
+    // at the device's resolution.
+    virtual void drawPicturePart(QPainter& painter, const Picture& picture, const QRect& source, const QRectF& target);
 
     // A painter ready for one drawing call, or nullptr when the surface cannot
     // be drawn on (a null image). endPainting is called once for each painter

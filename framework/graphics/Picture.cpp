@@ -121,6 +121,8 @@ std::shared_ptr<Picture> Picture::Mask() {
     return mask_;
 }
 
+const QImage* Picture::maskImage() const { return mask_ ? &mask_->image() : nullptr; }
+
 QImage Picture::composedImage() const { return composedImage(image_->rect()); }
 
 QImage Picture::composedImage(const QRect& area) const {

@@ -68,6 +68,8 @@ public:
     QImage composedImage() const;
     // Only the given part of it (clipped to the picture).
     QImage composedImage(const QRect& area) const;
+    // The mask's image, or nullptr while the picture has no mask.
+    const QImage* maskImage() const;
 
     // Tests: make every following NewPicture fail, as when memory runs out.
     static void failAllocationsForTesting(bool fail);

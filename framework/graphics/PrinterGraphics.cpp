@@ -2,12 +2,16 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <cmath>
+
+#include "framework/graphics/DeviceScaledPicture.h"
 
 namespace {
 constexpr double pointsPerInch = 72.0;
 }
 
-PrinterGraphics::PrinterGraphics(QPagedPaintDevice& device) : device_(device) {}
+PrinterGraphics::PrinterGraphics(QPagedPaintDevice& device)
+    : device_(device), lastPicture_(std::make_unique<DeviceScaledPicture>()) {}
 
 PrinterGraphics::~PrinterGraphics() { EndJob(); }
 
@@ -66,4 +70,12 @@ bool PrinterGraphics::EndJob() {
     }
     ended_ = true;
     return failure_.empty();
+}
+
+void PrinterGraphics::drawPicturePart(QPainter& painter, const Picture& picture, const QRect& source,
+                                      const QRectF& target) {
+    const QRectF onDevice = painter.transform().mapRect(target);
+    const QSize pixels(static_cast<int>(std::ceil(onDevice.width())), static_cast<int>(std::ceil(onDevice.height())));
+    const QImage& image = lastPicture_->imageFor(picture, source, pixels);
+    painter.drawImage(target, image, QRectF(image.rect()));
 }

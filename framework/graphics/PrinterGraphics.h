@@ -13,6 +13,7 @@
 
 #include "framework/graphics/PainterGraphics.h"
 
+class DeviceScaledPicture;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -36,6 +37,9 @@ protected:
     QPainter* beginPainting() override;
     void endPainting(QPainter* painter) override;
     uint32_t clearColor() const override { return 0xFFFFFFFF; }
+    // At the device's pixels for the box, the same image for the same
+    // picture and box: a thumbnail on every page goes into a PDF once.
+    void drawPicturePart(QPainter& painter, const Picture& picture, const QRect& source, const QRectF& target) override;
 
     // Hooks of a job that owns its device. openDevice runs once, before the
     // first drawing; closeDevice once, after the painter has ended a job that
@@ -51,6 +55,7 @@ private:
 
     QPagedPaintDevice& device_;
     std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<DeviceScaledPicture> lastPicture_;
     bool ended_ = false;
     std::string failure_;
 };

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/graphics/Graphics.h"
+#include "framework/print/LongWordBreaks.h"
 #include "framework/text/StyledText.h"
 #include "framework/ui/controls/EditField.h"
 #include "framework/ui/controls/StyledDocument.h"
@@ -55,6 +56,7 @@ StyledTextPrinter::StyledTextPrinter(const StyledText& text, Graphics& graphics,
     doc.setDocumentMargin(0);
     loadStyledText(doc, text);
     printLetterByLetter(doc);
+    breakLongWordsWhereTheyWrap(doc, width_);
     doc.setTextWidth(width_);
     if (text.Length() == 0) return;
     // Every laid-out line in reading order, with where it sits.

@@ -7,6 +7,8 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <chrono>
+#include <cstdlib>
 #include <regex>
 #include <sstream>
 
@@ -135,6 +137,43 @@ TEST(StyledTextPrinter, LinesKeepTheirColourAndAlignment) {
     EXPECT_GT(red, 10);
     EXPECT_GT(darkOnTheRight, 10);
     EXPECT_EQ(darkOnTheLeftOfLineTwo, 0);
+}
+
+// A word far wider than the page (a one-line recipe of one letter) is laid
+// out in a time that grows with its length, not with its square, and breaks
+// into the lines Qt's own wrapping gives it: words in two styles (two
+// blacks) are left to Qt, and both draw the same pixels.
+TEST(StyledTextPrinter, AWordWiderThanThePageLaysOutInLinearTimeWithQtsOwnLines) {
+    RecordingGraphics recording;
+    auto layoutSeconds = [&](size_t letters) {
+        double best = 1e9;  // of three runs
+        for (int run = 0; run < 3; ++run) {
+            const auto started = std::chrono::steady_clock::now();
+            StyledTextPrinter printer(StyledText(std::string(letters, 'x')), recording, 400);
+            best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+        }
+        return best;
+    };
+    EXPECT_LT(layoutSeconds(128 * 1024) / layoutSeconds(32 * 1024), 8) << "four times the letters";
+    const std::string word(1500, 'x');
+    StyledText text("Flour and sugar, then " + word + " and a few words after it.\r" + word + " end",
+                    TextStyle{"Helvetica", 12});
+    text.SetBold(22, 1500, true);
+    text.SetAlignment(1, TextAlignment::Center);
+    auto drawn = [](const StyledText& text) {
+        QImage image(300, 1400, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        ImageGraphics g(image);
+        StyledTextPrinter(text, g, 300).DrawBlock(0, 0, image.height());  // every line
+        return image;
+    };
+    StyledText leftToQt = text;
+    leftToQt.SetTextColor(700, 1600, 0x000001);  // into both words
+    const QImage split = drawn(text), qts = drawn(leftToQt);
+    int differing = 0;
+    for (int y = 0; y < split.height(); ++y)
+        for (int x = 0; x < split.width(); ++x) differing += std::abs(qGray(split.pixel(x, y)) - qGray(qts.pixel(x, y))) > 8;
+    EXPECT_EQ(differing, 0);
 }
 
 TEST(StyledTextPrinter, TakesTheFieldsTextWhenCreated) {

@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <regex>
 
+#include "framework/graphics/Color.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/graphics/Picture.h"
 #include "recipe_window/print/PrintModule.h"
 #include "tests/framework/print/PdfPages.h"
 #include "tests/framework/print/PdfText.h"
@@ -40,6 +43,16 @@ protected:
 
     std::string pdfPath(const std::string& name) const {
         return (std::filesystem::temp_directory_path() / ("larderwise-print-" + name + ".pdf")).string();
+    }
+
+    // The recipe printed through a confirmed printer dialog to a PDF file: its path.
+    std::string printToPdf(const std::string& name) {
+        PrintSettings chosen = setup.Settings();
+        chosen.outputFile = pdfPath(name);
+        ScopedScriptedUi ui;
+        ui->expectPrinterDialog(chosen);
+        PrintModule::doPrint(setup);
+        return chosen.outputFile;
     }
 };
 
@@ -199,6 +212,27 @@ TEST_F(PrintJob, APdfOfAPageRangeHoldsOnlyTheTextOfThosePages) {
     ui->expectPrinterDialog(chosen).expectMsgBox(PrintModule::kRangePastTheEnd);
     PrintModule::doPrint(setup);
     EXPECT_FALSE(std::filesystem::exists(chosen.outputFile));
+}
+
+// The photo goes into a PDF once, at the file's 1200 dpi for its 90 x 90
+// box: a 12-megapixel photo drawn whole on each page of an 8-page recipe
+// once made a 40 MB file.
+TEST_F(PrintJob, ALargePhotoGoesIntoAPdfOnceAtThePrintResolutionOfItsBox) {
+    textOfPages(8);
+    recipe.photo = NewPicture(4000, 3000);
+    for (int32_t x = 0; x < 4000; x += 8) {  // a rainbow of stripes
+        recipe.photo->Graphics()->ForeColor = RGB(x % 256, (x / 16) % 256, 255 - x % 256);
+        recipe.photo->Graphics()->FillRect(x, 0, 8, 3000);
+    }
+    const std::string pdf = printToPdf("photo");
+    // The file's image objects with their sizes in pixels (Qt writes them uncompressed).
+    const std::string bytes = readBytes(pdf);
+    std::vector<std::string> images;
+    for (size_t at = bytes.find("/Subtype /Image\n"); at != std::string::npos; at = bytes.find("/Subtype /Image\n", at + 1))
+        images.push_back(bytes.substr(at + 16, bytes.find("/Bits", at) - at - 16));
+    EXPECT_EQ(images, std::vector<std::string>{"/Width 1500\n/Height 1134\n"});  // 90 x 68 points at 1200 dpi
+    EXPECT_LT(bytes.size(), 2u * 1024 * 1024);
+    std::remove(pdf.c_str());
 }
 
 TEST_F(PrintJob, TheFooterLineAndThePageNumberNeverTouchOnLetterPaper) {
