@@ -85,7 +85,12 @@ def test_search_scope_and_cancel_store_the_edit_first(d):
     check(popup is not None, "the scope menu is open")
     d.click_at(*centre(next(i for i in popup["items"] if i["text"] == "Recipe Keywords")))
     check_equal(stored(d, "Cake", "recipeText"), "Mix. Bake.", "text stored by choosing a scope")
+    check_equal(d.focus(), "Searchfield", "the keyboard after a scope is chosen")
+    d.type("X")  # under the old program: into the first recipe's text, shown by the scope's search
+    d.key("Tab")
     d.quit()
+    check_equal(d.recipes("recipeName, recipeText"), [("Apple Pie", "Bake it."), ("Bread", "Knead."),
+                                                     ("Cake", "Mix. Bake.")], "nothing typed changed a recipe")
 
 
 def test_rename_in_a_list_cell_is_stored_by_another_row_plus_and_close(d):
@@ -281,24 +286,6 @@ def test_failed_commit_is_said_kept_and_stored_once_the_database_is_free(d):
     d.click_row("Cake")
     check_equal(d.recipes(), ["Apple Pie", "Rye Bread", "Cake"], "stored by the next save")
     d.quit()
-
-
-def test_commit_failing_at_quit_is_shown_before_the_program_ends(d):
-    three_recipes(d)
-    d.start()
-    d.click_row("Cake")
-    d.click("recipeKeywords")
-    reader = sqlite3.connect(d.database_path, isolation_level=None, timeout=1)
-    reader.execute("begin")
-    reader.execute("select count(*) from recipes").fetchall()
-    d.type("sweet")
-    d.key("ctrl+q")
-    box = d.box()
-    check(box["text"].startswith("Error 302: Could not save the recipe's keywords."), f"the box: {box['text']!r}")
-    d.answer("OK")
-    check_equal(d.wait_exit(), 0, "exit code")
-    reader.execute("rollback")
-    reader.close()
 
 
 def test_with_no_recipe_shown_the_editors_take_no_typing_until_one_is_shown(d):
