@@ -288,6 +288,58 @@ def test_failed_commit_is_said_kept_and_stored_once_the_database_is_free(d):
     d.quit()
 
 
+def test_after_a_failed_store_every_command_says_why_each_time_and_a_dropped_file_is_named(d):
+    three_recipes(d)
+    d.start()
+    d.click_row("Bread")
+    d.click("recipeName")
+    d.key("End")
+    reader = d.another_program_reading()
+    d.type(" X")
+    commands = [("Ctrl+N", lambda: d.key("ctrl+n")), ("Ctrl+N again", lambda: d.key("ctrl+n")),
+                ("+", lambda: d.click("AddRecipe")), ("Delete Recipe...", lambda: d.menu("Edit", "Delete Recipe...")),
+                ("-", lambda: d.click("deleteSelectedRecipe")), ("Next Recipe", lambda: d.key("ctrl+bracketright")),
+                ("Previous Recipe", lambda: d.menu("Recipe", "Previous Recipe")), ("a row", lambda: d.click_row("Cake"))]
+    for what, command in commands:
+        command()
+        check(d.answer("OK")["text"].startswith("Error 302: Could not save the recipe's name."), f"{what} says why")
+        d.no_box()
+        check_equal(d.control("recipeName")["text"], "Bread X", f"the edit kept after {what}")
+    d.drag_file_from_outside(d.write_file("Pasta.txt", "Boil."), centre(d.control("recipeList")))
+    told = [d.answer("OK")["text"] for _ in range(2)]
+    check("Error IM005: The file 'Pasta.txt' was not imported." in told[1], f"the file named: {told}")
+    reader.execute("rollback")
+    reader.close()
+    d.quit()
+    check_equal(d.recipes(), ["Apple Pie", "Bread X", "Cake"], "the edit stored, nothing imported unsaid")
+
+
+def test_a_database_replaced_under_an_edit_is_kept_with_it_before_any_engine_error(d):
+    three_recipes(d)
+    d.start()
+    d.click_row("Bread")
+    d.click("RecipeText")
+    d.key("ctrl+End")
+    d.type(" Rest.")
+    folder = os.path.dirname(d.database_path)
+    other = os.path.join(folder, "synced.rsd")
+    con = sqlite3.connect(other)
+    con.execute("create table recipes (recipeName text)")
+    con.commit()
+    con.close()
+    os.replace(other, d.database_path)  # another program renames its file over the database
+    d.click_row("Cake")
+    box = d.answer("OK")
+    check(box["text"].startswith("Another program replaced the recipe database"), f"the first box: {box['text']!r}")
+    check_equal(d.wait_exit(), 0, "exit code")
+    kept = [f for f in os.listdir(folder) if f.startswith("recipeDB kept ")]
+    check_equal(len(kept), 1, f"one kept copy: {os.listdir(folder)}")
+    con = sqlite3.connect(os.path.join(folder, kept[0]))
+    texts = dict(con.execute("select recipeName, recipeText from recipes").fetchall())
+    con.close()
+    check_equal(texts["Bread"], "Knead. Rest.", "the edit in the kept copy")
+
+
 def test_with_no_recipe_shown_the_editors_take_no_typing_until_one_is_shown(d):
     d.build_database([{"name": "Apple Pie", "text": "Bake it.", "keywords": "sweet"}])
     d.start()
