@@ -291,11 +291,7 @@ def test_failed_commit_is_said_kept_and_stored_once_the_database_is_free(d):
 def test_after_a_failed_store_every_command_says_why_each_time_and_a_dropped_file_is_named(d):
     three_recipes(d)
     d.start()
-    d.click_row("Bread")
-    d.click("recipeName")
-    d.key("End")
-    reader = d.another_program_reading()
-    d.type(" X")
+    reader = d.name_edit_that_cannot_be_stored("Bread", " X")
     commands = [("Ctrl+N", lambda: d.key("ctrl+n")), ("Ctrl+N again", lambda: d.key("ctrl+n")),
                 ("+", lambda: d.click("AddRecipe")), ("Delete Recipe...", lambda: d.menu("Edit", "Delete Recipe...")),
                 ("-", lambda: d.click("deleteSelectedRecipe")), ("Next Recipe", lambda: d.key("ctrl+bracketright")),

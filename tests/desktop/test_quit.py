@@ -7,11 +7,7 @@ from desktop import HANG, check, check_equal
 def test_a_quit_the_user_chose_with_an_edit_that_cannot_be_stored_asks_and_staying_keeps_it(d):
     d.build_database(["Apple Pie", "Bread"])
     d.start()
-    d.click_row("Bread")
-    d.click("recipeName")
-    d.key("End")
-    reader = d.another_program_reading()
-    d.type(" X")
+    reader = d.name_edit_that_cannot_be_stored("Bread", " X")
     for quit_by in ("ctrl+q", "the close box", "ctrl+w"):
         d.click_close_button() if quit_by == "the close box" else d.key(quit_by)
         box = d.box()
