@@ -48,6 +48,9 @@ public:
         std::function<FontPaletteTarget()> fontPaletteTarget;
         // The main window's photo at the moment of asking, for the photo window.
         std::function<std::shared_ptr<Picture>()> photo;
+        // Asked before a quit the user chose (Quit): False keeps the program
+        // running (an edit cannot be stored and the user chose to stay).
+        std::function<bool()> mayQuit;
     } windows;
 
     void Event_Open();

@@ -83,7 +83,7 @@ void BM_RecipeTextLeave(benchmark::State& state) {
         w.RecipeText->SelLength = 1;
         w.RecipeText->SelItalic = (italic = !italic);
         auto t0 = std::chrono::steady_clock::now();
-        w.RecipeText_LostFocus();
+        w.RecipeText_LostFocus(FocusLoss::WithinWindow);
         ours += seconds(std::chrono::steady_clock::now() - t0);
         bare += bareSeconds(bareDb, text, rtf);
     }

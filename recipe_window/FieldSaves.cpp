@@ -11,7 +11,6 @@
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/RecipeStatements.h"
-#include "recipe_window/SavingScope.h"
 
 namespace {
 
@@ -25,25 +24,7 @@ const char* const kError300 = "Error 300 occurred while updating the recipe.";
 
 bool MainWindow::saveAllowed() const { return recRowID != 0 && !std::string(recipeName->Text).empty(); }
 
-void MainWindow::recipeName_LostFocus() {
-    if (!focusLossSaves()) return;
-    if (leftTheWindow()) {
-        storeInPlace([this] { return saveName(); });
-        return;
-    }
-    {
-        SavingScope scope(saving_);
-        if (!saveAllowed()) {
-            recipeName->Text = std::string();
-        } else if (!noteSave(saveName())) {
-            // Refused twice: back to the name, whatever the user clicked.
-            if (recipeNameInvalid) refocusNameField();
-            return;
-        }
-        recipeName->SelLength = 0;
-    }
-    updateFoundList(recRowID, Searchfield().Text);
-}
+void MainWindow::recipeName_LostFocus(FocusLoss why) { editor_.fieldLeft(RecipeEditor::Field::Name, why); }
 
 // False when the name could not be stored, so the field keeps what the user
 // typed and the list is not refilled.
@@ -52,18 +33,18 @@ bool MainWindow::saveName() {
     if (!saveAllowed() || name == stored_.name) return true;
     if (execute(updateColumnStatement("recipeName", name, recRowID))) return storeNameOutcome(name);
     if (App().db->ErrorCode() != kConstraintViolation) {
-        sayFailedSave("name", kError300);
+        editor_.sayFailedSave("name", kError300);
         return false;
     }
     // Renamed " copy", the field would change under the caret: the name is
     // stored that way once the user leaves the field itself.
-    if (storingInPlace_) return false;
-    tell("Recipe names in certain old databases must be unique!. Saving as '" + name + " copy'.");
+    if (editor_.storingInPlace()) return false;
+    editor_.tell("Recipe names in certain old databases must be unique!. Saving as '" + name + " copy'.");
     recipeName->Text = name + " copy";
     if (!execute(updateColumnStatement("recipeName", recipeName->Text, recRowID))) {
         recipeNameInvalid = true;
         // The user was just told the copy name would be saved; say it was not.
-        tell(kError300);
+        editor_.tell(kError300);
         return false;
     }
     return storeNameOutcome(recipeName->Text);
@@ -73,6 +54,7 @@ bool MainWindow::storeNameOutcome(const std::string& name) {
     const UpdateOutcome outcome = commitUpdateOf("name");
     if (outcome == UpdateOutcome::Failed) return false;
     stored_.name = name;
+    editor_.nameStored();
     if (outcome == UpdateOutcome::Stored) {
         const int32_t row = recipeList->ListIndex;
         if (row >= 0) recipeList->Cell(row, 0) = name;
@@ -92,7 +74,7 @@ void MainWindow::recipeName_TextChange() {
 // the stored value.
 bool MainWindow::storeColumn(const std::string& column, const std::string& value, const std::string& part) {
     if (!execute(updateColumnStatement(column, value, recRowID))) {
-        sayFailedSave(part, kError300);
+        editor_.sayFailedSave(part, kError300);
         return false;
     }
     return commitUpdateOf(part) != UpdateOutcome::Failed;
@@ -113,22 +95,9 @@ bool MainWindow::saveRating() {
     return rating == stored_.rating;
 }
 
-void MainWindow::recipeKeywords_LostFocus() {
-    if (!focusLossSaves()) return;
-    if (leftTheWindow()) {
-        storeInPlace([this] { return saveKeywords(); });
-        return;
-    }
-    SavingScope scope(saving_);
-    noteSave(saveKeywords());
-    recipeKeywords->SelLength = 0;
-}
+void MainWindow::recipeKeywords_LostFocus(FocusLoss why) { editor_.fieldLeft(RecipeEditor::Field::Keywords, why); }
 
-void MainWindow::recipeRating_MouseUp(int32_t, int32_t) {
-    if (saving_) return;
-    SavingScope scope(saving_);
-    noteSave(saveRating());
-}
+void MainWindow::recipeRating_MouseUp(int32_t, int32_t) { editor_.ratingChanged(); }
 
 void MainWindow::recipeKeywords_GotFocus() {
     if (recipeNameInvalid) refocusNameField();

@@ -151,10 +151,10 @@ void MainWindow::searchInBackground(const std::string& text, int64_t selectID) {
     ++refills_;
     liveSearch_.Cancel();  // lets go of the file before the save below writes it
     if (!commitPendingEdit()) {
-        searchOwed_ = true;  // the list keeps the search before until a save goes through
+        editor_.oweSearch();  // the list keeps the search before until a save goes through
         return;
     }
-    searchOwed_ = false;  // this search is the one owed
+    editor_.searchPaid();  // this search is the one owed
     const RecipeStatement statement = foundListStatement(searchWhere, text);
     // The list's rows are built on the search's thread: the event loop only
     // swaps them in, so a key typed meanwhile never waits for 100,000 rows.
@@ -169,7 +169,7 @@ void MainWindow::searchInBackground(const std::string& text, int64_t selectID) {
 
 void MainWindow::showSearchResult(const std::string& text, int64_t selectID, const std::shared_ptr<RecordSet>& rows,
                                   const std::shared_ptr<FoundListRows>& built) {
-    if (endingSoon()) return;  // closing stores the edits itself; no list is shown any more
+    if (editor_.endingSoon()) return;  // closing stores the edits itself; no list is shown any more
     if (!rows) {
         sayListQueryFailed();
         return;
@@ -188,15 +188,17 @@ void MainWindow::showSearchResult(const std::string& text, int64_t selectID, con
     // An edit made while the search read (a rating clicked) is stored before
     // the list is replaced, and whatever was stored since the search began
     // makes it read again: the list shows what the file holds.
-    if (!commitPendingEdit()) searchOwed_ = true;
+    if (!commitPendingEdit()) editor_.oweSearch();
     else if (!liveSearch_.ReadsCurrent(*App().db)) searchInBackground(text, selectID);
     else fillList(*rows, selectID, built.get());
     letGo(liveSearch_, std::move(built->rows));  // unless the list took them
 }
 
 void MainWindow::fillList(RecordSet& rows, int64_t selectID, FoundListRows* built) {
+    const RecipeEditor::Place place = editor_.placeBeforeRefill();
     if (!clearFields()) return;
-    searchOwed_ = false;  // whichever refill this is, the list is the newest
+    editor_.searchPaid();  // whichever refill this is, the list is the newest
+    editor_.listRefilled();
     FoundListRows here;
     if (!built || !built->built) {  // read on the program's own connection
         here = listRows(rows, selectID);
@@ -228,6 +230,7 @@ void MainWindow::fillList(RecordSet& rows, int64_t selectID, FoundListRows* buil
     recipeCount->Text = std::to_string(rows.RecordCount()) + " Recipes";
     recipeList->ListIndex = selectRow;  // names no row on an empty list, nor for kSelectNoRecipe
     matchEditorsToShownRecipe();
+    editor_.refilled(place);
 }
 
 void MainWindow::RecipeSearchCntl_Search(const std::string& text, const std::string& where) {
@@ -242,14 +245,14 @@ void MainWindow::recipeList_Open() {
 
 void MainWindow::recipeList_Change() {
     const int32_t row = recipeList->ListIndex;
-    if (row < 0 || keepShownRecipe_) return;
-    const std::string storedName = stored_.name;
-    if (!commitPendingEdit()) {
+    if (row < 0 || editor_.puttingBackSelection()) return;
+    // A row chosen is a command: a failure is said every time.
+    if (!commitPendingEditForCommand()) {
         reselectShownRecipe();  // the recipe whose edit failed stays shown and selected
         return;
     }
     const int64_t rowID = static_cast<ListboxTag>(recipeList->CellTag(row, 0)).Int64Value();
-    if (leftRowNeedsRefill(storedName)) {
+    if (leftRowNeedsRefill()) {
         updateFoundList(rowID, Searchfield().Text);  // selects the row clicked, which shows it
         return;
     }
@@ -264,12 +267,14 @@ void MainWindow::recipeList_Change() {
     showRecipe(*recipe);
 }
 
-// The row of the recipe being left, renamed in its cell: a stored rename
-// takes its place in name order, and an emptied name (which writes
-// nothing) shows the stored name again, as the name field does.
-bool MainWindow::leftRowNeedsRefill(const std::string& nameBefore) {
+// The row of the recipe being left, renamed: a rename stored by any path
+// since the list was read (the name field, the window left with a cell
+// open, a command's gate) takes its place in name order and in the search,
+// and an emptied name (which writes nothing) shows the stored name again,
+// as the name field does.
+bool MainWindow::leftRowNeedsRefill() {
     if (recRowID == 0) return false;
-    if (stored_.name != nameBefore) return true;
+    if (editor_.listStale()) return true;
     const int32_t left = rowOfRecipe(recRowID);
     return left >= 0 && recipeList->Cell(left, 0) != stored_.name;
 }

@@ -46,13 +46,13 @@ bool MainWindow::recipeList_KeyDown(const std::string& key) {
 // Next and previous store the edit in progress first, wherever the focus
 // is; a failed save keeps the recipe and its edit on screen.
 void MainWindow::selectNextRow() {
-    if (!commitPendingEdit()) return;
+    if (!commitPendingEditForCommand()) return;
     const int32_t row = nextRow(recipeList->ListIndex, recipeList->ListCount());
     if (row >= 0) recipeList->ListIndex = row;
 }
 
 void MainWindow::selectPreviousRow() {
-    if (!commitPendingEdit()) return;
+    if (!commitPendingEditForCommand()) return;
     const int32_t row = previousRow(recipeList->ListIndex, recipeList->ListCount());
     if (row >= 0) recipeList->ListIndex = row;
 }

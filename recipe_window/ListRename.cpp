@@ -19,15 +19,12 @@ void MainWindow::recipeList_CellTextChange(int32_t, int32_t) {
 // rename ended by commitPendingEdit is stored there, and the focus stays
 // where the command that ended it puts it.
 void MainWindow::recipeList_CellLostFocus(int32_t, int32_t) {
-    if (!endingCellEdit_) recipeName->SetFocus();
+    if (!editor_.endingCellEdit()) recipeName->SetFocus();
 }
 
 // The window left while a cell is renamed: the cell stays open for the
 // user's return, and the name it holds is stored now.
-void MainWindow::recipeList_LostFocus() {
-    if (recipeList->CellEditing() && focusLossSaves() && leftTheWindow())
-        storeInPlace([this] { return saveName(); });
-}
+void MainWindow::recipeList_LostFocus(FocusLoss why) { editor_.fieldLeft(RecipeEditor::Field::ListCell, why); }
 
 // The list is read again under the current search with the same recipe
 // selected; returning False then lets the list sort its rows by the heading.

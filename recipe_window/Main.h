@@ -11,6 +11,8 @@
 //   FoundList.cpp       updateFoundList, the search, showing a recipe
 //   EditsInProgress.cpp commitPendingEdit, the gate before the shown recipe
 //                       is replaced; the checked commit of every save
+//   RecipeEditor.*      what happens to the edit on every path (focus loss,
+//                       command, refill, document, quit), and what is told
 //   FieldSaves.cpp      name, keywords and rating saves
 //   NewAndDelete.cpp    newRecipe, deleteRecipe and their commands
 //   PhotoDrawing.cpp    drawNScale
@@ -27,6 +29,7 @@
 #include "framework/db/BackgroundSelect.h"
 #include "framework/dialogs/PrintSettings.h"
 #include "framework/ui/Window.h"
+#include "recipe_window/RecipeEditor.h"
 #include "recipe_window/ShownPhoto.h"
 
 class BevelButton;
@@ -91,13 +94,13 @@ public:
     // --- control event handlers ----------------------------------------------
     void SmartSplitter1_Open();
     void AddRecipe_Action();
-    void recipeName_LostFocus();
+    void recipeName_LostFocus(FocusLoss why);
     void recipeName_TextChange();
     void recipeName_EnableMenuItems();
-    void recipeKeywords_LostFocus();
+    void recipeKeywords_LostFocus(FocusLoss why);
     void recipeKeywords_GotFocus();
     void recipeKeywords_EnableMenuItems();
-    void RecipeText_LostFocus();
+    void RecipeText_LostFocus(FocusLoss why);
     void RecipeText_Open();
     void RecipeText_MouseMove(int32_t x, int32_t y);
     bool RecipeText_MouseDown(int32_t x, int32_t y);
@@ -112,13 +115,13 @@ public:
     bool recipeList_HeaderPressed(int32_t column);
     void recipeList_Open();
     void recipeList_CellLostFocus(int32_t row, int32_t column);
-    void recipeList_LostFocus();
+    void recipeList_LostFocus(FocusLoss why);
     void recipeList_MouseEnter();
     void recipeList_Change();
     void recipeList_EnableMenuItems();
     void deleteSelectedRecipe_Action();
     void recipePhoto_Open();
-    void recipePhoto_LostFocus();
+    void recipePhoto_LostFocus(FocusLoss why);
     void recipePhoto_DropObject(std::shared_ptr<DragItem> obj, int32_t action);
     void recipePhoto_Paint(::Graphics& g);
     bool recipePhoto_MouseDown(int32_t x, int32_t y);
@@ -141,8 +144,12 @@ public:
     void handleResizing() override { Event_Resizing(); }
     void handleActivate() override {
         Window::handleActivate();
-        showHeldNotices();
+        editor_.showHeldNotices();
     }
+    bool handleCancelClose() override { return !mayQuit(); }
+    // A quit or close the user chose: True once the edit is stored, or the
+    // user, told it cannot be, chose to drop it rather than stay.
+    bool mayQuit() { return editor_.mayEnd(); }
     void handleEnableMenuItems() override { Event_EnableMenuItems(); }
     void handleDropObject(std::shared_ptr<DragItem> obj, int32_t action) override {
         Event_DropObject(std::move(obj), action);
@@ -203,7 +210,7 @@ public:
     std::string Remove(const std::string& s, const std::string& chars) const;
     void droppedRecipe(std::shared_ptr<FolderItem> item);
     // Makes a new recipe holding the import and shows it.
-    void storeImport(const ImportedRecipe& imported);
+    void storeImport(const ImportedRecipe& imported, const std::string& fileName);
 
     // The one gate every replacement of the shown recipe passes (showing
     // another recipe, emptying the editors, refilling the list) and every
@@ -214,13 +221,16 @@ public:
     // been told, the edit stays on screen, and the caller must not replace
     // it. (EditsInProgress.cpp)
     bool commitPendingEdit();
-    // The same for a command the user chose that works from the stored
-    // recipes (export, backup, restore): it is a new request, so a failure
-    // is told every time, even of an edit told before, and the command
-    // must not go ahead.
+    // The same for a command or document the user chose (New, Delete, Next,
+    // a row clicked, export, backup, restore, an import): it is a new
+    // request, so a failure is told every time, even of an edit told
+    // before, and the command must not go ahead.
     bool commitPendingEditForCommand();
 
 private:
+    friend class RecipeEditor;
+    // Decides for every path what happens to the edit of the shown recipe.
+    RecipeEditor editor_{*this};
     void CreateControls();
     void bindControlEvents();
     // The save guard: a recipe is shown and its name is not empty.
@@ -267,9 +277,9 @@ private:
     void fillList(RecordSet& rows, int64_t selectID, FoundListRows* built);
     void showRecipe(RecordSet& recipe);
     // Whether the list must be read again as the shown recipe is left: its
-    // name was stored since (it was `nameBefore`), or its row shows a name
-    // that is not stored (an emptied cell).
-    bool leftRowNeedsRefill(const std::string& nameBefore);
+    // name was stored since the list was read, or its row shows a name that
+    // is not stored (an emptied cell).
+    bool leftRowNeedsRefill();
     // The editors take input exactly while a recipe is shown (recRowID).
     void matchEditorsToShownRecipe();
     // Each save below answers True when nothing of its editor is left
@@ -298,29 +308,8 @@ private:
     void reselectShownRecipe();
     // The list row of the recipe with this rowID; -1 when it is not listed.
     int32_t rowOfRecipe(int64_t rowID);
-    // Closing or quitting: the editors' LostFocus leave the saving to
-    // Close, which saves every edit once.
-    bool endingSoon() const;
-    // Whether an editor's LostFocus runs its save: not inside another save
-    // (its message box took the focus), not while closing, and not for the
-    // edit whose failure the user was told of a moment ago (the next modal
-    // box deactivating the window would only repeat it).
-    bool focusLossSaves() const;
-
     // An editor holds a value that is not stored yet and could be.
     bool editPending() const;
-    // Tells of a failed save of `part` unless the user was told of the same
-    // edit before: a failed edit is retried quietly by later saves and told
-    // again only once changed, or when the program ends.
-    // `toldAs` is the message the failure counts as told under, when a
-    // retry says it in other words than the first try (the photo's drop).
-    void sayFailedSave(const std::string& part, const std::string& message, const std::string& toldAs = {});
-    // What `part` of the shown recipe holds now, to tell one edit from another.
-    std::string editOf(const std::string& part) const;
-    // (part, message) -> editOf(part) when told; forgotten once the part is stored.
-    std::map<std::pair<std::string, std::string>, std::string> toldFailures_;
-    bool commandAsks_ = false;  // a chosen command is storing: every failure is told
-    void forgetToldFailures(const std::string& part);
 
     // The shown recipe as stored: what its editors showed or last stored.
     struct StoredValues {
@@ -331,40 +320,10 @@ private:
         bool operator==(const StoredValues&) const = default;
     };
     StoredValues stored_;
-    // The edit whose save failed last, and the user action it failed in:
-    // the same click or key that was just told of the failure does not try
-    // it a second time (a text field's LostFocus, then the list's change).
-    StoredValues failedValues_;
-    std::optional<uint64_t> failedInAction_;
     StoredValues shownValues() const;
-    // Records a failed save; once a save goes through, runs a search that
-    // was owed. Answers `stored`.
-    bool noteSave(bool stored);
-    bool failedInThisAction() const;
-    // A search could not run because an edit could not be stored: the list
-    // still shows the search before, and the field's text is searched once
-    // a save goes through.
-    bool searchOwed_ = false;
     BackgroundSelect liveSearch_;
     uint64_t refills_ = 0;  // counts refills and searches begun, so a late list is told from the newest
-    bool saving_ = false;           // a save is running; a second one must not start inside it
     bool keptReplacedDatabase_ = false;
-    bool keepShownRecipe_ = false;  // the list's selection is being put back
-    bool endingCellEdit_ = false;   // the gate closes a list cell's editor
-
-    // --- the window left and found again (LeavingTheWindow.cpp)
-    // An editor's LostFocus raised because the window was left, not because
-    // the user moved to another control of it.
-    bool leftTheWindow() const;
-    // Runs an editor's save as the window is left: stored, but nothing the
-    // editor shows changes, and what it has to tell waits for the return.
-    void storeInPlace(const std::function<bool()>& save);
-    bool storingInPlace_ = false;
-    // Shows `message`, or holds it until the window is active again when a
-    // save run as the window was left raised it.
-    void tell(const std::string& message);
-    void showHeldNotices();
-    std::vector<std::string> heldNotices_;
 
     // --- list keys, photo and restore (ListKeys.cpp, Photo*.cpp, DatabaseRestore.cpp)
     void selectNextRow();

@@ -45,8 +45,9 @@ void MainWindow::Event_Close() {
     // Every edit in progress is stored here, once, whatever holds the focus
     // (the editors' LostFocus leave it to this): also text styled from the
     // font palette while this window was inactive. A save that fails again
-    // has shown its box before the program ends.
-    commitPendingEdit();
+    // has shown its box before the program ends. An edit the user chose to
+    // drop when told it cannot be stored is not tried again.
+    if (!editor_.dropsEditAtEnd()) commitPendingEdit();
     Quit(0);
 }
 
@@ -65,7 +66,7 @@ void MainWindow::SmartSplitter2_Open() {
 void MainWindow::SmartSplitter2_Paint(::Graphics&) { drawNScale(myPic, *recipePhoto); }
 
 bool MainWindow::_FileClose_Action() {
-    Close();
+    if (mayQuit()) Close();
     return false;
 }
 

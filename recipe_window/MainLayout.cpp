@@ -217,13 +217,13 @@ void MainWindow::CreateControls() {
 void MainWindow::bindControlEvents() {
     SmartSplitter1->Open = [this] { SmartSplitter1_Open(); };
     AddRecipe->Action = [this] { AddRecipe_Action(); };
-    recipeName->LostFocus = [this] { recipeName_LostFocus(); };
+    recipeName->LostFocus = [this](FocusLoss why) { recipeName_LostFocus(why); };
     recipeName->TextChange = [this] { recipeName_TextChange(); };
     recipeName->EnableMenuItems = [this] { recipeName_EnableMenuItems(); };
-    recipeKeywords->LostFocus = [this] { recipeKeywords_LostFocus(); };
+    recipeKeywords->LostFocus = [this](FocusLoss why) { recipeKeywords_LostFocus(why); };
     recipeKeywords->GotFocus = [this] { recipeKeywords_GotFocus(); };
     recipeKeywords->EnableMenuItems = [this] { recipeKeywords_EnableMenuItems(); };
-    RecipeText->LostFocus = [this] { RecipeText_LostFocus(); };
+    RecipeText->LostFocus = [this](FocusLoss why) { RecipeText_LostFocus(why); };
     RecipeText->Open = [this] { RecipeText_Open(); };
     RecipeText->MouseMove = [this](int32_t x, int32_t y) { RecipeText_MouseMove(x, y); };
     RecipeText->MouseDown = [this](int32_t x, int32_t y) { return RecipeText_MouseDown(x, y); };
@@ -240,13 +240,13 @@ void MainWindow::bindControlEvents() {
     recipeList->HeaderPressed = [this](int32_t column) { return recipeList_HeaderPressed(column); };
     recipeList->Open = [this] { recipeList_Open(); };
     recipeList->CellLostFocus = [this](int32_t row, int32_t column) { recipeList_CellLostFocus(row, column); };
-    recipeList->LostFocus = [this] { recipeList_LostFocus(); };
+    recipeList->LostFocus = [this](FocusLoss why) { recipeList_LostFocus(why); };
     recipeList->MouseEnter = [this] { recipeList_MouseEnter(); };
     recipeList->Change = [this] { recipeList_Change(); };
     recipeList->EnableMenuItems = [this] { recipeList_EnableMenuItems(); };
     deleteSelectedRecipe->Action = [this] { deleteSelectedRecipe_Action(); };
     recipePhoto->Open = [this] { recipePhoto_Open(); };
-    recipePhoto->LostFocus = [this] { recipePhoto_LostFocus(); };
+    recipePhoto->LostFocus = [this](FocusLoss why) { recipePhoto_LostFocus(why); };
     recipePhoto->DropObject = [this](std::shared_ptr<DragItem> obj, int32_t action) {
         recipePhoto_DropObject(std::move(obj), action);
     };

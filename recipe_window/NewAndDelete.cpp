@@ -22,7 +22,9 @@ const char* const kNewRecipeFailed = "Error NR002 creating new recipe record.";
 }  // namespace
 
 int64_t MainWindow::nextNewRecipeID() {
-    if (!clearFields()) return 0;  // an edit that could not be stored stays on screen
+    // New and an import are commands: an edit that cannot be stored is said
+    // every time, and stays on screen.
+    if (!commitPendingEditForCommand() || !clearFields()) return 0;
     searchWhere = "Everywhere";
     Searchfield().Text = std::string();
     searchControl->SearchWhere = searchWhere;
@@ -100,7 +102,7 @@ bool MainWindow::newRecipe() {
 // refills the list cannot make it another one.
 void MainWindow::deleteRecipe() {
     const int64_t rowID = recRowID;
-    if (!commitPendingEdit()) return;
+    if (!commitPendingEditForCommand()) return;
     const int32_t row = rowID != 0 && rowID == recRowID ? rowOfRecipe(rowID) : -1;
     if (row < 0) {
         MsgBox("Select a recipe to delete.");
@@ -115,7 +117,11 @@ void MainWindow::deleteRecipe() {
     question.ActionButton.Default = false;
     question.CancelButton.Visible = true;
     question.CancelButton.Default = true;
-    if (question.ShowModal() != &question.ActionButton) return;
+    if (question.ShowModal() != &question.ActionButton) {
+        // A rename stored on the way takes its place in the list.
+        if (editor_.listStale()) updateFoundList(rowID, Searchfield().Text);
+        return;
+    }
 
     REALSQLDatabase& db = *App().db;
     if (!execute(deleteRecipeStatement(rowID))) {

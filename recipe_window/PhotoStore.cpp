@@ -9,7 +9,6 @@
 #include "framework/db/RecordSet.h"
 #include "framework/dialogs/MsgBox.h"
 #include "recipe_window/Main.h"
-#include "recipe_window/SavingScope.h"
 
 std::shared_ptr<RecordSet> MainWindow::photoRow() {
     if (!saveAllowed()) return nullptr;
@@ -36,33 +35,26 @@ bool MainWindow::writePhoto(RecordSet& row, const std::shared_ptr<Picture>& pict
 void MainWindow::replacePhoto(const std::shared_ptr<Picture>& picture, const char* failure) {
     // The failure's box takes the focus from the photo area: its LostFocus
     // must not write the photo again and say so a second time.
-    SavingScope scope(saving_);
-    if (!saveAllowed()) return;  // no recipe shown: nothing to change
-    // A row that cannot even be read (another program holds the database)
-    // is a failed write like any other: said, and kept for the retry.
-    std::shared_ptr<RecordSet> row = photoRow();
-    myPic = picture;
-    drawNScale(myPic, *recipePhoto);
-    photoUnsaved_ = !row || !writePhoto(*row, myPic);
-    photoUnsavedRowID_ = recRowID;
-    photoUnsavedPicture_ = photoUnsaved_ ? picture : nullptr;
-    photoFailure_ = failure;
-    if (photoUnsaved_) sayFailedSave("photo", failure);
+    editor_.whileSaving([&] {
+        if (!saveAllowed()) return;  // no recipe shown: nothing to change
+        // A row that cannot even be read (another program holds the database)
+        // is a failed write like any other: said, and kept for the retry.
+        std::shared_ptr<RecordSet> row = photoRow();
+        myPic = picture;
+        drawNScale(myPic, *recipePhoto);
+        photoUnsaved_ = !row || !writePhoto(*row, myPic);
+        photoUnsavedRowID_ = recRowID;
+        photoUnsavedPicture_ = photoUnsaved_ ? picture : nullptr;
+        photoFailure_ = failure;
+        if (photoUnsaved_) editor_.sayFailedSave("photo", failure);
+    });
 }
 
 void MainWindow::clearPhoto() {
     replacePhoto(nullptr, "Error 501: There was an error updating the picture in the database.");
 }
 
-void MainWindow::recipePhoto_LostFocus() {
-    if (!focusLossSaves()) return;
-    if (leftTheWindow()) {
-        storeInPlace([this] { return savePhoto(); });
-        return;
-    }
-    SavingScope scope(saving_);
-    noteSave(savePhoto());
-}
+void MainWindow::recipePhoto_LostFocus(FocusLoss why) { editor_.fieldLeft(RecipeEditor::Field::Photo, why); }
 
 bool MainWindow::savePhoto() {
     // Only a photo that is still the one shown, of the recipe still shown,
@@ -78,10 +70,10 @@ bool MainWindow::savePhoto() {
         sayRecipeGone("photo");
     } else if (!row || !writePhoto(*row, myPic)) {
         // One failure, one message: the drop's failure was told already.
-        sayFailedSave("photo", "Error 400 occurred while updating the recipe.", photoFailure_);
+        editor_.sayFailedSave("photo", "Error 400 occurred while updating the recipe.", photoFailure_);
         return false;
     }
-    forgetToldFailures("photo");
+    editor_.forgetToldFailures("photo");
     photoUnsaved_ = false;
     photoUnsavedPicture_.reset();
     return true;

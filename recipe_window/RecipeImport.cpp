@@ -112,10 +112,17 @@ void MainWindow::droppedRecipe(std::shared_ptr<FolderItem> item) {
             return;
         }
     }
-    storeImport(*imported);
+    storeImport(*imported, name);
 }
 
-void MainWindow::storeImport(const ImportedRecipe& imported) {
+void MainWindow::storeImport(const ImportedRecipe& imported, const std::string& fileName) {
+    if (!commitPendingEditForCommand()) {
+        // Said by name, after why the edit shown could not be stored: no
+        // document the user opened is dropped without a word.
+        MsgBox("Error IM005: The file '" + fileName + "' was not imported. Open it again once the changes to " +
+               "the recipe shown can be stored.");
+        return;
+    }
     const int64_t created = nextNewRecipeID();
     if (created == 0) return;
     // One insert carries the name, text and RTF, committed once: a kill or a

@@ -14,7 +14,6 @@
 #include "framework/ui/controls/EditField.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/RecipeStatements.h"
-#include "recipe_window/SavingScope.h"
 #include "utility_windows/font_palette/FontWindow.h"
 #include "utility_windows/unit_converter/RecipeUnits.h"
 
@@ -26,16 +25,7 @@ std::string updateFailure(const std::string& heading, const RecipeStatement& sta
 }
 }  // namespace
 
-void MainWindow::RecipeText_LostFocus() {
-    if (!focusLossSaves()) return;
-    if (leftTheWindow()) {
-        storeInPlace([this] { return saveRecipeText(); });
-        return;
-    }
-    SavingScope scope(saving_);
-    noteSave(saveRecipeText());
-    RecipeText->SelLength = 0;
-}
+void MainWindow::RecipeText_LostFocus(FocusLoss why) { editor_.fieldLeft(RecipeEditor::Field::Text, why); }
 
 // Both forms change in one transaction, so the plain column the search reads
 // and the RTF the field is loaded from never disagree. The field's change
@@ -48,11 +38,11 @@ bool MainWindow::saveRecipeText() {
     bool gone = false;
     const RecipeStatement plain = updateColumnStatement("recipeText", RecipeText->Text, recRowID);
     const bool plainWritten = execute(plain);
-    if (!plainWritten) sayFailedSave("text", updateFailure("Error 301 occurred while updating the recipe.", plain));
+    if (!plainWritten) editor_.sayFailedSave("text", updateFailure("Error 301 occurred while updating the recipe.", plain));
     else gone = db.RowsChanged() != 1;
     const RecipeStatement rtf = updateColumnStatement("recipeRtfText", RecipeText->StyledText.RTFData, recRowID);
     const bool rtfWritten = !gone && execute(rtf);
-    if (!gone && !rtfWritten) sayFailedSave("text", updateFailure("Error 301A occurred while updating the recipe.", rtf));
+    if (!gone && !rtfWritten) editor_.sayFailedSave("text", updateFailure("Error 301A occurred while updating the recipe.", rtf));
     if (!plainWritten || (!gone && !rtfWritten)) {
         db.SQLExecute("rollback");  // never one column without the other
         return false;

@@ -5,6 +5,7 @@
 #include "app/MenuBar1.h"
 #include "app/file_types/FileTypeSets.h"
 #include "controls/search/MagnifyingGlass.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "prefs/BPrefs.h"
 #include "recipe_window/Main.h"
 #include "recipe_window/print/PrintModule.h"
@@ -27,6 +28,10 @@ std::unique_ptr<Larderwise> _NewAppInstance() {
                                  main.recipeTextSelFont};
     };
     app->windows.photo = [] { return std::shared_ptr<Picture>(Main().myPic); };
+    app->windows.mayQuit = [] {
+        auto* main = dynamic_cast<MainWindow*>(ImplicitWindows::find(typeid(MainWindow)));
+        return !main || main->mayQuit();
+    };
     return app;
 }
 

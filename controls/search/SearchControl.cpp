@@ -120,12 +120,15 @@ bool SearchControl::BgCanvas_MouseDown(int32_t x, int32_t) {
     if (chosen) {
         CheckedSearchMenuitem = chosen->Index() + 1;
         SearchWhere = chosen->Text;
+        // The keyboard goes to the field the scope was chosen for: the user
+        // was just here, and the search may show another recipe than the one
+        // a field of the window was being typed into. An empty field shows
+        // the new scope until the first key.
+        searchfield_->SetFocus();
+        if (Len(searchfield_->Text.get()) == 0) placeholder_->Visible = true;
         // Even when the scope did not change, and whatever LiveSearch says.
         raiseSearch();
-        // With nothing typed there is nothing to keep the field focused for;
-        // its focus loss then shows the new scope as the placeholder. Another
-        // control keeps its focus: the user goes on typing where the caret was.
-        if (Len(searchfield_->Text.get()) == 0 && Window()->Focus() == searchfield_) clearWindowFocus();
+        RefreshControl();
     }
     return true;
 }

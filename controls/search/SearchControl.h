@@ -2,7 +2,9 @@
 // A search field with a scope menu: a white pill with a magnifying glass at
 // its left end (a click there pops up the scopes), a borderless text field,
 // a grey placeholder that shows the current scope while the field is empty
-// and unfocused, and a cancel widget that empties the field.
+// and unfocused (and after a scope is chosen, until the first key), and a
+// cancel widget that empties the field. Choosing a scope gives the field
+// the keyboard.
 //
 // One event, Search(text, where), carries the field's whole text and the
 // scope. It is raised on every change of the text while LiveSearch is on

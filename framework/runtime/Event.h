@@ -4,6 +4,7 @@
 // value (for example a Boolean "handled") answers the value's default, so an
 // unbound Boolean event counts as False.
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 template <class Signature>
@@ -17,6 +18,14 @@ public:
     Event() = default;
     Event& operator=(Handler handler) {
         handler_ = std::move(handler);
+        return *this;
+    }
+    // A handler that needs none of what the event carries (a LostFocus
+    // handler that ignores the reason) is bound as it is.
+    template <class F>
+        requires(sizeof...(Args) > 0 && !std::is_invocable_v<F&, Args...> && std::is_invocable_r_v<R, F&>)
+    Event& operator=(F handler) {
+        handler_ = [h = std::move(handler)](Args...) mutable -> R { return h(); };
         return *this;
     }
 

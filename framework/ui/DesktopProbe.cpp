@@ -117,7 +117,9 @@ void addEditorState(QJsonObject& object, QWidget* widget) {
         object.insert("caret", line->cursorPosition());
         object.insert("selectionStart", line->hasSelectedText() ? line->selectionStart() : line->cursorPosition());
         object.insert("selectionLength", static_cast<int>(line->selectedText().size()));
+        return;
     }
+    if (auto* label = qobject_cast<QLabel*>(widget)) object.insert("text", label->text());  // a static text
 }
 
 // A list's rows in view: first column's text and global rectangle, and which

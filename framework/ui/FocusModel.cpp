@@ -52,7 +52,7 @@ void FocusModel::transition(RectControl* target) {
     holding_ = false;
     if (old && oldHeld && old != target) {
         HandlerScope scope(old);
-        old->handleLostFocus();
+        old->handleLostFocus(FocusLoss::WithinWindow);
     }
     // The LostFocus handler may have disabled the control the focus was
     // going to (a save that leaves nothing to edit): as Qt does for a
@@ -144,15 +144,17 @@ void FocusModel::windowDeactivated() {
     // A box shown from one of the focused control's own handlers: the
     // control keeps the focus (no LostFocus now, no GotFocus on return).
     if (ModalSession::deactivatingForBox() && HandlerScope::running(focused_)) return;
-    flush();
+    loseFocus(FocusLoss::WindowLeft);
 }
 
-void FocusModel::flush() {
+void FocusModel::flush() { loseFocus(FocusLoss::WindowClosing); }
+
+void FocusModel::loseFocus(FocusLoss why) {
     if (focused_ && holding_) {
         holding_ = false;
         RectControl* control = focused_;
         HandlerScope scope(control);
-        control->handleLostFocus();
+        control->handleLostFocus(why);
     }
 }
 

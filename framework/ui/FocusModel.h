@@ -15,11 +15,15 @@
 //
 // While the window is inactive the focused control is only recorded: the
 // window's deactivation raised its LostFocus and reactivation raises its
-// GotFocus (a drop from another program meets exactly that). A window that
+// GotFocus (a drop from another program meets exactly that). LostFocus says
+// which of the three it is (FocusLoss.h): a move to another control, the
+// window left, or the window closing; handlers never work it out themselves. A window that
 // becomes active with no control recorded gives the focus to its first
 // focusable control, as Qt does. A modal box shown from one of the focused
 // control's own handlers does not take its focus (ModalSession.h).
 #include <deque>
+
+#include "framework/ui/FocusLoss.h"
 
 class QWidget;
 class RectControl;
@@ -74,6 +78,8 @@ private:
     // focus now (wrapping round), or nullptr.
     RectControl* firstFocusableAfter(QWidget* start) const;
     void giveInitialFocus();
+    // LostFocus of the focused control for `why`, which stays recorded.
+    void loseFocus(FocusLoss why);
     void transition(RectControl* target);
 
     Window& window_;

@@ -151,8 +151,8 @@ void RectControl::routeInputFrom(QWidget* inner) {
     inner->setMouseTracking(true);
 }
 
-void RectControl::CallLater(std::function<void()> action) {
-    if (widget_) QTimer::singleShot(0, widget_, std::move(action));
+void RectControl::CallLater(std::function<void()> action, int32_t milliseconds) {
+    if (widget_) QTimer::singleShot(std::max(0, milliseconds), widget_, std::move(action));
 }
 
 void RectControl::SetFocus() {

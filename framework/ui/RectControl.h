@@ -23,6 +23,7 @@
 #include "framework/runtime/Event.h"
 #include "framework/runtime/Property.h"
 #include "framework/ui/DropTarget.h"
+#include "framework/ui/FocusLoss.h"
 
 #include <cstdint>
 #include <functional>
@@ -71,16 +72,18 @@ public:
     virtual void RefreshRect(int32_t x, int32_t y, int32_t width, int32_t height, bool eraseBackground = true);
     virtual void UpdateNow();
     // Runs `action` once the event loop has dealt with what is waiting now
-    // (the input that came meanwhile included); never after the control is
-    // gone.
-    void CallLater(std::function<void()> action);
+    // (the input that came meanwhile included), or after `milliseconds`;
+    // never after the control is gone.
+    void CallLater(std::function<void()> action, int32_t milliseconds = 0);
     // What a drop on the control may carry (see DropTarget.h).
     void AcceptTextDrop();
     void AcceptPictureDrop();
     void AcceptFileDrop(const std::string& typeName);
 
     // --- events (bound by the window after design values are applied) -----
-    Event<void()> Open, Close, GotFocus, LostFocus, MouseEnter, MouseExit, EnableMenuItems;
+    Event<void()> Open, Close, GotFocus, MouseEnter, MouseExit, EnableMenuItems;
+    // Carries why the focus went (FocusLoss.h); a handler may ignore it.
+    Event<void(FocusLoss why)> LostFocus;
     Event<bool(int32_t x, int32_t y)> MouseDown;
     Event<void(int32_t x, int32_t y)> MouseDrag, MouseUp, MouseMove;
     Event<bool(std::string key)> KeyDown;
@@ -93,7 +96,7 @@ public:
     virtual void handleOpen() { Open(); }
     virtual void handleClose() { Close(); }
     virtual void handleGotFocus() { GotFocus(); }
-    virtual void handleLostFocus() { LostFocus(); }
+    virtual void handleLostFocus(FocusLoss why) { LostFocus(why); }
     virtual bool handleMouseDown(int32_t x, int32_t y) { return MouseDown(x, y); }
     virtual void handleMouseDrag(int32_t x, int32_t y) { MouseDrag(x, y); }
     virtual void handleMouseUp(int32_t x, int32_t y) { MouseUp(x, y); }

@@ -161,9 +161,14 @@ public:
     Event<bool(int32_t x, int32_t y)> MouseDown;
     Event<void(int32_t x, int32_t y)> MouseDrag, MouseUp, MouseMove;
     Event<void(std::shared_ptr<DragItem> obj, int32_t action)> DropObject;
+    // The user clicked the close box: True keeps the window open (the user
+    // chose to stay). Close() from code, the quit and the end of the session
+    // do not ask.
+    Event<bool()> CancelClose;
 
     virtual void handleOpen() { Open(); }
     virtual void handleClose() { Close.raise(); }
+    virtual bool handleCancelClose() { return CancelClose(); }
     virtual void handleActivate() { Activate(); }
     virtual void handleDeactivate() { Deactivate(); }
     virtual void handleResizing() { Resizing(); }

@@ -112,7 +112,9 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (owner_ && !owner_->isClosing()) {
         Window* owner = owner_;
-        guarded([&] { owner->Close(); });
+        guarded([&] {
+            if (!owner->handleCancelClose()) owner->Close();
+        });
     }
 }
 

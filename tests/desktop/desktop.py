@@ -651,6 +651,16 @@ class Desktop:
         reader.execute("select count(*) from recipes").fetchall()
         return reader
 
+    def name_edit_that_cannot_be_stored(self, recipe, typed):
+        """Types `typed` at the end of `recipe`'s name while another program reads the database, so
+        the edit cannot be stored; answers the reader (roll it back and close it to free the file)."""
+        self.click_row(recipe)
+        self.click("recipeName")
+        self.key("End")
+        reader = self.another_program_reading()
+        self.type(typed)
+        return reader
+
     def all_recipes_converted(self):
         """Whether every recipe has its styled copy. A lock the program holds on the file (stopped
         in the middle of writing) means its conversion is still running: the answer is no."""

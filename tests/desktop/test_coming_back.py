@@ -155,6 +155,34 @@ def test_a_rename_in_its_list_cell_goes_on_in_the_cell_after_another_program(d):
     d.quit()
 
 
+def test_a_rename_stored_as_the_window_is_left_takes_its_place_in_the_list_and_the_search(d):
+    d.build_database(["Apple Pie", "Bread", "Brownies", "Carrot Soup"])
+    d.start()
+    another_program(d)
+
+    def listed():
+        return [r["text"] for r in d.control("recipeList")["rows"]], d.control("recipeCount")["text"]
+    d.click_row("Bread", count=2)
+    d.key("ctrl+a")
+    d.type("Rye")
+    click_the_other_program(d)
+    click_the_title_bar(d)
+    d.click_row("Carrot Soup")
+    check_equal(listed(), (["Apple Pie", "Brownies", "Carrot Soup", "Rye"], "4 Recipes"), "the list after a row")
+    d.click("Searchfield")
+    d.type("br")
+    d.click_row("Brownies", count=2)
+    d.key("ctrl+a")
+    d.type("Fudge")
+    click_the_other_program(d)
+    click_the_title_bar(d)
+    d.click("deleteSelectedRecipe")
+    d.answer("Cancel")
+    check_equal(listed(), ([], "0 Recipes"), "what \"br\" finds after the Delete question")
+    d.quit()
+    check_equal(sorted(d.recipes()), ["Apple Pie", "Carrot Soup", "Fudge", "Rye"], "stored names")
+
+
 def test_a_save_failing_as_the_window_is_left_is_told_on_return(d):
     d.build_database(["Apple Pie", "Bread"])
     d.start()

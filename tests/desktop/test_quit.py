@@ -4,6 +4,25 @@ import os
 from desktop import HANG, check, check_equal
 
 
+def test_a_quit_the_user_chose_with_an_edit_that_cannot_be_stored_asks_and_staying_keeps_it(d):
+    d.build_database(["Apple Pie", "Bread"])
+    d.start()
+    reader = d.name_edit_that_cannot_be_stored("Bread", " X")
+    for quit_by in ("ctrl+q", "the close box", "ctrl+w"):
+        d.click_close_button() if quit_by == "the close box" else d.key(quit_by)
+        box = d.box()
+        check(box["text"] == 'The changes to the recipe "Bread X" cannot be stored.', f"{quit_by}: {box['text']!r}")
+        check("If you quit now, these changes are lost." in box["informative"], f"{quit_by}: {box['informative']!r}")
+        d.answer("Stay")
+        d.no_box()
+        check_equal(d.control("recipeName")["text"], "Bread X", f"the edit on screen after {quit_by}")
+    reader.execute("rollback")
+    reader.close()
+    # Stored once the database allows, with nothing more from the user.
+    d._wait(lambda: d.recipes() == ["Apple Pie", "Bread X"], HANG, "the edit stored while the program runs")
+    d.quit()
+
+
 def test_error_while_quitting_is_shown_then_the_program_exits_with_0(d):
     d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
     os.makedirs(d.prefs_path)  # the preferences file cannot be written

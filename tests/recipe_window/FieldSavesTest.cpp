@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, NamesAreStoredAsTypedAndAnEmptyOneIsNeverWritten) {
     ui.setFocus(*w().recipeName);
     w().recipeName->Text = std::string();
     w().recipeKeywords->Text = std::string("lost");
-    w().recipeKeywords_LostFocus();
+    w().recipeKeywords_LostFocus(FocusLoss::WithinWindow);
     EXPECT_EQ(value("select recipeKeywords from recipes where rowID = 1"), "daily");
 }
 

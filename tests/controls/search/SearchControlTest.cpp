@@ -122,13 +122,15 @@ TEST_F(SearchControlTest, TypeReturnChooseAScopeThenCancel) {
     EXPECT_EQ(w.Focus(), nullptr);
 }
 
-TEST_F(SearchControlTest, AScopeChosenWhileAnotherFieldHasTheFocusLeavesItThere) {
+TEST_F(SearchControlTest, AScopeChosenWhileAnotherFieldHasTheFocusGivesTheSearchFieldTheKeyboard) {
     ui.type(*w.recipeName, "Bread");
     ui.dialogs().expectPopUp("Recipe Name");
     clickGlass();
     EXPECT_EQ(w.searches, (Searches{{"", "Recipe Name"}}));
-    EXPECT_EQ(w.Focus(), w.recipeName) << "the user goes on typing in the name";
+    EXPECT_EQ(w.Focus(), &w.field()) << "the next keys search, under the scope just chosen";
     EXPECT_TRUE(w.placeholder().Visible.get());
+    ui.type(w.field(), "x");
+    EXPECT_EQ(std::string(w.recipeName->Text), "Bread");
 }
 
 TEST_F(SearchControlTest, WithoutLiveSearchOnlyReturnSearches) {
@@ -192,7 +194,7 @@ TEST_F(SearchControlTest, ChoosingAScopeWithAnEmptyFocusedFieldShowsItAsThePlace
     ui.dialogs().expectPopUp("Recipe Keywords");
     clickGlass();
     EXPECT_EQ(w.searches, (Searches{{"", "Recipe Keywords"}}));
-    EXPECT_EQ(w.Focus(), nullptr);
+    EXPECT_EQ(w.Focus(), &w.field());
     EXPECT_TRUE(w.placeholder().Visible.get());
     EXPECT_EQ(w.placeholder().Text.get(), "Recipe Keywords");
 }
