@@ -65,6 +65,7 @@ bool Larderwise::_FileAboutLarderwise_Action() {
 }
 
 bool Larderwise::_FileQuit_Action() {
+    if (windows.mainStaysOpen && windows.mainStaysOpen()) return false;
     Quit(0);
     return false;
 }

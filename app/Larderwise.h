@@ -48,6 +48,9 @@ public:
         std::function<FontPaletteTarget()> fontPaletteTarget;
         // The main window's photo at the moment of asking, for the photo window.
         std::function<std::shared_ptr<Picture>()> photo;
+        // Whether a quit chosen now waits: the main window keeps an edit on
+        // screen that nothing can store, for the user to copy out.
+        std::function<bool()> mainStaysOpen;
     } windows;
 
     void Event_Open();

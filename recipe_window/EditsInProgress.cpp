@@ -30,6 +30,7 @@ bool MainWindow::commitPendingEdit() {
     // The engine refuses to write a file another has taken the place of;
     // the edit goes into the copy kept of it instead.
     if (editPending() && App().db->FileReplaced()) keepReplacedDatabaseAndQuit();
+    if (replacedDatabase_.keptNowhere()) return false;  // held on screen for copying: nothing can store it
     bool stored = saveName();
     stored = saveKeywords() && stored;
     stored = saveRating() && stored;
@@ -144,4 +145,6 @@ void MainWindow::reselectShownRecipe() {
 
 bool MainWindow::endingSoon() const { return isClosing() || Runtime::quitting(); }
 
-bool MainWindow::focusLossSaves() const { return !saving_ && !endingSoon() && !failedInThisAction(); }
+bool MainWindow::focusLossSaves() const {
+    return !saving_ && !endingSoon() && !failedInThisAction() && !replacedDatabase_.keptNowhere();
+}

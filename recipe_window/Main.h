@@ -27,6 +27,7 @@
 #include "framework/db/BackgroundSelect.h"
 #include "framework/dialogs/PrintSettings.h"
 #include "framework/ui/Window.h"
+#include "recipe_window/ReplacedDatabase.h"
 #include "recipe_window/ShownPhoto.h"
 
 class BevelButton;
@@ -151,6 +152,11 @@ public:
     // Binds the menu items this window handles to its actions.
     void AddMenuHandlers();
 
+    // Asked before the program quits: an edit pending on a replaced database
+    // no folder could take a copy of makes the window stay, this once, for
+    // the user to copy it out. (ReplacedDatabase.cpp)
+    bool staysForUnkeptEdit();
+
     // --- menu actions (each returns False once done) -------------------------
     bool _UtilitySpeakselection_Action();
     bool _RecipeNewRecipe_Action();
@@ -261,8 +267,10 @@ private:
     void sayListQueryFailed();
     // Another program put another file where the database file was: what
     // the program holds is kept in a copy of its own, edits and all, the
-    // user told, and the program quits. (ReplacedDatabase.cpp)
+    // user told, and the program quits; when no folder takes the copy, the
+    // window stays with its editors read-only. (ReplacedDatabase.cpp)
     void keepReplacedDatabaseAndQuit();
+    void holdEditForCopying();
     // `built`: the list's rows for `rows` when they were built already.
     void fillList(RecordSet& rows, int64_t selectID, FoundListRows* built);
     void showRecipe(RecordSet& recipe);
@@ -348,7 +356,7 @@ private:
     BackgroundSelect liveSearch_;
     uint64_t refills_ = 0;  // counts refills and searches begun, so a late list is told from the newest
     bool saving_ = false;           // a save is running; a second one must not start inside it
-    bool keptReplacedDatabase_ = false;
+    ReplacedDatabase replacedDatabase_;
     bool keepShownRecipe_ = false;  // the list's selection is being put back
     bool endingCellEdit_ = false;   // the gate closes a list cell's editor
 

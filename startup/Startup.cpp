@@ -27,6 +27,7 @@ std::unique_ptr<Larderwise> _NewAppInstance() {
                                  main.recipeTextSelFont};
     };
     app->windows.photo = [] { return std::shared_ptr<Picture>(Main().myPic); };
+    app->windows.mainStaysOpen = [] { return Main().staysForUnkeptEdit(); };
     return app;
 }
 
