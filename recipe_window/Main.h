@@ -138,6 +138,7 @@ public:
 
     void handleOpen() override { Event_Open(); }
     void handleClose() override { Event_Close(); }
+    bool handleCancelClose() override { return staysForUnkeptEdit(); }
     void handleResized() override { Event_Resized(); }
     void handleResizing() override { Event_Resizing(); }
     void handleActivate() override {
@@ -152,9 +153,10 @@ public:
     // Binds the menu items this window handles to its actions.
     void AddMenuHandlers();
 
-    // Asked before the program quits: an edit pending on a replaced database
-    // no folder could take a copy of makes the window stay, this once, for
-    // the user to copy it out. (ReplacedDatabase.cpp)
+    // Asked before the program quits or the window closes: an edit pending
+    // on a replaced database no folder could take a copy of makes the
+    // window stay, this once, for the user to copy it out.
+    // (ReplacedDatabase.cpp)
     bool staysForUnkeptEdit();
 
     // --- menu actions (each returns False once done) -------------------------

@@ -106,6 +106,10 @@ public:
     // controls' Close events, then the window is gone. A second Close from
     // inside the first does nothing.
     CommandEvent Close;
+    // Asked first by a close the user chose (the close box, a Close
+    // command), never by a quit: True keeps the window open and raises
+    // nothing else. Unbound, False.
+    Event<bool()> CancelClose;
     // Redraws everything the window shows on the next turn of the loop: its
     // backdrop and every control, embedded ones included; canvases repaint
     // through their Paint, erasing first when asked.
@@ -164,6 +168,7 @@ public:
 
     virtual void handleOpen() { Open(); }
     virtual void handleClose() { Close.raise(); }
+    virtual bool handleCancelClose() { return CancelClose(); }
     virtual void handleActivate() { Activate(); }
     virtual void handleDeactivate() { Deactivate(); }
     virtual void handleResizing() { Resizing(); }

@@ -124,6 +124,9 @@ void Window::mirrorVisibility(bool visible) {
 
 void Window::closeWindow() {
     if (closing_) return;  // Close from inside Close
+    bool cancelled = false;
+    if (!Runtime::quitting()) guarded([&] { cancelled = handleCancelClose(); });
+    if (cancelled) return;
     closing_ = true;
     // The focused control saves its edit while everything is still there.
     guarded([&] { focus_->flush(); });

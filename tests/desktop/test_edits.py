@@ -348,7 +348,7 @@ def test_an_edit_on_a_replaced_database_is_kept_where_a_folder_takes_it_else_lef
         other.close()
         os.replace(d.database_path + ".new", d.database_path)
         with nothing_written_in(*[f for f in folders if f not in writable]):
-            d.key("ctrl+q")
+            d.key("ctrl+q") if writable else d.click_close_button()
             told = d.answer("OK")["text"]
             if writable:
                 check_equal(d.wait_exit(), 0, "exit code")
