@@ -30,6 +30,7 @@
 #include "framework/dialogs/PrintSettings.h"
 #include "framework/ui/Window.h"
 #include "recipe_window/RecipeEditor.h"
+#include "recipe_window/ReplacedDatabase.h"
 #include "recipe_window/ShownPhoto.h"
 
 class BevelButton;
@@ -149,7 +150,7 @@ public:
     bool handleCancelClose() override { return !mayQuit(); }
     // A quit or close the user chose: True once the edit is stored, or the
     // user, told it cannot be, chose to drop it rather than stay.
-    bool mayQuit() { return editor_.mayEnd(); }
+    bool mayQuit() { return !staysForUnkeptEdit() && editor_.mayEnd(); }
     void handleEnableMenuItems() override { Event_EnableMenuItems(); }
     void handleDropObject(std::shared_ptr<DragItem> obj, int32_t action) override {
         Event_DropObject(std::move(obj), action);
@@ -157,6 +158,12 @@ public:
 
     // Binds the menu items this window handles to its actions.
     void AddMenuHandlers();
+
+    // Asked before the program quits or the window closes: an edit pending
+    // on a replaced database no folder could take a copy of makes the
+    // window stay, this once, for the user to copy it out.
+    // (ReplacedDatabase.cpp)
+    bool staysForUnkeptEdit();
 
     // --- menu actions (each returns False once done) -------------------------
     bool _UtilitySpeakselection_Action();
@@ -271,8 +278,10 @@ private:
     void sayListQueryFailed();
     // Another program put another file where the database file was: what
     // the program holds is kept in a copy of its own, edits and all, the
-    // user told, and the program quits. (ReplacedDatabase.cpp)
+    // user told, and the program quits; when no folder takes the copy, the
+    // window stays with its editors read-only. (ReplacedDatabase.cpp)
     void keepReplacedDatabaseAndQuit();
+    void holdEditForCopying();
     // `built`: the list's rows for `rows` when they were built already.
     void fillList(RecordSet& rows, int64_t selectID, FoundListRows* built);
     void showRecipe(RecordSet& recipe);
@@ -323,7 +332,7 @@ private:
     StoredValues shownValues() const;
     BackgroundSelect liveSearch_;
     uint64_t refills_ = 0;  // counts refills and searches begun, so a late list is told from the newest
-    bool keptReplacedDatabase_ = false;
+    ReplacedDatabase replacedDatabase_;
 
     // --- list keys, photo and restore (ListKeys.cpp, Photo*.cpp, DatabaseRestore.cpp)
     void selectNextRow();

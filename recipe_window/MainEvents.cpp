@@ -81,7 +81,7 @@ void MainWindow::backupDB() {
     if (!commitPendingEditForCommand()) return;
     // The backup copies the file at the database's path: after another
     // program replaced it, that is not the file this program holds.
-    if (keptReplacedDatabase_ || App().db->FileReplaced()) {
+    if (replacedDatabase_.met() || App().db->FileReplaced()) {
         keepReplacedDatabaseAndQuit();
         return;
     }

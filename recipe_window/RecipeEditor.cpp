@@ -38,6 +38,7 @@ void RecipeEditor::fieldLeft(Field field, FocusLoss why) {
     // already running stores its own edit (its box took the focus); and the
     // action just told of a failure does not wait out the same lock again.
     if (why == FocusLoss::WindowClosing || endingSoon() || saving_ || failedInThisAction()) return;
+    if (w_.replacedDatabase_.keptNowhere()) return;  // held on screen for copying: nothing can store it
     if (field == Field::ListCell && !w_.recipeList->CellEditing()) return;
     if (why == FocusLoss::WindowLeft) {
         // Stored, so nothing is lost if the user never comes back, but the
@@ -106,6 +107,7 @@ bool RecipeEditor::runSaves(std::optional<Field> field) {
     // place of: the edit goes into the copy kept of it instead, before
     // any write meets the refusal.
     if (w_.editPending() && App().db->FileReplaced()) w_.keepReplacedDatabaseAndQuit();
+    if (w_.replacedDatabase_.keptNowhere()) return false;
     if (field) {
         switch (*field) {
             case Field::Name:
@@ -133,6 +135,7 @@ bool RecipeEditor::store(Asker asker) {
         w_.recipeList->EndCellEdit();
     }
     if (!w_.saveAllowed()) return true;  // nothing shown, or an emptied name: nothing may be written
+    if (w_.replacedDatabase_.keptNowhere()) return false;  // held on screen for copying
     if (failedInThisAction()) {
         // The click or key that was just told does not wait out the same
         // lock again; a command in an action that failed quietly (a field's
@@ -151,7 +154,9 @@ bool RecipeEditor::store(Asker asker) {
 }
 
 bool RecipeEditor::mayEnd() {
-    if (dropAtEnd_) return true;
+    // An edit no folder could keep was left on screen to be copied out, and
+    // the user was told so: a second quit ends.
+    if (dropAtEnd_ || w_.replacedDatabase_.keptNowhere()) return true;
     std::vector<std::string> failures;
     collecting_ = &failures;
     const bool stored = store(Asker::Command);

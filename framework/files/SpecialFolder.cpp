@@ -25,5 +25,6 @@ namespace SpecialFolder {
 std::shared_ptr<FolderItem> ApplicationData() { return existingOrCreated(SpecialFolderKind::ApplicationData); }
 std::shared_ptr<FolderItem> Preferences() { return existingOrCreated(SpecialFolderKind::Preferences); }
 std::shared_ptr<FolderItem> Desktop() { return existingOrCreated(SpecialFolderKind::Desktop); }
+std::shared_ptr<FolderItem> Temporary() { return existingOrCreated(SpecialFolderKind::Temporary); }
 
 }  // namespace SpecialFolder

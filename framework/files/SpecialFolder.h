@@ -4,6 +4,7 @@
 //   ApplicationData  $XDG_DATA_HOME, else ~/.local/share
 //   Preferences      $XDG_CONFIG_HOME, else ~/.config
 //   Desktop          the XDG desktop folder when it exists, else home
+//   Temporary        $TMPDIR, else /tmp
 // Each is created when missing. A folder that cannot be found or created
 // comes back as nothing, which callers treat as a nil object.
 #include <memory>
@@ -15,6 +16,7 @@ namespace SpecialFolder {
 std::shared_ptr<FolderItem> ApplicationData();
 std::shared_ptr<FolderItem> Preferences();
 std::shared_ptr<FolderItem> Desktop();
+std::shared_ptr<FolderItem> Temporary();
 
 }  // namespace SpecialFolder
 

@@ -1,10 +1,11 @@
 """The edit in progress on a real display: every path that replaces or changes the shown recipe stores
 the user's edit first, into the recipe it belongs to, and says so when it cannot."""
+import glob
 import os
 import re
 import sqlite3
 
-from desktop import centre, check, check_equal
+from desktop import centre, check, check_equal, nothing_written_in, recipes_create_statement
 
 
 def run_sql(d, *statements):
@@ -362,3 +363,42 @@ def test_with_no_recipe_shown_the_editors_take_no_typing_until_one_is_shown(d):
     d.key("shift+Tab")
     check_equal(d.recipes("recipeKeywords, recipeText"), [("sweet daily", "Bake it. Knead.")], "stored")
     d.quit()
+
+
+
+def test_an_edit_on_a_replaced_database_is_kept_where_a_folder_takes_it_else_left_on_screen(d):
+    d.env["TMPDIR"] = os.path.join(d.scratch, "tmp")
+    os.makedirs(d.env["TMPDIR"])
+    folders = [os.path.dirname(d.database_path), d.env["XDG_DATA_HOME"], d.env["TMPDIR"]]
+    d.build_database(["Apple Pie"])
+    for name, writable in (("Zebra Cake", folders[1:]), ("Yam Cake", [])):
+        d.start()
+        d.click("recipeName")
+        d.key("End")
+        d.type(" with cream")
+        other = sqlite3.connect(d.database_path + ".new")  # another program's file renamed over the database
+        other.execute(recipes_create_statement(d.source_dir))
+        other.execute("insert into recipes (recipeName) values (?)", (name,))
+        other.commit()
+        other.close()
+        os.replace(d.database_path + ".new", d.database_path)
+        with nothing_written_in(*[f for f in folders if f not in writable]):
+            d.key("ctrl+q") if writable else d.click_close_button()
+            told = d.answer("OK")["text"]
+            if writable:
+                check_equal(d.wait_exit(), 0, "exit code")
+                kept_told = told
+                continue
+            check("fields read-only" in told and d.program.poll() is None, f"the window stays: {told!r}")
+            d.click("recipeName")
+            d.type("x")
+            check_equal(d.control("recipeName")["text"], "Zebra Cake with cream", "the edit on screen to copy")
+            d.key("Tab")
+            d.no_box()  # no store tried again
+            d.quit()
+    kept = glob.glob(os.path.join(d.scratch, "**", "recipeDB kept *.rsd"), recursive=True)
+    check(len(kept) == 1 and os.path.dirname(kept[0]) == folders[1], f"one copy, in the data home: {kept}")
+    check(kept[0] in kept_told, f"the first box names the copy: {kept_told!r}")
+    check_equal(sqlite3.connect(kept[0]).execute("select recipeName from recipes").fetchall(),
+                [("Apple Pie with cream",)], "the kept copy")
+    check_equal(d.recipes(), ["Yam Cake"], "the other program's database untouched")

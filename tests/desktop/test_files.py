@@ -2,9 +2,8 @@
 and exporting where the file cannot or should not be written."""
 import os
 import sqlite3
-import subprocess
 
-from desktop import HANG, centre, check, check_equal
+from desktop import HANG, centre, check, check_equal, nothing_written_in
 
 
 def _restore(d, name):
@@ -75,12 +74,7 @@ def test_export_over_an_existing_file_asks_and_no_keeps_it_and_a_read_only_folde
     d.write_file("locked/keep.txt", "x")
     old = os.path.join(d.home, "exports", "old.txt")
     locked = os.path.join(d.home, "locked")
-    # Read-only for root as well, who may write into any folder whatever its mode.
-    os.chmod(locked, 0o555)
-    as_root = os.geteuid() == 0
-    if as_root:
-        subprocess.run(["chattr", "+i", locked], check=True)
-    try:
+    with nothing_written_in(locked):
         d.start()
 
         _export_to(d, old)
@@ -108,10 +102,6 @@ def test_export_over_an_existing_file_asks_and_no_keeps_it_and_a_read_only_folde
         with open(odd) as f:
             check_equal(f.read(), "Apple Pie\t\tBake it.\n", "the exported file")
         d.quit()
-    finally:
-        if as_root:
-            subprocess.run(["chattr", "-i", locked], check=True)
-        os.chmod(locked, 0o755)
 
 
 def test_a_picture_named_txt_dropped_from_outside_is_told_once_and_makes_nothing(d):
