@@ -123,3 +123,29 @@ def test_a_document_handed_over_while_a_locked_database_is_waited_for_is_named_a
     finally:
         other.rollback() if other.in_transaction else None
         other.close()
+
+
+def test_a_document_or_a_launch_brings_up_the_minimized_window(d):
+    # Minimized through the window manager, as a user does: a document opened from the file manager,
+    # then a plain launch, each restores the window, and the window system and the framework agree
+    # that it is the active one.
+    d.build_database([{"name": "Apple Pie", "text": "Bake it."}])
+    d.write_file("Pie.txt", "Pie crust")
+    d.start()
+
+    def active_on_screen():
+        result = subprocess.run(["xdotool", "getactivewindow", "getwindowname"], env=d.env,
+                                capture_output=True, text=True)
+        return result.stdout.strip() == "Larderwise"
+
+    for args in (("Pie.txt",), ()):
+        d.xdotool("search", "--onlyvisible", "--name", "^Larderwise$", "windowminimize", "--sync")
+        check(wait_for(lambda: not active_on_screen() and not d.window("Larderwise").active),
+              "minimized, the window is active neither on screen nor in the framework")
+        check_equal(launch_again(d, *args), 0, f"the second launch's exit code ({args})")
+        check(wait_for(active_on_screen), f"the window is restored and active on screen ({args})")
+        d.wait_idle()
+        check(d.window("Larderwise").active, f"the framework counts the restored window as active ({args})")
+    check_equal(d.control("recipeName")["text"], "Pie.txt", "the handed-over file's recipe is shown")
+    d.quit()
+    check_equal(d.recipes(), ["Apple Pie", "Pie.txt"], "after quitting")
