@@ -24,7 +24,6 @@
 #include <utility>
 
 #include <signal.h>
-#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -332,8 +331,8 @@ TEST_F(SingleInstanceTest, ALaunchAfterTheSocketFileWasRemovedStillHandsOver) {
 TEST_F(SingleInstanceTest, LockFilesRemovedOrReplacedUnderTheRunningCopyLeaveItTheOnlyCopy) {
     QProcess& first = launchRunningCopy([this] { return socketUp(); });
     ASSERT_TRUE(QFile::remove(folder() + "/" + RunningCopyLock::kSecondFileName));
-    ASSERT_TRUE(QFile(folder() + "/new").open(QIODevice::WriteOnly));
-    ASSERT_EQ(::rename(qPrintable(folder() + "/new"), qPrintable(folder() + "/" + RunningCopyLock::kFileName)), 0);
+    const QString replaced = folder() + "/" + RunningCopyLock::kFileName;  // a new file in its place
+    ASSERT_TRUE(QFile::remove(replaced) && QFile(replaced).open(QIODevice::WriteOnly));
     writeDocument("Pie.txt", "Roll the dough");
     handOver({"Pie.txt"});
     const auto holders = [this] { return RunningCopyLock(folder().toStdString()).holders(); };

@@ -31,8 +31,7 @@ def wait_for(condition, timeout=HANG):
 
 
 def minimize_and_check_a_launch_restores(d, launch):
-    """Minimizes the main window through the window manager, as a user does; `launch` must bring it
-    back: restored and active on screen, and counted active by the framework only then."""
+    """Minimizes the main window as a user does (the window manager); `launch` must restore it."""
     active_on_screen = lambda: subprocess.run(["xdotool", "getactivewindow", "getwindowname"], env=d.env,
                                               capture_output=True, text=True).stdout.strip() == "Larderwise"
     d.xdotool("search", "--onlyvisible", "--name", "^Larderwise$", "windowminimize", "--sync")

@@ -64,16 +64,14 @@ struct HandOverServerTest : ::testing::Test {
     const std::string path = (dir.path() + "/hand-over.socket").toStdString();
     void SetUp() override { ASSERT_TRUE(server.listen(path)); }
     bool taken(const std::string& id, const std::vector<std::string>& documents, std::string socket = {}, int ms = 5000) {
-        const auto answer = HandOverServer::handOver(socket.empty() ? path : socket, id, "folder", documents, ms);
-        return answer == HandOverServer::Answer::Taken;
+        using Answer = HandOverServer::Answer;
+        return HandOverServer::handOver(socket.empty() ? path : socket, id, "folder", documents, ms) == Answer::Taken;
     }
 };
 
 TEST_F(HandOverServerTest, ARepeatedHandOverIsAnsweredButOpenedOnce) {
     EXPECT_TRUE(taken("launch-1", {"/a.txt", "/b.txt"}));
     EXPECT_TRUE(taken("launch-1", {"/a.txt", "/b.txt"}));  // its answer was lost, say
-    EXPECT_EQ(HandOverServer::handOver(path, "launch-9", "another data folder", {"/c.txt"}, 5000),
-              HandOverServer::Answer::Refused);  // never opened here
     EXPECT_TRUE(taken("launch-2", {}));
     // Delivered from the main thread's loop, not from the socket's thread;
     // a repeat would arrive with the others.
