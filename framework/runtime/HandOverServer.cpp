@@ -17,6 +17,7 @@
 namespace {
 
 constexpr char kReceived = 'r';
+constexpr char kRefused = 'x';
 constexpr int kCheckMilliseconds = 1000;
 constexpr char kConfirmed = 'c';
 constexpr char kQueued = 'q';
@@ -34,14 +35,17 @@ QList<QByteArray> toQt(const std::vector<std::string>& documents) {
 
 struct HandOverServer::Thread : QThread {
     QString path;
+    QString dataFolder;
     HandOverServer::Delivery deliver;
+    std::function<void()> alsoEachCheck;
     // Lives on the main thread; deliveries still queued when the server goes
     // go with it instead of running against a receiver that is gone.
     QObject receiver;
     QSemaphore started;
     bool listening = false;
 
-    // First the launch's identity and documents, answered with kReceived;
+    // First the launch's identity, documents and data folder, answered with
+    // kReceived (kRefused, and nothing more, for another data folder);
     // then its kConfirmed, after which the documents are queued for the main
     // thread and kQueued answers. A launch that gave up waiting (this copy
     // was stopped or hung) never confirms, so what it told its user had not
@@ -51,10 +55,15 @@ struct HandOverServer::Thread : QThread {
         if (!socket.property(kPendingID).isValid()) {
             QDataStream in(&socket);
             in.startTransaction();
-            QString id;
+            QString id, folder;
             QList<QByteArray> paths;
-            in >> id >> paths;
+            in >> id >> paths >> folder;
             if (!in.commitTransaction()) return;  // the rest is still on its way
+            if (folder != dataFolder) {
+                socket.write(&kRefused, 1);
+                socket.disconnectFromServer();
+                return;
+            }
             socket.setProperty(kPendingID, id);
             socket.setProperty(kPendingPaths, QVariant::fromValue(paths));
             socket.write(&kReceived, 1);
@@ -124,13 +133,15 @@ struct HandOverServer::Thread : QThread {
         QTimer check;
         QObject::connect(&check, &QTimer::timeout, &server, [&] {
             if (!made || socketFile() != made) listenAt(server, made);
+            if (alsoEachCheck) alsoEachCheck();
         });
         check.start(kCheckMilliseconds);
         exec();
     }
 };
 
-HandOverServer::HandOverServer(Delivery deliver) : deliver_(std::move(deliver)) {}
+HandOverServer::HandOverServer(std::string dataFolder, Delivery deliver)
+    : dataFolder_(std::move(dataFolder)), deliver_(std::move(deliver)) {}
 
 // Deliveries still queued go with the server: the program has ended.
 HandOverServer::~HandOverServer() { endThread(); }
@@ -149,27 +160,40 @@ void HandOverServer::stop() {
     QCoreApplication::sendPostedEvents(&thread_->receiver, QEvent::MetaCall);
 }
 
-bool HandOverServer::listen(const std::string& path) {
+bool HandOverServer::listen(const std::string& path, std::function<void()> alsoEachCheck) {
     thread_ = std::make_unique<Thread>();
     thread_->path = QString::fromStdString(path);
+    thread_->dataFolder = QString::fromStdString(dataFolder_);
     thread_->deliver = deliver_;
+    thread_->alsoEachCheck = std::move(alsoEachCheck);
     thread_->start();
     thread_->started.acquire();
     return thread_->listening;
 }
 
-bool HandOverServer::handOver(const std::string& path, const std::string& handOverID,
-                              const std::vector<std::string>& documents, int answerMilliseconds) {
+HandOverServer::Answer HandOverServer::handOver(const std::string& path, const std::string& handOverID,
+                                                const std::string& dataFolder,
+                                                const std::vector<std::string>& documents, int answerMilliseconds) {
     QLocalSocket socket;
     socket.connectToServer(QString::fromStdString(path));
-    if (!socket.waitForConnected(answerMilliseconds)) return false;
+    if (!socket.waitForConnected(answerMilliseconds)) return Answer::NoAnswer;
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << QString::fromStdString(handOverID) << toQt(documents);
+    out << QString::fromStdString(handOverID) << toQt(documents) << QString::fromStdString(dataFolder);
     socket.write(bytes);
-    if (!socket.waitForBytesWritten(answerMilliseconds)) return false;
-    if (!socket.waitForReadyRead(answerMilliseconds) || socket.read(1) != QByteArray(1, kReceived)) return false;
+    if (!socket.waitForBytesWritten(answerMilliseconds) || !socket.waitForReadyRead(answerMilliseconds))
+        return Answer::NoAnswer;
+    const QByteArray first = socket.read(1);
+    if (first == QByteArray(1, kRefused)) return Answer::Refused;
+    if (first != QByteArray(1, kReceived)) return Answer::NoAnswer;
     socket.write(&kConfirmed, 1);
-    if (!socket.waitForBytesWritten(answerMilliseconds)) return false;
-    return socket.waitForReadyRead(answerMilliseconds) && socket.read(1) == QByteArray(1, kQueued);
+    if (!socket.waitForBytesWritten(answerMilliseconds)) return Answer::NoAnswer;
+    return socket.waitForReadyRead(answerMilliseconds) && socket.read(1) == QByteArray(1, kQueued) ? Answer::Taken
+                                                                                                  : Answer::NoAnswer;
+}
+
+std::string HandOverServer::folderIdentity(const std::string& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) return {};
+    return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
 }

@@ -11,6 +11,11 @@
 // documents as taken only once the server has answered that they are on the
 // main thread's queue; a server that stops (the copy is ending) answers no
 // more, and the launch goes on trying until it can run on its own.
+//
+// A hand-over names the data folder it is meant for (its identity on the
+// disk, so two paths to one folder are one), and a server refuses one meant
+// for another: a lock file shared with another data folder must not send
+// documents into that folder's database.
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,8 +25,9 @@ class HandOverServer {
 public:
     using Delivery = std::function<void(const std::vector<std::string>& documents)>;
 
-    // `deliver` runs on the main thread, from its event loop.
-    explicit HandOverServer(Delivery deliver);
+    // `deliver` runs on the main thread, from its event loop; `dataFolder`
+    // is the identity of the folder this copy serves (folderIdentity).
+    HandOverServer(std::string dataFolder, Delivery deliver);
     ~HandOverServer();
     HandOverServer(const HandOverServer&) = delete;
     HandOverServer& operator=(const HandOverServer&) = delete;
@@ -29,8 +35,9 @@ public:
     // Listens on the socket at `path` (a socket file left there is replaced:
     // the caller holds the lock that owns the path). Answers once listening,
     // and listens anew whenever the socket's file is removed or replaced
-    // (checked every second).
-    bool listen(const std::string& path);
+    // (checked every second). `alsoEachCheck` runs on the server's thread
+    // with that check (the running copy keeps its lock files with it).
+    bool listen(const std::string& path, std::function<void()> alsoEachCheck = {});
 
     // Takes no more hand-overs: the socket closes, and a launch that had not
     // been answered yet finds nobody. Documents already answered for are
@@ -38,15 +45,24 @@ public:
     // not open.
     void stop();
 
-    // A launch's side: hands `documents` to the server at `path` under
-    // `handOverID`; True once the server answered that it has them.
-    static bool handOver(const std::string& path, const std::string& handOverID,
-                         const std::vector<std::string>& documents, int answerMilliseconds);
+    enum class Answer {
+        Taken,     // the documents are on the running copy's queue
+        Refused,   // the server serves another data folder
+        NoAnswer,  // nobody listens, or the server did not answer in time
+    };
+    // A launch's side: hands `documents` for `dataFolder` to the server at
+    // `path` under `handOverID`.
+    static Answer handOver(const std::string& path, const std::string& handOverID, const std::string& dataFolder,
+                           const std::vector<std::string>& documents, int answerMilliseconds);
+
+    // A folder's identity on the disk (device and inode); empty when there is none.
+    static std::string folderIdentity(const std::string& folder);
 
 private:
     void endThread();
 
     struct Thread;
     std::unique_ptr<Thread> thread_;
+    std::string dataFolder_;
     Delivery deliver_;
 };

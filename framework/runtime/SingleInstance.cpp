@@ -68,9 +68,11 @@ struct SingleInstance::Impl {
     std::unique_ptr<SessionBusApplication> bus;
 
     std::string dataFolder;
+    std::string identity;  // the data folder's, which every hand-over names
 
     Impl(std::string key, const std::string& dataFolder)
-        : key(std::move(key)), lock(dataFolder), dataFolder(dataFolder) {}
+        : key(std::move(key)), lock(dataFolder), dataFolder(dataFolder),
+          identity(HandOverServer::folderIdentity(dataFolder)) {}
 
     // No lock file can be used. Where the data folder itself is missing (a
     // file in its place, a folder that cannot be made) there is no database
@@ -87,12 +89,32 @@ struct SingleInstance::Impl {
 
     // Holding the lock: take hand-overs at once, then say where.
     void becomeRunningCopy(const Delivery& deliver) {
-        server = std::make_unique<HandOverServer>(deliver);
+        server = std::make_unique<HandOverServer>(identity, deliver);
         const std::string path = socketPath();
         // A copy that cannot listen still runs; launches then find no socket
-        // in the lock and tell their user instead of running beside it.
-        if (server->listen(path)) lock.announce(path);
+        // in the lock and tell their user instead of running beside it. Lock
+        // files removed or replaced while it runs are taken again at the
+        // server's check of its socket (the lock outlives the server).
+        if (server->listen(path, [this] { lock.keepHeld(); })) lock.announce(path);
         bus = std::make_unique<SessionBusApplication>(key, deliver);
+    }
+
+    HandOverServer::Answer handOver(const std::string& path, const std::string& handOverID,
+                                    const std::vector<std::string>& documents) const {
+        return HandOverServer::handOver(path, handOverID, identity, documents, kAnswerMilliseconds);
+    }
+
+    // What the lock's holders answer: the first that takes the documents
+    // decides; one that serves another data folder (its lock file is shared
+    // with ours by a hard link) no longer counts as a holder here.
+    bool handedToAHolder(const std::string& handOverID, const std::vector<std::string>& documents) {
+        for (const auto& [file, holder] : lock.holders()) {
+            if (holder.socketPath.empty()) continue;
+            const HandOverServer::Answer answer = handOver(holder.socketPath, handOverID, documents);
+            if (answer == HandOverServer::Answer::Taken) return true;
+            if (answer == HandOverServer::Answer::Refused) lock.setAside(file);
+        }
+        return false;
     }
 };
 
@@ -111,16 +133,21 @@ SingleInstance::Outcome SingleInstance::claim(const std::vector<std::string>& do
     waited.start();
     for (;;) {
         if (lock.tryTake()) {
+            // Lock files removed under the running copy are made anew by the
+            // next launch, which takes them: the copy that answers at this
+            // data folder's socket still runs, and takes them back.
+            if (impl_->handOver(impl_->socketPath(), handOverID, paths) == HandOverServer::Answer::Taken) {
+                lock.release();
+                return Outcome::HandedOver;
+            }
             impl_->becomeRunningCopy(deliver);
             return Outcome::Run;
         }
         if (!lock.usable()) return impl_->withoutLock();  // the file system takes no locks on them
         // The holder may be starting (not listening yet), or have died a
         // moment ago (the next try takes the lock).
-        if (const auto holder = lock.holder(); holder && !holder->socketPath.empty() &&
-                                               HandOverServer::handOver(holder->socketPath, handOverID, paths,
-                                                                        kAnswerMilliseconds))
-            return Outcome::HandedOver;
+        if (impl_->handedToAHolder(handOverID, paths)) return Outcome::HandedOver;
+        if (!lock.usable()) return impl_->withoutLock();
         if (waited.elapsed() >= kPatienceMilliseconds) return Outcome::NotTaken;
         QThread::msleep(kRetryMilliseconds);
     }

@@ -21,7 +21,10 @@
 //
 // The running copy listens on its socket for its whole life: when the
 // socket's file is removed or replaced under it (a cleaner of temporary
-// folders, a user), it listens anew at the same path.
+// folders, a user), it listens anew at the same path, and lock files
+// removed or replaced under it are taken again. Until then a launch that
+// takes the lock still asks the data folder's socket first: a copy that
+// answers there is the running copy.
 #include <functional>
 #include <memory>
 #include <string>

@@ -107,8 +107,8 @@ void tellUnopenedDocuments() {
 }
 
 // Documents a later launch handed over: opened as those named on the command
-// line are, once start-up is complete and no modal dialog runs; a launch
-// without documents brings the front window forward.
+// line are, once start-up is complete and no modal dialog runs; every
+// launch brings the front window forward.
 void deliverHandedOver(const std::vector<std::string>& paths) {
     if (Runtime::quitting()) {
         state().unopened.insert(state().unopened.end(), paths.begin(), paths.end());
@@ -122,11 +122,9 @@ void deliverHandedOver(const std::vector<std::string>& paths) {
         QTimer::singleShot(50, qApp, [paths] { deliverHandedOver(paths); });
         return;
     }
-    if (paths.empty()) {
-        const std::vector<Window*> windows = WindowList::frontToBack();
-        if (!windows.empty()) guarded([&] { windows.front()->Show(); });
-        return;
-    }
+    // The user asked for the program: its front window comes up, restored
+    // if it was minimized, before the documents are imported into it.
+    if (Window* front = WindowList::frontWindow()) guarded([&] { front->Show(); });
     openDocuments(currentApplication(), paths);
 }
 

@@ -84,6 +84,10 @@ void Window::Show() {
         for (int delayMs : {50, 200, 600})
             QTimer::singleShot(delayMs, widget_, [this] { frameMayHaveChanged(); });
     }
+    // A window the user minimized comes back as it was (maximized stays
+    // so): raising or activating it alone leaves it an icon, the window
+    // system hands it no keys, and it must not count as active.
+    if (widget_->isMinimized()) widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
     widget_->raise();
     if (leaveActivation) return;
     widget_->activateWindow();

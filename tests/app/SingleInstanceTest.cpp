@@ -267,10 +267,15 @@ TEST_F(SingleInstanceTest, ALockFileThatCannotBeUsedStillLetsExactlyOneOfTwoLaun
     const QString lock = folder() + "/" + RunningCopyLock::kFileName;
     ASSERT_TRUE(QDir().mkpath(lock));
     exactlyOneOfTwoLaunchesRuns("a folder where the lock file should be");
+    // Locks on a device or a pipe tell nothing, and they hold no announcement.
+    ASSERT_TRUE(QDir(lock).removeRecursively() && QFile::link("/dev/null", lock));
+    exactlyOneOfTwoLaunchesRuns("a link to /dev/null where the lock file should be");
+    ASSERT_TRUE(QFile::remove(lock) && ::mkfifo(lock.toLocal8Bit().constData(), 0600) == 0);
+    exactlyOneOfTwoLaunchesRuns("a pipe where the lock file should be");
 
     // A file nobody may open: mode 000 stops everyone but root, whom only an
     // immutable file stops (where the file system has them).
-    ASSERT_TRUE(QDir(lock).removeRecursively());
+    ASSERT_TRUE(QFile::remove(lock));
     ASSERT_TRUE(QFile(lock).open(QIODevice::WriteOnly));
     ASSERT_EQ(::chmod(lock.toLocal8Bit().constData(), 0), 0);
     const bool asRoot = ::geteuid() == 0;
@@ -318,6 +323,53 @@ TEST_F(SingleInstanceTest, ALaunchAfterTheSocketFileWasRemovedStillHandsOver) {
     const Rows two = {{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}};
     EXPECT_EQ(recipesOnceThereAre(two), two);
     EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+// Both lock files gone or replaced under the running copy (a cleaner, a user
+// following the box that names them): a launch still finds the copy at the
+// socket, and the copy takes the new files, so later launches find it there.
+TEST_F(SingleInstanceTest, LockFilesRemovedOrReplacedUnderTheRunningCopyLeaveItTheOnlyCopy) {
+    QProcess& first = launchRunningCopy([this] { return socketUp(); });
+    ASSERT_TRUE(QFile::remove(folder() + "/" + RunningCopyLock::kSecondFileName));
+    const QString replaced = folder() + "/" + RunningCopyLock::kFileName;  // a new file in its place
+    ASSERT_TRUE(QFile::remove(replaced) && QFile(replaced).open(QIODevice::WriteOnly));
+    writeDocument("Pie.txt", "Roll the dough");
+    handOver({"Pie.txt"});
+    const auto holders = [this] { return RunningCopyLock(folder().toStdString()).holders(); };
+    waitUntil([&] { return holders().size() == 2 && holders().back().second.processID == first.processId(); });
+    for (const auto& [file, holder] : holders()) EXPECT_EQ(holder.processID, first.processId()) << file;
+    const Rows two = {{"Bread", "Knead"}, {"Pie.txt", "Roll the dough"}};
+    EXPECT_EQ(recipesOnceThereAre(two), two);
+}
+
+// Another data folder's lock file linked (not followed) or hard-linked (its
+// holder refuses a hand-over for this folder) into this one's: the launch
+// runs on its own folder, and its document never goes into the other's database.
+TEST_F(SingleInstanceTest, ALockFileSharedWithAnotherDataFolderNeverSendsDocumentsThere) {
+    launchRunningCopy([this] { return socketUp(); });
+    const QString home = documents + "/other", ours = folder() + "/" + RunningCopyLock::kFileName;
+    const QString lock = home + "/Larderwise/" + RunningCopyLock::kFileName;
+    const std::string itsDatabase = (home + "/Larderwise/recipeDB.rsd").toStdString();
+    ASSERT_TRUE(QDir().mkpath(home + "/Larderwise"));
+    buildCurrentDatabase(itsDatabase, {});
+    environment.insert("XDG_DATA_HOME", home);
+    Rows itsRecipes;
+    const auto importedThere = [&](const QString& name) {
+        writeDocument(name, "Stir");
+        QProcess& launched = launch({name});
+        itsRecipes.push_back({name.toStdString()});
+        waitUntil([&] { return selectRows(itsDatabase, "select recipeName from recipes") == itsRecipes; });
+        EXPECT_EQ(selectRows(itsDatabase, "select recipeName from recipes"), itsRecipes);
+        EXPECT_FALSE(launched.waitForFinished(100)) << "the launch ended";
+        launched.kill();
+        launched.waitForFinished(5000);
+        ASSERT_TRUE(QFile::remove(lock));
+    };
+    ASSERT_TRUE(QFile::link(ours, lock));
+    importedThere("Linked.txt");
+    ASSERT_EQ(::link(qPrintable(ours), qPrintable(lock)), 0);
+    importedThere("Hard.txt");
+    EXPECT_EQ(selectRows(database, "select recipeName from recipes"), (Rows{{"Bread"}}));
 }
 
 // A running copy that takes nothing (stopped here) is given a generous

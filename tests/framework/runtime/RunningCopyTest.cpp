@@ -60,15 +60,19 @@ TEST(RunningCopyLockTest, ALockFileRemovedUnderTheRunningCopyLeavesTheOtherToDec
 struct HandOverServerTest : ::testing::Test {
     QTemporaryDir dir;
     std::vector<std::vector<std::string>> delivered;
-    HandOverServer server{[this](const std::vector<std::string>& documents) { delivered.push_back(documents); }};
+    HandOverServer server{"folder", [this](const std::vector<std::string>& documents) { delivered.push_back(documents); }};
     const std::string path = (dir.path() + "/hand-over.socket").toStdString();
     void SetUp() override { ASSERT_TRUE(server.listen(path)); }
+    bool taken(const std::string& id, const std::vector<std::string>& documents, std::string socket = {}, int ms = 5000) {
+        using Answer = HandOverServer::Answer;
+        return HandOverServer::handOver(socket.empty() ? path : socket, id, "folder", documents, ms) == Answer::Taken;
+    }
 };
 
 TEST_F(HandOverServerTest, ARepeatedHandOverIsAnsweredButOpenedOnce) {
-    EXPECT_TRUE(HandOverServer::handOver(path, "launch-1", {"/a.txt", "/b.txt"}, 5000));
-    EXPECT_TRUE(HandOverServer::handOver(path, "launch-1", {"/a.txt", "/b.txt"}, 5000));  // its answer was lost, say
-    EXPECT_TRUE(HandOverServer::handOver(path, "launch-2", {}, 5000));
+    EXPECT_TRUE(taken("launch-1", {"/a.txt", "/b.txt"}));
+    EXPECT_TRUE(taken("launch-1", {"/a.txt", "/b.txt"}));  // its answer was lost, say
+    EXPECT_TRUE(taken("launch-2", {}));
     // Delivered from the main thread's loop, not from the socket's thread;
     // a repeat would arrive with the others.
     EXPECT_TRUE(delivered.empty());
@@ -78,17 +82,17 @@ TEST_F(HandOverServerTest, ARepeatedHandOverIsAnsweredButOpenedOnce) {
     }
     const std::vector<std::vector<std::string>> expected = {{"/a.txt", "/b.txt"}, {}};
     EXPECT_EQ(delivered, expected);
-    EXPECT_FALSE(HandOverServer::handOver((dir.path() + "/nobody.socket").toStdString(), "launch-3", {}, 1000));
+    EXPECT_FALSE(taken("launch-3", {}, (dir.path() + "/nobody.socket").toStdString(), 1000));
 }
 
 // A copy that is ending names what it will not open: what it answered for is
 // delivered as it stops, without another turn of the loop, and a launch after
 // that is not told its documents were taken.
 TEST_F(HandOverServerTest, AStoppedServerDeliversWhatItAnsweredForAndTakesNothingMore) {
-    EXPECT_TRUE(HandOverServer::handOver(path, "launch-1", {"/a.txt"}, 5000));
+    EXPECT_TRUE(taken("launch-1", {"/a.txt"}));
     server.stop();
     EXPECT_EQ(delivered, (std::vector<std::vector<std::string>>{{"/a.txt"}}));
-    EXPECT_FALSE(HandOverServer::handOver(path, "launch-2", {"/b.txt"}, 1000));
+    EXPECT_FALSE(taken("launch-2", {"/b.txt"}, {}, 1000));
     for (int turns = 0; turns < 50; ++turns) QCoreApplication::processEvents();
     EXPECT_EQ(delivered.size(), 1U);
 }
