@@ -94,6 +94,7 @@ public:
     }
 
     size_t parts() const { return connections_.size(); }
+    BareSqlite& first() { return *connections_.front(); }
     bool ok() const {
         return std::all_of(connections_.begin(), connections_.end(), [](auto& c) { return c->ok(); });
     }
