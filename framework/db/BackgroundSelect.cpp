@@ -29,12 +29,6 @@ std::atomic<int> pendingSelects{0};
 // warm; short enough that the program shrinks back soon after a search.
 constexpr auto kIdleBeforeClosing = std::chrono::milliseconds(400);
 
-// How long what the event loop let go of waits before it is freed: the
-// event loop hands over a list's rows as it shows the next one, and on a
-// single core freeing 100,000 rows at once would be done before that list
-// is drawn.
-constexpr auto kLeftoversWait = std::chrono::milliseconds(50);
-
 // Larger than any recipe file; the engine maps the most it allows.
 constexpr int64_t kWholeFile = int64_t{1} << 40;
 
@@ -65,10 +59,8 @@ struct BackgroundSelect::Shared {
     // A waited select's outcome, under the mutex.
     std::condition_variable answered;
     std::optional<std::pair<std::shared_ptr<RecordSet>, std::string>> answer;
-    // What the event loop let go of, destroyed by the worker between selects
-    // once the first of them has waited kLeftoversWait.
+    // What the event loop let go of, destroyed by the worker between selects.
     std::vector<std::shared_ptr<void>> leftovers;
-    std::chrono::steady_clock::time_point leftoversDue;
 
     // Event loop only.
     uint64_t lastID = 0;
@@ -177,7 +169,6 @@ void BackgroundSelect::Discard(std::shared_ptr<void> leftover) {
     if (!leftover) return;
     {
         std::lock_guard lock(shared_->mutex);
-        if (shared_->leftovers.empty()) shared_->leftoversDue = std::chrono::steady_clock::now() + kLeftoversWait;
         shared_->leftovers.push_back(std::move(leftover));
     }
     shared_->wake.notify_one();
@@ -297,41 +288,27 @@ void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
     for (;;) {
         Request request;
         std::vector<std::shared_ptr<void>> leftovers;
-        bool idle = false;
         {
             std::unique_lock lock(shared->mutex);
-            // Woken by a select, the end, leftovers due, or (maps open) a
-            // moment without a select, after which the maps go with the
-            // connections.
-            const auto idleFrom = std::chrono::steady_clock::now() + kIdleBeforeClosing;
-            for (;;) {
-                if (shared->stop || shared->next) break;
-                const auto now = std::chrono::steady_clock::now();
-                const bool leftoversDue = !shared->leftovers.empty() && now >= shared->leftoversDue;
-                if (leftoversDue) break;
-                if (anyOpen() && now >= idleFrom) {
-                    idle = true;
-                    break;
+            auto woken = [&] { return shared->stop || shared->next.has_value() || !shared->leftovers.empty(); };
+            if (anyOpen()) {
+                // A moment without a select: the maps go with the connections.
+                if (!shared->wake.wait_for(lock, kIdleBeforeClosing, woken)) {
+                    lock.unlock();
+                    closeAll(connections);
+                    giveBackFreedMemory();
+                    continue;
                 }
-                auto until = std::chrono::steady_clock::time_point::max();
-                if (!shared->leftovers.empty()) until = shared->leftoversDue;
-                if (anyOpen()) until = std::min(until, idleFrom);
-                if (until == std::chrono::steady_clock::time_point::max()) shared->wake.wait(lock);
-                else shared->wake.wait_until(lock, until);
+            } else {
+                shared->wake.wait(lock, woken);
             }
             if (shared->stop) break;
             // A select waiting is read first: a key typed waits for its list.
-            if (shared->next) {
+            if (!shared->next) leftovers.swap(shared->leftovers);
+            else {
                 request = std::move(*shared->next);
                 shared->next.reset();
-            } else if (!idle) {
-                leftovers.swap(shared->leftovers);
             }
-        }
-        if (idle) {
-            closeAll(connections);
-            giveBackFreedMemory();
-            continue;
         }
         if (!leftovers.empty()) {
             leftovers.clear();
