@@ -74,11 +74,13 @@ private:
     std::map<std::string, sqlite3_stmt*> prepared_;
 };
 
-// The same search split into ranges of rowIDs on as many cores as the
-// program's search uses: one mapped connection and thread a range, opened
-// once, the parts' (name, rowID) rows merged by the names' bytes, the earlier
-// range first on a tie. The denominator for a search the program reads in
-// parts, where one connection alone would compare several cores with one.
+// A select of (name, rowID) rows split into ranges of rowIDs on as many
+// cores as the process may use: one mapped connection and thread a range,
+// opened once, the parts' rows merged by the names' bytes, the earlier range
+// first on a tie. The denominator for a select the program reads in parts,
+// where one connection alone would compare several cores with one. The
+// threads are started for each read, as plain code would; their start is
+// a few microseconds of a read of thousands of rows.
 class BareSplitSearch {
 public:
     struct Row {
@@ -92,13 +94,15 @@ public:
     }
 
     size_t parts() const { return connections_.size(); }
+    BareSqlite& first() { return *connections_.front(); }
     bool ok() const {
         return std::all_of(connections_.begin(), connections_.end(), [](auto& c) { return c->ok(); });
     }
 
-    // Runs `partSql` (the search with "rowID between ?2 and ?3", the text as
-    // ?1) over each range side by side and merges the rows.
-    std::vector<Row> read(const std::string& partSql, const std::string& text) {
+    // Runs `partSql` over each range side by side and merges the rows: the
+    // text as ?1 and the range as ?2 and ?3, or without a text (empty) the
+    // range as ?1 and ?2. `parts` of the connections (all when 0).
+    std::vector<Row> read(const std::string& partSql, const std::string& text, size_t parts = 0) {
         BareSqlite& first = *connections_.front();
         int64_t least = 0, greatest = -1;
         first.each(first.statement("select (select rowID from recipes order by rowID limit 1), "
@@ -107,7 +111,7 @@ public:
                        least = sqlite3_column_int64(row, 0);
                        greatest = sqlite3_column_int64(row, 1);
                    });
-        const size_t count = connections_.size();
+        const size_t count = parts == 0 ? connections_.size() : std::min(parts, connections_.size());
         std::vector<std::vector<Row>> read(count);
         auto part = [&](size_t i) {
             const __int128 span = static_cast<__int128>(greatest) - least + 1;
@@ -116,9 +120,11 @@ public:
             BareSqlite& connection = *connections_[i];
             sqlite3_stmt* statement = connection.statement(partSql);
             if (!statement) return;
-            sqlite3_bind_text(statement, 1, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-            sqlite3_bind_int64(statement, 2, from);
-            sqlite3_bind_int64(statement, 3, to);
+            const int range = text.empty() ? 1 : 2;
+            if (!text.empty())
+                sqlite3_bind_text(statement, 1, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_int64(statement, range, from);
+            sqlite3_bind_int64(statement, range + 1, to);
             connection.each(statement, [&](sqlite3_stmt* row) {
                 read[i].push_back({std::string(reinterpret_cast<const char*>(sqlite3_column_text(row, 0)),
                                                static_cast<size_t>(sqlite3_column_bytes(row, 0))),

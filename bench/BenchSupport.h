@@ -4,10 +4,15 @@
 // once without showing anything.
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include "framework/dialogs/UiService.h"
 
@@ -36,13 +41,56 @@ inline double peakResidentMB() {
 }
 inline void resetPeakResident() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
-// The resident memory of this process now, in MB (Linux: VmRSS).
-inline double residentMB() {
+// The resident memory of this process in MB, told apart as Linux tells it
+// (/proc/self/status): anonymous (the program's own heap and stacks) and
+// file-backed (pages of files it maps: the libraries, and the database file
+// the search's connections read through a map, which go with the map).
+struct Resident {
+    double anonymous = 0, file = 0, total = 0;
+};
+inline Resident residentNow() {
+    Resident now;
     std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0) return static_cast<double>(std::stoll(line.substr(6))) / 1024.0;
-    return 0;
+    auto mb = [](const std::string& line) { return static_cast<double>(std::stoll(line.substr(8))) / 1024.0; };
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("RssAnon:", 0) == 0) now.anonymous = mb(line);
+        else if (line.rfind("RssFile:", 0) == 0) now.file = mb(line);
+        else if (line.rfind("VmRSS:", 0) == 0) now.total = mb(line);
+    }
+    return now;
 }
+
+// The peaks of each kind while it lives, sampled every millisecond on a
+// thread of its own (the kernel keeps a peak of the total only: VmHWM).
+class ResidentPeaks {
+public:
+    ResidentPeaks()
+        : sampler_([this] {
+              while (!done_) {
+                  const Resident now = residentNow();
+                  {
+                      std::lock_guard lock(mutex_);
+                      peak_.anonymous = std::max(peak_.anonymous, now.anonymous);
+                      peak_.file = std::max(peak_.file, now.file);
+                      peak_.total = std::max(peak_.total, now.total);
+                  }
+                  std::this_thread::sleep_for(std::chrono::milliseconds(1));
+              }
+          }) {}
+    ~ResidentPeaks() { stop(); }
+    Resident stop() {
+        done_ = true;
+        if (sampler_.joinable()) sampler_.join();
+        std::lock_guard lock(mutex_);
+        return peak_;
+    }
+
+private:
+    std::atomic<bool> done_{false};
+    std::mutex mutex_;
+    Resident peak_;
+    std::thread sampler_;
+};
 
 // Message boxes are answered with OK, the three-button question with
 // `dialogChoice`, save dialogs with `saveAnswer`; everything else declines.

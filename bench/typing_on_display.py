@@ -15,17 +15,25 @@ whose every key changes the list (each prefix lists fewer recipes than the one b
 against the file. For each word and pace it prints one JSON line (median of the runs):
 
   settle_over_same_cores  from the last key until the list shows the word's rows, over the same
-                          search split into as many ranges of rowIDs as the program reads, on as
-                          many threads and mapped connections, rows merged (bench_found_list
-                          --bare-search); target: settle at most that + 20 ms
+                          search split into as many ranges of rowIDs as the CPUs the program may
+                          use, on as many threads and mapped connections, rows merged
+                          (bench_found_list --bare-search), whatever number of parts the program
+                          reads in; target: settle at most that + 20 ms
   ms_over_same_cores      the settle time less that bare read, in ms
   settle_over_one_thread  the same over the whole search on one mapped connection
+  bare_by_parts_ms        the bare search split in 1, 2, ... parts (up to the program's cap) on
+                          those CPUs: whether fewer parts would read sooner
   worst_key_ms            the longest a typed character took to show in the field
-  rss_mb_1s_after         the program's resident memory one second after the list settled
+  peak_anon_mb            the program's largest anonymous resident memory while the word was
+                          typed and settled (sampled every 2 ms; its own heap, not the file's pages)
+  rss_mb_1s_after         the program's resident memory one second after the list settled, and
+  anon_mb_1s_after,       of it the anonymous and the file-backed part (the database file's pages
+  file_mb_1s_after        read through the search's maps count as file-backed, and go with them)
   load                    the one-minute load average before and after the word's runs
 
 `--cpus 0` (a list as taskset takes it) runs the program and the bare reads on those CPUs only.
-Everything is written under `--out` (a fresh scratch folder unless given), never into the build.
+Everything is written under `--out` (a fresh scratch folder unless given), never into the build, but
+the program's probe, which goes to a folder of its own in /dev/shm (removed at the end).
 The settled list must hold exactly the bare statement's rows, and the field the word: otherwise
 the script says so and exits 1.
 """
@@ -33,6 +41,7 @@ import argparse
 import json
 import os
 import re
+import shutil
 import sqlite3
 import statistics
 import subprocess
@@ -164,18 +173,44 @@ def words_changing_at_every_key(path, wanted=2):
     return chosen
 
 
-def rss_mb(pid):
+def resident_mb(pid):
+    """The program's resident memory in MB: total, anonymous and file-backed (/proc/PID/status)."""
+    found = {}
     with open(f"/proc/{pid}/status", encoding="utf-8") as f:
         for line in f:
-            if line.startswith("VmRSS:"):
-                return int(line.split()[1]) / 1024
-    return float("nan")
+            key = line.split(":")[0]
+            if key in ("VmRSS", "RssAnon", "RssFile"):
+                found[key] = int(line.split()[1]) / 1024
+    return {"total": found.get("VmRSS", float("nan")), "anon": found.get("RssAnon", float("nan")),
+            "file": found.get("RssFile", float("nan"))}
+
+
+class AnonPeak:
+    """The largest anonymous resident memory of `pid` while it runs, sampled every 2 ms."""
+
+    def __init__(self, pid):
+        self.pid, self.peak = pid, 0.0
+        self._stop = threading.Event()
+        self._thread = threading.Thread(target=self._sample, daemon=True)
+        self._thread.start()
+
+    def _sample(self):
+        while not self._stop.is_set():
+            self.peak = max(self.peak, resident_mb(self.pid)["anon"])
+            time.sleep(0.002)
+
+    def stop(self):
+        self._stop.set()
+        self._thread.join()
+        return self.peak
 
 
 def type_at_pace(d, log, word, pace_ms, expected):
-    """Types `word` one key every pace_ms; answers (settle seconds, worst key seconds, rss MB)."""
+    """Types `word` one key every pace_ms; answers (settle seconds, worst key seconds, resident MB
+    one second after, the anonymous peak meanwhile)."""
     d.xdotool("key", "ctrl+a", "BackSpace")
     d.wait_idle(timeout=60)
+    peak = AnonPeak(d.program.pid)
     sent = []
     start = time.monotonic()
     for i, c in enumerate(word):
@@ -190,6 +225,7 @@ def type_at_pace(d, log, word, pace_ms, expected):
         settled = next((t for t, p in log.since(sent[-1]) if shows(p, word, expected)), None)
         time.sleep(0.01)
     if settled is None:
+        peak.stop()
         return None
     # A character shows once a probe after its key holds it (or a later text).
     worst = 0.0
@@ -199,7 +235,7 @@ def type_at_pace(d, log, word, pace_ms, expected):
                     None)
         worst = max(worst, (seen - t) if seen else float("inf"))
     time.sleep(max(0.0, settled + 1 - time.time()))
-    return settled - sent[-1], worst, rss_mb(d.program.pid)
+    return settled - sent[-1], worst, resident_mb(d.program.pid), peak.stop()
 
 
 def start_program(d, cpus):
@@ -220,6 +256,10 @@ def start_program(d, cpus):
 
 def run_size(args, n):
     d = Desktop(f"typing-{n}", SOURCE, args.build, os.path.join(args.out, str(n)))
+    # The probe is rewritten every few milliseconds: on a disk each rewrite is a journalled create and
+    # rename, kernel work taken from the program's CPUs; in memory (tmpfs) it costs a fraction.
+    probe_dir = tempfile.mkdtemp(prefix="lw-probe-", dir="/dev/shm" if os.path.isdir("/dev/shm") else None)
+    d.probe_path = os.path.join(probe_dir, "probe.json")
     failed = False
     try:
         if args.display:
@@ -241,7 +281,7 @@ def run_size(args, n):
             expected = bare_rows(path, word)
             for pace in args.paces:
                 load_before = load()
-                settles, worsts, rsses, bares = [], [], [], []
+                settles, worsts, rsses, bares, peaks = [], [], [], [], []
                 for _ in range(args.runs):
                     bare = bare_times(args.build, path, word, args.cpus)
                     outcome = type_at_pace(d, log, word, pace, expected)
@@ -250,10 +290,11 @@ def run_size(args, n):
                               f"({len(expected)} rows by the bare statement)")
                         failed = True
                         break
-                    settle, worst, rss = outcome
+                    settle, worst, rss, peak = outcome
                     settles.append(settle)
                     worsts.append(worst)
                     rsses.append(rss)
+                    peaks.append(peak)
                     bares.append(bare)
                 if not settles:
                     continue
@@ -265,13 +306,21 @@ def run_size(args, n):
                                   "ms_over_same_cores": round(1000 * (settle - same)),
                                   "settle_over_one_thread": round(settle / one, 2),
                                   "ms_settle": round(1000 * settle), "ms_same_cores": round(1000 * same),
-                                  "ms_one_thread": round(1000 * one), "parts": bares[0]["parts"],
-                                  "worst_key_ms": round(1000 * max(worsts)), "rss_mb_1s_after": round(max(rsses)),
+                                  "ms_one_thread": round(1000 * one), "cpus": bares[0]["cpus"],
+                                  "parts": bares[0]["parts"],
+                                  "bare_by_parts_ms": [round(1000 * statistics.median(b["by_parts_s"][i] for b in bares))
+                                                       for i in range(len(bares[0]["by_parts_s"]))],
+                                  "worst_key_ms": round(1000 * max(worsts)),
+                                  "peak_anon_mb": round(max(peaks)),
+                                  "rss_mb_1s_after": round(max(r["total"] for r in rsses)),
+                                  "anon_mb_1s_after": round(max(r["anon"] for r in rsses)),
+                                  "file_mb_1s_after": round(max(r["file"] for r in rsses)),
                                   "runs": len(settles), "load": [load_before, load()]}), flush=True)
         log.stop()
         d.quit()
     finally:
         d.close()
+        shutil.rmtree(probe_dir, ignore_errors=True)
     return not failed
 
 

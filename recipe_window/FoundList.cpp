@@ -12,6 +12,7 @@
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/db/RecordSet.h"
 #include "framework/db/SplitSelect.h"
+#include "framework/runtime/WorkerPool.h"
 #include "framework/dialogs/MsgBox.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/ui/Application.h"
@@ -51,14 +52,15 @@ std::string storedText(std::string bytes) {
 // The list's rows for a found list's rows: the name, the hidden rowID and
 // the rowID as the tag, written separately so a TAB in a name stays part of
 // the name, and the row of `selectID` noted. Touches no control, so the
-// search's thread can build them, on as many cores as read them.
-FoundListRows listRows(const RecordSet& rows, int64_t selectID) {
+// search's thread can build them, on the threads that read them (`threads`;
+// none on the event loop's thread).
+FoundListRows listRows(const RecordSet& rows, int64_t selectID, WorkerPool* threads) {
     FoundListRows list;
     list.built = true;
     const int32_t count = std::max(rows.RecordCount(), 0);
     list.rows.addEmpty(count);
     std::atomic<int32_t> selectRow{-1};  // one row at most holds the rowID
-    inParts(count, [&](int32_t first, int32_t end) {
+    auto build = [&](int32_t first, int32_t end) {
         for (int32_t row = first; row < end; ++row) {
             const int64_t rowID = rows.Int64At(row, 2);
             list.rows.setCell(row, 1, std::to_string(rowID));  // the later cell first: one allocation for both
@@ -66,7 +68,9 @@ FoundListRows listRows(const RecordSet& rows, int64_t selectID) {
             list.rows.setCellTag(row, 0, Variant(rowID));
             if (rowID == selectID) selectRow = row;
         }
-    });
+    };
+    if (threads) threads->inParts(count, build);
+    else build(0, count);
     list.selectRow = selectRow;
     return list;
 }
@@ -83,8 +87,8 @@ BackgroundSelect::Prepare buildInto(const std::shared_ptr<FoundListRows>& list, 
                                     const Listbox& shownIn) {
     const int32_t column = shownIn.SortedColumn();
     const bool ascending = shownIn.SortsAscending();
-    return [list, selectID, column, ascending](RecordSet& rows) {
-        *list = listRows(rows, selectID);
+    return [list, selectID, column, ascending](RecordSet& rows, WorkerPool& threads) {
+        *list = listRows(rows, selectID, &threads);
         if (column < 0) return;
         list->sortedColumn = column;
         list->ascending = ascending;
@@ -201,7 +205,7 @@ void MainWindow::fillList(RecordSet& rows, int64_t selectID, FoundListRows* buil
     editor_.listRefilled();
     FoundListRows here;
     if (!built || !built->built) {  // read on the program's own connection
-        here = listRows(rows, selectID);
+        here = listRows(rows, selectID, nullptr);
         built = &here;
     }
     built->built = false;  // used once: a second showing builds its rows anew

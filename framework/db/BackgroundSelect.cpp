@@ -18,6 +18,7 @@
 #include "framework/db/DatabaseConnection.h"
 #include "framework/db/REALSQLDatabase.h"
 #include "framework/db/RecordSet.h"
+#include "framework/runtime/WorkerPool.h"
 
 namespace {
 
@@ -275,6 +276,9 @@ void giveBackFreedMemory() {
 }
 
 void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
+    // The parts and the rows built from them run here and on these, made
+    // once rather than for every key.
+    WorkerPool threads(partsToReadIn());
     std::vector<std::unique_ptr<DatabaseConnection>> connections;
     uint64_t openGeneration = 0;
     std::string openPath;
@@ -328,7 +332,7 @@ void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
         bool abandoned = false;
         const SplitSelect* split = request.split ? &*request.split : nullptr;
         std::optional<QueryResult> rows =
-            readInParts(connections, request.sql, request.params, split, giveUp, abandoned, error);
+            readInParts(connections, request.sql, request.params, split, threads, giveUp, abandoned, error);
         if (abandoned) {  // a newer select (or none) is wanted
             if (request.waited) finish(shared, request, nullptr, "The select was given up.");
             continue;
@@ -340,7 +344,7 @@ void serve(const std::shared_ptr<BackgroundSelect::Shared>& shared) {
         // Read-only rows: they belong to no connection the program writes through.
         auto rowSet = std::make_shared<RecordSet>(std::make_shared<DatabaseConnection>(), std::move(*rows), "");
         if (request.prepare && shared->newest == id) {  // a select given up meanwhile needs none
-            request.prepare(*rowSet);
+            request.prepare(*rowSet, threads);
             rowSet->MoveFirst();
         }
         finish(shared, request, std::move(rowSet), "");

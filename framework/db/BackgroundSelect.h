@@ -9,7 +9,8 @@
 // at its path (renamed over it) fails the select rather than read it.
 // The connection reads committed data only: edits must be committed before
 // Start. A select that says how it may be split is read in parts side by
-// side (SplitSelect.h), each on a connection of its own. The connections
+// side (SplitSelect.h), each on a connection of its own, on threads the
+// worker makes once and keeps (WorkerPool.h): a key starts no thread. The connections
 // read through a memory map while selects follow one another (a scan of
 // every recipe's text costs about half that way) and are closed once no
 // select came for a moment, so the pages of the map stop counting against
@@ -25,6 +26,7 @@
 #include "framework/db/SplitSelect.h"
 
 class RecordSet;
+class WorkerPool;
 class REALSQLDatabase;
 
 class BackgroundSelect {
@@ -44,9 +46,10 @@ public:
     void Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values, Done done);
     // Work done with the rows on the select's own thread before they are
     // delivered (building what shows them, say), so the event loop does not
-    // do it; it must touch nothing the event loop uses. Not run for a select
+    // do it; it may spread it over `threads`, the threads that read the
+    // parts. It must touch nothing the event loop uses. Not run for a select
     // given up or failed.
-    using Prepare = std::function<void(RecordSet& rows)>;
+    using Prepare = std::function<void(RecordSet& rows, WorkerPool& threads)>;
 
     // The same, read in parts as `split` says where the machine has the cores.
     void Start(REALSQLDatabase& db, const std::string& sql, const std::vector<Variant>& values,

@@ -2,15 +2,11 @@
 
 #include <algorithm>
 #include <limits>
-#include <thread>
-
-#ifdef __linux__
-#include <sched.h>
-#endif
 
 #include "framework/db/DatabaseConnection.h"
 #include "framework/db/SortedMerge.h"
 #include "framework/db/SqlNames.h"
+#include "framework/runtime/WorkerPool.h"
 
 namespace {
 
@@ -76,42 +72,16 @@ bool oneState(const std::vector<Part>& parts) {
     });
 }
 
-// The CPUs this thread may run on: its affinity mask, which `taskset`, a
-// cgroup's cpuset and a container narrow, where the count of the machine's
-// cores would read four parts taking turns on one core.
-size_t usableCores() {
-#ifdef __linux__
-    cpu_set_t allowed;
-    CPU_ZERO(&allowed);
-    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) return static_cast<size_t>(CPU_COUNT(&allowed));
-#endif
-    return std::thread::hardware_concurrency();
-}
-
 }  // namespace
 
 size_t partsToReadIn() {
-    return std::clamp<size_t>(usableCores() / 2, 1, 4);
-}
-
-// Fewer items than this are worked on one thread: starting another costs
-// more than it saves.
-constexpr int32_t kItemsWorthAThread = 4096;
-
-void inParts(int32_t count, const std::function<void(int32_t first, int32_t end)>& work) {
-    const size_t parts =
-        std::clamp<size_t>(static_cast<size_t>(std::max(count, 0) / kItemsWorthAThread), 1, partsToReadIn());
-    auto bound = [&](size_t part) { return static_cast<int32_t>(static_cast<int64_t>(count) * part / parts); };
-    std::vector<std::thread> others;
-    for (size_t part = 1; part < parts; ++part) others.emplace_back(work, bound(part), bound(part + 1));
-    work(0, bound(1));
-    for (std::thread& t : others) t.join();
+    return std::clamp<size_t>(usableCores(), 1, kMostParts);
 }
 
 std::optional<QueryResult> readInParts(const std::vector<std::unique_ptr<DatabaseConnection>>& connections,
                                        const std::string& sql, const std::vector<SQLValue>& params,
-                                       const SplitSelect* split, const std::function<bool()>& giveUp,
-                                       bool& abandoned, std::string& error) {
+                                       const SplitSelect* split, WorkerPool& threads,
+                                       const std::function<bool()>& giveUp, bool& abandoned, std::string& error) {
     DatabaseConnection& first = *connections.front();
     auto readWhole = [&]() -> std::optional<QueryResult> {
         std::optional<QueryResult> rows = first.runUnless(sql, &params, false, giveUp);
@@ -130,11 +100,11 @@ std::optional<QueryResult> readInParts(const std::vector<std::unique_ptr<Databas
     const std::vector<KeyRange> ranges = splitRange(*whole, connections.size());
     for (int attempt = 0; attempt < kTriesInParts; ++attempt) {
         std::vector<Part> parts(ranges.size());
-        auto read = [&](size_t i) { readPart(*connections[i], *split, params, ranges[i], giveUp, parts[i]); };
-        std::vector<std::thread> others;
-        for (size_t i = 1; i < ranges.size(); ++i) others.emplace_back(read, i);
-        read(0);
-        for (std::thread& t : others) t.join();
+        threads.grow(ranges.size());
+        threads.run(
+            ranges.size(), [&](size_t i) { readPart(*connections[i], *split, params, ranges[i], giveUp, parts[i]); },
+            giveUp);
+        abandoned = giveUp();  // a part left out unread
 
         for (size_t i = 0; i < parts.size(); ++i) {
             abandoned = abandoned || connections[i]->abandoned();

@@ -20,6 +20,7 @@
 #include "framework/db/SQLValue.h"
 
 class DatabaseConnection;
+class WorkerPool;
 
 struct SplitSelect {
     std::string table;       // the one table the select reads
@@ -29,22 +30,22 @@ struct SplitSelect {
     std::string partSql;
 };
 
-// How many parts a select is read in here: half the CPUs the calling thread
-// may run on (its affinity mask), at most four; one means whole.
-size_t partsToReadIn();
+// The most parts a select is read in: beyond four, the merge and the
+// connections' memory cost more than another core saves.
+constexpr size_t kMostParts = 4;
 
-// Runs `work` over 0..count in as many consecutive ranges as partsToReadIn()
-// gives, each on a thread of its own (the caller's takes the first), so what
-// is done with a select's rows uses the cores that read them; a few
-// thousand items are worked whole.
-void inParts(int32_t count, const std::function<void(int32_t first, int32_t end)>& work);
+// How many parts a select is read in here: as many as the CPUs the calling
+// thread may run on (usableCores, its affinity mask), at most kMostParts;
+// one means whole.
+size_t partsToReadIn();
 
 // Reads `sql` with `params` on `connections` (open on one file; the first
 // reads alone without a `split`, or when the select cannot be split: one
 // connection, a table without rows, or a sort column that does not sort by
-// bytes). Nullopt when `giveUp` said true (`abandoned` set) or a part failed
-// (the failing connection's message in `error`).
+// bytes), the parts on `threads` (grown to as many as there are parts).
+// Nullopt when `giveUp` said true (`abandoned` set) or a part failed (the
+// failing connection's message in `error`).
 std::optional<QueryResult> readInParts(const std::vector<std::unique_ptr<DatabaseConnection>>& connections,
                                        const std::string& sql, const std::vector<SQLValue>& params,
-                                       const SplitSelect* split, const std::function<bool()>& giveUp,
-                                       bool& abandoned, std::string& error);
+                                       const SplitSelect* split, WorkerPool& threads,
+                                       const std::function<bool()>& giveUp, bool& abandoned, std::string& error);

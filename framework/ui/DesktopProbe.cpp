@@ -22,7 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSaveFile>
+#include <QFile>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <memory>
 #include <set>
 
@@ -225,7 +226,8 @@ QJsonValue describePopup() {
     return QJsonObject{{"items", items}};
 }
 
-QByteArray snapshot(qint64 serial) {
+// What is on screen, as JSON without the write's serial and time.
+QByteArray describeScreen() {
     QJsonArray windows;
     std::set<const QWidget*> frameworkWidgets;
     for (Window* window : WindowList::frontToBack()) {
@@ -240,10 +242,7 @@ QByteArray snapshot(qint64 serial) {
         dialogs.append(describeDialog(top));
     }
     const QWidget* active = QApplication::activeWindow();
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    QJsonObject root{{"serial", serial},
-                     {"at", std::chrono::duration<double>(now).count()},
-                     {"pid", QCoreApplication::applicationPid()},
+    QJsonObject root{{"pid", QCoreApplication::applicationPid()},
                      {"inputMark", static_cast<qint64>(DesktopInputMark::last())},
                      {"quitting", Runtime::quitting()},
                      {"busy", BackgroundSelect::AnyPending()},
@@ -253,6 +252,51 @@ QByteArray snapshot(qint64 serial) {
                      {"popup", describePopup()}};
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
+
+// Describing every window is most of a write's cost (about half a
+// millisecond), which on one core is taken from the program being measured,
+// every few milliseconds. What is on screen changes only while the event
+// loop delivers an event (input, a paint, a timer, a search's rows), so
+// while none but the probe's own timer came since the last write, that
+// description is written again with the new serial and time.
+class ScreenDescription : public QObject {
+public:
+    explicit ScreenDescription(const QObject* probeTimer) : probeTimer_(probeTimer) {
+        qApp->installEventFilter(this);
+    }
+
+    QByteArray snapshot(qint64 serial) {
+        const Flags now{DesktopInputMark::last(), Runtime::quitting(), BackgroundSelect::AnyPending()};
+        if (eventsSince_ > 0 || !(now == described_) || body_.isEmpty()) {
+            body_ = describeScreen();
+            described_ = now;
+            eventsSince_ = 0;
+        }
+        const auto at = std::chrono::system_clock::now().time_since_epoch();
+        QByteArray stamped = "{\"serial\":" + QByteArray::number(serial) + ",\"at\":" +
+                             QByteArray::number(std::chrono::duration<double>(at).count(), 'f', 6);
+        return stamped + (body_.size() > 2 ? "," + body_.mid(1) : QByteArray("}"));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != probeTimer_ || event->type() != QEvent::Timer) ++eventsSince_;
+        return false;
+    }
+
+private:
+    // Read without the event loop: the driver's mark comes with X input the
+    // probe's own filter reads.
+    struct Flags {
+        int64_t inputMark = -1;
+        bool quitting = false, busy = false;
+        bool operator==(const Flags&) const = default;
+    };
+    const QObject* probeTimer_;
+    QByteArray body_;
+    Flags described_;
+    uint64_t eventsSince_ = 0;
+};
 
 }  // namespace
 
@@ -265,11 +309,22 @@ void installIfRequested() {
     auto* timer = new QTimer(qApp);
     timer->setObjectName("larderwiseDesktopProbe");
     auto serial = std::make_shared<qint64>(0);
-    QObject::connect(timer, &QTimer::timeout, qApp, [path, serial] {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) return;
-        file.write(snapshot(++*serial));
-        file.commit();
+    // Written beside and renamed over the file, so a reader sees one whole
+    // snapshot or the one before; never synced to the disk (QSaveFile would
+    // wait for it every write), as no reader outlives a crash of the
+    // machine, and on one core that wait and its kernel work would be
+    // taken from the program being measured.
+    const QByteArray target = QFile::encodeName(path);
+    const QByteArray written = target + ".writing";
+    auto* screen = new ScreenDescription(timer);
+    screen->setParent(timer);
+    QObject::connect(timer, &QTimer::timeout, qApp, [target, written, serial, screen] {
+        QFile file(QFile::decodeName(written));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
+        const QByteArray bytes = screen->snapshot(++*serial);
+        const bool whole = file.write(bytes) == bytes.size();
+        file.close();
+        if (whole) std::rename(written.constData(), target.constData());
     });
     // A measurement may ask for a finer grain than the tests need.
     bool given = false;

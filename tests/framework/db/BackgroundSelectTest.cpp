@@ -4,6 +4,10 @@
 #include "DatabaseTestSupport.h"
 
 #include <QCoreApplication>
+#include <dlfcn.h>
+#include <pthread.h>
+
+#include <atomic>
 
 #include <filesystem>
 #include <functional>
@@ -13,6 +17,7 @@
 #include "framework/data/Dictionary.h"
 #include "framework/db/BackgroundSelect.h"
 #include "framework/db/RecordSet.h"
+#include "framework/runtime/WorkerPool.h"
 
 namespace {
 
@@ -37,7 +42,48 @@ std::vector<std::string> names(RecordSet& rows) {
     return out;
 }
 
+std::atomic<int> threadsStarted{0};
+
 }  // namespace
+
+// Every thread the test program starts, counted on its way to the C library.
+extern "C" int pthread_create(pthread_t* thread, const pthread_attr_t* attributes, void* (*routine)(void*),
+                              void* argument) noexcept {
+    using Create = int (*)(pthread_t*, const pthread_attr_t*, void* (*)(void*), void*);
+    static const auto created = reinterpret_cast<Create>(dlsym(RTLD_NEXT, "pthread_create"));
+    ++threadsStarted;
+    return created(thread, attributes, routine, argument);
+}
+
+// A key's search is read in parts and its rows built on threads the select
+// made with its first search: no key starts (and joins) threads of its own.
+TEST_F(DatabaseTest, SearchesReadInPartsStartNoThreadAfterTheFirst) {
+    if (partsToReadIn() < 2) GTEST_SKIP() << "one CPU: every select is read whole";
+    auto db = createRecipes({"Soup", "Bread", "Stew", "Apple Pie", "Salad", "Scones"});
+    const SplitSelect split{"recipes", "recipeName",
+                            "select recipeName from recipes where rowID between ?2 and ?3 and recipeName like ?1 "
+                            "order by recipeName"};
+    BackgroundSelect select;
+    std::vector<std::string> delivered;
+    std::atomic<int> rowsBuilt{0};
+    auto search = [&](const char* pattern) {
+        select.Start(*db, kNames, {Variant(pattern)}, split,
+                     [&](std::shared_ptr<RecordSet> rows, const std::string& error) {
+                         ASSERT_TRUE(rows) << error;
+                         delivered = names(*rows);
+                     },
+                     [&](RecordSet&, WorkerPool& threads) {
+                         threads.inParts(100'000, [&](int32_t first, int32_t end) { rowsBuilt += end - first; });
+                     });
+        EXPECT_TRUE(loopUntil([&] { return !select.Pending(); }));
+    };
+    search("%");
+    const int afterTheFirst = threadsStarted;
+    for (const char* pattern : {"S%", "%e%", "B%", "%", "S%"}) search(pattern);
+    EXPECT_EQ(threadsStarted - afterTheFirst, 0);
+    EXPECT_EQ(delivered, (std::vector<std::string>{"Salad", "Scones", "Soup", "Stew"}));
+    EXPECT_EQ(rowsBuilt, 6 * 100'000);
+}
 
 TEST_F(DatabaseTest, ANewerSelectReplacesTheRunningOneAndOnlyTheNewestIsDelivered) {
     auto db = createRecipes({"Soup", "Bread", "Stew"});
@@ -82,7 +128,7 @@ TEST_F(DatabaseTest, ANewerSelectReplacesTheRunningOneAndOnlyTheNewestIsDelivere
             ASSERT_TRUE(rows) << error;
             delivered = names(*rows);
         },
-        [&](RecordSet& rows) {
+        [&](RecordSet& rows, WorkerPool&) {
             preparedOn = std::this_thread::get_id();
             prepared = names(rows);
         });

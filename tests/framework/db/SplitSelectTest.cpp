@@ -23,6 +23,7 @@
 #include "framework/db/RecordSet.h"
 #include "framework/db/SortedMerge.h"
 #include "framework/db/SplitSelect.h"
+#include "framework/runtime/WorkerPool.h"
 
 namespace {
 
@@ -43,6 +44,8 @@ std::vector<std::string> describe(const QueryResult& rows) {
 
 class SplitSelectTest : public DatabaseTest {
 protected:
+    WorkerPool threads{1};  // grown to the parts each read asks for
+
     // `count` connections open on the test's file.
     std::vector<std::unique_ptr<DatabaseConnection>> connect(size_t count) {
         std::vector<std::unique_ptr<DatabaseConnection>> connections;
@@ -66,7 +69,7 @@ protected:
         bool abandoned = false;
         std::string error;
         std::optional<QueryResult> rows =
-            readInParts(connect(count), sql, params, &split, [] { return false; }, abandoned, error);
+            readInParts(connect(count), sql, params, &split, threads, [] { return false; }, abandoned, error);
         EXPECT_TRUE(rows) << error;
         EXPECT_FALSE(abandoned);
         return rows ? describe(*rows) : std::vector<std::string>{};
@@ -178,13 +181,13 @@ TEST_F(SplitSelectTest, WhatCannotBeMergedByBytesIsReadWholeAndFailuresAndGiving
     db->Commit();
     bool abandoned = false;
     std::string error;
-    EXPECT_FALSE(readInParts(connect(3), kWhole, params, &failing, [] { return false; }, abandoned, error));
+    EXPECT_FALSE(readInParts(connect(3), kWhole, params, &failing, threads, [] { return false; }, abandoned, error));
     EXPECT_FALSE(abandoned);
     EXPECT_NE(error.find("no_such_column"), std::string::npos) << error;
 
     error.clear();
     const SplitSelect split{"things", "name", kPart};
-    EXPECT_FALSE(readInParts(connect(3), kWhole, params, &split, [] { return true; }, abandoned, error));
+    EXPECT_FALSE(readInParts(connect(3), kWhole, params, &split, threads, [] { return true; }, abandoned, error));
     EXPECT_TRUE(abandoned);
 }
 
@@ -248,7 +251,7 @@ TEST_F(SplitSelectTest, EveryPartReadsTheSameCommittedState) {
         bool abandoned = false;
         std::string error;
         std::optional<QueryResult> rows =
-            readInParts(connections, kWhole, params, &split, [] { return false; }, abandoned, error);
+            readInParts(connections, kWhole, params, &split, threads, [] { return false; }, abandoned, error);
         ASSERT_TRUE(rows) << error << " (search " << search << ")";
         ++listed[rows->rowCount];
     }
@@ -258,9 +261,9 @@ TEST_F(SplitSelectTest, EveryPartReadsTheSameCommittedState) {
     EXPECT_EQ(listed, (std::map<size_t, int>{{1, 2000}}));
 }
 
-// Parts beyond the CPUs a process may run on (taskset, a cpuset, a
-// container) take turns on them and read slower than one whole select.
-TEST(PartsToReadIn, CountsOnlyTheCpusTheThreadMayRunOn) {
+// A part for every CPU the process may run on (taskset, a cpuset, a
+// container), at most kMostParts: two cores read in two parts, one whole.
+TEST(PartsToReadIn, IsTheCpusTheThreadMayRunOnUpToTheCap) {
     cpu_set_t allowed;
     ASSERT_EQ(sched_getaffinity(0, sizeof allowed, &allowed), 0);
     std::vector<int> cpus;
@@ -272,9 +275,7 @@ TEST(PartsToReadIn, CountsOnlyTheCpusTheThreadMayRunOn) {
     for (size_t count = 1; count <= cpus.size(); ++count) {
         CPU_SET(cpus[count - 1], &narrowed);
         ASSERT_EQ(sched_setaffinity(0, sizeof narrowed, &narrowed), 0);
-        // Each part with a CPU of its own and one to spare; alone, whole.
-        EXPECT_LE(partsToReadIn(), std::max<size_t>(1, count / 2)) << count << " CPUs allowed";
-        EXPECT_GE(partsToReadIn(), 1u);
+        EXPECT_EQ(partsToReadIn(), std::min(count, kMostParts)) << count << " CPUs allowed";
     }
     ASSERT_EQ(sched_setaffinity(0, sizeof allowed, &allowed), 0);
 }
